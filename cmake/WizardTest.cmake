@@ -1,0 +1,23 @@
+# add_wizard_test(NAME SOURCES ... [LIBS ...] [GUI])
+# Registers one test program with ctest. Library tests use GoogleTest; GUI tests
+# use Qt Test and run on the offscreen platform.
+find_package(GTest REQUIRED)
+
+function(add_wizard_test NAME)
+    cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${NAME} ${ARG_SOURCES})
+    target_link_libraries(${NAME} PRIVATE testcommon ${ARG_LIBS})
+    if(ARG_GUI)
+        target_link_libraries(${NAME} PRIVATE Qt6::Test Qt6::Widgets)
+    else()
+        target_link_libraries(${NAME} PRIVATE GTest::gtest GTest::gtest_main)
+    endif()
+    add_test(NAME ${NAME} COMMAND ${NAME})
+    set(env "WIZARD_BIN_DIR=${CMAKE_BINARY_DIR}/bin"
+            "WIZARD_REFDATA_DIR=${WIZARD_REFDATA_DIR}"
+            "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0")
+    if(ARG_GUI)
+        list(APPEND env "QT_QPA_PLATFORM=offscreen")
+    endif()
+    set_tests_properties(${NAME} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+endfunction()
