@@ -1,0 +1,396 @@
+// The wizard form's start-up checks (FormCreate, FormShow) and every way it
+// ends: Cancel, the close button, a failed start-up and Finish.
+#include "unitRegistrationWizard.h"
+
+#include "ui_unitRegistrationWizard.h"
+#include "ui_unitRegistrationWizard_Terms.h"
+
+#include "UnitAccessToDatabaseDLL.h"
+#include "UnitDatabaseConstants.h"
+#include "unitGlobalData.h"
+#include "unitIniFile.h"
+#include "unitLanguage.h"
+#include "unitLogToFile.h"
+#include "UnitMsgDialog.h"
+#include "unitRWSettings.h"
+#include "unitWizardResourceStrings.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QProcess>
+#include <QTranslator>
+
+namespace {
+const QString cstUnit = QStringLiteral("unitRegistrationWizard");
+const QString cstCrLf = QStringLiteral("\r\n");
+
+// The first record of a query's rows as its class, or nullptr.
+template <class T> T *fnpFirst(const TobjarMVData &objar) {
+    return objar.empty() ? nullptr : dynamic_cast<T *>(objar.front().get());
+}
+} // namespace
+
+TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TfrmRegistrationWizard>()),
+      uiTerms(std::make_unique<Ui::TfraTermsPage>()) {
+    ui->setupUi(this);
+    uiTerms->setupUi(ui->tbsTermsNConditions);
+    setFixedSize(size());
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    connect(ui->btnNext, &QPushButton::clicked, this, &TfrmRegistrationWizard::btnNextClick);
+    connect(ui->btnBack, &QPushButton::clicked, this, &TfrmRegistrationWizard::btnBackClick);
+    connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmRegistrationWizard::btnCancelClick);
+    pFormCreate();
+}
+
+TfrmRegistrationWizard::~TfrmRegistrationWizard() {
+    // A wizard that ends without its terminating close (a failed start-up)
+    // still gives the lock back; the process's end would too.
+    if (bRunningExesLocked)
+        fniUnlockTable(QString::fromLatin1(cstRunningExes));
+}
+
+int TfrmRegistrationWizard::fniCurrentPage() const {
+    return ui->pgcRegistrationWizard->currentIndex();
+}
+
+void TfrmRegistrationWizard::pWarn(const QString &stMessage) {
+    fniMessageDlg(stMessage, fnstRS(rs::rsCaptionWarning), {fnstRS(rs::rsOK)}, fnstRS(rs::rsOK),
+                  mikWarning);
+}
+
+bool TfrmRegistrationWizard::fnbConfirm(const QString &stMessage) {
+    return fniMessageDlg(stMessage, fnstRS(rs::rsCaptionConfirmation),
+                         {fnstRS(rs::rsYes), fnstRS(rs::rsNo)}, fnstRS(rs::rsNo), mikQuestion) == 0;
+}
+
+void TfrmRegistrationWizard::pStartupFailure(const QString &stMessage, int iLevel,
+                                             const QString &stLogText) {
+    pWriteLog(iLevel, cstUnit, QStringLiteral("FormCreate"), stLogText);
+    if (!stMessage.isEmpty())
+        pWarn(stMessage);
+}
+
+// ---- FormCreate -----------------------------------------------------------
+
+void TfrmRegistrationWizard::pFormCreate() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    pReplaceGlobalLogger(std::make_unique<TclsLogToFile>());
+    pWriteLog(1, cstUnit, QStringLiteral("FormCreate"),
+              QStringLiteral("Starting the Registration Wizard Application..."));
+    try {
+        const bool bPassed = fnbReadBaseDirectory() && fnbReadConfigZorv() &&
+                             fnbReadInstallationIni() && fnbTakeSingleInstanceLock() &&
+                             fnbReadConfigMorvane() && fnbReadServicesAndUsers();
+        bStartupFailed = !bPassed;
+        if (bPassed) {
+            pInitializeComponents();
+            pShowWelcomePage();
+            pLoadTermsAndConditions();
+        }
+    } catch (const std::exception &e) {
+        pWriteLog(4, cstUnit, QStringLiteral("FormCreate"), QString::fromLocal8Bit(e.what()));
+        bStartupFailed = true;
+    }
+    // The rows of the configuration, service and user checks are read again
+    // when the site is registered.
+    objarConfigMorvaneData.clear();
+    objarCommServiceSettingsData.clear();
+    objarUsersData.clear();
+    QApplication::restoreOverrideCursor();
+}
+
+bool TfrmRegistrationWizard::fnbReadBaseDirectory() {
+    // The working base: the current directory without its "Bin".
+    stBaseDir = fnstWorkingBase();
+    if (stBaseDir.isEmpty()) {
+        const QString stMessage = fnstRS(rs::rsBaseDirNotRead) + QStringLiteral(".");
+        pStartupFailure(stMessage, 4, stMessage);
+        return false;
+    }
+    if (!stBaseDir.endsWith(QLatin1Char('/')))
+        stBaseDir += QLatin1Char('/');
+    stBackupDir = stBaseDir + QStringLiteral("Backup");
+    return true;
+}
+
+// The start-up reads share one rule: a library error shows the code's text
+// followed by ".", an empty table "Not sufficient data for site registration.".
+static QString fnstReadFailure(int iCode, bool bRowFound) {
+    if (iCode != dbc::iSuccess)
+        return fnstGetDBErrorMessage(iCode) + QStringLiteral(".");
+    return bRowFound ? QString() : fnstRS(rs::rsNotSufficientData);
+}
+
+bool TfrmRegistrationWizard::fnbReadConfigZorv() {
+    const int iCode = fniQueryRecords({{QString(), QVariant()}}, objarConfigZorvData,
+                                      QStringLiteral("TclsConfigZorvDB"));
+    const QString stFailure = fnstReadFailure(iCode, !objarConfigZorvData.empty());
+    if (!stFailure.isEmpty()) {
+        pStartupFailure(stFailure, 4, QStringLiteral("Data could not be read from database."));
+        return false;
+    }
+    pSetMandatoryFields();
+    return true;
+}
+
+bool TfrmRegistrationWizard::fnbReadInstallationIni() {
+    const QString stMethod = QStringLiteral("FormCreate");
+    const QString stSection = QStringLiteral("INSTALLATION_INFO");
+    stLanguage = QStringLiteral("English");
+    const TclsIniFile iniInstallation(stBaseDir + QStringLiteral("config/installation.ini"));
+    if (!iniInstallation.fnbSectionExists(stSection)) {
+        pWriteLog(3, cstUnit, stMethod,
+                  QStringLiteral("The [INSTALLATION_INFO] section does not exist in the "
+                                 "installation.ini. The workstation id could not be read."));
+        return false;
+    }
+    if (iniInstallation.fnbValueExists(stSection, QStringLiteral("INSTALLATION_LANGUAGE"))) {
+        stLanguage = iniInstallation.fnstReadString(
+            stSection, QStringLiteral("INSTALLATION_LANGUAGE"), QStringLiteral("English"));
+        stLanguageFileSuffix = fnstLanguageFileSuffix(stLanguage);
+    } else {
+        pWriteLog(3, cstUnit, stMethod,
+                  QStringLiteral("The INSTALLATION_LANGUAGE key does not exist in the "
+                                 "installation.ini. The language is English."));
+    }
+    if (!iniInstallation.fnbValueExists(stSection, QStringLiteral("WORKSTATION_ID"))) {
+        pWriteLog(3, cstUnit, stMethod,
+                  QStringLiteral("The WORKSTATION_ID key does not exist in the installation.ini. "
+                                 "The workstation id could not be read."));
+        return false;
+    }
+    stWorkstationId = iniInstallation.fnstReadString(stSection, QStringLiteral("WORKSTATION_ID"),
+                                                     QStringLiteral("DUMMYWKST"));
+    return true;
+}
+
+void TfrmRegistrationWizard::pSelectLanguage() {
+    // A dictionary for the language replaces the English resource strings.
+    objTranslator = std::make_unique<QTranslator>();
+    const QString stDictionary =
+        QStringLiteral("registrationwizard_") + stLanguageFileSuffix.toLower();
+    if (objTranslator->load(stDictionary, fnstExecutableDir() + QStringLiteral("/translations")))
+        QCoreApplication::installTranslator(objTranslator.get());
+    else
+        pWriteLog(0, cstUnit, QStringLiteral("FormCreate"),
+                  QStringLiteral("No dictionary for ") + stLanguage);
+}
+
+bool TfrmRegistrationWizard::fnbTakeSingleInstanceLock() {
+    pSelectLanguage();
+    if (fniLockTable(QString::fromLatin1(cstRunningExes), 0) != dbc::iSuccess) {
+        const QString stMessage = fnstRS(rs::rsAnotherInstance) + QStringLiteral(".") + cstCrLf +
+                                  fnstRS(rs::rsClickOKToExit);
+        pStartupFailure(stMessage, 4,
+                        QStringLiteral("Another instance of the application is running."));
+        return false;
+    }
+    bRunningExesLocked = true;
+    return true;
+}
+
+void TfrmRegistrationWizard::pSetMandatoryFields() {
+    barMandatory.fill(false);
+    const auto *pConfig = fnpFirst<TclsConfigZorvData>(objarConfigZorvData);
+    if (!pConfig)
+        return;
+    // Index 3 is not used by the sender checks.
+    barMandatory[0] = pConfig->mandatory_address2;
+    barMandatory[1] = pConfig->mandatory_email;
+    barMandatory[2] = pConfig->mandatory_mobile;
+    barMandatory[4] = pConfig->mandatory_federal_tax_id;
+    barMandatory[5] = pConfig->mandatory_state_tax_id;
+}
+
+bool TfrmRegistrationWizard::fnbReadConfigMorvane() {
+    const int iCode = fniQueryRecords({{QString(), QVariant()}}, objarConfigMorvaneData,
+                                      QStringLiteral("TclsConfigMorvaneDB"));
+    const QString stFailure = fnstReadFailure(iCode, !objarConfigMorvaneData.empty());
+    if (!stFailure.isEmpty()) {
+        pStartupFailure(stFailure, 4, QStringLiteral("Data could not be read from database."));
+        return false;
+    }
+    const auto *pConfig = fnpFirst<TclsConfigMorvaneData>(objarConfigMorvaneData);
+    if (!pConfig->site_id.trimmed().isEmpty()) {
+        pStartupFailure(fnstRS(rs::rsAlreadyRegistered) + QStringLiteral(". ") +
+                            fnstRS(rs::rsClickOKToExit) + QStringLiteral("."),
+                        4, QStringLiteral("Site is already registered, Closing the application."));
+        return false;
+    }
+    stDefaultSenderCode = pConfig->default_sender_cd;
+    return true;
+}
+
+bool TfrmRegistrationWizard::fnbReadServicesAndUsers() {
+    int iCode = fniQueryRecords({{QString(), QVariant()}}, objarCommServiceSettingsData,
+                                QStringLiteral("TclsCommServiceSettingsDB"));
+    const bool bSiteRegistration =
+        std::any_of(objarCommServiceSettingsData.begin(), objarCommServiceSettingsData.end(),
+                    [](const auto &obj) {
+                        const auto *p =
+                            dynamic_cast<const TclsCommServiceSettingsData *>(obj.get());
+                        return p && p->service_name == QLatin1String("Site Registration");
+                    });
+    QString stFailure = fnstReadFailure(iCode, bSiteRegistration);
+    if (stFailure.isEmpty()) {
+        iCode = fniQueryRecords({{QStringLiteral("user_id"), QStringLiteral("'DEFAULT'")}},
+                                objarUsersData, QStringLiteral("TclsUsersDB"));
+        const bool bDefaultUser =
+            std::any_of(objarUsersData.begin(), objarUsersData.end(), [](const auto &obj) {
+                const auto *p = dynamic_cast<const TclsUsersData *>(obj.get());
+                return p && p->user_id == QLatin1String("DEFAULT");
+            });
+        stFailure = fnstReadFailure(iCode, bDefaultUser);
+    }
+    if (!stFailure.isEmpty()) {
+        pStartupFailure(stFailure, 4, QStringLiteral("Data could not be read from database."));
+        return false;
+    }
+    return true;
+}
+
+void TfrmRegistrationWizard::pInitializeComponents() {
+    setWindowTitle(fnstRS(rs::rsFormCaption));
+    ui->btnHelp->setText(fnstRS(rs::rsHelp));
+    ui->btnBack->setText(QStringLiteral("< ") + fnstRS(rs::rsBack));
+    ui->btnCancel->setText(fnstRS(rs::rsCancel));
+    ui->btnNext->setText(fnstRS(rs::rsNext) + QStringLiteral(" >"));
+    uiTerms->btnPrint->setText(fnstRS(rs::rsPrintTerms));
+    ui->lblMandatoryField->setText(QStringLiteral("* = ") + fnstRS(rs::rsMandatoryFields));
+    ui->tvwRegistrationWizard->clear();
+    for (const TResourceString &rsItem : rs::rsarTreeItems)
+        new QTreeWidgetItem(ui->tvwRegistrationWizard, {fnstRS(rsItem)});
+}
+
+void TfrmRegistrationWizard::pShowWelcomePage() {
+    barPageModified.fill(false);
+    ui->btnBack->setEnabled(false);
+    ui->lblMandatoryField->setVisible(false);
+    ui->pgcRegistrationWizard->setCurrentIndex(wpWelcome);
+    ui->lblScreenName->setText(fnstRS(rs::rsarPageTitles[wpWelcome]));
+    ui->tvwRegistrationWizard->setCurrentItem(ui->tvwRegistrationWizard->topLevelItem(0));
+    pCreateWelcomeScr();
+    QPalette palTerms = uiTerms->redtTermsNConditions->palette();
+    palTerms.setColor(QPalette::Base, palTerms.color(QPalette::Button));
+    uiTerms->redtTermsNConditions->setPalette(palTerms);
+}
+
+// ---- FormShow ---------------------------------------------------------------
+
+void TfrmRegistrationWizard::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    QApplication::restoreOverrideCursor();
+    if (bStartupFailed) {
+        pWriteLog(1, cstUnit, QStringLiteral("FormShow"),
+                  QStringLiteral("Closing the application."));
+        bExitApplication = true;
+        bNoConfirmation = true;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        return;
+    }
+    pAssignHelpContexts();
+}
+
+// ---- Cancel, FormClose, Finish -----------------------------------------------
+
+void TfrmRegistrationWizard::btnCancelClick() {
+    if (fniCurrentPage() == wpTerms) {
+        if (fnbConfirm(fnstRS(rs::rsCannotRegisterUnlessAccept) + QStringLiteral(".") + cstCrLf +
+                       cstCrLf + fnstRS(rs::rsSureToClose))) {
+            pWriteLog(1, cstUnit, QStringLiteral("btnCancelClick"),
+                      QStringLiteral("Closing the application."));
+            bExitApplication = true;
+            bNoConfirmation = true;
+            close();
+        }
+        return;
+    }
+    bExitApplication = true;
+    close();
+}
+
+void TfrmRegistrationWizard::closeEvent(QCloseEvent *event) {
+    if (bTerminated) {
+        event->accept();
+        return;
+    }
+    const bool bCompletionPage = fniCurrentPage() == wpRegistrationCompleted;
+    if (!bCompletionPage)
+        bExitApplication = true;
+    if (bExitApplication && !bCompletionPage) {
+        if (bStartupFailed) {
+            // Nothing was entered and nothing is asked: the wizard just ends.
+            bExitApplication = false;
+            event->accept();
+            return;
+        }
+        if (!bNoConfirmation) {
+            if (!fnbConfirm(fnstRS(rs::rsNotUsableWithoutRegistration) + QStringLiteral(".") +
+                            cstCrLf + cstCrLf + fnstRS(rs::rsSureToClose))) {
+                bExitApplication = false;
+                event->ignore();
+                return;
+            }
+            if (!bSkipSave && !fnbSaveDataToDB()) {
+                pWriteLog(2, cstUnit, QStringLiteral("FormClose"),
+                          QStringLiteral("Data could not be saved."));
+                pWarn(fnstRS(rs::rsDataNotSaved) + QStringLiteral(".") + cstCrLf +
+                      fnstRS(rs::rsClickOKToExit) + QStringLiteral("."));
+            }
+        }
+    }
+    if (!bExitApplication) {
+        event->ignore(); // Alt+F4 on the completion page
+        return;
+    }
+    pTerminate();
+    event->accept();
+}
+
+bool TfrmRegistrationWizard::fnbSaveDataToDB() {
+    // Saves every page group marked in barPageModified through its settings
+    // object. The data pages and their settings objects join the form page
+    // group by page group; until a group has joined, no page marks it.
+    return std::none_of(barPageModified.begin(), barPageModified.end(), [](bool b) { return b; });
+}
+
+void TfrmRegistrationWizard::pTerminate() {
+    pWriteLog(0, cstUnit, QStringLiteral("FormClose"),
+              QStringLiteral("Finally - freeing the tree list node object"));
+    objarConfigZorvData.clear();
+    objarConfigMorvaneData.clear();
+    objarUsersData.clear();
+    objarCommServiceSettingsData.clear();
+    objarCustomerInfoData.clear();
+    objarCommModemData.clear();
+    if (objTranslator)
+        QCoreApplication::removeTranslator(objTranslator.get());
+    if (bRunningExesLocked)
+        fniUnlockTable(QString::fromLatin1(cstRunningExes));
+    bRunningExesLocked = false;
+    bTerminated = true;
+    QCoreApplication::quit();
+}
+
+void TfrmRegistrationWizard::pFinish() {
+    hide();
+    const int iAnswer =
+        fniMessageDlgWithIcon(fnstRS(rs::rsLaunchNow), fnstRS(rs::rsCaptionConfirmation),
+                              {fnstRS(rs::rsYes), fnstRS(rs::rsNo)}, fnstRS(rs::rsYes),
+                              QStringLiteral("../Images/DeskIcon.ico"));
+    if (iAnswer == 0) {
+        const QString stProgram = fnstExecutableDir() + QStringLiteral("/ZorvMorvaneGlobal");
+        pWriteLog(1, cstUnit, QStringLiteral("pFinish"), QStringLiteral("Starting ") + stProgram);
+        if (!QProcess::startDetached(stProgram, {}, QDir::currentPath()))
+            pWriteLog(3, cstUnit, QStringLiteral("pFinish"),
+                      QStringLiteral("ZorvMorvaneGlobal could not be started."));
+    }
+    pWriteLog(1, cstUnit, QStringLiteral("pFinish"), QStringLiteral("Closing the application."));
+    bExitApplication = true;
+    close();
+}

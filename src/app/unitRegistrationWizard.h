@@ -1,0 +1,119 @@
+// TfrmRegistrationWizard: the wizard's one window. Its handlers live in one
+// file per page group: start-up and shutdown here (unitRegistrationWizard.cpp),
+// navigation, the welcome page and the terms page beside it.
+#pragma once
+
+#include "UnitMV5Records.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+namespace Ui {
+class TfrmRegistrationWizard;
+class TfraTermsPage;
+} // namespace Ui
+
+class QLabel;
+class QTranslator;
+
+// Page indexes of pgcRegistrationWizard.
+enum TWizardPage {
+    wpWelcome = 0,
+    wpTerms = 1,
+    wpSenderInfo = 2,
+    wpSenderInfoCont = 3,
+    wpCommSetting = 4,
+    wpPickupDetails = 5,
+    wpInternetDetails = 6,
+    wpFTPSetting = 7,
+    wpEmailSetting = 8,
+    wpApplSecurity = 9,
+    wpSummary = 10,
+    wpSiteRegistration = 11,
+    wpRegistrationCompleted = 12,
+};
+
+class TfrmRegistrationWizard : public QWidget {
+    Q_OBJECT
+
+public:
+    // Runs every start-up check (FormCreate); a failed one leaves the form to
+    // close itself when first shown.
+    explicit TfrmRegistrationWizard(QWidget *parent = nullptr);
+    ~TfrmRegistrationWizard() override;
+
+    bool fnbStartupFailed() const { return bStartupFailed; }
+    int fniCurrentPage() const;
+
+    // The only page switch: title, highlighted tree item, then one page on in
+    // the given direction ("Next" or "Back").
+    void pChangePage(const QString &stCaption, int iCurrentIndex, const QString &stDirection,
+                     int iTreeIndex);
+
+public slots:
+    void btnNextClick();
+    void btnBackClick();
+    void btnCancelClick();
+    void pFinish();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // Start-up (FormCreate) and its steps; each returns false after showing its
+    // message when the wizard must not run.
+    void pFormCreate();
+    bool fnbReadBaseDirectory();
+    bool fnbReadConfigZorv();
+    bool fnbReadInstallationIni();
+    void pSelectLanguage();
+    bool fnbTakeSingleInstanceLock();
+    void pSetMandatoryFields();
+    bool fnbReadConfigMorvane();
+    bool fnbReadServicesAndUsers();
+    void pInitializeComponents();
+    void pAssignHelpContexts();
+    void pShowWelcomePage();
+    void pCreateWelcomeScr();
+    void pLoadTermsAndConditions();
+    void pStartupFailure(const QString &stMessage, int iLevel, const QString &stLogText);
+
+    // Shutdown.
+    bool fnbSaveDataToDB();
+    void pTerminate();
+
+    // Navigation of the welcome and terms pages.
+    void pSetNextCancelCaptions(bool bTermsPage);
+
+    void pWarn(const QString &stMessage);
+    bool fnbConfirm(const QString &stMessage);
+
+    std::unique_ptr<Ui::TfrmRegistrationWizard> ui;
+    std::unique_ptr<Ui::TfraTermsPage> uiTerms;
+    std::unique_ptr<QTranslator> objTranslator;
+    std::vector<QLabel *> arWelcomeLabels;
+
+    bool bExitApplication = false;
+    bool bStartupFailed = false;
+    bool bTermsAccepted = false;
+    bool bNoConfirmation = false;
+    bool bSiteRegActivated = false;
+    bool bSkipSave = false;
+    bool bRunningExesLocked = false;
+    bool bTerminated = false;
+    QString stBaseDir, stBackupDir;
+    QString stLanguage = QStringLiteral("English");
+    QString stLanguageFileSuffix = QStringLiteral("English");
+    QString stWorkstationId = QStringLiteral("DUMMYWKST");
+    QString stTermsFile;
+    QString stTechSupportPhone, stUserURL;
+    QString stDefaultSenderCode;
+    std::array<bool, 6> barMandatory{};
+    std::array<bool, 7> barPageModified{};
+
+    TobjarMVData objarConfigZorvData, objarConfigMorvaneData, objarUsersData;
+    TobjarMVData objarCommServiceSettingsData, objarCustomerInfoData, objarCommModemData;
+};

@@ -1,0 +1,25 @@
+// Resource strings shared by the settings objects.
+#pragma once
+
+#include "unitResourceStrings.h"
+
+namespace rs {
+inline constexpr TResourceString rsDuplicateRecord{
+    QT_TRANSLATE_NOOP("Morvane", "Duplicate entry of record in database.")};
+inline constexpr TResourceString rsDatabaseConfiguration{QT_TRANSLATE_NOOP(
+    "Morvane", "Database Configuration is not correct. Please contact System Administrator.")};
+inline constexpr TResourceString rsNetworkError{
+    QT_TRANSLATE_NOOP("Morvane", "Network error occurred. Please contact System Administrator.")};
+inline constexpr TResourceString rsRecordLocked{
+    QT_TRANSLATE_NOOP("Morvane", "This record is being used by another user.")};
+inline constexpr TResourceString rsRecordDeleted{
+    QT_TRANSLATE_NOOP("Morvane", "This record is already deleted by another user.")};
+inline constexpr TResourceString rsConnectionFailed{QT_TRANSLATE_NOOP(
+    "Morvane", "Databse Connection failed. Please contact System Administrator.")};
+inline constexpr TResourceString rsOperationFailed{
+    QT_TRANSLATE_NOOP("Morvane", "Database operation is unsuccessful.")};
+inline constexpr TResourceString rsCustomsInvoice{
+    QT_TRANSLATE_NOOP("Morvane", "Morvane Customs Invoice is not created for this shipment")};
+inline constexpr TResourceString rsDatabaseError{
+    QT_TRANSLATE_NOOP("Morvane", "Database error occurred. Please contact System Administrator.")};
+} // namespace rs

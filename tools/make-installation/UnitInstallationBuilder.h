@@ -1,0 +1,30 @@
+// Builds a client installation in a folder: Bin with the wizard and its
+// libraries, Config, InfoFiles, Images, Help, Logs, Backup and a Database with
+// the schema, the seed rows and the reference data. The demo and every test
+// build their installation with it; options make the variants tests need.
+#pragma once
+
+#include "UnitReferenceData.h"
+#include "UnitSeedRows.h"
+
+#include <QStringList>
+
+struct TrecInstallationOptions {
+    QString stBinSource; // folder holding RegistrationWizard and lib*.so; empty: Bin stays empty
+    TrecReferenceSources recSources;
+    bool bReferenceData = true;
+    TrecSeedOptions recSeed;
+    QString stLanguage = QStringLiteral("English");
+    QString stWorkstationId = QStringLiteral("WKST01");
+    bool bTermsFile = true; // InfoFiles holds termsandconditions_english.txt
+    bool bLogging = true;
+    // Entries left out of Installation.ini: "SECTION" or "SECTION/KEY".
+    QStringList slOmitInstallationIni;
+    QStringList slDropTables; // tables removed after seeding
+};
+
+// The default place of the reference packages: set at build time.
+TrecReferenceSources fnrecDefaultReferenceSources();
+
+bool fnbMakeInstallation(const QString &stRoot, const TrecInstallationOptions &rec,
+                         QString &stError);

