@@ -5,7 +5,8 @@
 #include <QString>
 
 // The folder of the running executable. main() sets it from the real executable;
-// tests set it to the Bin folder of the installation they built.
+// tests set it to the Bin folder of the installation they built. An empty text
+// goes back to the running executable's own folder.
 void pSetExecutableDir(const QString &stDir);
 QString fnstExecutableDir();
 

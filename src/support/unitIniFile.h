@@ -14,6 +14,7 @@ public:
 
     const QString &fnstFileName() const { return stFileName; }
     bool fnbFileExists() const;
+    // A section without any value counts as missing.
     bool fnbSectionExists(const QString &stSection) const;
     bool fnbValueExists(const QString &stSection, const QString &stKey) const;
 

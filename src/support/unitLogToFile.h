@@ -28,7 +28,8 @@ private:
 };
 
 // The one process-wide logger every unit writes through. It exists from the first
-// call on; the main form replaces it with a fresh one when it is created.
+// call on; the main form replaces it with a fresh one when it is created (a null
+// pointer keeps the current one). A reference taken before a replacement dangles.
 TclsLogToFile &gobjLogToFile();
 void pReplaceGlobalLogger(std::unique_ptr<TclsLogToFile> objLogger);
 
