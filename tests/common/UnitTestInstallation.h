@@ -1,0 +1,38 @@
+// A throw-away installation for one test: built in a temporary folder with
+// the same code as make-installation, made the program's installation (Bin is
+// the current directory and the executable's folder) and taken down again.
+#pragma once
+
+#include "UnitInstallationBuilder.h"
+
+#include <QTemporaryDir>
+
+// Options for a test installation: no reference tables unless a test asks for
+// them, so most installations are built in a few milliseconds.
+TrecInstallationOptions fnrecTestOptions();
+
+class TclsTestInstallation {
+public:
+    explicit TclsTestInstallation(const TrecInstallationOptions &rec = fnrecTestOptions());
+    ~TclsTestInstallation();
+    TclsTestInstallation(const TclsTestInstallation &) = delete;
+    TclsTestInstallation &operator=(const TclsTestInstallation &) = delete;
+
+    bool fnbOk() const { return stError.isEmpty(); }
+    const QString &fnstError() const { return stError; }
+    QString fnstRoot() const { return dirRoot.path(); }
+    QString fnstPath(const QString &stRelative) const { return dirRoot.filePath(stRelative); }
+    QString fnstDatabaseFile() const {
+        return fnstPath(QStringLiteral("Database/Morvane_050300.db"));
+    }
+
+    // Writes a file of the installation (for variants the builder has no option for).
+    bool fnbWriteFile(const QString &stRelative, const QByteArray &baContent) const;
+    QByteArray fnbaReadFile(const QString &stRelative) const;
+
+private:
+    QTemporaryDir dirRoot;
+    QString stError;
+    QString stPreviousDir;
+    QString stPreviousExecutableDir;
+};

@@ -1,0 +1,92 @@
+// Row locks and the "runningexes" table lock across processes: a second
+// workstation is refused while the first holds a lock, and a holder that dies
+// leaves nothing locked behind.
+#include "UnitAccessToDatabaseDLL.h"
+#include "UnitDatabaseConstants.h"
+#include "UnitTestInstallation.h"
+
+#include <gtest/gtest.h>
+#include <QProcess>
+
+namespace {
+class TclsLockHolder {
+public:
+    TclsLockHolder(const QString &stDatabase, const QStringList &slLock) {
+        objProcess.setProgram(qEnvironmentVariable("WIZARD_BIN_DIR") +
+                              QStringLiteral("/lockholder"));
+        objProcess.setArguments(QStringList{stDatabase} + slLock);
+        objProcess.start();
+    }
+    ~TclsLockHolder() { pKill(); }
+    // What the holder said once it tried its lock.
+    QString fnstAnswer() {
+        objProcess.waitForReadyRead(30000);
+        return QString::fromLatin1(objProcess.readLine()).trimmed();
+    }
+    void pKill() {
+        if (objProcess.state() != QProcess::NotRunning) {
+            objProcess.kill(); // SIGKILL: no chance to unlock anything
+            objProcess.waitForFinished(30000);
+        }
+    }
+
+private:
+    QProcess objProcess;
+};
+
+class Locks : public ::testing::Test {
+protected:
+    TclsTestInstallation objInstallation;
+    void SetUp() override {
+        ASSERT_TRUE(objInstallation.fnbOk()) << qPrintable(objInstallation.fnstError());
+    }
+};
+} // namespace
+
+TEST_F(Locks, ARowLockedByAnotherProcessIsRefusedUntilItsHolderDies) {
+    const QString stClass = QStringLiteral("TclsConfigZorvDB");
+    TclsLockHolder objHolder(objInstallation.fnstDatabaseFile(),
+                             {QStringLiteral("record"), stClass, QStringLiteral("1")});
+    ASSERT_EQ(objHolder.fnstAnswer(), QStringLiteral("locked"));
+    EXPECT_EQ(fniLockRecord(1, stClass), dbc::iRecordLocked);
+    EXPECT_EQ(fniLockRecord(1, QStringLiteral("tclsconfigzorvdb")), dbc::iRecordLocked)
+        << "class names ignore case";
+    EXPECT_EQ(fniLockRecord(2, stClass), 0) << "another row is free";
+    EXPECT_EQ(fniLockRecord(1, QStringLiteral("TclsConfigMorvaneDB")), 0)
+        << "another class is free";
+    objHolder.pKill();
+    EXPECT_EQ(fniLockRecord(1, stClass), 0);
+}
+
+TEST_F(Locks, ARowLockIsFreeAgainAfterItsUnlock) {
+    const QString stClass = QStringLiteral("TclsUsersDB");
+    ASSERT_EQ(fniLockRecord(5, stClass), 0);
+    EXPECT_EQ(fniLockRecord(5, stClass), 0) << "the holder may lock its row again";
+    {
+        TclsLockHolder objHolder(objInstallation.fnstDatabaseFile(),
+                                 {QStringLiteral("record"), stClass, QStringLiteral("5")});
+        EXPECT_EQ(objHolder.fnstAnswer(), QStringLiteral("refused 12"));
+    }
+    fniUnLockRecord(5, stClass);
+    TclsLockHolder objHolder(objInstallation.fnstDatabaseFile(),
+                             {QStringLiteral("record"), stClass, QStringLiteral("5")});
+    EXPECT_EQ(objHolder.fnstAnswer(), QStringLiteral("locked"));
+}
+
+TEST_F(Locks, RunningExesKeepsASecondWizardOffTheDatabase) {
+    const QString stTable = QString::fromLatin1(cstRunningExes);
+    {
+        TclsLockHolder objHolder(objInstallation.fnstDatabaseFile(),
+                                 {QStringLiteral("table"), stTable});
+        ASSERT_EQ(objHolder.fnstAnswer(), QStringLiteral("locked"));
+        EXPECT_NE(fniLockTable(stTable, 0), 0);
+        objHolder.pKill();
+        EXPECT_EQ(fniLockTable(stTable, 0), 0);
+        TclsLockHolder objSecond(objInstallation.fnstDatabaseFile(),
+                                 {QStringLiteral("table"), stTable});
+        EXPECT_EQ(objSecond.fnstAnswer(), QStringLiteral("refused 12"));
+    }
+    fniUnlockTable(stTable);
+    TclsLockHolder objThird(objInstallation.fnstDatabaseFile(), {QStringLiteral("table"), stTable});
+    EXPECT_EQ(objThird.fnstAnswer(), QStringLiteral("locked"));
+}
