@@ -36,6 +36,10 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
       uiTerms(std::make_unique<Ui::TfraTermsPage>()) {
     ui->setupUi(this);
     uiTerms->setupUi(ui->tbsTermsNConditions);
+    // The form is laid out in pixels for an 11-pixel font: 13-pixel lines.
+    QFont fntForm = font();
+    fntForm.setPixelSize(11);
+    setFont(fntForm);
     setFixedSize(size());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

@@ -25,17 +25,25 @@ constexpr double cdCharWidth = 7.5;
 constexpr int ciMaxParagraphs = 13;
 constexpr int ciMaxLines = 5;
 
-// A word-wrapping paragraph at the current top; the top moves below it.
+// A word-wrapping paragraph at the current top; the top moves below it. Its
+// height follows its one-line width (one line per label width, five at most);
+// a paragraph that wraps onto more lines than that gets them, so no line is cut.
 QLabel *fnlblAddLabel(const QString &stText, int &iTop, QWidget *wParent) {
     auto *lbl = new QLabel(stText, wParent);
     lbl->setFont(wParent->font());
     lbl->setWordWrap(true);
-    const int iTextWidth = lbl->fontMetrics().horizontalAdvance(stText);
-    const int iLines = std::clamp((iTextWidth + ciLabelWidth - 1) / ciLabelWidth, 1, ciMaxLines);
-    lbl->setGeometry(ciLeft, iTop, ciLabelWidth, iLines * ciLineHeight);
     lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QFontMetrics fm = lbl->fontMetrics();
+    const int iTextWidth = fm.horizontalAdvance(stText);
+    const int iWrappedLines =
+        fm.boundingRect(QRect(0, 0, ciLabelWidth, 1000), Qt::TextWordWrap, stText).height() /
+        std::max(1, fm.lineSpacing());
+    const int iLines = std::clamp(
+        std::max((iTextWidth + ciLabelWidth - 1) / ciLabelWidth, iWrappedLines), 1, ciMaxLines);
+    const int iLineHeight = std::max(ciLineHeight, fm.lineSpacing());
+    lbl->setGeometry(ciLeft, iTop, ciLabelWidth, iLines * iLineHeight);
     lbl->show();
-    iTop += iLines * ciLineHeight + ciParagraphGap;
+    iTop += iLines * iLineHeight + ciParagraphGap;
     return lbl;
 }
 } // namespace
@@ -95,8 +103,10 @@ void TfrmRegistrationWizard::pCreateWelcomeScr() {
         arWelcomeLabels.push_back(lbl);
         if (bURL) {
             // The address follows the paragraph's text on the same line, as a link.
+            // The paragraph is one line here: as wide as its text, the link after it.
             const int iTextWidth =
-                std::min(lbl->fontMetrics().horizontalAdvance(stText), ciLabelWidth);
+                std::min(lbl->fontMetrics().horizontalAdvance(stText) + 2, ciLabelWidth);
+            lbl->setWordWrap(false);
             lbl->resize(iTextWidth, lbl->height());
             auto *lblLink = new QLabel(ui->tbsWelcome);
             lblLink->setObjectName(QStringLiteral("lblWelcomeURL"));
@@ -108,7 +118,6 @@ void TfrmRegistrationWizard::pCreateWelcomeScr() {
             lblLink->setOpenExternalLinks(true);
             lblLink->adjustSize();
             lblLink->move(ciLeft + iTextWidth + 4, iParagraphTop);
-            lblLink->resize(lblLink->width(), ciLineHeight + 2);
             lblLink->show();
             arWelcomeLabels.push_back(lblLink);
         }

@@ -13,6 +13,7 @@
 
 #include <QSqlQuery>
 
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -146,8 +147,13 @@ int fniConnectDatabase(const TrecDatabaseSettings &recSettings) {
         return dbc::iConnectionFailed;
     }
     const int iCode = objBackend->fniOpen();
-    if (iCode == dbc::iSuccess)
-        gobjBackend = std::move(objBackend);
+    if (iCode != dbc::iSuccess)
+        return iCode;
+    gobjBackend = std::move(objBackend);
+    // Qt SQL's list of connections is destroyed at exit in the reverse order of
+    // creation; a handler registered after it exists closes the connection first.
+    static const bool bCloseAtExit = [] { return std::atexit(pDisconnectDatabase) == 0; }();
+    Q_UNUSED(bCloseAtExit);
     return iCode;
 }
 
