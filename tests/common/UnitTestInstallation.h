@@ -4,6 +4,7 @@
 #pragma once
 
 #include "UnitInstallationBuilder.h"
+#include "UnitTestPrinters.h"
 
 #include <QTemporaryDir>
 

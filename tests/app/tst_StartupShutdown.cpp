@@ -1,0 +1,425 @@
+// Start-up and shutdown of the wizard form, driven through its real widgets:
+// the start-up refusals and their messages, the welcome and terms pages, and
+// every way the wizard ends.
+#include "UnitAccessToDatabaseDLL.h"
+#include "unitRegistrationWizard.h"
+#include "UnitScriptedAnswerer.h"
+#include "UnitTestInstallation.h"
+
+#include <QDate>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+using TOptionsChange = std::function<void(TrecInstallationOptions &)>;
+using TInstallationChange = std::function<void(TclsTestInstallation &)>;
+
+const QString cstWarning = QStringLiteral("Registration Wizard - Warning");
+const QString cstConfirmation = QStringLiteral("Registration Wizard - Confirmation");
+const QString cstCloseQuestion = QStringLiteral(
+    "You will not be able to use the Zorv Morvane application without registration.\r\n\r\n"
+    "Are you sure that you want to close the registration wizard?");
+const QString cstDeclineQuestion = QStringLiteral(
+    "You cannot register Zorv Morvane application unless you accept the Zorv End User License "
+    "Agreement.\r\n\r\nAre you sure that you want to close the registration wizard?");
+
+template <class T> T *fnpControl(QWidget &frm, const char *pchName) {
+    T *p = frm.findChild<T *>(QString::fromLatin1(pchName));
+    if (!p)
+        qFatal("no control %s", pchName);
+    return p;
+}
+
+QStringList fnslWelcomeTexts(QWidget &frm) {
+    QStringList sl;
+    for (QLabel *lbl : fnpControl<QWidget>(frm, "tbsWelcome")->findChildren<QLabel *>())
+        sl << lbl->text();
+    return sl;
+}
+
+// Whether another process could take the runningexes lock now.
+bool fnbRunningExesFree(const TclsTestInstallation &objInstallation) {
+    QProcess objOther;
+    objOther.start(qEnvironmentVariable("WIZARD_BIN_DIR") + QStringLiteral("/lockholder"),
+                   {objInstallation.fnstDatabaseFile(), QStringLiteral("table"),
+                    QStringLiteral("runningexes")});
+    objOther.waitForReadyRead(30000);
+    const bool bFree = objOther.readLine().trimmed() == "locked";
+    objOther.kill();
+    objOther.waitForFinished();
+    return bFree;
+}
+} // namespace
+
+Q_DECLARE_METATYPE(TOptionsChange)
+Q_DECLARE_METATYPE(TInstallationChange)
+
+class tst_StartupShutdown : public QObject {
+    Q_OBJECT
+
+private slots:
+    void StartupRefusals_data();
+    void StartupRefusals();
+    void AnotherWizardHoldsTheLock();
+    void WelcomePage();
+    void TermsText_data();
+    void TermsText();
+    void DecliningTheTerms();
+    void CancelAndCloseAskFirst_data();
+    void CancelAndCloseAskFirst();
+    void BackFromTheTermsPage();
+    void FinishOffersTheMainApplication_data();
+    void FinishOffersTheMainApplication();
+    void StartIsLogged();
+};
+
+void tst_StartupShutdown::StartupRefusals_data() {
+    QTest::addColumn<TOptionsChange>("fnOptions");
+    QTest::addColumn<TInstallationChange>("fnInstallation");
+    QTest::addColumn<QString>("stMessage");
+    const TOptionsChange fnNoOptions = [](TrecInstallationOptions &) {};
+    const TInstallationChange fnNoChange = [](TclsTestInstallation &) {};
+    QTest::newRow("already registered")
+        << TOptionsChange(
+               [](auto &rec) { rec.recSeed.stSiteId = QStringLiteral("ABC0000000123ZOZ"); })
+        << fnNoChange
+        << QStringLiteral("The site is already registered. Click on OK button to exit.");
+    QTest::newRow("no Site Registration service")
+        << TOptionsChange([](auto &rec) { rec.recSeed.bSiteRegistrationService = false; })
+        << fnNoChange << QStringLiteral("Not sufficient data for site registration.");
+    QTest::newRow("no DEFAULT user")
+        << TOptionsChange([](auto &rec) { rec.recSeed.bDefaultUser = false; }) << fnNoChange
+        << QStringLiteral("Not sufficient data for site registration.");
+    QTest::newRow("no WORKSTATION_ID") << TOptionsChange([](auto &rec) {
+        rec.slOmitInstallationIni << QStringLiteral("INSTALLATION_INFO/WORKSTATION_ID");
+    }) << fnNoChange << QString();
+    QTest::newRow("no INSTALLATION_INFO") << TOptionsChange([](auto &rec) {
+        rec.slOmitInstallationIni << QStringLiteral("INSTALLATION_INFO");
+    }) << fnNoChange << QString();
+    QTest::newRow("no config_zorv table")
+        << TOptionsChange([](auto &rec) { rec.slDropTables << QStringLiteral("config_zorv"); })
+        << fnNoChange
+        << QStringLiteral(
+               "Database Configuration is not correct. Please contact System Administrator..");
+    QTest::newRow("no database")
+        << fnNoOptions << TInstallationChange([](TclsTestInstallation &obj) {
+               QFile::remove(obj.fnstDatabaseFile());
+           })
+        << QStringLiteral("Databse Connection failed. Please contact System Administrator..");
+    QTest::newRow("unreadable database")
+        << fnNoOptions << TInstallationChange([](TclsTestInstallation &obj) {
+               obj.fnbWriteFile(QStringLiteral("Database/Morvane_050300.db"),
+                                QByteArray(8192, '\xff'));
+           })
+        << QStringLiteral("Databse Connection failed. Please contact System Administrator..");
+}
+
+void tst_StartupShutdown::StartupRefusals() {
+    QFETCH(TOptionsChange, fnOptions);
+    QFETCH(TInstallationChange, fnInstallation);
+    QFETCH(QString, stMessage);
+    TrecInstallationOptions rec = fnrecTestOptions();
+    fnOptions(rec);
+    TclsTestInstallation objInstallation(rec);
+    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
+    fnInstallation(objInstallation);
+    const QByteArray baDatabaseBefore =
+        objInstallation.fnbaReadFile(QStringLiteral("Database/Morvane_050300.db"));
+    TclsScriptedAnswerer objAnswers;
+    if (!stMessage.isEmpty())
+        objAnswers.pExpect(0);
+    TfrmRegistrationWizard frm;
+    QVERIFY(frm.fnbStartupFailed());
+    if (stMessage.isEmpty()) {
+        QVERIFY(objAnswers.fnarAsked().empty());
+    } else {
+        QCOMPARE(objAnswers.fnarAsked().size(), size_t(1));
+        QCOMPARE(objAnswers.fnarAsked()[0].stMessage, stMessage);
+        QCOMPARE(objAnswers.fnarAsked()[0].stCaption, cstWarning);
+        QCOMPARE(objAnswers.fnarAsked()[0].slButtons, QStringList{QStringLiteral("&OK")});
+    }
+    // The form closes itself when shown: no question, nothing saved.
+    frm.show();
+    QTRY_VERIFY(!frm.isVisible());
+    QVERIFY(objAnswers.fnarUnexpected().empty());
+    QCOMPARE(objInstallation.fnbaReadFile(QStringLiteral("Database/Morvane_050300.db")),
+             baDatabaseBefore);
+}
+
+void tst_StartupShutdown::AnotherWizardHoldsTheLock() {
+    TclsTestInstallation objInstallation;
+    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
+    QProcess objOther;
+    objOther.start(qEnvironmentVariable("WIZARD_BIN_DIR") + QStringLiteral("/lockholder"),
+                   {objInstallation.fnstDatabaseFile(), QStringLiteral("table"),
+                    QStringLiteral("runningexes")});
+    QVERIFY(objOther.waitForReadyRead(30000));
+    QCOMPARE(objOther.readLine().trimmed(), QByteArray("locked"));
+    TclsScriptedAnswerer objAnswers;
+    objAnswers.pExpect(0);
+    {
+        TfrmRegistrationWizard frm;
+        QVERIFY(frm.fnbStartupFailed());
+        QCOMPARE(objAnswers.fnarAsked().size(), size_t(1));
+        QCOMPARE(
+            objAnswers.fnarAsked()[0].stMessage,
+            QStringLiteral(
+                "Another instance of the application is running.\r\nClick on OK button to exit"));
+    }
+    objOther.kill();
+    objOther.waitForFinished();
+    TfrmRegistrationWizard frmAfter;
+    QVERIFY(!frmAfter.fnbStartupFailed());
+}
+
+void tst_StartupShutdown::WelcomePage() {
+    TclsTestInstallation objInstallation;
+    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
+    TclsScriptedAnswerer objAnswers;
+    TfrmRegistrationWizard frm;
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frm));
+    QVERIFY(!frm.fnbStartupFailed());
+    QCOMPARE(frm.windowTitle(), QStringLiteral("Zorv Morvane - Registration Wizard"));
+    QCOMPARE(frm.fniCurrentPage(), int(wpWelcome));
+    QCOMPARE(fnpControl<QLabel>(frm, "lblScreenName")->text(),
+             QStringLiteral("Welcome to Zorv Morvane Registration"));
+    QVERIFY(!fnpControl<QLabel>(frm, "lblMandatoryField")->isVisible());
+    auto *tvw = fnpControl<QTreeWidget>(frm, "tvwRegistrationWizard");
+    QStringList slItems;
+    for (int i = 0; i < tvw->topLevelItemCount(); ++i)
+        slItems << tvw->topLevelItem(i)->text(0);
+    QCOMPARE(slItems, (QStringList{"Welcome", "Terms and Conditions", "Shipper Information",
+                                   "Communication Settings", "Pickup Options", "Internet Settings",
+                                   "SFTP Settings", "Email Settings", "Application Security",
+                                   "Site Registration", "Registration Completed"}));
+    QCOMPARE(tvw->currentItem(), tvw->topLevelItem(0));
+    QVERIFY(!tvw->isEnabled());
+    QCOMPARE(fnpControl<QPushButton>(frm, "btnHelp")->text(), QStringLiteral("&Help"));
+    QCOMPARE(fnpControl<QPushButton>(frm, "btnBack")->text(), QStringLiteral("< &Back"));
+    QVERIFY(!fnpControl<QPushButton>(frm, "btnBack")->isEnabled());
+    QCOMPARE(fnpControl<QPushButton>(frm, "btnNext")->text(), QStringLiteral("&Next >"));
+    QCOMPARE(fnpControl<QPushButton>(frm, "btnCancel")->text(), QStringLiteral("&Cancel"));
+    // The paragraphs of the installation's ini file, the telephone and the link.
+    const QStringList slTexts = fnslWelcomeTexts(frm);
+    QVERIFY(slTexts.size() >= 7);
+    QVERIFY(
+        slTexts[0].startsWith(QStringLiteral("Welcome to the Zorv Morvane Registration Wizard.")));
+    QVERIFY(slTexts.contains(QStringLiteral("        If you need help with the registration, call "
+                                            "Zorv Technical Support at 1-800-555-0199")));
+    QVERIFY(slTexts.contains(
+        QStringLiteral("        More information is available on the Zorv web site:")));
+    QVERIFY(fnpControl<QLabel>(frm, "lblWelcomeURL")
+                ->text()
+                .contains(QStringLiteral("https://www.zorv.example/morvane")));
+    QCOMPARE(fnpControl<QPushButton>(frm, "btnHelp")->property("helpContext").toInt(), 1488);
+    QVERIFY(objAnswers.fnarAsked().empty());
+}
+
+void tst_StartupShutdown::TermsText_data() {
+    QTest::addColumn<QString>("stLanguage");
+    QTest::addColumn<bool>("bEnglishFile");
+    QTest::addColumn<QString>("stLanguageFile"); // written into InfoFiles when not empty
+    QTest::addColumn<QString>("stStart");        // how the shown text begins
+    QTest::newRow("English") << "English" << true << QString()
+                             << "ZORV MORVANE END USER LICENSE AGREEMENT";
+    QTest::newRow("German falls back to English")
+        << "German" << true << QString() << "ZORV MORVANE END USER LICENSE AGREEMENT";
+    QTest::newRow("German file") << "German" << true << "termsandconditions_german.txt"
+                                 << "LIZENZVERTRAG";
+    QTest::newRow("Chinese, Traditional file")
+        << "Chinese, Traditional" << true << "termsandconditions_chinese_traditional.txt"
+        << "LIZENZVERTRAG";
+    QTest::newRow("no file at all") << "German" << false << QString() << QString();
+}
+
+void tst_StartupShutdown::TermsText() {
+    QFETCH(QString, stLanguage);
+    QFETCH(bool, bEnglishFile);
+    QFETCH(QString, stLanguageFile);
+    QFETCH(QString, stStart);
+    TrecInstallationOptions rec = fnrecTestOptions();
+    rec.stLanguage = stLanguage;
+    rec.bTermsFile = bEnglishFile;
+    TclsTestInstallation objInstallation(rec);
+    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
+    if (!stLanguageFile.isEmpty())
+        QVERIFY(objInstallation.fnbWriteFile(
+            QStringLiteral("InfoFiles/") + stLanguageFile,
+            "LIZENZVERTRAG\r\n\r\nBitte lesen Sie diesen Vertrag.\r\n"));
+    TclsScriptedAnswerer objAnswers;
+    TfrmRegistrationWizard frm;
+    QVERIFY(!frm.fnbStartupFailed());
+    const QString stText = fnpControl<QTextEdit>(frm, "redtTermsNConditions")->toPlainText();
+    if (stStart.isEmpty())
+        QVERIFY(stText.isEmpty());
+    else
+        QVERIFY2(stText.startsWith(stStart), qPrintable(stText.left(60)));
+    QVERIFY(!stText.contains(QLatin1Char('\r')));
+}
+
+void tst_StartupShutdown::DecliningTheTerms() {
+    TclsTestInstallation objInstallation;
+    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
+    TclsScriptedAnswerer objAnswers;
+    TfrmRegistrationWizard frm;
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frm));
+    QTest::mouseClick(fnpControl<QPushButton>(frm, "btnNext"), Qt::LeftButton);
+    QCOMPARE(frm.fniCurrentPage(), int(wpTerms));
+    QCOMPARE(fnpControl<QLabel>(frm, "lblScreenName")->text(),
+             QStringLiteral("Terms and Conditions"));
+    QCOMPARE(fnpControl<QPushButton>(frm, "btnNext")->text(), QStringLiteral("I &Accept"));
+    QCOMPARE(fnpControl<QPushButton>(frm, "btnCancel")->text(), QStringLiteral("I &Decline"));
+    QVERIFY(fnpControl<QPushButton>(frm, "btnBack")->isEnabled());
+    QCOMPARE(fnpControl<QPushButton>(frm, "btnNext")->property("helpContext").toInt(), 1495);
+
+    // I Decline, No: the wizard stays on the terms page.
+    objAnswers.pExpect(1);
+    QTest::mouseClick(fnpControl<QPushButton>(frm, "btnCancel"), Qt::LeftButton);
+    QCOMPARE(objAnswers.fnarAsked().size(), size_t(1));
+    QCOMPARE(objAnswers.fnarAsked()[0].stMessage, cstDeclineQuestion);
+    QCOMPARE(objAnswers.fnarAsked()[0].stCaption, cstConfirmation);
+    QCOMPARE(objAnswers.fnarAsked()[0].slButtons, (QStringList{"&Yes", "&No"}));
+    QCOMPARE(objAnswers.fnarAsked()[0].stDefaultButton, QStringLiteral("&No"));
+    QVERIFY(frm.isVisible());
+    QCOMPARE(frm.fniCurrentPage(), int(wpTerms));
+    QVERIFY(!fnbRunningExesFree(objInstallation));
+
+    // I Decline, Yes: the wizard ends without a second question and frees its lock.
+    objAnswers.pExpect(0);
+    QTest::mouseClick(fnpControl<QPushButton>(frm, "btnCancel"), Qt::LeftButton);
+    QTRY_VERIFY(!frm.isVisible());
+    QCOMPARE(objAnswers.fnarAsked().size(), size_t(2));
+    QVERIFY(objAnswers.fnarUnexpected().empty());
+    QVERIFY(fnbRunningExesFree(objInstallation));
+}
+
+void tst_StartupShutdown::CancelAndCloseAskFirst_data() {
+    QTest::addColumn<bool>("bCloseButton");
+    QTest::newRow("Cancel") << false;
+    QTest::newRow("close button") << true;
+}
+
+void tst_StartupShutdown::CancelAndCloseAskFirst() {
+    QFETCH(bool, bCloseButton);
+    TclsTestInstallation objInstallation;
+    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
+    TclsScriptedAnswerer objAnswers;
+    TfrmRegistrationWizard frm;
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frm));
+    auto pEnd = [&] {
+        if (bCloseButton)
+            frm.close();
+        else
+            QTest::mouseClick(fnpControl<QPushButton>(frm, "btnCancel"), Qt::LeftButton);
+    };
+    objAnswers.pExpect(1);
+    pEnd();
+    QCOMPARE(objAnswers.fnarAsked().size(), size_t(1));
+    QCOMPARE(objAnswers.fnarAsked()[0].stMessage, cstCloseQuestion);
+    QCOMPARE(objAnswers.fnarAsked()[0].stDefaultButton, QStringLiteral("&No"));
+    QVERIFY(frm.isVisible());
+    QCOMPARE(frm.fniCurrentPage(), int(wpWelcome));
+    objAnswers.pExpect(0);
+    pEnd();
+    QTRY_VERIFY(!frm.isVisible());
+    QCOMPARE(objAnswers.fnarAsked().size(), size_t(2));
+    QVERIFY(objAnswers.fnarUnexpected().empty());
+    QVERIFY(fnbRunningExesFree(objInstallation));
+}
+
+void tst_StartupShutdown::BackFromTheTermsPage() {
+    TclsTestInstallation objInstallation;
+    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
+    TclsScriptedAnswerer objAnswers;
+    TfrmRegistrationWizard frm;
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frm));
+    QTest::mouseClick(fnpControl<QPushButton>(frm, "btnNext"), Qt::LeftButton);
+    QTest::mouseClick(fnpControl<QPushButton>(frm, "btnBack"), Qt::LeftButton);
+    QCOMPARE(frm.fniCurrentPage(), int(wpWelcome));
+    QCOMPARE(fnpControl<QLabel>(frm, "lblScreenName")->text(),
+             QStringLiteral("Welcome to Zorv Morvane Registration"));
+    QCOMPARE(fnpControl<QPushButton>(frm, "btnNext")->text(), QStringLiteral("&Next >"));
+    QCOMPARE(fnpControl<QPushButton>(frm, "btnCancel")->text(), QStringLiteral("&Cancel"));
+    QVERIFY(!fnpControl<QPushButton>(frm, "btnBack")->isEnabled());
+    auto *tvw = fnpControl<QTreeWidget>(frm, "tvwRegistrationWizard");
+    QCOMPARE(tvw->currentItem(), tvw->topLevelItem(0));
+    // I Accept leads on to the shipper page, with the legend shown.
+    QTest::mouseClick(fnpControl<QPushButton>(frm, "btnNext"), Qt::LeftButton);
+    QTest::mouseClick(fnpControl<QPushButton>(frm, "btnNext"), Qt::LeftButton);
+    QCOMPARE(frm.fniCurrentPage(), int(wpSenderInfo));
+    QCOMPARE(fnpControl<QLabel>(frm, "lblScreenName")->text(),
+             QStringLiteral("Shipper Information"));
+    QCOMPARE(fnpControl<QLabel>(frm, "lblMandatoryField")->text(),
+             QStringLiteral("* = Mandatory Fields"));
+    QVERIFY(fnpControl<QLabel>(frm, "lblMandatoryField")->isVisible());
+    QCOMPARE(tvw->currentItem(), tvw->topLevelItem(2));
+    QVERIFY(objAnswers.fnarAsked().empty());
+}
+
+void tst_StartupShutdown::FinishOffersTheMainApplication_data() {
+    QTest::addColumn<int>("iAnswer");
+    QTest::addColumn<bool>("bStarted");
+    QTest::newRow("Yes starts it") << 0 << true;
+    QTest::newRow("No does not") << 1 << false;
+}
+
+void tst_StartupShutdown::FinishOffersTheMainApplication() {
+    QFETCH(int, iAnswer);
+    QFETCH(bool, bStarted);
+    TclsTestInstallation objInstallation;
+    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
+    // The main application of this installation leaves a mark where it starts.
+    const QString stMark = objInstallation.fnstPath(QStringLiteral("TempData/started"));
+    QVERIFY(objInstallation.fnbWriteFile(QStringLiteral("Bin/ZorvMorvaneGlobal"),
+                                         "#!/bin/sh\npwd > ../TempData/started\n"));
+    QFile::setPermissions(objInstallation.fnstPath(QStringLiteral("Bin/ZorvMorvaneGlobal")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    TclsScriptedAnswerer objAnswers;
+    TfrmRegistrationWizard frm;
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frm));
+    frm.pChangePage(QStringLiteral("Registration Completed"), wpSiteRegistration,
+                    QStringLiteral("Next"), 10);
+    QCOMPARE(frm.fniCurrentPage(), int(wpRegistrationCompleted));
+    objAnswers.pExpect(iAnswer);
+    frm.pFinish();
+    QTRY_VERIFY(!frm.isVisible());
+    QCOMPARE(objAnswers.fnarAsked().size(), size_t(1));
+    QCOMPARE(objAnswers.fnarAsked()[0].stMessage,
+             QStringLiteral("Do you want to launch the Zorv Morvane application now?"));
+    QCOMPARE(objAnswers.fnarAsked()[0].stDefaultButton, QStringLiteral("&Yes"));
+    QCOMPARE(objAnswers.fnarAsked()[0].stIconFile, QStringLiteral("../Images/DeskIcon.ico"));
+    if (bStarted)
+        QTRY_COMPARE(QFile(stMark).exists(), true);
+    else
+        QVERIFY(!QFile::exists(stMark));
+    QVERIFY(fnbRunningExesFree(objInstallation));
+}
+
+void tst_StartupShutdown::StartIsLogged() {
+    TclsTestInstallation objInstallation;
+    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
+    TclsScriptedAnswerer objAnswers;
+    TfrmRegistrationWizard frm;
+    const QString stLog = QStringLiteral("Logs/RegistrationWizard_%1.log")
+                              .arg(QDate::currentDate().toString(QStringLiteral("ddMMyyyy")));
+    const QString stText = QString::fromUtf8(objInstallation.fnbaReadFile(stLog));
+    QVERIFY2(stText.contains(
+                 QStringLiteral("|Severity Level 1|Unit unitRegistrationWizard|Process "
+                                "FormCreate|Starting the Registration Wizard Application...\r\n")),
+             qPrintable(stText));
+}
+
+QTEST_MAIN(tst_StartupShutdown)
+#include "tst_StartupShutdown.moc"

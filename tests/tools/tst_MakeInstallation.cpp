@@ -1,0 +1,140 @@
+// The installation builder: the tree, the configuration files, the seed rows,
+// the variants tests ask for, and reference data read from installed packages.
+#include "UnitAccessToDatabaseDLL.h"
+#include "UnitAdHocQuery.h"
+#include "unitIniFile.h"
+#include "UnitTestInstallation.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+QVariant fnvScalar(const QString &stSQL, const QVariantList &vlBinds = {}) {
+    TclsAdHocQuery query;
+    EXPECT_EQ(query.fniOpen(stSQL, vlBinds), 0) << qPrintable(stSQL);
+    return query.fnbNext() ? query.fnvField(0) : QVariant();
+}
+} // namespace
+
+TEST(MakeInstallation, TreeConfigurationAndSeedRows) {
+    TclsTestInstallation objInstallation;
+    ASSERT_TRUE(objInstallation.fnbOk()) << qPrintable(objInstallation.fnstError());
+    for (const char *pchFolder :
+         {"Bin", "Config", "InfoFiles", "Images", "Help", "Logs", "Backup", "Database"})
+        EXPECT_TRUE(QDir(objInstallation.fnstPath(QString::fromLatin1(pchFolder))).exists())
+            << pchFolder;
+    const TclsIniFile ini(objInstallation.fnstPath(QStringLiteral("Config/Installation.ini")));
+    EXPECT_EQ(ini.fnstReadString(QStringLiteral("INSTALLATION_INFO"),
+                                 QStringLiteral("WORKSTATION_ID"), {}),
+              QStringLiteral("WKST01"));
+    EXPECT_EQ(ini.fnstReadString(QStringLiteral("INSTALLATION_INFO"),
+                                 QStringLiteral("DATABASE_PATH"), {}),
+              QStringLiteral("..\\Database"));
+    EXPECT_TRUE(
+        objInstallation.fnbaReadFile(QStringLiteral("Config/Installation.ini")).contains("\r\n"));
+    EXPECT_TRUE(QFile::exists(
+        objInstallation.fnstPath(QStringLiteral("InfoFiles/termsandconditions_english.txt"))));
+    EXPECT_TRUE(QFile::exists(objInstallation.fnstPath(QStringLiteral("Images/Smiley.bmp"))));
+
+    // The program finds the database the way an installation names it.
+    EXPECT_EQ(QFileInfo(fnrecInstallationDatabaseSettings().stDatabaseFile).canonicalFilePath(),
+              QFileInfo(objInstallation.fnstDatabaseFile()).canonicalFilePath());
+    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT count(*) FROM comm_service_settings")).toInt(), 10);
+    EXPECT_EQ(
+        fnvScalar(QStringLiteral("SELECT count(*) FROM users WHERE user_id = 'DEFAULT'")).toInt(),
+        1);
+    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT site_id FROM config_morvane")).toString(),
+              QString());
+    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT count(*) FROM config_zorv")).toInt(), 1);
+    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT count(*) FROM internet_setting")).toInt(), 1);
+    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT count(*) FROM pickup")).toInt(), 1);
+    EXPECT_EQ(
+        fnvScalar(QStringLiteral(
+                      "SELECT count(*) FROM shipment_piece_reference_type WHERE active_flag = 1"))
+            .toInt(),
+        4);
+    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT count(*) FROM country")).toInt(), 0);
+}
+
+TEST(MakeInstallation, VariantsForTests) {
+    TrecInstallationOptions rec = fnrecTestOptions();
+    rec.recSeed.stSiteId = QStringLiteral("ABC0000000123ZOZ");
+    rec.recSeed.bDefaultUser = false;
+    rec.recSeed.bSiteRegistrationService = false;
+    rec.recSeed.bInternetSettingRow = false;
+    rec.slOmitInstallationIni = {QStringLiteral("INSTALLATION_INFO/WORKSTATION_ID")};
+    rec.slDropTables = {QStringLiteral("pickup")};
+    TclsTestInstallation objInstallation(rec);
+    ASSERT_TRUE(objInstallation.fnbOk()) << qPrintable(objInstallation.fnstError());
+    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT site_id FROM config_morvane")).toString(),
+              QStringLiteral("ABC0000000123ZOZ"));
+    EXPECT_EQ(
+        fnvScalar(QStringLiteral("SELECT count(*) FROM users WHERE user_id = 'DEFAULT'")).toInt(),
+        0);
+    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT count(*) FROM comm_service_settings WHERE "
+                                       "service_name = 'Site Registration'"))
+                  .toInt(),
+              0);
+    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT count(*) FROM internet_setting")).toInt(), 0);
+    TclsAdHocQuery query;
+    EXPECT_EQ(query.fniOpen(QStringLiteral("SELECT * FROM pickup")), 9);
+    const TclsIniFile ini(objInstallation.fnstPath(QStringLiteral("Config/Installation.ini")));
+    EXPECT_TRUE(ini.fnbSectionExists(QStringLiteral("INSTALLATION_INFO")));
+    EXPECT_FALSE(
+        ini.fnbValueExists(QStringLiteral("INSTALLATION_INFO"), QStringLiteral("WORKSTATION_ID")));
+}
+
+TEST(MakeInstallation, ReferenceDataFromInstalledPackages) {
+    TrecInstallationOptions rec = fnrecTestOptions();
+    rec.bReferenceData = true;
+    TclsTestInstallation objInstallation(rec);
+    ASSERT_TRUE(objInstallation.fnbOk()) << qPrintable(objInstallation.fnstError());
+    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT count(*) FROM country")).toInt(), 249);
+    EXPECT_GT(fnvScalar(QStringLiteral("SELECT count(*) FROM state")).toInt(), 5000);
+    EXPECT_GT(fnvScalar(QStringLiteral("SELECT count(*) FROM directory")).toInt(), 4000);
+    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT count(*) FROM esd")).toInt(),
+              fnvScalar(QStringLiteral("SELECT count(*) FROM directory")).toInt());
+
+    const struct {
+        const char *pchSQL;
+        const char *pchBind;
+        const char *pchExpected;
+    } arRows[] = {
+        {"SELECT country_name FROM country WHERE country_cd = ?", "DE", "Germany"},
+        {"SELECT UsePostCode_flag FROM country WHERE country_cd = ?", "DE", "1"},
+        {"SELECT UsePostCode_flag FROM country WHERE country_cd = ?", "AE", "0"},
+        {"SELECT country_cd FROM state WHERE state = ?", "California", "US"},
+        {"SELECT state_cd FROM state WHERE state = ?", "California", "CA"},
+        {"SELECT city FROM directory WHERE iata = ?", "FRA", "Frankfurt am Main"},
+        {"SELECT country_name FROM esd WHERE iata = ?", "LHR", "United Kingdom"},
+        {"SELECT countrycode FROM phonemobile_regex WHERE country_cd = ? AND number_type = "
+         "'MOBILE'",
+         "GB", "44"},
+    };
+    for (const auto &r : arRows)
+        EXPECT_EQ(
+            fnvScalar(QString::fromLatin1(r.pchSQL), {QString::fromLatin1(r.pchBind)}).toString(),
+            QString::fromLatin1(r.pchExpected))
+            << r.pchSQL << " " << r.pchBind;
+
+    // Each rule's pattern and length accept its own example number.
+    TclsAdHocQuery query;
+    ASSERT_EQ(query.fniOpen(QStringLiteral("SELECT country_cd, number_type, possible_len, RegExp, "
+                                           "sample_format FROM phonemobile_regex")),
+              0);
+    int iRules = 0;
+    while (query.fnbNext()) {
+        ++iRules;
+        const QString stSample = query.fnvField(4).toString();
+        const QRegularExpression reLength(
+            QStringLiteral("^[0-9]{%1}$").arg(query.fnvField(2).toString()));
+        const QRegularExpression rePattern(query.fnvField(3).toString());
+        ASSERT_TRUE(rePattern.isValid()) << qPrintable(query.fnvField(0).toString());
+        EXPECT_TRUE(reLength.match(stSample).hasMatch() && rePattern.match(stSample).hasMatch())
+            << qPrintable(query.fnvField(0).toString() + QLatin1Char(' ') +
+                          query.fnvField(1).toString() + QLatin1Char(' ') + stSample);
+    }
+    EXPECT_GT(iRules, 400);
+}
