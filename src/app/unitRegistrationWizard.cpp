@@ -40,6 +40,7 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     QFont fntForm = font();
     fntForm.setPixelSize(11);
     setFont(fntForm);
+    pSetControlColours();
     setFixedSize(size());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -266,7 +267,24 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     ui->lblMandatoryField->setText(QStringLiteral("* = ") + fnstRS(rs::rsMandatoryFields));
     ui->tvwRegistrationWizard->clear();
     for (const TResourceString &rsItem : rs::rsarTreeItems)
-        new QTreeWidgetItem(ui->tvwRegistrationWizard, {fnstRS(rsItem)});
+        (new QTreeWidgetItem(ui->tvwRegistrationWizard, {fnstRS(rsItem)}))
+            ->setSizeHint(0, QSize(0, 26));
+}
+
+// The step tree is teal with white items, the current one inverted; it is
+// disabled, so every colour group gets the same colours. The legend is red.
+void TfrmRegistrationWizard::pSetControlColours() {
+    const QColor clTeal(0x00, 0x80, 0x80);
+    QPalette palTree = ui->tvwRegistrationWizard->palette();
+    palTree.setColor(QPalette::Base, clTeal);
+    palTree.setColor(QPalette::Window, clTeal);
+    palTree.setColor(QPalette::Text, Qt::white);
+    palTree.setColor(QPalette::Highlight, Qt::white);
+    palTree.setColor(QPalette::HighlightedText, clTeal);
+    ui->tvwRegistrationWizard->setPalette(palTree);
+    QPalette palLegend = ui->lblMandatoryField->palette();
+    palLegend.setColor(QPalette::WindowText, Qt::red);
+    ui->lblMandatoryField->setPalette(palLegend);
 }
 
 void TfrmRegistrationWizard::pShowWelcomePage() {

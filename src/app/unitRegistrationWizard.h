@@ -74,6 +74,7 @@ private:
     void pSetMandatoryFields();
     bool fnbReadConfigMorvane();
     bool fnbReadServicesAndUsers();
+    void pSetControlColours();
     void pInitializeComponents();
     void pAssignHelpContexts();
     void pShowWelcomePage();

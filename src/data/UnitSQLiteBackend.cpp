@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QHostInfo>
 #include <QSqlQuery>
 
 #include <atomic>
@@ -48,7 +47,11 @@ qint64 fniProcessStartTime(qint64 iPid) {
 }
 
 const QString &fnstHostName() {
-    static const QString stHost = QHostInfo::localHostName();
+    static const QString stHost = [] {
+        char achName[256] = {};
+        return gethostname(achName, sizeof achName - 1) == 0 ? QString::fromLocal8Bit(achName)
+                                                             : QString();
+    }();
     return stHost;
 }
 

@@ -408,7 +408,9 @@ void tst_StartupShutdown::FinishOffersTheMainApplication() {
 }
 
 void tst_StartupShutdown::StartIsLogged() {
-    TclsTestInstallation objInstallation;
+    TrecInstallationOptions rec = fnrecTestOptions();
+    rec.bLogging = true;
+    TclsTestInstallation objInstallation(rec);
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
     TclsScriptedAnswerer objAnswers;
     TfrmRegistrationWizard frm;

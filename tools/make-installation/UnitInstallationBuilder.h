@@ -17,7 +17,7 @@ struct TrecInstallationOptions {
     QString stLanguage = QStringLiteral("English");
     QString stWorkstationId = QStringLiteral("WKST01");
     bool bTermsFile = true; // InfoFiles holds termsandconditions_english.txt
-    bool bLogging = true;
+    bool bLogging = false;  // Installation.ini switches the diagnostic log on
     // Entries left out of Installation.ini: "SECTION" or "SECTION/KEY".
     QStringList slOmitInstallationIni;
     QStringList slDropTables; // tables removed after seeding

@@ -49,12 +49,14 @@ int main(int argc, char *argv[]) {
     const QCommandLineOption optServer(QStringLiteral("site-registration-server"),
                                        QStringLiteral("Server of the Site Registration service."),
                                        QStringLiteral("URL"));
+    const QCommandLineOption optLogging(QStringLiteral("logging"),
+                                        QStringLiteral("Switch the diagnostic log on."));
     const QCommandLineOption optPort(QStringLiteral("site-registration-port"),
                                      QStringLiteral("Port of the Site Registration service."),
                                      QStringLiteral("PORT"));
     parser.addOptions({optBin, optRefData, optNoRefData, optRegistered, optNoDefaultUser,
                        optNoSiteReg, optNoInternet, optOmit, optDrop, optLanguage, optNoTerms,
-                       optServer, optPort});
+                       optServer, optPort, optLogging});
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
@@ -78,6 +80,7 @@ int main(int argc, char *argv[]) {
     if (parser.isSet(optLanguage))
         rec.stLanguage = parser.value(optLanguage);
     rec.bTermsFile = !parser.isSet(optNoTerms);
+    rec.bLogging = parser.isSet(optLogging);
 
     QString stError;
     if (!fnbMakeInstallation(parser.positionalArguments().constFirst(), rec, stError)) {
