@@ -122,21 +122,27 @@ bool TfrmRegistrationWizard::fnbReadBaseDirectory() {
 }
 
 // The start-up reads share one rule: a library error shows the code's text
-// followed by ".", an empty table "Not sufficient data for site registration.".
-static QString fnstReadFailure(int iCode, bool bRowFound) {
+// followed by "."; no row (or none that fits) shows "Not sufficient data for
+// site registration.".
+bool TfrmRegistrationWizard::fnbReadStartupRows(
+    const QString &stClassName, const TrecarFields &arCriteria, TobjarMVData &objarRows,
+    const std::function<bool(const TclsMVData &)> &fnFits) {
+    const int iCode = fniQueryRecords(arCriteria, objarRows, stClassName);
+    QString stFailure;
     if (iCode != dbc::iSuccess)
-        return fnstGetDBErrorMessage(iCode) + QStringLiteral(".");
-    return bRowFound ? QString() : fnstRS(rs::rsNotSufficientData);
+        stFailure = fnstGetDBErrorMessage(iCode) + QStringLiteral(".");
+    else if (std::none_of(objarRows.begin(), objarRows.end(),
+                          [&](const auto &obj) { return !fnFits || fnFits(*obj); }))
+        stFailure = fnstRS(rs::rsNotSufficientData);
+    if (stFailure.isEmpty())
+        return true;
+    pStartupFailure(stFailure, 4, QStringLiteral("Data could not be read from database."));
+    return false;
 }
 
 bool TfrmRegistrationWizard::fnbReadConfigZorv() {
-    const int iCode = fniQueryRecords({{QString(), QVariant()}}, objarConfigZorvData,
-                                      QStringLiteral("TclsConfigZorvDB"));
-    const QString stFailure = fnstReadFailure(iCode, !objarConfigZorvData.empty());
-    if (!stFailure.isEmpty()) {
-        pStartupFailure(stFailure, 4, QStringLiteral("Data could not be read from database."));
+    if (!fnbReadStartupRows(QStringLiteral("TclsConfigZorvDB"), {{}}, objarConfigZorvData))
         return false;
-    }
     pSetMandatoryFields();
     return true;
 }
@@ -211,13 +217,8 @@ void TfrmRegistrationWizard::pSetMandatoryFields() {
 }
 
 bool TfrmRegistrationWizard::fnbReadConfigMorvane() {
-    const int iCode = fniQueryRecords({{QString(), QVariant()}}, objarConfigMorvaneData,
-                                      QStringLiteral("TclsConfigMorvaneDB"));
-    const QString stFailure = fnstReadFailure(iCode, !objarConfigMorvaneData.empty());
-    if (!stFailure.isEmpty()) {
-        pStartupFailure(stFailure, 4, QStringLiteral("Data could not be read from database."));
+    if (!fnbReadStartupRows(QStringLiteral("TclsConfigMorvaneDB"), {{}}, objarConfigMorvaneData))
         return false;
-    }
     const auto *pConfig = fnpFirst<TclsConfigMorvaneData>(objarConfigMorvaneData);
     if (!pConfig->site_id.trimmed().isEmpty()) {
         pStartupFailure(fnstRS(rs::rsAlreadyRegistered) + QStringLiteral(". ") +
@@ -230,31 +231,18 @@ bool TfrmRegistrationWizard::fnbReadConfigMorvane() {
 }
 
 bool TfrmRegistrationWizard::fnbReadServicesAndUsers() {
-    int iCode = fniQueryRecords({{QString(), QVariant()}}, objarCommServiceSettingsData,
-                                QStringLiteral("TclsCommServiceSettingsDB"));
-    const bool bSiteRegistration =
-        std::any_of(objarCommServiceSettingsData.begin(), objarCommServiceSettingsData.end(),
-                    [](const auto &obj) {
-                        const auto *p =
-                            dynamic_cast<const TclsCommServiceSettingsData *>(obj.get());
-                        return p && p->service_name == QLatin1String("Site Registration");
-                    });
-    QString stFailure = fnstReadFailure(iCode, bSiteRegistration);
-    if (stFailure.isEmpty()) {
-        iCode = fniQueryRecords({{QStringLiteral("user_id"), QStringLiteral("'DEFAULT'")}},
-                                objarUsersData, QStringLiteral("TclsUsersDB"));
-        const bool bDefaultUser =
-            std::any_of(objarUsersData.begin(), objarUsersData.end(), [](const auto &obj) {
-                const auto *p = dynamic_cast<const TclsUsersData *>(obj.get());
-                return p && p->user_id == QLatin1String("DEFAULT");
-            });
-        stFailure = fnstReadFailure(iCode, bDefaultUser);
-    }
-    if (!stFailure.isEmpty()) {
-        pStartupFailure(stFailure, 4, QStringLiteral("Data could not be read from database."));
-        return false;
-    }
-    return true;
+    return fnbReadStartupRows(
+               QStringLiteral("TclsCommServiceSettingsDB"), {{}}, objarCommServiceSettingsData,
+               [](const TclsMVData &obj) {
+                   const auto *p = dynamic_cast<const TclsCommServiceSettingsData *>(&obj);
+                   return p && p->service_name == QLatin1String("Site Registration");
+               }) &&
+           fnbReadStartupRows(QStringLiteral("TclsUsersDB"),
+                              {{QStringLiteral("user_id"), QStringLiteral("'DEFAULT'")}},
+                              objarUsersData, [](const TclsMVData &obj) {
+                                  const auto *p = dynamic_cast<const TclsUsersData *>(&obj);
+                                  return p && p->user_id == QLatin1String("DEFAULT");
+                              });
 }
 
 void TfrmRegistrationWizard::pInitializeComponents() {

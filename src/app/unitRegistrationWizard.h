@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -67,6 +68,9 @@ private:
     // message when the wizard must not run.
     void pFormCreate();
     bool fnbReadBaseDirectory();
+    bool fnbReadStartupRows(const QString &stClassName, const TrecarFields &arCriteria,
+                            TobjarMVData &objarRows,
+                            const std::function<bool(const TclsMVData &)> &fnFits = {});
     bool fnbReadConfigZorv();
     bool fnbReadInstallationIni();
     void pSelectLanguage();
@@ -86,7 +90,11 @@ private:
     bool fnbSaveDataToDB();
     void pTerminate();
 
-    // Navigation of the welcome and terms pages.
+    // Navigation: what Next and Back do on each page; false for a page they do
+    // not know.
+    bool fnbNextFromPage(int iPage);
+    bool fnbBackFromPage(int iPage);
+    void pRunPageHandler(const QString &stMethod, bool (TfrmRegistrationWizard::*pfnHandler)(int));
     void pSetNextCancelCaptions(bool bTermsPage);
 
     void pWarn(const QString &stMessage);

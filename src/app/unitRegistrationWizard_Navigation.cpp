@@ -44,54 +44,63 @@ void TfrmRegistrationWizard::pSetNextCancelCaptions(bool bTermsPage) {
 }
 
 void TfrmRegistrationWizard::btnNextClick() {
-    try {
-        switch (fniCurrentPage()) {
-        case wpWelcome:
-            pChangePage(fnstTitle(wpTerms), wpWelcome, cstNext, 1);
-            ui->btnBack->setEnabled(true);
-            pSetNextCancelCaptions(true);
-            pFocus(uiTerms->redtTermsNConditions);
-            break;
-        case wpTerms:
-            bTermsAccepted = true;
-            ui->btnNext->setEnabled(true);
-            pChangePage(fnstTitle(wpSenderInfo), wpTerms, cstNext, 2);
-            ui->lblMandatoryField->setVisible(true);
-            pFocus(fnwFindControl(this, QStringLiteral("edtSenderCode")));
-            pSetNextCancelCaptions(false);
-            break;
-        default:
-            pWriteLog(2, cstUnit, QStringLiteral("btnNextClick"),
-                      QStringLiteral("Error - in the else part of the case statements."));
-            pWarn(fnstRS(rs::rsErrorOccurred) + QStringLiteral("."));
-        }
-    } catch (const std::exception &e) {
-        pWriteLog(3, cstUnit, QStringLiteral("btnNextClick"), QString::fromLocal8Bit(e.what()));
-    }
+    pRunPageHandler(QStringLiteral("btnNextClick"), &TfrmRegistrationWizard::fnbNextFromPage);
 }
 
 void TfrmRegistrationWizard::btnBackClick() {
+    pRunPageHandler(QStringLiteral("btnBackClick"), &TfrmRegistrationWizard::fnbBackFromPage);
+}
+
+void TfrmRegistrationWizard::pRunPageHandler(const QString &stMethod,
+                                             bool (TfrmRegistrationWizard::*pfnHandler)(int)) {
     try {
-        switch (fniCurrentPage()) {
-        case wpTerms:
-            pChangePage(fnstTitle(wpWelcome), wpTerms, cstBack, 0);
-            ui->btnBack->setEnabled(false);
-            pSetNextCancelCaptions(false);
-            ui->lblMandatoryField->setVisible(false);
-            pFocus(ui->btnNext);
-            break;
-        case wpSenderInfo:
-            pChangePage(fnstTitle(wpTerms), wpSenderInfo, cstBack, 1);
-            ui->lblMandatoryField->setVisible(false);
-            pFocus(uiTerms->redtTermsNConditions);
-            pSetNextCancelCaptions(true);
-            break;
-        default:
-            pWriteLog(2, cstUnit, QStringLiteral("btnBackClick"),
+        if (!(this->*pfnHandler)(fniCurrentPage())) {
+            pWriteLog(2, cstUnit, stMethod,
                       QStringLiteral("Error - in the else part of the case statements."));
             pWarn(fnstRS(rs::rsErrorOccurred) + QStringLiteral("."));
         }
     } catch (const std::exception &e) {
-        pWriteLog(3, cstUnit, QStringLiteral("btnBackClick"), QString::fromLocal8Bit(e.what()));
+        pWriteLog(3, cstUnit, stMethod, QString::fromLocal8Bit(e.what()));
+    }
+}
+
+bool TfrmRegistrationWizard::fnbNextFromPage(int iPage) {
+    switch (iPage) {
+    case wpWelcome:
+        pChangePage(fnstTitle(wpTerms), wpWelcome, cstNext, 1);
+        ui->btnBack->setEnabled(true);
+        pSetNextCancelCaptions(true);
+        pFocus(uiTerms->redtTermsNConditions);
+        return true;
+    case wpTerms:
+        bTermsAccepted = true;
+        ui->btnNext->setEnabled(true);
+        pChangePage(fnstTitle(wpSenderInfo), wpTerms, cstNext, 2);
+        ui->lblMandatoryField->setVisible(true);
+        pFocus(fnwFindControl(this, QStringLiteral("edtSenderCode")));
+        pSetNextCancelCaptions(false);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TfrmRegistrationWizard::fnbBackFromPage(int iPage) {
+    switch (iPage) {
+    case wpTerms:
+        pChangePage(fnstTitle(wpWelcome), wpTerms, cstBack, 0);
+        ui->btnBack->setEnabled(false);
+        pSetNextCancelCaptions(false);
+        ui->lblMandatoryField->setVisible(false);
+        pFocus(ui->btnNext);
+        return true;
+    case wpSenderInfo:
+        pChangePage(fnstTitle(wpTerms), wpSenderInfo, cstBack, 1);
+        ui->lblMandatoryField->setVisible(false);
+        pFocus(uiTerms->redtTermsNConditions);
+        pSetNextCancelCaptions(true);
+        return true;
+    default:
+        return false;
     }
 }
