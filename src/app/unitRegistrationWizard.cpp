@@ -294,7 +294,6 @@ void TfrmRegistrationWizard::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
-    QApplication::restoreOverrideCursor();
     if (bStartupFailed) {
         pWriteLog(1, cstUnit, QStringLiteral("FormShow"),
                   QStringLiteral("Closing the application."));
@@ -304,6 +303,8 @@ void TfrmRegistrationWizard::showEvent(QShowEvent *event) {
         return;
     }
     pAssignHelpContexts();
+    raise();
+    activateWindow();
 }
 
 // ---- Cancel, FormClose, Finish -----------------------------------------------

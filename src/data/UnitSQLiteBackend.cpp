@@ -195,15 +195,17 @@ void TclsSQLiteBackend::pUnlockTable(const QString &stTableName) {
     mapTableLocks.erase(it);
 }
 
-bool TclsSQLiteBackend::fnbExec(const QString &stSQL, const QVariantList &vlBinds) {
+bool TclsSQLiteBackend::fnbExec(const QString &stSQL, const QVariantList &vlBinds,
+                                bool bLogFailure) {
     QSqlQuery query(fndbConnection());
     query.prepare(stSQL);
     for (const QVariant &v : vlBinds)
         query.addBindValue(v);
     if (query.exec())
         return true;
-    pWriteLog(2, cstUnit, QStringLiteral("fnbExec"),
-              stSQL + QStringLiteral(" : ") + query.lastError().text());
+    if (bLogFailure)
+        pWriteLog(2, cstUnit, QStringLiteral("fnbExec"),
+                  stSQL + QStringLiteral(" : ") + query.lastError().text());
     return false;
 }
 
@@ -251,8 +253,10 @@ int TclsSQLiteBackend::fniTakeRecordLock(qint32 iRecordKey, const QString &stCla
                : dbc::iOperationFailed;
 }
 
+// Unlocking a row that was never locked (after a failed lock, or before any
+// lock made the table) is no failure.
 void TclsSQLiteBackend::pUnLockRecord(qint32 iRecordKey, const QString &stClassName) {
     fnbExec(QStringLiteral("DELETE FROM record_locks WHERE class_name = ? AND record_key = ? AND "
                            "owner_host = ? AND owner_pid = ?"),
-            {stClassName.toLower(), iRecordKey, fnstHostName(), qint64(::getpid())});
+            {stClassName.toLower(), iRecordKey, fnstHostName(), qint64(::getpid())}, false);
 }

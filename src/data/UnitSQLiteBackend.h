@@ -28,7 +28,8 @@ public:
     void pUnLockRecord(qint32 iRecordKey, const QString &stClassName) override;
 
 private:
-    bool fnbExec(const QString &stSQL, const QVariantList &vlBinds = {});
+    // Runs one statement; a failure is logged unless the caller expects it.
+    bool fnbExec(const QString &stSQL, const QVariantList &vlBinds = {}, bool bLogFailure = true);
     int fniTakeRecordLock(qint32 iRecordKey, const QString &stClass);
 
     QString stDatabaseFile;
