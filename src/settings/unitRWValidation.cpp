@@ -3,6 +3,8 @@
 
 #include "unitLogToFile.h"
 
+#include <algorithm>
+
 TclsRWValidation::TclsRWValidation(TrecarErrorList &ar, const QString &st)
     : arErrors(ar), stUnit(st), iCountBefore(ar.size()) {}
 
@@ -27,4 +29,25 @@ std::optional<int> fniWholeNumber(const QString &st) {
     bool bOk = false;
     const int i = st.trimmed().toInt(&bOk);
     return bOk ? std::optional<int>(i) : std::nullopt;
+}
+
+bool fnbEmailValidation(const QString &stEmail) {
+    const qsizetype iAt = stEmail.indexOf(QLatin1Char('@'));
+    if (iAt < 1 || stEmail.contains(QLatin1String("..")))
+        return false;
+    const QString stLocal = stEmail.left(iAt);
+    const QString stDomain = stEmail.mid(iAt + 1);
+    const qsizetype iLength = stDomain.size();
+    if (iLength < 4 || !stDomain.contains(QLatin1Char('.')) ||
+        stDomain.startsWith(QLatin1Char('.')) || stDomain[iLength - 1] == QLatin1Char('.') ||
+        stDomain[iLength - 2] == QLatin1Char('.'))
+        return false;
+    auto fnbAllowed = [](QChar ch) {
+        return (ch >= QLatin1Char('A') && ch <= QLatin1Char('Z')) ||
+               (ch >= QLatin1Char('a') && ch <= QLatin1Char('z')) ||
+               (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) || ch == QLatin1Char('-') ||
+               ch == QLatin1Char('.') || ch == QLatin1Char('_');
+    };
+    return std::all_of(stLocal.begin(), stLocal.end(), fnbAllowed) &&
+           std::all_of(stDomain.begin(), stDomain.end(), fnbAllowed);
 }

@@ -28,3 +28,9 @@ private:
 
 // "What the user typed" as a whole number: nullopt for text that is not one.
 std::optional<int> fniWholeNumber(const QString &st);
+
+// The e-mail address check of the sender and communication pages: an "@" at
+// the second character or later, no "..", a domain of at least four
+// characters with a "." that is neither its first, last nor second-to-last
+// character, and only letters, digits, "-", "." and "_" on both sides.
+bool fnbEmailValidation(const QString &stEmail);
