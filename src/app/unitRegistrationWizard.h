@@ -4,6 +4,7 @@
 #pragma once
 
 #include "UnitMV5Records.h"
+#include "unitRWSettings.h"
 
 #include <QWidget>
 
@@ -52,6 +53,16 @@ public:
     // the given direction ("Next" or "Back").
     void pChangePage(const QString &stCaption, int iCurrentIndex, const QString &stDirection,
                      int iTreeIndex);
+
+    // The error list of the last validation.
+    const TrecarErrorList &fnarErrorList() const { return objarErrorList; }
+    void pSetErrorList(TrecarErrorList arErrors) { objarErrorList = std::move(arErrors); }
+    // Shows the list, marks the fields it names and focuses the chosen one.
+    void pDisplayErrorList(const TrecarErrorList &arErrors);
+    // Gives the fields of the current error list their normal colour again.
+    void pResetErrorColours();
+    // Removes every entry of that control (exact name) from the error list.
+    void pRemoveFromErrorList(const QString &stControlName);
 
 public slots:
     void btnNextClick();
@@ -122,6 +133,7 @@ private:
     QString stDefaultSenderCode;
     std::array<bool, 6> barMandatory{};
     std::array<bool, 7> barPageModified{};
+    TrecarErrorList objarErrorList;
 
     TobjarMVData objarConfigZorvData, objarConfigMorvaneData, objarUsersData;
     TobjarMVData objarCommServiceSettingsData, objarCustomerInfoData, objarCommModemData;

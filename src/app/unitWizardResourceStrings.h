@@ -7,6 +7,8 @@ namespace rs {
 // Message box captions and buttons.
 inline constexpr TResourceString rsCaptionWarning{
     QT_TRANSLATE_NOOP("Morvane", "Registration Wizard - Warning")};
+inline constexpr TResourceString rsCaptionErrorList{
+    QT_TRANSLATE_NOOP("Morvane", "Registration Wizard - Error List")};
 inline constexpr TResourceString rsCaptionConfirmation{
     QT_TRANSLATE_NOOP("Morvane", "Registration Wizard - Confirmation")};
 inline constexpr TResourceString rsOK{QT_TRANSLATE_NOOP("Morvane", "&OK")};
