@@ -23,3 +23,6 @@ inline constexpr TResourceString rsCustomsInvoice{
 inline constexpr TResourceString rsDatabaseError{
     QT_TRANSLATE_NOOP("Morvane", "Database error occurred. Please contact System Administrator.")};
 } // namespace rs
+
+// The user the wizard acts as: every row it writes names it as last changer.
+inline const QString cstWizardUser = QStringLiteral("DEFAULT");
