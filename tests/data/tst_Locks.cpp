@@ -3,37 +3,12 @@
 // leaves nothing locked behind.
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitDatabaseConstants.h"
+#include "UnitLockHolder.h"
 #include "UnitTestInstallation.h"
 
 #include <gtest/gtest.h>
-#include <QProcess>
 
 namespace {
-class TclsLockHolder {
-public:
-    TclsLockHolder(const QString &stDatabase, const QStringList &slLock) {
-        objProcess.setProgram(qEnvironmentVariable("WIZARD_BIN_DIR") +
-                              QStringLiteral("/lockholder"));
-        objProcess.setArguments(QStringList{stDatabase} + slLock);
-        objProcess.start();
-    }
-    ~TclsLockHolder() { pKill(); }
-    // What the holder said once it tried its lock.
-    QString fnstAnswer() {
-        objProcess.waitForReadyRead(30000);
-        return QString::fromLatin1(objProcess.readLine()).trimmed();
-    }
-    void pKill() {
-        if (objProcess.state() != QProcess::NotRunning) {
-            objProcess.kill(); // SIGKILL: no chance to unlock anything
-            objProcess.waitForFinished(30000);
-        }
-    }
-
-private:
-    QProcess objProcess;
-};
-
 class Locks : public ::testing::Test {
 protected:
     TclsTestInstallation objInstallation;
