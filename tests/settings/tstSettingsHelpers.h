@@ -29,7 +29,7 @@ inline void pExecute(const QString &stSQL) {
 }
 
 // Makes every write of the statement kind ("INSERT", "UPDATE") on the table
-// fail, as a full disk or a refusing server would.
+// fail: a trigger refuses it.
 inline void pRefuseWrites(const QString &stTable, const QString &stStatement) {
     pExecute(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %2 ON %1 BEGIN "
                             "SELECT RAISE(ABORT, 'refused'); END")
