@@ -134,13 +134,3 @@ TEST(RWApplSecurityLog, TheSaveIsLoggedWithoutThePassword) {
             << pchLine;
     EXPECT_FALSE(stLog.contains(stPassword)) << "the password reached the log";
 }
-
-TEST(RWApplSecurityValidate, LeavesTheListAndTheResultAlone) {
-    TrecarErrorList arErrors = {
-        {QStringLiteral("edtSenderCode"), QStringLiteral("Earlier."), 0, 0}};
-    TclsRWApplSecurityData objData;
-    objData.bPasswordRequired = true;
-    EXPECT_EQ(TclsRWApplSecurity().fnstValidate(objData, arErrors), QString());
-    ASSERT_EQ(arErrors.size(), 1u);
-    EXPECT_EQ(arErrors.front().stControlName, QStringLiteral("edtSenderCode"));
-}
