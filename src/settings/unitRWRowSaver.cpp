@@ -7,10 +7,6 @@
 #include "unitRWSettings.h"
 #include "UnitTableMap.h"
 
-namespace {
-const QString cstMethod = QStringLiteral("fnstSaveToDB");
-} // namespace
-
 QString fnstLibraryFailure(const QString &stUnit, const QString &stMethod, const QString &stCall,
                            int iCode) {
     pWriteLog(2, stUnit, stMethod, stCall);
@@ -23,44 +19,45 @@ QString fnstSaveFirstRow(const TrecRowSave &rec,
     TobjarMVData objarRows;
     qint32 iKey = 0;
     bool bLockTried = false;
-    auto fnFail = [&](const char *pchCall, int iCode) {
-        stResult = fnstLibraryFailure(rec.stUnit, cstMethod, QString::fromLatin1(pchCall), iCode);
+    auto fnFail = [&](const QString &stCall, int iCode) {
+        stResult = fnstLibraryFailure(rec.stUnit, rec.stMethod, stCall, iCode);
     };
     try {
-        pWriteLog(0, rec.stUnit, cstMethod, QStringLiteral("calling Setlength method"));
-        pWriteLog(0, rec.stUnit, cstMethod, rec.stSelectLog);
+        pWriteLog(0, rec.stUnit, rec.stMethod, QStringLiteral("calling Setlength method"));
+        pWriteLog(0, rec.stUnit, rec.stMethod, rec.stSelectLog);
         int iCode = fniQueryRecords(rec.arCriteria, objarRows, rec.stClassName);
         // A query that ran but found no row the save needs reports code 0.
         if (iCode != dbc::iSuccess || (objarRows.empty() && !rec.bInsertWhenMissing)) {
-            fnFail("Call to fniQueryRecords failed", iCode);
+            fnFail(QStringLiteral("Call to fniQueryRecords failed"), iCode);
         } else if (objarRows.empty()) {
             objarRows.push_back(fnobjCreateRecord(rec.stClassName));
             fnFill(*objarRows.front(), true);
             iCode = fniInsertRecord(objarRows);
-            iCode == dbc::iSuccess ? void(stResult = cstSuccess)
-                                   : fnFail("Call to fniInsertRecord failed.", iCode);
+            iCode == dbc::iSuccess
+                ? void(stResult = cstSuccess)
+                : fnFail(QStringLiteral("Call to fniInsertRecord failed."), iCode);
         } else {
             TclsMVData &objRow = *objarRows.front();
             fnFill(objRow, false);
             iKey = objRow.record_key;
             if (rec.bLock) {
-                pWriteLog(0, rec.stUnit, cstMethod, QStringLiteral("Calling fniLockRecord"));
+                pWriteLog(0, rec.stUnit, rec.stMethod, QStringLiteral("Calling fniLockRecord"));
                 bLockTried = true;
                 iCode = fniLockRecord(iKey, rec.stClassName);
                 if (iCode != dbc::iSuccess)
-                    fnFail("Call to fniLockRecord failed", iCode);
+                    fnFail(QStringLiteral("Call to fniLockRecord failed"), iCode);
             }
             if (iCode == dbc::iSuccess) {
-                pWriteLog(0, rec.stUnit, cstMethod, QStringLiteral("Calling fniUpdateRecord"));
+                pWriteLog(0, rec.stUnit, rec.stMethod, QStringLiteral("Calling fniUpdateRecord"));
                 iCode = fniUpdateRecord(objRow);
                 iCode == dbc::iSuccess ? void(stResult = cstSuccess)
-                                       : fnFail("Call to fniUpdateRecord failed", iCode);
+                                       : fnFail(rec.stUpdateFailLog, iCode);
             }
         }
     } catch (const std::exception &e) {
-        pWriteLog(3, rec.stUnit, cstMethod, QString::fromLocal8Bit(e.what()));
+        pWriteLog(3, rec.stUnit, rec.stMethod, QString::fromLocal8Bit(e.what()));
     }
-    pWriteLog(0, rec.stUnit, cstMethod, rec.stFreeLog);
+    pWriteLog(0, rec.stUnit, rec.stMethod, rec.stFreeLog);
     if (bLockTried)
         fniUnLockRecord(iKey, rec.stClassName);
     return stResult;

@@ -18,13 +18,25 @@ struct TrecRowSave {
     bool bLock = false;              // update under a row lock
     QString stSelectLog;             // e.g. "Select * from config_zorv"
     QString stFreeLog;               // e.g. "Calling FreeAndNil method on objarConfigZorvData"
+    QString stMethod = QStringLiteral("fnstSaveToDB"); // the operation the log lines name
+    // The internet and pickup saves report a failed update as a failed insert.
+    QString stUpdateFailLog = QStringLiteral("Call to fniUpdateRecord failed");
 };
 
 // Fills row 0 (bNew when it was created here) and writes it; "success" or the
-// message of the failing code. An exception is logged at level 3 and the
-// result keeps the value reached so far ("" before any result).
+// message of the failing code. An exception, also one raised by fnFill, is
+// logged at level 3 and the result keeps the value reached so far ("" before
+// any result).
 QString fnstSaveFirstRow(const TrecRowSave &rec,
                          const std::function<void(TclsMVData &objRow, bool bNew)> &fnFill);
+
+// fnstSaveFirstRow for a fill that knows its record class. A row of another
+// class raises std::bad_cast inside the save, which logs it like any exception.
+template <class TRecord, class F> QString fnstSaveFirstRowAs(const TrecRowSave &rec, F &&fnFill) {
+    return fnstSaveFirstRow(rec, [&fnFill](TclsMVData &objRow, bool bNew) {
+        fnFill(dynamic_cast<TRecord &>(objRow), bNew);
+    });
+}
 
 // The code's message, after logging the failed call at level 2.
 QString fnstLibraryFailure(const QString &stUnit, const QString &stMethod, const QString &stCall,

@@ -1,5 +1,6 @@
 // A second workstation for lock tests: the lockholder program, started on the
 // test's database, takes a row or table lock and keeps it until it is killed.
+// Tests that use it add_dependencies(<test> lockholder).
 #pragma once
 
 #include <QProcess>

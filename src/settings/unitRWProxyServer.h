@@ -1,0 +1,15 @@
+// The internet page group: how the workstation reaches the carrier's host
+// (directly, over dial-up or through a proxy), saved by the internet page and
+// by the proxy settings dialog.
+#pragma once
+
+#include "unitRWProxyServerData.h"
+#include "unitRWSettings.h"
+
+class TclsRWProxyServer : public TclsRWSettings {
+public:
+    // No rules: the pages offer only valid choices ("").
+    QString fnstValidate(const TclsRWSettingsData &objData, TrecarErrorList &arErrors) override;
+    // Writes a TclsRWProxyServerData into the single internet_setting row, creating it when absent.
+    QString fnstSaveToDB(const TclsRWSettingsData &objData) override;
+};

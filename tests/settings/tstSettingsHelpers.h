@@ -1,0 +1,55 @@
+// What the settings tests share: reading and changing rows behind the settings
+// objects' backs, and reading the installation's diagnostic log.
+#pragma once
+
+#include "UnitAccessToDatabaseDLL.h"
+#include "UnitAdHocQuery.h"
+#include "UnitTestInstallation.h"
+
+#include <QDate>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+// The rows of T's record class (all of them, or those of the criteria), in key order.
+template <class T> std::vector<T> fnarRows(const TrecarFields &arCriteria = {{}}) {
+    TobjarMVData objar;
+    EXPECT_EQ(fniQueryRecords(arCriteria, objar, T().fnstClassName()), 0);
+    std::vector<T> ar;
+    for (const auto &obj : objar)
+        ar.push_back(*fnobjAs<T>(obj));
+    return ar;
+}
+
+// Runs a statement on the test's database; a failure fails the test.
+inline void pExecute(const QString &stSQL) {
+    TclsAdHocQuery query;
+    EXPECT_EQ(query.fniExecute(stSQL), 0) << stSQL.toStdString();
+}
+
+// Makes every write of the statement kind ("INSERT", "UPDATE") on the table
+// fail: a trigger refuses it.
+inline void pRefuseWrites(const QString &stTable, const QString &stStatement) {
+    pExecute(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %2 ON %1 BEGIN "
+                            "SELECT RAISE(ABORT, 'refused'); END")
+                 .arg(stTable, stStatement));
+}
+
+// Today's diagnostic log of an installation built with bLogging.
+inline QString fnstTodaysLog(const TclsTestInstallation &objInstallation) {
+    return QString::fromUtf8(objInstallation.fnbaReadFile(
+        QStringLiteral("Logs/RegistrationWizard_%1.log")
+            .arg(QDate::currentDate().toString(QStringLiteral("ddMMyyyy")))));
+}
+
+// An installation that must have been built before the test goes on.
+#define ASSERT_INSTALLED(objInstallation)                                                          \
+    ASSERT_TRUE((objInstallation).fnbOk()) << qPrintable((objInstallation).fnstError())
+
+// How a log line ends: "|Severity Level 2|Unit U|Process M|message" and CR LF.
+inline QString fnstLogLine(int iLevel, const QString &stUnit, const QString &stMethod,
+                           const QString &stMessage) {
+    return QStringLiteral("|Severity Level %1|Unit %2|Process %3|%4\r\n")
+        .arg(QString::number(iLevel), stUnit, stMethod, stMessage);
+}
