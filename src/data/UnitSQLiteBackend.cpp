@@ -139,15 +139,19 @@ QString TclsSQLiteBackend::fnstAdaptSQL(const QString &stSQL) const {
 }
 
 int TclsSQLiteBackend::fniErrorCode(const QSqlError &error) const {
-    if (error.type() == QSqlError::ConnectionError)
-        return dbc::iConnectionFailed;
+    // Qt's SQLite driver labels every failed statement a connection error, so
+    // SQLite's own code decides; only a failure without one is the connection's.
+    const QString stNative = error.nativeErrorCode();
+    if (stNative.isEmpty())
+        return error.type() == QSqlError::ConnectionError ? dbc::iConnectionFailed
+                                                          : dbc::iOperationFailed;
     const QString stText = error.databaseText();
     if (stText.contains(QLatin1String("no such table")) ||
         stText.contains(QLatin1String("no such column")) ||
         stText.contains(QLatin1String("has no column")))
         return dbc::iConfigurationError;
     // The driver reports the extended result code; its low byte is the primary one.
-    switch (error.nativeErrorCode().toInt() & 0xff) {
+    switch (stNative.toInt() & 0xff) {
     case SQLITE_CONSTRAINT:
         return dbc::iDuplicateRecord;
     case SQLITE_BUSY:

@@ -97,6 +97,19 @@ TEST_F(DatabaseLibrary, FailuresAnswerWithTheirCodes) {
     EXPECT_EQ(fniUpdateRecord(objGone), dbc::iRecordDeleted);
 }
 
+TEST_F(DatabaseLibrary, AStatementRefusedByTheDatabaseIsNoConnectionFailure) {
+    TclsAdHocQuery query;
+    ASSERT_EQ(query.fniExecute(QStringLiteral("CREATE UNIQUE INDEX users_id ON users (user_id)")),
+              0);
+    auto objUser = std::make_unique<TclsUsersData>();
+    objUser->user_id = QStringLiteral("DEFAULT");
+    auto objar = fnarOne(std::move(objUser));
+    EXPECT_EQ(fniInsertRecord(objar), dbc::iDuplicateRecord);
+    EXPECT_EQ(query.fniExecute(QStringLiteral("UPDATE users SET no_such_column = 1")),
+              dbc::iConfigurationError);
+    EXPECT_EQ(query.fniExecute(QStringLiteral("SELECT * FROM")), dbc::iOperationFailed);
+}
+
 TEST_F(DatabaseLibrary, ADatabaseThatCannotBeOpenedAnswers19) {
     const struct {
         const char *pchCase;
