@@ -86,6 +86,20 @@ void pInsert(TobjarMVData objar) {
     ASSERT_EQ(fniInsertRecord(objar), 0);
 }
 
+std::unique_ptr<TclsMVData> fnobjUser(const char *pchId, qint32 iType) {
+    auto obj = std::make_unique<TclsUsersData>();
+    obj->user_id = QString::fromLatin1(pchId);
+    obj->user_type = iType;
+    return obj;
+}
+
+std::unique_ptr<TclsMVData> fnobjBilling(const QString &stIata, const QString &stAccount) {
+    auto obj = std::make_unique<TclsDestinationBillingData>();
+    obj->iata = stIata;
+    obj->account_number = stAccount;
+    return obj;
+}
+
 class Senders : public ::testing::Test {
 protected:
     std::optional<TclsTestInstallation> objInstallation;
@@ -105,6 +119,9 @@ protected:
             st +=
                 QString::fromUtf8(objInstallation->fnbaReadFile(QStringLiteral("Logs/") + stFile));
         return st;
+    }
+    QString fnstSave(const TclsRWSendersData &obj, TobjarMVData objarBilling = {}) {
+        return objSenders.fnstSaveToDB(obj, objarBilling);
     }
 };
 
@@ -420,4 +437,238 @@ TEST_F(Senders, ATCAccountOfBlanksIsNotLookedUp) {
     EXPECT_EQ(fnarEntries(arErrors),
               TEntries{"edtSenderZorvAccount|Zorv Account number is invalid."})
         << "the Zorv account needs the rules; the blank TC account does not";
+}
+
+TEST_F(Senders, ANewSenderIsInsertedWithTheRowsItTouches) {
+    TobjarMVData objarBilling;
+    objarBilling.push_back(fnobjBilling(QStringLiteral("JFK"), QStringLiteral("987654321")));
+    objarBilling.push_back(fnobjBilling(QStringLiteral("CDG"), QStringLiteral("876543219")));
+    ASSERT_EQ(fnstSave(fnobjFilledSender(), std::move(objarBilling)), cstSuccess);
+
+    const auto arSenders = fnarRows<TclsSendersData>();
+    ASSERT_EQ(arSenders.size(), 1u);
+    const TclsSendersData &s = arSenders[0];
+    const TclsRWSendersData d = fnobjFilledSender();
+    EXPECT_EQ(QStringList({s.sender_cd,
+                           s.company,
+                           s.shipper_name,
+                           s.country_cd,
+                           s.country_name,
+                           s.address1,
+                           s.address2,
+                           s.address3,
+                           s.postcode,
+                           s.iata,
+                           s.city,
+                           s.state,
+                           s.telephone,
+                           s.mobile,
+                           s.email,
+                           s.vat_gst,
+                           s.zorv_account,
+                           s.tc_account,
+                           s.reference,
+                           s.contents1,
+                           s.export_license,
+                           s.federal_tax_id,
+                           s.state_tax_id,
+                           s.suburb,
+                           s.phone_calling_code,
+                           s.mobile_calling_code,
+                           s.shipper_ref_type_cd,
+                           s.user_id}),
+              QStringList({d.stSenderCode,
+                           d.stCompany,
+                           d.stShipperName,
+                           d.stCountryCode,
+                           d.stCountryName,
+                           d.stAddress1,
+                           d.stAddress2,
+                           d.stAddress3,
+                           d.stPostcode,
+                           d.stAirportCode,
+                           d.stCity,
+                           d.stState,
+                           d.stTelephone,
+                           d.stMobile,
+                           d.stEmail,
+                           d.stVATGST,
+                           d.stZorvAccount,
+                           d.stTCAccount,
+                           d.stReference,
+                           d.stContents1,
+                           d.stExportLicense,
+                           d.stFederalTaxId,
+                           d.stStateTaxId,
+                           d.stSuburb,
+                           d.stPhoneCallingCode,
+                           d.stMobileCallingCode,
+                           d.stReferenceTypeCode,
+                           QStringLiteral("ADMIN")}));
+    EXPECT_EQ(s.license_expiration, d.dtLicenseExpiration);
+    EXPECT_EQ(s.sender_flags, 12289);
+    EXPECT_TRUE(s.destination_billing);
+
+    EXPECT_EQ(fnarRows<TclsConfigZorvData>().at(0).account_number, QStringLiteral("123456789"));
+    const auto arCustomers = fnarRows<TclsCustomerInfoData>();
+    ASSERT_EQ(arCustomers.size(), 1u);
+    const TclsCustomerInfoData &c = arCustomers[0];
+    EXPECT_EQ(QStringList({c.company, c.contact_name, c.address1, c.address2, c.address3, c.city,
+                           c.state, c.country_cd, c.country_name, c.postcode, c.telephone, c.mobile,
+                           c.email, c.suburb, c.account_number, c.changed_by}),
+              QStringList({d.stCompany, d.stShipperName, d.stAddress1, d.stAddress2, d.stAddress3,
+                           d.stCity, d.stState, d.stCountryCode, d.stCountryName, d.stPostcode,
+                           QStringLiteral("+442079460000"), QStringLiteral("+457700900123"),
+                           d.stEmail, d.stSuburb, d.stZorvAccount, QStringLiteral("DEFAULT")}));
+    const auto arDefault = fnarRows<TclsUsersData>({{QStringLiteral("user_id"), "'DEFAULT'"}});
+    ASSERT_EQ(arDefault.size(), 1u);
+    EXPECT_EQ(arDefault[0].account_number, QStringLiteral("123456789"));
+    EXPECT_EQ(arDefault[0].changed_by, QStringLiteral("DEFAULT"));
+    EXPECT_EQ(fnarRows<TclsConfigMorvaneData>().at(0).default_sender_cd, QStringLiteral("SND001"));
+    const auto arBilling = fnarRows<TclsDestinationBillingData>();
+    ASSERT_EQ(arBilling.size(), 2u);
+    EXPECT_EQ(QStringList({arBilling[0].sender_cd, arBilling[0].iata, arBilling[1].iata,
+                           arBilling[1].account_number}),
+              QStringList({"SND001", "JFK", "CDG", "876543219"}));
+}
+
+TEST_F(Senders, AnExistingSenderIsUpdatedAndItsBillingReplaced) {
+    for (const char *pchCode : {"SND001", "O'NEIL"}) {
+        TclsRWSendersData objData = fnobjFilledSender();
+        objData.stSenderCode = QLatin1String(pchCode);
+        TobjarMVData objarBilling;
+        objarBilling.push_back(fnobjBilling(QStringLiteral("JFK"), QStringLiteral("987654321")));
+        objarBilling.push_back(fnobjBilling(QStringLiteral("CDG"), QStringLiteral("876543219")));
+        ASSERT_EQ(fnstSave(objData, std::move(objarBilling)), cstSuccess);
+        objData.stCompany = QStringLiteral("Acme Holdings");
+        objData.stMobile.clear();
+        objarBilling.push_back(fnobjBilling(QStringLiteral("SYD"), QStringLiteral("765432198")));
+        ASSERT_EQ(fnstSave(objData, std::move(objarBilling)), cstSuccess);
+        const auto arSenders =
+            fnarRows<TclsSendersData>({{QStringLiteral("sender_cd"), objData.stSenderCode}});
+        ASSERT_EQ(arSenders.size(), 1u) << pchCode;
+        EXPECT_EQ(arSenders[0].company, QStringLiteral("Acme Holdings"));
+        const auto arBilling = fnarRows<TclsDestinationBillingData>(
+            {{QStringLiteral("sender_cd"), objData.stSenderCode}});
+        ASSERT_EQ(arBilling.size(), 1u) << pchCode;
+        EXPECT_EQ(arBilling[0].iata, QStringLiteral("SYD"));
+        const auto arCustomers = fnarRows<TclsCustomerInfoData>();
+        ASSERT_EQ(arCustomers.size(), 1u);
+        EXPECT_EQ(arCustomers[0].company, QStringLiteral("Acme Holdings"));
+        EXPECT_EQ(arCustomers[0].mobile, QString()) << "no bare calling code for a blank mobile";
+        EXPECT_EQ(fnarRows<TclsConfigMorvaneData>().at(0).default_sender_cd, objData.stSenderCode);
+    }
+    EXPECT_EQ(fnarRows<TclsSendersData>().size(), 2u);
+}
+
+TEST_F(Senders, LongValuesAreCutToTheirColumns) {
+    TclsRWSendersData objData = fnobjFilledSender();
+    objData.stSenderCode = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+    objData.stZorvAccount = QStringLiteral("1234567890123456");
+    objData.stTelephone = QStringLiteral("20794600001234567890");
+    pExec(QStringLiteral("UPDATE users SET user_id = ? WHERE user_id = 'ADMIN'"),
+          {QStringLiteral("ADMINISTRATOR-OF-SITE")});
+    for (int iSave = 0; iSave < 2; ++iSave) {
+        TobjarMVData objarBilling;
+        objarBilling.push_back(
+            fnobjBilling(QStringLiteral("JFKX"), QStringLiteral("98765432109876")));
+        ASSERT_EQ(fnstSave(objData, std::move(objarBilling)), cstSuccess);
+    }
+    const auto arSenders = fnarRows<TclsSendersData>();
+    ASSERT_EQ(arSenders.size(), 1u) << "the second save finds the row by its stored code";
+    EXPECT_EQ(arSenders[0].sender_cd, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123"));
+    EXPECT_EQ(arSenders[0].zorv_account, QStringLiteral("123456789012"));
+    EXPECT_EQ(arSenders[0].user_id, QStringLiteral("ADMINISTRATOR-OF-SIT"));
+    EXPECT_EQ(fnarRows<TclsConfigZorvData>().at(0).account_number, QStringLiteral("123456789012"));
+    EXPECT_EQ(fnarRows<TclsConfigMorvaneData>().at(0).default_sender_cd,
+              QStringLiteral("ABCDEFGHIJ"));
+    const auto arCustomers = fnarRows<TclsCustomerInfoData>();
+    ASSERT_EQ(arCustomers.size(), 1u);
+    EXPECT_EQ(arCustomers[0].account_number, QStringLiteral("123456789012"));
+    EXPECT_EQ(arCustomers[0].telephone, QStringLiteral("+4420794600001234567"));
+    EXPECT_EQ(
+        fnarRows<TclsUsersData>({{QStringLiteral("user_id"), "'DEFAULT'"}}).at(0).account_number,
+        QStringLiteral("123456789012"));
+    const auto arBilling = fnarRows<TclsDestinationBillingData>();
+    ASSERT_EQ(arBilling.size(), 1u);
+    EXPECT_EQ(QStringList({arBilling[0].sender_cd, arBilling[0].iata, arBilling[0].account_number}),
+              QStringList({"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123", "JFK", "987654321098"}));
+}
+
+TEST_F(Senders, NothingIsSavedWithoutCodeCountryOrAccount) {
+    using TfnChange = void (*)(TclsRWSendersData &);
+    const TfnChange arChanges[] = {
+        [](TclsRWSendersData &d) { d.stSenderCode = QStringLiteral("  "); },
+        [](TclsRWSendersData &d) { d.stCountryName.clear(); },
+        [](TclsRWSendersData &d) { d.stCountryCode.clear(); },
+        [](TclsRWSendersData &d) { d.stZorvAccount = QStringLiteral(" "); },
+    };
+    for (TfnChange fnChange : arChanges) {
+        TclsRWSendersData objData = fnobjFilledSender();
+        fnChange(objData);
+        TobjarMVData objarBilling;
+        objarBilling.push_back(fnobjBilling(QStringLiteral("JFK"), QStringLiteral("987654321")));
+        EXPECT_EQ(fnstSave(objData, std::move(objarBilling)), cstSuccess);
+        EXPECT_TRUE(fnarRows<TclsSendersData>().empty());
+        EXPECT_TRUE(fnarRows<TclsCustomerInfoData>().empty());
+        EXPECT_TRUE(fnarRows<TclsDestinationBillingData>().empty());
+        EXPECT_EQ(fnarRows<TclsConfigZorvData>().at(0).account_number, QString());
+        EXPECT_EQ(fnarRows<TclsConfigMorvaneData>().at(0).default_sender_cd, QString());
+    }
+}
+
+TEST_F(Senders, TheLastAdministratorBeforeDefaultBecomesTheSendersUser) {
+    pExec(QStringLiteral("DELETE FROM users"));
+    TobjarMVData objarUsers;
+    const std::pair<const char *, qint32> arUsers[] = {
+        {"CLERK", 0}, {"OPER", 1}, {"CHIEF", 0}, {"DEFAULT", 1}, {"LATE", 0}};
+    for (const auto &[pchId, iType] : arUsers)
+        objarUsers.push_back(fnobjUser(pchId, iType));
+    pInsert(std::move(objarUsers));
+    ASSERT_EQ(fnstSave(fnobjFilledSender()), cstSuccess);
+    EXPECT_EQ(fnarRows<TclsSendersData>().at(0).user_id, QStringLiteral("CHIEF"));
+}
+
+TEST_F(Senders, UsersWithoutDefaultEndTheSaveWithCodeZero) {
+    for (const char *pchUsersLeft : {"ADMIN", ""}) {
+        pExec(QStringLiteral("DELETE FROM users WHERE user_id <> ?"),
+              {QLatin1String(pchUsersLeft)});
+        EXPECT_EQ(fnstSave(fnobjFilledSender()), QStringLiteral("0")) << pchUsersLeft;
+        EXPECT_TRUE(fnarRows<TclsSendersData>().empty());
+        EXPECT_TRUE(fnarRows<TclsCustomerInfoData>().empty());
+        EXPECT_EQ(fnarRows<TclsConfigZorvData>().at(0).account_number, QStringLiteral("123456789"))
+            << "the carrier account is written before the users are read";
+    }
+}
+
+TEST_F(Senders, AFailingStepEndsTheSaveWithItsMessage) {
+    // A trigger naming a table that does not exist makes exactly that write fail.
+    const char *const pchDatabaseConfiguration =
+        "Database Configuration is not correct. Please contact System Administrator.";
+    const struct {
+        const char *pchSQL;
+        const char *pchLog;
+        size_t iSenders;
+    } arCases[] = {
+        {"DROP TABLE customer_info", "Call to fniQueryRecords failed", 0},
+        {"CREATE TRIGGER refuse BEFORE UPDATE ON config_morvane BEGIN DELETE FROM gone; END",
+         "Call to fniRWSenderInfoDB failed", 0},
+        {"CREATE TRIGGER refuse BEFORE INSERT ON destination_billing BEGIN DELETE FROM gone; END",
+         "Call to fniUpdateSenderRecord failed", 1},
+    };
+    for (const auto &rec : arCases) {
+        pInstall(fnrecTestOptions());
+        pExec(QLatin1String(rec.pchSQL));
+        TobjarMVData objarBilling;
+        objarBilling.push_back(fnobjBilling(QStringLiteral("JFK"), QStringLiteral("987654321")));
+        EXPECT_EQ(fnstSave(fnobjFilledSender(), std::move(objarBilling)),
+                  QLatin1String(pchDatabaseConfiguration))
+            << rec.pchSQL;
+        EXPECT_EQ(fnarRows<TclsSendersData>().size(), rec.iSenders) << rec.pchSQL;
+        EXPECT_NE(fnstLog().indexOf(QStringLiteral("|Severity Level 2|Unit unitRWSenders|Process "
+                                                   "fnstSaveToDB|") +
+                                    QLatin1String(rec.pchLog)),
+                  -1)
+            << rec.pchSQL;
+    }
 }
