@@ -32,6 +32,15 @@ public:
                                  const TobjarMVData &objarUsers,
                                  const TobjarMVData &objarCommServiceSettings);
     static QString fnstPad(const QString &stText, int iCount);
+    // The modem's speed from its DCB in the modem class keys; empty when unknown.
+    QString pGetModemSpeed(const QString &stModemName) const;
+    struct TrecDialingInfo {
+        QString stDialType;      // "Pulse" or "Tone"
+        QString stOutsideAccess; // the outside-line access prefix
+    };
+    TrecDialingInfo pGetDialingInfo() const;
+    // The size of a file in bytes; nullopt when there is no such file.
+    static std::optional<qint64> fnbGetFileSize(const QString &stFileName);
     static QString fnstPadToGivenLength(const QString &stText, int iWidth);
     // The values of the site-registration page that go into the file: the two
     // allocation check boxes with their quantities and the gateway airport.
