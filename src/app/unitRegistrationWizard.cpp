@@ -3,6 +3,7 @@
 #include "unitRegistrationWizard.h"
 
 #include "ui_unitRegistrationWizard.h"
+#include "ui_unitRegistrationWizard_Completed.h"
 #include "ui_unitRegistrationWizard_Terms.h"
 
 #include "UnitAccessToDatabaseDLL.h"
@@ -33,9 +34,11 @@ template <class T> T *fnpFirst(const TobjarMVData &objar) {
 
 TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::TfrmRegistrationWizard>()),
-      uiTerms(std::make_unique<Ui::TfraTermsPage>()) {
+      uiTerms(std::make_unique<Ui::TfraTermsPage>()),
+      uiCompleted(std::make_unique<Ui::TfraCompletedPage>()) {
     ui->setupUi(this);
     uiTerms->setupUi(ui->tbsTermsNConditions);
+    uiCompleted->setupUi(ui->tbsRegistrationCompleted);
     // The form is laid out in pixels for an 11-pixel font: 13-pixel lines.
     QFont fntForm = font();
     fntForm.setPixelSize(11);
@@ -252,6 +255,9 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     ui->btnCancel->setText(fnstRS(rs::rsCancel));
     ui->btnNext->setText(fnstRS(rs::rsNext) + QStringLiteral(" >"));
     uiTerms->btnPrint->setText(fnstRS(rs::rsPrintTerms));
+    uiCompleted->lblRegCompleted1->setText(fnstRS(rs::rsRegCompleted1) + QStringLiteral("."));
+    uiCompleted->lblRegCompleted2->setText(fnstRS(rs::rsRegCompleted2));
+    uiCompleted->lblRegCompleted4->setText(fnstRS(rs::rsRegCompleted4) + QStringLiteral("."));
     ui->lblMandatoryField->setText(QStringLiteral("* = ") + fnstRS(rs::rsMandatoryFields));
     ui->tvwRegistrationWizard->clear();
     for (const TResourceString &rsItem : rs::rsarTreeItems)

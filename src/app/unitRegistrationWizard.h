@@ -15,6 +15,7 @@
 namespace Ui {
 class TfrmRegistrationWizard;
 class TfraTermsPage;
+class TfraCompletedPage;
 } // namespace Ui
 
 class QLabel;
@@ -113,6 +114,7 @@ private:
 
     std::unique_ptr<Ui::TfrmRegistrationWizard> ui;
     std::unique_ptr<Ui::TfraTermsPage> uiTerms;
+    std::unique_ptr<Ui::TfraCompletedPage> uiCompleted;
     std::unique_ptr<QTranslator> objTranslator;
     std::vector<QLabel *> arWelcomeLabels;
 

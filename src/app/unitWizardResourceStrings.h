@@ -54,6 +54,15 @@ inline constexpr TResourceString rsPrintTerms{
 inline constexpr TResourceString rsMandatoryFields{
     QT_TRANSLATE_NOOP("Morvane", "Mandatory Fields")};
 
+// The completion page.
+inline constexpr TResourceString rsRegCompleted1{
+    QT_TRANSLATE_NOOP("Morvane", "Registration process is completed successfully")};
+inline constexpr TResourceString rsRegCompleted2{QT_TRANSLATE_NOOP(
+    "Morvane",
+    "The returned site id from Zorv for this installation of Zorv Morvane application is")};
+inline constexpr TResourceString rsRegCompleted4{QT_TRANSLATE_NOOP(
+    "Morvane", "Click the Finish button to exit the wizard and start Zorv Morvane Application")};
+
 // Page titles, in page order.
 inline constexpr TResourceString rsarPageTitles[] = {
     {QT_TRANSLATE_NOOP("Morvane", "Welcome to Zorv Morvane Registration")},
