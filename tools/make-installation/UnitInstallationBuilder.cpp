@@ -47,7 +47,7 @@ QByteArray fnbaIniText(const TIniSections &arSections, const QStringList &slOmit
 
 bool fnbWriteConfig(const QDir &dirRoot, const TrecInstallationOptions &rec, QString &stError) {
     const QString stLog = rec.bLogging ? QStringLiteral("True") : QStringLiteral("False");
-    const TIniSections arInstallation = {
+    TIniSections arInstallation = {
         {QStringLiteral("Log"),
          {{QStringLiteral("Severity"), QStringLiteral("0")},
           {QStringLiteral("Logging"), stLog},
@@ -58,6 +58,7 @@ bool fnbWriteConfig(const QDir &dirRoot, const TrecInstallationOptions &rec, QSt
           {QStringLiteral("VERSION"), QStringLiteral("5.01.02")},
           {QStringLiteral("INSTALLATION_TYPE"), QStringLiteral("Single User Typical")},
           {QStringLiteral("DATABASE_PATH"), QStringLiteral("..\\Database")}}},
+        {QStringLiteral("COMMUNICATION"), {}},
     };
     const TIniSections arModuleDetails = {
         {QStringLiteral("Log"),
@@ -77,6 +78,8 @@ bool fnbWriteConfig(const QDir &dirRoot, const TrecInstallationOptions &rec, QSt
          {{QStringLiteral("Flags"), QStringLiteral("dword:00000001")},
           {QStringLiteral("OutsideAccess"), QStringLiteral("9")}}},
     };
+    if (!rec.stCAFile.isEmpty())
+        arInstallation.back().second.push_back({QStringLiteral("CA_FILE"), rec.stCAFile});
     const QString stConfig = dirRoot.filePath(QStringLiteral("Config/"));
     return fnbWriteFile(stConfig + QStringLiteral("Installation.ini"),
                         fnbaIniText(arInstallation, rec.slOmitInstallationIni), stError) &&

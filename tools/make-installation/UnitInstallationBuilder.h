@@ -21,6 +21,7 @@ struct TrecInstallationOptions {
     // Entries left out of Installation.ini: "SECTION" or "SECTION/KEY".
     QStringList slOmitInstallationIni;
     QStringList slDropTables; // tables removed after seeding
+    QString stCAFile; // [COMMUNICATION] CA_FILE: a CA the host's certificate is checked against
 };
 
 // The default place of the reference packages: set at build time.

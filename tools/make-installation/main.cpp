@@ -49,6 +49,10 @@ int main(int argc, char *argv[]) {
     const QCommandLineOption optServer(QStringLiteral("site-registration-server"),
                                        QStringLiteral("Server of the Site Registration service."),
                                        QStringLiteral("URL"));
+    const QCommandLineOption optCAFile(
+        QStringLiteral("ca-file"),
+        QStringLiteral("CA file the carrier host's certificate is checked against."),
+        QStringLiteral("FILE"));
     const QCommandLineOption optLogging(QStringLiteral("logging"),
                                         QStringLiteral("Switch the diagnostic log on."));
     const QCommandLineOption optPort(QStringLiteral("site-registration-port"),
@@ -56,7 +60,7 @@ int main(int argc, char *argv[]) {
                                      QStringLiteral("PORT"));
     parser.addOptions({optBin, optRefData, optNoRefData, optRegistered, optNoDefaultUser,
                        optNoSiteReg, optNoInternet, optOmit, optDrop, optLanguage, optNoTerms,
-                       optServer, optPort, optLogging});
+                       optServer, optPort, optLogging, optCAFile});
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
@@ -81,6 +85,7 @@ int main(int argc, char *argv[]) {
         rec.stLanguage = parser.value(optLanguage);
     rec.bTermsFile = !parser.isSet(optNoTerms);
     rec.bLogging = parser.isSet(optLogging);
+    rec.stCAFile = parser.value(optCAFile);
 
     QString stError;
     if (!fnbMakeInstallation(parser.positionalArguments().constFirst(), rec, stError)) {
