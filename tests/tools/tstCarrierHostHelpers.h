@@ -1,0 +1,58 @@
+// What the carrier host's tests share: a site information file laid out as
+// the client writes it, the registration form around it, a libcurl POST that
+// reports exactly how a call ended, and the client's manual site-ID rule.
+#pragma once
+
+#include "UnitHostForm.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <curl/curl.h>
+
+struct TrecTestSite {
+    QByteArray baCompany = "Acme Parts Ltd";
+    QByteArray baAddress1 = "Unit 4: Dock Road";
+    QByteArray baAddress2 = "Riverside Estate";
+    QByteArray baAddress3;
+    QByteArray baCity = "Leeds";
+    QByteArray baState = "West Yorkshire";
+    QByteArray baPostcode = "LS1 4AB";
+    QByteArray baCountry = "United Kingdom";
+    QByteArray baShipmentFlag = "Y";
+    QByteArray baShipmentQuantity = "500";
+    QByteArray baLPFlag = "Y";
+    QByteArray baLPQuantity = "100";
+};
+
+// SiteRegs.txt as the client writes it, every line ending in CR LF.
+QByteArray fnbaSiteRegsFile(const TrecTestSite &rec);
+
+// msg_type=0&msg_hdr=...&msg_bdy=... for the file; iAnnouncedSize replaces
+// the file's real size in the header when not negative.
+QByteArray fnbaRegistrationForm(const QByteArray &baFile, qsizetype iAnnouncedSize = -1);
+
+struct TrecPostOptions {
+    QByteArray baContentType = "application/x-www-form-urlencoded";
+    QString stCaFile; // HTTPS: the only authority trusted
+    long iTimeoutSeconds = 30;
+    const char *pchMethod = "POST";
+};
+
+struct TrecHttpReply {
+    CURLcode iCode = CURLE_OK;
+    long iStatus = 0;
+    QByteArray baContentType;
+    QByteArray baBody;
+};
+
+TrecHttpReply fnrecPost(const QString &stUrl, const QByteArray &baBody,
+                        const TrecPostOptions &rec = {});
+
+// The reply's fields as the client reads them; empty when they do not decode.
+TarFormFields fnarReplyFields(const TrecHttpReply &rec);
+QByteArray fnbaField(const TarFormFields &arFields, const char *pchName);
+
+// The client's check of a typed-in site ID: 16 characters after trimming,
+// three letters, ten digits that make a 32-bit integer, "ZOZ".
+bool fnbPassesManualSiteIdRule(const QString &stSiteId);

@@ -1,0 +1,160 @@
+// Answering a registration request.
+#include "UnitRegistrationDesk.h"
+
+#include "UnitAllocationRules.h"
+#include "UnitHostForm.h"
+#include "UnitRegistrationHeader.h"
+#include "UnitSiteInformation.h"
+
+namespace {
+const QByteArray baFormType = QByteArrayLiteral("application/x-www-form-urlencoded");
+const QByteArray baTextType = QByteArrayLiteral("text/plain; charset=utf-8");
+
+TrecHostAnswer fnrecPlain(int iStatus, const QString &stText) {
+    return {iStatus, baTextType, stText.toUtf8() + '\n', stText, TenumHostFailure::None};
+}
+
+// The failures that answer before the request is looked at.
+std::optional<TrecHostAnswer> fnrecEarlyFailure(TenumHostFailure en) {
+    switch (en) {
+    case TenumHostFailure::Http500:
+        return fnrecPlain(500, QStringLiteral("internal error (as asked)"));
+    case TenumHostFailure::Garbage:
+        // Declared as a form so a client cannot get by on the header alone.
+        return TrecHostAnswer{
+            200, baFormType, "<html><body><h1>Service temporarily unavailable</h1></body></html>",
+            QStringLiteral("a page that is no reply (as asked)"), TenumHostFailure::None};
+    case TenumHostFailure::Hang:
+        return TrecHostAnswer{0, {}, {}, QStringLiteral("no answer (as asked)"), en};
+    default:
+        return std::nullopt;
+    }
+}
+
+bool fnbFormContentType(const QByteArray &baContentType) {
+    const qsizetype iSemicolon = baContentType.indexOf(';');
+    return baContentType.left(iSemicolon < 0 ? baContentType.size() : iSemicolon)
+               .trimmed()
+               .toLower() == baFormType;
+}
+
+// The site information file of a well-formed registration form, or why not.
+std::optional<TrecSiteInformation> fnrecReadRequest(const QByteArray &baContentType,
+                                                    const QByteArray &baBody, QString &stError) {
+    if (!fnbFormContentType(baContentType)) {
+        stError = QStringLiteral("the request is not a form (application/x-www-form-urlencoded)");
+        return std::nullopt;
+    }
+    const auto arFields = fnarDecodeForm(baBody);
+    if (!arFields) {
+        stError = QStringLiteral("the form holds an invalid %-escape");
+        return std::nullopt;
+    }
+    const auto baType = fnbaFormField(*arFields, "msg_type");
+    const auto baHeader = fnbaFormField(*arFields, "msg_hdr");
+    const auto baFile = fnbaFormField(*arFields, "msg_bdy");
+    if (!baType || !baHeader || !baFile) {
+        stError = QStringLiteral("the form lacks msg_type, msg_hdr or msg_bdy");
+        return std::nullopt;
+    }
+    if (*baType != "0") {
+        stError = QStringLiteral("msg_type is not 0");
+        return std::nullopt;
+    }
+    stError = fnstCheckRegistrationHeader(*baHeader, baFile->size());
+    if (!stError.isEmpty())
+        return std::nullopt;
+    return fnrecParseSiteInformation(*baFile, stError);
+}
+
+// The numbers a range request asks for; 0 when it asks for none or for an
+// amount the host does not hand out in one go.
+qint64 fniQuantityAsked(const TrecRangeRequest &rec) {
+    return rec.bRequired && rec.iQuantity >= 1 && rec.iQuantity <= iMaxRangeQuantity ? rec.iQuantity
+                                                                                     : 0;
+}
+
+void pAddRange(TarFormFields &ar, const char *pchPrefix, const std::optional<TrecNumberRange> &rec,
+               QString (*fnstBound)(qint64)) {
+    const QByteArray baPrefix(pchPrefix);
+    ar.emplace_back(baPrefix + "_status", rec ? "0" : "1");
+    ar.emplace_back(baPrefix + "_low", rec ? fnstBound(rec->iLow).toLatin1() : QByteArray());
+    ar.emplace_back(baPrefix + "_high", rec ? fnstBound(rec->iHigh).toLatin1() : QByteArray());
+}
+
+// The pickup address is the customer's own, known when its country is.
+void pAddPickup(TarFormFields &ar, const TrecSiteInformation &recSite,
+                const QString &stCountryCode) {
+    const bool bKnown = !stCountryCode.isEmpty() && !recSite.baAddress1.trimmed().isEmpty();
+    const auto fnbaIfKnown = [bKnown](const QByteArray &ba) { return bKnown ? ba : QByteArray(); };
+    ar.emplace_back("pu_status", bKnown ? "0" : "1");
+    ar.emplace_back("pu_addr1", fnbaIfKnown(recSite.baAddress1));
+    ar.emplace_back("pu_addr2", fnbaIfKnown(recSite.baAddress2));
+    ar.emplace_back("pu_addr3", fnbaIfKnown(recSite.baAddress3));
+    ar.emplace_back("pu_city", fnbaIfKnown(recSite.baCity));
+    ar.emplace_back("pu_postcode", fnbaIfKnown(recSite.baPostcode));
+    ar.emplace_back("pu_country", fnbaIfKnown(stCountryCode.toLatin1()));
+}
+
+QString fnstRangeNote(const std::optional<TrecNumberRange> &rec, QString (*fnstBound)(qint64)) {
+    return rec ? fnstBound(rec->iLow) + QLatin1Char('-') + fnstBound(rec->iHigh)
+               : QStringLiteral("none");
+}
+} // namespace
+
+TrecHostAnswer TclsRegistrationDesk::fnrecAnswer(const QByteArray &baContentType,
+                                                 const QByteArray &baBody,
+                                                 TenumHostFailure enFailure,
+                                                 const QDateTime &dtNow) {
+    if (auto recEarly = fnrecEarlyFailure(enFailure))
+        return *recEarly;
+    TrecHostAnswer rec = fnrecRegistrationAnswer(baContentType, baBody, enFailure, dtNow);
+    if (enFailure != TenumHostFailure::None)
+        rec.stNote += QStringLiteral(" [%1 as asked]").arg(fnstHostFailureName(enFailure));
+    // Whatever the answer was, it is cut short.
+    if (enFailure == TenumHostFailure::Truncated)
+        rec.enDelivery = enFailure;
+    return rec;
+}
+
+TrecHostAnswer TclsRegistrationDesk::fnrecRegistrationAnswer(const QByteArray &baContentType,
+                                                             const QByteArray &baBody,
+                                                             TenumHostFailure enFailure,
+                                                             const QDateTime &dtNow) {
+    QString stError;
+    const auto recSite = fnrecReadRequest(baContentType, baBody, stError);
+    if (!recSite)
+        return fnrecPlain(400, stError);
+
+    TrecRegistrationRequest recRequest;
+    recRequest.stCompany = fnstClientText(recSite->baCompany).trimmed();
+    recRequest.stSitePrefix = fnstSitePrefix(recRequest.stCompany);
+    const bool bNoRanges = enFailure == TenumHostFailure::RangeStatus1;
+    recRequest.iShipments = bNoRanges ? 0 : fniQuantityAsked(recSite->recShipments);
+    recRequest.iLPs = bNoRanges ? 0 : fniQuantityAsked(recSite->recLPs);
+    recRequest.dtRequested = dtNow;
+    const auto recRegistration = objStore.fnrecRegister(recRequest, stError);
+    if (!recRegistration)
+        return fnrecPlain(500,
+                          QStringLiteral("the registration could not be recorded: ") + stError);
+
+    const bool bBlankId = enFailure == TenumHostFailure::BlankSiteId;
+    const QString stCountryCode = objCountries.fnstCode(fnstClientText(recSite->baCountry));
+    TarFormFields arReply;
+    arReply.emplace_back("msg_code", "REGP");
+    arReply.emplace_back("site_id",
+                         bBlankId ? QByteArray(16, ' ') : recRegistration->stSiteId.toLatin1());
+    pAddRange(arReply, "shp", recRegistration->recShipments, fnstShipmentNumber);
+    arReply.emplace_back("shp_date", dtNow.date().toString(QStringLiteral("ddMMyyyy")).toLatin1());
+    pAddRange(arReply, "lp", recRegistration->recLPs, fnstLPNumber);
+    pAddPickup(arReply, *recSite, stCountryCode);
+
+    TrecHostAnswer rec{200, baFormType, fnbaEncodeForm(arReply), {}, TenumHostFailure::None};
+    rec.stNote =
+        QStringLiteral("REGP %1 shipments %2 LPs %3 pickup %4")
+            .arg(recRegistration->stSiteId,
+                 fnstRangeNote(recRegistration->recShipments, fnstShipmentNumber),
+                 fnstRangeNote(recRegistration->recLPs, fnstLPNumber),
+                 stCountryCode.isEmpty() ? QStringLiteral("unknown country") : stCountryCode);
+    return rec;
+}
