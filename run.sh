@@ -55,6 +55,37 @@ build() { # build DIR extra-cmake-args...
     cmake --build "$dir" --parallel "$(nproc)"
 }
 
+# The carrier's host for the demo: HTTPS on a free loopback port with a
+# throw-away certificate authority; stopped when this script ends.
+start_demo_host() {
+    local dir=$1
+    mkdir -p "$dir"
+    (
+        cd "$dir"
+        openssl req -x509 -newkey rsa:2048 -nodes -days 30 -subj "/CN=Morvane demo CA" \
+            -keyout ca.key -out ca.pem 2>/dev/null
+        openssl req -newkey rsa:2048 -nodes -subj "/CN=localhost" -keyout host.key -out host.csr 2>/dev/null
+        printf 'subjectAltName=DNS:localhost,IP:127.0.0.1\nbasicConstraints=CA:FALSE\n' > host.ext
+        openssl x509 -req -in host.csr -CA ca.pem -CAkey ca.key -CAcreateserial -days 30 \
+            -extfile host.ext -out host.pem 2>/dev/null
+    )
+    "$top/build/release/bin/carrier-host" --port 0 --cert "$dir/host.pem" --key "$dir/host.key" \
+        --database "$dir/carrier-host.db" > "$dir/carrier-host.out" 2> "$dir/carrier-host.log" &
+    host_pid=$!
+    trap 'kill "$host_pid" 2>/dev/null || true' EXIT
+    host_port=""
+    for _ in $(seq 100); do
+        host_port=$(sed -n 's|^carrier-host: listening on https://127.0.0.1:\([0-9]*\)/.*|\1|p' "$dir/carrier-host.out")
+        [ -n "$host_port" ] && break
+        sleep 0.1
+    done
+    if [ -z "$host_port" ]; then
+        echo "The carrier host did not start; see $dir/carrier-host.log" >&2
+        exit 1
+    fi
+    echo "Carrier host: https://localhost:$host_port/ (log: $dir/carrier-host.log)"
+}
+
 setup() {
     install_debian_packages
     install_reference_data
@@ -73,13 +104,19 @@ demo)
     build "$top/build/release" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWIZARD_TESTS=OFF
     demo="$top/build/demo"
     rm -rf "$demo"
-    "$top/build/release/bin/make-installation" --bin "$top/build/release/bin" "$demo"
+    start_demo_host "$demo/Host"
+    "$top/build/release/bin/make-installation" --bin "$top/build/release/bin" \
+        --site-registration-server https://localhost --site-registration-port "$host_port" \
+        --ca-file "$demo/Host/ca.pem" "$demo"
     cd "$demo/Bin"
+    status=0
     if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-        exec ./RegistrationWizard
+        ./RegistrationWizard || status=$?
+    else
+        # Without a display: the first page as a picture; the wizard prints its path.
+        QT_QPA_PLATFORM=offscreen ./RegistrationWizard --screenshot "$demo/welcome.png" || status=$?
     fi
-    # Without a display: the first page as a picture; the wizard prints its path.
-    QT_QPA_PLATFORM=offscreen ./RegistrationWizard --screenshot "$demo/welcome.png"
+    exit "$status"
     ;;
 *)
     echo "usage: ./run.sh demo | ./run.sh test" >&2
