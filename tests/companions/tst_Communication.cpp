@@ -154,7 +154,7 @@ private:
     QByteArray baOriginal;
 };
 
-QByteArray fnbaCommunicationSection(const QString &stCAFile, int iTimeout = 2) {
+QByteArray fnbaCommunicationSection(const QString &stCAFile, int iTimeout = 10) {
     QByteArray ba = "[COMMUNICATION]\r\nTIMEOUT=" + QByteArray::number(iTimeout) + "\r\n";
     if (!stCAFile.isEmpty())
         ba += "CA_FILE=" + stCAFile.toUtf8() + "\r\n";
