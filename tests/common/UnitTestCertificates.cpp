@@ -20,14 +20,16 @@ const TarExtensions arCaExtensions{
     {NID_key_usage, "critical,keyCertSign,cRLSign"},
     {NID_subject_key_identifier, "hash"},
 };
-const TarExtensions arServerExtensions{
-    {NID_basic_constraints, "critical,CA:FALSE"},
-    {NID_key_usage, "critical,digitalSignature,keyAgreement"},
-    {NID_ext_key_usage, "serverAuth"},
-    {NID_subject_alt_name, "DNS:localhost,IP:127.0.0.1,IP:::1"},
-    {NID_subject_key_identifier, "hash"},
-    {NID_authority_key_identifier, "keyid:always"},
-};
+TarExtensions fnarServerExtensions(const char *pchAltNames) {
+    return {
+        {NID_basic_constraints, "critical,CA:FALSE"},
+        {NID_key_usage, "critical,digitalSignature,keyAgreement"},
+        {NID_ext_key_usage, "serverAuth"},
+        {NID_subject_alt_name, pchAltNames},
+        {NID_subject_key_identifier, "hash"},
+        {NID_authority_key_identifier, "keyid:always"},
+    };
+}
 
 TpKey fnpNewKey() {
     return TpKey(EVP_EC_gen("P-256"), EVP_PKEY_free);
@@ -80,7 +82,8 @@ bool fnbWritePem(const QString &stFile, X509 *pCert, EVP_PKEY *pKey) {
 }
 } // namespace
 
-TclsTestCertificates::TclsTestCertificates() {
+TclsTestCertificates::TclsTestCertificates(const QString &stAltNames) {
+    const QByteArray baAltNames = stAltNames.toLatin1();
     TpKey pCaKey = fnpNewKey(), pServerKey = fnpNewKey(), pOtherKey = fnpNewKey();
     if (!dirFiles.isValid() || !pCaKey || !pServerKey || !pOtherKey) {
         stError = QStringLiteral("cannot make keys");
@@ -94,8 +97,9 @@ TclsTestCertificates::TclsTestCertificates() {
         stError = QStringLiteral("cannot make the certificate authorities");
         return;
     }
-    const TpCert pServer = fnpMakeCertificate(pServerKey.get(), "localhost", 2, pCa.get(),
-                                              pCaKey.get(), arServerExtensions);
+    const TpCert pServer =
+        fnpMakeCertificate(pServerKey.get(), "localhost", 2, pCa.get(), pCaKey.get(),
+                           fnarServerExtensions(baAltNames.constData()));
     if (!pServer) {
         stError = QStringLiteral("cannot make the server certificate");
         return;

@@ -1,6 +1,6 @@
 // Throw-away TLS certificates for tests that talk HTTPS with verification on:
 // a certificate authority of their own and a server certificate it signed
-// for "localhost", 127.0.0.1 and ::1, written as PEM files into a temporary
+// for "localhost", 127.0.0.1 and ::1 (or the names given), written as PEM files into a temporary
 // folder that goes away with the object. The client trusts fnstCaFile(); the
 // server uses fnstCertFile() and fnstKeyFile().
 #pragma once
@@ -10,7 +10,9 @@
 
 class TclsTestCertificates {
 public:
-    TclsTestCertificates();
+    // The server certificate's names (subjectAltName), by default this machine's.
+    explicit TclsTestCertificates(
+        const QString &stAltNames = QStringLiteral("DNS:localhost,IP:127.0.0.1,IP:::1"));
     TclsTestCertificates(const TclsTestCertificates &) = delete;
     TclsTestCertificates &operator=(const TclsTestCertificates &) = delete;
 

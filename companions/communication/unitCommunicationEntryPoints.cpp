@@ -1,0 +1,72 @@
+// The library's C entry points. Each writes its result text first, so that any
+// way out leaves an answer, and catches everything: no exception may cross into
+// a caller that is not C++ or not built with the same runtime.
+#include "MorvaneCommunication.h"
+
+#include "unitCommunicationLog.h"
+#include "unitHTTPPost.h"
+#include "unitHTTPServiceCall.h"
+
+#include <algorithm>
+#include <cstring>
+#include <exception>
+
+namespace {
+
+void pWriteResult(char *pchResult, size_t iResultSize, const char *pchText) {
+    if (!pchResult || iResultSize == 0)
+        return;
+    const size_t iLength = std::min(std::strlen(pchText), iResultSize - 1);
+    std::memcpy(pchResult, pchText, iLength);
+    pchResult[iLength] = '\0';
+}
+
+template <class TFunction> void pGuarded(const char *pchMethod, TFunction fn) {
+    try {
+        fn();
+    } catch (const std::exception &e) {
+        pCommLog(3, pchMethod,
+                 QStringLiteral("Exception occurred - %1").arg(QString::fromUtf8(e.what())));
+    } catch (...) {
+        pCommLog(3, pchMethod, QStringLiteral("Exception occurred."));
+    }
+}
+
+} // namespace
+
+extern "C" {
+
+void fnstCommViaHTTPServices(char *pchResult, size_t iResultSize, const char *pchRequest,
+                             size_t iRequestLength, TrecSiteRegHTTPResp *pReply, int iSSL,
+                             int iServiceNumber,
+                             const char * /*pchExtra: no service here uses it*/) {
+    pWriteResult(pchResult, iResultSize, "FAILURE");
+    pGuarded("fnstCommViaHTTPServices", [&] {
+        pCommLog(1, "fnstCommViaHTTPServices",
+                 QStringLiteral("Inside fnstCommViaHTTPServices method."));
+        if (!pReply) {
+            pCommLog(2, "fnstCommViaHTTPServices", QStringLiteral("No reply record was given."));
+            return;
+        }
+        // Any value but 0 asks for TLS: an unclear flag must not fall back to plain text.
+        if (fnbCallHTTPService(pchRequest, iRequestLength, *pReply, iSSL != 0, iServiceNumber))
+            pWriteResult(pchResult, iResultSize, "SUCCESS");
+    });
+}
+
+void fnstCommViaModem(char *pchResult, size_t iResultSize, TrecMessageHeaderStructure *,
+                      TrecMessageHeaderStructure *, TpfnStatusCallback, TpfnWindowCallback) {
+    // The serial-line exchange with the modem joins here; until then the call
+    // answers without touching the port or the records.
+    pWriteResult(pchResult, iResultSize, "Error in modem communication");
+    pGuarded("fnstCommViaModem", [] {
+        pCommLog(2, "fnstCommViaModem", QStringLiteral("Modem communication is not available."));
+    });
+}
+
+void pSetAbort(void) {
+    pRequestAbort();
+    pGuarded("pSetAbort", [] { pCommLog(1, "pSetAbort", QStringLiteral("Abort requested.")); });
+}
+
+} // extern "C"
