@@ -58,7 +58,6 @@ bool fnbWriteConfig(const QDir &dirRoot, const TrecInstallationOptions &rec, QSt
           {QStringLiteral("VERSION"), QStringLiteral("5.01.02")},
           {QStringLiteral("INSTALLATION_TYPE"), QStringLiteral("Single User Typical")},
           {QStringLiteral("DATABASE_PATH"), QStringLiteral("..\\Database")}}},
-        {QStringLiteral("COMMUNICATION"), {}},
     };
     const TIniSections arModuleDetails = {
         {QStringLiteral("Log"),
@@ -79,7 +78,8 @@ bool fnbWriteConfig(const QDir &dirRoot, const TrecInstallationOptions &rec, QSt
           {QStringLiteral("OutsideAccess"), QStringLiteral("9")}}},
     };
     if (!rec.stCAFile.isEmpty())
-        arInstallation.back().second.push_back({QStringLiteral("CA_FILE"), rec.stCAFile});
+        arInstallation.push_back(
+            {QStringLiteral("COMMUNICATION"), {{QStringLiteral("CA_FILE"), rec.stCAFile}}});
     const QString stConfig = dirRoot.filePath(QStringLiteral("Config/"));
     return fnbWriteFile(stConfig + QStringLiteral("Installation.ini"),
                         fnbaIniText(arInstallation, rec.slOmitInstallationIni), stError) &&
