@@ -14,6 +14,7 @@
 #include <optional>
 
 class QWidget;
+class TclsCommStatusMain;
 
 class TclsRWSiteRegistration {
 public:
@@ -81,8 +82,9 @@ public:
     QString fnstSaveLPRange(const TrecAwbLPRange &recRange);
     QString fnstSavePickup(const TrecRegistrationPickupResponse &recPickup);
     void pSaveSiteRegResponseForHTTP(const TrecSiteRegHTTPResp &recReply, QString &stResult);
-    // Handles a modem reply whose message data begins "REGP" (the site ID, then
-    // the ranges and the pickup address); returns the result text.
+    // Handles a modem reply: when its message data begins "REGP", the site ID,
+    // then the ranges and the pickup address; returns the result text (the
+    // site ID, or "Site Registration Failed").
     QString fnstSaveModemReply(const TrecMessageHeaderStructure &recReply);
     // Fills the completion page's labels (found by name on wCompletionPage)
     // from the reply; bPickupRequested: the user asked for a pickup.
@@ -101,6 +103,9 @@ public:
 
 private:
     QDateTime fndtNow() const;
+    // The two transports of fnstSiteRegistration, once the message is made.
+    QString fnstRegisterViaModem(const TobjarMVData &objarUsers, TclsCommStatusMain &objCommStatus);
+    QString fnstRegisterViaHTTP(bool bHTTPS);
 
     QString stDatabasePath, stApplicationPath, stInstalledVersion, stInstallationType;
     QByteArray baMessageString;

@@ -5,7 +5,6 @@
 
 #include "unitEFDR.h"
 #include "unitLogToFile.h"
-#include "unitResourceStrings.h"
 
 #include <QFileInfo>
 
@@ -15,9 +14,6 @@ const QString cstMethod = QStringLiteral("fnstPrepareSiteRegMsgFile");
 const QString cstSiteInfoFile = QStringLiteral("SiteRegs.txt");
 // Only the first twelve service records are looked at.
 constexpr size_t ciServiceRecordsSearched = 12;
-
-inline constexpr TResourceString rsSiteRegistrationFailed{
-    QT_TRANSLATE_NOOP("Morvane", "Site Registration Failed")};
 
 const TclsCommServiceSettingsData *fnpSiteRegistrationService(const TobjarMVData &objarServices) {
     for (size_t i = 0; i < std::min(objarServices.size(), ciServiceRecordsSearched); ++i)
@@ -48,10 +44,6 @@ QByteArray fnbaHeader(const QString &stMessageCode, const QString &stSiteId, boo
     return ba;
 }
 } // namespace
-
-QString fnstSiteRegistrationFailedText() {
-    return fnstRS(rsSiteRegistrationFailed);
-}
 
 std::optional<qint64> TclsRWSiteRegistration::fnbGetFileSize(const QString &stFileName) {
     const QFileInfo info(stFileName);

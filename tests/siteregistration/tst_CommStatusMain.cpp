@@ -1,0 +1,195 @@
+// The modem call's state: the mail slot (one per process, kept, read without
+// waiting), the data folders beside Bin, and the configuration values the
+// status windows show.
+#include "UnitAdHocQuery.h"
+#include "unitCommStatusMain.h"
+#include "UnitConfigDataCacheDLLAccess.h"
+#include "unitMailSlot.h"
+#include "UnitTestInstallation.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <sched.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstring>
+
+namespace {
+sockaddr_un frecMailSlotAddress(socklen_t &iLength) {
+    const QByteArray baName = cstMailSlotName.toLatin1();
+    sockaddr_un rec{};
+    rec.sun_family = AF_UNIX;
+    std::memcpy(rec.sun_path + 1, baName.constData(), size_t(baName.size()));
+    iLength = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + size_t(baName.size()));
+    return rec;
+}
+
+// Posts one message to the mail slot as the communication library does.
+bool fnbPost(const QByteArray &baMessage) {
+    socklen_t iLength = 0;
+    const sockaddr_un rec = frecMailSlotAddress(iLength);
+    const int iSocket = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    const bool bSent =
+        ::sendto(iSocket, baMessage.constData(), size_t(baMessage.size()), 0,
+                 reinterpret_cast<const sockaddr *>(&rec), iLength) == baMessage.size();
+    ::close(iSocket);
+    return bSent;
+}
+
+// Another process that holds the mail slot's name until it is killed.
+class TclsOtherHolder {
+public:
+    TclsOtherHolder() {
+        int aiPipe[2];
+        if (::pipe(aiPipe) != 0)
+            return;
+        iPid = ::fork();
+        if (iPid == 0) {
+            socklen_t iLength = 0;
+            const sockaddr_un rec = frecMailSlotAddress(iLength);
+            const int iSocket = ::socket(AF_UNIX, SOCK_DGRAM, 0);
+            const char chAnswer =
+                ::bind(iSocket, reinterpret_cast<const sockaddr *>(&rec), iLength) == 0 ? 'y' : 'n';
+            (void)!::write(aiPipe[1], &chAnswer, 1);
+            for (int i = 0; i < 600; ++i) // ends by itself should the test never kill it
+                ::sleep(1);
+            ::_exit(0);
+        }
+        ::close(aiPipe[1]);
+        char chAnswer = 'n';
+        bHolds = ::read(aiPipe[0], &chAnswer, 1) == 1 && chAnswer == 'y';
+        ::close(aiPipe[0]);
+    }
+    ~TclsOtherHolder() {
+        if (iPid > 0) {
+            ::kill(iPid, SIGKILL);
+            ::waitpid(iPid, nullptr, 0);
+        }
+    }
+    TclsOtherHolder(const TclsOtherHolder &) = delete;
+    TclsOtherHolder &operator=(const TclsOtherHolder &) = delete;
+    bool bHolds = false;
+
+private:
+    pid_t iPid = -1;
+};
+
+class CommStatusMain : public ::testing::Test {
+protected:
+    // The mail slot's name is one per network namespace: a namespace of the
+    // test's own keeps parallel test runs from taking each other's name.
+    static void SetUpTestSuite() { ::unshare(CLONE_NEWNET); }
+
+    TclsTestInstallation objInstallation;
+    void SetUp() override {
+        ASSERT_TRUE(objInstallation.fnbOk()) << qPrintable(objInstallation.fnstError());
+    }
+
+    static void pExecute(const QString &stSQL, const QVariantList &vlBinds = {}) {
+        TclsAdHocQuery query;
+        ASSERT_EQ(query.fniExecute(stSQL, vlBinds), 0) << qPrintable(stSQL);
+        fniLoadConfigDLL(0);
+    }
+};
+} // namespace
+
+TEST_F(CommStatusMain, TheMailSlotIsCreatedOnceAndCarriesMessages) {
+    TclsCommStatusMain objStatus;
+    {
+        TclsOtherHolder objOther;
+        ASSERT_TRUE(objOther.bHolds);
+        EXPECT_EQ(objStatus.fnstCreateMailSlot(), QStringLiteral("Failure"));
+        EXPECT_EQ(objStatus.fnstReadMailSlot(), QString());
+    }
+    EXPECT_EQ(objStatus.fnstCreateMailSlot(), QStringLiteral("Success"));
+    EXPECT_EQ(TclsCommStatusMain().fnstCreateMailSlot(), QStringLiteral("Success"))
+        << "a second creation keeps the slot it holds";
+    {
+        TclsOtherHolder objOther;
+        EXPECT_FALSE(objOther.bHolds) << "the process still holds the name";
+    }
+    const struct {
+        QByteArray baPosted;
+        QString stRead;
+    } arCases[] = {
+        {"Going Online...", QStringLiteral("Going Online...")},
+        {QByteArray("--Received ACK\0", 15), QStringLiteral("--Received ACK")},
+        {QByteArray(1500, 'z'), QString(1000, QLatin1Char('z'))},
+    };
+    for (const auto &rec : arCases) {
+        SCOPED_TRACE(rec.stRead.left(20).toStdString());
+        ASSERT_TRUE(fnbPost(rec.baPosted));
+        EXPECT_EQ(objStatus.fnstReadMailSlot(), rec.stRead);
+        EXPECT_EQ(objStatus.fnstReadMailSlot(), QString()) << "nothing more waits";
+    }
+    ASSERT_TRUE(fnbPost("first"));
+    ASSERT_TRUE(fnbPost("second"));
+    EXPECT_EQ(objStatus.fnstReadMailSlot(), QStringLiteral("first"));
+    EXPECT_EQ(objStatus.fnstReadMailSlot(), QStringLiteral("second"));
+}
+
+TEST_F(CommStatusMain, CreatingTheMailSlotMakesTheDataFoldersBesideBin) {
+    for (const char *pchFolder : {"TempData", "EmailData"})
+        ASSERT_TRUE(QDir(objInstallation.fnstPath(QLatin1String(pchFolder))).removeRecursively());
+    TclsCommStatusMain().fnstCreateMailSlot();
+    for (const char *pchFolder : {"TempData", "EmailData"})
+        EXPECT_TRUE(QDir(objInstallation.fnstPath(QLatin1String(pchFolder))).exists()) << pchFolder;
+    EXPECT_FALSE(QDir(objInstallation.fnstPath(QStringLiteral("Bin/TempData"))).exists());
+}
+
+TEST_F(CommStatusMain, ModemNameRetriesRegionAndLogLevelComeFromTheCarrierConfiguration) {
+    const struct {
+        QString stSQL; // run on the seeded row before the reads
+        QVariantList vlBinds;
+        QString stModemName;
+        int iRetries;
+        int iRegion;
+        int iLogLevel;
+    } arCases[] = {
+        {QStringLiteral("UPDATE config_zorv SET Modem_Name = ?, no_of_retries = ?, "
+                        "comm_log_level = ?"),
+         {QStringLiteral("USR Courier V.Everything"), 4, 2},
+         QStringLiteral("USR Courier V.Everything"),
+         4,
+         1,
+         2},
+        {QStringLiteral("UPDATE config_zorv SET installation_type = ?"),
+         {QStringLiteral("0")},
+         QStringLiteral("USR Courier V.Everything"),
+         4,
+         0,
+         2},
+        {QStringLiteral("UPDATE config_zorv SET installation_type = ?"),
+         {QStringLiteral(" ")},
+         QStringLiteral("USR Courier V.Everything"),
+         4,
+         -1,
+         2},
+        {QStringLiteral("DELETE FROM config_zorv"),
+         {},
+         QStringLiteral("Standard Modem"),
+         0,
+         -1,
+         -1},
+    };
+    for (const auto &rec : arCases) {
+        SCOPED_TRACE(rec.stSQL.toStdString());
+        pExecute(rec.stSQL, rec.vlBinds);
+        TclsCommStatusMain objStatus;
+        EXPECT_EQ(grecCommCallState().stModemName, QString()) << "a new call starts without one";
+        EXPECT_EQ(grecCommCallState().iRetryCount, 0);
+        objStatus.pGetModemName();
+        objStatus.pGetTotalAttempt();
+        EXPECT_EQ(grecCommCallState().stModemName, rec.stModemName);
+        EXPECT_EQ(grecCommCallState().iRetryCount, rec.iRetries);
+        EXPECT_EQ(objStatus.fniGetRegion(), rec.iRegion);
+        EXPECT_EQ(objStatus.fniGetLogLevel(), rec.iLogLevel);
+    }
+}
