@@ -105,7 +105,7 @@ private:
     QDateTime fndtNow() const;
     // The two transports of fnstSiteRegistration, once the message is made.
     QString fnstRegisterViaModem(const TobjarMVData &objarUsers, TclsCommStatusMain &objCommStatus);
-    QString fnstRegisterViaHTTP(bool bHTTPS);
+    QString fnstRegisterViaHTTP(bool bHTTPS, const TobjarMVData &objarUsers);
 
     QString stDatabasePath, stApplicationPath, stInstalledVersion, stInstallationType;
     QByteArray baMessageString;

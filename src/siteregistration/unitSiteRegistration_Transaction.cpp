@@ -100,7 +100,7 @@ QString TclsRWSiteRegistration::fnstSiteRegistration(const TclsConfigZorvData *p
     if (stTransport == cstModem)
         return fnstRegisterViaModem(objarUsers, objCommStatus);
     if (stTransport == cstHTTP || stTransport == cstHTTPS)
-        return fnstRegisterViaHTTP(stTransport == cstHTTPS);
+        return fnstRegisterViaHTTP(stTransport == cstHTTPS, objarUsers);
     return stFailed;
 }
 
@@ -153,7 +153,7 @@ QString TclsRWSiteRegistration::fnstRegisterViaModem(const TobjarMVData &objarUs
     return stResult;
 }
 
-QString TclsRWSiteRegistration::fnstRegisterViaHTTP(bool bHTTPS) {
+QString TclsRWSiteRegistration::fnstRegisterViaHTTP(bool bHTTPS, const TobjarMVData &objarUsers) {
     TrecSiteRegHTTPResp recReply{};
     const QString stTransportText = fnstCommViaHTTPServicesCall(
         baMessageString, recReply, bHTTPS ? 1 : 0, ciSiteRegistrationService, QString());
@@ -162,5 +162,9 @@ QString TclsRWSiteRegistration::fnstRegisterViaHTTP(bool bHTTPS) {
     QString stResult =
         fnbIsSuccess(stTransportText) ? fnstSiteRegistrationFailedText() : stTransportText;
     pSaveSiteRegResponseForHTTP(recReply, stResult);
+    // The site's new rows reach the client's other programs through the caches,
+    // which reload after a registration whatever the transport.
+    if (fnbIsSuccess(stTransportText) && stResult != fnstSiteRegistrationFailedText())
+        fnbLoadCachesForCall(objarUsers);
     return stResult;
 }
