@@ -91,6 +91,10 @@ int TclsSQLiteBackend::fniOpen() {
                   QStringLiteral("Database could not be read: ") + query.lastError().text());
         return dbc::iConnectionFailed;
     }
+    // A write-ahead log commits with one sync instead of several and lets a
+    // second workstation read while a save is under way; every commit is still
+    // synced. A database that cannot switch (read-only media) keeps its journal.
+    query.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     return dbc::iSuccess;
 }
 
