@@ -130,8 +130,12 @@ void tst_StartupShutdown::StartupRefusals() {
     TclsTestInstallation objInstallation(rec);
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
     fnInstallation(objInstallation);
-    const QByteArray baDatabaseBefore =
-        objInstallation.fnbaReadFile(QStringLiteral("Database/Morvane_050300.db"));
+    // The database and its write-ahead log, byte for byte.
+    auto fnbaDatabase = [&] {
+        return objInstallation.fnbaReadFile(QStringLiteral("Database/Morvane_050300.db")) +
+               objInstallation.fnbaReadFile(QStringLiteral("Database/Morvane_050300.db-wal"));
+    };
+    const QByteArray baDatabaseBefore = fnbaDatabase();
     TclsScriptedAnswerer objAnswers;
     if (!stMessage.isEmpty())
         objAnswers.pExpect(0);
@@ -149,8 +153,7 @@ void tst_StartupShutdown::StartupRefusals() {
     frm.show();
     QTRY_VERIFY(!frm.isVisible());
     QVERIFY(objAnswers.fnarUnexpected().empty());
-    QCOMPARE(objInstallation.fnbaReadFile(QStringLiteral("Database/Morvane_050300.db")),
-             baDatabaseBefore);
+    QCOMPARE(fnbaDatabase(), baDatabaseBefore);
 }
 
 void tst_StartupShutdown::AnotherWizardHoldsTheLock() {
