@@ -309,8 +309,11 @@ void TfrmRegistrationWizard::showEvent(QShowEvent *event) {
         return;
     }
     pAssignHelpContexts();
-    raise();
-    activateWindow();
+    // Brought to the front on a display; an offscreen run has no front.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        raise();
+        activateWindow();
+    }
 }
 
 // ---- Cancel, FormClose, Finish -----------------------------------------------
