@@ -68,26 +68,12 @@ bool fnbPrepareRows() {
            objAlloc.fnstSaveLPNoAlloc(objQuantities) == QLatin1String("success");
 }
 
-TobjarMVData fnarRows(const char *pchClass) {
-    TobjarMVData objar;
-    fniQueryRecords({{}}, objar, QString::fromLatin1(pchClass));
-    return objar;
-}
-
 // One registration as the wizard makes it; returns the site ID or the failure.
 QString fnstRegister(QByteArray *pbaBody) {
-    const auto objarZorv = fnarRows("TclsConfigZorvDB");
-    const auto objarMorvane = fnarRows("TclsConfigMorvaneDB");
-    const auto objarCustomer = fnarRows("TclsCustomerInfoDB");
-    const auto objarUsers = fnarRows("TclsUsersDB");
-    const auto objarServices = fnarRows("TclsCommServiceSettingsDB");
     TclsRWSiteRegistration objSiteReg;
     objSiteReg.pSetAllocationRequest(
         {true, QStringLiteral("1000"), true, QStringLiteral("10000"), QStringLiteral("ORK")});
-    const QString stResult = objSiteReg.fnstSiteRegistration(
-        fnobjAs<TclsConfigZorvData>(objarZorv.front()),
-        fnobjAs<TclsConfigMorvaneData>(objarMorvane.front()),
-        fnobjAs<TclsCustomerInfoData>(objarCustomer.front()), objarUsers, objarServices);
+    const QString stResult = objSiteReg.fnstSiteRegistrationWithStoredRows();
     if (pbaBody)
         *pbaBody = objSiteReg.fnbaMessageString();
     return stResult;

@@ -74,6 +74,9 @@ public:
                                  const TclsCustomerInfoData *pobjCustomerInfo,
                                  const TobjarMVData &objarUsers,
                                  const TobjarMVData &objarCommServiceSettings);
+    // Reads the configuration, customer information, user and service rows as
+    // they are stored now and registers with them.
+    QString fnstSiteRegistrationWithStoredRows();
     QString fnstManualSiteReg(const QString &stSiteId);
     QString fnstSaveSiteID(const QString &stSiteId);
     // The modem reply's and the HTTP reply's savers.

@@ -3,6 +3,7 @@
 // is stored and shown on the completion page.
 #include "unitSiteRegistration.h"
 
+#include "UnitAccessToDatabaseDLL.h"
 #include "unitCommRecordText.h"
 #include "unitCommStatusMain.h"
 #include "unitCommunicationDLLAccess.h"
@@ -12,6 +13,7 @@
 #include "UnitUserDataCacheDLLAccess.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <new>
 
@@ -102,6 +104,22 @@ QString TclsRWSiteRegistration::fnstSiteRegistration(const TclsConfigZorvData *p
     if (stTransport == cstHTTP || stTransport == cstHTTPS)
         return fnstRegisterViaHTTP(stTransport == cstHTTPS, objarUsers);
     return stFailed;
+}
+
+QString TclsRWSiteRegistration::fnstSiteRegistrationWithStoredRows() {
+    std::array<TobjarMVData, 5> arRows;
+    const char *const arClasses[] = {"TclsConfigZorvDB", "TclsConfigMorvaneDB",
+                                     "TclsCustomerInfoDB", "TclsUsersDB",
+                                     "TclsCommServiceSettingsDB"};
+    for (size_t i = 0; i < arRows.size(); ++i)
+        if (const int iCode = fniQueryRecords({{}}, arRows[i], QLatin1String(arClasses[i]));
+            iCode != 0)
+            return fnstGetDBErrorMessage(iCode);
+    auto fnpFirst = [&](size_t i) { return arRows[i].empty() ? nullptr : arRows[i].front().get(); };
+    return fnstSiteRegistration(dynamic_cast<const TclsConfigZorvData *>(fnpFirst(0)),
+                                dynamic_cast<const TclsConfigMorvaneData *>(fnpFirst(1)),
+                                dynamic_cast<const TclsCustomerInfoData *>(fnpFirst(2)), arRows[3],
+                                arRows[4]);
 }
 
 QString TclsRWSiteRegistration::fnstRegisterViaModem(const TobjarMVData &objarUsers,

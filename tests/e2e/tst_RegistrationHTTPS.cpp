@@ -28,12 +28,6 @@ void pExec(const QString &stSQL, const QVariantList &vlBinds = {}) {
     ASSERT_EQ(query.fniExecute(stSQL, vlBinds), 0) << qPrintable(stSQL);
 }
 
-TobjarMVData fnarRows(const char *pchClass) {
-    TobjarMVData objar;
-    EXPECT_EQ(fniQueryRecords({{}}, objar, QString::fromLatin1(pchClass)), 0);
-    return objar;
-}
-
 bool fnbSiteIdForm(const QString &st) {
     static const QRegularExpression re(QStringLiteral("^[A-Z]{3}[0-9]{10}ZOZ$"));
     return re.match(st).hasMatch();
@@ -97,18 +91,10 @@ protected:
 
     // Registers with the rows as they are stored now.
     QString fnstRegister() {
-        const auto objarZorv = fnarRows("TclsConfigZorvDB");
-        const auto objarMorvane = fnarRows("TclsConfigMorvaneDB");
-        const auto objarCustomer = fnarRows("TclsCustomerInfoDB");
-        const auto objarUsers = fnarRows("TclsUsersDB");
-        const auto objarServices = fnarRows("TclsCommServiceSettingsDB");
         TclsRWSiteRegistration objSiteReg;
         objSiteReg.pSetAllocationRequest(
             {true, QStringLiteral("1000"), true, QStringLiteral("10000"), QStringLiteral("ORK")});
-        return objSiteReg.fnstSiteRegistration(fnobjAs<TclsConfigZorvData>(objarZorv.front()),
-                                               fnobjAs<TclsConfigMorvaneData>(objarMorvane.front()),
-                                               fnobjAs<TclsCustomerInfoData>(objarCustomer.front()),
-                                               objarUsers, objarServices);
+        return objSiteReg.fnstSiteRegistrationWithStoredRows();
     }
 };
 } // namespace
