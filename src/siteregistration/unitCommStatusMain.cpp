@@ -86,6 +86,7 @@ TclsCommStatusMain::TclsCommStatusMain() {
     rec.bOnline = true;
     rec.iRetryCount = 0;
     rec.stModemName.clear();
+    rec.recOutcome = {};
 }
 
 int TclsCommStatusMain::fniGetRegion() {

@@ -9,6 +9,18 @@
 
 #include <QString>
 
+#include <functional>
+
+// What the status windows have told the user about the current call. The
+// callback frees the windows when a call ends and brings up a new one for the
+// closing line, so this outlives them: one outcome box per call.
+struct TrecCommOutcome {
+    bool bEnded = false;
+    bool bAbortRequested = false;
+    bool bConnected = false;
+    bool bMessageShown = false;
+};
+
 // The state of the current modem call, one per process.
 struct TrecCommCallState {
     int iRegion = -2;   // installation type; -2: not read yet
@@ -18,6 +30,7 @@ struct TrecCommCallState {
     bool bConnected = false;
     int iRetryCount = 0;
     QString stModemName;
+    TrecCommOutcome recOutcome;
 };
 TrecCommCallState &grecCommCallState();
 
@@ -32,6 +45,9 @@ class TclsCommStatusMain {
 public:
     // Starts a new call: kind and region unread, online, no retries, no modem name.
     TclsCommStatusMain();
+    // Goes on with the call under way: its state stays as it is.
+    struct TKeepCallState {};
+    explicit TclsCommStatusMain(TKeepCallState) {}
 
     // The carrier configuration's installation type; -1 when it cannot be read.
     int fniGetRegion();
@@ -47,3 +63,19 @@ public:
     // Reads the number of dial retries into the call state.
     void pGetTotalAttempt();
 };
+
+// Where the status callback shows a line: the call-progress window while a
+// dial attempt is under way, else the status window of the configured kind
+// (0, 1 or 2); pFreeWindows ends both when the call is over. The status
+// windows register theirs; a member left empty shows nothing.
+struct TrecCommStatusDisplay {
+    std::function<void(const QString &stActivity)> pShowCallProgress;
+    std::function<void(int iKind, const QString &stLine)> pShowStatus;
+    std::function<void()> pFreeWindows;
+};
+void pSetCommStatusDisplay(TrecCommStatusDisplay recDisplay);
+
+// The library's status callback: follows the call's state through the status
+// lines and shows each line; -1 when the installation type is not configured,
+// else 0.
+int fniUpdateStatusMsg(const char *pchStatusLine);

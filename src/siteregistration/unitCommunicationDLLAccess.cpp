@@ -156,3 +156,11 @@ QString fnstCommViaHTTPServicesCall(const QByteArray &baRequest, TrecSiteRegHTTP
     }
     return stResult;
 }
+
+bool fnbCommAbort() {
+    const TpfnSetAbort pfnAbort = fnrecCommEntryPoints().pSetAbort;
+    if (!pfnAbort)
+        return false;
+    pfnAbort();
+    return true;
+}

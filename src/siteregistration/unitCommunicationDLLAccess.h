@@ -63,3 +63,7 @@ QString fnstCommViaModemCall(TrecMessageHeaderStructure &recRequest,
 // unless the library answers.
 QString fnstCommViaHTTPServicesCall(const QByteArray &baRequest, TrecSiteRegHTTPResp &recReply,
                                     int iSSL, int iServiceNumber, const QString &stExtra);
+
+// Asks the call under way to stop through the library's pSetAbort; false
+// when no library is loaded or it offers no such entry.
+bool fnbCommAbort();
