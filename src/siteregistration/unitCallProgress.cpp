@@ -79,7 +79,8 @@ void TfrmCallProgress::closeEvent(QCloseEvent *event) {
     bAbort = false;
     iAttempt = 0;
     pWriteLog(1, cstUnit, stMethod, QStringLiteral("Leaving."));
-    QDialog::closeEvent(event);
+    // Not the dialog's own close, which would ask Cancel again.
+    QWidget::closeEvent(event);
 }
 
 void TfrmCallProgress::reject() {

@@ -6,6 +6,7 @@
 #include "UnitAccessToDatabaseDLL.h"
 #include "unitCommRecordText.h"
 #include "unitCommStatusMain.h"
+#include "unitCommStatusWindows.h"
 #include "unitCommunicationDLLAccess.h"
 #include "UnitConfigDataCacheDLLAccess.h"
 #include "unitLogToFile.h"
@@ -154,6 +155,9 @@ QString TclsRWSiteRegistration::fnstRegisterViaModem(const TobjarMVData &objarUs
         return stFailed;
 
     objCommStatus.fnstCreateMailSlot();
+    // The status windows are the callbacks unless someone put others in place.
+    if (!fnpfnStatusCallback())
+        pRegisterCommStatusWindows();
     const QString stTransportText =
         fnstCommViaModemCall(*recRequest, *recReply, fnpfnStatusCallback(), fnpfnWindowCallback());
     // Whatever the library did to the record, the answer is read from our

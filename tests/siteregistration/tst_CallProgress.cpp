@@ -72,7 +72,8 @@ void tst_CallProgress::TheFieldsShowTheNumberTheModemAndTheAttempt() {
     frm.pSetActivity(QStringLiteral("Retrying..."));
     QCOMPARE(fnstLabel(frm, "lblCurAttempt"), QStringLiteral("2"));
     QCOMPARE(fnstLabel(frm, "lblCurActivity"), QStringLiteral("Retrying..."));
-    frm.close();
+    QVERIFY(frm.close());
+    QVERIFY(!frm.isVisible());
     QCOMPARE(fnstLabel(frm, "lblCurActivity"), QString());
     QVERIFY(!frm.tmrElapsedTime.isActive());
 }
