@@ -3,6 +3,7 @@
 // Cancel when the library offers no abort.
 #include "unitCallProgress.h"
 #include "unitCommStatusMain.h"
+#include "unitCommunicationDLLAccess.h"
 #include "UnitTestInstallation.h"
 
 #include <QLabel>
@@ -29,6 +30,7 @@ private slots:
     void TheFieldsShowTheNumberTheModemAndTheAttempt();
     void TheTimerCountsElapsedSeconds();
     void CancelWithoutTheLibrarysAbortKeepsTheWindow();
+    void CancelWithTheLibrarysAbortClosesOnceAsked();
 
 private:
     std::unique_ptr<TclsTestInstallation> objInstallation;
@@ -116,6 +118,31 @@ void tst_CallProgress::CancelWithoutTheLibrarysAbortKeepsTheWindow() {
         QTest::keyClick(&frm, Qt::Key_Escape);
         QVERIFY(frm.isVisible());
     }
+}
+
+void tst_CallProgress::CancelWithTheLibrarysAbortClosesOnceAsked() {
+    const QString stSource =
+        qEnvironmentVariable("WIZARD_BIN_DIR") + QStringLiteral("/libtestcommlib.so");
+    QVERIFY2(QFile::copy(stSource, objInstallation->fnstPath(
+                                       QStringLiteral("Bin/libMorvaneCommunication.so"))),
+             qPrintable(stSource));
+    pLoadCommunicationDLL();
+    QVERIFY(fnrecCommEntryPoints().pSetAbort);
+    // Cancel clicks each window takes to close: two while dialling, one after.
+    for (const auto &[bOnline, iClicks] : {std::pair{true, 2}, std::pair{false, 1}}) {
+        grecCommCallState().bOnline = bOnline;
+        TfrmCallProgress frm;
+        frm.show();
+        int iClicked = 0;
+        while (frm.isVisible() && iClicked < 3) {
+            QTest::mouseClick(frm.findChild<QPushButton *>(QStringLiteral("btnCancel")),
+                              Qt::LeftButton);
+            ++iClicked;
+        }
+        QCOMPARE(iClicked, iClicks);
+        QVERIFY(!frm.isVisible());
+    }
+    pUnloadCommunicationDLL();
 }
 
 QTEST_MAIN(tst_CallProgress)
