@@ -7,6 +7,7 @@
 #include "UnitCommStatusLog2.h"
 #include "unitCommStatusMain.h"
 #include "unitCommStatusWindows.h"
+#include "unitCommunicationDLLAccess.h"
 #include "UnitConfigDataCacheDLLAccess.h"
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
@@ -55,6 +56,7 @@ private slots:
     void TheLevelTwoBarAndLightsFollowTheCall();
     void AStatusWindowClosesOnlyOnceTheCallEnded();
     void DiallingShowsTheCallProgressWindow();
+    void GoingOfflineAbortsAndTheModemsSilenceIsTheUsersAbort();
 
 private:
     std::unique_ptr<TclsTestInstallation> objInstallation;
@@ -188,6 +190,28 @@ void tst_CommStatusWindows::DiallingShowsTheCallProgressWindow() {
     QCOMPARE(lblDialNo->text(), QStringLiteral("0395551234"));
     QCOMPARE(fnpOpenControl<QLabel>("lblModemName")->text(), QStringLiteral("Hayes Optima"));
     QVERIFY(!fnpOpenControl<QLabel>("lblStatusMsg"));
+}
+
+void tst_CommStatusWindows::GoingOfflineAbortsAndTheModemsSilenceIsTheUsersAbort() {
+    const QString stSource =
+        qEnvironmentVariable("WIZARD_BIN_DIR") + QStringLiteral("/libtestcommlib.so");
+    QVERIFY2(QFile::copy(stSource, objInstallation->fnstPath(
+                                       QStringLiteral("Bin/libMorvaneCommunication.so"))),
+             qPrintable(stSource));
+    pLoadCommunicationDLL();
+    TclsScriptedAnswerer objAnswerer;
+    objAnswerer.pExpect(0);
+    TclsCommStatusMain objStatus;
+    TfrmCommStatusLog0 frm;
+    frm.show();
+    frm.fniUpdateStatusMsg(QStringLiteral("Going Offline"));
+    QVERIFY(grecCommCallState().recOutcome.bAbortRequested);
+    frm.fniUpdateStatusMsg(QStringLiteral("No response from modem"));
+    pUnloadCommunicationDLL();
+    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
+    QCOMPARE(objAnswerer.fnarAsked()[0].stMessage, QStringLiteral("Dial aborted by the user."));
+    QCOMPARE(frm.findChild<QLabel *>(QStringLiteral("lblStatusMsg"))->text(),
+             QStringLiteral("Dial aborted by the user."));
 }
 
 QTEST_MAIN(tst_CommStatusWindows)
