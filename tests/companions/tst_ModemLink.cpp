@@ -1,0 +1,258 @@
+// The modem link's framing and handshake, driven by a scripted peer: each
+// case lists what the peer says, read by read, and checks the bytes this
+// side sends and the message it ends with.
+#include "unitLinkBlock.h"
+#include "unitLinkBytes.h"
+#include "unitLinkSession.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+using namespace ModemLink;
+
+namespace {
+
+const std::string stACK(1, kchACK);
+const std::string stNAK(1, kchNAK);
+const std::string stENQ(1, kchENQ);
+const std::string stEOT(1, kchEOT);
+const std::string stSilence; // one read that times out
+
+// Each entry is what one read returns; an empty entry is a time-out, the end
+// of the script a line that went away, so no case can wait for ever.
+class TclsScriptedStream : public TclsLinkStream {
+public:
+    explicit TclsScriptedStream(std::vector<std::string> vecReads)
+        : deqReads(vecReads.begin(), vecReads.end()) {}
+
+    bool fnbWrite(std::string_view stBytes) override {
+        stWritten += stBytes;
+        return true;
+    }
+    long fniRead(char *pchBuffer, std::size_t iMax, int) override {
+        if (deqReads.empty())
+            return -1;
+        std::string &stNext = deqReads.front();
+        const std::size_t iCount = std::min(iMax, stNext.size());
+        std::memcpy(pchBuffer, stNext.data(), iCount);
+        stNext.erase(0, iCount);
+        if (stNext.empty() || iCount == 0)
+            deqReads.pop_front();
+        return static_cast<long>(iCount);
+    }
+
+    std::string stWritten;
+
+private:
+    std::deque<std::string> deqReads;
+};
+
+std::string fnstCorrupted(std::string stBlock) {
+    stBlock.back() = static_cast<char>(stBlock.back() ^ 0x01);
+    return stBlock;
+}
+
+std::string fnstRepeat(const std::string &stText, int iTimes) {
+    std::string stResult;
+    for (int i = 0; i < iTimes; ++i)
+        stResult += stText;
+    return stResult;
+}
+
+const std::string stShort = "REGRSiteRegs.txt\x1c\x1c\x1c\x1c"
+                            "112345\x1c"
+                            "061220260\x1d"
+                            "Sec 1\x1d";
+const std::string stLong(300, 'x'); // two blocks: 256 and 44 bytes
+
+} // namespace
+
+TEST(ModemLink, BlockBytes) {
+    struct TrecCase {
+        const char *pchName;
+        char chSequence;
+        std::string stData;
+        bool bFinal;
+        std::string stExpected;
+    };
+    const std::vector<TrecCase> vecCases = {
+        // LRC: '0' ^ 'A' ^ 'B' ^ ETX = 0x30
+        {"final block", '0', "AB", true,
+         std::string("\x02"
+                     "0AB\x03"
+                     "\x30",
+                     6)},
+        // LRC: '1' ^ 'A' ^ ETB = 0x67
+        {"non-final block", '1', "A", false,
+         std::string("\x02"
+                     "1A\x17"
+                     "\x67",
+                     5)},
+        // STX in the data goes as DLE 'B'; LRC: '0' ^ DLE ^ 'B' ^ ETX = 0x61
+        {"escaped STX", '0', std::string("\x02", 1), true,
+         std::string("\x02"
+                     "0\x10"
+                     "B\x03"
+                     "\x61",
+                     6)},
+        // GS and FS are not framing bytes; LRC: '0' ^ GS ^ FS ^ ETX = 0x32
+        {"GS and FS unchanged", '0', "\x1d\x1c", true,
+         std::string("\x02"
+                     "0\x1d\x1c\x03"
+                     "\x32",
+                     6)},
+        {"empty block", '0', "", true,
+         std::string("\x02"
+                     "0\x03"
+                     "\x33",
+                     4)},
+    };
+    for (const TrecCase &recCase : vecCases) {
+        EXPECT_EQ(fnstEncodeBlock(recCase.chSequence, recCase.stData, recCase.bFinal),
+                  recCase.stExpected)
+            << recCase.pchName;
+    }
+}
+
+TEST(ModemLink, SendMessage) {
+    const std::string stBlock = fnstEncodeBlock('0', stShort, true);
+    const std::string stFirst = fnstEncodeBlock('0', stLong.substr(0, 256), false);
+    const std::string stSecond = fnstEncodeBlock('1', stLong.substr(256), true);
+    struct TrecCase {
+        const char *pchName;
+        std::string stMessage;
+        std::vector<std::string> vecPeer;
+        std::string stExpectedWritten;
+        bool bExpected;
+    };
+    const std::vector<TrecCase> vecCases = {
+        {"one block", stShort, {stACK, stACK}, stENQ + stBlock + stEOT, true},
+        {"NAK, block sent again",
+         stShort,
+         {stACK, stNAK, stACK},
+         stENQ + stBlock + stBlock + stEOT,
+         true},
+        {"silence after a block",
+         stShort,
+         {stACK, stSilence, stACK},
+         stENQ + stBlock + stBlock + stEOT,
+         true},
+        {"ENQ unanswered once",
+         stShort,
+         {stSilence, stACK, stACK},
+         stENQ + stENQ + stBlock + stEOT,
+         true},
+        {"ETB then ETX", stLong, {stACK, stACK, stACK}, stENQ + stFirst + stSecond + stEOT, true},
+        {"ACK and noise in one read",
+         stShort,
+         {stACK, "zz" + stACK},
+         stENQ + stBlock + stEOT,
+         true},
+        {"block refused four times",
+         stShort,
+         {stACK, stNAK, stNAK, stNAK, stNAK, stACK},
+         stENQ + fnstRepeat(stBlock, 4) + stEOT,
+         false},
+        {"ENQ never answered",
+         stShort,
+         {stSilence, stSilence, stSilence, stACK},
+         fnstRepeat(stENQ, 3) + stEOT,
+         false},
+        {"line gone after a block", stShort, {stACK}, stENQ + stBlock + stEOT, false},
+        {"line gone after ENQ", stShort, {}, stENQ + stEOT, false},
+    };
+    for (const TrecCase &recCase : vecCases) {
+        TclsScriptedStream objPeer(recCase.vecPeer);
+        TclsLinkSession objSession(objPeer, {});
+        EXPECT_EQ(objSession.fnbSendMessage(recCase.stMessage), recCase.bExpected)
+            << recCase.pchName;
+        EXPECT_EQ(objPeer.stWritten, recCase.stExpectedWritten) << recCase.pchName;
+    }
+}
+
+TEST(ModemLink, ReceiveMessage) {
+    const std::string stBlock = fnstEncodeBlock('0', stShort, true);
+    const std::string stFirst = fnstEncodeBlock('0', stLong.substr(0, 256), false);
+    const std::string stSecond = fnstEncodeBlock('1', stLong.substr(256), true);
+    const std::string stBad = fnstCorrupted(stBlock);
+    struct TrecCase {
+        const char *pchName;
+        std::vector<std::string> vecPeer;
+        std::optional<std::string> stExpected;
+        std::string stExpectedWritten;
+    };
+    const std::vector<TrecCase> vecCases = {
+        {"one block", {stENQ, stBlock, stEOT}, stShort, stACK + stACK},
+        {"corrupt LRC, resent once",
+         {stENQ, stBad, stBlock, stEOT},
+         stShort,
+         stACK + stNAK + stACK},
+        {"block split across reads",
+         {stENQ, stBlock.substr(0, 7), stBlock.substr(7), stEOT},
+         stShort,
+         stACK + stACK},
+        {"everything in one read", {stENQ + stBlock + stEOT}, stShort, stACK + stACK},
+        {"ETB then ETX", {stENQ, stFirst, stSecond, stEOT}, stLong, stACK + stACK + stACK},
+        {"repeated block after a lost ACK",
+         {stENQ, stFirst, stFirst, stSecond, stEOT},
+         stLong,
+         stACK + stACK + stACK + stACK},
+        {"repeated last block", {stENQ, stBlock, stBlock, stEOT}, stShort, stACK + stACK + stACK},
+        {"noise before STX", {stENQ, "\r\n" + stBlock, stEOT}, stShort, stACK + stACK},
+        {"silence inside a block",
+         {stENQ, stBlock.substr(0, 5), stSilence, stBlock, stEOT},
+         stShort,
+         stACK + stNAK + stACK},
+        {"NAK limit passed",
+         {stENQ, stBad, stBad, stBad, stBad, stBlock, stEOT},
+         std::nullopt,
+         stACK + fnstRepeat(stNAK, 3)},
+        {"EOT instead of ENQ", {stEOT}, std::nullopt, ""},
+        {"peer gives up after ENQ", {stENQ, stEOT}, std::nullopt, stACK},
+        {"no EOT after the last block", {stENQ, stBlock, stSilence}, std::nullopt, stACK + stACK},
+    };
+    for (const TrecCase &recCase : vecCases) {
+        TclsScriptedStream objPeer(recCase.vecPeer);
+        TclsLinkSession objSession(objPeer, {});
+        EXPECT_EQ(objSession.fnstReceiveMessage(), recCase.stExpected) << recCase.pchName;
+        EXPECT_EQ(objPeer.stWritten, recCase.stExpectedWritten) << recCase.pchName;
+    }
+}
+
+// What one side sends, the other reads back unchanged, whatever bytes the
+// message holds.
+TEST(ModemLink, RoundTrip) {
+    std::string stAllBytes;
+    for (int i = 0; i < 700; ++i)
+        stAllBytes += static_cast<char>(i % 256);
+    const std::vector<std::string> vecMessages = {"", stShort, stLong, stAllBytes};
+    for (const std::string &stMessage : vecMessages) {
+        TclsScriptedStream objSender(std::vector<std::string>(8, stACK));
+        ASSERT_TRUE(TclsLinkSession(objSender, {}).fnbSendMessage(stMessage));
+        TclsScriptedStream objReceiver({objSender.stWritten});
+        EXPECT_EQ(TclsLinkSession(objReceiver, {}).fnstReceiveMessage(), stMessage)
+            << stMessage.size() << " bytes";
+    }
+}
+
+TEST(ModemLink, StatusLinesOfAResend) {
+    const std::string stBlock = fnstEncodeBlock('0', "REGP", true);
+    TclsScriptedStream objPeer({stENQ, fnstCorrupted(stBlock), stBlock, stEOT});
+    std::vector<std::string> vecLines;
+    TclsLinkSession objSession(objPeer,
+                               [&](const std::string &stLine) { vecLines.push_back(stLine); });
+    ASSERT_EQ(objSession.fnstReceiveMessage(), std::optional<std::string>("REGP"));
+    const std::vector<std::string> vecExpected = {
+        "--Waiting for ENQ",     "--Received ENQ",
+        "--Sending ACK",         "--Waiting for STX",
+        "--Received STX",        "Checksum Failure",
+        "--Sending NAK",         "--Received STX",
+        "--Received ETX",        "--Valid LRC : Sending ACK",
+        "--Waiting for EOT/ENQ", "--Received EOT"};
+    EXPECT_EQ(vecLines, vecExpected);
+}
