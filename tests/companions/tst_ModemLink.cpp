@@ -3,6 +3,7 @@
 // side sends and the message it ends with.
 #include "unitLinkBlock.h"
 #include "unitLinkBytes.h"
+#include "unitLinkReply.h"
 #include "unitLinkSession.h"
 
 #include <gtest/gtest.h>
@@ -255,4 +256,96 @@ TEST(ModemLink, StatusLinesOfAResend) {
         "--Received ETX",        "--Valid LRC : Sending ACK",
         "--Waiting for EOT/ENQ", "--Received EOT"};
     EXPECT_EQ(vecLines, vecExpected);
+}
+
+namespace {
+
+const std::vector<std::string> vecAllocated = {
+    "0", "ZRV0000100",     "ZRV0000199", "06122026", "0",      "LP00000500", "LP00000599",
+    "0", "1 Harbour Road", "Unit 4",     "",         "Lisbon", "1100-001",   "PT"};
+
+struct TrecFilledReply {
+    bool bFilled = false;
+    std::string stMessageData;
+    TrecMessageHeaderStructure rec{};
+};
+
+TrecFilledReply fnrecFill(const std::string &stMessage, uint32_t iCapacity = 512) {
+    TrecFilledReply recResult;
+    std::vector<char> vecBuffer(iCapacity);
+    recResult.rec.recMessageData = {vecBuffer.data(), 0, iCapacity};
+    recResult.bFilled = fnbFillReplyRecord(stMessage, recResult.rec);
+    recResult.stMessageData.assign(vecBuffer.data(), recResult.rec.recMessageData.iLength);
+    return recResult;
+}
+
+std::string fnstShort(const TShortText8 &sht) {
+    return std::string(sht.achText, sht.iLength);
+}
+
+} // namespace
+
+TEST(ModemLink, ReplyBytes) {
+    const std::string stFS(1, kchFS);
+    EXPECT_EQ(fnstEncodeRegistrationReply("SITE1", {"0", "A1", "A9"}),
+              "REGPSITE1           0" + stFS + "A1" + stFS + "A9" + stFS + fnstRepeat(stFS, 11));
+    EXPECT_EQ(fnstEncodeRegistrationReply("ABCDEFGHIJKLMNOPQRS", {}).substr(0, 20),
+              "REGPABCDEFGHIJKLMNOP");
+}
+
+TEST(ModemLink, ReplyRecordFilled) {
+    const std::string stReply = fnstEncodeRegistrationReply("PT00000000001234", vecAllocated);
+    const TrecFilledReply recFilled = fnrecFill(stReply);
+    ASSERT_TRUE(recFilled.bFilled);
+    const TrecMessageHeaderStructure &rec = recFilled.rec;
+    EXPECT_EQ(recFilled.stMessageData, stReply);
+    EXPECT_STREQ(rec.recShipmentRange.achStatus, "0");
+    EXPECT_STREQ(rec.recShipmentRange.achLowerBound, "ZRV0000100");
+    EXPECT_STREQ(rec.recShipmentRange.achUpperBound, "ZRV0000199");
+    EXPECT_EQ(fnstShort(rec.recShipmentRange.shtAllocationDate), "06122026");
+    EXPECT_STREQ(rec.recLPRange.achLowerBound, "LP00000500");
+    EXPECT_STREQ(rec.recLPRange.achUpperBound, "LP00000599");
+    EXPECT_EQ(fnstShort(rec.recLPRange.shtAllocationDate), "06122026");
+    EXPECT_STREQ(rec.recPickup.achStatus, "0");
+    EXPECT_STREQ(rec.recPickup.achAddress1, "1 Harbour Road");
+    EXPECT_STREQ(rec.recPickup.achAddress2, "Unit 4");
+    EXPECT_STREQ(rec.recPickup.achAddress3, "");
+    EXPECT_STREQ(rec.recPickup.achCity, "Lisbon");
+    EXPECT_STREQ(rec.recPickup.achPostcode, "1100-001");
+    EXPECT_STREQ(rec.recPickup.achCountryCode, "PT");
+}
+
+TEST(ModemLink, ReplyRecordEdges) {
+    std::vector<std::string> vecNoDate = vecAllocated;
+    vecNoDate[3] = "";
+    std::vector<std::string> vecLongCity = vecAllocated;
+    vecLongCity[11] = std::string(62, 'a') + "\xc3\xa9"; // an e-acute across byte 63
+    const std::string stGood = fnstEncodeRegistrationReply("PT00000000001234", vecAllocated);
+    struct TrecCase {
+        const char *pchName;
+        std::string stMessage;
+        bool bExpected;
+        std::string stDate;
+        std::string stCity;
+    };
+    const std::vector<TrecCase> vecCases = {
+        {"no allocation date", fnstEncodeRegistrationReply("S", vecNoDate), true, "       0",
+         "Lisbon"},
+        {"refused site: blank ID", fnstEncodeRegistrationReply("", vecAllocated), true, "06122026",
+         "Lisbon"},
+        {"city cut at a character", fnstEncodeRegistrationReply("S", vecLongCity), true, "06122026",
+         std::string(62, 'a')},
+        {"not a reply", "REGX" + stGood.substr(4), false, "", ""},
+        {"site ID cut short", "REGP1234", false, "", ""},
+        {"a field missing", stGood.substr(0, stGood.size() - 1), false, "", ""},
+        {"empty", "", false, "", ""},
+    };
+    for (const TrecCase &recCase : vecCases) {
+        const TrecFilledReply recFilled = fnrecFill(recCase.stMessage);
+        EXPECT_EQ(recFilled.bFilled, recCase.bExpected) << recCase.pchName;
+        EXPECT_EQ(fnstShort(recFilled.rec.recShipmentRange.shtAllocationDate), recCase.stDate)
+            << recCase.pchName;
+        EXPECT_EQ(recFilled.rec.recPickup.achCity, recCase.stCity) << recCase.pchName;
+    }
+    EXPECT_EQ(fnrecFill(stGood, 10).stMessageData, "REGPPT0000");
 }
