@@ -4,6 +4,7 @@
 #include "unitLinkBlock.h"
 #include "unitLinkBytes.h"
 #include "unitLinkReply.h"
+#include "unitLinkSerialLine.h"
 #include "unitLinkSession.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,12 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 using namespace ModemLink;
 
@@ -348,4 +354,44 @@ TEST(ModemLink, ReplyRecordEdges) {
         EXPECT_EQ(recFilled.rec.recPickup.achCity, recCase.stCity) << recCase.pchName;
     }
     EXPECT_EQ(fnrecFill(stGood, 10).stMessageData, "REGPPT0000");
+}
+
+// A request and its reply across a pseudo-terminal: the device opened as the
+// library opens a modem's port, the host on the other end.
+TEST(ModemLink, ExchangeOverPseudoTerminal) {
+    const int iMaster = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(iMaster, 0);
+    ASSERT_EQ(grantpt(iMaster), 0);
+    ASSERT_EQ(unlockpt(iMaster), 0);
+    const int iLine = fniOpenSerialLine(ptsname(iMaster), 9600);
+    ASSERT_GE(iLine, 0);
+    std::string stRequest = stShort;
+    for (int i = 0; i < 600; ++i)
+        stRequest += static_cast<char>(i % 256);
+    const std::string stReply = fnstEncodeRegistrationReply("PT00000000001234", vecAllocated);
+
+    std::optional<std::string> stHostReceived;
+    bool bHostSent = false;
+    std::thread objHost([&] {
+        TclsFdLinkStream objStream(iMaster);
+        TclsLinkSession objHostSession(objStream, {});
+        stHostReceived = objHostSession.fnstReceiveMessage();
+        bHostSent = stHostReceived && objHostSession.fnbSendMessage(stReply);
+    });
+    TclsFdLinkStream objStream(iLine);
+    TclsLinkSession objClient(objStream, {});
+    const bool bSent = objClient.fnbSendMessage(stRequest);
+    const std::optional<std::string> stClientReceived = objClient.fnstReceiveMessage();
+    objHost.join();
+    close(iLine);
+    close(iMaster);
+
+    EXPECT_TRUE(bSent);
+    EXPECT_EQ(stHostReceived, stRequest);
+    EXPECT_TRUE(bHostSent);
+    EXPECT_EQ(stClientReceived, stReply);
+}
+
+TEST(ModemLink, SerialLineMissing) {
+    EXPECT_EQ(fniOpenSerialLine("/nonexistent/ttyS0", 9600), -1);
 }
