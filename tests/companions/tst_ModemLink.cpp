@@ -1,6 +1,7 @@
 // The modem link's framing and handshake, driven by a scripted peer: each
 // case lists what the peer says, read by read, and checks the bytes this
 // side sends and the message it ends with.
+#include "unitHayesDialogue.h"
 #include "unitLinkBlock.h"
 #include "unitLinkBytes.h"
 #include "unitLinkReply.h"
@@ -394,4 +395,90 @@ TEST(ModemLink, ExchangeOverPseudoTerminal) {
 
 TEST(ModemLink, SerialLineMissing) {
     EXPECT_EQ(fniOpenSerialLine("/nonexistent/ttyS0", 9600), -1);
+}
+
+TEST(ModemLink, HayesDialogue) {
+    const std::string stOK = "OK\r\n";
+    const std::string stInit = "ATZ\rATE0\r";
+    const std::string stDial = "ATDT090123456\r";
+    using D = TenuDialResult;
+    struct TrecCase {
+        const char *pchName;
+        std::vector<std::string> vecPeer;
+        bool bInitialised;
+        D enDialed; // only when initialised
+        std::string stExpectedWritten;
+    };
+    const std::vector<TrecCase> vecCases = {
+        {"connect with speed",
+         {stOK, stOK, "\r\nCONNECT 9600\r\n"},
+         true,
+         D::Connected,
+         stInit + stDial},
+        {"echo still on",
+         {"ATZ\r\r\nOK\r\n", "ATE0\r\r\nOK\r\n", "CONNECT\r\n"},
+         true,
+         D::Connected,
+         stInit + stDial},
+        {"result split across reads",
+         {stOK, stOK, "CONN", "ECT 2400\r", "\n"},
+         true,
+         D::Connected,
+         stInit + stDial},
+        {"ring before connect",
+         {stOK, stOK, "RING\r\nCONNECT\r\n"},
+         true,
+         D::Connected,
+         stInit + stDial},
+        {"ATZ refused, AT&F taken",
+         {"ERROR\r\n", stOK, stOK, "BUSY\r\n"},
+         true,
+         D::Busy,
+         "ATZ\rAT&F\rATE0\r" + stDial},
+        {"no carrier", {stOK, stOK, "NO CARRIER\r\n"}, true, D::NoCarrier, stInit + stDial},
+        {"no dial tone", {stOK, stOK, "NO DIALTONE\r\n"}, true, D::NoDialtone, stInit + stDial},
+        {"no answer", {stOK, stOK, "NO ANSWER\r\n"}, true, D::NoAnswer, stInit + stDial},
+        {"error on dial", {stOK, stOK, "ERROR\r\n"}, true, D::Failed, stInit + stDial},
+        {"silence on dial", {stOK, stOK, stSilence}, true, D::Failed, stInit + stDial},
+        {"silent modem", {stSilence, stSilence}, false, D::Failed, "ATZ\rAT&F\r"},
+        {"ATE0 refused", {stOK, "ERROR\r\n"}, false, D::Failed, stInit},
+        {"endless line",
+         {std::string(100, 'x'), std::string(100, 'x'), stOK},
+         false,
+         D::Failed,
+         "ATZ\rAT&F\rATE0\r"},
+    };
+    for (const TrecCase &recCase : vecCases) {
+        TclsScriptedStream objModem(recCase.vecPeer);
+        std::vector<std::string> vecLines;
+        TclsHayesDialogue objDialogue(
+            objModem, [&](const std::string &stLine) { vecLines.push_back(stLine); });
+        ASSERT_EQ(objDialogue.fnbInitialise(), recCase.bInitialised) << recCase.pchName;
+        if (recCase.bInitialised) {
+            EXPECT_EQ(objDialogue.fnenDial("090123456"), recCase.enDialed) << recCase.pchName;
+            EXPECT_EQ(vecLines.at(1), "--Dialing Phone No 090123456") << recCase.pchName;
+        } else {
+            EXPECT_EQ(vecLines.back(), "Modem is not available.") << recCase.pchName;
+        }
+        EXPECT_EQ(objModem.stWritten, recCase.stExpectedWritten) << recCase.pchName;
+    }
+}
+
+TEST(ModemLink, HayesHangUp) {
+    struct TrecCase {
+        const char *pchName;
+        std::vector<std::string> vecPeer;
+        bool bExpected;
+    };
+    const std::vector<TrecCase> vecCases = {
+        {"on hook", {stSilence, "OK\r\n", stSilence, "OK\r\n"}, true},
+        {"host still talking", {"tail of a block", stSilence, "OK\r\n", stSilence, "OK\r\n"}, true},
+        {"modem gone", {}, false},
+    };
+    for (const TrecCase &recCase : vecCases) {
+        TclsScriptedStream objModem(recCase.vecPeer);
+        TclsHayesDialogue objDialogue(objModem, {});
+        EXPECT_EQ(objDialogue.fnbHangUp(), recCase.bExpected) << recCase.pchName;
+        EXPECT_EQ(objModem.stWritten, "+++ATH\r") << recCase.pchName;
+    }
 }
