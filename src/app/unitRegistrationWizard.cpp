@@ -89,9 +89,13 @@ void TfrmRegistrationWizard::pFormCreate() {
     pWriteLog(1, cstUnit, QStringLiteral("FormCreate"),
               QStringLiteral("Starting the Registration Wizard Application..."));
     try {
-        const bool bPassed = fnbReadBaseDirectory() && fnbReadConfigZorv() &&
-                             fnbReadInstallationIni() && fnbTakeSingleInstanceLock() &&
-                             fnbReadConfigMorvane() && fnbReadServicesAndUsers();
+        bool bPassed = fnbReadBaseDirectory() && fnbReadConfigZorv() && fnbReadInstallationIni();
+        if (bPassed) {
+            // The language chosen, messages from here on are in it.
+            pSelectLanguage();
+            bPassed =
+                fnbTakeSingleInstanceLock() && fnbReadConfigMorvane() && fnbReadServicesAndUsers();
+        }
         bStartupFailed = !bPassed;
         if (bPassed) {
             pInitializeComponents();
@@ -194,7 +198,6 @@ void TfrmRegistrationWizard::pSelectLanguage() {
 }
 
 bool TfrmRegistrationWizard::fnbTakeSingleInstanceLock() {
-    pSelectLanguage();
     if (fniLockTable(QString::fromLatin1(cstRunningExes), 0) != dbc::iSuccess) {
         const QString stMessage = fnstRS(rs::rsAnotherInstance) + QStringLiteral(".") + cstCrLf +
                                   fnstRS(rs::rsClickOKToExit);
