@@ -19,9 +19,18 @@ extern "C" {
 #endif
 
 /* A short text: a length byte and up to N characters (no terminator). */
-typedef struct { uint8_t iLength; char achText[4]; } TShortText4;
-typedef struct { uint8_t iLength; char achText[8]; } TShortText8;
-typedef struct { uint8_t iLength; char achText[16]; } TShortText16;
+typedef struct {
+    uint8_t iLength;
+    char achText[4];
+} TShortText4;
+typedef struct {
+    uint8_t iLength;
+    char achText[8];
+} TShortText8;
+typedef struct {
+    uint8_t iLength;
+    char achText[16];
+} TShortText16;
 
 enum {
     MV_RANGE_TEXT = 40,   /* range bounds: a prefix of 4 and a number of up to 35 */
@@ -29,7 +38,7 @@ enum {
     MV_ADDRESS_TEXT = 64, /* address lines and city */
     MV_POSTCODE_TEXT = 16,
     MV_COUNTRY_TEXT = 8,
-    MV_RESULT_TEXT = 256  /* the result text buffer every call gets */
+    MV_RESULT_TEXT = 256 /* the result text buffer every call gets */
 };
 
 /* A number range the host allocates. */
@@ -64,9 +73,9 @@ typedef struct TrecMessageData {
 /* One modem exchange record; the blocks site registration does not use are
  * exchanged zeroed. */
 typedef struct TrecMessageHeaderStructure {
-    TShortText4 shtMessageCode;  /* "REGR" in a registration request */
-    uint16_t iMessageVersion;    /* 16 in a request */
-    uint8_t iMessageFlag;        /* 0 in a request */
+    TShortText4 shtMessageCode; /* "REGR" in a registration request */
+    uint16_t iMessageVersion;   /* 16 in a request */
+    uint8_t iMessageFlag;       /* 0 in a request */
     uint8_t abFileTransferServiceHeader[40];
     uint8_t abElectronicMessageReceived[184];
     uint8_t abSWUpgradeServiceHeader[28];
@@ -108,13 +117,12 @@ typedef void (*TpfnWindowCallback)(void);
  * NUL-terminated, into pchResult of iResultSize bytes. */
 typedef void (*TpfnCommViaModem)(char *pchResult, size_t iResultSize,
                                  TrecMessageHeaderStructure *pRequest,
-                                 TrecMessageHeaderStructure *pReply,
-                                 TpfnStatusCallback pfnStatus, TpfnWindowCallback pfnWindow);
+                                 TrecMessageHeaderStructure *pReply, TpfnStatusCallback pfnStatus,
+                                 TpfnWindowCallback pfnWindow);
 /* pchRequest/iRequestLength: the form body. iSSL: 0 HTTP, 1 HTTPS. */
-typedef void (*TpfnCommViaHTTPServices)(char *pchResult, size_t iResultSize,
-                                        const char *pchRequest, size_t iRequestLength,
-                                        TrecSiteRegHTTPResp *pReply, int iSSL,
-                                        int iServiceNumber, const char *pchExtra);
+typedef void (*TpfnCommViaHTTPServices)(char *pchResult, size_t iResultSize, const char *pchRequest,
+                                        size_t iRequestLength, TrecSiteRegHTTPResp *pReply,
+                                        int iSSL, int iServiceNumber, const char *pchExtra);
 typedef void (*TpfnSetAbort)(void);
 
 void fnstCommViaModem(char *pchResult, size_t iResultSize, TrecMessageHeaderStructure *pRequest,
@@ -139,7 +147,8 @@ static_assert(offsetof(TrecMessageHeaderStructure, recMessageData) == 264);
 static_assert(offsetof(TrecMessageHeaderStructure, recShipmentRange) == 404);
 static_assert(offsetof(TrecMessageHeaderStructure, pNext) == 968);
 static_assert(sizeof(TrecMessageHeaderStructure) == 976);
-static_assert(sizeof(TrecSiteRegHTTPResp) == 5 + 17 + 8 + 40 + 40 + 9 + 8 + 40 + 40 + 8 + 4 * 64 + 16 + 8);
+static_assert(sizeof(TrecSiteRegHTTPResp) ==
+              5 + 17 + 8 + 40 + 40 + 9 + 8 + 40 + 40 + 8 + 4 * 64 + 16 + 8);
 #endif
 
 #endif /* MORVANE_COMMUNICATION_H */

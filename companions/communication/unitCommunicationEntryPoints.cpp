@@ -3,9 +3,10 @@
 // a caller that is not C++ or not built with the same runtime.
 #include "MorvaneCommunication.h"
 
+#include "unitCallAbort.h"
 #include "unitCommunicationLog.h"
-#include "unitHTTPPost.h"
 #include "unitHTTPServiceCall.h"
+#include "unitModemCall.h"
 
 #include <algorithm>
 #include <cstring>
@@ -54,13 +55,22 @@ void fnstCommViaHTTPServices(char *pchResult, size_t iResultSize, const char *pc
     });
 }
 
-void fnstCommViaModem(char *pchResult, size_t iResultSize, TrecMessageHeaderStructure *,
-                      TrecMessageHeaderStructure *, TpfnStatusCallback, TpfnWindowCallback) {
-    // The serial-line exchange with the modem joins here; until then the call
-    // answers without touching the port or the records.
+void fnstCommViaModem(char *pchResult, size_t iResultSize, TrecMessageHeaderStructure *pRequest,
+                      TrecMessageHeaderStructure *pReply, TpfnStatusCallback pfnStatus,
+                      TpfnWindowCallback pfnWindow) {
     pWriteResult(pchResult, iResultSize, "Error in modem communication");
-    pGuarded("fnstCommViaModem", [] {
-        pCommLog(2, "fnstCommViaModem", QStringLiteral("Modem communication is not available."));
+    pGuarded("fnstCommViaModem", [&] {
+        pCommLog(1, "fnstCommViaModem", QStringLiteral("Inside fnstCommViaModem method."));
+        if (!pRequest || !pReply) {
+            pCommLog(2, "fnstCommViaModem",
+                     QStringLiteral("No request or reply record was given."));
+            pWriteResult(pchResult, iResultSize, "FAILURE");
+            return;
+        }
+        if (pfnWindow)
+            pfnWindow();
+        const QByteArray baResult = fnstRunModemCall(*pRequest, *pReply, pfnStatus).toLatin1();
+        pWriteResult(pchResult, iResultSize, baResult.constData());
     });
 }
 

@@ -3,11 +3,10 @@
 #include "unitHTTPCallSettings.h"
 
 #include "unitCommunicationLog.h"
+#include "unitStoredRows.h"
 
-#include "UnitAccessToDatabaseDLL.h"
 #include "unitGlobalData.h"
 #include "unitIniFile.h"
-#include "UnitMV5Records.h"
 
 #include <QDir>
 
@@ -15,17 +14,6 @@ namespace {
 
 const char *const cpchMethod = "fnrecReadHTTPCallSettings";
 const QString cstSection = QStringLiteral("COMMUNICATION");
-
-struct TrecRow {
-    TobjarMVData objarRows;
-    int iCode = 0;
-};
-
-TrecRow fnrecQuery(const TrecarFields &arCriteria, const QString &stClassName) {
-    TrecRow rec;
-    rec.iCode = fniQueryRecords(arCriteria, rec.objarRows, stClassName);
-    return rec;
-}
 
 // A time-out below one second would make every call fail; such a value is
 // taken as not set.
@@ -59,42 +47,19 @@ void pReadInstallationIni(TrecHTTPCallSettings &rec) {
 }
 
 bool fnbReadServiceUrl(const QString &stService, bool bSSL, TrecHTTPCallSettings &rec) {
-    pCommLog(0, cpchMethod,
-             QStringLiteral("Select * from comm_service_settings for \"%1\".").arg(stService));
-    const TrecRow recRows = fnrecQuery(
-        {{QStringLiteral("service_name"), QLatin1Char('\'') + stService + QLatin1Char('\'')}},
-        QStringLiteral("TclsCommServiceSettingsDB"));
-    if (recRows.iCode != 0) {
-        rec.stError =
-            QStringLiteral("Query Record on the comm_service_settings table failed with code %1.")
-                .arg(recRows.iCode);
+    const auto objService = fnobjReadServiceRow(stService, rec.stError);
+    if (!objService)
         return false;
-    }
-    const auto *pobjService = recRows.objarRows.empty()
-                                  ? nullptr
-                                  : fnobjAs<TclsCommServiceSettingsData>(recRows.objarRows.front());
-    if (!pobjService) {
-        rec.stError = QStringLiteral("No \"%1\" row in comm_service_settings.").arg(stService);
-        return false;
-    }
-    rec.recUrl = fnrecServiceUrl(pobjService->http_server, pobjService->http_port, bSSL);
+    rec.recUrl = fnrecServiceUrl(objService->http_server, objService->http_port, bSSL);
     rec.stError = rec.recUrl.stError;
     return rec.stError.isEmpty();
 }
 
 bool fnbReadProxy(bool bSSL, TrecHTTPCallSettings &rec) {
-    pCommLog(0, cpchMethod, QStringLiteral("Select * from internet_setting"));
-    const TrecRow recRows = fnrecQuery({{}}, QStringLiteral("TclsInternetSettingDB"));
-    if (recRows.iCode != 0) {
-        rec.stError =
-            QStringLiteral("Query Record on the internet_setting table failed with code %1.")
-                .arg(recRows.iCode);
+    const auto objInternet = fnobjReadInternetSettingRow(rec.stError);
+    if (!rec.stError.isEmpty())
         return false;
-    }
-    rec.recProxy = fnrecProxyFor(recRows.objarRows.empty()
-                                     ? nullptr
-                                     : fnobjAs<TclsInternetSettingData>(recRows.objarRows.front()),
-                                 bSSL);
+    rec.recProxy = fnrecProxyFor(objInternet ? &*objInternet : nullptr, bSSL);
     return true;
 }
 

@@ -5,20 +5,18 @@
 // the configured address is a failure.
 #include "unitHTTPPost.h"
 
+#include "unitCallAbort.h"
 #include "unitCommunicationLog.h"
 
 #include <curl/curl.h>
 #include <openssl/ssl.h>
 #include <openssl/x509.h>
 
-#include <atomic>
 #include <memory>
 
 namespace {
 
 const char *const cpchMethod = "fnrecHTTPPost";
-
-std::atomic<bool> gbAbort{false};
 
 struct TCurlFree {
     void operator()(CURL *p) const { curl_easy_cleanup(p); }
@@ -44,7 +42,7 @@ size_t fniWriteReply(char *pch, size_t iSize, size_t iCount, void *pUser) {
 }
 
 int fniProgress(void *, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
-    return gbAbort.load() ? 1 : 0;
+    return fnbAbortRequested() ? 1 : 0;
 }
 
 CURLcode fneAddCAFile(CURL *, void *pSslContext, void *pUser) {
@@ -125,14 +123,10 @@ QString fnstTransferError(CURLcode eCode, const TrecTransfer &rec) {
 
 } // namespace
 
-void pRequestAbort() {
-    gbAbort.store(true);
-}
-
 TrecHTTPPostResult fnrecHTTPPost(const TrecHTTPCallSettings &recSettings, const char *pchBody,
                                  size_t iLength) {
     TrecHTTPPostResult recResult;
-    gbAbort.store(false);
+    pClearAbort();
     pInitialiseCurl();
     std::unique_ptr<CURL, TCurlFree> objCurl(curl_easy_init());
     std::unique_ptr<curl_slist, TCurlFree> objHeaders(

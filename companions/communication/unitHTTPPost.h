@@ -1,5 +1,5 @@
-// One form POST to a host service with libcurl, and the abort a status window
-// may ask for while it runs.
+// One form POST to a host service with libcurl. An abort asked for while it
+// runs stops it at its next progress report (about once a second while it waits).
 #pragma once
 
 #include "unitHTTPCallSettings.h"
@@ -21,7 +21,3 @@ struct TrecHTTPPostResult {
 
 TrecHTTPPostResult fnrecHTTPPost(const TrecHTTPCallSettings &recSettings, const char *pchBody,
                                  size_t iLength);
-
-// Makes the running transfer stop at its next progress report (about once a
-// second while it waits). Each transfer starts with the request cleared.
-void pRequestAbort();

@@ -4,6 +4,7 @@
 #include "unitSiteRegistration.h"
 
 #include "unitLogToFile.h"
+#include "unitModemRegistry.h"
 #include "unitRegistry.h"
 #include "unitResourceStrings.h"
 
@@ -30,11 +31,6 @@ constexpr int ciAliasWidth = 8;
 constexpr int ciRangeWidth = 24;
 // The account-number section lists at most this many distinct numbers.
 constexpr int ciMaxAccountNumbers = 100;
-
-const QString cstModemClassKey =
-    QStringLiteral("SYSTEM\\ControlSet001\\Control\\class\\{4D36E96D-E325-11CE-BFC1-08002BE10318}");
-const QString cstLocationsKey =
-    QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Locations");
 
 // The services the file describes: the host's title, the service-settings name
 // it is matched with, and the workstation IDs when configured / not.
@@ -114,14 +110,10 @@ QString TclsRWSiteRegistration::pGetModemSpeed(const QString &stModemName) const
         if (objRegistry.fnstReadString(TRootKey::HKEY_LOCAL_MACHINE, stKey,
                                        QStringLiteral("FriendlyName")) != stModemName)
             continue;
-        // The baud rate is the 32-bit value at byte 4 of a Win32 DCB, little-endian.
-        const auto baDCB =
-            objRegistry.fnbaReadBinary(TRootKey::HKEY_LOCAL_MACHINE, stKey, QStringLiteral("DCB"));
-        if (baDCB && baDCB->size() >= 8) {
-            const auto *pb = reinterpret_cast<const uchar *>(baDCB->constData()) + 4;
-            stSpeed = QString::number(quint32(pb[0]) | quint32(pb[1]) << 8 | quint32(pb[2]) << 16 |
-                                      quint32(pb[3]) << 24);
-        }
+        const quint32 iBaud = fniDCBBaudRate(
+            objRegistry.fnbaReadBinary(TRootKey::HKEY_LOCAL_MACHINE, stKey, QStringLiteral("DCB"))
+                .value_or(QByteArray()));
+        stSpeed = iBaud ? QString::number(iBaud) : QString();
     }
     return stSpeed;
 }
@@ -129,22 +121,9 @@ QString TclsRWSiteRegistration::pGetModemSpeed(const QString &stModemName) const
 // The dialling location: pulse or tone, and the outside-line access prefix; the
 // last location wins.
 TclsRWSiteRegistration::TrecDialingInfo TclsRWSiteRegistration::pGetDialingInfo() const {
-    const TclsRegistry objRegistry;
-    TrecDialingInfo rec;
-    for (const QString &stSubKey :
-         objRegistry.fnslSubKeyNames(TRootKey::HKEY_LOCAL_MACHINE, cstLocationsKey)) {
-        const QString stKey = cstLocationsKey + QLatin1Char('\\') + stSubKey;
-        const qint32 iFlags =
-            objRegistry.fniReadInteger(TRootKey::HKEY_LOCAL_MACHINE, stKey, QStringLiteral("Flags"))
-                .value_or(0);
-        rec.stDialType =
-            iFlags == 0 || iFlags == 4 ? QStringLiteral("Pulse") : QStringLiteral("Tone");
-        rec.stOutsideAccess = objRegistry
-                                  .fnstReadString(TRootKey::HKEY_LOCAL_MACHINE, stKey,
-                                                  QStringLiteral("OutsideAccess"))
-                                  .value_or(QString());
-    }
-    return rec;
+    const TrecDialingLocation recLocation = fnrecDialingLocation();
+    return {recLocation.bTone ? QStringLiteral("Tone") : QStringLiteral("Pulse"),
+            recLocation.stOutsideAccess};
 }
 
 QString TclsRWSiteRegistration::fnstMakeSiteInfoFile(const TclsConfigZorvData *pobjConfigZorv,

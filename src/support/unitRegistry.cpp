@@ -38,13 +38,22 @@ std::optional<TKeyPath> fnoptSectionKey(const QString &stSection) {
     return std::nullopt;
 }
 
+// Windows links CurrentControlSet to the control set in use, ControlSet001 on
+// an ordinary machine; either name reaches the same keys.
+QString fnstCanonicalPart(const QString &stPart) {
+    return stPart.compare(QLatin1String("CurrentControlSet"), Qt::CaseInsensitive) == 0
+               ? QStringLiteral("ControlSet001")
+               : stPart;
+}
+
 // True when objKey lies under eRoot and starts with slPrefix, component by
 // component, ignoring case.
 bool fnbStartsWith(const TKeyPath &objKey, TRootKey eRoot, const QStringList &slPrefix) {
     if (objKey.stRoot != fnstRootName(eRoot) || objKey.slParts.size() < slPrefix.size())
         return false;
     for (qsizetype i = 0; i < slPrefix.size(); ++i) {
-        if (objKey.slParts.at(i).compare(slPrefix.at(i), Qt::CaseInsensitive) != 0)
+        if (fnstCanonicalPart(objKey.slParts.at(i))
+                .compare(fnstCanonicalPart(slPrefix.at(i)), Qt::CaseInsensitive) != 0)
             return false;
     }
     return true;

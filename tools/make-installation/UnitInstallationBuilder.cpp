@@ -45,6 +45,19 @@ QByteArray fnbaIniText(const TIniSections &arSections, const QStringList &slOmit
     return ba;
 }
 
+// A modem class key as Windows writes it: the device control block holds the
+// port's speed (9600 baud) at byte 4.
+std::pair<QString, std::vector<std::pair<QString, QString>>>
+fnrecModemKey(const TrecInstallationOptions &rec) {
+    return {
+        QStringLiteral("HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96D-"
+                       "E325-11CE-BFC1-08002BE10318}\\0000"),
+        {{QStringLiteral("FriendlyName"), rec.recSeed.stModemName},
+         {QStringLiteral("AttachedTo"), rec.stModemDevice},
+         {QStringLiteral("DCB"), QStringLiteral("hex:1c,00,00,00,80,25,00,00,11,00,00,00,00,00,"
+                                                "00,00,00,00,00,00,00,00,00,00,00,00,00,00")}}};
+}
+
 bool fnbWriteConfig(const QDir &dirRoot, const TrecInstallationOptions &rec, QString &stError) {
     const QString stLog = rec.bLogging ? QStringLiteral("True") : QStringLiteral("False");
     TIniSections arInstallation = {
@@ -68,7 +81,7 @@ bool fnbWriteConfig(const QDir &dirRoot, const TrecInstallationOptions &rec, QSt
     };
     const TIniSections arUtf8 = {{QStringLiteral("RegistrationWizard"),
                                   {{QStringLiteral("UTF8Controls"), QStringLiteral("N")}}}};
-    const TIniSections arRegistry = {
+    TIniSections arRegistry = {
         {QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Zorvline\\Morvane"),
          {{QStringLiteral("Application path"), QDir::toNativeSeparators(dirRoot.absolutePath())}}},
         {QStringLiteral("HKEY_LOCAL_"
@@ -77,6 +90,8 @@ bool fnbWriteConfig(const QDir &dirRoot, const TrecInstallationOptions &rec, QSt
          {{QStringLiteral("Flags"), QStringLiteral("dword:00000001")},
           {QStringLiteral("OutsideAccess"), QStringLiteral("9")}}},
     };
+    if (!rec.stModemDevice.isEmpty())
+        arRegistry.push_back(fnrecModemKey(rec));
     if (!rec.stCAFile.isEmpty())
         arInstallation.push_back(
             {QStringLiteral("COMMUNICATION"), {{QStringLiteral("CA_FILE"), rec.stCAFile}}});
@@ -228,9 +243,13 @@ TrecReferenceSources fnrecDefaultReferenceSources() {
     return rec;
 }
 
-bool fnbMakeInstallation(const QString &stRoot, const TrecInstallationOptions &rec,
+bool fnbMakeInstallation(const QString &stRoot, const TrecInstallationOptions &recOptions,
                          QString &stError) {
     pRegisterResources();
+    // A listed modem is the configured one unless the seed names another.
+    TrecInstallationOptions rec = recOptions;
+    if (!rec.stModemDevice.isEmpty() && rec.recSeed.stModemName.isEmpty())
+        rec.recSeed.stModemName = QStringLiteral("Standard Modem");
     QDir dirRoot(stRoot);
     for (const QString &stFolder : cslFolders)
         if (!dirRoot.mkpath(stFolder)) {

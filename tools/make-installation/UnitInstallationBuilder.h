@@ -22,6 +22,9 @@ struct TrecInstallationOptions {
     QStringList slOmitInstallationIni;
     QStringList slDropTables; // tables removed after seeding
     QString stCAFile; // [COMMUNICATION] CA_FILE: a CA the host's certificate is checked against
+    // Non-empty: registry.ini lists a modem under class key 0000, attached to
+    // this serial device, named recSeed.stModemName ("Standard Modem" when empty).
+    QString stModemDevice;
 };
 
 // The default place of the reference packages: set at build time.

@@ -11,10 +11,11 @@ template <class T, class F> std::unique_ptr<TclsMVData> fnobjRow(F fnFill) {
     return obj;
 }
 
-TobjarMVData fnarConfiguration() {
+TobjarMVData fnarConfiguration(const TrecSeedOptions &recOptions) {
     TobjarMVData ar;
-    ar.push_back(fnobjRow<TclsConfigZorvData>([](TclsConfigZorvData &rec) {
+    ar.push_back(fnobjRow<TclsConfigZorvData>([&](TclsConfigZorvData &rec) {
         rec.no_of_retries = 1;
+        rec.Modem_Name = recOptions.stModemName;
         rec.transport_collect = 1;
         rec.email_feature = true;
         rec.installation_type = QStringLiteral("Single User Typical");
@@ -74,9 +75,11 @@ TobjarMVData fnarServices(const TrecSeedOptions &recOptions) {
             rec.changed_by = QStringLiteral("DEFAULT");
             if (bSiteRegistration) {
                 rec.in_use = true;
-                rec.mode = QStringLiteral("HTTPS");
+                rec.mode = recOptions.stSiteRegistrationMode;
                 rec.http_server = recOptions.stSiteRegistrationServer;
                 rec.http_port = recOptions.iSiteRegistrationPort;
+                rec.primary_phone = recOptions.stPrimaryPhone;
+                rec.secondary_phone = recOptions.stSecondaryPhone;
             }
         }));
     }
@@ -178,7 +181,7 @@ TobjarMVData fnarProducts() {
 
 std::vector<TobjarMVData> fnarSeedRows(const TrecSeedOptions &rec) {
     std::vector<TobjarMVData> ar;
-    ar.push_back(fnarConfiguration());
+    ar.push_back(fnarConfiguration(rec));
     ar.push_back(fnarProductConfiguration(rec));
     ar.push_back(fnarUsers(rec));
     ar.push_back(fnarServices(rec));

@@ -13,6 +13,9 @@ struct TrecSeedOptions {
     bool bInternetSettingRow = true;      // internet_setting holds its one row
     QString stSiteRegistrationServer = QStringLiteral("https://localhost");
     qint32 iSiteRegistrationPort = 8443;
+    QString stSiteRegistrationMode = QStringLiteral("HTTPS");
+    QString stPrimaryPhone, stSecondaryPhone; // the Site Registration service's numbers
+    QString stModemName;                      // config_zorv's Modem_Name
 };
 
 // One list of rows per table, each list ready for fniInsertRecord.

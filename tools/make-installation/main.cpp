@@ -58,9 +58,23 @@ int main(int argc, char *argv[]) {
     const QCommandLineOption optPort(QStringLiteral("site-registration-port"),
                                      QStringLiteral("Port of the Site Registration service."),
                                      QStringLiteral("PORT"));
+    const QCommandLineOption optMode(QStringLiteral("site-registration-mode"),
+                                     QStringLiteral("Mode of the Site Registration service "
+                                                    "(HTTPS, HTTP, MODEM, MODEM AND HTTPS)."),
+                                     QStringLiteral("MODE"));
+    const QCommandLineOption optPhones(
+        QStringLiteral("site-registration-phones"),
+        QStringLiteral("Primary and, after a comma, secondary phone of the Site Registration "
+                       "service."),
+        QStringLiteral("PRIMARY[,SECONDARY]"));
+    const QCommandLineOption optModemDevice(
+        QStringLiteral("modem-device"),
+        QStringLiteral("List \"Standard Modem\" attached to this serial device and configure it."),
+        QStringLiteral("DEVICE"));
     parser.addOptions({optBin, optRefData, optNoRefData, optRegistered, optNoDefaultUser,
                        optNoSiteReg, optNoInternet, optOmit, optDrop, optLanguage, optNoTerms,
-                       optServer, optPort, optLogging, optCAFile});
+                       optServer, optPort, optLogging, optCAFile, optMode, optPhones,
+                       optModemDevice});
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
@@ -86,6 +100,12 @@ int main(int argc, char *argv[]) {
     rec.bTermsFile = !parser.isSet(optNoTerms);
     rec.bLogging = parser.isSet(optLogging);
     rec.stCAFile = parser.value(optCAFile);
+    if (parser.isSet(optMode))
+        rec.recSeed.stSiteRegistrationMode = parser.value(optMode);
+    const QStringList slPhones = parser.value(optPhones).split(QLatin1Char(','));
+    rec.recSeed.stPrimaryPhone = slPhones.value(0).trimmed();
+    rec.recSeed.stSecondaryPhone = slPhones.value(1).trimmed();
+    rec.stModemDevice = parser.value(optModemDevice);
 
     QString stError;
     if (!fnbMakeInstallation(parser.positionalArguments().constFirst(), rec, stError)) {

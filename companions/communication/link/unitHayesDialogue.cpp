@@ -97,10 +97,10 @@ bool TclsHayesDialogue::fnbInitialise() {
     return false;
 }
 
-TenuDialResult TclsHayesDialogue::fnenDial(const std::string &stNumber) {
+TenuDialResult TclsHayesDialogue::fnenDial(const std::string &stNumber, bool bTone) {
     pStatus("--Dialing Phone No " + stNumber);
     const TenuDialResult enResult =
-        fnenDialResult(fnstCommand("ATDT" + stNumber, recLimits.iConnectMs));
+        fnenDialResult(fnstCommand((bTone ? "ATDT" : "ATDP") + stNumber, recLimits.iConnectMs));
     if (enResult == TenuDialResult::Connected)
         pStatus("Connected to Zorv..");
     return enResult;

@@ -25,7 +25,8 @@ public:
 
     // ATZ, or AT&F when the modem does not take ATZ, then ATE0.
     bool fnbInitialise();
-    TenuDialResult fnenDial(const std::string &stNumber);
+    // Tone dialling (ATDT) unless the location dials pulse (ATDP).
+    TenuDialResult fnenDial(const std::string &stNumber, bool bTone = true);
     // Back to command state and on hook; the line is given up either way.
     bool fnbHangUp();
 
