@@ -25,9 +25,8 @@ constexpr size_t ciMaxProxyRequest = 256 * 1024;
 std::unique_ptr<httplib::Server> fnobjServer(const TclsTestCertificates *pobjTLS) {
     if (!pobjTLS)
         return std::make_unique<httplib::Server>();
-    return std::make_unique<httplib::SSLServer>(
-        pobjTLS->fnstCertFile().toLocal8Bit().constData(),
-        pobjTLS->fnstKeyFile().toLocal8Bit().constData());
+    return std::make_unique<httplib::SSLServer>(pobjTLS->fnstCertFile().toLocal8Bit().constData(),
+                                                pobjTLS->fnstKeyFile().toLocal8Bit().constData());
 }
 
 std::string fnstLower(std::string st) {

@@ -4,6 +4,7 @@
 #include "MorvaneCommunication.h"
 
 #include "UnitAdHocQuery.h"
+#include "UnitCommunicationLibrary.h"
 #include "UnitCommunicationPeers.h"
 #include "UnitTestCertificates.h"
 #include "UnitTestInstallation.h"
@@ -13,41 +14,12 @@
 #include <QDir>
 #include <QFile>
 
-#include <dlfcn.h>
-
 #include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <thread>
 
 namespace {
-
-// Loads the library for one call and frees it again, as the wizard does.
-class TclsCommunicationLibrary {
-public:
-    TclsCommunicationLibrary() {
-        const QByteArray baFile = qgetenv("WIZARD_BIN_DIR") + "/libMorvaneCommunication.so";
-        pHandle = dlopen(baFile.constData(), RTLD_NOW | RTLD_LOCAL);
-        if (!pHandle)
-            return;
-        pfnHTTP =
-            reinterpret_cast<TpfnCommViaHTTPServices>(dlsym(pHandle, "fnstCommViaHTTPServices"));
-        pfnModem = reinterpret_cast<TpfnCommViaModem>(dlsym(pHandle, "fnstCommViaModem"));
-        pfnAbort = reinterpret_cast<TpfnSetAbort>(dlsym(pHandle, "pSetAbort"));
-    }
-    ~TclsCommunicationLibrary() {
-        if (pHandle)
-            dlclose(pHandle);
-    }
-    TclsCommunicationLibrary(const TclsCommunicationLibrary &) = delete;
-    TclsCommunicationLibrary &operator=(const TclsCommunicationLibrary &) = delete;
-
-    bool fnbOk() const { return pfnHTTP && pfnModem && pfnAbort; }
-    void *pHandle = nullptr;
-    TpfnCommViaHTTPServices pfnHTTP = nullptr;
-    TpfnCommViaModem pfnModem = nullptr;
-    TpfnSetAbort pfnAbort = nullptr;
-};
 
 struct TrecCall {
     std::string stResult;
