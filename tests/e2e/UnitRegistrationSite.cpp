@@ -4,19 +4,38 @@
 #include "UnitRWAWBLPAlloc.h"
 #include "unitSiteRegistration.h"
 
-#include <gtest/gtest.h>
-
 #include <QRegularExpression>
+
+namespace {
+
+struct TrecExpectation {
+    const char *pchWhat;
+    QVariant vActual;
+    QVariant vExpected;
+};
+
+QString fnstText(const QString &stSQL) {
+    return fnvScalar(stSQL).toString();
+}
+
+qint64 fniCount(const char *pchTable) {
+    const QString stTable = QLatin1String(pchTable);
+    return fnvScalar(QStringLiteral("SELECT end_number FROM ") + stTable).toLongLong() -
+           fnvScalar(QStringLiteral("SELECT start_number FROM ") + stTable).toLongLong() + 1;
+}
+
+} // namespace
 
 QVariant fnvScalar(const QString &stSQL) {
     TclsAdHocQuery query;
-    EXPECT_EQ(query.fniOpen(stSQL), 0) << qPrintable(stSQL);
-    return query.fnbNext() ? query.fnvField(0) : QVariant();
+    if (query.fniOpen(stSQL) != 0 || !query.fnbNext())
+        return {};
+    return query.fnvField(0);
 }
 
-void pExec(const QString &stSQL, const QVariantList &vlBinds) {
+int fniExec(const QString &stSQL, const QVariantList &vlBinds) {
     TclsAdHocQuery query;
-    EXPECT_EQ(query.fniExecute(stSQL, vlBinds), 0) << qPrintable(stSQL);
+    return query.fniExecute(stSQL, vlBinds);
 }
 
 bool fnbSiteIdForm(const QString &st) {
@@ -24,24 +43,29 @@ bool fnbSiteIdForm(const QString &st) {
     return re.match(st).hasMatch();
 }
 
-void pSeedRegisteringSite() {
-    pExec(QStringLiteral(
-              "INSERT INTO customer_info (company, contact_name, address1, city, "
-              "postcode, country_cd, country_name, telephone) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-          {QStringLiteral("Harbour Traders"), QStringLiteral("Aoife Byrne"),
-           QStringLiteral("12 Quay Street"), QStringLiteral("Cork"), QStringLiteral("T12 X2Y3"),
-           QStringLiteral("IE"), QStringLiteral("Ireland"), QStringLiteral("+353214567890")});
-    pExec(
-        QStringLiteral("UPDATE users SET account_number = '123456789' WHERE user_id = 'DEFAULT'"));
-    pExec(
-        QStringLiteral("INSERT INTO country (country_cd, country_name) VALUES ('IE', 'Ireland')"));
+QStringList fnslSeedRegisteringSite() {
+    QStringList slFailed;
+    const auto pRun = [&](const QString &stSQL, const QVariantList &vlBinds = {}) {
+        if (const int iCode = fniExec(stSQL, vlBinds))
+            slFailed << QStringLiteral("%1 gave %2").arg(stSQL).arg(iCode);
+    };
+    pRun(QStringLiteral(
+             "INSERT INTO customer_info (company, contact_name, address1, city, "
+             "postcode, country_cd, country_name, telephone) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+         {QStringLiteral("Harbour Traders"), QStringLiteral("Aoife Byrne"),
+          QStringLiteral("12 Quay Street"), QStringLiteral("Cork"), QStringLiteral("T12 X2Y3"),
+          QStringLiteral("IE"), QStringLiteral("Ireland"), QStringLiteral("+353214567890")});
+    pRun(QStringLiteral("UPDATE users SET account_number = '123456789' WHERE user_id = 'DEFAULT'"));
+    pRun(QStringLiteral("INSERT INTO country (country_cd, country_name) VALUES ('IE', 'Ireland')"));
     // The quantities the site-registration page saves before it registers.
     TclsRWAWBLPAlloc objAlloc;
     TclsRWAWBLPAllocData objQuantities;
     objQuantities.stShipmentNoQty = QStringLiteral("1000");
     objQuantities.stLPNoQty = QStringLiteral("10000");
-    EXPECT_EQ(objAlloc.fnstSaveShipmentNoAlloc(objQuantities), QStringLiteral("success"));
-    EXPECT_EQ(objAlloc.fnstSaveLPNoAlloc(objQuantities), QStringLiteral("success"));
+    if (objAlloc.fnstSaveShipmentNoAlloc(objQuantities) != QLatin1String("success") ||
+        objAlloc.fnstSaveLPNoAlloc(objQuantities) != QLatin1String("success"))
+        slFailed << QStringLiteral("the quantities were not saved");
+    return slFailed;
 }
 
 QString fnstRegisterStoredSite() {
@@ -51,31 +75,35 @@ QString fnstRegisterStoredSite() {
     return objSiteReg.fnstSiteRegistrationWithStoredRows();
 }
 
-void pExpectRegistrationStored(const QString &stSiteId) {
-    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT site_id FROM config_morvane")).toString(), stSiteId);
-    // The shipment range: 1000 numbers.
-    const qint64 iShipmentLow =
-        fnvScalar(QStringLiteral("SELECT start_number FROM shipment_number")).toLongLong();
-    const qint64 iShipmentHigh =
-        fnvScalar(QStringLiteral("SELECT end_number FROM shipment_number")).toLongLong();
-    EXPECT_EQ(iShipmentHigh - iShipmentLow + 1, 1000);
-    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT current_number FROM shipment_number")).toLongLong(),
-              iShipmentLow);
-    EXPECT_TRUE(fnvScalar(QStringLiteral("SELECT allocation_date FROM shipment_number"))
-                    .toDateTime()
-                    .isValid());
-    // The LP range: code, type and 10000 numbers.
-    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT lp_prefix FROM zorv_lp")).toString().size(), 1);
-    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT lp_type FROM zorv_lp")).toString().size(), 3);
-    const qint64 iLPLow =
-        fnvScalar(QStringLiteral("SELECT start_number FROM zorv_lp")).toLongLong();
-    const qint64 iLPHigh = fnvScalar(QStringLiteral("SELECT end_number FROM zorv_lp")).toLongLong();
-    EXPECT_EQ(iLPHigh - iLPLow + 1, 10000);
-    // The pickup address from the customer information, the country by its code.
-    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT address1 FROM pickup")).toString(),
-              QStringLiteral("12 Quay Street"));
-    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT city FROM pickup")).toString(),
-              QStringLiteral("Cork"));
-    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT country_name FROM pickup")).toString(),
-              QStringLiteral("Ireland"));
+QStringList fnslRegistrationNotStored(const QString &stSiteId) {
+    const TrecExpectation arExpected[] = {
+        {"site ID", fnstText(QStringLiteral("SELECT site_id FROM config_morvane")), stSiteId},
+        {"shipment numbers", fniCount("shipment_number"), 1000},
+        {"current shipment number",
+         fnvScalar(QStringLiteral("SELECT current_number FROM shipment_number")).toLongLong(),
+         fnvScalar(QStringLiteral("SELECT start_number FROM shipment_number")).toLongLong()},
+        {"allocation date",
+         fnvScalar(QStringLiteral("SELECT allocation_date FROM shipment_number"))
+             .toDateTime()
+             .isValid(),
+         true},
+        {"LP prefix length", fnstText(QStringLiteral("SELECT lp_prefix FROM zorv_lp")).size(), 1},
+        {"LP type length", fnstText(QStringLiteral("SELECT lp_type FROM zorv_lp")).size(), 3},
+        {"LP numbers", fniCount("zorv_lp"), 10000},
+        // The pickup address from the customer information, the country by its code.
+        {"pickup address", fnstText(QStringLiteral("SELECT address1 FROM pickup")),
+         QStringLiteral("12 Quay Street")},
+        {"pickup city", fnstText(QStringLiteral("SELECT city FROM pickup")),
+         QStringLiteral("Cork")},
+        {"pickup country", fnstText(QStringLiteral("SELECT country_name FROM pickup")),
+         QStringLiteral("Ireland")},
+    };
+    QStringList sl;
+    for (const TrecExpectation &rec : arExpected) {
+        if (rec.vActual.toString() != rec.vExpected.toString())
+            sl << QStringLiteral("%1: %2, expected %3")
+                      .arg(QLatin1String(rec.pchWhat), rec.vActual.toString(),
+                           rec.vExpected.toString());
+    }
+    return sl;
 }

@@ -1,22 +1,28 @@
 // What an end-to-end registration needs besides the host: the rows the wizard
 // has saved by the time it registers (customer, account, country, the
 // requested quantities), the registration itself with the rows as stored, and
-// reading the rows back.
+// reading the rows back. Free of any test framework, so GoogleTest and Qt
+// Test cases share it: failures come back as texts.
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
-// Stores the sender, the DEFAULT user's account and the quantities.
-void pSeedRegisteringSite();
+// Stores the sender, the DEFAULT user's account and the quantities; what
+// failed, or nothing.
+QStringList fnslSeedRegisteringSite();
 // Registers with the rows as stored now; the site ID, or the failure text.
 QString fnstRegisterStoredSite();
+// What is not as a registration that handed out stSiteId leaves it: the site
+// ID, both ranges as the quantities asked and the pickup address the host
+// answered. Empty when everything is stored.
+QStringList fnslRegistrationNotStored(const QString &stSiteId);
 
-// The site ID, both ranges as the quantities asked and the pickup address
-// the host answered are in the database.
-void pExpectRegistrationStored(const QString &stSiteId);
-
+// The first column of the first row; invalid when there is none or the
+// statement failed.
 QVariant fnvScalar(const QString &stSQL);
-void pExec(const QString &stSQL, const QVariantList &vlBinds = {});
+// 0, or the database library's code.
+int fniExec(const QString &stSQL, const QVariantList &vlBinds = {});
 // A site ID as the carrier host hands them out.
 bool fnbSiteIdForm(const QString &st);
