@@ -4,6 +4,7 @@
 #include "unitSiteRegistration.h"
 
 #include "unitLogToFile.h"
+#include "unitModemRegistry.h"
 #include "unitRegistry.h"
 #include "unitResourceStrings.h"
 
@@ -31,8 +32,6 @@ constexpr int ciRangeWidth = 24;
 // The account-number section lists at most this many distinct numbers.
 constexpr int ciMaxAccountNumbers = 100;
 
-const QString cstModemClassKey =
-    QStringLiteral("SYSTEM\\ControlSet001\\Control\\class\\{4D36E96D-E325-11CE-BFC1-08002BE10318}");
 const QString cstLocationsKey =
     QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Telephony\\Locations");
 
@@ -104,13 +103,17 @@ QString TclsRWSiteRegistration::fnstPadToGivenLength(const QString &stText, int 
 }
 
 // The modem's speed: the baud rate of the DCB of the modem class key whose
-// friendly name is the modem's; the last match wins.
+// friendly name is the modem's; the last match wins. Windows reads it under
+// ControlSet001, the control set CurrentControlSet normally points to; the
+// registry stand-in has one control set, so the speed comes from the key the
+// modem list is read from.
 QString TclsRWSiteRegistration::pGetModemSpeed(const QString &stModemName) const {
     const TclsRegistry objRegistry;
+    const QString stClassKey = QLatin1String(cstModemClassKey);
     QString stSpeed;
     for (const QString &stSubKey :
-         objRegistry.fnslSubKeyNames(TRootKey::HKEY_LOCAL_MACHINE, cstModemClassKey)) {
-        const QString stKey = cstModemClassKey + QLatin1Char('\\') + stSubKey;
+         objRegistry.fnslSubKeyNames(TRootKey::HKEY_LOCAL_MACHINE, stClassKey)) {
+        const QString stKey = stClassKey + QLatin1Char('\\') + stSubKey;
         if (objRegistry.fnstReadString(TRootKey::HKEY_LOCAL_MACHINE, stKey,
                                        QStringLiteral("FriendlyName")) != stModemName)
             continue;
