@@ -3,6 +3,7 @@
 #include "unitRegistrationWizard.h"
 
 #include "ui_unitRegistrationWizard.h"
+#include "ui_unitRegistrationWizard_CommSetting.h"
 #include "ui_unitRegistrationWizard_Completed.h"
 #include "ui_unitRegistrationWizard_Terms.h"
 
@@ -35,9 +36,11 @@ template <class T> T *fnpFirst(const TobjarMVData &objar) {
 TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::TfrmRegistrationWizard>()),
       uiTerms(std::make_unique<Ui::TfraTermsPage>()),
+      uiCommSetting(std::make_unique<Ui::TfraCommSettingPage>()),
       uiCompleted(std::make_unique<Ui::TfraCompletedPage>()) {
     ui->setupUi(this);
     uiTerms->setupUi(ui->tbsTermsNConditions);
+    uiCommSetting->setupUi(ui->tbsCommSetting);
     uiCompleted->setupUi(ui->tbsRegistrationCompleted);
     // The form is laid out in pixels for an 11-pixel font: 13-pixel lines.
     QFont fntForm = font();
@@ -99,6 +102,7 @@ void TfrmRegistrationWizard::pFormCreate() {
         bStartupFailed = !bPassed;
         if (bPassed) {
             pInitializeComponents();
+            pPopulateScreen();
             pShowWelcomePage();
             pLoadTermsAndConditions();
         }
@@ -262,10 +266,20 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     uiCompleted->lblRegCompleted2->setText(fnstRS(rs::rsRegCompleted2));
     uiCompleted->lblRegCompleted4->setText(fnstRS(rs::rsRegCompleted4) + QStringLiteral("."));
     ui->lblMandatoryField->setText(QStringLiteral("* = ") + fnstRS(rs::rsMandatoryFields));
+    uiCommSetting->lblModemName->setText(fnstRS(rs::rsDefaultModem) + QStringLiteral(":"));
     ui->tvwRegistrationWizard->clear();
     for (const TResourceString &rsItem : rs::rsarTreeItems)
         (new QTreeWidgetItem(ui->tvwRegistrationWizard, {fnstRS(rsItem)}))
             ->setSizeHint(0, QSize(0, 26));
+}
+
+void TfrmRegistrationWizard::pPopulateScreen() {
+    // Without the modem list the user can still type the modem's name.
+    if (!fnbDetectInstalledModems()) {
+        pWriteLog(2, cstUnit, QStringLiteral("pPopulateScreen"),
+                  QStringLiteral("Method fnbDetectInstalledModemsreturned false."));
+        pWarn(fnstRS(rs::rsErrorDetectingModems) + QStringLiteral("."));
+    }
 }
 
 // The step tree is teal with white items, the current one inverted; it is

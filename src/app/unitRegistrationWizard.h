@@ -1,6 +1,7 @@
 // TfrmRegistrationWizard: the wizard's one window. Its handlers live in one
 // file per page group: start-up and shutdown here (unitRegistrationWizard.cpp),
-// navigation, the welcome page and the terms page beside it.
+// navigation, the welcome page, the terms page and the communication page
+// beside it.
 #pragma once
 
 #include "UnitMV5Records.h"
@@ -15,6 +16,7 @@
 namespace Ui {
 class TfrmRegistrationWizard;
 class TfraTermsPage;
+class TfraCommSettingPage;
 class TfraCompletedPage;
 } // namespace Ui
 
@@ -92,6 +94,11 @@ private:
     bool fnbReadServicesAndUsers();
     void pSetControlColours();
     void pInitializeComponents();
+    // Fills the pages with what the installation already holds.
+    void pPopulateScreen();
+    // Lists the installed modems in cmbModemNameList and shows the configured
+    // one; false when the modems could not be read.
+    bool fnbDetectInstalledModems();
     void pAssignHelpContexts();
     void pShowWelcomePage();
     void pCreateWelcomeScr();
@@ -114,6 +121,7 @@ private:
 
     std::unique_ptr<Ui::TfrmRegistrationWizard> ui;
     std::unique_ptr<Ui::TfraTermsPage> uiTerms;
+    std::unique_ptr<Ui::TfraCommSettingPage> uiCommSetting;
     std::unique_ptr<Ui::TfraCompletedPage> uiCompleted;
     std::unique_ptr<QTranslator> objTranslator;
     std::vector<QLabel *> arWelcomeLabels;

@@ -54,6 +54,11 @@ inline constexpr TResourceString rsPrintTerms{
 inline constexpr TResourceString rsMandatoryFields{
     QT_TRANSLATE_NOOP("Morvane", "Mandatory Fields")};
 
+// The communication page.
+inline constexpr TResourceString rsDefaultModem{QT_TRANSLATE_NOOP("Morvane", "Default Modem")};
+inline constexpr TResourceString rsErrorDetectingModems{
+    QT_TRANSLATE_NOOP("Morvane", "Error detecting modems from Windows registry")};
+
 // The completion page.
 inline constexpr TResourceString rsRegCompleted1{
     QT_TRANSLATE_NOOP("Morvane", "Registration process is completed successfully")};

@@ -93,6 +93,7 @@ void TclsConfigZorvData::pVisitFields(TclsFieldVisitor &v) {
     v.pField({"installation_type", 30}, &installation_type);
     v.pField({"language", 30}, &language);
     v.pField({"comm_log_level"}, &comm_log_level);
+    v.pField({"comm_debugger"}, &comm_debugger);
     v.pField({"shipment_advisory"}, &shipment_advisory);
     v.pField({"checkpoint_access"}, &checkpoint_access);
     v.pField({"inbound_shipment_tracing"}, &inbound_shipment_tracing);

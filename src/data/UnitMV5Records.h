@@ -55,6 +55,7 @@ public:
     bool email_feature = false;
     QString installation_type, language;
     qint32 comm_log_level = 0;
+    bool comm_debugger = false; // after a modem call, closing its window lists Comm.log
     bool shipment_advisory = false, checkpoint_access = false, inbound_shipment_tracing = false;
     qint32 shipment_tracing_size = 0;
     void pVisitFields(TclsFieldVisitor &v) override;

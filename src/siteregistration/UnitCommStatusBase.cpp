@@ -5,6 +5,7 @@
 #include "unitCommStatusMain.h"
 #include "unitCommStatusVocabulary.h"
 #include "unitCommunicationDLLAccess.h"
+#include "unitDebugger.h"
 #include "unitLogToFile.h"
 #include "UnitMsgDialog.h"
 #include "unitResourceStrings.h"
@@ -90,9 +91,14 @@ void TfrmCommStatusBase::closeEvent(QCloseEvent *event) {
         event->ignore();
         return;
     }
+    const QString stMethod = QStringLiteral("FormClose");
+    pWriteLog(1, fnstUnit(), stMethod, QStringLiteral("Entered."));
     if (wDisabledMain)
         wDisabledMain->setEnabled(true);
     wDisabledMain = nullptr;
+    // A window may close only once its call ended.
+    pOpenDebuggerAfterCall(*this, bMayClose, fnstUnit());
+    pWriteLog(1, fnstUnit(), stMethod, QStringLiteral("Leaving."));
     // Not the dialog's own close, which would ask Cancel again.
     QWidget::closeEvent(event);
 }

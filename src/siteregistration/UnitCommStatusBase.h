@@ -58,6 +58,6 @@ private:
     void pTellOutcome(const QString &stText, bool bLog);
 
     std::unique_ptr<Ui::TfrmCommStatusBase> ui;
-    bool bMayClose = false;
+    bool bMayClose = false; // set when the call ends
     QPointer<QWidget> wDisabledMain;
 };

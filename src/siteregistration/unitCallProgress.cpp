@@ -5,6 +5,7 @@
 #include "unitCommStatusMain.h"
 #include "unitCommStatusVocabulary.h"
 #include "unitCommunicationDLLAccess.h"
+#include "unitDebugger.h"
 #include "unitLogToFile.h"
 #include "unitResourceStrings.h"
 
@@ -44,6 +45,10 @@ void TfrmCallProgress::pSetActivity(const QString &stLine) {
     if (stLine == QLatin1String("Going Online...") ||
         (stLine.size() > 13 && stLine.mid(2, 11).trimmed() == QLatin1String("Retrying...")))
         ++iAttempt;
+    if (stLine == QLatin1String("--Process Successful") ||
+        stLine == QLatin1String("--Process NOT Successful") ||
+        stLine == QLatin1String("Going Offline"))
+        bCallEnded = true;
     ui->lblCurActivity->setText(fnstMapStatusLine(stLine));
     ui->lblCurAttempt->setText(iAttempt > 0 ? QString::number(iAttempt) : QString());
     if (!stDialNo.isEmpty())
@@ -78,6 +83,7 @@ void TfrmCallProgress::closeEvent(QCloseEvent *event) {
     tmrElapsedTime.stop();
     bAbort = false;
     iAttempt = 0;
+    pOpenDebuggerAfterCall(*this, bCallEnded, cstUnit);
     pWriteLog(1, cstUnit, stMethod, QStringLiteral("Leaving."));
     // Not the dialog's own close, which would ask Cancel again.
     QWidget::closeEvent(event);

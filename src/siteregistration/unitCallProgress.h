@@ -20,7 +20,8 @@ public:
     ~TfrmCallProgress() override;
 
     // The library's latest line: shown as the current activity; a dialling
-    // line gives the number, an attempt line counts one more attempt.
+    // line gives the number, an attempt line counts one more attempt, a line
+    // that ends the call lets closing the window open the debugger.
     void pSetActivity(const QString &stLine);
 
     // One tick of tmrElapsedTime.
@@ -43,5 +44,6 @@ private:
     bool bAbort = false;
     int iAttempt = 0;
     int iElapsedSeconds = 0;
+    bool bCallEnded = false;
     QString stDialNo;
 };

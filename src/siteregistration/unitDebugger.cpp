@@ -3,14 +3,16 @@
 #include "ui_unitDebugger.h"
 
 #include "unitCommStatusVocabulary.h"
+#include "UnitConfigDataCacheDLLAccess.h"
 #include "unitGlobalData.h"
 #include "unitLogToFile.h"
+#include "UnitModalDialog.h"
 #include "UnitMsgDialog.h"
 #include "unitResourceStrings.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 
 namespace {
 const QString cstUnit = QStringLiteral("unitDebugger");
@@ -28,6 +30,18 @@ inline constexpr TResourceString rsOK{QT_TRANSLATE_NOOP("Morvane", "&OK")};
 bool fnbShownLine(const QString &stLine) {
     return !stLine.isEmpty() &&
            !stLine.contains(QLatin1String("Update Progress Shipment Notification"));
+}
+
+bool fnbDebuggerWanted() {
+    std::shared_ptr<const TclsConfigZorvData> objConfigZorv;
+    return fniGetConfigZorvData(objConfigZorv) == 0 && objConfigZorv &&
+           objConfigZorv->comm_debugger;
+}
+
+// One debugger window at a time, whichever call window opens it.
+QPointer<TfrmDebugger> &gfrmDebugger() {
+    static QPointer<TfrmDebugger> frm;
+    return frm;
 }
 } // namespace
 
@@ -69,12 +83,26 @@ void TfrmDebugger::pDisplayDebugLog() {
     }
     ui->lbxStatus->clearSelection();
     ui->lbxStatus->setCurrentRow(-1);
-    show();
+    fniExecModal(*this);
     pWriteLog(1, cstUnit, stMethod, QStringLiteral("Leaving."));
 }
 
-void TfrmDebugger::closeEvent(QCloseEvent *event) {
+void TfrmDebugger::done(int iResult) {
+    // Esc closes a dialog without a close event, so the log line is written here.
     pWriteLog(1, cstUnit, QStringLiteral("FormClose"),
               QStringLiteral("Closed the debugger window."));
-    QDialog::closeEvent(event);
+    QDialog::done(iResult);
+}
+
+void pOpenDebuggerAfterCall(QWidget &wClosing, bool bCallEnded, const QString &stUnit) {
+    const QString stMethod = QStringLiteral("FormClose");
+    if (bCallEnded && fnbDebuggerWanted()) {
+        wClosing.hide();
+        if (!gfrmDebugger())
+            gfrmDebugger() = new TfrmDebugger;
+        pWriteLog(1, stUnit, stMethod, QStringLiteral("Before opening the debugger window."));
+        gfrmDebugger()->pDisplayDebugLog();
+        pWriteLog(1, stUnit, stMethod, QStringLiteral("After closing the debugger window."));
+    }
+    delete gfrmDebugger().data();
 }

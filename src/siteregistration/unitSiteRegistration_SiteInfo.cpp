@@ -100,13 +100,15 @@ QString TclsRWSiteRegistration::fnstPadToGivenLength(const QString &stText, int 
 }
 
 // The modem's speed: the baud rate of the DCB of the modem class key whose
-// friendly name is the modem's; the last match wins.
+// friendly name is the modem's; the last match wins. Unlike the modem list it
+// looks at every class key, not only 0000 to 0025.
 QString TclsRWSiteRegistration::pGetModemSpeed(const QString &stModemName) const {
     const TclsRegistry objRegistry;
+    const QString stClassKey = QLatin1String(cstModemClassKey);
     QString stSpeed;
     for (const QString &stSubKey :
-         objRegistry.fnslSubKeyNames(TRootKey::HKEY_LOCAL_MACHINE, cstModemClassKey)) {
-        const QString stKey = cstModemClassKey + QLatin1Char('\\') + stSubKey;
+         objRegistry.fnslSubKeyNames(TRootKey::HKEY_LOCAL_MACHINE, stClassKey)) {
+        const QString stKey = stClassKey + QLatin1Char('\\') + stSubKey;
         if (objRegistry.fnstReadString(TRootKey::HKEY_LOCAL_MACHINE, stKey,
                                        QStringLiteral("FriendlyName")) != stModemName)
             continue;

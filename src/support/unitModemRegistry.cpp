@@ -1,37 +1,62 @@
+// The installed modems and the dialling location from the registry stand-in.
 #include "unitModemRegistry.h"
 
 #include "unitRegistry.h"
 
-QList<TrecInstalledModem> fnarInstalledModems() {
-    const TclsRegistry objRegistry;
-    QList<TrecInstalledModem> ar;
-    for (int i = 0; i < ciModemKeyCount; ++i) {
-        const QString stKey = cstModemClassKey + QLatin1Char('\\') +
+namespace {
+// Windows numbers a class's devices from 0000; only the first 26 are looked at.
+constexpr int ciLastModemKey = 25;
+
+QString fnstValue(const TclsRegistry &objRegistry, const QString &stKey, const char *pchName) {
+    return objRegistry.fnstReadString(TRootKey::HKEY_LOCAL_MACHINE, stKey, QLatin1String(pchName))
+        .value_or(QString());
+}
+} // namespace
+
+std::vector<TrecInstalledModem> fnarInstalledModems() {
+    return fnarInstalledModems(TclsRegistry());
+}
+
+std::vector<TrecInstalledModem> fnarInstalledModems(const TclsRegistry &objRegistry) {
+    std::vector<TrecInstalledModem> arModems;
+    for (int i = 0; i <= ciLastModemKey; ++i) {
+        const QString stKey = QLatin1String(cstModemClassKey) + QLatin1Char('\\') +
                               QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0'));
         if (!objRegistry.fnbKeyExists(TRootKey::HKEY_LOCAL_MACHINE, stKey))
             continue;
-        const auto fnstValue = [&](const char *pchName) {
-            return objRegistry
-                .fnstReadString(TRootKey::HKEY_LOCAL_MACHINE, stKey, QLatin1String(pchName))
-                .value_or(QString());
-        };
-        ar.append({i, fnstValue("FriendlyName"), fnstValue("AttachedTo"),
-                   fniDCBBaudRate(objRegistry
-                                      .fnbaReadBinary(TRootKey::HKEY_LOCAL_MACHINE, stKey,
-                                                      QStringLiteral("DCB"))
-                                      .value_or(QByteArray()))});
+        const QByteArray baDCB =
+            objRegistry.fnbaReadBinary(TRootKey::HKEY_LOCAL_MACHINE, stKey, QStringLiteral("DCB"))
+                .value_or(QByteArray());
+        arModems.push_back({fnstValue(objRegistry, stKey, "FriendlyName"),
+                            fnstValue(objRegistry, stKey, "AttachedTo"), i,
+                            fniDCBBaudRate(baDCB)});
     }
-    return ar;
+    return arModems;
+}
+
+std::optional<TrecInstalledModem> fnrecFindInstalledModem(const TclsRegistry &objRegistry,
+                                                          const QString &stFriendlyName) {
+    // The configured name went through an edit box that trims what it keeps.
+    const QString stName = stFriendlyName.trimmed();
+    if (stName.isEmpty())
+        return std::nullopt;
+    for (const TrecInstalledModem &rec : fnarInstalledModems(objRegistry))
+        if (rec.stFriendlyName.trimmed() == stName)
+            return rec;
+    return std::nullopt;
 }
 
 std::optional<TrecInstalledModem> fnrecFindInstalledModem(const QString &stFriendlyName) {
-    const QString stName = stFriendlyName.trimmed();
-    for (const TrecInstalledModem &rec : fnarInstalledModems()) {
-        if (stName.isEmpty() ? !rec.stAttachedTo.trimmed().isEmpty()
-                             : rec.stFriendlyName.trimmed() == stName)
-            return rec;
-    }
-    return std::nullopt;
+    return fnrecFindInstalledModem(TclsRegistry(), stFriendlyName);
+}
+
+QString fnstModemDevice(const QString &stFriendlyName) {
+    return fnstModemDevice(TclsRegistry(), stFriendlyName);
+}
+
+QString fnstModemDevice(const TclsRegistry &objRegistry, const QString &stFriendlyName) {
+    const auto recModem = fnrecFindInstalledModem(objRegistry, stFriendlyName);
+    return recModem ? recModem->stAttachedTo : QString();
 }
 
 quint32 fniDCBBaudRate(const QByteArray &baDCB) {
@@ -43,18 +68,16 @@ quint32 fniDCBBaudRate(const QByteArray &baDCB) {
 
 TrecDialingLocation fnrecDialingLocation() {
     const TclsRegistry objRegistry;
+    const QString stLocations = QLatin1String(cstTelephonyLocationsKey);
     TrecDialingLocation rec;
     for (const QString &stSubKey :
-         objRegistry.fnslSubKeyNames(TRootKey::HKEY_LOCAL_MACHINE, cstTelephonyLocationsKey)) {
-        const QString stKey = cstTelephonyLocationsKey + QLatin1Char('\\') + stSubKey;
+         objRegistry.fnslSubKeyNames(TRootKey::HKEY_LOCAL_MACHINE, stLocations)) {
+        const QString stKey = stLocations + QLatin1Char('\\') + stSubKey;
         const qint32 iFlags =
             objRegistry.fniReadInteger(TRootKey::HKEY_LOCAL_MACHINE, stKey, QStringLiteral("Flags"))
                 .value_or(0);
         rec.bTone = iFlags != 0 && iFlags != 4;
-        rec.stOutsideAccess = objRegistry
-                                  .fnstReadString(TRootKey::HKEY_LOCAL_MACHINE, stKey,
-                                                  QStringLiteral("OutsideAccess"))
-                                  .value_or(QString());
+        rec.stOutsideAccess = fnstValue(objRegistry, stKey, "OutsideAccess");
     }
     return rec;
 }

@@ -7,6 +7,7 @@
 #include "unitMailSlot.h"
 #include "UnitTestInstallation.h"
 
+#include <QDate>
 #include <QDir>
 
 #include <gtest/gtest.h>
@@ -192,4 +193,21 @@ TEST_F(CommStatusMain, ModemNameRetriesRegionAndLogLevelComeFromTheCarrierConfig
         EXPECT_EQ(objStatus.fniGetRegion(), rec.iRegion);
         EXPECT_EQ(objStatus.fniGetLogLevel(), rec.iLogLevel);
     }
+}
+
+TEST(CommStatusMainWithoutConfiguration, TheModemIsTheStandardModemWithoutTheTable) {
+    TrecInstallationOptions recOptions = fnrecTestOptions();
+    recOptions.slDropTables << QStringLiteral("config_zorv");
+    recOptions.bLogging = true;
+    TclsTestInstallation objInstallation(recOptions);
+    ASSERT_TRUE(objInstallation.fnbOk()) << qPrintable(objInstallation.fnstError());
+    TclsCommStatusMain objStatus;
+    objStatus.pGetModemName();
+    EXPECT_EQ(grecCommCallState().stModemName, QStringLiteral("Standard Modem"));
+    const QString stLog = QString::fromUtf8(objInstallation.fnbaReadFile(
+        QStringLiteral("Logs/RegistrationWizard_%1.log")
+            .arg(QDate::currentDate().toString(QStringLiteral("ddMMyyyy")))));
+    EXPECT_TRUE(stLog.contains(QStringLiteral("|Unit unitCommStatusMain|Process pGetModemName|Got "
+                                              "modem name from db as Standard Modem\r\n")))
+        << qPrintable(stLog);
 }

@@ -203,7 +203,7 @@ protected:
         ASSERT_TRUE(objInstallation.fnbOk()) << qPrintable(objInstallation.fnstError());
         // A modem whose DCB says 57600 baud (0x0000E100 at byte 4).
         QByteArray baRegistry = objInstallation.fnbaReadFile(QStringLiteral("Config/registry.ini"));
-        baRegistry += "[HKEY_LOCAL_MACHINE\\SYSTEM\\ControlSet001\\Control\\class\\"
+        baRegistry += "[HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Class\\"
                       "{4D36E96D-E325-11CE-BFC1-08002BE10318}\\0012]\r\n"
                       "FriendlyName=Standard 56000 bps Modem\r\n"
                       "DCB=hex:1c,00,00,00,00,e1,00,00,11,32,00,00,00,00,0a,00,00,00,00,00,00,00,"
