@@ -1,7 +1,11 @@
 // Building requests and posting them for the carrier host's tests.
 #include "tstCarrierHostHelpers.h"
 
+#include <gtest/gtest.h>
 #include <QDateTime>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <utility>
 #include <vector>
@@ -77,14 +81,24 @@ QByteArray fnbaSiteRegsFile(const TrecTestSite &rec) {
            "\r\nSec 13 : PickUp Address\r\nPickUp Address Required Flag : Y";
 }
 
-QByteArray fnbaRegistrationForm(const QByteArray &baFile, qsizetype iAnnouncedSize) {
+namespace {
+QByteArray fnbaRegistrationHeader(const QByteArray &baFile, qsizetype iAnnouncedSize) {
     const qsizetype iSize = iAnnouncedSize < 0 ? baFile.size() : iAnnouncedSize;
-    const QByteArray baHeader = "REGRSiteRegs.txt\x1C\x1C\x1C\x1C"
-                                "11" +
-                                QByteArray::number(iSize) +
-                                "\x1C"
-                                "DDMMYYYY0";
-    return "msg_type=0&msg_hdr=" + fnbaFormEncode(baHeader) + "&msg_bdy=" + fnbaFormEncode(baFile);
+    return "REGRSiteRegs.txt\x1C\x1C\x1C\x1C"
+           "11" +
+           QByteArray::number(iSize) +
+           "\x1C"
+           "DDMMYYYY0";
+}
+} // namespace
+
+QByteArray fnbaRegistrationForm(const QByteArray &baFile, qsizetype iAnnouncedSize) {
+    return "msg_type=0&msg_hdr=" + fnbaFormEncode(fnbaRegistrationHeader(baFile, iAnnouncedSize)) +
+           "&msg_bdy=" + fnbaFormEncode(baFile);
+}
+
+QByteArray fnbaModemMessage(const QByteArray &baFile, qsizetype iAnnouncedSize) {
+    return fnbaRegistrationHeader(baFile, iAnnouncedSize) + "\x1D" + baFile + "\x1D";
 }
 
 namespace {
@@ -149,4 +163,29 @@ bool fnbPassesManualSiteIdRule(const QString &stSiteId) {
         if (ch < QLatin1Char('A') || ch > QLatin1Char('Z'))
             return false;
     return true;
+}
+
+std::vector<TrecRegistrationRow> fnarRegistrationRows(const QString &stFile) {
+    std::vector<TrecRegistrationRow> ar;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tst-carrierhost"));
+        db.setDatabaseName(stFile);
+        EXPECT_TRUE(db.open());
+        QSqlQuery query(db);
+        EXPECT_TRUE(query.exec(QStringLiteral("SELECT site_id, company, shp_low, shp_high,"
+                                              " lp_low, lp_high FROM registrations"
+                                              " ORDER BY sequence")));
+        while (query.next())
+            ar.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2),
+                          query.value(3), query.value(4), query.value(5)});
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("tst-carrierhost"));
+    return ar;
+}
+
+QString fnstCarrierHostProgram() {
+    const QString stBin = qEnvironmentVariable("WIZARD_BIN_DIR");
+    return (stBin.isEmpty() ? QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath() : stBin) +
+           QStringLiteral("/carrier-host");
 }

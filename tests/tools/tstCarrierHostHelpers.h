@@ -1,12 +1,16 @@
 // What the carrier host's tests share: a site information file laid out as
-// the client writes it, the registration form around it, a libcurl POST that
-// reports exactly how a call ended, and the client's manual site-ID rule.
+// the client writes it, the registration form or modem message around it, a
+// libcurl POST that reports exactly how a call ended, the host's rows, and
+// the client's manual site-ID rule.
 #pragma once
 
 #include "UnitHostForm.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QVariant>
+
+#include <vector>
 
 #include <curl/curl.h>
 
@@ -32,6 +36,16 @@ QByteArray fnbaSiteRegsFile(const TrecTestSite &rec);
 // the file's real size in the header when not negative.
 QByteArray fnbaRegistrationForm(const QByteArray &baFile, qsizetype iAnnouncedSize = -1);
 
+// The same request as the modem sends it: header, GS, file, GS.
+QByteArray fnbaModemMessage(const QByteArray &baFile, qsizetype iAnnouncedSize = -1);
+
+// The rows of the host's registrations table, in the order they were made.
+struct TrecRegistrationRow {
+    QString stSiteId, stCompany;
+    QVariant vShpLow, vShpHigh, vLpLow, vLpHigh;
+};
+std::vector<TrecRegistrationRow> fnarRegistrationRows(const QString &stFile);
+
 struct TrecPostOptions {
     QByteArray baContentType = "application/x-www-form-urlencoded";
     QString stCaFile; // HTTPS: the only authority trusted
@@ -52,6 +66,10 @@ TrecHttpReply fnrecPost(const QString &stUrl, const QByteArray &baBody,
 // The reply's fields as the client reads them; empty when they do not decode.
 TarFormFields fnarReplyFields(const TrecHttpReply &rec);
 QByteArray fnbaField(const TarFormFields &arFields, const char *pchName);
+
+// The carrier-host program: in the build's bin folder when it is named,
+// otherwise beside the test program.
+QString fnstCarrierHostProgram();
 
 // The client's check of a typed-in site ID: 16 characters after trimming,
 // three letters, ten digits that make a 32-bit integer, "ZOZ".

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 #include <QDate>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QVariant>
 
@@ -38,30 +36,6 @@ struct TrecLPSlices {
 };
 TrecLPSlices fnrecSliceLP(const QByteArray &baLow, const QByteArray &baHigh) {
     return {baLow.left(1), baLow.mid(1, 3), baLow.mid(4), baHigh.mid(4, baLow.size() - 4)};
-}
-
-struct TrecRegistrationRow {
-    QString stSiteId, stCompany;
-    QVariant vShpLow, vShpHigh, vLpLow, vLpHigh;
-};
-
-std::vector<TrecRegistrationRow> fnarRegistrationRows(const QString &stFile) {
-    std::vector<TrecRegistrationRow> ar;
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tst-carrierhost"));
-        db.setDatabaseName(stFile);
-        EXPECT_TRUE(db.open());
-        QSqlQuery query(db);
-        EXPECT_TRUE(query.exec(QStringLiteral("SELECT site_id, company, shp_low, shp_high,"
-                                              " lp_low, lp_high FROM registrations"
-                                              " ORDER BY sequence")));
-        while (query.next())
-            ar.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2),
-                          query.value(3), query.value(4), query.value(5)});
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("tst-carrierhost"));
-    return ar;
 }
 
 class CarrierHost : public ::testing::Test {

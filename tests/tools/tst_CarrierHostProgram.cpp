@@ -3,19 +3,11 @@
 #include "tstCarrierHostHelpers.h"
 
 #include <gtest/gtest.h>
-#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
-// Beside the test program unless the build's bin folder is named.
-QString fnstProgram() {
-    const QString stBin = qEnvironmentVariable("WIZARD_BIN_DIR");
-    return (stBin.isEmpty() ? QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath() : stBin) +
-           QStringLiteral("/carrier-host");
-}
-
 // The URL the program prints once it listens; empty when it does not.
 QString fnstWaitForUrl(QProcess &objProcess) {
     const QRegularExpression reListening(
@@ -31,7 +23,7 @@ QString fnstWaitForUrl(QProcess &objProcess) {
 TEST(CarrierHostProgram, ServesUntilSigterm) {
     QTemporaryDir dirWork;
     QProcess objProcess;
-    objProcess.start(fnstProgram(),
+    objProcess.start(fnstCarrierHostProgram(),
                      {QStringLiteral("--database"), dirWork.filePath(QStringLiteral("host.db")),
                       QStringLiteral("--fail"), QStringLiteral("http500"),
                       QStringLiteral("--fail-once")});
@@ -74,9 +66,10 @@ TEST(CarrierHostProgram, RefusesBadCommandLines) {
     QTemporaryDir dirWork;
     for (const auto &rec : arCases) {
         QProcess objProcess;
-        objProcess.start(fnstProgram(), QStringList{QStringLiteral("--database"),
-                                                    dirWork.filePath(QStringLiteral("h.db"))} +
-                                            rec.slArguments);
+        objProcess.start(
+            fnstCarrierHostProgram(),
+            QStringList{QStringLiteral("--database"), dirWork.filePath(QStringLiteral("h.db"))} +
+                rec.slArguments);
         ASSERT_TRUE(objProcess.waitForFinished(10000)) << rec.pchError;
         EXPECT_EQ(objProcess.exitCode(), rec.iExitCode) << rec.pchError;
         EXPECT_TRUE(objProcess.readAllStandardError().contains(rec.pchError)) << rec.pchError;

@@ -1,8 +1,9 @@
-// Serving the registration desk over cpp-httplib.
+// Serving the registration desk over cpp-httplib and the modem line.
 #include "UnitCarrierHost.h"
 
 #include "UnitCountryCodes.h"
 #include "UnitHeldConnection.h"
+#include "UnitModemLine.h"
 #include "UnitRegistrationDesk.h"
 #include "UnitRegistrationStore.h"
 
@@ -53,9 +54,10 @@ struct TclsCarrierHost::TrecPrivate {
     TclsCountryCodes objCountries;
     std::unique_ptr<TclsRegistrationStore> objStore;
     std::unique_ptr<TclsRegistrationDesk> objDesk;
-    TclsFailureSwitch objFailures;
+    TclsFailureSwitch<TenumHostFailure> objFailures;
     std::unique_ptr<httplib::Server> svr;
     std::thread thrListen;
+    TclsModemLine objModem;
     std::atomic<bool> bStopping{false};
     int iPort = 0;
 
@@ -64,6 +66,8 @@ struct TclsCarrierHost::TrecPrivate {
     void pRefuseMethod(const httplib::Request &req, httplib::Response &res);
     void pLogRequest(const httplib::Request &req, const QString &stStatus, const QString &stNote);
     void pLogRefused(const httplib::Request &req, const httplib::Response &res);
+    void pWriteLog(const QString &stText) const;
+    bool fnbStartModem(QString &stError);
     bool fnbHttps() const { return !recOptions.stCertFile.isEmpty(); }
 };
 
@@ -139,16 +143,32 @@ void TclsCarrierHost::TrecPrivate::pLogRequest(const httplib::Request &req, cons
                                : QStringLiteral("%1:%2")
                                      .arg(QString::fromStdString(req.remote_addr))
                                      .arg(req.remote_port);
-    const QString stLine =
-        QStringLiteral("%1 %2 %3 %4 %5 %6")
-            .arg(QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")),
-                 stPeer, fnstOrDash(req.method), fnstOrDash(req.path), stStatus, stNote)
-            .trimmed();
     bRequestLogged = true;
+    pWriteLog(QStringLiteral("%1 %2 %3 %4 %5")
+                  .arg(stPeer, fnstOrDash(req.method), fnstOrDash(req.path), stStatus, stNote));
+}
+
+// One line of the host's log, stamped with the time.
+void TclsCarrierHost::TrecPrivate::pWriteLog(const QString &stText) const {
+    const QString stLine =
+        (QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy hh:mm:ss ")) + stText)
+            .trimmed();
     if (recOptions.pfnLog)
         recOptions.pfnLog(stLine);
     else
         pLogToStderr(stLine);
+}
+
+bool TclsCarrierHost::TrecPrivate::fnbStartModem(QString &stError) {
+    TrecModemLineOptions recLine;
+    recLine.pfnAnswer = [this](const QByteArray &baRequest) {
+        return objDesk->fnrecModemAnswer(baRequest, QDateTime::currentDateTime());
+    };
+    recLine.pfnLog = [this](const QString &stText) { pWriteLog(stText); };
+    recLine.enFailure = recOptions.enModemFailure;
+    recLine.bFailOnce = recOptions.bModemFailOnce;
+    recLine.iBusyCalls = recOptions.iModemBusyCalls;
+    return objModem.fnbStart(recLine, stError);
 }
 
 void TclsCarrierHost::TrecPrivate::pLogRefused(const httplib::Request &req,
@@ -194,6 +214,11 @@ bool TclsCarrierHost::fnbStart(const TrecCarrierHostOptions &rec, QString &stErr
         p->svr.reset();
         return false;
     }
+    if (rec.bModem && !p->fnbStartModem(stError)) {
+        p->svr.reset();
+        p->iPort = 0;
+        return false;
+    }
     // A client that leaves while its answer is written must not end the process.
     std::signal(SIGPIPE, SIG_IGN);
     p->bStopping = false;
@@ -206,6 +231,7 @@ bool TclsCarrierHost::fnbStart(const TrecCarrierHostOptions &rec, QString &stErr
 }
 
 void TclsCarrierHost::pStop() {
+    p->objModem.pStop();
     if (!p->thrListen.joinable())
         return;
     p->bStopping = true;
@@ -231,5 +257,13 @@ QString TclsCarrierHost::fnstUrl() const {
 }
 
 void TclsCarrierHost::pFailNextRequest(TenumHostFailure en) {
-    p->objFailures.pFailNextRequest(en);
+    p->objFailures.pFailNext(en);
+}
+
+QString TclsCarrierHost::fnstModemDevice() const {
+    return p->objModem.fnstDevice();
+}
+
+void TclsCarrierHost::pFailNextCall(TenumModemFailure en) {
+    p->objModem.pFailNextCall(en);
 }

@@ -19,10 +19,21 @@ std::string fnstUpper(std::string st) {
     return st;
 }
 
+// A modem takes a command from its "AT": bytes a caller sent before it (a
+// link byte still on its way after the line dropped, the +++ of a hang-up
+// the modem already saw as command text) do not spoil the command.
+std::string fnstFromAttention(const std::string &stCommand) {
+    const std::size_t iAttention = stCommand.find("AT");
+    return iAttention == std::string::npos ? stCommand : stCommand.substr(iAttention);
+}
+
 } // namespace
 
 TclsHayesModem::TclsHayesModem(ModemLink::TclsLinkStream &objLine, std::string stDialResult)
-    : objLine(objLine), stDialResult(std::move(stDialResult)) {}
+    : TclsHayesModem(objLine, [stDialResult](const std::string &) { return stDialResult; }) {}
+
+TclsHayesModem::TclsHayesModem(ModemLink::TclsLinkStream &objLine, TpfnDialResult pfnDialResult)
+    : objLine(objLine), pfnDialResult(std::move(pfnDialResult)) {}
 
 bool TclsHayesModem::fnbAnswer(const char *pchResult) {
     return objLine.fnbWrite(std::string("\r\n") + pchResult + "\r\n");
@@ -40,7 +51,7 @@ std::optional<std::string> TclsHayesModem::fnstNextCommand(int iIdleMs) {
             if (bEcho && !objLine.fnbWrite(stCommand + "\r"))
                 return std::nullopt;
             if (!stCommand.empty())
-                return fnstUpper(stCommand);
+                return fnstFromAttention(fnstUpper(stCommand));
             continue;
         }
         if (stPending.size() > kiMaxCommandLength)
@@ -69,12 +80,13 @@ std::optional<std::string> TclsHayesModem::fnstAwaitCall(int iIdleMs) {
         } else if (*stCommand == "ATH" || *stCommand == "ATH0") {
             bAnswered = fnbAnswer("OK");
         } else if (stCommand->rfind("ATD", 0) == 0) {
+            const std::size_t iNumber = stCommand->rfind("ATDT", 0) == 0 ? 4 : 3;
+            const std::string stNumber = stCommand->substr(iNumber);
+            const std::string stDialResult = pfnDialResult(stNumber);
             if (!fnbAnswer(stDialResult.c_str()))
                 return std::nullopt;
-            if (stDialResult.rfind("CONNECT", 0) == 0) {
-                const std::size_t iNumber = stCommand->rfind("ATDT", 0) == 0 ? 4 : 3;
-                return stCommand->substr(iNumber);
-            }
+            if (stDialResult.rfind("CONNECT", 0) == 0)
+                return stNumber;
             bAnswered = true;
         } else {
             bAnswered = fnbAnswer("ERROR");

@@ -5,15 +5,21 @@
 
 #include "unitLinkStream.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
 class TclsHayesModem {
 public:
-    // stDialResult is what ATDT gets: "CONNECT 9600", or "BUSY", "NO
-    // CARRIER"... to play a failed call.
+    // The result code a dial gets, asked for every dial with the number
+    // dialled: "CONNECT 9600", or "BUSY", "NO CARRIER"... to play a failed
+    // call.
+    using TpfnDialResult = std::function<std::string(const std::string &stNumber)>;
+
+    // Every dial gets stDialResult.
     explicit TclsHayesModem(ModemLink::TclsLinkStream &objLine,
                             std::string stDialResult = "CONNECT 9600");
+    TclsHayesModem(ModemLink::TclsLinkStream &objLine, TpfnDialResult pfnDialResult);
 
     // The number dialled once a dial connects; nothing when the line stayed
     // quiet for iIdleMs or went away.
@@ -26,7 +32,7 @@ private:
     bool fnbAnswer(const char *pchResult);
 
     ModemLink::TclsLinkStream &objLine;
-    std::string stDialResult;
+    TpfnDialResult pfnDialResult;
     std::string stPending;
     bool bEcho = true;
 };

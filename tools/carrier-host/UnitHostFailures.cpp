@@ -1,4 +1,4 @@
-// Failure names and the switch that hands them to requests.
+// The names of the HTTP failures.
 #include "UnitHostFailures.h"
 
 #include <array>
@@ -16,46 +16,13 @@ const std::array<std::pair<TenumHostFailure, const char *>, 6> arNames{{
 } // namespace
 
 std::optional<TenumHostFailure> fnenHostFailure(const QString &stName) {
-    for (const auto &[en, pchName] : arNames)
-        if (stName == QLatin1String(pchName))
-            return en;
-    return std::nullopt;
+    return fnenFailureByName<TenumHostFailure>(arNames, stName);
 }
 
 QString fnstHostFailureName(TenumHostFailure en) {
-    for (const auto &[enKnown, pchName] : arNames)
-        if (en == enKnown)
-            return QString::fromLatin1(pchName);
-    return QStringLiteral("none");
+    return fnstFailureName<TenumHostFailure>(arNames, en);
 }
 
 QStringList fnslHostFailureNames() {
-    QStringList sl;
-    for (const auto &[en, pchName] : arNames)
-        sl.append(QString::fromLatin1(pchName));
-    return sl;
-}
-
-void TclsFailureSwitch::pSetStanding(TenumHostFailure en, bool bOnce) {
-    std::lock_guard lock(mtx);
-    enStanding = en;
-    bStandingOnce = bOnce;
-}
-
-void TclsFailureSwitch::pFailNextRequest(TenumHostFailure en) {
-    std::lock_guard lock(mtx);
-    enNext = en;
-}
-
-TenumHostFailure TclsFailureSwitch::fnenTake() {
-    std::lock_guard lock(mtx);
-    if (enNext) {
-        const TenumHostFailure en = *enNext;
-        enNext.reset();
-        return en;
-    }
-    const TenumHostFailure en = enStanding;
-    if (bStandingOnce)
-        enStanding = TenumHostFailure::None;
-    return en;
+    return fnslFailureNames<TenumHostFailure>(arNames);
 }

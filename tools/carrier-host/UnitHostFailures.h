@@ -3,10 +3,11 @@
 // only the first), and a one-shot switch a test arms for the next request.
 #pragma once
 
+#include "UnitFailureSwitch.h"
+
 #include <QString>
 #include <QStringList>
 
-#include <mutex>
 #include <optional>
 
 enum class TenumHostFailure {
@@ -23,20 +24,3 @@ enum class TenumHostFailure {
 std::optional<TenumHostFailure> fnenHostFailure(const QString &stName);
 QString fnstHostFailureName(TenumHostFailure en);
 QStringList fnslHostFailureNames();
-
-// Which failure the next request gets.
-class TclsFailureSwitch {
-public:
-    // The standing failure; bOnce limits it to the first request.
-    void pSetStanding(TenumHostFailure en, bool bOnce);
-    // Only the next request fails this way; it goes before the standing one.
-    void pFailNextRequest(TenumHostFailure en);
-    // The failure for a request that has just arrived (consumes one-shots).
-    TenumHostFailure fnenTake();
-
-private:
-    std::mutex mtx;
-    TenumHostFailure enStanding = TenumHostFailure::None;
-    bool bStandingOnce = false;
-    std::optional<TenumHostFailure> enNext;
-};

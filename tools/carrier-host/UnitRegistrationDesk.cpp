@@ -6,9 +6,15 @@
 #include "UnitRegistrationHeader.h"
 #include "UnitSiteInformation.h"
 
+#include "unitLinkReply.h"
+
 namespace {
 const QByteArray baFormType = QByteArrayLiteral("application/x-www-form-urlencoded");
 const QByteArray baTextType = QByteArrayLiteral("text/plain; charset=utf-8");
+constexpr char chGS = '\x1D';
+// The reply's first two fields, msg_code and site_id; the modem reply
+// carries the rest as its FS-ended fields, in the same order.
+constexpr std::size_t iLeadingFields = 2;
 
 TrecHostAnswer fnrecPlain(int iStatus, const QString &stText) {
     return {iStatus, baTextType, stText.toUtf8() + '\n', stText, TenumHostFailure::None};
@@ -38,6 +44,15 @@ bool fnbFormContentType(const QByteArray &baContentType) {
                .toLower() == baFormType;
 }
 
+// The site information file a registration header announces, or why not.
+std::optional<TrecSiteInformation> fnrecReadMessage(const QByteArray &baHeader,
+                                                    const QByteArray &baFile, QString &stError) {
+    stError = fnstCheckRegistrationHeader(baHeader, baFile.size());
+    if (!stError.isEmpty())
+        return std::nullopt;
+    return fnrecParseSiteInformation(baFile, stError);
+}
+
 // The site information file of a well-formed registration form, or why not.
 std::optional<TrecSiteInformation> fnrecReadRequest(const QByteArray &baContentType,
                                                     const QByteArray &baBody, QString &stError) {
@@ -61,10 +76,25 @@ std::optional<TrecSiteInformation> fnrecReadRequest(const QByteArray &baContentT
         stError = QStringLiteral("msg_type is not 0");
         return std::nullopt;
     }
-    stError = fnstCheckRegistrationHeader(*baHeader, baFile->size());
-    if (!stError.isEmpty())
+    return fnrecReadMessage(*baHeader, *baFile, stError);
+}
+
+// The modem message: the header, GS, the file's bytes, GS; a message for an
+// empty file ends with the header's GS.
+std::optional<TrecSiteInformation> fnrecReadModemMessage(const QByteArray &baMessage,
+                                                         QString &stError) {
+    const qsizetype iHeaderEnd = baMessage.indexOf(chGS);
+    if (iHeaderEnd < 0) {
+        stError = QStringLiteral("the message has no GS after its header");
         return std::nullopt;
-    return fnrecParseSiteInformation(*baFile, stError);
+    }
+    QByteArray baFile = baMessage.mid(iHeaderEnd + 1);
+    if (!baFile.isEmpty() && !baFile.endsWith(chGS)) {
+        stError = QStringLiteral("the message does not end with GS");
+        return std::nullopt;
+    }
+    baFile.chop(baFile.isEmpty() ? 0 : 1);
+    return fnrecReadMessage(baMessage.left(iHeaderEnd), baFile, stError);
 }
 
 // The numbers a range request asks for; 0 when it asks for none or for an
@@ -125,36 +155,65 @@ TrecHostAnswer TclsRegistrationDesk::fnrecRegistrationAnswer(const QByteArray &b
     const auto recSite = fnrecReadRequest(baContentType, baBody, stError);
     if (!recSite)
         return fnrecPlain(400, stError);
+    const auto recReply = fnrecRegister(*recSite, enFailure, dtNow, stError);
+    if (!recReply)
+        return fnrecPlain(500, stError);
+    return {200, baFormType, fnbaEncodeForm(recReply->arFields), recReply->stNote,
+            TenumHostFailure::None};
+}
 
+TrecModemAnswer TclsRegistrationDesk::fnrecModemAnswer(const QByteArray &baMessage,
+                                                       const QDateTime &dtNow) {
+    QString stError;
+    const auto recSite = fnrecReadModemMessage(baMessage, stError);
+    const auto recReply =
+        recSite ? fnrecRegister(*recSite, TenumHostFailure::None, dtNow, stError) : std::nullopt;
+    if (!recReply) {
+        // The reply of a refused site: a blank site ID, nothing handed out.
+        const std::vector<std::string> vecRefused = {"1", "", "", "", "1", "", "", "1"};
+        return {ModemLink::fnstEncodeRegistrationReply({}, vecRefused),
+                QStringLiteral("REGP refused: ") + stError};
+    }
+    std::vector<std::string> vecFields;
+    for (std::size_t i = iLeadingFields; i < recReply->arFields.size(); ++i)
+        vecFields.push_back(recReply->arFields[i].second.toStdString());
+    return {ModemLink::fnstEncodeRegistrationReply(
+                recReply->arFields[iLeadingFields - 1].second.toStdString(), vecFields),
+            recReply->stNote};
+}
+
+std::optional<TclsRegistrationDesk::TrecReply>
+TclsRegistrationDesk::fnrecRegister(const TrecSiteInformation &recSite, TenumHostFailure enFailure,
+                                    const QDateTime &dtNow, QString &stError) {
     TrecRegistrationRequest recRequest;
-    recRequest.stCompany = fnstClientText(recSite->baCompany).trimmed();
+    recRequest.stCompany = fnstClientText(recSite.baCompany).trimmed();
     recRequest.stSitePrefix = fnstSitePrefix(recRequest.stCompany);
     const bool bNoRanges = enFailure == TenumHostFailure::RangeStatus1;
-    recRequest.iShipments = bNoRanges ? 0 : fniQuantityAsked(recSite->recShipments);
-    recRequest.iLPs = bNoRanges ? 0 : fniQuantityAsked(recSite->recLPs);
+    recRequest.iShipments = bNoRanges ? 0 : fniQuantityAsked(recSite.recShipments);
+    recRequest.iLPs = bNoRanges ? 0 : fniQuantityAsked(recSite.recLPs);
     recRequest.dtRequested = dtNow;
     const auto recRegistration = objStore.fnrecRegister(recRequest, stError);
-    if (!recRegistration)
-        return fnrecPlain(500,
-                          QStringLiteral("the registration could not be recorded: ") + stError);
+    if (!recRegistration) {
+        stError = QStringLiteral("the registration could not be recorded: ") + stError;
+        return std::nullopt;
+    }
 
     const bool bBlankId = enFailure == TenumHostFailure::BlankSiteId;
-    const QString stCountryCode = objCountries.fnstCode(fnstClientText(recSite->baCountry));
-    TarFormFields arReply;
+    const QString stCountryCode = objCountries.fnstCode(fnstClientText(recSite.baCountry));
+    TrecReply recReply;
+    TarFormFields &arReply = recReply.arFields;
     arReply.emplace_back("msg_code", "REGP");
     arReply.emplace_back("site_id",
                          bBlankId ? QByteArray(16, ' ') : recRegistration->stSiteId.toLatin1());
     pAddRange(arReply, "shp", recRegistration->recShipments, fnstShipmentNumber);
     arReply.emplace_back("shp_date", dtNow.date().toString(QStringLiteral("ddMMyyyy")).toLatin1());
     pAddRange(arReply, "lp", recRegistration->recLPs, fnstLPNumber);
-    pAddPickup(arReply, *recSite, stCountryCode);
-
-    TrecHostAnswer rec{200, baFormType, fnbaEncodeForm(arReply), {}, TenumHostFailure::None};
-    rec.stNote =
+    pAddPickup(arReply, recSite, stCountryCode);
+    recReply.stNote =
         QStringLiteral("REGP %1 shipments %2 LPs %3 pickup %4")
             .arg(recRegistration->stSiteId,
                  fnstRangeNote(recRegistration->recShipments, fnstShipmentNumber),
                  fnstRangeNote(recRegistration->recLPs, fnstLPNumber),
                  stCountryCode.isEmpty() ? QStringLiteral("unknown country") : stCountryCode);
-    return rec;
+    return recReply;
 }

@@ -1,5 +1,6 @@
 // carrier-host: the carrier's host for tests and the demo. Answers site
-// registrations over HTTP or HTTPS on 127.0.0.1 until SIGTERM or SIGINT.
+// registrations over HTTP or HTTPS on 127.0.0.1, and with --modem over a
+// modem on a pseudo-terminal, until SIGTERM or SIGINT.
 #include "UnitCarrierHost.h"
 
 #include <QCommandLineParser>
@@ -47,8 +48,22 @@ TrecCommandLine fnrecReadCommandLine(const QCoreApplication &app) {
     const QCommandLineOption optIsoCodes(QStringLiteral("iso-codes"),
                                          QStringLiteral("ISO 3166-1 list (iso-codes JSON)."),
                                          QStringLiteral("FILE"));
-    parser.addOptions(
-        {optPort, optCert, optKey, optDatabase, optFail, optFailOnce, optHangLimit, optIsoCodes});
+    const QCommandLineOption optModem(
+        QStringLiteral("modem"),
+        QStringLiteral("Also answer calls on a pseudo-terminal modem and print its device."));
+    const QCommandLineOption optModemFail(
+        QStringLiteral("modem-fail"),
+        QStringLiteral("Fail modem calls: %1.")
+            .arg(fnslModemFailureNames().join(QStringLiteral(", "))),
+        QStringLiteral("MODE"));
+    const QCommandLineOption optModemFailOnce(QStringLiteral("modem-fail-once"),
+                                              QStringLiteral("Fail the first modem dial only."));
+    const QCommandLineOption optModemBusyCalls(
+        QStringLiteral("modem-busy-calls"),
+        QStringLiteral("Answer the first N dials BUSY (0-1000, default 0)."), QStringLiteral("N"),
+        QStringLiteral("0"));
+    parser.addOptions({optPort, optCert, optKey, optDatabase, optFail, optFailOnce, optHangLimit,
+                       optIsoCodes, optModem, optModemFail, optModemFailOnce, optModemBusyCalls});
     parser.process(app);
 
     TrecCommandLine rec;
@@ -69,6 +84,25 @@ TrecCommandLine fnrecReadCommandLine(const QCoreApplication &app) {
     } else if (rec.recOptions.bFailOnce) {
         rec.stError = QStringLiteral("--fail-once needs --fail MODE");
     }
+    rec.recOptions.bModem = parser.isSet(optModem);
+    rec.recOptions.bModemFailOnce = parser.isSet(optModemFailOnce);
+    bool bBusyOk = false;
+    rec.recOptions.iModemBusyCalls = parser.value(optModemBusyCalls).toInt(&bBusyOk);
+    if (parser.isSet(optModemFail)) {
+        const auto enFailure = fnenModemFailure(parser.value(optModemFail));
+        if (!enFailure)
+            rec.stError =
+                QStringLiteral("unknown --modem-fail mode %1").arg(parser.value(optModemFail));
+        else
+            rec.recOptions.enModemFailure = *enFailure;
+    } else if (rec.recOptions.bModemFailOnce) {
+        rec.stError = QStringLiteral("--modem-fail-once needs --modem-fail MODE");
+    }
+    const bool bModemSwitches = parser.isSet(optModemFail) || parser.isSet(optModemBusyCalls);
+    if (bModemSwitches && !rec.recOptions.bModem)
+        rec.stError = QStringLiteral("--modem-fail and --modem-busy-calls need --modem");
+    if (!bBusyOk || rec.recOptions.iModemBusyCalls < 0 || rec.recOptions.iModemBusyCalls > 1000)
+        rec.stError = QStringLiteral("--modem-busy-calls needs a number from 0 to 1000");
     if (!bPortOk || rec.recOptions.iPort < 0 || rec.recOptions.iPort > 65535)
         rec.stError = QStringLiteral("--port needs a number from 0 to 65535");
     if (!bLimitOk || rec.recOptions.iHangLimitSeconds < 1 || rec.recOptions.iHangLimitSeconds > 60)
@@ -99,6 +133,8 @@ int main(int argc, char *argv[]) {
         return 1;
     }
     std::printf("carrier-host: listening on %s\n", qPrintable(objHost.fnstUrl()));
+    if (rec.recOptions.bModem)
+        std::printf("modem: %s\n", qPrintable(objHost.fnstModemDevice()));
     std::fflush(stdout);
     int iSignal = 0;
     sigwait(&setSignals, &iSignal);

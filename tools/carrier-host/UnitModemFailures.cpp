@@ -1,0 +1,27 @@
+// The names of the modem failures.
+#include "UnitModemFailures.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+const std::array<std::pair<TenumModemFailure, const char *>, 5> arNames{{
+    {TenumModemFailure::Busy, "busy"},
+    {TenumModemFailure::NoAnswer, "no-answer"},
+    {TenumModemFailure::Drop, "drop"},
+    {TenumModemFailure::CorruptOnce, "corrupt-once"},
+    {TenumModemFailure::WrongAnswer, "wrong-answer"},
+}};
+} // namespace
+
+std::optional<TenumModemFailure> fnenModemFailure(const QString &stName) {
+    return fnenFailureByName<TenumModemFailure>(arNames, stName);
+}
+
+QString fnstModemFailureName(TenumModemFailure en) {
+    return fnstFailureName<TenumModemFailure>(arNames, en);
+}
+
+QStringList fnslModemFailureNames() {
+    return fnslFailureNames<TenumModemFailure>(arNames);
+}

@@ -1,0 +1,24 @@
+// The ways the host's modem can be told to fail a call, so the site's
+// handling of a bad line can be tried; the HTTP side has its own.
+#pragma once
+
+#include "UnitFailureSwitch.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+enum class TenumModemFailure {
+    None,
+    Busy,        // the dial is answered BUSY
+    NoAnswer,    // the dial is answered NO ANSWER after a while
+    Drop,        // the line drops half-way through the reply's first block
+    CorruptOnce, // the reply's first block goes once with a wrong LRC
+    WrongAnswer, // the answer is a message that is no registration reply
+};
+
+// "busy", "no-answer", "drop", "corrupt-once", "wrong-answer".
+std::optional<TenumModemFailure> fnenModemFailure(const QString &stName);
+QString fnstModemFailureName(TenumModemFailure en);
+QStringList fnslModemFailureNames();
