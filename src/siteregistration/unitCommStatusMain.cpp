@@ -116,6 +116,11 @@ QString TclsCommStatusMain::fnstCreateMailSlot() {
         stResult = QStringLiteral("Failure");
     } else {
         pWriteLog(0, cstUnit, stMethod, QStringLiteral("mailslot successfully created."));
+        // The status callback reads one message per line it is given, so a
+        // call must start with an empty slot: lines an earlier call posted
+        // while the callback took them from the library would come first.
+        while (!gobjMailSlot().fnbaRead().isEmpty()) {
+        }
     }
     pMakeDataFolders();
     return stResult;

@@ -2,9 +2,9 @@
 // SiteRegs.txt, the communication library dials the carrier host's modem on a
 // pseudo-terminal and exchanges the request and reply over the link, the
 // status windows follow the call, and what the host answers is stored.
+#include "unitCallProgress.h"
 #include "UnitCarrierHost.h"
 #include "UnitCommStatusBase.h"
-#include "unitCallProgress.h"
 #include "unitCommStatusMain.h"
 #include "unitCommStatusWindows.h"
 #include "UnitRegistrationSite.h"
@@ -131,7 +131,8 @@ void tst_RegistrationModem::ARegistrationOverTheModemIsStored() {
     QVERIFY(slLog.contains(QStringLiteral("--Dialing Phone No 90214567000")));
     QVERIFY(slLog.contains(QStringLiteral("Connected to Zorv..")));
     QCOMPARE(slLog.last(), QStringLiteral("--Process Successful"));
-    QCOMPARE(fnslAsked(*objAnswers), QStringList{QStringLiteral("Communication is successfully completed.")});
+    QCOMPARE(fnslAsked(*objAnswers),
+             QStringList{QStringLiteral("Communication is successfully completed.")});
     TfrmCommStatusBase *frmStatus = fnfrmVisible<TfrmCommStatusBase>();
     QVERIFY(frmStatus);
     QCOMPARE(frmStatus->findChild<QLabel *>(QStringLiteral("lblStatusMsg"))->text(),
@@ -151,7 +152,8 @@ void tst_RegistrationModem::ABusyNumberIsDialledAgain() {
 }
 
 void tst_RegistrationModem::ACorruptBlockIsResent() {
-    pStart([](TrecCarrierHostOptions &rec) { rec.enModemFailure = TenumModemFailure::CorruptOnce; });
+    pStart(
+        [](TrecCarrierHostOptions &rec) { rec.enModemFailure = TenumModemFailure::CorruptOnce; });
     const QString stSiteId = fnstRegisterStoredSite();
     QVERIFY2(fnbSiteIdForm(stSiteId), qPrintable(stSiteId));
     QVERIFY(fnslRegistrationNotStored(stSiteId).isEmpty());
@@ -166,7 +168,8 @@ void tst_RegistrationModem::ABrokenCallLosesNothingAndARetrySucceeds_data() {
     QTest::newRow("line dropped") << int(TenumModemFailure::Drop)
                                   << QStringLiteral("No reply was received.");
     QTest::newRow("wrong answer") << int(TenumModemFailure::WrongAnswer)
-                                  << QStringLiteral("The host's answer is not a registration reply.");
+                                  << QStringLiteral(
+                                         "The host's answer is not a registration reply.");
 }
 
 void tst_RegistrationModem::ABrokenCallLosesNothingAndARetrySucceeds() {

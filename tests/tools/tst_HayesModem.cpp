@@ -66,9 +66,11 @@ TEST(HayesModem, Calls) {
         const char *pchName;
         std::string stDialResult;
         TenuDialResult enExpected;
+        bool bTone = true;
     };
     const std::vector<TrecCase> vecCases = {
         {"connected", "CONNECT 9600", TenuDialResult::Connected},
+        {"connected by pulse", "CONNECT 9600", TenuDialResult::Connected, false},
         {"busy", "BUSY", TenuDialResult::Busy},
         {"no carrier", "NO CARRIER", TenuDialResult::NoCarrier},
     };
@@ -97,7 +99,7 @@ TEST(HayesModem, Calls) {
             recLimits.iGuardMs = 50;
             TclsHayesDialogue objDialogue(objStream, {}, recLimits);
             recSite.bInitialised = objDialogue.fnbInitialise();
-            recSite.enDialed = objDialogue.fnenDial("0W0212345678");
+            recSite.enDialed = objDialogue.fnenDial("0W0212345678", recCase.bTone);
             if (recSite.enDialed == TenuDialResult::Connected) {
                 TclsLinkSession objSession(objStream, {});
                 if (objSession.fnbSendMessage(stRequest))

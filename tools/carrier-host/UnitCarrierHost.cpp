@@ -168,6 +168,7 @@ bool TclsCarrierHost::TrecPrivate::fnbStartModem(QString &stError) {
     recLine.enFailure = recOptions.enModemFailure;
     recLine.bFailOnce = recOptions.bModemFailOnce;
     recLine.iBusyCalls = recOptions.iModemBusyCalls;
+    recLine.iNoAnswerMs = recOptions.iModemNoAnswerMs;
     return objModem.fnbStart(recLine, stError);
 }
 

@@ -27,6 +27,7 @@ struct TrecCarrierHostOptions {
     TenumModemFailure enModemFailure = TenumModemFailure::None;
     bool bModemFailOnce = false; // enModemFailure only for the first dial
     int iModemBusyCalls = 0;     // the first dials are answered BUSY
+    int iModemNoAnswerMs = 1000; // how long a dial rings before NO ANSWER
     // Receives one line per request or dial; empty: the line goes to stderr.
     std::function<void(const QString &)> pfnLog;
 };

@@ -80,7 +80,10 @@ std::optional<std::string> TclsHayesModem::fnstAwaitCall(int iIdleMs) {
         } else if (*stCommand == "ATH" || *stCommand == "ATH0") {
             bAnswered = fnbAnswer("OK");
         } else if (stCommand->rfind("ATD", 0) == 0) {
-            const std::size_t iNumber = stCommand->rfind("ATDT", 0) == 0 ? 4 : 3;
+            // Tone (T) or pulse (P) dialling: the number follows either.
+            const bool bTypeGiven =
+                stCommand->size() > 3 && ((*stCommand)[3] == 'T' || (*stCommand)[3] == 'P');
+            const std::size_t iNumber = bTypeGiven ? 4 : 3;
             const std::string stNumber = stCommand->substr(iNumber);
             const std::string stDialResult = pfnDialResult(stNumber);
             if (!fnbAnswer(stDialResult.c_str()))
