@@ -189,3 +189,15 @@ QString fnstCarrierHostProgram() {
     return (stBin.isEmpty() ? QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath() : stBin) +
            QStringLiteral("/carrier-host");
 }
+
+QStringList fnslFirstLines(QProcess &objProcess, int iCount) {
+    QStringList sl;
+    for (int i = 0; i < 100 && sl.size() < iCount; ++i) {
+        if (!objProcess.canReadLine() && !objProcess.waitForReadyRead(100) &&
+            objProcess.state() == QProcess::NotRunning)
+            break;
+        while (objProcess.canReadLine() && sl.size() < iCount)
+            sl.append(QString::fromLocal8Bit(objProcess.readLine()).trimmed());
+    }
+    return sl;
+}

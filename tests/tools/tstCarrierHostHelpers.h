@@ -7,7 +7,9 @@
 #include "UnitHostForm.h"
 
 #include <QByteArray>
+#include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <vector>
@@ -70,6 +72,9 @@ QByteArray fnbaField(const TarFormFields &arFields, const char *pchName);
 // The carrier-host program: in the build's bin folder when it is named,
 // otherwise beside the test program.
 QString fnstCarrierHostProgram();
+// The first iCount lines the started program prints on standard output,
+// trimmed; fewer when it ends or stays silent for ten seconds.
+QStringList fnslFirstLines(QProcess &objProcess, int iCount);
 
 // The client's check of a typed-in site ID: 16 characters after trimming,
 // three letters, ten digits that make a 32-bit integer, "ZOZ".

@@ -402,14 +402,7 @@ TEST(CarrierHostModemProgram, PrintsItsModemAndServesACall) {
                       QStringLiteral("--modem"), QStringLiteral("--modem-busy-calls"),
                       QStringLiteral("1")});
     ASSERT_TRUE(objProcess.waitForStarted(10000));
-    QStringList slOut;
-    for (int i = 0; i < 100 && slOut.size() < 2; ++i) {
-        if (!objProcess.canReadLine() && !objProcess.waitForReadyRead(100) &&
-            objProcess.state() == QProcess::NotRunning)
-            break;
-        while (objProcess.canReadLine())
-            slOut.append(QString::fromLocal8Bit(objProcess.readLine()).trimmed());
-    }
+    const QStringList slOut = fnslFirstLines(objProcess, 2);
     ASSERT_EQ(slOut.size(), 2) << objProcess.readAllStandardError().constData();
     EXPECT_TRUE(slOut[0].startsWith(QStringLiteral("carrier-host: listening on http://")));
     const QRegularExpressionMatch match =

@@ -12,10 +12,7 @@ namespace {
 QString fnstWaitForUrl(QProcess &objProcess) {
     const QRegularExpression reListening(
         QStringLiteral("^carrier-host: listening on (http://127\\.0\\.0\\.1:\\d+/)$"));
-    for (int i = 0; i < 100 && !objProcess.canReadLine(); ++i)
-        if (!objProcess.waitForReadyRead(100) && objProcess.state() == QProcess::NotRunning)
-            break;
-    const auto match = reListening.match(QString::fromLocal8Bit(objProcess.readLine()).trimmed());
+    const auto match = reListening.match(fnslFirstLines(objProcess, 1).value(0));
     return match.hasMatch() ? match.captured(1) : QString();
 }
 } // namespace
