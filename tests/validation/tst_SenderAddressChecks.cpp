@@ -377,7 +377,6 @@ void TestSenderAddressChecks::autoDestinationWithTheReferenceData() {
     page.cmbCountryCode->setEditText("US");
     page.cmbCountryName->setEditText("United States");
     page.edtSenderCity->setText("Springfield");
-    page.edtSenderPostcode->setText("62701");
     page.wPage.show();
     std::vector<TrecSearch> arSearches;
     const TrecStationChoice recSpringfield{
@@ -397,12 +396,13 @@ void TestSenderAddressChecks::autoDestinationWithTheReferenceData() {
     QCOMPARE(arSearches.size(), size_t(1));
     QCOMPARE(page.cmbIATA->currentText(), QStringLiteral("SPI"));
     QVERIFY(!objChecks.bRetry);
-    // With the state the airport is found without a question.
+    // With the ZIP code the airport is found without a question.
     page.cmbIATA->setEditText(QString());
-    page.cmbState->setEditText("Illinois");
+    page.edtSenderPostcode->setText("62701");
     objChecks.pAutoDestination();
     QCOMPARE(objChecks.stAutoDestinationResult, QStringLiteral("No Error"));
     QCOMPARE(page.cmbIATA->currentText(), QStringLiteral("SPI"));
+    QCOMPARE(page.cmbState->currentText(), QStringLiteral("Illinois"));
     QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
 }
 
