@@ -6,6 +6,7 @@
 #include "UnitTestInstallation.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QtTest>
@@ -79,6 +80,7 @@ private slots:
     void autoDestinationPassesThePageToTheLibrary();
     void autoDestinationWithTheReferenceData();
     void postcodeCleaningReactsToEveryResultText();
+    void checksWriteTheirLogLines();
 };
 
 void TestSenderAddressChecks::autoDestinationReactsToEveryResultText() {
@@ -459,6 +461,43 @@ void TestSenderAddressChecks::postcodeCleaningReactsToEveryResultText() {
     objChecks.pPostCodeCleaning();
     QVERIFY(objAnswerer.fnarAsked().empty());
     QCOMPARE(page.edtSenderPostcode->text(), QStringLiteral("sw1a1aa"));
+}
+
+void TestSenderAddressChecks::checksWriteTheirLogLines() {
+    TrecInstallationOptions recOptions = fnrecTestOptions();
+    recOptions.bLogging = true;
+    TclsTestInstallation objInstallation(recOptions);
+    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
+    QVERIFY(fnbCopyLibrary(objInstallation, "libtestautodestination.so",
+                           "libQuiloftAutodestination.so"));
+    QVERIFY(fnbCopyLibrary(objInstallation, "libQuiloftPostcodeCleaningDLL.so",
+                           "libQuiloftPostcodeCleaningDLL.so"));
+    QVERIFY(objInstallation.fnbWriteFile(
+        "Bin/autodestination_answer.txt",
+        "Invalid combination. Do you want to lookup from directory?\n\n\n"));
+    TrecSenderPage page;
+    page.cmbCountryCode->setEditText("GB");
+    page.edtSenderPostcode->setText("QQ1 1QQ");
+    page.edtSenderCity->setText("London");
+    TclsSenderAddressChecks objChecks(&page.wPage, fnrecFindSenderAddressControls(&page.wPage), {});
+    TclsScriptedAnswerer objAnswerer;
+    objAnswerer.pExpect(0);
+    objAnswerer.pExpect(1);
+    objChecks.pPostCodeCleaning();
+    objChecks.pAutoDestination();
+    QByteArray baLog;
+    const QDir dirLogs(objInstallation.fnstPath("Logs"));
+    for (const QString &stName : dirLogs.entryList(QDir::Files))
+        baLog += objInstallation.fnbaReadFile("Logs/" + stName);
+    for (const char *pchLine :
+         {"|Unit unitRegistrationWizard|Process pPostCodeCleaning|Calling fnstPostcodeCleaning "
+          "method.",
+          "|Unit unitRegistrationWizard|Process pPostCodeCleaning|The Postcode entered is invalid",
+          "|Unit unitRegistrationWizard|Process pAutoDestination|Calling the fnstAutodestination "
+          "method.",
+          "|Unit unitSenderMaintenance|Process pAutoDestination|Error Message Returned is "
+          "ERR_LOOKUP_DIR"})
+        QVERIFY2(baLog.contains(pchLine), pchLine);
 }
 
 QTEST_MAIN(TestSenderAddressChecks)
