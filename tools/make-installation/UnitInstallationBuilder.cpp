@@ -2,6 +2,7 @@
 #include "UnitInstallationBuilder.h"
 
 #include "UnitAccessToDatabaseDLL.h"
+#include "UnitPostcodeRules.h"
 #include "UnitSchema.h"
 
 #include <QDir>
@@ -169,6 +170,22 @@ bool fnbCopyBin(const QDir &dirRoot, const QString &stSource, QString &stError) 
     return true;
 }
 
+// The postcode formats are collected once per process and written into every
+// installation: the postcode-cleaning library reads them from Config.
+bool fnbWritePostcodeFormats(const QDir &dirRoot, const TrecInstallationOptions &rec,
+                             QString &stError) {
+    static std::map<QString, QByteArray> mapRead;
+    auto it = mapRead.find(rec.recSources.stAddressDataDir);
+    if (it == mapRead.end()) {
+        QByteArray ba = fnbaPostcodeFormats(rec.recSources.stAddressDataDir, stError);
+        if (ba.isEmpty())
+            return false;
+        it = mapRead.emplace(rec.recSources.stAddressDataDir, std::move(ba)).first;
+    }
+    return fnbWriteFile(dirRoot.filePath(QStringLiteral("Config/") + cstPostcodeFormatsFile),
+                        it->second, stError);
+}
+
 // Reference data is read once per process: every test installation uses it.
 const TrecReferenceData *fnpReferenceData(const TrecReferenceSources &rec, QString &stError) {
     static std::map<QString, TrecReferenceData> mapRead;
@@ -257,6 +274,7 @@ bool fnbMakeInstallation(const QString &stRoot, const TrecInstallationOptions &r
             return false;
         }
     return fnbCopyBin(dirRoot, rec.stBinSource, stError) && fnbWriteConfig(dirRoot, rec, stError) &&
+           fnbWritePostcodeFormats(dirRoot, rec, stError) &&
            fnbWriteInfoFiles(dirRoot, rec, stError) && fnbWriteImages(dirRoot, stError) &&
            fnbMakeDatabase(dirRoot, rec, stError);
 }

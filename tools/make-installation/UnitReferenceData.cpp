@@ -2,6 +2,7 @@
 #include "UnitReferenceData.h"
 
 #include "UnitPhoneRules.h"
+#include "UnitPostcodeRanges.h"
 
 #include <QDir>
 #include <QFile>
@@ -141,7 +142,9 @@ std::optional<TrecReferenceData> fnrecReadReferenceData(const TrecReferenceSourc
     TrecReferenceData recData;
     QHash<QString, QString> mapCountryNames, mapRegionNames;
     if (!fnbReadCountriesAndStates(recSources, recData, mapCountryNames, mapRegionNames, stError) ||
-        !fnbReadAirports(recSources, recData, mapCountryNames, mapRegionNames, stError))
+        !fnbReadAirports(recSources, recData, mapCountryNames, mapRegionNames, stError) ||
+        !fnbAddPostcodeRanges(recSources.stNodeModulesDir, recData.arStates, recData.arEsd,
+                              stError))
         return std::nullopt;
     recData.arPhoneRules = fnarPhoneRules();
     return recData;

