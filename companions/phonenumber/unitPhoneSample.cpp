@@ -1,0 +1,21 @@
+// Example numbers as typed.
+#include "unitPhoneSample.h"
+
+#include <cctype>
+
+namespace pn = i18n::phonenumbers;
+
+std::string fnstSampleFormat(const std::string &stRegion,
+                             pn::PhoneNumberUtil::PhoneNumberType iType) {
+    const pn::PhoneNumberUtil &objUtil = *pn::PhoneNumberUtil::GetInstance();
+    pn::PhoneNumber recExample;
+    if (!objUtil.GetExampleNumberForType(stRegion, iType, &recExample))
+        return {};
+    std::string stNational;
+    objUtil.Format(recExample, pn::PhoneNumberUtil::NATIONAL, &stNational);
+    std::string stDigits;
+    for (const char ch : stNational)
+        if (std::isdigit(static_cast<unsigned char>(ch)))
+            stDigits += ch;
+    return stDigits;
+}
