@@ -17,5 +17,13 @@ std::string fnstSampleFormat(const std::string &stRegion,
     for (const char ch : stNational)
         if (std::isdigit(static_cast<unsigned char>(ch)))
             stDigits += ch;
-    return stDigits;
+    // Some regions write more than their trunk prefix in front (Belarus's "80")
+    // or a token inside the number (Argentina's mobile "15"); their sample is
+    // the national significant number alone.
+    std::string stSignificant;
+    objUtil.GetNationalSignificantNumber(recExample, &stSignificant);
+    std::string stTrunk;
+    objUtil.GetNddPrefixForRegion(stRegion, true, &stTrunk);
+    const bool bAsTyped = stDigits == stSignificant || stDigits == stTrunk + stSignificant;
+    return bAsTyped ? stDigits : stSignificant;
 }
