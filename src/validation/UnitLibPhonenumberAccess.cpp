@@ -111,7 +111,7 @@ bool BuildMetadataFromXml() {
             rec.pfnBuildMetadataFromXml(QFile::encodeName(stPath).constData());
         rec.bMetadataAvailable = true;
     } catch (const std::exception &e) {
-        pLog(0, stMethod,
+        pLog(3, stMethod,
              QStringLiteral("EXCEPTION in loading Metadata : ") + QString::fromLocal8Bit(e.what()));
     }
     return rec.bMetadataAvailable;
