@@ -8,6 +8,7 @@
 
 // The rule table's answer for a number (numbers compared unchanged), calling
 // code and region ("ZZ" for any): the phone-number library's result format.
+// The client's programs know it by this name, though it answers a text.
 QString fnbValidateCountryPhoneMobileViaRegex(const QString &stPhoneNumber, int iPrefix,
                                               const QString &stRegionCode);
 

@@ -345,3 +345,31 @@ TEST(PhoneValidation, FieldOutcomeAndErrorList) {
                                       QStringLiteral("GB"), QStringLiteral("FIXED_LINE"))
                      .bChecked);
 }
+
+TEST(PhoneValidation, WithoutACallingCodeEachRegionIsTriedInTurn) {
+    TclsPhoneTestInstallation objInstallation(TPhoneLibrary::Present);
+    ASSERT_PHONE_INSTALLED(objInstallation);
+    const struct {
+        QStringList slRegions;
+        bool bValid;
+        const char *pchCode;
+        const char *pchTried; // the log line naming the regions
+    } arCases[] = {
+        {{"GB", "", "FR"}, true, "33", "Trying countries : GB,,FR,,"},
+        {{"DE", "AU", "US", "CA", "GB"}, false, "", "Trying countries : DE,AU,US,CA,GB"},
+        {{"FR", "GB"}, true, "33", "Trying countries : FR,GB,,,"},
+    };
+    for (const auto &rec : arCases) {
+        QString stNational, stCode;
+        EXPECT_EQ(fnbValidatePhoneNumber(QStringLiteral("0123456789"), QStringLiteral("+"),
+                                         rec.slRegions, QStringLiteral("FIXED_LINE"), stNational,
+                                         stCode),
+                  rec.bValid)
+            << rec.pchTried;
+        EXPECT_EQ(stCode, QLatin1String(rec.pchCode)) << rec.pchTried;
+        EXPECT_TRUE(objInstallation.fnstTodaysLog().contains(
+            fnstPhoneLogLine(0, "unitCommonBusinessFunctions", "fnbValidatePhoneNumber",
+                             QString::fromLatin1(rec.pchTried))))
+            << rec.pchTried;
+    }
+}
