@@ -138,3 +138,74 @@ TEST(MakeInstallation, ReferenceDataFromInstalledPackages) {
     }
     EXPECT_GT(iRules, 400);
 }
+
+TEST(MakeInstallation, PhoneRulesMatchNumbersAsTyped) {
+    TrecInstallationOptions rec = fnrecTestOptions();
+    rec.bPhoneRules = true;
+    TclsTestInstallation objInstallation(rec);
+    ASSERT_TRUE(objInstallation.fnbOk()) << qPrintable(objInstallation.fnstError());
+    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT count(*) FROM country")).toInt(), 0);
+    EXPECT_FALSE(QFileInfo::exists(objInstallation.fnstPath("Config/PhoneNumberMetadata.xml")));
+    const struct {
+        const char *pchRegion;
+        const char *pchType;
+        const char *pchLengths;
+        const char *pchSample;
+        const char *pchTyped; // another number as a user types it
+        bool bMatches;
+    } arCases[] = {
+        // A trunk prefix may be typed or left out.
+        {"GB", "FIXED_LINE", "9,11", "01212345678", "2079460000", true},
+        {"GB", "FIXED_LINE", "9,11", "01212345678", "02079460000", true},
+        {"GB", "MOBILE", "10,11", "07400123456", "7400123456", true},
+        {"GB", "MOBILE", "10,11", "07400123456", "2079460000", false},
+        // Belarus writes "80" in front, more than its trunk prefix "8".
+        {"BY", "MOBILE", "9,10", "294911911", "8294911911", true},
+        {"US", "FIXED_LINE", "10,11", "2015550123", "12015550123", true},
+        {"AU", "MOBILE", "9,10", "0412345678", "412345678", true},
+        // Italy dials no trunk prefix: the zero belongs to the number.
+        {"IT", "FIXED_LINE", "6,11", "0212345678", "212345678", false},
+        {"XK", "FIXED_LINE", "8,10", "028012345", "28012345", true},
+        {"GA", "MOBILE", "7,8", "06031234", "06031234", true},
+    };
+    for (const auto &r : arCases) {
+        TclsAdHocQuery query;
+        ASSERT_EQ(query.fniOpen(QStringLiteral("SELECT possible_len, RegExp, sample_format FROM "
+                                               "phonemobile_regex WHERE country_cd = ? AND "
+                                               "number_type = ?"),
+                                {QString::fromLatin1(r.pchRegion), QString::fromLatin1(r.pchType)}),
+                  0);
+        ASSERT_TRUE(query.fnbNext()) << r.pchRegion << " " << r.pchType;
+        EXPECT_EQ(query.fnvField(0).toString(), QLatin1String(r.pchLengths)) << r.pchRegion;
+        EXPECT_EQ(query.fnvField(2).toString(), QLatin1String(r.pchSample)) << r.pchRegion;
+        const QRegularExpression reLength(
+            QStringLiteral("^[0-9]{%1}$").arg(query.fnvField(0).toString()));
+        const QRegularExpression rePattern(query.fnvField(1).toString());
+        const QString stTyped = QString::fromLatin1(r.pchTyped);
+        EXPECT_EQ(reLength.match(stTyped).hasMatch() && rePattern.match(stTyped).hasMatch(),
+                  r.bMatches)
+            << r.pchRegion << " " << r.pchType << " " << r.pchTyped;
+    }
+}
+
+TEST(MakeInstallation, PhoneMetadataFileInLibphonenumbersLayout) {
+    TrecInstallationOptions rec = fnrecTestOptions();
+    rec.bPhoneMetadata = true;
+    TclsTestInstallation objInstallation(rec);
+    ASSERT_TRUE(objInstallation.fnbOk()) << qPrintable(objInstallation.fnstError());
+    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT count(*) FROM phonemobile_regex")).toInt(), 0);
+    const QString stXml = QString::fromUtf8(
+        objInstallation.fnbaReadFile(QStringLiteral("Config/PhoneNumberMetadata.xml")));
+    ASSERT_TRUE(stXml.startsWith(QLatin1String("<?xml"))) << qPrintable(stXml.left(200));
+    EXPECT_GT(stXml.count(QLatin1String("<territory ")), 245);
+    const QString stGB = stXml.section(QLatin1String("<territory id=\"GB\""), 1, 1)
+                             .section(QLatin1String("</territory>"), 0, 0);
+    for (const char *pchPart :
+         {" countryCode=\"44\"", " mainCountryForCode=\"true\"", " internationalPrefix=\"00\"",
+          " nationalPrefix=\"0\"", "<fixedLine>", "<possibleLengths national=\"10\"",
+          "<exampleNumber>1212345678</exampleNumber>", "<mobile>",
+          "<exampleNumber>7400123456</exampleNumber>", "<nationalNumberPattern>"})
+        EXPECT_TRUE(stGB.contains(QLatin1String(pchPart))) << pchPart;
+    EXPECT_TRUE(stXml.contains(QLatin1String("<territory id=\"001\" countryCode=\"800\"")));
+    EXPECT_TRUE(stXml.trimmed().endsWith(QLatin1String("</phoneNumberMetadata>")));
+}

@@ -3,6 +3,8 @@
 
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitPostcodeRules.h"
+#include "UnitPhoneMetadataXml.h"
+#include "UnitPhoneRules.h"
 #include "UnitSchema.h"
 
 #include <QDir>
@@ -104,7 +106,10 @@ bool fnbWriteConfig(const QDir &dirRoot, const TrecInstallationOptions &rec, QSt
            fnbWriteFile(stConfig + QStringLiteral("UTF8Config.ini"), fnbaIniText(arUtf8, {}),
                         stError) &&
            fnbWriteFile(stConfig + QStringLiteral("registry.ini"), fnbaIniText(arRegistry, {}),
-                        stError);
+                        stError) &&
+           (!(rec.bReferenceData || rec.bPhoneMetadata) ||
+            fnbWriteFile(stConfig + QStringLiteral("PhoneNumberMetadata.xml"),
+                         fnbaPhoneMetadataXml(), stError));
 }
 
 bool fnbCopyResource(const QString &stName, const QString &stTarget, QString &stError) {
@@ -222,6 +227,8 @@ bool fnbFillDatabase(const TrecInstallationOptions &rec, QString &stError) {
                       fniInsertCopies(pData->arDirectory), fniInsertCopies(pData->arEsd),
                       fniInsertCopies(pData->arPhoneRules)})
             iCode = iCode ? iCode : i;
+    } else if (iCode == 0 && rec.bPhoneRules) {
+        iCode = fniInsertCopies(fnarPhoneRules());
     }
     for (const QString &stTable : rec.slDropTables)
         if (iCode == 0)

@@ -13,6 +13,11 @@ struct TrecInstallationOptions {
     QString stBinSource; // folder holding RegistrationWizard and lib*.so; empty: Bin stays empty
     TrecReferenceSources recSources;
     bool bReferenceData = true;
+    // Without the other reference data: phonemobile_regex still gets its rows
+    // (bPhoneRules) and Config its PhoneNumberMetadata.xml (bPhoneMetadata).
+    // Both come with bReferenceData.
+    bool bPhoneRules = false;
+    bool bPhoneMetadata = false;
     TrecSeedOptions recSeed;
     QString stLanguage = QStringLiteral("English");
     QString stWorkstationId = QStringLiteral("WKST01");
