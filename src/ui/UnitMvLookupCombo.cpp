@@ -184,14 +184,21 @@ void TmvLookupCombo::pRunLeavingSteps() {
 }
 
 void TmvLookupCombo::pDoExit() {
+    // A check that refuses the value gives the focus back and opens the list,
+    // which leaves the field once more while it is still being left.
+    if (bLeaving)
+        return;
+    bLeaving = true;
     pGuarded("DoExit", [&] { pRunLeavingSteps(); });
     emit Exited();
+    bLeaving = false;
 }
 
 void TmvLookupCombo::focusOutEvent(QFocusEvent *e) {
     QComboBox::focusOutEvent(e);
     // Opening the own drop-down or switching windows is no leaving of the field.
-    if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason)
+    if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason ||
+        view()->isVisible())
         return;
     pDoExit();
 }

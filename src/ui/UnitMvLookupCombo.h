@@ -108,4 +108,5 @@ private:
     std::optional<QString> stSourceSQL;
     QVariantList vlSourceBinds;
     TrecLookupRows recRows;
+    bool bLeaving = false;
 };
