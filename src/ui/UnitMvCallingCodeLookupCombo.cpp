@@ -127,3 +127,13 @@ QString TmvCallingCodeLookupCombo::fnstCountryNameOfCode(const QString &stCode) 
     const auto oRow = fnoRowOfKey(stCode.trimmed());
     return oRow ? fnrecRows().arRows[*oRow].value(1) : QString();
 }
+
+bool TmvCallingCodeLookupCombo::fnbConnectedDB() {
+    if (!fnrecRows().slFields.isEmpty())
+        return true;
+    pWriteLog(2, cstUnit, QStringLiteral("fnbConnectedDB"),
+              QStringLiteral("Component:%1 Properties.ListSource is nil, tried to recreate")
+                  .arg(objectName()));
+    pPopulate();
+    return !fnrecRows().slFields.isEmpty();
+}

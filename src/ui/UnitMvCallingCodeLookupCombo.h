@@ -27,6 +27,8 @@ public:
     QString fnstCountryNameOfCode(const QString &stCode) const;
     // How often the library was asked.
     int fniTries() const { return iTries; }
+    // A box that lost its list builds it again from the prefix list it holds.
+    bool fnbConnectedDB() override;
 
 private:
     void pReadPrefixList();

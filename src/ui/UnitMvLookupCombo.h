@@ -74,7 +74,7 @@ public:
     int fniReopenList();
     // A list built by the program rather than a statement (it is kept on re-opening).
     void pSetFixedRows(const TrecLookupRows &recRows);
-    bool fnbConnectedDB();
+    virtual bool fnbConnectedDB();
     const TrecLookupRows &fnrecRows() const { return recRows; }
 
     // Whether the text is a key of the list (re-opened first), ignoring case.

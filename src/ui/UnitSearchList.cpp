@@ -99,6 +99,10 @@ TfrmTransferList::TfrmTransferList(TrecSearchListAdaptor recAdaptorIn, QWidget *
     grdList->setSelectionMode(QAbstractItemView::SingleSelection);
     grdList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdList->verticalHeader()->hide();
+    // Rows of one height: the grid then never measures its thousands of rows
+    // again when a keystroke changes them.
+    grdList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdList->verticalHeader()->setDefaultSectionSize(grdList->fontMetrics().height() + 6);
     grdList->horizontalHeader()->setStretchLastSection(true);
 
     auto *layFind = new QHBoxLayout;

@@ -44,6 +44,7 @@ private slots:
     void leavingSteps();
     void blankListNeverAsks();
     void callingCodeList();
+    void upperCaseInput();
 
 private:
     std::unique_ptr<TclsTestInstallation> objInstallation;
@@ -171,6 +172,23 @@ void tst_LookupCombo::callingCodeList() {
     QCOMPARE(cmb.fnstCountryNameOfCode(QStringLiteral("1")), QString());
     QCOMPARE(cmb.fnstListFieldNames(), QStringLiteral("Code;CountryName"));
     QCOMPARE(cmb.BlankMsgStr, QStringLiteral("Calling Code is Blank"));
+}
+
+void tst_LookupCombo::upperCaseInput() {
+    const struct {
+        int iDataType;
+        const char *pchTyped, *pchText;
+    } arCases[] = {
+        {ldtUpperCase, "xq", "XQ"},
+        {ldtUpperCase, "x1-q", "X1-Q"},
+        {ldtText, "xq", "xq"},
+    };
+    for (const auto &c : arCases) {
+        TmvLookupCombo cmb;
+        cmb.DataType = c.iDataType;
+        QTest::keyClicks(&cmb, QString::fromLatin1(c.pchTyped));
+        QCOMPARE(cmb.currentText(), QString::fromLatin1(c.pchText));
+    }
 }
 
 QTEST_MAIN(tst_LookupCombo)
