@@ -23,3 +23,8 @@ struct TrecLookupMeasurement {
 // Adds a measurement; call it from a namespace-scope initialiser of its file.
 bool fnbRegisterLookupMeasurement(TrecLookupMeasurement rec);
 std::vector<TrecLookupMeasurement> &fnarLookupMeasurements();
+
+// The search list's incremental search over every airport of a demo
+// installation, key by key; prints its own figures (the keystroke times have
+// no yardstick to set them against).
+void pMeasureIncrementalSearch();

@@ -1,8 +1,10 @@
 // Lookups benchmark: the wizard's per-field lookups on the sender page against
-// bare library calls doing the same work, in the same run.
+// bare library calls doing the same work, in the same run, then the search
+// list's incremental search key by key.
 //   lookups [RUNS]
 // Builds a throw-away installation with the phone-number rules, the phone
 // metadata file and the phone-number library from this program's folder.
+// Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include "UnitLookupBench.h"
 
 #include "UnitAccessToDatabaseDLL.h"
@@ -10,7 +12,7 @@
 #include "UnitInstallationBuilder.h"
 #include "UnitMsgDialog.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -93,7 +95,9 @@ bool fnbRegisterLookupMeasurement(TrecLookupMeasurement rec) {
 }
 
 int main(int argc, char *argv[]) {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     const int iRuns = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
     pSetMessageAnswerer(fniAnswerWithDefault);
     QTemporaryDir dir;
@@ -106,5 +110,6 @@ int main(int argc, char *argv[]) {
     for (const TrecLookupMeasurement &rec : fnarLookupMeasurements())
         bOk = fnbMeasure(rec, iRuns) && bOk;
     pDisconnectDatabase();
+    pMeasureIncrementalSearch();
     return bOk ? 0 : 1;
 }

@@ -56,6 +56,16 @@ QVariant TclsAdHocQuery::fnvField(int iIndex) const {
     return query ? query->value(iIndex) : QVariant();
 }
 
+QStringList TclsAdHocQuery::fnslFieldNames() const {
+    QStringList sl;
+    if (!query)
+        return sl;
+    const QSqlRecord rec = query->record();
+    for (int i = 0; i < rec.count(); ++i)
+        sl << rec.fieldName(i);
+    return sl;
+}
+
 int TclsAdHocQuery::fniRowsAffected() const {
     return query ? query->numRowsAffected() : 0;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariantList>
 
 #include <optional>
@@ -21,6 +22,8 @@ public:
     // there is no such field.
     QVariant fnvField(const QString &stName) const;
     QVariant fnvField(int iIndex) const;
+    // The names of the open statement's columns, as the server spells them.
+    QStringList fnslFieldNames() const;
     int fniRowsAffected() const;
 
 private:
