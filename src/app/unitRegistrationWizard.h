@@ -5,6 +5,7 @@
 #pragma once
 
 #include "UnitMV5Records.h"
+#include "unitRWSendersData.h"
 #include "unitRWSettings.h"
 
 #include <QWidget>
@@ -18,9 +19,13 @@ class TfrmRegistrationWizard;
 class TfraTermsPage;
 class TfraCommSettingPage;
 class TfraCompletedPage;
+class TfraSenderInfoPage;
 } // namespace Ui
 
+class QComboBox;
 class QLabel;
+class QLineEdit;
+class TmvCallingCodeLookupCombo;
 class QTranslator;
 
 // Page indexes of pgcRegistrationWizard.
@@ -67,11 +72,19 @@ public:
     // Removes every entry of that control (exact name) from the error list.
     void pRemoveFromErrorList(const QString &stControlName);
 
+    // Copies the sender page into the sender data holder, every text trimmed.
+    void pReadFromSenderInfoScreen();
+    const TclsRWSendersData &fnobjSendersData() const { return objSendersData; }
+
 public slots:
     void btnNextClick();
     void btnBackClick();
     void btnCancelClick();
     void pFinish();
+    // Leaving the telephone and mobile fields: the number is checked and shown
+    // in its national form with its calling code, or the field is marked.
+    void edtSenderTelephoneExit();
+    void edtSenderMobileExit();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -94,6 +107,15 @@ private:
     bool fnbReadServicesAndUsers();
     void pSetControlColours();
     void pInitializeComponents();
+    // The sender page: captions, mandatory stars, the lookup frames' settings
+    // and links, the calling-code boxes beside the phone fields.
+    void pInitializeSenderInfoComponents();
+    void pPrepareLookupFrames();
+    void pLinkSenderFrames();
+    void pSenderCountryFrameLeft();
+    void pAddPhonePrefixControls();
+    TmvCallingCodeLookupCombo *fncmbAddCallingCodeBox(QLineEdit *edt, const QString &stName);
+    void pPhoneFieldExit(QLineEdit *edt, QComboBox *cmbCallingCode, const QString &stNumberType);
     // Fills the pages with what the installation already holds.
     void pPopulateScreen();
     // Lists the installed modems in cmbModemNameList and shows the configured
@@ -123,6 +145,13 @@ private:
     std::unique_ptr<Ui::TfraTermsPage> uiTerms;
     std::unique_ptr<Ui::TfraCommSettingPage> uiCommSetting;
     std::unique_ptr<Ui::TfraCompletedPage> uiCompleted;
+    std::unique_ptr<Ui::TfraSenderInfoPage> uiSenderInfo;
+    TmvCallingCodeLookupCombo *cmbPhoneCallingCode = nullptr;
+    TmvCallingCodeLookupCombo *cmbMobileCallingCode = nullptr;
+    // The country name when the focus entered the country frame.
+    QString stCountryOnFrameEntry;
+    // Watches the focus for the country frame; ended before the pages go.
+    QMetaObject::Connection conFocusChanged;
     std::unique_ptr<QTranslator> objTranslator;
     std::vector<QLabel *> arWelcomeLabels;
 
@@ -144,6 +173,7 @@ private:
     std::array<bool, 6> barMandatory{};
     std::array<bool, 7> barPageModified{};
     TrecarErrorList objarErrorList;
+    TclsRWSendersData objSendersData;
 
     TobjarMVData objarConfigZorvData, objarConfigMorvaneData, objarUsersData;
     TobjarMVData objarCommServiceSettingsData, objarCustomerInfoData, objarCommModemData;

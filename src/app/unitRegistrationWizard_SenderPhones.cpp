@@ -1,0 +1,75 @@
+// The sender page's phone fields: the calling-code boxes beside them and the
+// check run when the user leaves either field.
+#include "unitRegistrationWizard.h"
+
+#include "ui_unitRegistrationWizard_SenderInfo.h"
+
+#include "UnitErrorMarks.h"
+#include "UnitFieldMarks.h"
+#include "UnitFraCountry.h"
+#include "UnitLibPhonenumberAccess.h"
+#include "unitLogToFile.h"
+#include "UnitMvCallingCodeLookupCombo.h"
+#include "unitPhoneFieldCheck.h"
+
+namespace {
+const QString cstUnit = QStringLiteral("unitRegistrationWizard");
+// The box takes the edit's left 60 pixels and a 3-pixel gap.
+constexpr int ciBoxWidth = 60;
+constexpr int ciEditShift = 63;
+} // namespace
+
+TmvCallingCodeLookupCombo *TfrmRegistrationWizard::fncmbAddCallingCodeBox(QLineEdit *edt,
+                                                                          const QString &stName) {
+    auto *cmb = new TmvCallingCodeLookupCombo(&fnstGetCountryPrefixList, edt->parentWidget());
+    cmb->setObjectName(stName);
+    cmb->setFont(edt->font());
+    const QRect rcEdit = edt->geometry();
+    cmb->setGeometry(rcEdit.left(), rcEdit.top(), ciBoxWidth, rcEdit.height());
+    edt->setGeometry(rcEdit.left() + ciEditShift, rcEdit.top(), rcEdit.width() - ciEditShift,
+                     rcEdit.height());
+    // Tab reaches the box first, then its field.
+    if (QWidget *wBefore = edt->previousInFocusChain(); wBefore && wBefore != cmb)
+        setTabOrder(wBefore, cmb);
+    setTabOrder(cmb, edt);
+    cmb->show();
+    pWriteLog(0, cstUnit, QStringLiteral("pAddPhonePrefixControls"),
+              QStringLiteral("TEMP_LOG : ListFieldNames Here : ") + cmb->fnstListFieldNames());
+    return cmb;
+}
+
+void TfrmRegistrationWizard::pAddPhonePrefixControls() {
+    BuildMetadataFromXml();
+    cmbPhoneCallingCode = fncmbAddCallingCodeBox(uiSenderInfo->edtSenderTelephone,
+                                                 QStringLiteral("cmbPhoneCallingCode"));
+    cmbMobileCallingCode = fncmbAddCallingCodeBox(uiSenderInfo->edtSenderMobile,
+                                                  QStringLiteral("cmbMobileCallingCode"));
+    pOnFocusExit(uiSenderInfo->edtSenderTelephone, [this] { edtSenderTelephoneExit(); });
+    pOnFocusExit(uiSenderInfo->edtSenderMobile, [this] { edtSenderMobileExit(); });
+}
+
+void TfrmRegistrationWizard::edtSenderTelephoneExit() {
+    pPhoneFieldExit(uiSenderInfo->edtSenderTelephone, cmbPhoneCallingCode,
+                    QStringLiteral("FIXED_LINE"));
+}
+
+void TfrmRegistrationWizard::edtSenderMobileExit() {
+    pPhoneFieldExit(uiSenderInfo->edtSenderMobile, cmbMobileCallingCode, QStringLiteral("MOBILE"));
+}
+
+void TfrmRegistrationWizard::pPhoneFieldExit(QLineEdit *edt, QComboBox *cmbCallingCode,
+                                             const QString &stNumberType) {
+    if (!cmbCallingCode)
+        return;
+    const TrecPhoneFieldOutcome rec =
+        fnrecCheckPhoneField(edt->text(), cmbCallingCode->currentText(),
+                             uiSenderInfo->fraSenderCountry->fnstCountryCode(), stNumberType);
+    if (!rec.bChecked)
+        return;
+    pApplyPhoneFieldOutcome(rec, edt->objectName(), objarErrorList);
+    if (rec.bValid) {
+        cmbCallingCode->setEditText(rec.stCallingCode);
+        edt->setText(rec.stNationalNumber);
+    }
+    TclsErrorMarks(this).pMark({edt->objectName()}, rec.bValid ? cclNormalField : cclErrorField);
+}
