@@ -15,7 +15,8 @@ using TPrefixListProvider = std::function<QString()>;
 class TmvCallingCodeLookupCombo : public TmvLookupCombo {
     Q_OBJECT
 public:
-    // Tries the provider up to ciMaxTries times and fills the list.
+    // Tries the provider up to ciMaxTries times; the list (a country name per
+    // code, read from the database) is built when it is first needed.
     explicit TmvCallingCodeLookupCombo(TPrefixListProvider fnProvider, QWidget *wParent = nullptr);
 
     static constexpr int ciMaxTries = 4;
@@ -24,11 +25,12 @@ public:
     // The prefix list as the library last gave it.
     QString fnstCallingCodes() const { return stCallingCodes; }
     // The country name of a calling code in the list; empty when it has none.
-    QString fnstCountryNameOfCode(const QString &stCode) const;
+    QString fnstCountryNameOfCode(const QString &stCode);
     // How often the library was asked.
     int fniTries() const { return iTries; }
     // A box that lost its list builds it again from the prefix list it holds.
     bool fnbConnectedDB() override;
+    int fniEnsureListOpen() override;
 
 private:
     void pReadPrefixList();
@@ -37,6 +39,7 @@ private:
     TPrefixListProvider fnProvider;
     QString stCallingCodes;
     int iTries = 0;
+    bool bPopulated = false;
 };
 
 // Whether the prefix list is whole: from its second element on every non-empty

@@ -74,7 +74,7 @@ public:
     // table is read only when the list is first needed (drop-down, a lookup).
     void pBindListSource(const QString &stSQL, const QVariantList &vlBinds = {});
     // Opens a bound list that has not been opened yet; 0 or the library's code.
-    int fniEnsureListOpen();
+    virtual int fniEnsureListOpen();
     // Runs the bound statement again; 0 or the library's code.
     int fniReopenList();
     // A list built by the program rather than a statement (it is kept on re-opening).

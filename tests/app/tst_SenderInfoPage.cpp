@@ -190,7 +190,11 @@ void tst_SenderInfoPage::CallingCodeBoxesSitBeforeTheirFields() {
         QCOMPARE(edtField->x(), iFieldLeft + 63);
         QCOMPARE(edtField->width(), 250 - 63);
         QVERIFY2(cmb->isVisible(), c.pchBox);
+        // The list is read when the box is first dropped down.
+        QVERIFY2(cmb->fnrecRows().arRows.empty(), c.pchBox);
+        cmb->showPopup();
         QVERIFY2(!cmb->fnrecRows().arRows.empty(), c.pchBox);
+        cmb->hidePopup();
         // Tab goes from the box to its field.
         QCOMPARE(fnwNextTabStop(cmb), edtField);
         QVERIFY(fnpControl<QLabel>(wiz.frm, c.pchLabel)->geometry().right() < cmb->x());

@@ -161,6 +161,9 @@ void tst_LookupCombo::callingCodeList() {
         });
         QVERIFY2(iAsked == c.iTries, c.pchCase);
         QCOMPARE(cmb.fniTries(), c.iTries);
+        // The countries are looked up when the list is first needed.
+        QVERIFY2(cmb.fnrecRows().arRows.empty(), c.pchCase);
+        cmb.fniEnsureListOpen();
         QStringList slCodes;
         for (const QStringList &slRow : cmb.fnrecRows().arRows)
             slCodes << slRow.value(0);
