@@ -8,8 +8,10 @@
 #include "UnitFraLinks.h"
 #include "UnitFraState.h"
 #include "UnitFraSuburb.h"
+#include "UnitModalDialog.h"
 #include "UnitMvLookupCombo.h"
 #include "UnitScriptedAnswerer.h"
+#include "UnitSearchList.h"
 #include "unitSenderAddressChecks.h"
 #include "unitSenderAddressEvents.h"
 #include "UnitTestInstallation.h"
@@ -17,6 +19,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <QtTest>
 #include <QVBoxLayout>
 
@@ -112,6 +115,7 @@ private slots:
     void leavingTheAirport();
     void leavingTowardsCancelChangesNothing();
     void leavingThePostcode();
+    void lookupsBringTheirCountry();
 
 private:
     std::unique_ptr<TclsTestInstallation> objInstallation;
@@ -375,6 +379,60 @@ void tst_SenderAddressEvents::leavingThePostcode() {
     QCOMPARE(rec.stCaption, QStringLiteral("Registration Wizard - Information"));
     QCOMPARE(rec.slButtons, (QStringList{QStringLiteral("&Yes"), QStringLiteral("&No")}));
     QCOMPARE(rec.stDefaultButton, QStringLiteral("&Yes"));
+}
+
+void tst_SenderAddressEvents::lookupsBringTheirCountry() {
+    struct TrecCase {
+        const char *pchCase;
+        const char *pchCountry, *pchAirportList; // the frames' countries before
+        const char *pchEntered;                  // the field entered before the button
+        const char *pchFrame, *pchButton, *pchTyped;
+        // Expected:
+        const char *pchCountryAfter, *pchPostcode;
+        bool bPostcodeEnabled;
+        const char *pchLabel, *pchFocused;
+    };
+    const TrecCase arCases[] = {
+        {"airport of another country, airport entered last", "GB", "US", "cmbIATA", "fraSenderIATA",
+         "btnIATALookup", "chicago", "US", "", true, "City:", "cmbState"},
+        {"airport of the country, no frame entered", "US", "US", "edtSenderName", "fraSenderIATA",
+         "btnIATALookup", "chicago", "US", "60601", true, "City:", "edtSenderName"},
+        {"suburb country chosen, country entered last", "GB", "GB", "cmbCountryName",
+         "fraSenderCountry", "btnCountryLookup", "hong kong", "HK", "", false,
+         "City/Suburb:", "cmbIATA"},
+    };
+    const char *pchTyped = "";
+    pSetModalRunner([&](QDialog &dlg) {
+        auto &frm = dynamic_cast<TfrmTransferList &>(dlg);
+        QTest::keyClicks(frm.edtSearch, QString::fromLatin1(pchTyped));
+        frm.btnTransfer->click();
+        return dlg.result();
+    });
+    for (const TrecCase &c : arCases) {
+        TrecSenderPage page;
+        QVERIFY(QTest::qWaitForWindowActive(&page.wPage));
+        page.fraSenderCountry->pSetCountryCode(QLatin1String(c.pchCountry));
+        page.fraSenderIATA->pSetCountryCode(QLatin1String(c.pchAirportList));
+        page.edtSenderPostcode->setText(QStringLiteral("60601"));
+        TclsScriptedAnswerer objAnswerer;
+        page.wPage.findChild<QWidget *>(QLatin1String(c.pchEntered))->setFocus();
+        pchTyped = c.pchTyped;
+        page.wPage.findChild<QWidget *>(QLatin1String(c.pchFrame))
+            ->findChild<QToolButton *>(QLatin1String(c.pchButton))
+            ->click();
+        QVERIFY2(page.fraSenderCountry->fnstCountryCode() == QLatin1String(c.pchCountryAfter),
+                 c.pchCase);
+        QVERIFY2(page.edtSenderPostcode->text() == QLatin1String(c.pchPostcode), c.pchCase);
+        QVERIFY2(page.edtSenderPostcode->isEnabled() == c.bPostcodeEnabled, c.pchCase);
+        QVERIFY2(page.lblSenderCitySuburb->text() == QLatin1String(c.pchLabel), c.pchCase);
+        const QWidget *wFocused = page.wPage.focusWidget();
+        QVERIFY2(wFocused && wFocused->objectName() == QLatin1String(c.pchFocused),
+                 qPrintable(QString(c.pchCase) + ": " + (wFocused ? wFocused->objectName() : "")));
+        QVERIFY2(objAnswerer.fnarAsked().empty(), c.pchCase);
+        if (QLatin1String(c.pchButton) == QLatin1String("btnIATALookup"))
+            QVERIFY2(!page.cmbIATA()->currentText().isEmpty(), c.pchCase);
+    }
+    pSetModalRunner({});
 }
 
 QTEST_MAIN(tst_SenderAddressEvents)
