@@ -5,22 +5,13 @@
 
 #include "unitCallAbort.h"
 #include "unitCommunicationLog.h"
+#include "unitCTextBuffers.h"
 #include "unitHTTPServiceCall.h"
 #include "unitModemCall.h"
 
-#include <algorithm>
-#include <cstring>
 #include <exception>
 
 namespace {
-
-void pWriteResult(char *pchResult, size_t iResultSize, const char *pchText) {
-    if (!pchResult || iResultSize == 0)
-        return;
-    const size_t iLength = std::min(std::strlen(pchText), iResultSize - 1);
-    std::memcpy(pchResult, pchText, iLength);
-    pchResult[iLength] = '\0';
-}
 
 template <class TFunction> void pGuarded(const char *pchMethod, TFunction fn) {
     try {
@@ -41,7 +32,7 @@ void fnstCommViaHTTPServices(char *pchResult, size_t iResultSize, const char *pc
                              size_t iRequestLength, TrecSiteRegHTTPResp *pReply, int iSSL,
                              int iServiceNumber,
                              const char * /*pchExtra: no service here uses it*/) {
-    pWriteResult(pchResult, iResultSize, "FAILURE");
+    pWriteText(pchResult, iResultSize, "FAILURE");
     pGuarded("fnstCommViaHTTPServices", [&] {
         pCommLog(1, "fnstCommViaHTTPServices",
                  QStringLiteral("Inside fnstCommViaHTTPServices method."));
@@ -51,26 +42,26 @@ void fnstCommViaHTTPServices(char *pchResult, size_t iResultSize, const char *pc
         }
         // Any value but 0 asks for TLS: an unclear flag must not fall back to plain text.
         if (fnbCallHTTPService(pchRequest, iRequestLength, *pReply, iSSL != 0, iServiceNumber))
-            pWriteResult(pchResult, iResultSize, "SUCCESS");
+            pWriteText(pchResult, iResultSize, "SUCCESS");
     });
 }
 
 void fnstCommViaModem(char *pchResult, size_t iResultSize, TrecMessageHeaderStructure *pRequest,
                       TrecMessageHeaderStructure *pReply, TpfnStatusCallback pfnStatus,
                       TpfnWindowCallback pfnWindow) {
-    pWriteResult(pchResult, iResultSize, "Error in modem communication");
+    pWriteText(pchResult, iResultSize, "Error in modem communication");
     pGuarded("fnstCommViaModem", [&] {
         pCommLog(1, "fnstCommViaModem", QStringLiteral("Inside fnstCommViaModem method."));
         if (!pRequest || !pReply) {
             pCommLog(2, "fnstCommViaModem",
                      QStringLiteral("No request or reply record was given."));
-            pWriteResult(pchResult, iResultSize, "FAILURE");
+            pWriteText(pchResult, iResultSize, "FAILURE");
             return;
         }
         if (pfnWindow)
             pfnWindow();
         const QByteArray baResult = fnstRunModemCall(*pRequest, *pReply, pfnStatus).toLatin1();
-        pWriteResult(pchResult, iResultSize, baResult.constData());
+        pWriteText(pchResult, iResultSize, baResult.constData());
     });
 }
 

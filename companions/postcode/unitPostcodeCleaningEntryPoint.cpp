@@ -4,31 +4,14 @@
 
 #include "unitPostcodeFormats.h"
 
+#include "unitCTextBuffers.h"
 #include "unitLogToFile.h"
 
-#include <algorithm>
-#include <cstring>
 #include <exception>
 
 namespace {
 const QString cstUnit = QStringLiteral("QuiloftPostcodeCleaningDLL");
 const QString cstMethod = QStringLiteral("fnstPostcodeCleaning");
-
-void pWriteText(char *pchBuffer, size_t iSize, const QString &st) {
-    if (!pchBuffer || iSize == 0)
-        return;
-    const QByteArray ba = st.toUtf8();
-    const size_t iLength = std::min(static_cast<size_t>(ba.size()), iSize - 1);
-    std::memcpy(pchBuffer, ba.constData(), iLength);
-    pchBuffer[iLength] = '\0';
-}
-
-QString fnstText(const char *pch, size_t iSize = 0) {
-    if (!pch)
-        return {};
-    const size_t iLength = iSize ? strnlen(pch, iSize) : std::strlen(pch);
-    return QString::fromUtf8(pch, static_cast<qsizetype>(iLength));
-}
 
 void pClean(char *pchResult, size_t iResultSize, char *pchPostcode, size_t iPostcodeSize,
             const char *pchCountryCode, const char *pchCity) {
