@@ -114,6 +114,8 @@ private:
     void pLinkSenderFrames();
     void pSenderCountryFrameLeft();
     void pAddPhonePrefixControls();
+    // Loads the phone rules once, when the sender page is first entered.
+    void pLoadPhoneRulesOnce();
     TmvCallingCodeLookupCombo *fncmbAddCallingCodeBox(QLineEdit *edt, const QString &stName);
     void pPhoneFieldExit(QLineEdit *edt, QComboBox *cmbCallingCode, const QString &stNumberType);
     // Fills the pages with what the installation already holds.
@@ -157,6 +159,7 @@ private:
 
     bool bExitApplication = false;
     bool bStartupFailed = false;
+    bool bPhoneRulesLoaded = false;
     bool bTermsAccepted = false;
     bool bNoConfirmation = false;
     bool bSiteRegActivated = false;

@@ -2,6 +2,7 @@
 // check run when the user leaves either field.
 #include "unitRegistrationWizard.h"
 
+#include "ui_unitRegistrationWizard.h"
 #include "ui_unitRegistrationWizard_SenderInfo.h"
 
 #include "UnitErrorMarks.h"
@@ -38,14 +39,27 @@ TmvCallingCodeLookupCombo *TfrmRegistrationWizard::fncmbAddCallingCodeBox(QLineE
     return cmb;
 }
 
+// The phone library and its rules take longer to load than the whole first
+// page takes to appear, and only the sender page needs them: they are loaded
+// when that page is first entered, the boxes' lists when first opened.
 void TfrmRegistrationWizard::pAddPhonePrefixControls() {
-    BuildMetadataFromXml();
+    connect(ui->pgcRegistrationWizard, &QStackedWidget::currentChanged, this, [this] {
+        if (ui->pgcRegistrationWizard->currentWidget() == ui->tbsSenderInfo)
+            pLoadPhoneRulesOnce();
+    });
     cmbPhoneCallingCode = fncmbAddCallingCodeBox(uiSenderInfo->edtSenderTelephone,
                                                  QStringLiteral("cmbPhoneCallingCode"));
     cmbMobileCallingCode = fncmbAddCallingCodeBox(uiSenderInfo->edtSenderMobile,
                                                   QStringLiteral("cmbMobileCallingCode"));
     pOnFocusExit(uiSenderInfo->edtSenderTelephone, [this] { edtSenderTelephoneExit(); });
     pOnFocusExit(uiSenderInfo->edtSenderMobile, [this] { edtSenderMobileExit(); });
+}
+
+void TfrmRegistrationWizard::pLoadPhoneRulesOnce() {
+    if (bPhoneRulesLoaded)
+        return;
+    bPhoneRulesLoaded = true;
+    BuildMetadataFromXml();
 }
 
 void TfrmRegistrationWizard::edtSenderTelephoneExit() {
@@ -61,6 +75,7 @@ void TfrmRegistrationWizard::pPhoneFieldExit(QLineEdit *edt, QComboBox *cmbCalli
                                              const QString &stNumberType) {
     if (!cmbCallingCode)
         return;
+    pLoadPhoneRulesOnce();
     const TrecPhoneFieldOutcome rec =
         fnrecCheckPhoneField(edt->text(), cmbCallingCode->currentText(),
                              uiSenderInfo->fraSenderCountry->fnstCountryCode(), stNumberType);

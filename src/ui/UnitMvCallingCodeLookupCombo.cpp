@@ -81,10 +81,11 @@ TmvCallingCodeLookupCombo::TmvCallingCodeLookupCombo(TPrefixListProvider fnProvi
     BlankMsgStr = fnstRS(rsCallingCodeBlank);
     CheckValidMsgStr = fnstRS(rsCallingCodeNotInList);
     pSetListFieldNames(QStringLiteral("Code;CountryName"));
-    pReadPrefixList();
 }
 
 int TmvCallingCodeLookupCombo::fniEnsureListOpen() {
+    if (iTries == 0)
+        pReadPrefixList();
     if (!bPopulated)
         pPopulate();
     return 0;
