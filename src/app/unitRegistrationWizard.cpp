@@ -17,6 +17,8 @@
 #include "unitLogToFile.h"
 #include "UnitMsgDialog.h"
 #include "unitRWSettings.h"
+#include "unitSenderAddressChecks.h"
+#include "unitSenderAddressEvents.h"
 #include "unitWizardResourceStrings.h"
 
 #include <QApplication>
@@ -61,7 +63,7 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
 }
 
 TfrmRegistrationWizard::~TfrmRegistrationWizard() {
-    disconnect(conFocusChanged);
+    delete objSenderAddressEvents;
     // A wizard that ends without its terminating close (a failed start-up)
     // still gives the lock back; the process's end would too.
     if (bRunningExesLocked)

@@ -26,6 +26,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class TmvCallingCodeLookupCombo;
+class TclsSenderAddressChecks;
+class TclsSenderAddressEvents;
 class QTranslator;
 
 // Page indexes of pgcRegistrationWizard.
@@ -64,6 +66,8 @@ public:
 
     // The error list of the last validation.
     const TrecarErrorList &fnarErrorList() const { return objarErrorList; }
+    // The sender page's address checks (Next runs the destination lookup).
+    TclsSenderAddressChecks &fnobjSenderAddressChecks() { return *objSenderAddressChecks; }
     void pSetErrorList(TrecarErrorList arErrors) { objarErrorList = std::move(arErrors); }
     // Shows the list, marks the fields it names and focuses the chosen one.
     void pDisplayErrorList(const TrecarErrorList &arErrors);
@@ -112,7 +116,6 @@ private:
     void pInitializeSenderInfoComponents();
     void pPrepareLookupFrames();
     void pLinkSenderFrames();
-    void pSenderCountryFrameLeft();
     void pAddPhonePrefixControls();
     // Loads the phone rules once, when the sender page is first entered.
     void pLoadPhoneRulesOnce();
@@ -150,10 +153,11 @@ private:
     std::unique_ptr<Ui::TfraSenderInfoPage> uiSenderInfo;
     TmvCallingCodeLookupCombo *cmbPhoneCallingCode = nullptr;
     TmvCallingCodeLookupCombo *cmbMobileCallingCode = nullptr;
-    // The country name when the focus entered the country frame.
-    QString stCountryOnFrameEntry;
-    // Watches the focus for the country frame; ended before the pages go.
-    QMetaObject::Connection conFocusChanged;
+    // The sender address: the checks of the postcode and the destination
+    // lookup, and the field events that run them. The events watch the focus
+    // and go before the pages do.
+    std::unique_ptr<TclsSenderAddressChecks> objSenderAddressChecks;
+    TclsSenderAddressEvents *objSenderAddressEvents = nullptr;
     std::unique_ptr<QTranslator> objTranslator;
     std::vector<QLabel *> arWelcomeLabels;
 

@@ -4,6 +4,9 @@
 
 #include "ui_unitRegistrationWizard_SenderInfo.h"
 
+#include "ui_unitRegistrationWizard.h"
+
+#include "unitAddressSearchChooser.h"
 #include "UnitControlLookup.h"
 #include "UnitFieldMarks.h"
 #include "UnitFraCountry.h"
@@ -13,9 +16,9 @@
 #include "UnitFraSuburb.h"
 #include "unitLogToFile.h"
 #include "UnitMvCallingCodeLookupCombo.h"
+#include "unitSenderAddressChecks.h"
+#include "unitSenderAddressEvents.h"
 #include "unitWizardResourceStrings.h"
-
-#include <QApplication>
 
 namespace {
 const QString cstUnit = QStringLiteral("unitRegistrationWizard");
@@ -33,9 +36,6 @@ QString fnstBlankMessage(TResourceString rsField) {
     return fnstRS(rs::rsFieldCannotBeBlank).replace(QStringLiteral("%S"), fnstRS(rsField));
 }
 
-bool fnbInside(const QWidget *w, const QWidget *wContainer) {
-    return w && (w == wContainer || wContainer->isAncestorOf(w));
-}
 } // namespace
 
 void TfrmRegistrationWizard::pInitializeSenderInfoComponents() {
@@ -91,30 +91,16 @@ void TfrmRegistrationWizard::pLinkSenderFrames() {
             [this](const QString &stLabel) {
                 uiSenderInfo->lblSenderState->setText(stLabel + cstColon);
             });
-    conFocusChanged =
-        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *wOld, QWidget *wNow) {
-            QWidget *fra = uiSenderInfo->fraSenderCountry;
-            // A message box of the frame takes the focus to another window: the
-            // frame is not left for that.
-            if (!wNow || wNow->window() != this)
-                return;
-            if (!fnbInside(wOld, fra) && fnbInside(wNow, fra))
-                stCountryOnFrameEntry = uiSenderInfo->fraSenderCountry->fnstCountryName();
-            else if (fnbInside(wOld, fra) && !fnbInside(wNow, fra))
-                pSenderCountryFrameLeft();
-        });
-}
-
-// The frame as a whole refuses a country that is not in the list; a blank
-// country is left to the page's validation, and an unchanged one was checked
-// before.
-void TfrmRegistrationWizard::pSenderCountryFrameLeft() {
-    TfraCountry &fra = *uiSenderInfo->fraSenderCountry;
-    const QString stName = fra.fnstCountryName();
-    if (stName.isEmpty() || stName == stCountryOnFrameEntry)
-        return;
-    if (fra.fnbCheckCountry())
-        stCountryOnFrameEntry = stName;
+    QWidget *wPage = ui->tbsSenderInfo;
+    TrecSenderAddressControls recControls = fnrecFindSenderAddressControls(wPage);
+    recControls.pRefreshIATAFrame = [fra = pg.fraSenderIATA](const QString &stIATA) {
+        fra->pSetIATA(stIATA);
+    };
+    const TAddressChooser fnChooser = fnAddressSearchChooser(this);
+    objSenderAddressChecks =
+        std::make_unique<TclsSenderAddressChecks>(wPage, recControls, fnChooser);
+    objSenderAddressEvents =
+        new TclsSenderAddressEvents(wPage, *objSenderAddressChecks, fnChooser, ui->btnCancel);
 }
 
 void TfrmRegistrationWizard::pReadFromSenderInfoScreen() {

@@ -47,14 +47,6 @@ struct TrecSearch {
     QString stCountryCode, stCity;
 };
 
-bool fnbCopyLibrary(const TclsTestInstallation &obj, const char *pchBuilt, const char *pchAs) {
-    const QString stTarget = obj.fnstPath(QStringLiteral("Bin/") + QLatin1String(pchAs));
-    QFile::remove(stTarget);
-    return QFile::copy(qEnvironmentVariable("WIZARD_BIN_DIR") + QLatin1Char('/') +
-                           QLatin1String(pchBuilt),
-                       stTarget);
-}
-
 // One scripted answer of the auto-destination library and what the page
 // shows afterwards.
 struct TrecReactionCase {
@@ -86,8 +78,8 @@ private slots:
 void TestSenderAddressChecks::autoDestinationReactsToEveryResultText() {
     TclsTestInstallation objInstallation;
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    QVERIFY(fnbCopyLibrary(objInstallation, "libtestautodestination.so",
-                           "libQuiloftAutodestination.so"));
+    QVERIFY(objInstallation.fnbCopyBuiltLibrary("libtestautodestination.so",
+                                                "libQuiloftAutodestination.so"));
     const TrecStationChoice recStation{"GB",       "United Kingdom", "EDI",    "Edinburgh",
                                        "Scotland", "EH1 1AA",        "EH1 1AA"};
     const auto slb = [](std::initializer_list<const char *> il) {
@@ -335,8 +327,8 @@ void TestSenderAddressChecks::autoDestinationReactsToEveryResultText() {
 void TestSenderAddressChecks::autoDestinationPassesThePageToTheLibrary() {
     TclsTestInstallation objInstallation;
     QVERIFY(objInstallation.fnbOk());
-    QVERIFY(fnbCopyLibrary(objInstallation, "libtestautodestination.so",
-                           "libQuiloftAutodestination.so"));
+    QVERIFY(objInstallation.fnbCopyBuiltLibrary("libtestautodestination.so",
+                                                "libQuiloftAutodestination.so"));
     QVERIFY(objInstallation.fnbWriteFile("Bin/autodestination_answer.txt",
                                          "Invalid Country\nOntario\nYYZ\n"));
     TrecSenderPage page;
@@ -373,8 +365,7 @@ void TestSenderAddressChecks::autoDestinationWithTheReferenceData() {
     recOptions.bReferenceData = true;
     TclsTestInstallation objInstallation(recOptions);
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    QVERIFY(fnbCopyLibrary(objInstallation, "libQuiloftAutodestination.so",
-                           "libQuiloftAutodestination.so"));
+    QVERIFY(objInstallation.fnbCopyBuiltLibrary("libQuiloftAutodestination.so"));
     TrecSenderPage page;
     page.cmbCountryCode->setEditText("US");
     page.cmbCountryName->setEditText("United States");
@@ -411,8 +402,7 @@ void TestSenderAddressChecks::autoDestinationWithTheReferenceData() {
 void TestSenderAddressChecks::postcodeCleaningReactsToEveryResultText() {
     TclsTestInstallation objInstallation;
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    QVERIFY(fnbCopyLibrary(objInstallation, "libQuiloftPostcodeCleaningDLL.so",
-                           "libQuiloftPostcodeCleaningDLL.so"));
+    QVERIFY(objInstallation.fnbCopyBuiltLibrary("libQuiloftPostcodeCleaningDLL.so"));
     struct TrecCase {
         const char *pchTyped, *pchCity;
         QString stShown, stPostcode, stFocused;
@@ -468,10 +458,9 @@ void TestSenderAddressChecks::checksWriteTheirLogLines() {
     recOptions.bLogging = true;
     TclsTestInstallation objInstallation(recOptions);
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    QVERIFY(fnbCopyLibrary(objInstallation, "libtestautodestination.so",
-                           "libQuiloftAutodestination.so"));
-    QVERIFY(fnbCopyLibrary(objInstallation, "libQuiloftPostcodeCleaningDLL.so",
-                           "libQuiloftPostcodeCleaningDLL.so"));
+    QVERIFY(objInstallation.fnbCopyBuiltLibrary("libtestautodestination.so",
+                                                "libQuiloftAutodestination.so"));
+    QVERIFY(objInstallation.fnbCopyBuiltLibrary("libQuiloftPostcodeCleaningDLL.so"));
     QVERIFY(objInstallation.fnbWriteFile(
         "Bin/autodestination_answer.txt",
         "Invalid combination. Do you want to lookup from directory?\n\n\n"));
