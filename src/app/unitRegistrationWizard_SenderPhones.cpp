@@ -29,10 +29,6 @@ TmvCallingCodeLookupCombo *TfrmRegistrationWizard::fncmbAddCallingCodeBox(QLineE
     cmb->setGeometry(rcEdit.left(), rcEdit.top(), ciBoxWidth, rcEdit.height());
     edt->setGeometry(rcEdit.left() + ciEditShift, rcEdit.top(), rcEdit.width() - ciEditShift,
                      rcEdit.height());
-    // Tab reaches the box first, then its field.
-    if (QWidget *wBefore = edt->previousInFocusChain(); wBefore && wBefore != cmb)
-        setTabOrder(wBefore, cmb);
-    setTabOrder(cmb, edt);
     cmb->show();
     pWriteLog(0, cstUnit, QStringLiteral("pAddPhonePrefixControls"),
               QStringLiteral("TEMP_LOG : ListFieldNames Here : ") + cmb->fnstListFieldNames());
@@ -51,6 +47,12 @@ void TfrmRegistrationWizard::pAddPhonePrefixControls() {
                                                  QStringLiteral("cmbPhoneCallingCode"));
     cmbMobileCallingCode = fncmbAddCallingCodeBox(uiSenderInfo->edtSenderMobile,
                                                   QStringLiteral("cmbMobileCallingCode"));
+    // Each box follows its field: e-mail, mobile, its code, telephone, its code.
+    const Ui::TfraSenderInfoPage &pg = *uiSenderInfo;
+    setTabOrder(pg.edtSenderEmail, pg.edtSenderMobile);
+    setTabOrder(pg.edtSenderMobile, cmbMobileCallingCode);
+    setTabOrder(cmbMobileCallingCode, pg.edtSenderTelephone);
+    setTabOrder(pg.edtSenderTelephone, cmbPhoneCallingCode);
     pOnFocusExit(uiSenderInfo->edtSenderTelephone, [this] { edtSenderTelephoneExit(); });
     pOnFocusExit(uiSenderInfo->edtSenderMobile, [this] { edtSenderMobileExit(); });
 }

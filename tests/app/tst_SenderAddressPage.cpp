@@ -3,6 +3,7 @@
 // its search lists, each through the real form, the companion libraries and
 // the reference data.
 #include "UnitAdHocQuery.h"
+#include "UnitAutoDestinationReactionCases.h"
 #include "UnitFraIATA.h"
 #include "UnitFraState.h"
 #include "UnitFraSuburb.h"
@@ -58,27 +59,34 @@ struct TrecAddressWizard : TrecWizard {
 class tst_SenderAddressPage : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void init();
+    void cleanup();
     void TheFieldsKeepTheAddressConsistent();
     void LeavingTowardsCancelChangesNothing();
     void ThePostcodeIsCleanedOnLeaving();
     void TheDestinationLookupFillsThePage();
+    void EveryDestinationAnswerOnThePage();
 
 private:
     std::unique_ptr<TclsTestInstallation> objInstallation;
     std::unique_ptr<TrecAddressWizard> wiz;
 };
 
-void tst_SenderAddressPage::initTestCase() {
+// Every test gets its own installation: a companion library, once loaded,
+// may stay loaded under its path for the rest of the process.
+void tst_SenderAddressPage::init() {
     TrecInstallationOptions rec = fnrecTestOptions();
     rec.bReferenceData = true;
     objInstallation = std::make_unique<TclsTestInstallation>(rec);
     QVERIFY2(objInstallation->fnbOk(), qPrintable(objInstallation->fnstError()));
+    const bool bScripted =
+        QLatin1String(QTest::currentTestFunction()) == "EveryDestinationAnswerOnThePage";
     QVERIFY(
         objInstallation->fnbCopyBuiltLibrary(QStringLiteral("libQuiloftPostcodeCleaningDLL.so")));
-    QVERIFY(objInstallation->fnbCopyBuiltLibrary(QStringLiteral("libQuiloftAutodestination.so")));
+    QVERIFY(objInstallation->fnbCopyBuiltLibrary(
+        bScripted ? QStringLiteral("libtestautodestination.so")
+                  : QStringLiteral("libQuiloftAutodestination.so"),
+        QStringLiteral("libQuiloftAutodestination.so")));
     // Hong Kong gives its addresses by district: no postcodes, suburbs.
     QVERIFY(
         fnbExecute(QStringLiteral("update country set UsePostCode_flag = 0 where country_cd = ?"),
@@ -87,17 +95,14 @@ void tst_SenderAddressPage::initTestCase() {
         QVERIFY(fnbExecute(
             QStringLiteral("insert into suburb (country_cd, city, suburb) values (?, ?, ?)"),
             {QStringLiteral("HK"), QStringLiteral("Hong Kong"), QLatin1String(pchSuburb)}));
-}
-
-void tst_SenderAddressPage::cleanupTestCase() {
-    wiz.reset();
-    objInstallation.reset();
-}
-
-void tst_SenderAddressPage::init() {
-    wiz.reset();
     wiz = std::make_unique<TrecAddressWizard>();
     QVERIFY(wiz->fnbReady());
+}
+
+void tst_SenderAddressPage::cleanup() {
+    pSetModalRunner({});
+    wiz.reset();
+    objInstallation.reset();
 }
 
 void tst_SenderAddressPage::TheFieldsKeepTheAddressConsistent() {
@@ -240,7 +245,6 @@ void tst_SenderAddressPage::TheDestinationLookupFillsThePage() {
     TclsScriptedAnswerer objAnswerer;
     objAnswerer.pExpect(1);
     objChecks.pAutoDestination();
-    pSetModalRunner({});
     QCOMPARE(fnslAsked(objAnswerer), QStringList{QStringLiteral("Do you know state?")});
     QCOMPARE(stSearchedFor, QStringLiteral("Springfield"));
     QCOMPARE(setCities, QSet<QString>{QStringLiteral("Springfield")});
@@ -258,6 +262,68 @@ void tst_SenderAddressPage::TheDestinationLookupFillsThePage() {
     QCOMPARE(w.cmbIATA()->currentText(), QStringLiteral("SPI"));
     QCOMPARE(w.fraIATA()->fnstIATA(), QStringLiteral("SPI"));
     QCOMPARE(w.cmbState()->currentText(), QStringLiteral("Illinois"));
+}
+
+// Each answer of the library through the wizard's page and its real search
+// lists: the messages, the focus, the retry flag and the list opened.
+void tst_SenderAddressPage::EveryDestinationAnswerOnThePage() {
+    TrecAddressWizard &w = *wiz;
+    TclsSenderAddressChecks &objChecks = w.frm.fnobjSenderAddressChecks();
+    QStringList slGridsOpened;
+    const std::optional<TrecStationChoice> *poChoice = nullptr;
+    // The list picks Edinburgh's airport when the case chooses a row, else it
+    // is cancelled.
+    pSetModalRunner([&](QDialog &dlg) {
+        auto &frm = dynamic_cast<TfrmTransferList &>(dlg);
+        slGridsOpened << frm.grdList->objectName();
+        TclsSearchListModel &mdl = *frm.fnmdlRows();
+        for (int i = 0; i < mdl.rowCount(); ++i)
+            if (mdl.fnrecRecord(i).value(QStringLiteral("IATA")).trimmed() == QLatin1String("EDI"))
+                frm.grdList->selectRow(i);
+        if (!*poChoice)
+            return int(QDialog::Rejected);
+        frm.btnTransfer->click();
+        return dlg.result();
+    });
+    for (const TrecReactionCase &c : fnarAutoDestinationReactionCases()) {
+        QVERIFY(objInstallation->fnbWriteFile(QStringLiteral("Bin/autodestination_answer.txt"),
+                                              QByteArray(c.pchResult) + "\nScotland\n" +
+                                                  (c.recChoice ? "" : "EDI") + "\n"));
+        poChoice = &c.recChoice;
+        slGridsOpened.clear();
+        // The last case may have left the focus in an empty postcode, whose
+        // exit would ask for it.
+        w.edt("edtSenderPostcode")->setText(QStringLiteral("EH1 1AA"));
+        w.edt("edtSenderName")->setFocus();
+        w.edt("edtSenderPostcode")->clear();
+        w.fraCountry()->pSetCountryCode(QStringLiteral("GB"));
+        w.edt("edtSenderCity")->setText(QStringLiteral("Edinburgh"));
+        w.cmbState()->setEnabled(!c.bStateDisabled);
+        w.edt("edtSenderPostcode")->setEnabled(!c.bPostcodeDisabled);
+        objChecks.bRetry = !c.bRetry;
+        TclsScriptedAnswerer objAnswerer;
+        for (int iButton : c.arAnswers)
+            objAnswerer.pExpect(iButton);
+        objChecks.pAutoDestination();
+        QVERIFY2(fnslAsked(objAnswerer) == c.slShown, c.pchName);
+        QVERIFY2(objAnswerer.fnarUnexpected().empty() && objAnswerer.fniUnused() == 0, c.pchName);
+        QVERIFY2(
+            w.fnstFocused() == c.stFocused,
+            qPrintable(QString::fromLatin1(c.pchName) + QStringLiteral(": ") + w.fnstFocused()));
+        QVERIFY2(objChecks.bRetry == c.bRetry, c.pchName);
+        QStringList slGridsExpected;
+        for (TAddressSearchList iList : c.arLists)
+            slGridsExpected << (iList == TAddressSearchList::aslDirectory
+                                    ? QStringLiteral("SearchDirectory")
+                                    : QStringLiteral("SearchESD"));
+        QVERIFY2(slGridsOpened == slGridsExpected,
+                 qPrintable(QString::fromLatin1(c.pchName) + QStringLiteral(": ") +
+                            slGridsOpened.join(QLatin1Char(','))));
+        if (c.recChoice)
+            QVERIFY2(w.cmbIATA()->currentText() == QLatin1String("EDI"), c.pchName);
+        w.edt("edtSenderPostcode")->setEnabled(true);
+        w.cmbState()->setEnabled(true);
+    }
 }
 
 QTEST_MAIN(tst_SenderAddressPage)
