@@ -5,16 +5,20 @@
 #include "ui_unitRegistrationWizard.h"
 #include "ui_unitRegistrationWizard_CommSetting.h"
 #include "ui_unitRegistrationWizard_Completed.h"
+#include "ui_unitRegistrationWizard_SenderInfo.h"
 #include "ui_unitRegistrationWizard_Terms.h"
 
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitDatabaseConstants.h"
+#include "UnitFieldMarks.h"
 #include "unitGlobalData.h"
 #include "unitIniFile.h"
 #include "unitLanguage.h"
 #include "unitLogToFile.h"
 #include "UnitMsgDialog.h"
 #include "unitRWSettings.h"
+#include "unitSenderAddressChecks.h"
+#include "unitSenderAddressEvents.h"
 #include "unitWizardResourceStrings.h"
 
 #include <QApplication>
@@ -37,11 +41,13 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::TfrmRegistrationWizard>()),
       uiTerms(std::make_unique<Ui::TfraTermsPage>()),
       uiCommSetting(std::make_unique<Ui::TfraCommSettingPage>()),
-      uiCompleted(std::make_unique<Ui::TfraCompletedPage>()) {
+      uiCompleted(std::make_unique<Ui::TfraCompletedPage>()),
+      uiSenderInfo(std::make_unique<Ui::TfraSenderInfoPage>()) {
     ui->setupUi(this);
     uiTerms->setupUi(ui->tbsTermsNConditions);
     uiCommSetting->setupUi(ui->tbsCommSetting);
     uiCompleted->setupUi(ui->tbsRegistrationCompleted);
+    uiSenderInfo->setupUi(ui->tbsSenderInfo);
     // The form is laid out in pixels for an 11-pixel font: 13-pixel lines.
     QFont fntForm = font();
     fntForm.setPixelSize(11);
@@ -57,6 +63,7 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
 }
 
 TfrmRegistrationWizard::~TfrmRegistrationWizard() {
+    delete objSenderAddressEvents;
     // A wizard that ends without its terminating close (a failed start-up)
     // still gives the lock back; the process's end would too.
     if (bRunningExesLocked)
@@ -101,10 +108,13 @@ void TfrmRegistrationWizard::pFormCreate() {
         }
         bStartupFailed = !bPassed;
         if (bPassed) {
+            pPrepareLookupFrames();
             pInitializeComponents();
             pPopulateScreen();
+            pReadFromSenderInfoScreen();
             pShowWelcomePage();
             pLoadTermsAndConditions();
+            pAddPhonePrefixControls();
         }
     } catch (const std::exception &e) {
         pWriteLog(4, cstUnit, QStringLiteral("FormCreate"), QString::fromLocal8Bit(e.what()));
@@ -224,6 +234,10 @@ void TfrmRegistrationWizard::pSetMandatoryFields() {
     barMandatory[2] = pConfig->mandatory_mobile;
     barMandatory[4] = pConfig->mandatory_federal_tax_id;
     barMandatory[5] = pConfig->mandatory_state_tax_id;
+    // The tax-id labels belong to the continuation page.
+    pSetMandatoryMark(uiSenderInfo->lblSenderAddress2, barMandatory[0]);
+    pSetMandatoryMark(uiSenderInfo->lblSenderEmail, barMandatory[1]);
+    pSetMandatoryMark(uiSenderInfo->lblSenderMobile, barMandatory[2]);
 }
 
 bool TfrmRegistrationWizard::fnbReadConfigMorvane() {
@@ -267,6 +281,7 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     uiCompleted->lblRegCompleted4->setText(fnstRS(rs::rsRegCompleted4) + QStringLiteral("."));
     ui->lblMandatoryField->setText(QStringLiteral("* = ") + fnstRS(rs::rsMandatoryFields));
     uiCommSetting->lblModemName->setText(fnstRS(rs::rsDefaultModem) + QStringLiteral(":"));
+    pInitializeSenderInfoComponents();
     ui->tvwRegistrationWizard->clear();
     for (const TResourceString &rsItem : rs::rsarTreeItems)
         (new QTreeWidgetItem(ui->tvwRegistrationWizard, {fnstRS(rsItem)}))

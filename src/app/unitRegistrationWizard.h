@@ -5,6 +5,7 @@
 #pragma once
 
 #include "UnitMV5Records.h"
+#include "unitRWSendersData.h"
 #include "unitRWSettings.h"
 
 #include <QWidget>
@@ -18,9 +19,15 @@ class TfrmRegistrationWizard;
 class TfraTermsPage;
 class TfraCommSettingPage;
 class TfraCompletedPage;
+class TfraSenderInfoPage;
 } // namespace Ui
 
+class QComboBox;
 class QLabel;
+class QLineEdit;
+class TmvCallingCodeLookupCombo;
+class TclsSenderAddressChecks;
+class TclsSenderAddressEvents;
 class QTranslator;
 
 // Page indexes of pgcRegistrationWizard.
@@ -59,6 +66,8 @@ public:
 
     // The error list of the last validation.
     const TrecarErrorList &fnarErrorList() const { return objarErrorList; }
+    // The sender page's address checks (Next runs the destination lookup).
+    TclsSenderAddressChecks &fnobjSenderAddressChecks() { return *objSenderAddressChecks; }
     void pSetErrorList(TrecarErrorList arErrors) { objarErrorList = std::move(arErrors); }
     // Shows the list, marks the fields it names and focuses the chosen one.
     void pDisplayErrorList(const TrecarErrorList &arErrors);
@@ -67,11 +76,19 @@ public:
     // Removes every entry of that control (exact name) from the error list.
     void pRemoveFromErrorList(const QString &stControlName);
 
+    // Copies the sender page into the sender data holder, every text trimmed.
+    void pReadFromSenderInfoScreen();
+    const TclsRWSendersData &fnobjSendersData() const { return objSendersData; }
+
 public slots:
     void btnNextClick();
     void btnBackClick();
     void btnCancelClick();
     void pFinish();
+    // Leaving the telephone and mobile fields: the number is checked and shown
+    // in its national form with its calling code, or the field is marked.
+    void edtSenderTelephoneExit();
+    void edtSenderMobileExit();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -94,6 +111,16 @@ private:
     bool fnbReadServicesAndUsers();
     void pSetControlColours();
     void pInitializeComponents();
+    // The sender page: captions, mandatory stars, the lookup frames' settings
+    // and links, the calling-code boxes beside the phone fields.
+    void pInitializeSenderInfoComponents();
+    void pPrepareLookupFrames();
+    void pLinkSenderFrames();
+    void pAddPhonePrefixControls();
+    // Loads the phone rules once, when the sender page is first entered.
+    void pLoadPhoneRulesOnce();
+    TmvCallingCodeLookupCombo *fncmbAddCallingCodeBox(QLineEdit *edt, const QString &stName);
+    void pPhoneFieldExit(QLineEdit *edt, QComboBox *cmbCallingCode, const QString &stNumberType);
     // Fills the pages with what the installation already holds.
     void pPopulateScreen();
     // Lists the installed modems in cmbModemNameList and shows the configured
@@ -123,11 +150,20 @@ private:
     std::unique_ptr<Ui::TfraTermsPage> uiTerms;
     std::unique_ptr<Ui::TfraCommSettingPage> uiCommSetting;
     std::unique_ptr<Ui::TfraCompletedPage> uiCompleted;
+    std::unique_ptr<Ui::TfraSenderInfoPage> uiSenderInfo;
+    TmvCallingCodeLookupCombo *cmbPhoneCallingCode = nullptr;
+    TmvCallingCodeLookupCombo *cmbMobileCallingCode = nullptr;
+    // The sender address: the checks of the postcode and the destination
+    // lookup, and the field events that run them. The events watch the focus
+    // and go before the pages do.
+    std::unique_ptr<TclsSenderAddressChecks> objSenderAddressChecks;
+    TclsSenderAddressEvents *objSenderAddressEvents = nullptr;
     std::unique_ptr<QTranslator> objTranslator;
     std::vector<QLabel *> arWelcomeLabels;
 
     bool bExitApplication = false;
     bool bStartupFailed = false;
+    bool bPhoneRulesLoaded = false;
     bool bTermsAccepted = false;
     bool bNoConfirmation = false;
     bool bSiteRegActivated = false;
@@ -144,6 +180,7 @@ private:
     std::array<bool, 6> barMandatory{};
     std::array<bool, 7> barPageModified{};
     TrecarErrorList objarErrorList;
+    TclsRWSendersData objSendersData;
 
     TobjarMVData objarConfigZorvData, objarConfigMorvaneData, objarUsersData;
     TobjarMVData objarCommServiceSettingsData, objarCustomerInfoData, objarCommModemData;

@@ -54,6 +54,24 @@ inline constexpr TResourceString rsPrintTerms{
 inline constexpr TResourceString rsMandatoryFields{
     QT_TRANSLATE_NOOP("Morvane", "Mandatory Fields")};
 
+// The sender page's labels.
+inline constexpr TResourceString rsSenderCode{QT_TRANSLATE_NOOP("Morvane", "ID")};
+inline constexpr TResourceString rsSenderCompany{QT_TRANSLATE_NOOP("Morvane", "Company")};
+inline constexpr TResourceString rsSenderName{QT_TRANSLATE_NOOP("Morvane", "Shipper")};
+inline constexpr TResourceString rsSenderCountry{QT_TRANSLATE_NOOP("Morvane", "Country")};
+inline constexpr TResourceString rsSenderAddress{QT_TRANSLATE_NOOP("Morvane", "Address")};
+inline constexpr TResourceString rsSenderPostcode{QT_TRANSLATE_NOOP("Morvane", "Postcode/Zip")};
+inline constexpr TResourceString rsSenderCity{QT_TRANSLATE_NOOP("Morvane", "City")};
+inline constexpr TResourceString rsSenderSuburb{QT_TRANSLATE_NOOP("Morvane", "Suburb")};
+inline constexpr TResourceString rsSenderState{QT_TRANSLATE_NOOP("Morvane", "State")};
+inline constexpr TResourceString rsSenderAirportCode{QT_TRANSLATE_NOOP("Morvane", "Airport Code")};
+inline constexpr TResourceString rsSenderEmail{QT_TRANSLATE_NOOP("Morvane", "Email")};
+inline constexpr TResourceString rsSenderMobile{QT_TRANSLATE_NOOP("Morvane", "Mobile")};
+inline constexpr TResourceString rsSenderTelephone{QT_TRANSLATE_NOOP("Morvane", "Telephone")};
+// The blank messages of the country and airport combos: "%S" is the field.
+inline constexpr TResourceString rsFieldCannotBeBlank{
+    QT_TRANSLATE_NOOP("Morvane", "The %S cannot be blank.")};
+
 // The communication page.
 inline constexpr TResourceString rsDefaultModem{QT_TRANSLATE_NOOP("Morvane", "Default Modem")};
 inline constexpr TResourceString rsErrorDetectingModems{

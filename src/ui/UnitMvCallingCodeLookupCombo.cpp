@@ -81,8 +81,14 @@ TmvCallingCodeLookupCombo::TmvCallingCodeLookupCombo(TPrefixListProvider fnProvi
     BlankMsgStr = fnstRS(rsCallingCodeBlank);
     CheckValidMsgStr = fnstRS(rsCallingCodeNotInList);
     pSetListFieldNames(QStringLiteral("Code;CountryName"));
-    pReadPrefixList();
-    pPopulate();
+}
+
+int TmvCallingCodeLookupCombo::fniEnsureListOpen() {
+    if (iTries == 0)
+        pReadPrefixList();
+    if (!bPopulated)
+        pPopulate();
+    return 0;
 }
 
 void TmvCallingCodeLookupCombo::pReadPrefixList() {
@@ -99,6 +105,7 @@ void TmvCallingCodeLookupCombo::pReadPrefixList() {
 // A damaged list that survived every try still gives what it holds: a box with
 // some codes serves the user better than an empty one.
 void TmvCallingCodeLookupCombo::pPopulate() {
+    bPopulated = true;
     const QStringList slElements = stCallingCodes.split(QLatin1Char(','), Qt::SkipEmptyParts);
     pWriteLog(0, cstUnit, QStringLiteral("Create"),
               QStringLiteral("Populating Lookup. List Size : %1").arg(slElements.size()));
@@ -123,12 +130,14 @@ void TmvCallingCodeLookupCombo::pPopulate() {
     pSetFixedRows(recList);
 }
 
-QString TmvCallingCodeLookupCombo::fnstCountryNameOfCode(const QString &stCode) const {
+QString TmvCallingCodeLookupCombo::fnstCountryNameOfCode(const QString &stCode) {
+    fniEnsureListOpen();
     const auto oRow = fnoRowOfKey(stCode.trimmed());
     return oRow ? fnrecRows().arRows[*oRow].value(1) : QString();
 }
 
 bool TmvCallingCodeLookupCombo::fnbConnectedDB() {
+    fniEnsureListOpen();
     if (!fnrecRows().slFields.isEmpty())
         return true;
     pWriteLog(2, cstUnit, QStringLiteral("fnbConnectedDB"),

@@ -15,20 +15,25 @@ using TPrefixListProvider = std::function<QString()>;
 class TmvCallingCodeLookupCombo : public TmvLookupCombo {
     Q_OBJECT
 public:
-    // Tries the provider up to ciMaxTries times and fills the list.
+    // The list is built when it is first needed: the provider is tried up to
+    // ciMaxTries times, then each code is given its country name from the
+    // database. Asking the library at start-up would load it and its rules
+    // before the first page is shown.
     explicit TmvCallingCodeLookupCombo(TPrefixListProvider fnProvider, QWidget *wParent = nullptr);
 
     static constexpr int ciMaxTries = 4;
     static constexpr int ciMinimumElements = 246;
 
-    // The prefix list as the library last gave it.
+    // The prefix list as the library last gave it; empty before the list is
+    // first needed.
     QString fnstCallingCodes() const { return stCallingCodes; }
     // The country name of a calling code in the list; empty when it has none.
-    QString fnstCountryNameOfCode(const QString &stCode) const;
+    QString fnstCountryNameOfCode(const QString &stCode);
     // How often the library was asked.
     int fniTries() const { return iTries; }
     // A box that lost its list builds it again from the prefix list it holds.
     bool fnbConnectedDB() override;
+    int fniEnsureListOpen() override;
 
 private:
     void pReadPrefixList();
@@ -37,6 +42,7 @@ private:
     TPrefixListProvider fnProvider;
     QString stCallingCodes;
     int iTries = 0;
+    bool bPopulated = false;
 };
 
 // Whether the prefix list is whole: from its second element on every non-empty

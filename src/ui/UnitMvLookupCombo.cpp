@@ -70,9 +70,25 @@ int TmvLookupCombo::fniSetListSource(const QString &stSQL, const QVariantList &v
     return fniReopenList();
 }
 
+void TmvLookupCombo::pBindListSource(const QString &stSQL, const QVariantList &vlBinds) {
+    stSourceSQL = stSQL;
+    vlSourceBinds = vlBinds;
+    bListOpened = false;
+}
+
+int TmvLookupCombo::fniEnsureListOpen() {
+    return bListOpened ? 0 : fniReopenList();
+}
+
+void TmvLookupCombo::showPopup() {
+    fniEnsureListOpen();
+    QComboBox::showPopup();
+}
+
 int TmvLookupCombo::fniReopenList() {
     if (!stSourceSQL)
         return 0;
+    bListOpened = true;
     const int iCode = fniLoadLookupRows(*stSourceSQL, vlSourceBinds, recRows);
     pFillModel();
     return iCode;
@@ -204,7 +220,11 @@ void TmvLookupCombo::focusOutEvent(QFocusEvent *e) {
 }
 
 void TmvLookupCombo::focusInEvent(QFocusEvent *e) {
-    pGuarded("DoEnter", [&] { QComboBox::focusInEvent(e); });
+    // Entering the field opens its list, so typing completes from it.
+    pGuarded("DoEnter", [&] {
+        fniEnsureListOpen();
+        QComboBox::focusInEvent(e);
+    });
 }
 
 void TmvLookupCombo::keyPressEvent(QKeyEvent *e) {

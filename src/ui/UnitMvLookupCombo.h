@@ -70,6 +70,11 @@ public:
 
     // Binds the list to a statement and opens it; 0 or the database library's code.
     int fniSetListSource(const QString &stSQL, const QVariantList &vlBinds = {});
+    // Binds the list to a statement without opening it: a whole reference
+    // table is read only when the list is first needed (drop-down, a lookup).
+    void pBindListSource(const QString &stSQL, const QVariantList &vlBinds = {});
+    // Opens a bound list that has not been opened yet; 0 or the library's code.
+    virtual int fniEnsureListOpen();
     // Runs the bound statement again; 0 or the library's code.
     int fniReopenList();
     // A list built by the program rather than a statement (it is kept on re-opening).
@@ -85,6 +90,7 @@ public:
     // The leaving steps; run by a focus change and by callers that leave the
     // field on the user's behalf.
     void pDoExit();
+    void showPopup() override;
 
 signals:
     // The leaving steps are done; frames run their own checks from here.
@@ -107,6 +113,7 @@ private:
     QString stKeyFieldNames;
     std::optional<QString> stSourceSQL;
     QVariantList vlSourceBinds;
+    bool bListOpened = false;
     TrecLookupRows recRows;
     bool bLeaving = false;
 };

@@ -151,6 +151,11 @@ void TfrmTransferList::pSearch(const QString &stText) {
         grdList->selectRow(0);
 }
 
+void TfrmTransferList::pSearchFor(const QString &stText) {
+    edtSearch->setText(stText);
+    pSearch(stText);
+}
+
 std::optional<TrecSearchRecord> TfrmTransferList::fnoSelected() const {
     if (!mdlRows || !grdList->selectionModel())
         return std::nullopt;
@@ -161,10 +166,12 @@ std::optional<TrecSearchRecord> TfrmTransferList::fnoSelected() const {
 }
 
 std::optional<TrecSearchRecord> fnoRunSearchList(const TrecSearchListAdaptor &recAdaptor,
-                                                 QWidget *wParent) {
+                                                 QWidget *wParent, const QString &stSearchFor) {
     TfrmTransferList frm(recAdaptor, wParent);
     if (frm.fniLoad() != 0)
         return std::nullopt;
+    if (!stSearchFor.trimmed().isEmpty())
+        frm.pSearchFor(stSearchFor);
     if (fniExecModal(frm) != QDialog::Accepted)
         return std::nullopt;
     return frm.fnoSelected();

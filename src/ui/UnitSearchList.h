@@ -52,6 +52,8 @@ public:
     int fniLoad();
     // The chosen row; none when the grid shows no rows.
     std::optional<TrecSearchRecord> fnoSelected() const;
+    // Puts the text into the search field and shows the rows it finds.
+    void pSearchFor(const QString &stText);
     TclsSearchListModel *fnmdlRows() const { return mdlRows; }
 
     QLineEdit *edtSearch;
@@ -67,6 +69,8 @@ private:
 };
 
 // Opens the list modally (through fniExecModal) and gives the chosen row; none
-// when the user cancels or the rows cannot be read.
+// when the user cancels or the rows cannot be read. A search text starts the
+// list at the rows it finds, as if the user had typed it.
 std::optional<TrecSearchRecord> fnoRunSearchList(const TrecSearchListAdaptor &recAdaptor,
-                                                 QWidget *wParent = nullptr);
+                                                 QWidget *wParent = nullptr,
+                                                 const QString &stSearchFor = {});

@@ -26,8 +26,9 @@ TfraCountry::TfraCountry(QWidget *wParent) : TfraLookup(wParent), ui(new Ui::Tfr
                   QStringLiteral("country_name"));
     ui->cmbCountryName->AllowBlank = false;
     ui->cmbCountryName->BlankMsgStr = fnstRS(rsFraCountryNameBlank);
-    ui->cmbCountryCode->fniSetListSource(cstCountryList);
-    ui->cmbCountryName->fniSetListSource(cstCountryList);
+    // The country table is read when a list is first needed, not with the page.
+    ui->cmbCountryCode->pBindListSource(cstCountryList);
+    ui->cmbCountryName->pBindListSource(cstCountryList);
     pApplyCaption();
     connect(ui->cmbCountryCode, &TmvLookupCombo::Exited, this, &TfraCountry::pCodeLeft);
     connect(ui->cmbCountryName, &TmvLookupCombo::Exited, this, &TfraCountry::pNameLeft);
@@ -70,6 +71,7 @@ void TfraCountry::pChoose(const QString &stCode, const QString &stName) {
 
 void TfraCountry::pSetCountryCode(const QString &stCode) {
     TmvLookupCombo *cmb = ui->cmbCountryCode;
+    cmb->fniEnsureListOpen();
     const auto oRow = cmb->fnoRowOfKey(stCode.trimmed());
     if (!oRow) {
         pChoose(stCode.trimmed(), {});

@@ -1,6 +1,8 @@
 // The automatic destination lookup on the sender page and its reactions.
 #include "unitSenderAddressChecks.h"
 
+#include "UnitControlLookup.h"
+
 #include "unitAddressCheckStrings.h"
 #include "unitAutoDestinationDLLAccess.h"
 #include "unitSenderAddressFill.h"
@@ -124,9 +126,14 @@ void TclsSenderAddressChecks::pOpenSearchList(TAddressSearchList iList) {
 }
 
 // The lookup runs when the page is left with Next, so the focus is not on the
-// address; it moves on from the airport, the field the lookup fills.
+// address; it moves on from the airport, the field the lookup fills. The
+// airport frame's lookup button is part of the airport, not the next field.
 void TclsSenderAddressChecks::pFocusNext() {
-    pFocusNextControl(wPage, rec.cmbIATA);
+    QWidget *wFrom = rec.cmbIATA;
+    if (QWidget *fra = fnwFindControl(wPage, QStringLiteral("fraSenderIATA"));
+        fra && fra->isAncestorOf(wFrom))
+        wFrom = fra;
+    pFocusNextControl(wPage, wFrom);
 }
 
 void TclsSenderAddressChecks::pOnLookupFromDirectory() {

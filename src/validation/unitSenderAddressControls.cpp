@@ -48,7 +48,8 @@ void pFocusNextControl(QWidget *wPage, QWidget *wFrom) {
     for (QWidget *wNext = wFrom->nextInFocusChain(); wNext && wNext != wFrom;
          wNext = wNext->nextInFocusChain()) {
         const bool bTabStop = (wNext->focusPolicy() & Qt::TabFocus) && !wNext->focusProxy();
-        if (bTabStop && wPage->isAncestorOf(wNext) && fnbFocusControl(wNext))
+        if (bTabStop && wPage->isAncestorOf(wNext) && !wFrom->isAncestorOf(wNext) &&
+            fnbFocusControl(wNext))
             return;
     }
 }

@@ -33,7 +33,7 @@ bool fnbCanTakeInput(const QWidget *w);
 // Gives w the focus when it can take input; false otherwise.
 bool fnbFocusControl(QWidget *w);
 // The focus moves on from wFrom to the next field of the page, as the Tab key
-// would move it.
+// would move it; from a frame, to the next field after the frame's own.
 void pFocusNextControl(QWidget *wPage, QWidget *wFrom);
 
 QString fnstComboText(const QComboBox *cmb);

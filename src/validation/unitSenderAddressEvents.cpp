@@ -122,6 +122,8 @@ void TclsSenderAddressEvents::pFocusChanged(QWidget *wOld, QWidget *wNow) {
     for (const auto &[wFrame, af] : arFrames)
         if (fnbWithin(wFrame, wNow) && !fnbWithin(wFrame, wOld))
             afLastFrame = af;
+    if (fnbWithin(fraSenderCountry, wNow) && !fnbWithin(fraSenderCountry, wOld))
+        stCountryOnEnter = fraSenderCountry->fnstCountryName();
     if (fnbWithin(fraSenderCountry, wOld) && !fnbWithin(fraSenderCountry, wNow))
         pGuarded("fraSenderCountryExit", [this] { pCountryFrameExit(); });
 }

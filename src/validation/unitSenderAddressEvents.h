@@ -100,5 +100,8 @@ private:
     // empty the airport it is about to keep.
     bool bApplying = false;
     QString stCityOnEnter, stPostcodeOnEnter;
+    // The country name as it stood when the country frame was entered; the
+    // frame's check runs only for a country changed since.
+    QString stCountryOnEnter;
     TAddressFrame afLastFrame = TAddressFrame::afNone;
 };

@@ -56,7 +56,13 @@ void TclsSenderAddressEvents::pCountryFrameExit() {
     if (fnbTowardsCancel())
         return;
     fraSenderIATA->pSetCountryCode(fraSenderCountry->ui->cmbCountryCode->currentText());
-    fraSenderCountry->fnbCheckCountry();
+    // A blank country is the combo's and the page's to refuse, and an
+    // unchanged one passed this check before.
+    const QString stName = fraSenderCountry->fnstCountryName();
+    if (stName.isEmpty() || stName == stCountryOnEnter)
+        return;
+    if (fraSenderCountry->fnbCheckCountry())
+        stCountryOnEnter = stName;
 }
 
 void TclsSenderAddressEvents::pCountryLookedUp() {

@@ -56,6 +56,13 @@ bool TclsTestInstallation::fnbWriteFile(const QString &stRelative,
            file.write(baContent) == baContent.size();
 }
 
+bool TclsTestInstallation::fnbCopyBuiltLibrary(const QString &stBuilt, const QString &stAs) const {
+    const QString stTarget = fnstPath(QStringLiteral("Bin/") + (stAs.isEmpty() ? stBuilt : stAs));
+    QFile::remove(stTarget);
+    return QFile::copy(qEnvironmentVariable("WIZARD_BIN_DIR") + QLatin1Char('/') + stBuilt,
+                       stTarget);
+}
+
 QByteArray TclsTestInstallation::fnbaReadFile(const QString &stRelative) const {
     QFile file(fnstPath(stRelative));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -30,6 +30,8 @@ public:
     // Writes a file of the installation (for variants the builder has no option for).
     bool fnbWriteFile(const QString &stRelative, const QByteArray &baContent) const;
     QByteArray fnbaReadFile(const QString &stRelative) const;
+    // Puts a library of the build (WIZARD_BIN_DIR) into Bin, under stAs when given.
+    bool fnbCopyBuiltLibrary(const QString &stBuilt, const QString &stAs = {}) const;
 
 private:
     QTemporaryDir dirRoot;

@@ -159,6 +159,9 @@ void tst_LookupCombo::callingCodeList() {
         TmvCallingCodeLookupCombo cmb([&] {
             return c.slAnswers.value(std::min<int>(iAsked++, int(c.slAnswers.size()) - 1));
         });
+        // The library is asked when the list is first needed.
+        QVERIFY2(iAsked == 0 && cmb.fnrecRows().arRows.empty(), c.pchCase);
+        cmb.fniEnsureListOpen();
         QVERIFY2(iAsked == c.iTries, c.pchCase);
         QCOMPARE(cmb.fniTries(), c.iTries);
         QStringList slCodes;

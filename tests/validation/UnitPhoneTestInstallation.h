@@ -26,10 +26,7 @@ public:
         : TclsTestInstallation(rec) {
         pResetLibPhonenumberAccess();
         if (fnbOk() && iLibrary == TPhoneLibrary::Present)
-            bLibraryCopied =
-                QFile::copy(qEnvironmentVariable("WIZARD_BIN_DIR") +
-                                QStringLiteral("/libLibphonenumberMorvane.so"),
-                            fnstPath(QStringLiteral("Bin/libLibphonenumberMorvane.so")));
+            bLibraryCopied = fnbCopyBuiltLibrary(QStringLiteral("libLibphonenumberMorvane.so"));
         BuildMetadataFromXml();
     }
     ~TclsPhoneTestInstallation() { pResetLibPhonenumberAccess(); }

@@ -1,6 +1,7 @@
 // The sender page's address checks on a page built with the sender page's
 // objectNames: what each answer of the two address libraries does to the
 // fields, the messages asked, the focus and the retry flag.
+#include "UnitAutoDestinationReactionCases.h"
 #include "UnitScriptedAnswerer.h"
 #include "unitSenderAddressChecks.h"
 #include "UnitTestInstallation.h"
@@ -47,30 +48,6 @@ struct TrecSearch {
     QString stCountryCode, stCity;
 };
 
-bool fnbCopyLibrary(const TclsTestInstallation &obj, const char *pchBuilt, const char *pchAs) {
-    const QString stTarget = obj.fnstPath(QStringLiteral("Bin/") + QLatin1String(pchAs));
-    QFile::remove(stTarget);
-    return QFile::copy(qEnvironmentVariable("WIZARD_BIN_DIR") + QLatin1Char('/') +
-                           QLatin1String(pchBuilt),
-                       stTarget);
-}
-
-// One scripted answer of the auto-destination library and what the page
-// shows afterwards.
-struct TrecReactionCase {
-    const char *pchName;
-    const char *pchResult;
-    std::vector<int> arAnswers;                 // buttons pressed, in order
-    std::optional<TrecStationChoice> recChoice; // what the search list answers
-    bool bStateDisabled = false;
-    bool bPostcodeDisabled = false;
-    // Expected:
-    QStringList slShown; // message texts, in order
-    QString stFocused;   // objectName of the focused field
-    bool bRetry = false;
-    std::vector<TAddressSearchList> arLists; // search lists opened
-    QString stPostcode = {}, stIATA = QStringLiteral("EDI"), stState = QStringLiteral("Scotland");
-};
 } // namespace
 
 class TestSenderAddressChecks : public QObject {
@@ -86,206 +63,9 @@ private slots:
 void TestSenderAddressChecks::autoDestinationReactsToEveryResultText() {
     TclsTestInstallation objInstallation;
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    QVERIFY(fnbCopyLibrary(objInstallation, "libtestautodestination.so",
-                           "libQuiloftAutodestination.so"));
-    const TrecStationChoice recStation{"GB",       "United Kingdom", "EDI",    "Edinburgh",
-                                       "Scotland", "EH1 1AA",        "EH1 1AA"};
-    const auto slb = [](std::initializer_list<const char *> il) {
-        QStringList sl;
-        for (const char *pch : il)
-            sl << QString::fromUtf8(pch);
-        return sl;
-    };
-    using L = TAddressSearchList;
-    const char *const pchDirectory = "Invalid combination. Do you want to lookup from directory?";
-    const char *const pchLookup = "Invalid combination. Do you want to lookup?";
-    const std::vector<TrecReactionCase> arCases = {
-        {"no error", "No Error", {}, {}, false, false, {}, "edtSenderName", false, {}},
-        {"directory, yes",
-         pchDirectory,
-         {0},
-         recStation,
-         false,
-         false,
-         slb({pchDirectory}),
-         "edtSenderPostcode",
-         false,
-         {L::aslDirectory},
-         "EH1 1AA"},
-        {"directory, no",
-         pchDirectory,
-         {1},
-         {},
-         false,
-         false,
-         slb({pchDirectory}),
-         "cmbIATA",
-         true,
-         {}},
-        {"state, yes",
-         "Do you know state?",
-         {0},
-         {},
-         false,
-         false,
-         slb({"Do you know state?"}),
-         "cmbState",
-         true,
-         {}},
-        {"state, no, list cancelled",
-         "Do you know state?",
-         {1},
-         std::nullopt,
-         false,
-         false,
-         slb({"Do you know state?"}),
-         "edtSenderName",
-         false,
-         {L::aslDestinationStations}},
-        {"state unavailable", "Do you know state?", {}, {}, true, false, {}, "cmbIATA", false, {}},
-        {"lookup, yes",
-         pchLookup,
-         {0},
-         recStation,
-         false,
-         false,
-         slb({pchLookup}),
-         "edtSenderPostcode",
-         false,
-         {L::aslDestinationStations},
-         "EH1 1AA"},
-        {"lookup, no",
-         pchLookup,
-         {1},
-         {},
-         false,
-         false,
-         slb({pchLookup}),
-         "edtSenderEmail",
-         true,
-         {}},
-        {"postcode incorrect",
-         "Iata determined based on City and Country. But the postcode is incorrect.",
-         {},
-         {},
-         false,
-         false,
-         {},
-         "edtSenderName",
-         false,
-         {}},
-        {"enter postcode",
-         "Please enter the postcode.",
-         {0},
-         {},
-         false,
-         false,
-         slb({"Please enter the postcode."}),
-         "edtSenderPostcode",
-         false,
-         {}},
-        {"enter postcode, field disabled",
-         "Please enter the postcode.",
-         {},
-         {},
-         false,
-         true,
-         {},
-         "cmbIATA",
-         false,
-         {}},
-        {"city or postcode",
-         "Please enter either City or Postcode.",
-         {},
-         {},
-         false,
-         false,
-         {},
-         "edtSenderName",
-         false,
-         {}},
-        {"enter city",
-         "Please enter the City.",
-         {0},
-         {},
-         false,
-         false,
-         slb({"Please enter the City."}),
-         "edtSenderCity",
-         true,
-         {}},
-        {"postcode known",
-         "Do you know postcode?",
-         {0},
-         {},
-         false,
-         false,
-         slb({"Do you know postcode?"}),
-         "edtSenderName",
-         false,
-         {}},
-        {"postcode unknown",
-         "Do you know postcode?",
-         {1},
-         {},
-         false,
-         false,
-         slb({"Do you know postcode?"}),
-         "edtSenderPostcode",
-         true,
-         {}},
-        {"invalid country",
-         "Invalid Country",
-         {0},
-         {},
-         false,
-         false,
-         slb({"Invalid Country."}),
-         "cmbCountryName",
-         false,
-         {}},
-        {"blank country",
-         "Country Code is Blank.",
-         {},
-         {},
-         false,
-         false,
-         {},
-         "edtSenderName",
-         false,
-         {}},
-        {"by city",
-         "Iata determined based on City and Country.",
-         {},
-         {},
-         false,
-         false,
-         {},
-         "edtSenderEmail",
-         false,
-         {}},
-        {"unlisted city",
-         "Iata determined corresponding to unlisted city.",
-         {0},
-         {},
-         false,
-         false,
-         slb({"Iata determined corresponding to unlisted city."}),
-         "edtSenderEmail",
-         false,
-         {}},
-        {"exception",
-         "An exception occurred in autodestination.",
-         {0},
-         {},
-         false,
-         false,
-         slb({"An exception occurred in autodestination."}),
-         "cmbIATA",
-         false,
-         {}},
-        {"unknown text", "Something else", {}, {}, false, false, {}, "edtSenderName", false, {}},
-    };
+    QVERIFY(objInstallation.fnbCopyBuiltLibrary("libtestautodestination.so",
+                                                "libQuiloftAutodestination.so"));
+    const std::vector<TrecReactionCase> arCases = fnarAutoDestinationReactionCases();
     for (const TrecReactionCase &rec : arCases) {
         QVERIFY(objInstallation.fnbWriteFile("Bin/autodestination_answer.txt",
                                              QByteArray(rec.pchResult) + "\nScotland\n" +
@@ -335,8 +115,8 @@ void TestSenderAddressChecks::autoDestinationReactsToEveryResultText() {
 void TestSenderAddressChecks::autoDestinationPassesThePageToTheLibrary() {
     TclsTestInstallation objInstallation;
     QVERIFY(objInstallation.fnbOk());
-    QVERIFY(fnbCopyLibrary(objInstallation, "libtestautodestination.so",
-                           "libQuiloftAutodestination.so"));
+    QVERIFY(objInstallation.fnbCopyBuiltLibrary("libtestautodestination.so",
+                                                "libQuiloftAutodestination.so"));
     QVERIFY(objInstallation.fnbWriteFile("Bin/autodestination_answer.txt",
                                          "Invalid Country\nOntario\nYYZ\n"));
     TrecSenderPage page;
@@ -373,8 +153,7 @@ void TestSenderAddressChecks::autoDestinationWithTheReferenceData() {
     recOptions.bReferenceData = true;
     TclsTestInstallation objInstallation(recOptions);
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    QVERIFY(fnbCopyLibrary(objInstallation, "libQuiloftAutodestination.so",
-                           "libQuiloftAutodestination.so"));
+    QVERIFY(objInstallation.fnbCopyBuiltLibrary("libQuiloftAutodestination.so"));
     TrecSenderPage page;
     page.cmbCountryCode->setEditText("US");
     page.cmbCountryName->setEditText("United States");
@@ -411,8 +190,7 @@ void TestSenderAddressChecks::autoDestinationWithTheReferenceData() {
 void TestSenderAddressChecks::postcodeCleaningReactsToEveryResultText() {
     TclsTestInstallation objInstallation;
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    QVERIFY(fnbCopyLibrary(objInstallation, "libQuiloftPostcodeCleaningDLL.so",
-                           "libQuiloftPostcodeCleaningDLL.so"));
+    QVERIFY(objInstallation.fnbCopyBuiltLibrary("libQuiloftPostcodeCleaningDLL.so"));
     struct TrecCase {
         const char *pchTyped, *pchCity;
         QString stShown, stPostcode, stFocused;
@@ -468,10 +246,9 @@ void TestSenderAddressChecks::checksWriteTheirLogLines() {
     recOptions.bLogging = true;
     TclsTestInstallation objInstallation(recOptions);
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    QVERIFY(fnbCopyLibrary(objInstallation, "libtestautodestination.so",
-                           "libQuiloftAutodestination.so"));
-    QVERIFY(fnbCopyLibrary(objInstallation, "libQuiloftPostcodeCleaningDLL.so",
-                           "libQuiloftPostcodeCleaningDLL.so"));
+    QVERIFY(objInstallation.fnbCopyBuiltLibrary("libtestautodestination.so",
+                                                "libQuiloftAutodestination.so"));
+    QVERIFY(objInstallation.fnbCopyBuiltLibrary("libQuiloftPostcodeCleaningDLL.so"));
     QVERIFY(objInstallation.fnbWriteFile(
         "Bin/autodestination_answer.txt",
         "Invalid combination. Do you want to lookup from directory?\n\n\n"));

@@ -89,14 +89,6 @@ struct TrecSenderPage {
     }
 };
 
-bool fnbCopyLibrary(const TclsTestInstallation &obj, const char *pchName) {
-    const QString stTarget = obj.fnstPath(QStringLiteral("Bin/") + QLatin1String(pchName));
-    QFile::remove(stTarget);
-    return QFile::copy(qEnvironmentVariable("WIZARD_BIN_DIR") + QLatin1Char('/') +
-                           QLatin1String(pchName),
-                       stTarget);
-}
-
 QStringList fnslAsked(const TclsScriptedAnswerer &obj) {
     QStringList sl;
     for (const TrecMessageDlg &rec : obj.fnarAsked())
@@ -126,7 +118,7 @@ void tst_SenderAddressEvents::initTestCase() {
     rec.bReferenceData = true;
     objInstallation = std::make_unique<TclsTestInstallation>(rec);
     QVERIFY2(objInstallation->fnbOk(), qPrintable(objInstallation->fnstError()));
-    QVERIFY(fnbCopyLibrary(*objInstallation, "libQuiloftPostcodeCleaningDLL.so"));
+    QVERIFY(objInstallation->fnbCopyBuiltLibrary("libQuiloftPostcodeCleaningDLL.so"));
     // Hong Kong gives its addresses by district: no postcodes, suburbs.
     pExecute(QStringLiteral("update country set UsePostCode_flag = 0 where country_cd = ?"),
              {QStringLiteral("HK")});

@@ -1,0 +1,62 @@
+// The mandatory star and the focus-exit hook.
+#include "UnitFieldMarks.h"
+
+#include <QEvent>
+#include <QLabel>
+
+namespace {
+const char *const cpchMarkSuffix = "Mark";
+
+QLabel *fnlblMarkOf(const QLabel *lbl) {
+    QWidget *wParent = lbl->parentWidget();
+    if (!wParent)
+        return nullptr;
+    return wParent->findChild<QLabel *>(lbl->objectName() + QLatin1String(cpchMarkSuffix),
+                                        Qt::FindDirectChildrenOnly);
+}
+
+class TclsFocusExitHook : public QObject {
+public:
+    TclsFocusExitHook(QWidget *w, std::function<void()> fn) : QObject(w), fnExit(std::move(fn)) {
+        w->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *obj, QEvent *e) override {
+        if (e->type() == QEvent::FocusOut && fnExit)
+            fnExit();
+        return QObject::eventFilter(obj, e);
+    }
+
+private:
+    std::function<void()> fnExit;
+};
+} // namespace
+
+void pSetMandatoryMark(QLabel *lbl, bool bMandatory) {
+    if (!lbl || !lbl->parentWidget())
+        return;
+    QLabel *lblMark = fnlblMarkOf(lbl);
+    if (!lblMark) {
+        if (!bMandatory)
+            return;
+        lblMark = new QLabel(QStringLiteral("*"), lbl->parentWidget());
+        lblMark->setObjectName(lbl->objectName() + QLatin1String(cpchMarkSuffix));
+        QPalette pal = lblMark->palette();
+        pal.setColor(QPalette::WindowText, Qt::red);
+        lblMark->setPalette(pal);
+        const QRect rcLabel = lbl->geometry();
+        lblMark->setGeometry(rcLabel.left() - 9, rcLabel.top(), 8, rcLabel.height());
+    }
+    lblMark->setVisible(bMandatory);
+}
+
+bool fnbHasMandatoryMark(const QLabel *lbl) {
+    const QLabel *lblMark = lbl ? fnlblMarkOf(lbl) : nullptr;
+    return lblMark && !lblMark->isHidden();
+}
+
+void pOnFocusExit(QWidget *w, std::function<void()> fn) {
+    if (w)
+        new TclsFocusExitHook(w, std::move(fn));
+}
