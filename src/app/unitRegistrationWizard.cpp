@@ -289,12 +289,38 @@ void TfrmRegistrationWizard::pInitializeComponents() {
 }
 
 void TfrmRegistrationWizard::pPopulateScreen() {
+    using TfnbStep = bool (TfrmRegistrationWizard::*)();
+    static constexpr TfnbStep arSteps[] = {
+        &TfrmRegistrationWizard::fnbPopulateModems,
+    };
+    try {
+        for (TfnbStep fnbStep : arSteps)
+            if (!(this->*fnbStep)())
+                break;
+    } catch (const std::exception &e) {
+        pWriteLog(3, cstUnit, QStringLiteral("pPopulateScreen"), QString::fromLocal8Bit(e.what()));
+    }
+    pWriteLog(0, cstUnit, QStringLiteral("pPopulateScreen"),
+              QStringLiteral("Finally - freeing dtlnItem"));
+}
+
+bool TfrmRegistrationWizard::fnbPopulateModems() {
     // Without the modem list the user can still type the modem's name.
     if (!fnbDetectInstalledModems()) {
         pWriteLog(2, cstUnit, QStringLiteral("pPopulateScreen"),
                   QStringLiteral("Method fnbDetectInstalledModemsreturned false."));
         pWarn(fnstRS(rs::rsErrorDetectingModems) + QStringLiteral("."));
     }
+    return true;
+}
+
+// Shown after start-up's own checks, the failure closes the wizard the way a
+// failed start-up does: without asking whether to leave.
+void TfrmRegistrationWizard::pEndOnPopulateFailure(int iCode) {
+    pWarn(fnstGetDBErrorMessage(iCode) + QStringLiteral(".") + cstCrLf +
+          fnstRS(rs::rsClickOKToExit) + QStringLiteral("."));
+    bExitApplication = true;
+    bStartupFailed = true;
 }
 
 // The step tree is teal with white items, the current one inverted; it is

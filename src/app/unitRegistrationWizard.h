@@ -123,6 +123,12 @@ private:
     void pPhoneFieldExit(QLineEdit *edt, QComboBox *cmbCallingCode, const QString &stNumberType);
     // Fills the pages with what the installation already holds.
     void pPopulateScreen();
+    // The steps of pPopulateScreen, one per page group, in the order they run;
+    // false stops the population (the wizard ends or a step failed).
+    bool fnbPopulateModems();
+    // A read the pages cannot do without failed: the database's text for the
+    // code and how to leave are shown, and the wizard ends once it is shown.
+    void pEndOnPopulateFailure(int iCode);
     // Lists the installed modems in cmbModemNameList and shows the configured
     // one; false when the modems could not be read.
     bool fnbDetectInstalledModems();
