@@ -3,6 +3,7 @@
 
 #include "ui_unitManualSiteRegistration.h"
 
+#include "UnitKeyFilters.h"
 #include "unitLogToFile.h"
 #include "UnitMsgDialog.h"
 #include "unitRWSettings.h"
@@ -12,21 +13,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QValidator>
 
 namespace {
 const QString cstUnit = QStringLiteral("unitManualSiteRegistration");
 const QString cstLineBreak = QStringLiteral("\r\n");
-
-// Letters typed or pasted into the site ID appear in upper case.
-class TclsUpperCaseValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString &stInput, int &) const override {
-        stInput = stInput.toUpper();
-        return Acceptable;
-    }
-};
 
 bool fnbIsAsciiLetterOrDigit(QChar ch) {
     return ch.unicode() < 0x80 && ch.isLetterOrNumber();
@@ -54,7 +44,8 @@ TfrmManualSiteRegistration::TfrmManualSiteRegistration(QWidget *parent)
     ui->lblEnterSiteID->setText(fnstRS(srs::rsEnterSiteId) + QLatin1Char(':'));
     ui->btnOK->setText(fnstRS(srs::rsOK));
     ui->btnCancel->setText(fnstRS(srs::rsCancel));
-    ui->edtSiteId->setValidator(new TclsUpperCaseValidator(ui->edtSiteId));
+    // Letters typed or pasted into the site ID appear in upper case.
+    pForceUpperCase(ui->edtSiteId);
     ui->edtSiteId->installEventFilter(this);
     setProperty("helpContext", 1551);
     ui->edtSiteId->setProperty("helpContext", 1552);
