@@ -3,8 +3,12 @@
 #include "unitRegistrationWizard.h"
 
 #include "ui_unitRegistrationWizard.h"
+#include "ui_unitRegistrationWizard_ApplSecurity.h"
 #include "ui_unitRegistrationWizard_CommSetting.h"
 #include "ui_unitRegistrationWizard_Completed.h"
+#include "ui_unitRegistrationWizard_EmailSetting.h"
+#include "ui_unitRegistrationWizard_FTPSetting.h"
+#include "ui_unitRegistrationWizard_Pickup.h"
 #include "ui_unitRegistrationWizard_SenderInfo.h"
 #include "ui_unitRegistrationWizard_Terms.h"
 
@@ -30,11 +34,6 @@
 namespace {
 const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 const QString cstCrLf = QStringLiteral("\r\n");
-
-// The first record of a query's rows as its class, or nullptr.
-template <class T> T *fnpFirst(const TobjarMVData &objar) {
-    return objar.empty() ? nullptr : dynamic_cast<T *>(objar.front().get());
-}
 } // namespace
 
 TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
@@ -42,12 +41,20 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
       uiTerms(std::make_unique<Ui::TfraTermsPage>()),
       uiCommSetting(std::make_unique<Ui::TfraCommSettingPage>()),
       uiCompleted(std::make_unique<Ui::TfraCompletedPage>()),
-      uiSenderInfo(std::make_unique<Ui::TfraSenderInfoPage>()) {
+      uiSenderInfo(std::make_unique<Ui::TfraSenderInfoPage>()),
+      uiPickup(std::make_unique<Ui::TfraPickupPage>()),
+      uiFTPSetting(std::make_unique<Ui::TfraFTPSettingPage>()),
+      uiEmailSetting(std::make_unique<Ui::TfraEmailSettingPage>()),
+      uiApplSecurity(std::make_unique<Ui::TfraApplSecurityPage>()) {
     ui->setupUi(this);
     uiTerms->setupUi(ui->tbsTermsNConditions);
     uiCommSetting->setupUi(ui->tbsCommSetting);
     uiCompleted->setupUi(ui->tbsRegistrationCompleted);
     uiSenderInfo->setupUi(ui->tbsSenderInfo);
+    uiPickup->setupUi(ui->tbsPickupDetails);
+    uiFTPSetting->setupUi(ui->tbsFTPSetting);
+    uiEmailSetting->setupUi(ui->tbsEmailSetting);
+    uiApplSecurity->setupUi(ui->tbsApplSecurity);
     // The form is laid out in pixels for an 11-pixel font: 13-pixel lines.
     QFont fntForm = font();
     fntForm.setPixelSize(11);
@@ -112,6 +119,10 @@ void TfrmRegistrationWizard::pFormCreate() {
             pInitializeComponents();
             pPopulateScreen();
             pReadFromSenderInfoScreen();
+            pReadFromFTPSettingScreen();
+            pReadFromEmailSettingScreen();
+            pReadFromApplSecurityScreen();
+            pReadFromPickupScreen();
             pShowWelcomePage();
             pLoadTermsAndConditions();
             pAddPhonePrefixControls();
@@ -225,7 +236,7 @@ bool TfrmRegistrationWizard::fnbTakeSingleInstanceLock() {
 
 void TfrmRegistrationWizard::pSetMandatoryFields() {
     barMandatory.fill(false);
-    const auto *pConfig = fnpFirst<TclsConfigZorvData>(objarConfigZorvData);
+    const auto *pConfig = fnpFirstRecord<TclsConfigZorvData>(objarConfigZorvData);
     if (!pConfig)
         return;
     // Index 3 is not used by the sender checks.
@@ -243,7 +254,7 @@ void TfrmRegistrationWizard::pSetMandatoryFields() {
 bool TfrmRegistrationWizard::fnbReadConfigMorvane() {
     if (!fnbReadStartupRows(QStringLiteral("TclsConfigMorvaneDB"), {{}}, objarConfigMorvaneData))
         return false;
-    const auto *pConfig = fnpFirst<TclsConfigMorvaneData>(objarConfigMorvaneData);
+    const auto *pConfig = fnpFirstRecord<TclsConfigMorvaneData>(objarConfigMorvaneData);
     if (!pConfig->site_id.trimmed().isEmpty()) {
         pStartupFailure(fnstRS(rs::rsAlreadyRegistered) + QStringLiteral(". ") +
                             fnstRS(rs::rsClickOKToExit) + QStringLiteral("."),
@@ -282,6 +293,10 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     ui->lblMandatoryField->setText(QStringLiteral("* = ") + fnstRS(rs::rsMandatoryFields));
     uiCommSetting->lblModemName->setText(fnstRS(rs::rsDefaultModem) + QStringLiteral(":"));
     pInitializeSenderInfoComponents();
+    pInitializePickupComponents();
+    pInitializeFTPSettingComponents();
+    pInitializeEmailSettingComponents();
+    pInitializeApplSecurityComponents();
     ui->tvwRegistrationWizard->clear();
     for (const TResourceString &rsItem : rs::rsarTreeItems)
         (new QTreeWidgetItem(ui->tvwRegistrationWizard, {fnstRS(rsItem)}))
@@ -292,6 +307,10 @@ void TfrmRegistrationWizard::pPopulateScreen() {
     using TfnbStep = bool (TfrmRegistrationWizard::*)();
     static constexpr TfnbStep arSteps[] = {
         &TfrmRegistrationWizard::fnbPopulateModems,
+        &TfrmRegistrationWizard::fnbPopulatePickup,
+        &TfrmRegistrationWizard::fnbPopulateFTPSetting,
+        &TfrmRegistrationWizard::fnbPopulateEmailSetting,
+        &TfrmRegistrationWizard::fnbPopulateApplSecurity,
     };
     try {
         for (TfnbStep fnbStep : arSteps)

@@ -5,6 +5,10 @@
 #pragma once
 
 #include "UnitMV5Records.h"
+#include "unitRWApplSecurityData.h"
+#include "unitRWEmailSettingData.h"
+#include "unitRWFTPSettingData.h"
+#include "UnitRWPickupDetailsData.h"
 #include "unitRWSendersData.h"
 #include "unitRWSettings.h"
 
@@ -20,6 +24,10 @@ class TfraTermsPage;
 class TfraCommSettingPage;
 class TfraCompletedPage;
 class TfraSenderInfoPage;
+class TfraPickupPage;
+class TfraFTPSettingPage;
+class TfraEmailSettingPage;
+class TfraApplSecurityPage;
 } // namespace Ui
 
 class QComboBox;
@@ -79,6 +87,16 @@ public:
     // Copies the sender page into the sender data holder, every text trimmed.
     void pReadFromSenderInfoScreen();
     const TclsRWSendersData &fnobjSendersData() const { return objSendersData; }
+    // The pickup, SFTP, e-mail and application-security pages into their
+    // holders, every text trimmed.
+    void pReadFromPickupScreen();
+    void pReadFromFTPSettingScreen();
+    void pReadFromEmailSettingScreen();
+    void pReadFromApplSecurityScreen();
+    const TclsRWPickupData &fnobjPickupData() const { return objPickupData; }
+    const TclsRWFTPSettingData &fnobjFTPSettingData() const { return objFTPSettingData; }
+    const TclsRWEmailSettingData &fnobjEmailSettingData() const { return objEmailSettingData; }
+    const TclsRWApplSecurityData &fnobjApplSecurityData() const { return objApplSecurityData; }
 
 public slots:
     void btnNextClick();
@@ -117,6 +135,14 @@ private:
     void pPrepareLookupFrames();
     void pLinkSenderFrames();
     void pAddPhonePrefixControls();
+    // The pickup, SFTP, e-mail and application-security pages: captions,
+    // stars, what their fields let the user type.
+    void pInitializePickupComponents();
+    void pInitializeFTPSettingComponents();
+    void pInitializeEmailSettingComponents();
+    void pInitializeApplSecurityComponents();
+    // The password fields follow the password-required box.
+    void pEnableApplSecurityPasswords(bool bEnabled);
     // Loads the phone rules once, when the sender page is first entered.
     void pLoadPhoneRulesOnce();
     TmvCallingCodeLookupCombo *fncmbAddCallingCodeBox(QLineEdit *edt, const QString &stName);
@@ -126,6 +152,10 @@ private:
     // The steps of pPopulateScreen, one per page group, in the order they run;
     // false stops the population (the wizard ends or a step failed).
     bool fnbPopulateModems();
+    bool fnbPopulatePickup();
+    bool fnbPopulateFTPSetting();
+    bool fnbPopulateEmailSetting();
+    bool fnbPopulateApplSecurity();
     // A read the pages cannot do without failed: the database's text for the
     // code and how to leave are shown, and the wizard ends once it is shown.
     void pEndOnPopulateFailure(int iCode);
@@ -157,6 +187,10 @@ private:
     std::unique_ptr<Ui::TfraCommSettingPage> uiCommSetting;
     std::unique_ptr<Ui::TfraCompletedPage> uiCompleted;
     std::unique_ptr<Ui::TfraSenderInfoPage> uiSenderInfo;
+    std::unique_ptr<Ui::TfraPickupPage> uiPickup;
+    std::unique_ptr<Ui::TfraFTPSettingPage> uiFTPSetting;
+    std::unique_ptr<Ui::TfraEmailSettingPage> uiEmailSetting;
+    std::unique_ptr<Ui::TfraApplSecurityPage> uiApplSecurity;
     TmvCallingCodeLookupCombo *cmbPhoneCallingCode = nullptr;
     TmvCallingCodeLookupCombo *cmbMobileCallingCode = nullptr;
     // The sender address: the checks of the postcode and the destination
@@ -187,6 +221,10 @@ private:
     std::array<bool, 7> barPageModified{};
     TrecarErrorList objarErrorList;
     TclsRWSendersData objSendersData;
+    TclsRWPickupData objPickupData;
+    TclsRWFTPSettingData objFTPSettingData;
+    TclsRWEmailSettingData objEmailSettingData;
+    TclsRWApplSecurityData objApplSecurityData;
 
     TobjarMVData objarConfigZorvData, objarConfigMorvaneData, objarUsersData;
     TobjarMVData objarCommServiceSettingsData, objarCustomerInfoData, objarCommModemData;

@@ -77,6 +77,62 @@ inline constexpr TResourceString rsDefaultModem{QT_TRANSLATE_NOOP("Morvane", "De
 inline constexpr TResourceString rsErrorDetectingModems{
     QT_TRANSLATE_NOOP("Morvane", "Error detecting modems from Windows registry")};
 
+// The pickup page.
+inline constexpr TResourceString rsDefaultPickup{
+    QT_TRANSLATE_NOOP("Morvane", "Default Pickup Location")};
+inline constexpr TResourceString rsPickupLocation{QT_TRANSLATE_NOOP("Morvane", "Pickup Location")};
+inline constexpr TResourceString rsReadyByCutOffMargin{
+    QT_TRANSLATE_NOOP("Morvane", "Ready By Cut-off Margin")};
+inline constexpr TResourceString rsReadyCloseMargin{
+    QT_TRANSLATE_NOOP("Morvane", "Ready Close Margin")};
+inline constexpr TResourceString rsRequestCloseMargin{
+    QT_TRANSLATE_NOOP("Morvane", "Request Close Margin")};
+inline constexpr TResourceString rsRequestCutOffMargin{
+    QT_TRANSLATE_NOOP("Morvane", "Request cut off margin")};
+inline constexpr TResourceString rsDefaultCloseTime{
+    QT_TRANSLATE_NOOP("Morvane", "Default Close Time")};
+inline constexpr TResourceString rsDefaultReadyByTime{
+    QT_TRANSLATE_NOOP("Morvane", "Default Ready By Time")};
+inline constexpr TResourceString rsPickupMargins{
+    QT_TRANSLATE_NOOP("Morvane", " Pickup Margins(in minutes)")};
+inline constexpr TResourceString rsDefaultPickupTime{
+    QT_TRANSLATE_NOOP("Morvane", "Default Time For Pickups")};
+inline constexpr TResourceString rsHourMinute{QT_TRANSLATE_NOOP("Morvane", "hh  :  mm")};
+
+// The SFTP page.
+inline constexpr TResourceString rsFTPHost{QT_TRANSLATE_NOOP("Morvane", "Host")};
+inline constexpr TResourceString rsFTPPort{QT_TRANSLATE_NOOP("Morvane", "Port")};
+inline constexpr TResourceString rsFTPUserId{QT_TRANSLATE_NOOP("Morvane", "User ID")};
+inline constexpr TResourceString rsFTPPasswd{QT_TRANSLATE_NOOP("Morvane", "Password")};
+inline constexpr TResourceString rsFTPBuildDirPath{
+    QT_TRANSLATE_NOOP("Morvane", "Build Directory Path")};
+inline constexpr TResourceString rsFTPWorkDirPath{
+    QT_TRANSLATE_NOOP("Morvane", "Work Directory Path")};
+inline constexpr TResourceString rsFTPGatewayIATA{QT_TRANSLATE_NOOP("Morvane", "Gateway IATA")};
+inline constexpr TResourceString rsFTPTransferMode{
+    QT_TRANSLATE_NOOP("Morvane", "SFTP Transfer Mode")};
+inline constexpr TResourceString rsActiveModeTransfer{
+    QT_TRANSLATE_NOOP("Morvane", "Active Mode Transfer")};
+inline constexpr TResourceString rsPassiveModeTransfer{
+    QT_TRANSLATE_NOOP("Morvane", "Passive Mode Transfer")};
+
+// The e-mail page.
+inline constexpr TResourceString rsEmailHost{QT_TRANSLATE_NOOP("Morvane", "Outgoing Mail Server")};
+inline constexpr TResourceString rsEmailPort{QT_TRANSLATE_NOOP("Morvane", "Port(SMTP)")};
+inline constexpr TResourceString rsEmailUserId{QT_TRANSLATE_NOOP("Morvane", "User ID")};
+inline constexpr TResourceString rsEmailPassword{QT_TRANSLATE_NOOP("Morvane", "Password")};
+
+// The application-security page.
+inline constexpr TResourceString rsApplSecurity{QT_TRANSLATE_NOOP(
+    "Morvane", "To ease office security concerns, Zorv Morvane application allows you to assign a "
+               "password to the default user that is required when the program is launched")};
+inline constexpr TResourceString rsApplSecurityPasswd{
+    QT_TRANSLATE_NOOP("Morvane", "Enter password")};
+inline constexpr TResourceString rsApplSecurityRetypePasswd{
+    QT_TRANSLATE_NOOP("Morvane", "Re-type Password")};
+inline constexpr TResourceString rsApplSecurityPasswdRequired{QT_TRANSLATE_NOOP(
+    "Morvane", "Yes, I want my Zorv Morvane software to request a password for the default user")};
+
 // The completion page.
 inline constexpr TResourceString rsRegCompleted1{
     QT_TRANSLATE_NOOP("Morvane", "Registration process is completed successfully")};

@@ -80,6 +80,11 @@ private:
 
 using TobjarMVData = std::vector<std::unique_ptr<TclsMVData>>;
 
+// The first record of a query's rows as its class, or nullptr.
+template <class T> T *fnpFirstRecord(const TobjarMVData &objar) {
+    return objar.empty() ? nullptr : dynamic_cast<T *>(objar.front().get());
+}
+
 // One criterion of a query: a field name and its value. A text value arrives
 // quoted as the caller would write it in SQL ("'DEFAULT'"); the library binds it.
 struct TrecFields {

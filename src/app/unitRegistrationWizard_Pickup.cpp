@@ -1,0 +1,107 @@
+// The pickup page: where the courier collects, the margins a pickup request
+// keeps to the ready-by and close times, and the default times of a pickup.
+#include "unitRegistrationWizard.h"
+
+#include "ui_unitRegistrationWizard_Pickup.h"
+
+#include "UnitAccessToDatabaseDLL.h"
+#include "UnitDatabaseConstants.h"
+#include "unitLogToFile.h"
+#include "UnitRWPickupDetails.h"
+#include "unitWizardResourceStrings.h"
+
+#include <array>
+
+namespace {
+const QString cstUnit = QStringLiteral("unitRegistrationWizard");
+
+QString fnstLabel(TResourceString rs) {
+    return fnstRS(rs) + QStringLiteral(":");
+}
+
+// The further locations after the default one, in list order.
+std::array<QLineEdit *, 4> fnarFurtherPickups(const Ui::TfraPickupPage &pg) {
+    return {pg.edtPickup1, pg.edtPickup2, pg.edtPickup3, pg.edtPickup4};
+}
+
+// A row without the time keeps the time the page was designed with.
+void pShowTime(QSpinBox &speHour, QSpinBox &speMinute, const QTime &tm) {
+    if (!tm.isValid())
+        return;
+    speHour.setValue(tm.hour());
+    speMinute.setValue(tm.minute());
+}
+
+// The time of day the two spin edits show, to the minute.
+QTime fntmTimeOf(const QSpinBox &speHour, const QSpinBox &speMinute) {
+    return QTime::fromString(QStringLiteral("%1:%2:00")
+                                 .arg(speHour.value(), 2, 10, QLatin1Char('0'))
+                                 .arg(speMinute.value(), 2, 10, QLatin1Char('0')),
+                             QStringLiteral("hh:mm:ss"));
+}
+} // namespace
+
+void TfrmRegistrationWizard::pInitializePickupComponents() {
+    Ui::TfraPickupPage &pg = *uiPickup;
+    pg.lblDefaultPickup->setText(fnstLabel(rs::rsDefaultPickup));
+    QLabel *const arLabels[] = {pg.lblPickup1, pg.lblPickup2, pg.lblPickup3, pg.lblPickup4};
+    for (int i = 0; i < 4; ++i)
+        arLabels[i]->setText(fnstRS(rs::rsPickupLocation) + QLatin1Char(' ') +
+                             QString::number(i + 1) + QStringLiteral(":"));
+    pg.lblReadyByCutOffMargin->setText(fnstLabel(rs::rsReadyByCutOffMargin));
+    pg.lblReadyCloseMargin->setText(fnstLabel(rs::rsReadyCloseMargin));
+    pg.lblRequestClosemargin->setText(fnstLabel(rs::rsRequestCloseMargin));
+    pg.lblRequestCutOffMargin->setText(fnstLabel(rs::rsRequestCutOffMargin));
+    pg.lblDefaultCloseTime->setText(fnstLabel(rs::rsDefaultCloseTime));
+    pg.lblDefaultReadyByTime->setText(fnstLabel(rs::rsDefaultReadyByTime));
+    pg.pnlPickupMargins->setTitle(fnstRS(rs::rsPickupMargins));
+    pg.pnlDefaultPickupTime->setTitle(fnstRS(rs::rsDefaultPickupTime));
+    pg.lblhour->setText(fnstRS(rs::rsHourMinute));
+}
+
+bool TfrmRegistrationWizard::fnbPopulatePickup() {
+    TobjarMVData objarPickupData;
+    const int iCode = fniQueryRecords({{}}, objarPickupData, QStringLiteral("TclsPickupDB"));
+    // Without the row the page keeps its design values; the user can still
+    // enter the pickup defaults, so a failed read does not end the wizard.
+    if (iCode != dbc::iSuccess) {
+        pWriteLog(2, cstUnit, QStringLiteral("pPopulateScreen"),
+                  QStringLiteral("Call to fniQueryRecords failed for pickup: ") +
+                      QString::number(iCode));
+        return true;
+    }
+    const auto *pRow = fnpFirstRecord<TclsPickupData>(objarPickupData);
+    if (!pRow)
+        return true;
+    Ui::TfraPickupPage &pg = *uiPickup;
+    pg.edtDefaultPickup->setText(pRow->pickup_locations.value(0));
+    const auto arFurther = fnarFurtherPickups(pg);
+    for (int i = 0; i < int(arFurther.size()); ++i)
+        arFurther[i]->setText(pRow->pickup_locations.value(i + 1));
+    pg.speRequestCutOffMargin->setValue(pRow->request_cutoff_margin);
+    pg.speReadyByCloseMargin->setValue(pRow->readyby_close_margin);
+    pg.speRequestCloseMargin->setValue(pRow->request_close_margin);
+    pg.speReadyByCutOffMargin->setValue(pRow->readyby_cutoff_margin);
+    pShowTime(*pg.speDefaultCloseTimeHour, *pg.speDefaultCloseTimeMinute, pRow->default_close_time);
+    pShowTime(*pg.speDefaultReadyByTimeHour, *pg.speDefaultReadyByTimeMinute,
+              pRow->default_readyby_time);
+    return true;
+}
+
+void TfrmRegistrationWizard::pReadFromPickupScreen() {
+    pWriteLog(1, cstUnit, QStringLiteral("pReadFromPickupScreen"),
+              QStringLiteral("Inside pReadFromPickupScreen."));
+    const Ui::TfraPickupPage &pg = *uiPickup;
+    TclsRWPickupData &obj = objPickupData;
+    QStringList slFurther;
+    for (const QLineEdit *edt : fnarFurtherPickups(pg))
+        slFurther.append(edt->text());
+    obj.slPickupLocations = fnslPickupLocations(pg.edtDefaultPickup->text(), slFurther);
+    obj.iRequestCutOffMargin = pg.speRequestCutOffMargin->value();
+    obj.iReadyByCloseMargin = pg.speReadyByCloseMargin->value();
+    obj.iRequestCloseMargin = pg.speRequestCloseMargin->value();
+    obj.iReadyByCutOffMargin = pg.speReadyByCutOffMargin->value();
+    obj.tmDefaultCloseTime = fntmTimeOf(*pg.speDefaultCloseTimeHour, *pg.speDefaultCloseTimeMinute);
+    obj.tmDefaultReadyByTime =
+        fntmTimeOf(*pg.speDefaultReadyByTimeHour, *pg.speDefaultReadyByTimeMinute);
+}
