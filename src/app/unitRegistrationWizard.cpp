@@ -6,6 +6,7 @@
 #include "ui_unitRegistrationWizard_CommSetting.h"
 #include "ui_unitRegistrationWizard_Completed.h"
 #include "ui_unitRegistrationWizard_SenderInfo.h"
+#include "ui_unitRegistrationWizard_SiteRegistration.h"
 #include "ui_unitRegistrationWizard_Terms.h"
 
 #include "UnitAccessToDatabaseDLL.h"
@@ -42,12 +43,14 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
       uiTerms(std::make_unique<Ui::TfraTermsPage>()),
       uiCommSetting(std::make_unique<Ui::TfraCommSettingPage>()),
       uiCompleted(std::make_unique<Ui::TfraCompletedPage>()),
-      uiSenderInfo(std::make_unique<Ui::TfraSenderInfoPage>()) {
+      uiSenderInfo(std::make_unique<Ui::TfraSenderInfoPage>()),
+      uiSiteRegistration(std::make_unique<Ui::TfraSiteRegistrationPage>()) {
     ui->setupUi(this);
     uiTerms->setupUi(ui->tbsTermsNConditions);
     uiCommSetting->setupUi(ui->tbsCommSetting);
     uiCompleted->setupUi(ui->tbsRegistrationCompleted);
     uiSenderInfo->setupUi(ui->tbsSenderInfo);
+    uiSiteRegistration->setupUi(ui->tbsSiteRegistration);
     // The form is laid out in pixels for an 11-pixel font: 13-pixel lines.
     QFont fntForm = font();
     fntForm.setPixelSize(11);
@@ -114,6 +117,7 @@ void TfrmRegistrationWizard::pFormCreate() {
             pReadFromSenderInfoScreen();
             pShowWelcomePage();
             pLoadTermsAndConditions();
+            pFillAllocationLists();
             pAddPhonePrefixControls();
         }
     } catch (const std::exception &e) {
@@ -282,6 +286,7 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     ui->lblMandatoryField->setText(QStringLiteral("* = ") + fnstRS(rs::rsMandatoryFields));
     uiCommSetting->lblModemName->setText(fnstRS(rs::rsDefaultModem) + QStringLiteral(":"));
     pInitializeSenderInfoComponents();
+    pInitializeSiteRegComponents();
     ui->tvwRegistrationWizard->clear();
     for (const TResourceString &rsItem : rs::rsarTreeItems)
         (new QTreeWidgetItem(ui->tvwRegistrationWizard, {fnstRS(rsItem)}))
