@@ -10,6 +10,7 @@
 #include "ui_unitRegistrationWizard_FTPSetting.h"
 #include "ui_unitRegistrationWizard_Pickup.h"
 #include "ui_unitRegistrationWizard_SenderInfo.h"
+#include "ui_unitRegistrationWizard_SiteRegistration.h"
 #include "ui_unitRegistrationWizard_Terms.h"
 
 #include "UnitAccessToDatabaseDLL.h"
@@ -45,7 +46,8 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
       uiPickup(std::make_unique<Ui::TfraPickupPage>()),
       uiFTPSetting(std::make_unique<Ui::TfraFTPSettingPage>()),
       uiEmailSetting(std::make_unique<Ui::TfraEmailSettingPage>()),
-      uiApplSecurity(std::make_unique<Ui::TfraApplSecurityPage>()) {
+      uiApplSecurity(std::make_unique<Ui::TfraApplSecurityPage>()),
+      uiSiteRegistration(std::make_unique<Ui::TfraSiteRegistrationPage>()) {
     ui->setupUi(this);
     uiTerms->setupUi(ui->tbsTermsNConditions);
     uiCommSetting->setupUi(ui->tbsCommSetting);
@@ -55,6 +57,7 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     uiFTPSetting->setupUi(ui->tbsFTPSetting);
     uiEmailSetting->setupUi(ui->tbsEmailSetting);
     uiApplSecurity->setupUi(ui->tbsApplSecurity);
+    uiSiteRegistration->setupUi(ui->tbsSiteRegistration);
     // The form is laid out in pixels for an 11-pixel font: 13-pixel lines.
     QFont fntForm = font();
     fntForm.setPixelSize(11);
@@ -125,6 +128,7 @@ void TfrmRegistrationWizard::pFormCreate() {
             pReadFromPickupScreen();
             pShowWelcomePage();
             pLoadTermsAndConditions();
+            pFillAllocationLists();
             pAddPhonePrefixControls();
         }
     } catch (const std::exception &e) {
@@ -297,6 +301,7 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     pInitializeFTPSettingComponents();
     pInitializeEmailSettingComponents();
     pInitializeApplSecurityComponents();
+    pInitializeSiteRegComponents();
     ui->tvwRegistrationWizard->clear();
     for (const TResourceString &rsItem : rs::rsarTreeItems)
         (new QTreeWidgetItem(ui->tvwRegistrationWizard, {fnstRS(rsItem)}))

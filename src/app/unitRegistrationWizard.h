@@ -4,11 +4,13 @@
 // beside it.
 #pragma once
 
+#include "unitIniFile.h"
 #include "UnitMV5Records.h"
 #include "unitRWApplSecurityData.h"
 #include "unitRWEmailSettingData.h"
 #include "unitRWFTPSettingData.h"
 #include "UnitRWPickupDetailsData.h"
+#include "UnitRWAWBLPAllocData.h"
 #include "unitRWSendersData.h"
 #include "unitRWSettings.h"
 
@@ -17,6 +19,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace Ui {
 class TfrmRegistrationWizard;
@@ -28,6 +32,7 @@ class TfraPickupPage;
 class TfraFTPSettingPage;
 class TfraEmailSettingPage;
 class TfraApplSecurityPage;
+class TfraSiteRegistrationPage;
 } // namespace Ui
 
 class QComboBox;
@@ -98,6 +103,19 @@ public:
     const TclsRWEmailSettingData &fnobjEmailSettingData() const { return objEmailSettingData; }
     const TclsRWApplSecurityData &fnobjApplSecurityData() const { return objApplSecurityData; }
 
+    // The welcome and site-registration texts of the installation's ini file:
+    // the carrier's web address and technical-support telephone number (read
+    // with the welcome page, used by the messages of later pages).
+    const QString &fnstUserURL() const { return stUserURL; }
+    const QString &fnstTechSupportPhone() const { return stTechSupportPhone; }
+    // Lays out the site-registration page's paragraphs again; labels of an
+    // earlier visit are removed first.
+    void pCreateSiteRegScr();
+    // Copies the chosen quantities of shipment and LP numbers into the number
+    // allocation holder; an empty choice asks for the default quantity.
+    void pReadFromSiteRegScreen();
+    const TclsRWAWBLPAllocData &fnobjAWBLPAllocData() const { return objAWBLPAllocData; }
+
 public slots:
     void btnNextClick();
     void btnBackClick();
@@ -165,6 +183,23 @@ private:
     void pAssignHelpContexts();
     void pShowWelcomePage();
     void pCreateWelcomeScr();
+    // The paragraphs of the welcome and site-registration pages: the ini file
+    // (language, else English), one word-wrapped label per key from the top of
+    // the page down, decorated by the page's own format procedure.
+    using TpFormatParagraph = void (TfrmRegistrationWizard::*)(const QStringList &, int, int &,
+                                                               QWidget *, QString, QLabel *&);
+    std::optional<TclsIniFile> fnoptRegistrationWizardIni(const QString &stMethod) const;
+    void pLayOutParagraphs(const TclsIniFile &ini, const QString &stSection,
+                           const QStringList &slKeys, qsizetype iTextKeys, QWidget *wParent,
+                           TpFormatParagraph pFormat, std::vector<QLabel *> &arLabels);
+    void pFormatWelcomeScr(const QStringList &slKeys, int iIndex, int &iTop, QWidget *wParent,
+                           QString stText, QLabel *&lbl);
+    void pFormatSiteRegScr(const QStringList &slKeys, int iIndex, int &iTop, QWidget *wParent,
+                           QString stText, QLabel *&lbl);
+    void pAddLabel(QLabel *&lbl, const QString &stText, int &iTop, QWidget *wParent);
+    void pAddWebLink(QLabel *lblParagraph, int iTop, QWidget *wParent);
+    void pInitializeSiteRegComponents();
+    void pFillAllocationLists();
     void pLoadTermsAndConditions();
     void pStartupFailure(const QString &stMessage, int iLevel, const QString &stLogText);
 
@@ -191,6 +226,7 @@ private:
     std::unique_ptr<Ui::TfraFTPSettingPage> uiFTPSetting;
     std::unique_ptr<Ui::TfraEmailSettingPage> uiEmailSetting;
     std::unique_ptr<Ui::TfraApplSecurityPage> uiApplSecurity;
+    std::unique_ptr<Ui::TfraSiteRegistrationPage> uiSiteRegistration;
     TmvCallingCodeLookupCombo *cmbPhoneCallingCode = nullptr;
     TmvCallingCodeLookupCombo *cmbMobileCallingCode = nullptr;
     // The sender address: the checks of the postcode and the destination
@@ -200,6 +236,7 @@ private:
     TclsSenderAddressEvents *objSenderAddressEvents = nullptr;
     std::unique_ptr<QTranslator> objTranslator;
     std::vector<QLabel *> arWelcomeLabels;
+    std::vector<QLabel *> arSiteRegLabels;
 
     bool bExitApplication = false;
     bool bStartupFailed = false;
@@ -225,6 +262,7 @@ private:
     TclsRWFTPSettingData objFTPSettingData;
     TclsRWEmailSettingData objEmailSettingData;
     TclsRWApplSecurityData objApplSecurityData;
+    TclsRWAWBLPAllocData objAWBLPAllocData;
 
     TobjarMVData objarConfigZorvData, objarConfigMorvaneData, objarUsersData;
     TobjarMVData objarCommServiceSettingsData, objarCustomerInfoData, objarCommModemData;

@@ -132,6 +132,16 @@ inline constexpr TResourceString rsApplSecurityRetypePasswd{
     QT_TRANSLATE_NOOP("Morvane", "Re-type Password")};
 inline constexpr TResourceString rsApplSecurityPasswdRequired{QT_TRANSLATE_NOOP(
     "Morvane", "Yes, I want my Zorv Morvane software to request a password for the default user")};
+// The site-registration page.
+inline constexpr TResourceString rsShipmentIdAllocation{
+    QT_TRANSLATE_NOOP("Morvane", "Shipment ID allocation")};
+inline constexpr TResourceString rsLicencePlateAllocation{
+    QT_TRANSLATE_NOOP("Morvane", "Licence plate number allocation")};
+inline constexpr TResourceString rsNumbers{QT_TRANSLATE_NOOP("Morvane", "numbers")};
+inline constexpr TResourceString rsRequestAwbLP{QT_TRANSLATE_NOOP(
+    "Morvane", "Check the following option(s) to download a range of Shipment or LP Numbers")};
+// The keys that start manual registration, as the page's text names them.
+inline constexpr TResourceString rsManualEntryKeys{QT_TRANSLATE_NOOP("Morvane", "Ctrl+Alt+R")};
 
 // The completion page.
 inline constexpr TResourceString rsRegCompleted1{
