@@ -280,7 +280,7 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     uiCompleted->lblRegCompleted2->setText(fnstRS(rs::rsRegCompleted2));
     uiCompleted->lblRegCompleted4->setText(fnstRS(rs::rsRegCompleted4) + QStringLiteral("."));
     ui->lblMandatoryField->setText(QStringLiteral("* = ") + fnstRS(rs::rsMandatoryFields));
-    uiCommSetting->lblModemName->setText(fnstRS(rs::rsDefaultModem) + QStringLiteral(":"));
+    pInitializeCommSettingComponents();
     pInitializeSenderInfoComponents();
     ui->tvwRegistrationWizard->clear();
     for (const TResourceString &rsItem : rs::rsarTreeItems)
@@ -292,6 +292,10 @@ void TfrmRegistrationWizard::pPopulateScreen() {
     using TfnbStep = bool (TfrmRegistrationWizard::*)();
     static constexpr TfnbStep arSteps[] = {
         &TfrmRegistrationWizard::fnbPopulateModems,
+        &TfrmRegistrationWizard::fnbPopulateRetries,
+        &TfrmRegistrationWizard::fnbPopulateServiceGrid,
+        &TfrmRegistrationWizard::fnbPopulateCommValues,
+        &TfrmRegistrationWizard::fnbPopulateEmailFeature,
     };
     try {
         for (TfnbStep fnbStep : arSteps)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "UnitMV5Records.h"
+#include "unitRWCommSettingData.h"
 #include "unitRWSendersData.h"
 #include "unitRWSettings.h"
 
@@ -28,6 +29,7 @@ class QLineEdit;
 class TmvCallingCodeLookupCombo;
 class TclsSenderAddressChecks;
 class TclsSenderAddressEvents;
+class TclsServiceGrid;
 class QTranslator;
 
 // Page indexes of pgcRegistrationWizard.
@@ -80,6 +82,17 @@ public:
     void pReadFromSenderInfoScreen();
     const TclsRWSendersData &fnobjSendersData() const { return objSendersData; }
 
+    // Copies the communication page into its data holder: the page's options
+    // and one block per service row; the site-registration row also decides
+    // bSiteRegActivated.
+    void pReadFromCommSettingScreen();
+    const TclsRWCommSettingData &fnobjCommSettingData() const { return objCommSettingData; }
+    // The "Schedule Pickup" service as last read: without it the pickup page is skipped.
+    bool fnbSchedulePickupActivated() const {
+        return objCommSettingData.arServices[csSchedulePickup].bInUse;
+    }
+    bool fnbSiteRegistrationActivated() const { return bSiteRegActivated; }
+
 public slots:
     void btnNextClick();
     void btnBackClick();
@@ -121,11 +134,28 @@ private:
     void pLoadPhoneRulesOnce();
     TmvCallingCodeLookupCombo *fncmbAddCallingCodeBox(QLineEdit *edt, const QString &stName);
     void pPhoneFieldExit(QLineEdit *edt, QComboBox *cmbCallingCode, const QString &stNumberType);
+    // The communication page: captions, the service grid, the retries and the
+    // e-mail boxes and their events.
+    void pInitializeCommSettingComponents();
+    void pConnectCommSettingEvents();
+    void pCommSettingPageEntered();
+    void chkCSEODviaEmailClick();
+    void chkTPPviaEmailClick();
+    void pForwardReturnActivationChanged(bool bActivated);
+    // An e-mail address box of the page: enabled with the window colour, or
+    // disabled on the button face.
+    static void pSetEmailAddressEnabled(QLineEdit *edt, bool bEnabled);
     // Fills the pages with what the installation already holds.
     void pPopulateScreen();
     // The steps of pPopulateScreen, one per page group, in the order they run;
     // false stops the population (the wizard ends or a step failed).
     bool fnbPopulateModems();
+    // The communication page: retries, the service grid, the stored options,
+    // and what the carrier's e-mail feature allows.
+    bool fnbPopulateRetries();
+    bool fnbPopulateServiceGrid();
+    bool fnbPopulateCommValues();
+    bool fnbPopulateEmailFeature();
     // A read the pages cannot do without failed: the database's text for the
     // code and how to leave are shown, and the wizard ends once it is shown.
     void pEndOnPopulateFailure(int iCode);
@@ -187,6 +217,8 @@ private:
     std::array<bool, 7> barPageModified{};
     TrecarErrorList objarErrorList;
     TclsRWSendersData objSendersData;
+    TclsRWCommSettingData objCommSettingData;
+    TclsServiceGrid *objServiceGrid = nullptr; // owned by stgCSServiceSettings
 
     TobjarMVData objarConfigZorvData, objarConfigMorvaneData, objarUsersData;
     TobjarMVData objarCommServiceSettingsData, objarCustomerInfoData, objarCommModemData;
