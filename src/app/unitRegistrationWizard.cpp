@@ -295,7 +295,7 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     uiCompleted->lblRegCompleted2->setText(fnstRS(rs::rsRegCompleted2));
     uiCompleted->lblRegCompleted4->setText(fnstRS(rs::rsRegCompleted4) + QStringLiteral("."));
     ui->lblMandatoryField->setText(QStringLiteral("* = ") + fnstRS(rs::rsMandatoryFields));
-    uiCommSetting->lblModemName->setText(fnstRS(rs::rsDefaultModem) + QStringLiteral(":"));
+    pInitializeCommSettingComponents();
     pInitializeSenderInfoComponents();
     pInitializePickupComponents();
     pInitializeFTPSettingComponents();
@@ -312,10 +312,14 @@ void TfrmRegistrationWizard::pPopulateScreen() {
     using TfnbStep = bool (TfrmRegistrationWizard::*)();
     static constexpr TfnbStep arSteps[] = {
         &TfrmRegistrationWizard::fnbPopulateModems,
+        &TfrmRegistrationWizard::fnbPopulateRetries,
+        &TfrmRegistrationWizard::fnbPopulateServiceGrid,
         &TfrmRegistrationWizard::fnbPopulatePickup,
         &TfrmRegistrationWizard::fnbPopulateFTPSetting,
         &TfrmRegistrationWizard::fnbPopulateEmailSetting,
         &TfrmRegistrationWizard::fnbPopulateApplSecurity,
+        &TfrmRegistrationWizard::fnbPopulateCommValues,
+        &TfrmRegistrationWizard::fnbPopulateEmailFeature,
     };
     try {
         for (TfnbStep fnbStep : arSteps)

@@ -11,6 +11,7 @@
 #include "unitRWFTPSettingData.h"
 #include "UnitRWPickupDetailsData.h"
 #include "UnitRWAWBLPAllocData.h"
+#include "unitRWCommSettingData.h"
 #include "unitRWSendersData.h"
 #include "unitRWSettings.h"
 
@@ -41,6 +42,7 @@ class QLineEdit;
 class TmvCallingCodeLookupCombo;
 class TclsSenderAddressChecks;
 class TclsSenderAddressEvents;
+class TclsServiceGrid;
 class QTranslator;
 
 // Page indexes of pgcRegistrationWizard.
@@ -116,6 +118,17 @@ public:
     void pReadFromSiteRegScreen();
     const TclsRWAWBLPAllocData &fnobjAWBLPAllocData() const { return objAWBLPAllocData; }
 
+    // Copies the communication page into its data holder: the page's options
+    // and one block per service row; the site-registration row also decides
+    // bSiteRegActivated.
+    void pReadFromCommSettingScreen();
+    const TclsRWCommSettingData &fnobjCommSettingData() const { return objCommSettingData; }
+    // The "Schedule Pickup" service as last read: without it the pickup page is skipped.
+    bool fnbSchedulePickupActivated() const {
+        return objCommSettingData.arServices[csSchedulePickup].bInUse;
+    }
+    bool fnbSiteRegistrationActivated() const { return bSiteRegActivated; }
+
 public slots:
     void btnNextClick();
     void btnBackClick();
@@ -165,6 +178,17 @@ private:
     void pLoadPhoneRulesOnce();
     TmvCallingCodeLookupCombo *fncmbAddCallingCodeBox(QLineEdit *edt, const QString &stName);
     void pPhoneFieldExit(QLineEdit *edt, QComboBox *cmbCallingCode, const QString &stNumberType);
+    // The communication page: captions, the service grid, the retries and the
+    // e-mail boxes and their events.
+    void pInitializeCommSettingComponents();
+    void pConnectCommSettingEvents();
+    void pCommSettingPageEntered();
+    void chkCSEODviaEmailClick();
+    void chkTPPviaEmailClick();
+    void pForwardReturnActivationChanged(bool bActivated);
+    // An e-mail address box of the page: enabled with the window colour, or
+    // disabled on the button face.
+    static void pSetEmailAddressEnabled(QLineEdit *edt, bool bEnabled);
     // Fills the pages with what the installation already holds.
     void pPopulateScreen();
     // The steps of pPopulateScreen, one per page group, in the order they run;
@@ -174,6 +198,12 @@ private:
     bool fnbPopulateFTPSetting();
     bool fnbPopulateEmailSetting();
     bool fnbPopulateApplSecurity();
+    // The communication page: retries, the service grid, the stored options,
+    // and what the carrier's e-mail feature allows.
+    bool fnbPopulateRetries();
+    bool fnbPopulateServiceGrid();
+    bool fnbPopulateCommValues();
+    bool fnbPopulateEmailFeature();
     // A read the pages cannot do without failed: the database's text for the
     // code and how to leave are shown, and the wizard ends once it is shown.
     void pEndOnPopulateFailure(int iCode);
@@ -263,6 +293,8 @@ private:
     TclsRWEmailSettingData objEmailSettingData;
     TclsRWApplSecurityData objApplSecurityData;
     TclsRWAWBLPAllocData objAWBLPAllocData;
+    TclsRWCommSettingData objCommSettingData;
+    TclsServiceGrid *objServiceGrid = nullptr; // owned by stgCSServiceSettings
 
     TobjarMVData objarConfigZorvData, objarConfigMorvaneData, objarUsersData;
     TobjarMVData objarCommServiceSettingsData, objarCustomerInfoData, objarCommModemData;

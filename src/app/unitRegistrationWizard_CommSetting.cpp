@@ -1,14 +1,22 @@
-// The communication page: the modems installed on this machine, offered as
-// the default modem.
+// The communication page: its captions, the modems installed on this
+// machine offered as the default modem, filling the page from the service rows
+// and the configuration rows, and reading it back into its data holder.
 #include "unitRegistrationWizard.h"
 
 #include "ui_unitRegistrationWizard_CommSetting.h"
 
 #include "UnitConfigDataCacheDLLAccess.h"
+#include "UnitControlLookup.h"
+#include "UnitDatabaseConstants.h"
 #include "unitLogToFile.h"
 #include "unitModemRegistry.h"
+#include "unitServiceGrid.h"
+#include "unitWizardResourceStrings.h"
+
+#include <QLineEdit>
 
 #include <exception>
+#include <optional>
 
 namespace {
 const QString cstUnit = QStringLiteral("unitRegistrationWizard");
@@ -18,6 +26,49 @@ QString fnstConfiguredModemName() {
     if (fniGetConfigZorvData(objConfigZorv) != 0 || !objConfigZorv)
         return {};
     return objConfigZorv->Modem_Name;
+}
+
+template <class T> const T *fnpFirstRow(const TobjarMVData &objar) {
+    return objar.empty() ? nullptr : dynamic_cast<const T *>(objar.front().get());
+}
+
+// A blank stored mode: the paperless-trade service only goes over HTTPS, the
+// others were set up for the modem.
+QString fnstShownMode(const TclsCommServiceSettingsData &rec) {
+    if (!rec.mode.trimmed().isEmpty())
+        return rec.mode;
+    return rec.service_name.compare(fnarCommServiceNames()[csPaperlessTrade],
+                                    Qt::CaseInsensitive) == 0
+               ? QStringLiteral("HTTPS")
+               : QStringLiteral("MODEM");
+}
+
+std::optional<TCommService> fneKnownService(const QString &stName) {
+    const auto &arNames = fnarCommServiceNames();
+    for (int i = 0; i < csServiceCount; ++i)
+        if (stName.trimmed().compare(arNames[i], Qt::CaseInsensitive) == 0)
+            return static_cast<TCommService>(i);
+    return std::nullopt;
+}
+
+TrecServiceGridRow fnrecGridRow(const TclsCommServiceSettingsData &rec) {
+    // Port 0 is no port: the cell stays empty so that the page's check asks for one.
+    return {rec.service_name,
+            rec.in_use ? QStringLiteral("true") : QStringLiteral("false"),
+            fnstShownMode(rec),
+            rec.primary_phone,
+            rec.secondary_phone,
+            rec.http_server,
+            rec.http_port == 0 ? QString() : QString::number(rec.http_port)};
+}
+
+TrecCommServiceBlock fnrecServiceBlock(const TrecServiceGridRow &rec) {
+    return {TclsServiceGrid::fnbActivatedText(rec.stActivated),
+            rec.stMode,
+            rec.stPhone1,
+            rec.stPhone2,
+            rec.stHTTPServer,
+            rec.stHTTPPort};
 }
 
 // Shows stName as the combo's text, selecting the item of that name when the
@@ -44,4 +95,111 @@ bool TfrmRegistrationWizard::fnbDetectInstalledModems() {
         return false;
     }
     return true;
+}
+
+void TfrmRegistrationWizard::pInitializeCommSettingComponents() {
+    Ui::TfraCommSettingPage &pg = *uiCommSetting;
+    const QString stColon = QStringLiteral(":");
+    pg.lblCSCommSetting->setText(fnstRS(rs::rsCSCommSetting));
+    pg.lblModemName->setText(fnstRS(rs::rsDefaultModem) + stColon);
+    pg.lblCSNoOfRetries->setText(fnstRS(rs::rsCSNoOfRetries) + stColon);
+    pg.lblCSEODviaFTP->setText(fnstRS(rs::rsCSEODviaFTP) + stColon);
+    pg.lblCSEODviaEmail->setText(fnstRS(rs::rsCSEODviaEmail) + stColon);
+    pg.lblTPPviaEmail->setText(fnstRS(rs::rsTPPviaEmail) + stColon);
+    if (!objServiceGrid) {
+        objServiceGrid = new TclsServiceGrid(pg.stgCSServiceSettings);
+        pConnectCommSettingEvents();
+    }
+    QStringList slCaptions;
+    for (const TResourceString &rsColumn : rs::rsarServiceGridColumns)
+        slCaptions << fnstRS(rsColumn);
+    objServiceGrid->pSetColumnCaptions(slCaptions);
+}
+
+bool TfrmRegistrationWizard::fnbPopulateRetries() {
+    uiCommSetting->speCSNoOfRetries->setValue(1);
+    return true;
+}
+
+bool TfrmRegistrationWizard::fnbPopulateServiceGrid() {
+    TobjarMVData objarRows;
+    const int iCode = fniReadServiceRows(objarRows);
+    if (iCode != dbc::iSuccess) {
+        pWriteLog(2, cstUnit, QStringLiteral("pPopulateScreen"),
+                  QStringLiteral("Call to fniQueryRecords failed for comm_service_settings."));
+        pEndOnPopulateFailure(iCode);
+        return false;
+    }
+    objServiceGrid->pClear();
+    for (const auto &obj : objarRows) {
+        const auto *pRow = dynamic_cast<const TclsCommServiceSettingsData *>(obj.get());
+        if (pRow && fneKnownService(pRow->service_name))
+            objServiceGrid->pAddRow(fnrecGridRow(*pRow));
+    }
+    return true;
+}
+
+bool TfrmRegistrationWizard::fnbPopulateCommValues() {
+    Ui::TfraCommSettingPage &pg = *uiCommSetting;
+    if (const auto *pZorv = fnpFirstRow<TclsConfigZorvData>(objarConfigZorvData)) {
+        pg.speCSNoOfRetries->setValue(pZorv->no_of_retries);
+        pg.chkCSEODviaFTP->setChecked(pZorv->eod_via_ftp);
+        pg.chkCSEODviaEmail->setChecked(pZorv->eod_via_email);
+        pg.edtCSEODviaEmailAddress->setText(pZorv->eod_email_address);
+        pSetEmailAddressEnabled(pg.edtCSEODviaEmailAddress, pZorv->eod_via_email);
+    }
+    if (const auto *pMorvane = fnpFirstRow<TclsConfigMorvaneData>(objarConfigMorvaneData)) {
+        pg.chkTPPviaEmail->setChecked(pMorvane->return_via_email);
+        pg.edtTPPviaEmailAddress->setText(pMorvane->return_email_address);
+        pSetEmailAddressEnabled(pg.edtTPPviaEmailAddress, pMorvane->return_via_email);
+    }
+    return true;
+}
+
+bool TfrmRegistrationWizard::fnbPopulateEmailFeature() {
+    const auto *pZorv = fnpFirstRow<TclsConfigZorvData>(objarConfigZorvData);
+    const bool bEmailFeature = pZorv && pZorv->email_feature;
+    objServiceGrid->pSetEmailFeature(bEmailFeature);
+    Ui::TfraCommSettingPage &pg = *uiCommSetting;
+    if (bEmailFeature) {
+        // The RUZ notification goes by e-mail then; the service is not the site's.
+        objServiceGrid->pSetServiceActivated(fnarCommServiceNames()[csShipmentNotificationViaRUZ],
+                                             cstActivatedForcedOff);
+        return true;
+    }
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{pg.chkCSEODviaEmail, pg.edtCSEODviaEmailAddress,
+                                          pg.chkTPPviaEmail, pg.edtTPPviaEmailAddress})
+        w->setEnabled(false);
+    return true;
+}
+
+void TfrmRegistrationWizard::pReadFromCommSettingScreen() {
+    pWriteLog(1, cstUnit, QStringLiteral("pReadFromCommSettingScreen"),
+              QStringLiteral("Inside pReadFromCommSettingScreen."));
+    const Ui::TfraCommSettingPage &pg = *uiCommSetting;
+    TclsRWCommSettingData &obj = objCommSettingData;
+    obj.bEODViaEmail = pg.chkCSEODviaEmail->isChecked();
+    // The gateway airport is entered beside the SFTP settings.
+    const auto *edtGateway =
+        qobject_cast<QLineEdit *>(fnwFindControl(this, QStringLiteral("edtGatewayIATA")));
+    obj.stGatewayIATA = edtGateway ? edtGateway->text().trimmed() : QString();
+    obj.bEODViaFTP = pg.chkCSEODviaFTP->isChecked();
+    obj.iNoOfRetries = pg.speCSNoOfRetries->value();
+    obj.stEODEmailAddress = pg.edtCSEODviaEmailAddress->text().trimmed();
+    obj.stModemName = pg.cmbModemNameList->currentText().trimmed();
+    obj.bReturnViaEmail = pg.chkTPPviaEmail->isChecked();
+    obj.stReturnEmailAddress = pg.edtTPPviaEmailAddress->text().trimmed();
+    obj.arServices = {};
+    std::array<bool, csServiceCount> barSeen{};
+    for (int i = 0; objServiceGrid && i < objServiceGrid->fniRowCount(); ++i) {
+        const TrecServiceGridRow rec = objServiceGrid->fnrecRow(i);
+        const std::optional<TCommService> eService = fneKnownService(rec.stService);
+        // A service listed twice counts with its first row.
+        if (!eService || barSeen[*eService])
+            continue;
+        barSeen[*eService] = true;
+        obj.arServices[*eService] = fnrecServiceBlock(rec);
+    }
+    bSiteRegActivated = obj.arServices[csSiteRegistration].bInUse;
 }

@@ -76,6 +76,25 @@ inline constexpr TResourceString rsFieldCannotBeBlank{
 inline constexpr TResourceString rsDefaultModem{QT_TRANSLATE_NOOP("Morvane", "Default Modem")};
 inline constexpr TResourceString rsErrorDetectingModems{
     QT_TRANSLATE_NOOP("Morvane", "Error detecting modems from Windows registry")};
+inline constexpr TResourceString rsCSCommSetting{
+    QT_TRANSLATE_NOOP("Morvane", "Zorv Morvane has functions that require a communication link "
+                                 "to Zorv. Please enter details for the selected services")};
+inline constexpr TResourceString rsCSEODviaFTP{QT_TRANSLATE_NOOP("Morvane", "End of day via SFTP")};
+inline constexpr TResourceString rsCSEODviaEmail{
+    QT_TRANSLATE_NOOP("Morvane", "End of day via Email")};
+inline constexpr TResourceString rsCSNoOfRetries{QT_TRANSLATE_NOOP("Morvane", "No. Of Retries")};
+inline constexpr TResourceString rsTPPviaEmail{
+    QT_TRANSLATE_NOOP("Morvane", "Forward/Return via Email")};
+// The service grid's columns, left to right.
+inline constexpr TResourceString rsarServiceGridColumns[] = {
+    {QT_TRANSLATE_NOOP("Morvane", "Service")},
+    {QT_TRANSLATE_NOOP("Morvane", "Activate")},
+    {QT_TRANSLATE_NOOP("Morvane", "Mode")},
+    {QT_TRANSLATE_NOOP("Morvane", "Primary Phone")},
+    {QT_TRANSLATE_NOOP("Morvane", "Secondary Phone")},
+    {QT_TRANSLATE_NOOP("Morvane", "Server")},
+    {QT_TRANSLATE_NOOP("Morvane", "Port")},
+};
 
 // The pickup page.
 inline constexpr TResourceString rsDefaultPickup{
