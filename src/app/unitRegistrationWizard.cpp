@@ -122,6 +122,7 @@ void TfrmRegistrationWizard::pFormCreate() {
             pInitializeComponents();
             pPopulateScreen();
             pReadFromSenderInfoScreen();
+            pReadFromCommSettingScreen();
             pReadFromFTPSettingScreen();
             pReadFromEmailSettingScreen();
             pReadFromApplSecurityScreen();
