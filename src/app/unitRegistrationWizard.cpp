@@ -6,6 +6,7 @@
 #include "ui_unitRegistrationWizard_CommSetting.h"
 #include "ui_unitRegistrationWizard_Completed.h"
 #include "ui_unitRegistrationWizard_SenderInfo.h"
+#include "ui_unitRegistrationWizard_SenderInfoCont.h"
 #include "ui_unitRegistrationWizard_Terms.h"
 
 #include "UnitAccessToDatabaseDLL.h"
@@ -42,12 +43,15 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
       uiTerms(std::make_unique<Ui::TfraTermsPage>()),
       uiCommSetting(std::make_unique<Ui::TfraCommSettingPage>()),
       uiCompleted(std::make_unique<Ui::TfraCompletedPage>()),
-      uiSenderInfo(std::make_unique<Ui::TfraSenderInfoPage>()) {
+      uiSenderInfo(std::make_unique<Ui::TfraSenderInfoPage>()),
+      uiSenderInfoCont(std::make_unique<Ui::TfraSenderInfoContPage>()) {
     ui->setupUi(this);
     uiTerms->setupUi(ui->tbsTermsNConditions);
     uiCommSetting->setupUi(ui->tbsCommSetting);
     uiCompleted->setupUi(ui->tbsRegistrationCompleted);
     uiSenderInfo->setupUi(ui->tbsSenderInfo);
+    uiSenderInfoCont->setupUi(ui->tbsSenderInfoCont);
+    pPrepareDestinationBillingGrid();
     // The form is laid out in pixels for an 11-pixel font: 13-pixel lines.
     QFont fntForm = font();
     fntForm.setPixelSize(11);
@@ -63,6 +67,7 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
 }
 
 TfrmRegistrationWizard::~TfrmRegistrationWizard() {
+    pReleaseDestinationBillingGrid();
     delete objSenderAddressEvents;
     // A wizard that ends without its terminating close (a failed start-up)
     // still gives the lock back; the process's end would too.
@@ -111,7 +116,9 @@ void TfrmRegistrationWizard::pFormCreate() {
             pPrepareLookupFrames();
             pInitializeComponents();
             pPopulateScreen();
+            pFillDestinationBillingIATAList();
             pReadFromSenderInfoScreen();
+            pReadFromSenderInfoContScreen();
             pShowWelcomePage();
             pLoadTermsAndConditions();
             pAddPhonePrefixControls();
@@ -234,10 +241,11 @@ void TfrmRegistrationWizard::pSetMandatoryFields() {
     barMandatory[2] = pConfig->mandatory_mobile;
     barMandatory[4] = pConfig->mandatory_federal_tax_id;
     barMandatory[5] = pConfig->mandatory_state_tax_id;
-    // The tax-id labels belong to the continuation page.
     pSetMandatoryMark(uiSenderInfo->lblSenderAddress2, barMandatory[0]);
     pSetMandatoryMark(uiSenderInfo->lblSenderEmail, barMandatory[1]);
     pSetMandatoryMark(uiSenderInfo->lblSenderMobile, barMandatory[2]);
+    pSetMandatoryMark(uiSenderInfoCont->lblSenderTaxId, barMandatory[4]);
+    pSetMandatoryMark(uiSenderInfoCont->lblSenderCNPJ, barMandatory[5]);
 }
 
 bool TfrmRegistrationWizard::fnbReadConfigMorvane() {
@@ -282,6 +290,7 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     ui->lblMandatoryField->setText(QStringLiteral("* = ") + fnstRS(rs::rsMandatoryFields));
     uiCommSetting->lblModemName->setText(fnstRS(rs::rsDefaultModem) + QStringLiteral(":"));
     pInitializeSenderInfoComponents();
+    pInitializeSenderInfoContComponents();
     ui->tvwRegistrationWizard->clear();
     for (const TResourceString &rsItem : rs::rsarTreeItems)
         (new QTreeWidgetItem(ui->tvwRegistrationWizard, {fnstRS(rsItem)}))
@@ -291,7 +300,10 @@ void TfrmRegistrationWizard::pInitializeComponents() {
 void TfrmRegistrationWizard::pPopulateScreen() {
     using TfnbStep = bool (TfrmRegistrationWizard::*)();
     static constexpr TfnbStep arSteps[] = {
+        &TfrmRegistrationWizard::fnbPopulateSenderPages,
+        &TfrmRegistrationWizard::fnbPopulateReferenceTypes,
         &TfrmRegistrationWizard::fnbPopulateModems,
+        &TfrmRegistrationWizard::fnbPopulateDestinationBillingColour,
     };
     try {
         for (TfnbStep fnbStep : arSteps)

@@ -20,9 +20,13 @@ class TfraTermsPage;
 class TfraCommSettingPage;
 class TfraCompletedPage;
 class TfraSenderInfoPage;
+class TfraSenderInfoContPage;
 } // namespace Ui
 
+class QAction;
 class QComboBox;
+class QMenu;
+class QTableWidget;
 class QLabel;
 class QLineEdit;
 class TmvCallingCodeLookupCombo;
@@ -80,6 +84,12 @@ public:
     void pReadFromSenderInfoScreen();
     const TclsRWSendersData &fnobjSendersData() const { return objSendersData; }
 
+    // The continued sender page: accounts, customs data, the reference type
+    // and the destination-billing box, copied into the sender data holder.
+    void pReadFromSenderInfoContScreen();
+    // The destination-billing grid's menu states follow its rows and selection.
+    void pUpdateDestinationBillingGridMenu();
+
 public slots:
     void btnNextClick();
     void btnBackClick();
@@ -121,11 +131,37 @@ private:
     void pLoadPhoneRulesOnce();
     TmvCallingCodeLookupCombo *fncmbAddCallingCodeBox(QLineEdit *edt, const QString &stName);
     void pPhoneFieldExit(QLineEdit *edt, QComboBox *cmbCallingCode, const QString &stNumberType);
+    // The continued sender page and its destination-billing grid.
+    void pInitializeSenderInfoContComponents();
+    void pPrepareDestinationBillingGrid();
+    void pFillDestinationBillingIATAList();
+    void pShowSenderRow(const TclsSendersData &recSender);
+    void pShowSenderContRow(const TclsSendersData &recSender);
+    bool fnbShowDestinationBillingRows(const QString &stSenderCode);
+    void chkDestinationBillingChange();
+    void mnuDestbillingAdd2Click();
+    void mnuDestBillingEdit2Click();
+    void mnuDestBillingDelete2Click();
+    void stgdestinationBillingStringGridIATAChange(QComboBox *cmbEditor, int iRow,
+                                                   const QString &stText);
+    // False when the account was refused (the cell is emptied).
+    bool stgdestinationBillingStringGridAccNumValidate(QString &stAccount);
+    void stgdestinationBillingStringGridChangeNode(int iRow, int iColumn, int iPreviousRow,
+                                                   int iPreviousColumn);
+    void stgDestinationBillingStringGridExit();
+    void pSetDestinationBillingEditable(bool bEditable);
+    void pLeaveDestinationBillingPage();
+    void pEndDestinationBillingEdit();
+    void pReleaseDestinationBillingGrid();
+    void pPageShown(int iPage);
     // Fills the pages with what the installation already holds.
     void pPopulateScreen();
     // The steps of pPopulateScreen, one per page group, in the order they run;
     // false stops the population (the wizard ends or a step failed).
+    bool fnbPopulateSenderPages();
+    bool fnbPopulateReferenceTypes();
     bool fnbPopulateModems();
+    bool fnbPopulateDestinationBillingColour();
     // A read the pages cannot do without failed: the database's text for the
     // code and how to leave are shown, and the wizard ends once it is shown.
     void pEndOnPopulateFailure(int iCode);
@@ -157,6 +193,14 @@ private:
     std::unique_ptr<Ui::TfraCommSettingPage> uiCommSetting;
     std::unique_ptr<Ui::TfraCompletedPage> uiCompleted;
     std::unique_ptr<Ui::TfraSenderInfoPage> uiSenderInfo;
+    std::unique_ptr<Ui::TfraSenderInfoContPage> uiSenderInfoCont;
+    QMenu *pmnDestBillingGrid = nullptr;
+    QAction *mnuDestbillingAdd = nullptr, *mnuDestBillingEdit = nullptr,
+            *mnuDestBillingDelete = nullptr;
+    QStringList slDestBillingIATAList;
+    bool bDestBillingEditable = false;
+    bool bDestBillingMessageShown = false;
+    int iShownPage = wpWelcome;
     TmvCallingCodeLookupCombo *cmbPhoneCallingCode = nullptr;
     TmvCallingCodeLookupCombo *cmbMobileCallingCode = nullptr;
     // The sender address: the checks of the postcode and the destination
@@ -187,6 +231,7 @@ private:
     std::array<bool, 7> barPageModified{};
     TrecarErrorList objarErrorList;
     TclsRWSendersData objSendersData;
+    QString stStoredReferenceType;
 
     TobjarMVData objarConfigZorvData, objarConfigMorvaneData, objarUsersData;
     TobjarMVData objarCommServiceSettingsData, objarCustomerInfoData, objarCommModemData;
