@@ -11,6 +11,7 @@
 #include "ui_unitRegistrationWizard_Pickup.h"
 #include "ui_unitRegistrationWizard_SenderInfo.h"
 #include "ui_unitRegistrationWizard_SiteRegistration.h"
+#include "ui_unitRegistrationWizard_SenderInfoCont.h"
 #include "ui_unitRegistrationWizard_Terms.h"
 
 #include "UnitAccessToDatabaseDLL.h"
@@ -47,7 +48,8 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
       uiFTPSetting(std::make_unique<Ui::TfraFTPSettingPage>()),
       uiEmailSetting(std::make_unique<Ui::TfraEmailSettingPage>()),
       uiApplSecurity(std::make_unique<Ui::TfraApplSecurityPage>()),
-      uiSiteRegistration(std::make_unique<Ui::TfraSiteRegistrationPage>()) {
+      uiSiteRegistration(std::make_unique<Ui::TfraSiteRegistrationPage>()),
+      uiSenderInfoCont(std::make_unique<Ui::TfraSenderInfoContPage>()) {
     ui->setupUi(this);
     uiTerms->setupUi(ui->tbsTermsNConditions);
     uiCommSetting->setupUi(ui->tbsCommSetting);
@@ -58,6 +60,8 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     uiEmailSetting->setupUi(ui->tbsEmailSetting);
     uiApplSecurity->setupUi(ui->tbsApplSecurity);
     uiSiteRegistration->setupUi(ui->tbsSiteRegistration);
+    uiSenderInfoCont->setupUi(ui->tbsSenderInfoCont);
+    pPrepareDestinationBillingGrid();
     // The form is laid out in pixels for an 11-pixel font: 13-pixel lines.
     QFont fntForm = font();
     fntForm.setPixelSize(11);
@@ -73,6 +77,7 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
 }
 
 TfrmRegistrationWizard::~TfrmRegistrationWizard() {
+    pReleaseDestinationBillingGrid();
     delete objSenderAddressEvents;
     // A wizard that ends without its terminating close (a failed start-up)
     // still gives the lock back; the process's end would too.
@@ -121,7 +126,9 @@ void TfrmRegistrationWizard::pFormCreate() {
             pPrepareLookupFrames();
             pInitializeComponents();
             pPopulateScreen();
+            pFillDestinationBillingIATAList();
             pReadFromSenderInfoScreen();
+            pReadFromSenderInfoContScreen();
             pReadFromCommSettingScreen();
             pReadFromFTPSettingScreen();
             pReadFromEmailSettingScreen();
@@ -250,10 +257,11 @@ void TfrmRegistrationWizard::pSetMandatoryFields() {
     barMandatory[2] = pConfig->mandatory_mobile;
     barMandatory[4] = pConfig->mandatory_federal_tax_id;
     barMandatory[5] = pConfig->mandatory_state_tax_id;
-    // The tax-id labels belong to the continuation page.
     pSetMandatoryMark(uiSenderInfo->lblSenderAddress2, barMandatory[0]);
     pSetMandatoryMark(uiSenderInfo->lblSenderEmail, barMandatory[1]);
     pSetMandatoryMark(uiSenderInfo->lblSenderMobile, barMandatory[2]);
+    pSetMandatoryMark(uiSenderInfoCont->lblSenderTaxId, barMandatory[4]);
+    pSetMandatoryMark(uiSenderInfoCont->lblSenderCNPJ, barMandatory[5]);
 }
 
 bool TfrmRegistrationWizard::fnbReadConfigMorvane() {
@@ -303,6 +311,7 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     pInitializeEmailSettingComponents();
     pInitializeApplSecurityComponents();
     pInitializeSiteRegComponents();
+    pInitializeSenderInfoContComponents();
     ui->tvwRegistrationWizard->clear();
     for (const TResourceString &rsItem : rs::rsarTreeItems)
         (new QTreeWidgetItem(ui->tvwRegistrationWizard, {fnstRS(rsItem)}))
@@ -312,6 +321,8 @@ void TfrmRegistrationWizard::pInitializeComponents() {
 void TfrmRegistrationWizard::pPopulateScreen() {
     using TfnbStep = bool (TfrmRegistrationWizard::*)();
     static constexpr TfnbStep arSteps[] = {
+        &TfrmRegistrationWizard::fnbPopulateSenderPages,
+        &TfrmRegistrationWizard::fnbPopulateReferenceTypes,
         &TfrmRegistrationWizard::fnbPopulateModems,
         &TfrmRegistrationWizard::fnbPopulateRetries,
         &TfrmRegistrationWizard::fnbPopulateServiceGrid,
@@ -321,6 +332,7 @@ void TfrmRegistrationWizard::pPopulateScreen() {
         &TfrmRegistrationWizard::fnbPopulateApplSecurity,
         &TfrmRegistrationWizard::fnbPopulateCommValues,
         &TfrmRegistrationWizard::fnbPopulateEmailFeature,
+        &TfrmRegistrationWizard::fnbPopulateDestinationBillingColour,
     };
     try {
         for (TfnbStep fnbStep : arSteps)

@@ -34,9 +34,13 @@ class TfraFTPSettingPage;
 class TfraEmailSettingPage;
 class TfraApplSecurityPage;
 class TfraSiteRegistrationPage;
+class TfraSenderInfoContPage;
 } // namespace Ui
 
+class QAction;
 class QComboBox;
+class QMenu;
+class QTableWidget;
 class QLabel;
 class QLineEdit;
 class TmvCallingCodeLookupCombo;
@@ -129,6 +133,12 @@ public:
     }
     bool fnbSiteRegistrationActivated() const { return bSiteRegActivated; }
 
+    // The continued sender page: accounts, customs data, the reference type
+    // and the destination-billing box, copied into the sender data holder.
+    void pReadFromSenderInfoContScreen();
+    // The destination-billing grid's menu states follow its rows and selection.
+    void pUpdateDestinationBillingGridMenu();
+
 public slots:
     void btnNextClick();
     void btnBackClick();
@@ -189,10 +199,35 @@ private:
     // An e-mail address box of the page: enabled with the window colour, or
     // disabled on the button face.
     static void pSetEmailAddressEnabled(QLineEdit *edt, bool bEnabled);
+    // The continued sender page and its destination-billing grid.
+    void pInitializeSenderInfoContComponents();
+    void pPrepareDestinationBillingGrid();
+    void pFillDestinationBillingIATAList();
+    void pShowSenderRow(const TclsSendersData &recSender);
+    void pShowSenderContRow(const TclsSendersData &recSender);
+    bool fnbShowDestinationBillingRows(const QString &stSenderCode);
+    void chkDestinationBillingChange();
+    void mnuDestbillingAdd2Click();
+    void mnuDestBillingEdit2Click();
+    void mnuDestBillingDelete2Click();
+    void stgdestinationBillingStringGridIATAChange(QComboBox *cmbEditor, int iRow,
+                                                   const QString &stText);
+    // False when the account was refused (the cell is emptied).
+    bool stgdestinationBillingStringGridAccNumValidate(QString &stAccount);
+    void stgdestinationBillingStringGridChangeNode(int iRow, int iColumn, int iPreviousRow,
+                                                   int iPreviousColumn);
+    void stgDestinationBillingStringGridExit();
+    void pSetDestinationBillingEditable(bool bEditable);
+    void pLeaveDestinationBillingPage();
+    void pEndDestinationBillingEdit();
+    void pReleaseDestinationBillingGrid();
+    void pPageShown(int iPage);
     // Fills the pages with what the installation already holds.
     void pPopulateScreen();
     // The steps of pPopulateScreen, one per page group, in the order they run;
     // false stops the population (the wizard ends or a step failed).
+    bool fnbPopulateSenderPages();
+    bool fnbPopulateReferenceTypes();
     bool fnbPopulateModems();
     bool fnbPopulatePickup();
     bool fnbPopulateFTPSetting();
@@ -204,6 +239,7 @@ private:
     bool fnbPopulateServiceGrid();
     bool fnbPopulateCommValues();
     bool fnbPopulateEmailFeature();
+    bool fnbPopulateDestinationBillingColour();
     // A read the pages cannot do without failed: the database's text for the
     // code and how to leave are shown, and the wizard ends once it is shown.
     void pEndOnPopulateFailure(int iCode);
@@ -257,6 +293,14 @@ private:
     std::unique_ptr<Ui::TfraEmailSettingPage> uiEmailSetting;
     std::unique_ptr<Ui::TfraApplSecurityPage> uiApplSecurity;
     std::unique_ptr<Ui::TfraSiteRegistrationPage> uiSiteRegistration;
+    std::unique_ptr<Ui::TfraSenderInfoContPage> uiSenderInfoCont;
+    QMenu *pmnDestBillingGrid = nullptr;
+    QAction *mnuDestbillingAdd = nullptr, *mnuDestBillingEdit = nullptr,
+            *mnuDestBillingDelete = nullptr;
+    QStringList slDestBillingIATAList;
+    bool bDestBillingEditable = false;
+    bool bDestBillingMessageShown = false;
+    int iShownPage = wpWelcome;
     TmvCallingCodeLookupCombo *cmbPhoneCallingCode = nullptr;
     TmvCallingCodeLookupCombo *cmbMobileCallingCode = nullptr;
     // The sender address: the checks of the postcode and the destination
@@ -295,6 +339,7 @@ private:
     TclsRWAWBLPAllocData objAWBLPAllocData;
     TclsRWCommSettingData objCommSettingData;
     TclsServiceGrid *objServiceGrid = nullptr; // owned by stgCSServiceSettings
+    QString stStoredReferenceType;
 
     TobjarMVData objarConfigZorvData, objarConfigMorvaneData, objarUsersData;
     TobjarMVData objarCommServiceSettingsData, objarCustomerInfoData, objarCommModemData;

@@ -72,6 +72,44 @@ inline constexpr TResourceString rsSenderTelephone{QT_TRANSLATE_NOOP("Morvane", 
 inline constexpr TResourceString rsFieldCannotBeBlank{
     QT_TRANSLATE_NOOP("Morvane", "The %S cannot be blank.")};
 
+// The continued sender page and its destination-billing grid.
+inline constexpr TResourceString rsSenderZorvAccount{QT_TRANSLATE_NOOP("Morvane", "Zorv Account")};
+inline constexpr TResourceString rsSenderTCAccount{QT_TRANSLATE_NOOP("Morvane", "TC Account")};
+inline constexpr TResourceString rsSenderVATGST{QT_TRANSLATE_NOOP("Morvane", "VAT/GST No.")};
+inline constexpr TResourceString rsSenderReference{
+    QT_TRANSLATE_NOOP("Morvane", "Shipper Reference")};
+inline constexpr TResourceString rsSenderRefType{QT_TRANSLATE_NOOP("Morvane", "Reference Type")};
+inline constexpr TResourceString rsSenderContents{QT_TRANSLATE_NOOP("Morvane", "Contents")};
+inline constexpr TResourceString rsSenderExportLicense{
+    QT_TRANSLATE_NOOP("Morvane", "Export License")};
+inline constexpr TResourceString rsSenderLicenseExpiration{
+    QT_TRANSLATE_NOOP("Morvane", "License Expiration")};
+inline constexpr TResourceString rsSenderTaxId{QT_TRANSLATE_NOOP("Morvane", "Federal Tax ID")};
+inline constexpr TResourceString rsSenderCNPJ{QT_TRANSLATE_NOOP("Morvane", "State Tax ID")};
+inline constexpr TResourceString rsDestinationBilling{
+    QT_TRANSLATE_NOOP("Morvane", "Destination Billing")};
+inline constexpr TResourceString rsDestBillingAccountNo{
+    QT_TRANSLATE_NOOP("Morvane", "Account No.")};
+inline constexpr TResourceString rsDestBillingAdd{QT_TRANSLATE_NOOP("Morvane", "&Add")};
+inline constexpr TResourceString rsDestBillingEdit{QT_TRANSLATE_NOOP("Morvane", "&Edit")};
+inline constexpr TResourceString rsDestBillingDelete{QT_TRANSLATE_NOOP("Morvane", "&Delete")};
+// Captions of the grid's messages: "%S" is the page's subject.
+inline constexpr TResourceString rsShipperSubject{QT_TRANSLATE_NOOP("Morvane", "Shipper")};
+inline constexpr TResourceString rsCaptionSubjectConfirmation{
+    QT_TRANSLATE_NOOP("Morvane", "%S - Confirmation")};
+inline constexpr TResourceString rsCaptionSubjectInvalidData{
+    QT_TRANSLATE_NOOP("Morvane", "%S - Invalid Data")};
+inline constexpr TResourceString rsCaptionShipperWarning{
+    QT_TRANSLATE_NOOP("Morvane", "Shipper - Warning")};
+inline constexpr TResourceString rsDeleteRecords{
+    QT_TRANSLATE_NOOP("Morvane", "Do you want to delete the record(s)?")};
+inline constexpr TResourceString rsIATAExists{
+    QT_TRANSLATE_NOOP("Morvane", "This IATA already exists.")};
+inline constexpr TResourceString rsBlanksNotAllowed{
+    QT_TRANSLATE_NOOP("Morvane", "Blanks are not allowed")};
+inline constexpr TResourceString rsAccountNumberNotValid{
+    QT_TRANSLATE_NOOP("Morvane", "Account Number is not valid.")};
+
 // The communication page.
 inline constexpr TResourceString rsDefaultModem{QT_TRANSLATE_NOOP("Morvane", "Default Modem")};
 inline constexpr TResourceString rsErrorDetectingModems{

@@ -1,0 +1,468 @@
+// The continued sender page through the real form: both sender pages filled
+// from a saved sender and read back, the first run, the licence date that
+// means "no date", the reference types, the destination-billing grid's rules,
+// and a sender read that fails and ends the wizard.
+#include "UnitAccessToDatabaseDLL.h"
+#include "UnitAdHocQuery.h"
+#include "UnitFieldMarks.h"
+#include "UnitFraIATA.h"
+#include "UnitFraState.h"
+#include "UnitMvDateEdit.h"
+#include "UnitMvLookupCombo.h"
+#include "unitRWSenders.h"
+#include "unitRWSettings.h"
+#include "UnitScriptedAnswerer.h"
+#include "UnitTestInstallation.h"
+#include "UnitWizardOnSenderPage.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+bool fnbExecute(const QString &stSQL, const QVariantList &vlBinds = {}) {
+    TclsAdHocQuery qry;
+    return qry.fniExecute(stSQL, vlBinds) == 0;
+}
+
+QString fnstScalar(const QString &stSQL, const QVariantList &vlBinds = {}) {
+    TclsAdHocQuery qry;
+    if (qry.fniOpen(stSQL, vlBinds) != 0 || !qry.fnbNext())
+        return {};
+    return qry.fnvField(0).toString().trimmed();
+}
+
+// A complete sender of both pages, as a user would have entered it.
+TclsRWSendersData fnobjSender() {
+    TclsRWSendersData obj;
+    obj.stSenderCode = QStringLiteral("EDI01");
+    obj.stCompany = QStringLiteral("Thistle Trading");
+    obj.stShipperName = QStringLiteral("Morag Campbell");
+    obj.stCountryCode = QStringLiteral("GB");
+    obj.stCountryName =
+        fnstScalar(QStringLiteral("select country_name from country where country_cd = ?"), {"GB"});
+    obj.stAddress1 = QStringLiteral("1 High Street");
+    obj.stAddress2 = QStringLiteral("Old Town");
+    obj.stAddress3 = QStringLiteral("Second floor");
+    obj.stPostcode = QStringLiteral("EH1 1AA");
+    obj.stCity = QStringLiteral("Edinburgh");
+    obj.stState = fnstScalar(QStringLiteral("select state from state where country_cd = ? "
+                                            "order by state"),
+                             {"GB"});
+    obj.stAirportCode = QStringLiteral("EDI");
+    obj.stEmail = QStringLiteral("morag@thistle.co.uk");
+    obj.stMobile = QStringLiteral("7700900123");
+    obj.stTelephone = QStringLiteral("1315550123");
+    obj.stZorvAccount = QStringLiteral("123456789");
+    obj.stTCAccount = QStringLiteral("TC1234567");
+    obj.stVATGST = QStringLiteral("GB123456789");
+    obj.stReference = QStringLiteral("Dept 7");
+    obj.stContents1 = QStringLiteral("Woollens");
+    obj.stContents2 = QStringLiteral("Tweed");
+    obj.stContents3 = QStringLiteral("Books");
+    obj.stExportLicense = QStringLiteral("EXP-42");
+    obj.dtLicenseExpiration = QDateTime(QDate(2027, 3, 15), QTime(0, 0));
+    obj.stFederalTaxId = QStringLiteral("FT-1");
+    obj.stStateTaxId = QStringLiteral("ST-2");
+    obj.bDestinationBilling = true;
+    obj.stReferenceTypeCode = QStringLiteral("INV");
+    return obj;
+}
+
+// Saves the sender with its destination-billing rows; "success" or the message.
+QString fnstSaveSender(const TclsRWSendersData &obj,
+                       const std::vector<std::pair<QString, QString>> &arBilling) {
+    TobjarMVData objarBilling;
+    for (const auto &[stIATA, stAccount] : arBilling) {
+        auto objRow = std::make_unique<TclsDestinationBillingData>();
+        objRow->sender_cd = obj.stSenderCode;
+        objRow->iata = stIATA;
+        objRow->account_number = stAccount;
+        objarBilling.push_back(std::move(objRow));
+    }
+    TclsRWSenders objSenders;
+    return objSenders.fnstSaveToDB(obj, objarBilling);
+}
+
+QStringList fnslGridRows(QTableWidget *stg) {
+    QStringList sl;
+    for (int i = 0; i < stg->rowCount(); ++i)
+        sl << (stg->item(i, 0) ? stg->item(i, 0)->text() : QString()) + QLatin1Char('|') +
+                  (stg->item(i, 1) ? stg->item(i, 1)->text() : QString());
+    return sl;
+}
+
+// The editor the grid has open: a direct child of its viewport.
+template <class T> T *fnpEditor(QTableWidget *stg) {
+    for (T *p : stg->viewport()->findChildren<T *>(Qt::FindDirectChildrenOnly))
+        if (p->isVisible())
+            return p;
+    return nullptr;
+}
+
+// The wizard moved on to the continued sender page.
+struct TrecContWizard : TrecWizard {
+    bool fnbOnContPage() {
+        if (!fnbReady())
+            return false;
+        frm.pChangePage(QString(), wpSenderInfo, QStringLiteral("Next"), 2);
+        return frm.fniCurrentPage() == wpSenderInfoCont;
+    }
+    QTableWidget *stg() { return fnpControl<QTableWidget>(frm, "stgdestinationBillingStringGrid"); }
+    QCheckBox *chk() { return fnpControl<QCheckBox>(frm, "chkDestinationBilling"); }
+    TmvDateEdit *cal() { return fnpControl<TmvDateEdit>(frm, "calSenderLicenseExpiration"); }
+    TmvLookupCombo *cmbRefType() { return fnpControl<TmvLookupCombo>(frm, "lcmbShipperRefType"); }
+    QAction *act(const char *pchName) { return fnpControl<QAction>(frm, pchName); }
+};
+} // namespace
+
+class tst_SenderInfoContPage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void CaptionsLengthsAndStars();
+    void BothSenderPagesShowTheSavedSenderAndReadItBack();
+    void AFirstRunShowsDefaultAndNoDate();
+    void TheLicenceDateOf11November1999IsNoDate();
+    void ReferenceTypesFollowTheCarrierList();
+    void IncompleteRowsGoWhenLeft();
+    void ADuplicateAirportIsCleared();
+    void AccountsAreCheckedWhenEntered();
+    void SelectionDecidesTheMenuAndDeleteAsksOnce();
+    void TheBoxGreysTheGrid();
+    void AFailedSenderReadEndsTheWizard();
+
+private:
+    std::unique_ptr<TclsTestInstallation> objInstallation;
+};
+
+void tst_SenderInfoContPage::init() {
+    TrecInstallationOptions rec = fnrecTestOptions();
+    rec.bReferenceData = true;
+    objInstallation = std::make_unique<TclsTestInstallation>(rec);
+    QVERIFY2(objInstallation->fnbOk(), qPrintable(objInstallation->fnstError()));
+}
+
+void tst_SenderInfoContPage::cleanup() {
+    objInstallation.reset();
+}
+
+void tst_SenderInfoContPage::CaptionsLengthsAndStars() {
+    QVERIFY(fnbExecute(QStringLiteral(
+        "update config_zorv set mandatory_federal_tax_id = 1, mandatory_state_tax_id = 0")));
+    TrecContWizard w;
+    QVERIFY(w.fnbOnContPage());
+    const struct {
+        const char *pchLabel, *pchCaption;
+        const char *pchField;
+        int iMaxLength;
+        bool bStar;
+    } arCases[] = {
+        {"lblSenderZorvAccount", "Zorv Account:", "edtSenderZorvAccount", 12, true},
+        {"lblSenderTCAccount", "TC Account:", "edtSenderTCAccount", 12, false},
+        {"lblSenderVATGST", "VAT/GST No.:", "edtSenderVATGST", 20, false},
+        {"lblSenderReference", "Shipper Reference:", "edtSenderReference", 35, false},
+        {"lblSenderContents", "Contents:", "edtSenderContents3", 255, false},
+        {"lblSenderExportLicense", "Export License:", "edtSenderExportLicense", 19, false},
+        {"lblSenderTaxId", "Federal Tax ID:", "edtSenderTaxId", 19, true},
+        {"lblSenderCNPJ", "State Tax ID:", "edtSenderCNPJ", 19, false},
+    };
+    for (const auto &c : arCases) {
+        auto *lbl = fnpControl<QLabel>(w.frm, c.pchLabel);
+        QCOMPARE(lbl->text(), QString::fromLatin1(c.pchCaption));
+        QCOMPARE(fnbHasMandatoryMark(lbl), c.bStar);
+        QCOMPARE(w.edt(c.pchField)->maxLength(), c.iMaxLength);
+    }
+    QCOMPARE(fnpControl<QLabel>(w.frm, "lblSenderRefType")->text(),
+             QStringLiteral("Reference Type:"));
+    QCOMPARE(fnpControl<QLabel>(w.frm, "lblSenderLicenseExpiration")->text(),
+             QStringLiteral("License Expiration:"));
+    QCOMPARE(fnpControl<QLabel>(w.frm, "lblDestinationBilling")->text(),
+             QStringLiteral("Destination Billing:"));
+    QCOMPARE(w.stg()->horizontalHeaderItem(0)->text(), QStringLiteral("Airport Code"));
+    QCOMPARE(w.stg()->horizontalHeaderItem(1)->text(), QStringLiteral("Account No."));
+    QCOMPARE(w.act("mnuDestbillingAdd")->text(), QStringLiteral("&Add"));
+    QCOMPARE(w.act("mnuDestBillingEdit")->text(), QStringLiteral("&Edit"));
+    QCOMPARE(w.act("mnuDestBillingDelete")->text(), QStringLiteral("&Delete"));
+}
+
+void tst_SenderInfoContPage::BothSenderPagesShowTheSavedSenderAndReadItBack() {
+    const TclsRWSendersData objSaved = fnobjSender();
+    QVERIFY(!objSaved.stCountryName.isEmpty());
+    QCOMPARE(fnstSaveSender(objSaved, {{"LHR", "111111111"}, {"MAN", "222222222"}}),
+             QStringLiteral("success"));
+    TrecContWizard w;
+    QVERIFY(w.fnbOnContPage());
+    QCOMPARE(w.edt("edtSenderCode")->text(), objSaved.stSenderCode);
+    QCOMPARE(w.fraCountry()->fnstCountryName(), objSaved.stCountryName);
+    QCOMPARE(fnpControl<TfraIATA>(w.frm, "fraSenderIATA")->fnstIATA(), QStringLiteral("EDI"));
+    QCOMPARE(w.cal()->fndtDate(), QDate(2027, 3, 15));
+    QCOMPARE(w.cmbRefType()->currentText(), QStringLiteral("Invoice Number"));
+    QCOMPARE(fnslGridRows(w.stg()), QStringList({"LHR|111111111", "MAN|222222222"}));
+    QVERIFY(w.chk()->isChecked());
+    QVERIFY(w.stg()->isEnabled());
+
+    w.frm.pReadFromSenderInfoScreen();
+    w.frm.pReadFromSenderInfoContScreen();
+    const TclsRWSendersData &objRead = w.frm.fnobjSendersData();
+    const std::pair<QString, QString> arFields[] = {
+        {objRead.stSenderCode, objSaved.stSenderCode},
+        {objRead.stCompany, objSaved.stCompany},
+        {objRead.stShipperName, objSaved.stShipperName},
+        {objRead.stCountryCode, objSaved.stCountryCode},
+        {objRead.stCountryName, objSaved.stCountryName},
+        {objRead.stAddress1, objSaved.stAddress1},
+        {objRead.stAddress2, objSaved.stAddress2},
+        {objRead.stAddress3, objSaved.stAddress3},
+        {objRead.stPostcode, objSaved.stPostcode},
+        {objRead.stCity, objSaved.stCity},
+        {objRead.stState, objSaved.stState},
+        {objRead.stAirportCode, objSaved.stAirportCode},
+        {objRead.stEmail, objSaved.stEmail},
+        {objRead.stMobile, objSaved.stMobile},
+        {objRead.stTelephone, objSaved.stTelephone},
+        {objRead.stZorvAccount, objSaved.stZorvAccount},
+        {objRead.stTCAccount, objSaved.stTCAccount},
+        {objRead.stVATGST, objSaved.stVATGST},
+        {objRead.stReference, objSaved.stReference},
+        {objRead.stContents1, objSaved.stContents1},
+        {objRead.stContents2, objSaved.stContents2},
+        {objRead.stContents3, objSaved.stContents3},
+        {objRead.stExportLicense, objSaved.stExportLicense},
+        {objRead.stFederalTaxId, objSaved.stFederalTaxId},
+        {objRead.stStateTaxId, objSaved.stStateTaxId},
+        {objRead.stReferenceTypeCode, objSaved.stReferenceTypeCode},
+        {objRead.stReferenceTypeDesc, QStringLiteral("Invoice Number")},
+    };
+    for (const auto &[stRead, stSaved] : arFields)
+        QCOMPARE(stRead, stSaved);
+    QCOMPARE(objRead.dtLicenseExpiration.date(), objSaved.dtLicenseExpiration.date());
+    QVERIFY(objRead.bDestinationBilling);
+}
+
+void tst_SenderInfoContPage::AFirstRunShowsDefaultAndNoDate() {
+    TrecContWizard w;
+    QVERIFY(w.fnbOnContPage());
+    QCOMPARE(w.edt("edtSenderCode")->text(), QStringLiteral("DEFAULT"));
+    QVERIFY(!w.cal()->fnbHasDate());
+    QCOMPARE(w.cal()->text().trimmed(), QString());
+    QCOMPARE(w.stg()->rowCount(), 0);
+    QVERIFY(!w.chk()->isChecked());
+    w.frm.pReadFromSenderInfoContScreen();
+    QVERIFY(!w.frm.fnobjSendersData().dtLicenseExpiration.isValid());
+    QVERIFY(!w.frm.fnobjSendersData().bDestinationBilling);
+}
+
+void tst_SenderInfoContPage::TheLicenceDateOf11November1999IsNoDate() {
+    QCOMPARE(fnstSaveSender(fnobjSender(), {}), QStringLiteral("success"));
+    QVERIFY(fnbExecute(QStringLiteral("update senders set license_expiration = ?"),
+                       {QDateTime(QDate(1999, 11, 11), QTime(13, 30))}));
+    TrecContWizard w;
+    QVERIFY(w.fnbOnContPage());
+    QVERIFY(!w.cal()->fnbHasDate());
+    QCOMPARE(w.edt("edtSenderExportLicense")->text(), QStringLiteral("EXP-42"));
+    w.frm.pReadFromSenderInfoContScreen();
+    QVERIFY(!w.frm.fnobjSendersData().dtLicenseExpiration.isValid());
+}
+
+void tst_SenderInfoContPage::ReferenceTypesFollowTheCarrierList() {
+    const struct {
+        const char *pchStored;
+        bool bActiveTypes;
+        bool bShown;
+        const char *pchShown, *pchReadCode, *pchReadDesc;
+    } arCases[] = {
+        {"PO", true, true, "Purchase Order Number", "PO", "Purchase Order Number"},
+        {"", true, true, "", "", ""},
+        // A type the carrier no longer lists shows and stays as stored.
+        {"OLD", true, true, "OLD", "OLD", ""},
+        {"PO", false, false, "", "", ""},
+    };
+    for (const auto &c : arCases) {
+        TclsRWSendersData obj = fnobjSender();
+        obj.stReferenceTypeCode = QLatin1String(c.pchStored);
+        QCOMPARE(fnstSaveSender(obj, {}), QStringLiteral("success"));
+        QVERIFY(
+            fnbExecute(QStringLiteral("update shipment_piece_reference_type set active_flag = ?"),
+                       {int(c.bActiveTypes)}));
+        TrecContWizard w;
+        QVERIFY(w.fnbOnContPage());
+        QCOMPARE(w.cmbRefType()->isVisible(), c.bShown);
+        QCOMPARE(fnpControl<QLabel>(w.frm, "lblSenderRefType")->isVisible(), c.bShown);
+        if (c.bShown)
+            QCOMPARE(w.cmbRefType()->currentText(), QLatin1String(c.pchShown));
+        w.frm.pReadFromSenderInfoContScreen();
+        QCOMPARE(w.frm.fnobjSendersData().stReferenceTypeCode, QLatin1String(c.pchReadCode));
+        QCOMPARE(w.frm.fnobjSendersData().stReferenceTypeDesc, QLatin1String(c.pchReadDesc));
+    }
+}
+
+void tst_SenderInfoContPage::IncompleteRowsGoWhenLeft() {
+    QCOMPARE(fnstSaveSender(fnobjSender(), {{"LHR", "111111111"}}), QStringLiteral("success"));
+    TrecContWizard w;
+    QVERIFY(w.fnbOnContPage());
+    QTableWidget *stg = w.stg();
+
+    // An added row left empty goes when another row gets the focus.
+    w.act("mnuDestbillingAdd")->trigger();
+    QCOMPARE(stg->rowCount(), 2);
+    QVERIFY(fnpEditor<QComboBox>(stg));
+    stg->setCurrentCell(0, 0);
+    QCOMPARE(fnslGridRows(stg), QStringList({"LHR|111111111"}));
+
+    // An airport without its account goes when the page is left.
+    w.act("mnuDestbillingAdd")->trigger();
+    fnpEditor<QComboBox>(stg)->setEditText(QStringLiteral("EDI"));
+    w.frm.pChangePage(QString(), wpSenderInfoCont, QStringLiteral("Back"), 2);
+    QCOMPARE(fnslGridRows(stg), QStringList({"LHR|111111111"}));
+    QVERIFY(w.chk()->isChecked());
+
+    // The last row gone, the box is unticked on leaving.
+    w.frm.pChangePage(QString(), wpSenderInfo, QStringLiteral("Next"), 2);
+    stg->selectRow(0);
+    TclsScriptedAnswerer objAnswerer;
+    objAnswerer.pExpect(0);
+    w.act("mnuDestBillingDelete")->trigger();
+    QCOMPARE(stg->rowCount(), 0);
+    w.frm.pChangePage(QString(), wpSenderInfoCont, QStringLiteral("Back"), 2);
+    QVERIFY(!w.chk()->isChecked());
+    QVERIFY(!stg->isEnabled());
+}
+
+void tst_SenderInfoContPage::ADuplicateAirportIsCleared() {
+    QCOMPARE(fnstSaveSender(fnobjSender(), {{"LHR", "111111111"}}), QStringLiteral("success"));
+    TrecContWizard w;
+    QVERIFY(w.fnbOnContPage());
+    TclsScriptedAnswerer objAnswerer;
+    w.act("mnuDestbillingAdd")->trigger();
+    QComboBox *cmb = fnpEditor<QComboBox>(w.stg());
+    QVERIFY(cmb);
+    QVERIFY(cmb->findText(QStringLiteral("EDI")) >= 0); // the airport pick list
+    cmb->setEditText(QStringLiteral("MAN"));
+    QVERIFY(objAnswerer.fnarAsked().empty());
+    cmb->setEditText(QStringLiteral("lhr"));
+    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
+    QCOMPARE(objAnswerer.fnarAsked()[0].stMessage, QStringLiteral("This IATA already exists."));
+    QCOMPARE(objAnswerer.fnarAsked()[0].stCaption, QStringLiteral("Shipper - Warning"));
+    QCOMPARE(cmb->currentText(), QString());
+}
+
+void tst_SenderInfoContPage::AccountsAreCheckedWhenEntered() {
+    QCOMPARE(fnstSaveSender(fnobjSender(), {}), QStringLiteral("success"));
+    TrecContWizard w;
+    QVERIFY(w.fnbOnContPage());
+    QTableWidget *stg = w.stg();
+    const struct {
+        const char *pchTyped;
+        const char *pchMessage; // nullptr: accepted
+        const char *pchCell;
+    } arCases[] = {
+        {"    ", "Blanks are not allowed", ""},
+        {"12AB", "Account Number is not valid.", ""},
+        {" 333333333 ", nullptr, "333333333"},
+    };
+    w.act("mnuDestbillingAdd")->trigger();
+    fnpEditor<QComboBox>(stg)->setEditText(QStringLiteral("EDI"));
+    for (const auto &c : arCases) {
+        TclsScriptedAnswerer objAnswerer;
+        stg->setCurrentCell(0, 1);
+        QLineEdit *edt = nullptr;
+        QTRY_VERIFY((edt = fnpEditor<QLineEdit>(stg)) != nullptr);
+        edt->setText(QLatin1String(c.pchTyped));
+        // Return commits the account once the key press is handled.
+        QTest::keyClick(edt, Qt::Key_Return);
+        QTRY_COMPARE(stg->item(0, 1)->text(), QLatin1String(c.pchCell));
+        QTRY_COMPARE(objAnswerer.fnarAsked().size(), size_t(c.pchMessage ? 1 : 0));
+        if (!c.pchMessage)
+            continue;
+        QCOMPARE(objAnswerer.fnarAsked()[0].stMessage, QLatin1String(c.pchMessage));
+        QCOMPARE(objAnswerer.fnarAsked()[0].stCaption, QStringLiteral("Shipper - Invalid Data"));
+        // The account is opened again for a better one.
+        QTRY_VERIFY(fnpEditor<QLineEdit>(stg) != nullptr);
+        stg->setCurrentCell(0, 0);
+    }
+    QCOMPARE(fnslGridRows(stg), QStringList({"EDI|333333333"}));
+}
+
+void tst_SenderInfoContPage::SelectionDecidesTheMenuAndDeleteAsksOnce() {
+    QCOMPARE(fnstSaveSender(fnobjSender(),
+                            {{"LHR", "111111111"}, {"MAN", "222222222"}, {"GLA", "444444444"}}),
+             QStringLiteral("success"));
+    TrecContWizard w;
+    QVERIFY(w.fnbOnContPage());
+    QTableWidget *stg = w.stg();
+    const struct {
+        std::vector<int> arRows;
+        bool bEdit, bDelete;
+    } arCases[] = {{{}, false, false}, {{1}, true, true}, {{0, 2}, false, true}};
+    for (const auto &c : arCases) {
+        stg->clearSelection();
+        for (int iRow : c.arRows)
+            stg->selectionModel()->select(stg->model()->index(iRow, 0),
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QVERIFY(w.act("mnuDestbillingAdd")->isEnabled());
+        QCOMPARE(w.act("mnuDestBillingEdit")->isEnabled(), c.bEdit);
+        QCOMPARE(w.act("mnuDestBillingDelete")->isEnabled(), c.bDelete);
+    }
+    TclsScriptedAnswerer objAnswerer;
+    objAnswerer.pExpect(1);
+    w.act("mnuDestBillingDelete")->trigger();
+    QCOMPARE(stg->rowCount(), 3);
+    objAnswerer.pExpect(0);
+    w.act("mnuDestBillingDelete")->trigger();
+    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(2));
+    QCOMPARE(objAnswerer.fnarAsked()[0].stMessage,
+             QStringLiteral("Do you want to delete the record(s)?"));
+    QCOMPARE(objAnswerer.fnarAsked()[0].stCaption, QStringLiteral("Shipper - Confirmation"));
+    QCOMPARE(fnslGridRows(stg), QStringList({"MAN|222222222"}));
+}
+
+void tst_SenderInfoContPage::TheBoxGreysTheGrid() {
+    QCOMPARE(fnstSaveSender(fnobjSender(), {{"LHR", "111111111"}}), QStringLiteral("success"));
+    TrecContWizard w;
+    QVERIFY(w.fnbOnContPage());
+    const QColor clWindow = w.frm.palette().color(QPalette::Base);
+    const QColor clButtonFace = w.frm.palette().color(QPalette::Button);
+    QVERIFY(clWindow != clButtonFace);
+    QCOMPARE(w.stg()->palette().color(QPalette::Base), clWindow);
+    w.chk()->setChecked(false);
+    QVERIFY(!w.stg()->isEnabled());
+    QCOMPARE(w.stg()->palette().color(QPalette::Base), clButtonFace);
+    QCOMPARE(w.stg()->rowCount(), 1);
+    w.chk()->setChecked(true);
+    QVERIFY(w.stg()->isEnabled());
+    QCOMPARE(w.stg()->palette().color(QPalette::Base), clWindow);
+}
+
+void tst_SenderInfoContPage::AFailedSenderReadEndsTheWizard() {
+    for (const char *pchTable : {"senders", "destination_billing"}) {
+        QCOMPARE(fnstSaveSender(fnobjSender(), {{"LHR", "111111111"}}), QStringLiteral("success"));
+        QVERIFY(fnbExecute(QStringLiteral("DROP TABLE ") + QLatin1String(pchTable)));
+        TobjarMVData objarRows;
+        const int iCode =
+            fniQueryRecords({{QStringLiteral("sender_cd"), QStringLiteral("'EDI01'")}}, objarRows,
+                            QLatin1String(pchTable) == QLatin1String("senders")
+                                ? QStringLiteral("TclsSendersDB")
+                                : QStringLiteral("TclsDestinationBillingDB"));
+        QVERIFY(iCode != 0);
+        TclsScriptedAnswerer objAnswerer;
+        {
+            TrecWizard w;
+            QVERIFY(w.frm.fnbStartupFailed());
+            QTRY_VERIFY(!w.frm.isVisible());
+        }
+        QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
+        QCOMPARE(objAnswerer.fnarAsked()[0].stMessage,
+                 fnstGetDBErrorMessage(iCode) + QStringLiteral(".\r\nClick on OK button to exit."));
+        // The next case starts from a fresh installation.
+        objInstallation.reset();
+        init();
+    }
+}
+
+QTEST_MAIN(tst_SenderInfoContPage)
+#include "tst_SenderInfoContPage.moc"
