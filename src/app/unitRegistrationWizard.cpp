@@ -5,6 +5,7 @@
 #include "ui_unitRegistrationWizard.h"
 #include "ui_unitRegistrationWizard_CommSetting.h"
 #include "ui_unitRegistrationWizard_Completed.h"
+#include "ui_unitRegistrationWizard_Internet.h"
 #include "ui_unitRegistrationWizard_SenderInfo.h"
 #include "ui_unitRegistrationWizard_Terms.h"
 
@@ -48,6 +49,7 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     uiCommSetting->setupUi(ui->tbsCommSetting);
     uiCompleted->setupUi(ui->tbsRegistrationCompleted);
     uiSenderInfo->setupUi(ui->tbsSenderInfo);
+    pCreateInternetPage();
     // The form is laid out in pixels for an 11-pixel font: 13-pixel lines.
     QFont fntForm = font();
     fntForm.setPixelSize(11);
@@ -282,6 +284,7 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     ui->lblMandatoryField->setText(QStringLiteral("* = ") + fnstRS(rs::rsMandatoryFields));
     uiCommSetting->lblModemName->setText(fnstRS(rs::rsDefaultModem) + QStringLiteral(":"));
     pInitializeSenderInfoComponents();
+    pInitializeInternetComponents();
     ui->tvwRegistrationWizard->clear();
     for (const TResourceString &rsItem : rs::rsarTreeItems)
         (new QTreeWidgetItem(ui->tvwRegistrationWizard, {fnstRS(rsItem)}))
@@ -292,6 +295,7 @@ void TfrmRegistrationWizard::pPopulateScreen() {
     using TfnbStep = bool (TfrmRegistrationWizard::*)();
     static constexpr TfnbStep arSteps[] = {
         &TfrmRegistrationWizard::fnbPopulateModems,
+        &TfrmRegistrationWizard::fnbPopulateInternetSettings,
     };
     try {
         for (TfnbStep fnbStep : arSteps)

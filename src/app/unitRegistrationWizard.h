@@ -5,6 +5,7 @@
 #pragma once
 
 #include "UnitMV5Records.h"
+#include "unitRWProxyServerData.h"
 #include "unitRWSendersData.h"
 #include "unitRWSettings.h"
 
@@ -20,6 +21,7 @@ class TfraTermsPage;
 class TfraCommSettingPage;
 class TfraCompletedPage;
 class TfraSenderInfoPage;
+class TfraInternetPage;
 } // namespace Ui
 
 class QComboBox;
@@ -80,6 +82,20 @@ public:
     void pReadFromSenderInfoScreen();
     const TclsRWSendersData &fnobjSendersData() const { return objSendersData; }
 
+    // The internet page. The radio buttons set the proxy controls' states and
+    // empty them; the dial-up choice lists the system's dial-up connections.
+    void radProxyServerClick();
+    void radWithoutProxyClick();
+    void radDialUpClick();
+    void chkUserNamePwdConfirmationClick();
+    // Ticked: the browser's proxy fills the holder and the six proxy fields.
+    void chkBrowserProxysettingsClick();
+    // Opens the proxy server settings dialog; what it saves is shown on the page.
+    void btnProxyServerSettingsClick();
+    // The internet-settings holder from the browser's proxy setting.
+    void pPopulateBrowserProxySettings();
+    const TclsRWProxyServerData &fnobjProxyServerData() const { return objProxyServerData; }
+
 public slots:
     void btnNextClick();
     void btnBackClick();
@@ -126,12 +142,22 @@ private:
     // The steps of pPopulateScreen, one per page group, in the order they run;
     // false stops the population (the wizard ends or a step failed).
     bool fnbPopulateModems();
+    bool fnbPopulateInternetSettings();
     // A read the pages cannot do without failed: the database's text for the
     // code and how to leave are shown, and the wizard ends once it is shown.
     void pEndOnPopulateFailure(int iCode);
     // Lists the installed modems in cmbModemNameList and shows the configured
     // one; false when the modems could not be read.
     bool fnbDetectInstalledModems();
+    // The internet page's form, key filters and handlers; its captions.
+    void pCreateInternetPage();
+    void pInitializeInternetComponents();
+    // Shows the holder's proxy addresses, ports and login on the page.
+    void pShowProxyFields();
+    // Enables and paints every proxy control to match the radio buttons and
+    // the browser and login boxes.
+    void pSetProxyControlStates();
+    void pClearProxyControls();
     void pAssignHelpContexts();
     void pShowWelcomePage();
     void pCreateWelcomeScr();
@@ -157,6 +183,7 @@ private:
     std::unique_ptr<Ui::TfraCommSettingPage> uiCommSetting;
     std::unique_ptr<Ui::TfraCompletedPage> uiCompleted;
     std::unique_ptr<Ui::TfraSenderInfoPage> uiSenderInfo;
+    std::unique_ptr<Ui::TfraInternetPage> uiInternet;
     TmvCallingCodeLookupCombo *cmbPhoneCallingCode = nullptr;
     TmvCallingCodeLookupCombo *cmbMobileCallingCode = nullptr;
     // The sender address: the checks of the postcode and the destination
@@ -187,6 +214,7 @@ private:
     std::array<bool, 7> barPageModified{};
     TrecarErrorList objarErrorList;
     TclsRWSendersData objSendersData;
+    TclsRWProxyServerData objProxyServerData;
 
     TobjarMVData objarConfigZorvData, objarConfigMorvaneData, objarUsersData;
     TobjarMVData objarCommServiceSettingsData, objarCustomerInfoData, objarCommModemData;
