@@ -9,6 +9,7 @@
 #include "ui_unitRegistrationWizard_EmailSetting.h"
 #include "ui_unitRegistrationWizard_FTPSetting.h"
 #include "ui_unitRegistrationWizard_Pickup.h"
+#include "ui_unitRegistrationWizard_Internet.h"
 #include "ui_unitRegistrationWizard_SenderInfo.h"
 #include "ui_unitRegistrationWizard_SiteRegistration.h"
 #include "ui_unitRegistrationWizard_SenderInfoCont.h"
@@ -62,6 +63,7 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     uiSiteRegistration->setupUi(ui->tbsSiteRegistration);
     uiSenderInfoCont->setupUi(ui->tbsSenderInfoCont);
     pPrepareDestinationBillingGrid();
+    pCreateInternetPage();
     // The form is laid out in pixels for an 11-pixel font: 13-pixel lines.
     QFont fntForm = font();
     fntForm.setPixelSize(11);
@@ -312,6 +314,7 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     pInitializeApplSecurityComponents();
     pInitializeSiteRegComponents();
     pInitializeSenderInfoContComponents();
+    pInitializeInternetComponents();
     ui->tvwRegistrationWizard->clear();
     for (const TResourceString &rsItem : rs::rsarTreeItems)
         (new QTreeWidgetItem(ui->tvwRegistrationWizard, {fnstRS(rsItem)}))
@@ -327,6 +330,7 @@ void TfrmRegistrationWizard::pPopulateScreen() {
         &TfrmRegistrationWizard::fnbPopulateRetries,
         &TfrmRegistrationWizard::fnbPopulateServiceGrid,
         &TfrmRegistrationWizard::fnbPopulatePickup,
+        &TfrmRegistrationWizard::fnbPopulateInternetSettings,
         &TfrmRegistrationWizard::fnbPopulateFTPSetting,
         &TfrmRegistrationWizard::fnbPopulateEmailSetting,
         &TfrmRegistrationWizard::fnbPopulateApplSecurity,

@@ -12,6 +12,7 @@
 #include "UnitRWPickupDetailsData.h"
 #include "UnitRWAWBLPAllocData.h"
 #include "unitRWCommSettingData.h"
+#include "unitRWProxyServerData.h"
 #include "unitRWSendersData.h"
 #include "unitRWSettings.h"
 
@@ -35,6 +36,7 @@ class TfraEmailSettingPage;
 class TfraApplSecurityPage;
 class TfraSiteRegistrationPage;
 class TfraSenderInfoContPage;
+class TfraInternetPage;
 } // namespace Ui
 
 class QAction;
@@ -139,6 +141,20 @@ public:
     // The destination-billing grid's menu states follow its rows and selection.
     void pUpdateDestinationBillingGridMenu();
 
+    // The internet page. The radio buttons set the proxy controls' states and
+    // empty them; the dial-up choice lists the system's dial-up connections.
+    void radProxyServerClick();
+    void radWithoutProxyClick();
+    void radDialUpClick();
+    void chkUserNamePwdConfirmationClick();
+    // Ticked: the browser's proxy fills the holder and the six proxy fields.
+    void chkBrowserProxysettingsClick();
+    // Opens the proxy server settings dialog; what it saves is shown on the page.
+    void btnProxyServerSettingsClick();
+    // The internet-settings holder from the browser's proxy setting.
+    void pPopulateBrowserProxySettings();
+    const TclsRWProxyServerData &fnobjProxyServerData() const { return objProxyServerData; }
+
 public slots:
     void btnNextClick();
     void btnBackClick();
@@ -240,12 +256,22 @@ private:
     bool fnbPopulateCommValues();
     bool fnbPopulateEmailFeature();
     bool fnbPopulateDestinationBillingColour();
+    bool fnbPopulateInternetSettings();
     // A read the pages cannot do without failed: the database's text for the
     // code and how to leave are shown, and the wizard ends once it is shown.
     void pEndOnPopulateFailure(int iCode);
     // Lists the installed modems in cmbModemNameList and shows the configured
     // one; false when the modems could not be read.
     bool fnbDetectInstalledModems();
+    // The internet page's form, key filters and handlers; its captions.
+    void pCreateInternetPage();
+    void pInitializeInternetComponents();
+    // Shows the holder's proxy addresses, ports and login on the page.
+    void pShowProxyFields();
+    // Enables and paints every proxy control to match the radio buttons and
+    // the browser and login boxes.
+    void pSetProxyControlStates();
+    void pClearProxyControls();
     void pAssignHelpContexts();
     void pShowWelcomePage();
     void pCreateWelcomeScr();
@@ -301,6 +327,7 @@ private:
     bool bDestBillingEditable = false;
     bool bDestBillingMessageShown = false;
     int iShownPage = wpWelcome;
+    std::unique_ptr<Ui::TfraInternetPage> uiInternet;
     TmvCallingCodeLookupCombo *cmbPhoneCallingCode = nullptr;
     TmvCallingCodeLookupCombo *cmbMobileCallingCode = nullptr;
     // The sender address: the checks of the postcode and the destination
@@ -340,6 +367,7 @@ private:
     TclsRWCommSettingData objCommSettingData;
     TclsServiceGrid *objServiceGrid = nullptr; // owned by stgCSServiceSettings
     QString stStoredReferenceType;
+    TclsRWProxyServerData objProxyServerData;
 
     TobjarMVData objarConfigZorvData, objarConfigMorvaneData, objarUsersData;
     TobjarMVData objarCommServiceSettingsData, objarCustomerInfoData, objarCommModemData;

@@ -200,6 +200,29 @@ inline constexpr TResourceString rsRequestAwbLP{QT_TRANSLATE_NOOP(
 // The keys that start manual registration, as the page's text names them.
 inline constexpr TResourceString rsManualEntryKeys{QT_TRANSLATE_NOOP("Morvane", "Ctrl+Alt+R")};
 
+// The internet page (the login texts are the proxy dialog's, pss).
+inline constexpr TResourceString rsProxyServer{
+    QT_TRANSLATE_NOOP("Morvane", "I use a proxy server to connect to the internet")};
+inline constexpr TResourceString rsWithoutProxy{
+    QT_TRANSLATE_NOOP("Morvane", "Internet connection without proxy server")};
+inline constexpr TResourceString rsDialUp{
+    QT_TRANSLATE_NOOP("Morvane", "I use this Dial up connection to connect to internet")};
+inline constexpr TResourceString rsConnectUsing{QT_TRANSLATE_NOOP("Morvane", "Connect Using")};
+inline constexpr TResourceString rsBrowserSettings{
+    QT_TRANSLATE_NOOP("Morvane", "Use Browser Proxy Settings")};
+inline constexpr TResourceString rsProxyAddress{QT_TRANSLATE_NOOP("Morvane", "Proxy Address")};
+inline constexpr TResourceString rsHTTP{QT_TRANSLATE_NOOP("Morvane", "HTTP")};
+inline constexpr TResourceString rsHTTPS{QT_TRANSLATE_NOOP("Morvane", "HTTPS")};
+inline constexpr TResourceString rsSFTP{QT_TRANSLATE_NOOP("Morvane", "SFTP")};
+inline constexpr TResourceString rsProxyServerSettings{
+    QT_TRANSLATE_NOOP("Morvane", "Proxy &Settings...")};
+inline constexpr TResourceString rsCaptionInformation{
+    QT_TRANSLATE_NOOP("Morvane", "Registration Wizard - Information")};
+inline constexpr TResourceString rsNoDialUpLocation{
+    QT_TRANSLATE_NOOP("Morvane", "No dial-up networking location exists")};
+inline constexpr TResourceString rsSelectAnotherOption{
+    QT_TRANSLATE_NOOP("Morvane", "Please select another option to connect to the Internet")};
+
 // The completion page.
 inline constexpr TResourceString rsRegCompleted1{
     QT_TRANSLATE_NOOP("Morvane", "Registration process is completed successfully")};

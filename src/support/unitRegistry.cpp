@@ -6,6 +6,8 @@
 #include "unitGlobalData.h"
 #include "unitIniFile_p.h"
 
+#include <algorithm>
+
 using namespace IniFileDetail;
 
 namespace {
@@ -129,6 +131,14 @@ QString fnstProxyHostPort(const QString &stUrl) {
     return stRest;
 }
 
+// <protocol>_proxy, or <PROTOCOL>_PROXY when the lower-case one is unset or blank.
+QString fnstProxyVariable(const QString &stProtocol) {
+    const QString stUrl = qEnvironmentVariable(qPrintable(stProtocol + QLatin1String("_proxy")));
+    if (!stUrl.trimmed().isEmpty())
+        return stUrl;
+    return qEnvironmentVariable(qPrintable(stProtocol.toUpper() + QLatin1String("_PROXY")));
+}
+
 } // namespace
 
 TclsRegistry::TclsRegistry() : TclsRegistry(fnstConfigDir() + QLatin1String("registry.ini")) {}
@@ -206,16 +216,27 @@ QString TclsRegistry::fnstBrowserProxyServer() const {
             QStringLiteral("ProxyServer")))
         return *optProxy;
 
+    // all_proxy serves every protocol without a variable of its own; alone it
+    // is the browser's "one proxy for all" form, a bare host:port.
+    const QString stAll = fnstProxyHostPort(fnstProxyVariable(QStringLiteral("all")));
     QStringList slParts;
     for (const char *pchProtocol : {"http", "https", "ftp"}) {
         const QString stProtocol = QLatin1String(pchProtocol);
-        QString stUrl = qEnvironmentVariable(qPrintable(stProtocol + QLatin1String("_proxy")));
-        if (stUrl.trimmed().isEmpty())
-            stUrl =
-                qEnvironmentVariable(qPrintable(stProtocol.toUpper() + QLatin1String("_PROXY")));
-        const QString stHostPort = fnstProxyHostPort(stUrl);
+        const QString stHostPort = fnstProxyHostPort(fnstProxyVariable(stProtocol));
         if (!stHostPort.isEmpty())
             slParts.append(stProtocol + QLatin1Char('=') + stHostPort);
+    }
+    if (slParts.isEmpty())
+        return stAll;
+    if (!stAll.isEmpty()) {
+        for (const char *pchProtocol : {"http", "https", "ftp"}) {
+            const QString stKey = QLatin1String(pchProtocol) + QLatin1Char('=');
+            const bool bNamed =
+                std::any_of(slParts.cbegin(), slParts.cend(),
+                            [&](const QString &st) { return st.startsWith(stKey); });
+            if (!bNamed)
+                slParts.append(stKey + stAll);
+        }
     }
     return slParts.join(QLatin1Char(';'));
 }

@@ -29,8 +29,10 @@ public:
                                              const QString &stName) const;
 
     // The browser's proxy (HKCU ...\Internet Settings, ProxyServer); without that
-    // value, composed from http_proxy, https_proxy and ftp_proxy as
-    // "http=host:port;https=host:port;ftp=host:port". Empty when neither exists.
+    // value, composed from http_proxy, https_proxy and ftp_proxy (each in lower
+    // or upper case) as "http=host:port;https=host:port;ftp=host:port", with
+    // all_proxy standing in for the protocols that have none; all_proxy alone
+    // gives "host:port". Empty when neither exists.
     QString fnstBrowserProxyServer() const;
 
 private:

@@ -112,9 +112,13 @@ TEST_F(RegistryTest, BrowserProxyFromRegistryOrEnvironment) {
          {{"HTTPS_PROXY", "s:2"}, {"FTP_PROXY", "f:3"}, {"ftp_proxy", "lower:4"}},
          "https=s:2;ftp=lower:4"},
         {"nothing set", {}, ""},
+        {"all_proxy alone is one proxy for all", {{"all_proxy", "http://gate:8000/"}}, "gate:8000"},
+        {"ALL_PROXY fills the protocols without their own",
+         {{"ALL_PROXY", "socks.local:1080"}, {"https_proxy", "s:2"}},
+         "https=s:2;http=socks.local:1080;ftp=socks.local:1080"},
     };
-    const char *arrNames[] = {"http_proxy", "https_proxy", "ftp_proxy",
-                              "HTTP_PROXY", "HTTPS_PROXY", "FTP_PROXY"};
+    const char *arrNames[] = {"http_proxy", "https_proxy", "ftp_proxy", "all_proxy",
+                              "HTTP_PROXY", "HTTPS_PROXY", "FTP_PROXY", "ALL_PROXY"};
     QList<std::pair<const char *, QByteArray>> lstSaved;
     for (const char *pchName : arrNames) {
         if (qEnvironmentVariableIsSet(pchName))

@@ -1,0 +1,435 @@
+// The internet page of the wizard: captions, the page filled from the stored
+// internet_setting row (and the end without one), the radio buttons' control
+// states, the dial-up list from a peers folder, the browser's proxy from the
+// registry stand-in and the environment, and a round trip through the proxy
+// server settings dialog into a second start.
+#include "UnitAdHocQuery.h"
+#include "UnitErrorMarks.h"
+#include "UnitModalDialog.h"
+#include "UnitScriptedAnswerer.h"
+#include "UnitTestInstallation.h"
+#include "UnitWizardOnSenderPage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDate>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+namespace {
+const char *const carProxyEdits[] = {"edtHTTPProxyAddress",  "edtHTTPPortNumber",
+                                     "edtHTTPSProxyAddress", "edtHTTPSPortNumber",
+                                     "edtFTPProxyAddress",   "edtFTPPortNumber"};
+const char *const carProxyVariables[] = {"http_proxy", "https_proxy", "ftp_proxy", "all_proxy",
+                                         "HTTP_PROXY", "HTTPS_PROXY", "FTP_PROXY", "ALL_PROXY"};
+
+QString fnstLog(const TclsTestInstallation &obj) {
+    return QString::fromUtf8(
+        obj.fnbaReadFile(QStringLiteral("Logs/RegistrationWizard_%1.log")
+                             .arg(QDate::currentDate().toString(QStringLiteral("ddMMyyyy")))));
+}
+
+int fniExec(const QString &stSQL, const QVariantList &vl) {
+    TclsAdHocQuery query;
+    return query.fniExecute(stSQL, vl);
+}
+
+// Which radio button is selected, and which controls take input, as one text
+// so that a table can state a whole page.
+QString fnstState(QWidget &frm) {
+    QString st;
+    for (const char *pch : {"radProxyServer", "radWithoutProxy", "radDialUp"})
+        if (fnpControl<QRadioButton>(frm, pch)->isChecked())
+            st = QString::fromLatin1(pch);
+    const auto fnFlag = [&](const char *pch) {
+        return fnpControl<QWidget>(frm, pch)->isEnabled() ? QLatin1Char('E') : QLatin1Char('-');
+    };
+    st += QLatin1Char(' ');
+    for (const char *pch : {"cmbDialup", "chkBrowserProxysettings", "edtHTTPProxyAddress",
+                            "edtFTPPortNumber", "chkUserNamePwdConfirmation", "edtUserName",
+                            "edtPassword", "chkNTLM", "btnProxyServerSettings"})
+        st += fnFlag(pch);
+    return st;
+}
+
+QString fnstShown(QWidget &frm) {
+    QStringList sl;
+    for (const char *pch : carProxyEdits)
+        sl << fnpControl<QLineEdit>(frm, pch)->text();
+    sl << fnpControl<QLineEdit>(frm, "edtUserName")->text()
+       << fnpControl<QLineEdit>(frm, "edtPassword")->text();
+    for (const char *pch : {"chkBrowserProxysettings", "chkUserNamePwdConfirmation", "chkNTLM"})
+        sl << (fnpControl<QCheckBox>(frm, pch)->isChecked() ? QStringLiteral("x")
+                                                            : QStringLiteral("o"));
+    return sl.join(QLatin1Char('|'));
+}
+
+// The proxy variables of the environment, put back at the end of a test.
+class TclsProxyEnvironment {
+public:
+    TclsProxyEnvironment() {
+        for (const char *pch : carProxyVariables) {
+            if (qEnvironmentVariableIsSet(pch))
+                lstSaved.append({pch, qgetenv(pch)});
+            qunsetenv(pch);
+        }
+    }
+    ~TclsProxyEnvironment() {
+        for (const char *pch : carProxyVariables)
+            qunsetenv(pch);
+        for (const auto &[pch, ba] : lstSaved)
+            qputenv(pch, ba);
+    }
+
+private:
+    QList<std::pair<const char *, QByteArray>> lstSaved;
+};
+} // namespace
+
+class tst_InternetPage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void Captions();
+    void TheStoredRowChoosesTheRadioButtonAndFillsThePage();
+    void NoInternetSettingRowEndsTheWizard();
+    void TheRadioButtonsSetTheControlStatesAndEmptyTheFields();
+    void DialUpWithoutConnectionsTellsTheUserAndFallsBackToTheProxy();
+    void TheBrowserProxyComesFromTheRegistryOrTheEnvironment();
+    void TheDialogsSettingsComeBackOnASecondStart();
+
+private:
+    std::unique_ptr<TclsTestInstallation> objInstallation;
+    std::unique_ptr<QTemporaryDir> dirPeers;
+};
+
+void tst_InternetPage::init() {
+    TrecInstallationOptions rec = fnrecTestOptions();
+    rec.bLogging = true;
+    objInstallation = std::make_unique<TclsTestInstallation>(rec);
+    QVERIFY2(objInstallation->fnbOk(), qPrintable(objInstallation->fnstError()));
+    // An empty peers folder unless a test puts peers into it.
+    dirPeers = std::make_unique<QTemporaryDir>();
+    qputenv("MORVANE_PPP_PEERS_DIR", dirPeers->path().toUtf8());
+}
+
+void tst_InternetPage::cleanup() {
+    qunsetenv("MORVANE_PPP_PEERS_DIR");
+    dirPeers.reset();
+    objInstallation.reset();
+}
+
+void tst_InternetPage::Captions() {
+    TclsScriptedAnswerer objAnswerer;
+    TfrmRegistrationWizard frm;
+    QVERIFY(!frm.fnbStartupFailed());
+    const std::pair<const char *, QString> arCaptions[] = {
+        {"radProxyServer", QStringLiteral("I use a proxy server to connect to the internet.")},
+        {"radWithoutProxy", QStringLiteral("Internet connection without proxy server")},
+        {"radDialUp", QStringLiteral("I use this Dial up connection to connect to internet")},
+        {"ConnectUsing", QStringLiteral("Connect Using:")},
+        {"lblNote", QStringLiteral("Note : All Username and Password entries are stored in a "
+                                   "secure fashion")},
+        {"lblBrowserSettings", QStringLiteral("Use Browser Proxy Settings:")},
+        {"lblType", QStringLiteral("Type:")},
+        {"lblProxyAddress", QStringLiteral("Proxy Address:")},
+        {"lblPort", QStringLiteral("Port:")},
+        {"lblHTTP", QStringLiteral("HTTP:")},
+        {"lblHTTPS", QStringLiteral("HTTPS:")},
+        {"lblFTP", QStringLiteral("SFTP:")},
+        {"lblHTTPColon", QStringLiteral(":")},
+        {"lblHTTPSColon", QStringLiteral(":")},
+        {"lblFTPColon", QStringLiteral(":")},
+        {"lblUserName", QStringLiteral("Username:")},
+        {"lblPassword", QStringLiteral("Password:")},
+        {"lblUserNamePwdConfirmation", QStringLiteral("Use username and password")},
+        {"lblNTLM", QStringLiteral("Use NTLM Authentication")},
+    };
+    QWidget *wPage = fnpControl<QWidget>(frm, "InternetDetails");
+    for (const auto &[pchName, stCaption] : arCaptions)
+        QCOMPARE(fnpControl<QWidget>(*wPage, pchName)->property("text").toString(), stCaption);
+    QCOMPARE(fnpControl<QLineEdit>(frm, "edtPassword")->echoMode(), QLineEdit::Password);
+}
+
+void tst_InternetPage::TheStoredRowChoosesTheRadioButtonAndFillsThePage() {
+    const struct {
+        const char *pchName;
+        int iType;
+        bool bBrowser;
+        QStringList slPeers;
+        QString stState, stShown, stDialup;
+    } arCases[] = {
+        {"proxy with login",
+         0,
+         false,
+         {},
+         QStringLiteral("radProxyServer -EEEEEEEE"),
+         QStringLiteral("web.local|3128|tls.local|3129|files.local||robin|Hood42|o|x|x"),
+         QString()},
+        {"proxy from the browser",
+         0,
+         true,
+         {},
+         QStringLiteral("radProxyServer -E--EEEEE"),
+         QStringLiteral("web.local|3128|tls.local|3129|files.local||robin|Hood42|x|x|x"),
+         QString()},
+        {"an unknown type is a proxy",
+         7,
+         false,
+         {},
+         QStringLiteral("radProxyServer -EEEEEEEE"),
+         QStringLiteral("web.local|3128|tls.local|3129|files.local||robin|Hood42|o|x|x"),
+         QString()},
+        {"without proxy",
+         2,
+         false,
+         {},
+         QStringLiteral("radWithoutProxy ---------"),
+         QStringLiteral("web.local|3128|tls.local|3129|files.local||robin|Hood42|o|x|x"),
+         QString()},
+        {"dial-up",
+         1,
+         false,
+         {QStringLiteral("adsl"), QStringLiteral("office")},
+         QStringLiteral("radDialUp E--------"),
+         QStringLiteral("web.local|3128|tls.local|3129|files.local||robin|Hood42|o|x|x"),
+         QStringLiteral("office")},
+        // Without a connection to dial, the proxy choice is taken; nobody is
+        // asked before the page is shown.
+        {"dial-up with no connection",
+         1,
+         false,
+         {},
+         QStringLiteral("radProxyServer -EEEEEEEE"),
+         QStringLiteral("web.local|3128|tls.local|3129|files.local||robin|Hood42|o|x|x"),
+         QString()},
+    };
+    for (const auto &c : arCases) {
+        const QString stTrace = QString::fromLatin1(c.pchName);
+        for (const QString &stPeer : c.slPeers)
+            QVERIFY(QFile(dirPeers->filePath(stPeer)).open(QIODevice::WriteOnly));
+        QCOMPARE(
+            fniExec(
+                QStringLiteral("UPDATE internet_setting SET connection_type = ?, "
+                               "use_browser_settings = ?, http_proxy = ?, http_port = ?, "
+                               "https_proxy = ?, https_port = ?, ftp_proxy = ?, ftp_port = ?, "
+                               "use_credentials = ?, proxy_user = ?, proxy_password = ?, ntlm = ?, "
+                               "dialup_name = ?"),
+                {c.iType, c.bBrowser, QStringLiteral("web.local"), 3128,
+                 QStringLiteral("tls.local"), 3129, QStringLiteral("files.local"), 0, 1,
+                 QStringLiteral("robin"), QStringLiteral("Hood42"), 1, QStringLiteral("office")}),
+            0);
+        TclsScriptedAnswerer objAnswerer;
+        TfrmRegistrationWizard frm;
+        QVERIFY2(!frm.fnbStartupFailed(), qPrintable(stTrace));
+        QCOMPARE(fnstState(frm), c.stState);
+        QCOMPARE(fnstShown(frm), c.stShown);
+        QComboBox *cmb = fnpControl<QComboBox>(frm, "cmbDialup");
+        QCOMPARE(cmb->currentText(), c.stDialup);
+        QVERIFY2(objAnswerer.fnarAsked().empty(), qPrintable(stTrace));
+        QCOMPARE(frm.fnobjProxyServerData().stPassword, QStringLiteral("Hood42"));
+        QVERIFY2(!fnstLog(*objInstallation).contains(QStringLiteral("Hood42")),
+                 qPrintable(stTrace));
+        for (const QString &stPeer : c.slPeers)
+            QFile::remove(dirPeers->filePath(stPeer));
+    }
+}
+
+void tst_InternetPage::NoInternetSettingRowEndsTheWizard() {
+    QCOMPARE(fniExec(QStringLiteral("DELETE FROM internet_setting"), {}), 0);
+    TclsScriptedAnswerer objAnswerer;
+    objAnswerer.pExpect(0);
+    TfrmRegistrationWizard frm;
+    QVERIFY(frm.fnbStartupFailed());
+    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
+    QCOMPARE(objAnswerer.fnarAsked().front().stCaption,
+             QStringLiteral("Registration Wizard - Warning"));
+    QCOMPARE(objAnswerer.fnarAsked().front().stMessage,
+             QStringLiteral("0.\r\nClick on OK button to exit."));
+    frm.show();
+    QTRY_VERIFY(!frm.isVisible());
+    // Ended without asking whether to leave.
+    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
+}
+
+void tst_InternetPage::TheRadioButtonsSetTheControlStatesAndEmptyTheFields() {
+    QVERIFY(QFile(dirPeers->filePath(QStringLiteral("provider"))).open(QIODevice::WriteOnly));
+    QCOMPARE(fniExec(QStringLiteral("UPDATE internet_setting SET connection_type = 0, "
+                                    "http_proxy = 'web.local', http_port = 80"),
+                     {}),
+             0);
+    TclsScriptedAnswerer objAnswerer;
+    TrecWizard wiz;
+    QVERIFY(wiz.fnbReady());
+    wiz.frm.pChangePage(QString(), wpPickupDetails, QStringLiteral("Next"), 5);
+    QCOMPARE(wiz.frm.fniCurrentPage(), int(wpInternetDetails));
+    QCOMPARE(fnstShown(wiz.frm), QStringLiteral("web.local|80|||||||o|o|o"));
+    const QColor clWindow = QApplication::palette().color(QPalette::Base);
+    const QColor clButtonFace = QApplication::palette().color(QPalette::Button);
+    const struct {
+        const char *pchRadio;
+        QString stState;
+        bool bEditsEnabled;
+    } arCases[] = {
+        {"radWithoutProxy", QStringLiteral("radWithoutProxy ---------"), false},
+        {"radProxyServer", QStringLiteral("radProxyServer -EEEE---E"), true},
+        {"radDialUp", QStringLiteral("radDialUp E--------"), false},
+        {"radProxyServer", QStringLiteral("radProxyServer -EEEE---E"), true},
+    };
+    for (const auto &c : arCases) {
+        // Typed values and ticks are swept away by every choice.
+        fnpControl<QLineEdit>(wiz.frm, "edtHTTPSProxyAddress")->setText(QStringLiteral("typed"));
+        fnpControl<QRadioButton>(wiz.frm, c.pchRadio)->click();
+        QCOMPARE(fnstState(wiz.frm), c.stState);
+        QCOMPARE(fnstShown(wiz.frm), QStringLiteral("||||||||o|o|o"));
+        for (const char *pch : carProxyEdits)
+            QCOMPARE(fnclFieldColour(fnpControl<QWidget>(wiz.frm, pch)),
+                     c.bEditsEnabled ? clWindow : clButtonFace);
+    }
+    // The login box opens the user name, password and NTLM, and closes them again.
+    QCheckBox *chkLogin = fnpControl<QCheckBox>(wiz.frm, "chkUserNamePwdConfirmation");
+    chkLogin->click();
+    QCOMPARE(fnstState(wiz.frm), QStringLiteral("radProxyServer -EEEEEEEE"));
+    QCOMPARE(fnclFieldColour(fnpControl<QWidget>(wiz.frm, "edtPassword")), clWindow);
+    chkLogin->click();
+    QCOMPARE(fnstState(wiz.frm), QStringLiteral("radProxyServer -EEEE---E"));
+    QCOMPARE(fnclFieldColour(fnpControl<QWidget>(wiz.frm, "edtPassword")), clButtonFace);
+    // Typed keys: ports take digits, the user name no spaces.
+    QLineEdit *edtPort = fnpControl<QLineEdit>(wiz.frm, "edtHTTPSPortNumber");
+    QTest::keyClicks(edtPort, QStringLiteral("84x4 3"));
+    QCOMPARE(edtPort->text(), QStringLiteral("8443"));
+    QVERIFY(objAnswerer.fnarAsked().empty());
+}
+
+void tst_InternetPage::DialUpWithoutConnectionsTellsTheUserAndFallsBackToTheProxy() {
+    TclsScriptedAnswerer objAnswerer;
+    TrecWizard wiz;
+    QVERIFY(wiz.fnbReady());
+    wiz.frm.pChangePage(QString(), wpPickupDetails, QStringLiteral("Next"), 5);
+    objAnswerer.pExpect(0);
+    fnpControl<QRadioButton>(wiz.frm, "radDialUp")->click();
+    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
+    const TrecMessageDlg &rec = objAnswerer.fnarAsked().front();
+    QCOMPARE(rec.stCaption, QStringLiteral("Registration Wizard - Information"));
+    QCOMPARE(rec.stMessage, QStringLiteral("No dial-up networking location exists.\r\n"
+                                           "Please select another option to connect to the "
+                                           "Internet."));
+    QCOMPARE(rec.slButtons, QStringList{QStringLiteral("&OK")});
+    QCOMPARE(rec.iIconKind, int(mikInformation));
+    QCOMPARE(fnstState(wiz.frm), QStringLiteral("radProxyServer -EEEE---E"));
+}
+
+void tst_InternetPage::TheBrowserProxyComesFromTheRegistryOrTheEnvironment() {
+    const QByteArray baKey =
+        "\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet "
+        "Settings]\r\nProxyServer=";
+    const struct {
+        const char *pchName;
+        QByteArray baRegistryValue; // empty: no value
+        QList<std::pair<const char *, const char *>> lstEnvironment;
+        QString stShown;
+    } arCases[] = {
+        {"per protocol", "http=A:8080;https=B:8443", {}, QStringLiteral("A|8080|B|8443||")},
+        {"one for all",
+         "gate.local:3128",
+         {},
+         QStringLiteral("gate.local|3128|gate.local|3128|gate.local|3128")},
+        {"a host named ftpgate",
+         "ftpgate:8080",
+         {},
+         QStringLiteral("ftpgate|8080|ftpgate|8080|ftpgate|8080")},
+        {"the registry before the environment",
+         "http=A:1",
+         {{"https_proxy", "http://B:2"}},
+         QStringLiteral("A|1||||")},
+        {"lower and upper case variables",
+         "",
+         {{"http_proxy", "http://A:8080/"}, {"HTTPS_PROXY", "B:8443"}},
+         QStringLiteral("A|8080|B|8443||")},
+        {"all_proxy alone",
+         "",
+         {{"ALL_PROXY", "socks://gate:1080"}},
+         QStringLiteral("gate|1080|gate|1080|gate|1080")},
+        {"nothing anywhere", "", {}, QStringLiteral("|||||")},
+    };
+    const QByteArray baRegistry =
+        objInstallation->fnbaReadFile(QStringLiteral("Config/registry.ini"));
+    for (const auto &c : arCases) {
+        const QString stTrace = QString::fromLatin1(c.pchName);
+        TclsProxyEnvironment objEnvironment;
+        for (const auto &[pch, pchValue] : c.lstEnvironment)
+            qputenv(pch, pchValue);
+        QVERIFY(objInstallation->fnbWriteFile(
+            QStringLiteral("Config/registry.ini"),
+            baRegistry +
+                (c.baRegistryValue.isEmpty() ? QByteArray() : baKey + c.baRegistryValue + "\r\n")));
+        QCOMPARE(fniExec(QStringLiteral("UPDATE internet_setting SET connection_type = 0"), {}), 0);
+        TclsScriptedAnswerer objAnswerer;
+        TfrmRegistrationWizard frm;
+        QVERIFY2(!frm.fnbStartupFailed(), qPrintable(stTrace));
+        fnpControl<QCheckBox>(frm, "chkBrowserProxysettings")->click();
+        QStringList sl;
+        for (const char *pch : carProxyEdits)
+            sl << fnpControl<QLineEdit>(frm, pch)->text();
+        QVERIFY2(sl.join(QLatin1Char('|')) == c.stShown,
+                 qPrintable(stTrace + QStringLiteral(": ") + sl.join(QLatin1Char('|'))));
+        // Taken from the browser, the six fields are not typed into.
+        QCOMPARE(fnstState(frm), QStringLiteral("radProxyServer -E--E---E"));
+    }
+}
+
+void tst_InternetPage::TheDialogsSettingsComeBackOnASecondStart() {
+    const QString stPassword = QStringLiteral("Sherwood#7");
+    int iRuns = 0;
+    const TModalRunner fnPrevious = pSetModalRunner([&](QDialog &dlg) {
+        ++iRuns;
+        dlg.show();
+        const std::pair<const char *, QString> arTyped[] = {
+            {"edtHTTPProxyAddress", QStringLiteral("web.local")},
+            {"edtHTTPPort", QStringLiteral("8080")},
+            {"edtHTTPSProxyAddress", QStringLiteral("tls.local")},
+            {"edtHTTPSPort", QString()},
+            {"edtFTPProxyAddress", QStringLiteral("files.local")},
+            {"edtFTPPort", QStringLiteral("2121")},
+        };
+        for (const auto &[pch, st] : arTyped)
+            fnpControl<QLineEdit>(dlg, pch)->setText(st);
+        fnpControl<QCheckBox>(dlg, "chkUserNamePwdConfirmation")->click();
+        fnpControl<QLineEdit>(dlg, "edtUserName")->setText(QStringLiteral("robin"));
+        fnpControl<QLineEdit>(dlg, "edtPassword")->setText(stPassword);
+        fnpControl<QCheckBox>(dlg, "chkNTLM")->click();
+        fnpControl<QPushButton>(dlg, "btnOK")->click();
+        return dlg.result();
+    });
+    const QString stShown =
+        QStringLiteral("web.local|8080|tls.local||files.local|2121|robin|Sherwood#7|o|x|x");
+    {
+        TclsScriptedAnswerer objAnswerer;
+        TrecWizard wiz;
+        QVERIFY(wiz.fnbReady());
+        wiz.frm.pChangePage(QString(), wpPickupDetails, QStringLiteral("Next"), 5);
+        // The seeded row is "without proxy"; the dialog belongs to the proxy choice.
+        QVERIFY(!fnpControl<QPushButton>(wiz.frm, "btnProxyServerSettings")->isEnabled());
+        fnpControl<QRadioButton>(wiz.frm, "radProxyServer")->click();
+        QTest::mouseClick(fnpControl<QPushButton>(wiz.frm, "btnProxyServerSettings"),
+                          Qt::LeftButton);
+        QCOMPARE(iRuns, 1);
+        QCOMPARE(fnstShown(wiz.frm), stShown);
+        QVERIFY(objAnswerer.fnarAsked().empty());
+    }
+    pSetModalRunner(fnPrevious);
+    TclsScriptedAnswerer objAnswerer;
+    TfrmRegistrationWizard frm;
+    QVERIFY(!frm.fnbStartupFailed());
+    QCOMPARE(fnstState(frm), QStringLiteral("radProxyServer -EEEEEEEE"));
+    QCOMPARE(fnstShown(frm), stShown);
+    QVERIFY(!fnstLog(*objInstallation).contains(stPassword));
+}
+
+QTEST_MAIN(tst_InternetPage)
+#include "tst_InternetPage.moc"
