@@ -8,11 +8,11 @@
 #include "ui_unitRegistrationWizard_Completed.h"
 #include "ui_unitRegistrationWizard_EmailSetting.h"
 #include "ui_unitRegistrationWizard_FTPSetting.h"
-#include "ui_unitRegistrationWizard_Pickup.h"
 #include "ui_unitRegistrationWizard_Internet.h"
+#include "ui_unitRegistrationWizard_Pickup.h"
 #include "ui_unitRegistrationWizard_SenderInfo.h"
-#include "ui_unitRegistrationWizard_SiteRegistration.h"
 #include "ui_unitRegistrationWizard_SenderInfoCont.h"
+#include "ui_unitRegistrationWizard_SiteRegistration.h"
 #include "ui_unitRegistrationWizard_Terms.h"
 
 #include "UnitAccessToDatabaseDLL.h"
