@@ -19,10 +19,6 @@
 #include <utility>
 
 namespace {
-const QString cstModeModem = QStringLiteral("MODEM");
-const QString cstModeHTTP = QStringLiteral("HTTP");
-const QString cstModeHTTPS = QStringLiteral("HTTPS");
-const QString cstModeModemAndHTTPS = QStringLiteral("MODEM AND HTTPS");
 const QString cstHTTPPrefix = QStringLiteral("http:");
 const QString cstHTTPSPrefix = QStringLiteral("https:");
 const QString cstHTTPSURLPrefix = QStringLiteral("https://");

@@ -20,11 +20,6 @@ const QString cstSave = QStringLiteral("fnstSaveToDB");
 const QString cstServiceClass = QStringLiteral("TclsCommServiceSettingsDB");
 const QString cstServiceGrid = QStringLiteral("stgCSServiceSettings");
 
-const QString cstModeModem = QStringLiteral("MODEM");
-const QString cstModeHTTP = QStringLiteral("HTTP");
-const QString cstModeHTTPS = QStringLiteral("HTTPS");
-const QString cstModeModemAndHTTPS = QStringLiteral("MODEM AND HTTPS");
-
 inline constexpr TResourceString rsPrimaryPhoneBlank{
     QT_TRANSLATE_NOOP("Morvane", "Primary Phone for %1 service cannot be blank")};
 inline constexpr TResourceString rsHTTPServerBlank{

@@ -7,6 +7,12 @@
 
 #include <array>
 
+// The connection modes a service row stores.
+inline const QString cstModeModem = QStringLiteral("MODEM");
+inline const QString cstModeHTTP = QStringLiteral("HTTP");
+inline const QString cstModeHTTPS = QStringLiteral("HTTPS");
+inline const QString cstModeModemAndHTTPS = QStringLiteral("MODEM AND HTTPS");
+
 // The service blocks, in the data holder's order.
 enum TCommService {
     csShipmentDataFiles,
