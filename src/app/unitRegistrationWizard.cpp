@@ -50,7 +50,8 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
       uiEmailSetting(std::make_unique<Ui::TfraEmailSettingPage>()),
       uiApplSecurity(std::make_unique<Ui::TfraApplSecurityPage>()),
       uiSiteRegistration(std::make_unique<Ui::TfraSiteRegistrationPage>()),
-      uiSenderInfoCont(std::make_unique<Ui::TfraSenderInfoContPage>()) {
+      uiSenderInfoCont(std::make_unique<Ui::TfraSenderInfoContPage>()),
+      uiInternet(std::make_unique<Ui::TfraInternetPage>()) {
     ui->setupUi(this);
     uiTerms->setupUi(ui->tbsTermsNConditions);
     uiCommSetting->setupUi(ui->tbsCommSetting);

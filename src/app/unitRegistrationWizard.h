@@ -320,6 +320,7 @@ private:
     std::unique_ptr<Ui::TfraApplSecurityPage> uiApplSecurity;
     std::unique_ptr<Ui::TfraSiteRegistrationPage> uiSiteRegistration;
     std::unique_ptr<Ui::TfraSenderInfoContPage> uiSenderInfoCont;
+    std::unique_ptr<Ui::TfraInternetPage> uiInternet;
     QMenu *pmnDestBillingGrid = nullptr;
     QAction *mnuDestbillingAdd = nullptr, *mnuDestBillingEdit = nullptr,
             *mnuDestBillingDelete = nullptr;
@@ -327,7 +328,6 @@ private:
     bool bDestBillingEditable = false;
     bool bDestBillingMessageShown = false;
     int iShownPage = wpWelcome;
-    std::unique_ptr<Ui::TfraInternetPage> uiInternet;
     TmvCallingCodeLookupCombo *cmbPhoneCallingCode = nullptr;
     TmvCallingCodeLookupCombo *cmbMobileCallingCode = nullptr;
     // The sender address: the checks of the postcode and the destination

@@ -62,7 +62,6 @@ void pSelect(QRadioButton *rad, void (TfrmRegistrationWizard::*pfnClick)(),
 } // namespace
 
 void TfrmRegistrationWizard::pCreateInternetPage() {
-    uiInternet = std::make_unique<Ui::TfraInternetPage>();
     uiInternet->setupUi(ui->InternetDetails);
     Ui::TfraInternetPage &pg = *uiInternet;
     for (QLineEdit *edt : {pg.edtHTTPPortNumber, pg.edtHTTPSPortNumber, pg.edtFTPPortNumber})

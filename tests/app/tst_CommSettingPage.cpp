@@ -10,7 +10,7 @@
 #include "UnitScriptedAnswerer.h"
 #include "unitServiceGrid.h"
 #include "UnitTestInstallation.h"
-#include "UnitWizardOnSenderPage.h"
+#include "UnitWizardOnScreen.h"
 
 #include <QCheckBox>
 #include <QSpinBox>

@@ -8,7 +8,7 @@
 #include "UnitModalDialog.h"
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
-#include "UnitWizardOnSenderPage.h"
+#include "UnitWizardOnScreen.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -12,7 +12,7 @@
 #include "UnitSearchList.h"
 #include "unitSenderAddressChecks.h"
 #include "UnitTestInstallation.h"
-#include "UnitWizardOnSenderPage.h"
+#include "UnitWizardOnScreen.h"
 
 #include <QLabel>
 #include <QPushButton>

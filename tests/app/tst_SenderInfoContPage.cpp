@@ -13,7 +13,7 @@
 #include "unitRWSettings.h"
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
-#include "UnitWizardOnSenderPage.h"
+#include "UnitWizardOnScreen.h"
 
 #include <QAction>
 #include <QCheckBox>

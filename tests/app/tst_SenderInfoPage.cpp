@@ -12,7 +12,7 @@
 #include "UnitPhoneTestInstallation.h"
 #include "unitRegistrationWizard.h"
 #include "UnitScriptedAnswerer.h"
-#include "UnitWizardOnSenderPage.h"
+#include "UnitWizardOnScreen.h"
 
 #include <QAbstractItemView>
 #include <QLabel>
@@ -135,12 +135,9 @@ void tst_SenderInfoPage::CaptionsLengthsAndMandatoryStars() {
 
 void tst_SenderInfoPage::CallingCodeBoxesSitBeforeTheirFields() {
     // The boxes name the countries of their codes from the country table.
-    TrecInstallationOptions recOptions = fnrecPhoneOptions();
-    recOptions.bReferenceData = true;
-    TclsPhoneTestInstallation objInstallation(TPhoneLibrary::Present, recOptions);
-    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    TrecWizard wiz;
-    QVERIFY(wiz.fnbReady());
+    TrecInstalledWizard<TclsPhoneTestInstallation> wiz(TPhoneLibrary::Present,
+                                                       fnrecWithReferenceData(fnrecPhoneOptions()));
+    QVERIFY2(wiz.fnbReady(), wiz.fnbaError());
     const struct {
         const char *pchBox, *pchField, *pchLabel;
     } arCases[] = {
@@ -166,10 +163,8 @@ void tst_SenderInfoPage::CallingCodeBoxesSitBeforeTheirFields() {
 }
 
 void tst_SenderInfoPage::PhoneFieldsAreCheckedOnLeaving() {
-    TclsPhoneTestInstallation objInstallation(TPhoneLibrary::Present);
-    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    TrecWizard wiz;
-    QVERIFY(wiz.fnbReady());
+    TrecInstalledWizard<TclsPhoneTestInstallation> wiz(TPhoneLibrary::Present);
+    QVERIFY2(wiz.fnbReady(), wiz.fnbaError());
     const QString stNotValid = QStringLiteral(" Phone number is not valid.\r\n");
     const struct {
         const char *pchCase, *pchField, *pchBox, *pchCountry, *pchCode, *pchTyped;
@@ -223,12 +218,8 @@ void tst_SenderInfoPage::PhoneFieldsAreCheckedOnLeaving() {
 }
 
 void tst_SenderInfoPage::TheCountryDrivesStatesAirportsAndTheStateCaption() {
-    TrecInstallationOptions recOptions = fnrecTestOptions();
-    recOptions.bReferenceData = true;
-    TclsTestInstallation objInstallation(recOptions);
-    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    TrecWizard wiz;
-    QVERIFY(wiz.fnbReady());
+    TrecInstalledWizard<> wiz(fnrecWithReferenceData());
+    QVERIFY2(wiz.fnbReady(), wiz.fnbaError());
     auto *cmbState = fnpControl<TmvLookupCombo>(wiz.frm, "cmbState");
     auto *cmbIATA = fnpControl<TmvLookupCombo>(wiz.frm, "cmbIATA");
     for (const char *pchCountry : {"AU", "US", "DE"}) {
@@ -248,12 +239,8 @@ void tst_SenderInfoPage::TheCountryDrivesStatesAirportsAndTheStateCaption() {
 }
 
 void tst_SenderInfoPage::AnUnknownCountryIsRefused() {
-    TrecInstallationOptions recOptions = fnrecTestOptions();
-    recOptions.bReferenceData = true;
-    TclsTestInstallation objInstallation(recOptions);
-    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    TrecWizard wiz;
-    QVERIFY(wiz.fnbReady());
+    TrecInstalledWizard<> wiz(fnrecWithReferenceData());
+    QVERIFY2(wiz.fnbReady(), wiz.fnbaError());
     wiz.fraCountry()->pSetCountryCode(QStringLiteral("FR"));
     auto *cmbCode = fnpControl<TmvLookupCombo>(wiz.frm, "cmbCountryCode");
     auto *cmbName = fnpControl<TmvLookupCombo>(wiz.frm, "cmbCountryName");
@@ -300,12 +287,9 @@ void tst_SenderInfoPage::AnUnknownCountryIsRefused() {
 }
 
 void tst_SenderInfoPage::ReadingThePageTrimsEveryText() {
-    TrecInstallationOptions recOptions = fnrecPhoneOptions();
-    recOptions.bReferenceData = true;
-    TclsPhoneTestInstallation objInstallation(TPhoneLibrary::Present, recOptions);
-    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    TrecWizard wiz;
-    QVERIFY(wiz.fnbReady());
+    TrecInstalledWizard<TclsPhoneTestInstallation> wiz(TPhoneLibrary::Present,
+                                                       fnrecWithReferenceData(fnrecPhoneOptions()));
+    QVERIFY2(wiz.fnbReady(), wiz.fnbaError());
     wiz.fraCountry()->pSetCountryCode(QStringLiteral("FR"));
     fnpControl<TfraState>(wiz.frm, "fraSenderState")->pSetState(QStringLiteral(" Bretagne "));
     fnpControl<QComboBox>(wiz.frm, "cmbPhoneCallingCode")->setEditText(QStringLiteral(" +33 "));
@@ -340,7 +324,7 @@ void tst_SenderInfoPage::ReadingThePageTrimsEveryText() {
     QCOMPARE(obj.stAirportCode, QStringLiteral("CDG"));
     QCOMPARE(obj.stPhoneCallingCode, QStringLiteral("+33"));
     QCOMPARE(obj.stMobileCallingCode, QStringLiteral("+44"));
-    QVERIFY(objInstallation.fnstTodaysLog().contains(fnstPhoneLogLine(
+    QVERIFY(wiz.objInstallation.fnstTodaysLog().contains(fnstPhoneLogLine(
         1, QStringLiteral("unitRegistrationWizard"), QStringLiteral("pReadFromSenderInfoScreen"),
         QStringLiteral("Inside pReadFromSenderInfoScreen."))));
 }
@@ -348,12 +332,8 @@ void tst_SenderInfoPage::ReadingThePageTrimsEveryText() {
 // Tab from the first field visits every field and frame of the page once, top
 // to bottom, each calling-code box after its field.
 void tst_SenderInfoPage::TabWalksThePageInItsOrder() {
-    TrecInstallationOptions recOptions = fnrecTestOptions();
-    recOptions.bReferenceData = true;
-    TclsTestInstallation objInstallation(recOptions);
-    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    TrecWizard wiz;
-    QVERIFY(wiz.fnbReady());
+    TrecInstalledWizard<> wiz(fnrecWithReferenceData());
+    QVERIFY2(wiz.fnbReady(), wiz.fnbaError());
     // Hong Kong: the suburb frame is shown and takes part.
     wiz.fraCountry()->pSetCountryCode(QStringLiteral("HK"));
     fnpControl<QWidget>(wiz.frm, "fraSenderSuburb")->show();

@@ -11,7 +11,7 @@
 #include "UnitRWPickupDetails.h"
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
-#include "UnitWizardOnSenderPage.h"
+#include "UnitWizardOnScreen.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -26,11 +26,6 @@
 #include <optional>
 
 namespace {
-// The wizard started and on screen, ready for typing.
-bool fnbStarted(TrecWizard &wiz) {
-    return !wiz.frm.fnbStartupFailed() && QTest::qWaitForWindowActive(&wiz.frm);
-}
-
 QString fnstText(QWidget &frm, const char *pchName) {
     return fnpControl<QLineEdit>(frm, pchName)->text();
 }
@@ -89,11 +84,8 @@ private slots:
 };
 
 void tst_SettingsPages::CaptionsFieldsAndHiddenStars() {
-    TclsTestInstallation objInstallation;
-    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    TclsScriptedAnswerer objAnswerer;
-    TrecWizard wiz;
-    QVERIFY(fnbStarted(wiz));
+    TrecInstalledWizard<> wiz;
+    QVERIFY2(wiz.fnbStarted(), wiz.fnbaError());
     const struct {
         const char *pchLabel, *pchCaption;
         bool bStarStyle; // the red star exists, hidden until the page is required
@@ -165,15 +157,12 @@ void tst_SettingsPages::CaptionsFieldsAndHiddenStars() {
     QCOMPARE(fnpControl<QGroupBox>(wiz.frm, "rgpRWMnfMode")->title(),
              QStringLiteral("SFTP Transfer Mode"));
     QCOMPARE(fnpControl<QWidget>(wiz.frm, "rgpRWMnfMode")->property("helpContext").toInt(), 1701);
-    QVERIFY(objAnswerer.fnarAsked().empty());
+    QVERIFY(wiz.objAnswerer.fnarAsked().empty());
 }
 
 void tst_SettingsPages::FieldsLetThroughOnlyWhatTheyTake() {
-    TclsTestInstallation objInstallation;
-    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    TclsScriptedAnswerer objAnswerer;
-    TrecWizard wiz;
-    QVERIFY(fnbStarted(wiz));
+    TrecInstalledWizard<> wiz;
+    QVERIFY2(wiz.fnbStarted(), wiz.fnbaError());
     const struct {
         const char *pchField;
         QString stTyped;
@@ -220,7 +209,7 @@ void tst_SettingsPages::SavedPagesComeBackOnTheNextStart() {
     {
         // The first run: the pages typed in, read and saved as the wizard saves them.
         TrecWizard wiz;
-        QVERIFY(fnbStarted(wiz));
+        QVERIFY(wiz.fnbStarted());
         QWidget &frm = wiz.frm;
         pSetText(frm, "edtDefaultPickup", QStringLiteral("  GATE 2 "));
         pSetText(frm, "edtPickup1", QString());
@@ -259,7 +248,7 @@ void tst_SettingsPages::SavedPagesComeBackOnTheNextStart() {
         QCOMPARE(TclsRWApplSecurity().fnstSaveToDB(wiz.frm.fnobjApplSecurityData()), cstSuccess);
     }
     TrecWizard wiz;
-    QVERIFY(fnbStarted(wiz));
+    QVERIFY(wiz.fnbStarted());
     QWidget &frm = wiz.frm;
     const struct {
         const char *pchField, *pchShown;
@@ -351,7 +340,7 @@ void tst_SettingsPages::PickupPageKeepsItsDesignWithoutARow() {
             QCOMPARE(TclsAdHocQuery().fniExecute(QStringLiteral("delete from pickup")), 0);
         TclsScriptedAnswerer objAnswerer;
         TrecWizard wiz;
-        QVERIFY2(fnbStarted(wiz), c.pchCase);
+        QVERIFY2(wiz.fnbStarted(), c.pchCase);
         QVERIFY2(fnstText(wiz.frm, "edtDefaultPickup").isEmpty(), c.pchCase);
         QVERIFY2(fniSpin(wiz.frm, "speDefaultCloseTimeHour") == 17, c.pchCase);
         QVERIFY2(fniSpin(wiz.frm, "speDefaultReadyByTimeHour") == 9, c.pchCase);
@@ -362,11 +351,8 @@ void tst_SettingsPages::PickupPageKeepsItsDesignWithoutARow() {
 }
 
 void tst_SettingsPages::PickupListTakesTheDefaultFirstAndNoBlanks() {
-    TclsTestInstallation objInstallation;
-    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    TclsScriptedAnswerer objAnswerer;
-    TrecWizard wiz;
-    QVERIFY(fnbStarted(wiz));
+    TrecInstalledWizard<> wiz;
+    QVERIFY2(wiz.fnbStarted(), wiz.fnbaError());
     const struct {
         QStringList slTyped; // default, then locations 1 to 4
         QStringList slRead;
@@ -387,11 +373,8 @@ void tst_SettingsPages::PickupListTakesTheDefaultFirstAndNoBlanks() {
 }
 
 void tst_SettingsPages::PasswordFieldsFollowTheBox() {
-    TclsTestInstallation objInstallation;
-    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    TclsScriptedAnswerer objAnswerer;
-    TrecWizard wiz;
-    QVERIFY(fnbStarted(wiz));
+    TrecInstalledWizard<> wiz;
+    QVERIFY2(wiz.fnbStarted(), wiz.fnbaError());
     auto *chk = fnpControl<QCheckBox>(wiz.frm, "chkApplSecurityPasswdRequired");
     // A first run: the DEFAULT user has no password, nothing is asked for.
     QVERIFY(!chk->isChecked());

@@ -1,0 +1,84 @@
+// The wizard started on a test installation and shown, for the tests that
+// drive its pages through the real form.
+#pragma once
+
+#include "UnitFraCountry.h"
+#include "unitRegistrationWizard.h"
+#include "UnitScriptedAnswerer.h"
+#include "UnitTestInstallation.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest>
+
+#include <utility>
+
+template <class T> T *fnpControl(QWidget &frm, const QString &stName) {
+    T *p = frm.findChild<T *>(stName);
+    if (!p)
+        qFatal("no control %s", qPrintable(stName));
+    return p;
+}
+template <class T> T *fnpControl(QWidget &frm, const char *pchName) {
+    return fnpControl<T>(frm, QString::fromLatin1(pchName));
+}
+
+// The test options with the carrier's reference data (countries, states,
+// airports) loaded.
+inline TrecInstallationOptions
+fnrecWithReferenceData(TrecInstallationOptions rec = fnrecTestOptions()) {
+    rec.bReferenceData = true;
+    return rec;
+}
+
+// The wizard started on the current installation and shown, so that leaving
+// a field is a real change of focus.
+struct TrecWizard {
+    TfrmRegistrationWizard frm;
+    TrecWizard() {
+        frm.show();
+        frm.activateWindow();
+    }
+    // Started and on screen, on the welcome page.
+    bool fnbStarted() { return !frm.fnbStartupFailed() && QTest::qWaitForWindowActive(&frm); }
+    // Started and moved on to the sender page.
+    bool fnbReady() {
+        if (!fnbStarted())
+            return false;
+        frm.pChangePage(QString(), wpTerms, QStringLiteral("Next"), 2);
+        return frm.fniCurrentPage() == wpSenderInfo;
+    }
+    QLineEdit *edt(const char *pchName) { return fnpControl<QLineEdit>(frm, pchName); }
+    TfraCountry *fraCountry() { return fnpControl<TfraCountry>(frm, "fraSenderCountry"); }
+    // Types into the field and moves on to the company field.
+    void pTypeAndLeave(QWidget *w, const QString &stText) {
+        w->setFocus();
+        if (auto *edtField = qobject_cast<QLineEdit *>(w))
+            edtField->setText(stText);
+        else if (auto *cmb = qobject_cast<QComboBox *>(w))
+            cmb->setEditText(stText);
+        edt("edtSenderCompany")->setFocus();
+    }
+};
+
+// The installation and the answerer of its questions, made before the wizard.
+template <class TInstallation> struct TrecInstallationFirst {
+    TInstallation objInstallation;
+    TclsScriptedAnswerer objAnswerer;
+    template <class... TArgs>
+    explicit TrecInstallationFirst(TArgs &&...args)
+        : objInstallation(std::forward<TArgs>(args)...) {}
+};
+
+// A test installation made from the given arguments, then the wizard started
+// on it; its questions go to objAnswerer.
+template <class TInstallation = TclsTestInstallation>
+struct TrecInstalledWizard : TrecInstallationFirst<TInstallation>, TrecWizard {
+    template <class... TArgs>
+    explicit TrecInstalledWizard(TArgs &&...args)
+        : TrecInstallationFirst<TInstallation>(std::forward<TArgs>(args)...) {}
+    bool fnbStarted() { return this->objInstallation.fnbOk() && TrecWizard::fnbStarted(); }
+    bool fnbReady() { return this->objInstallation.fnbOk() && TrecWizard::fnbReady(); }
+    // Why the installation could not be made; empty when it was.
+    QByteArray fnbaError() const { return this->objInstallation.fnstError().toLocal8Bit(); }
+};
