@@ -22,6 +22,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace Ui {
@@ -138,6 +139,9 @@ public:
     // The continued sender page: accounts, customs data, the reference type
     // and the destination-billing box, copied into the sender data holder.
     void pReadFromSenderInfoContScreen();
+    // The destination-billing grid's rows with an airport code, as airport
+    // code and account number, in the grid's order.
+    std::vector<std::pair<QString, QString>> fnarDestinationBillingRows() const;
     // The destination-billing grid's menu states follow its rows and selection.
     void pUpdateDestinationBillingGridMenu();
 

@@ -426,3 +426,13 @@ void TfrmRegistrationWizard::pLeaveDestinationBillingPage() {
     chkDestinationBillingChange();
     pUpdateDestinationBillingGridMenu();
 }
+
+std::vector<std::pair<QString, QString>>
+TfrmRegistrationWizard::fnarDestinationBillingRows() const {
+    const QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
+    std::vector<std::pair<QString, QString>> arRows;
+    for (int iRow = 0; iRow < stg->rowCount(); ++iRow)
+        if (const QString stIATA = fnstCell(stg, iRow, ciColIATA); !stIATA.isEmpty())
+            arRows.emplace_back(stIATA, fnstCell(stg, iRow, ciColAccNum));
+    return arRows;
+}

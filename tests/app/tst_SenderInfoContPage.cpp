@@ -203,6 +203,9 @@ void tst_SenderInfoContPage::BothSenderPagesShowTheSavedSenderAndReadItBack() {
     QCOMPARE(w.cal()->fndtDate(), QDate(2027, 3, 15));
     QCOMPARE(w.cmbRefType()->currentText(), QStringLiteral("Invoice Number"));
     QCOMPARE(fnslGridRows(w.stg()), QStringList({"LHR|111111111", "MAN|222222222"}));
+    using TarBilling = std::vector<std::pair<QString, QString>>;
+    QCOMPARE(w.frm.fnarDestinationBillingRows(),
+             TarBilling({{"LHR", "111111111"}, {"MAN", "222222222"}}));
     QVERIFY(w.chk()->isChecked());
     QVERIFY(w.stg()->isEnabled());
 
