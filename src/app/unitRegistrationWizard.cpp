@@ -76,6 +76,7 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     connect(ui->btnNext, &QPushButton::clicked, this, &TfrmRegistrationWizard::btnNextClick);
     connect(ui->btnBack, &QPushButton::clicked, this, &TfrmRegistrationWizard::btnBackClick);
     connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmRegistrationWizard::btnCancelClick);
+    pInitializeRegistrationKeys();
     pFormCreate();
 }
 
@@ -474,13 +475,6 @@ void TfrmRegistrationWizard::closeEvent(QCloseEvent *event) {
     }
     pTerminate();
     event->accept();
-}
-
-bool TfrmRegistrationWizard::fnbSaveDataToDB() {
-    // Saves every page group marked in barPageModified through its settings
-    // object. The data pages and their settings objects join the form page
-    // group by page group; until a group has joined, no page marks it.
-    return std::none_of(barPageModified.begin(), barPageModified.end(), [](bool b) { return b; });
 }
 
 void TfrmRegistrationWizard::pTerminate() {

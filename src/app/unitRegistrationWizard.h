@@ -16,6 +16,10 @@
 #include "unitRWSendersData.h"
 #include "unitRWSettings.h"
 
+// Saving and completing the registration.
+#include "unitManualSiteRegistration.h"
+#include "unitSiteRegistration.h"
+
 #include <QWidget>
 
 #include <array>
@@ -298,6 +302,34 @@ private:
     void pFillAllocationLists();
     void pLoadTermsAndConditions();
     void pStartupFailure(const QString &stMessage, int iLevel, const QString &stLogText);
+
+    // Saving and completing the registration (unitRegistrationWizard_Save.cpp,
+    // unitRegistrationWizard_Complete.cpp).
+    // Compares the page left with what it showed when entered and marks its
+    // group in barPageModified; remembers what the entered page shows.
+    void pTrackPageModified(int iLeftPage, int iEnteredPage);
+    QStringList fnslPageValues(int iPage) const;
+    TobjarMVData fnobjarDestinationBillingRecords() const;
+    void pSiteRegistrationNext();
+    bool fnbReadRegistrationRows();
+    void pFreeRegistrationRows();
+    QString fnstRegisterSite();
+    void pSiteRegistrationOutcome(const QString &stResult);
+    void pAskManualRegistration(const QString &stFirstSentence);
+    // Ends the wizard without the leave question after a failure shown here.
+    void pEndAfterRegistrationFailure(const QString &stMessage, bool bSkipFurtherSave);
+    void pManualSiteRegistration();
+    void pRefreshSiteID();
+    void pManualRegistrationKey();
+    void pInitializeRegistrationKeys();
+    // The completion page with the site ID; only Finish leaves it.
+    void pShowRegistrationCompleted(const QString &stSiteId);
+    void pShowManualAllocationLabels();
+    std::array<QStringList, wpRegistrationCompleted + 1> arPageValues;
+    std::unique_ptr<TclsRWSiteRegistration> objRWSiteRegistration;
+    std::unique_ptr<TclsSiteIdHolder> objSiteIdHolder;
+    std::unique_ptr<TfrmManualSiteRegistration> frmManualSiteRegistration;
+    QString stSiteRegResult;
 
     // Shutdown.
     bool fnbSaveDataToDB();

@@ -408,6 +408,7 @@ void TfrmRegistrationWizard::pEndDestinationBillingEdit() {
 void TfrmRegistrationWizard::pPageShown(int iPage) {
     if (iShownPage == wpSenderInfoCont && iPage != wpSenderInfoCont)
         pLeaveDestinationBillingPage();
+    pTrackPageModified(iShownPage, iPage);
     iShownPage = iPage;
 }
 

@@ -80,6 +80,9 @@ bool TfrmRegistrationWizard::fnbNextFromPage(int iPage) {
         pFocus(fnwFindControl(this, QStringLiteral("edtSenderCode")));
         pSetNextCancelCaptions(false);
         return true;
+    case wpSiteRegistration:
+        pSiteRegistrationNext();
+        return true;
     default:
         return false;
     }

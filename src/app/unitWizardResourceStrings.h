@@ -232,6 +232,31 @@ inline constexpr TResourceString rsRegCompleted2{QT_TRANSLATE_NOOP(
 inline constexpr TResourceString rsRegCompleted4{QT_TRANSLATE_NOOP(
     "Morvane", "Click the Finish button to exit the wizard and start Zorv Morvane Application")};
 
+// Saving and registering on the site-registration page, manual registration.
+inline constexpr TResourceString rsSiteRegistrationFailed{
+    QT_TRANSLATE_NOOP("Morvane", "Site Registration Failed")};
+inline constexpr TResourceString rsTablesNotRead{QT_TRANSLATE_NOOP(
+    "Morvane", "Data from the database could not be read. The site cannot be registered. Please "
+               "call Zorv technical support for help")};
+inline constexpr TResourceString rsObjectNotAssigned{
+    QT_TRANSLATE_NOOP("Morvane", "Object is not assigned")};
+inline constexpr TResourceString rsNotSufficientDataForSiteReg{
+    QT_TRANSLATE_NOOP("Morvane", "Not sufficient data for site registration")};
+inline constexpr TResourceString rsRegistrationProcessFailed{
+    QT_TRANSLATE_NOOP("Morvane", "The Registration process failed")};
+inline constexpr TResourceString rsRuzServerNoSiteRegistration{
+    QT_TRANSLATE_NOOP("Morvane", "US RUZ Server does not support Site Registration")};
+inline constexpr TResourceString rsErrorInModemCommunication{
+    QT_TRANSLATE_NOOP("Morvane", "Error in modem communication")};
+inline constexpr TResourceString rsTryAgainOrManually{
+    QT_TRANSLATE_NOOP("Morvane", "Please try again or do it manually")};
+inline constexpr TResourceString rsCallTechSupport{QT_TRANSLATE_NOOP(
+    "Morvane", "For manually registering the site, please call Zorv technical support at")};
+inline constexpr TResourceString rsManualQuestionChoices{
+    QT_TRANSLATE_NOOP("Morvane", "Press OK to manually enter the site id, Cancel to go back to "
+                                 "Registration Wizard or Exit to exit the Registration Wizard")};
+inline constexpr TResourceString rsExit{QT_TRANSLATE_NOOP("Morvane", "E&xit")};
+
 // Page titles, in page order.
 inline constexpr TResourceString rsarPageTitles[] = {
     {QT_TRANSLATE_NOOP("Morvane", "Welcome to Zorv Morvane Registration")},

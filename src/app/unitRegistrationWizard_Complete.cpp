@@ -1,0 +1,353 @@
+// The site-registration page's Next: the requested quantities, the save, the
+// registration with the carrier's host and what each outcome leads to; the
+// manual registration (also Ctrl+Alt+R) and the completion page, which only
+// Finish leaves.
+#include "unitRegistrationWizard.h"
+
+#include "ui_unitRegistrationWizard.h"
+#include "ui_unitRegistrationWizard_Completed.h"
+#include "ui_unitRegistrationWizard_SenderInfoCont.h"
+#include "ui_unitRegistrationWizard_SiteRegistration.h"
+
+#include "UnitAccessToDatabaseDLL.h"
+#include "UnitDatabaseConstants.h"
+#include "UnitHourglass.h"
+#include "unitLogToFile.h"
+#include "UnitModalDialog.h"
+#include "UnitMsgDialog.h"
+#include "UnitRWAWBLPAlloc.h"
+#include "unitSiteRegistrationStrings.h"
+#include "unitWizardResourceStrings.h"
+
+#include <QShortcut>
+#include <QTime>
+
+namespace {
+const QString cstUnit = QStringLiteral("unitRegistrationWizard");
+const QString cstCrLf = QStringLiteral("\r\n");
+constexpr int ciFinishHelpContext = 1558;
+// Where the closing note goes when the pickup lines above it are fewer.
+constexpr int ciNoteTopPickupFailed = 162;
+constexpr int ciNoteTopNoPickup = 138;
+
+// The form takes no input while the host is asked; the hourglass shows why.
+class TclsBusyForm {
+public:
+    explicit TclsBusyForm(QWidget *wForm) : wForm(wForm) { wForm->setEnabled(false); }
+    ~TclsBusyForm() { wForm->setEnabled(true); }
+    TclsBusyForm(const TclsBusyForm &) = delete;
+    TclsBusyForm &operator=(const TclsBusyForm &) = delete;
+
+private:
+    QWidget *wForm;
+    TclsHourglass objHourglass;
+};
+
+// What the wizard does with a text the registration returned.
+enum TRegistrationReaction { rrEnd, rrAskManual };
+
+struct TrecRegistrationOutcome {
+    QString stResult;
+    TRegistrationReaction enReaction;
+    QString stFirstSentence;
+};
+
+// The texts the registration and the communication library return on
+// failure, and how the wizard answers each.
+std::vector<TrecRegistrationOutcome> fnarRegistrationOutcomes() {
+    const QString stProcessFailed = fnstRS(rs::rsRegistrationProcessFailed);
+    const QString stModemError = fnstRS(rs::rsErrorInModemCommunication);
+    return {
+        {fnstRS(rs::rsObjectNotAssigned), rrEnd, fnstRS(rs::rsObjectNotAssigned)},
+        {fnstRS(rs::rsNotSufficientDataForSiteReg), rrEnd,
+         fnstRS(rs::rsNotSufficientDataForSiteReg)},
+        {fnstSiteRegistrationFailedText(), rrAskManual, stProcessFailed},
+        {QStringLiteral("FAILURE"), rrAskManual, stProcessFailed},
+        {QStringLiteral("US RUZ Server does not support Site Registration"), rrAskManual,
+         fnstRS(rs::rsRuzServerNoSiteRegistration)},
+        {QStringLiteral("Error in Modem Connection"), rrAskManual, stModemError},
+        {QStringLiteral("Error in modem communication"), rrAskManual, stModemError},
+    };
+}
+
+QString fnstNow() {
+    return QTime::currentTime().toString(QStringLiteral("hh:mm:ss.zzz"));
+}
+} // namespace
+
+void TfrmRegistrationWizard::pInitializeRegistrationKeys() {
+    auto *shcManual = new QShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R), this);
+    connect(shcManual, &QShortcut::activated, this,
+            &TfrmRegistrationWizard::pManualRegistrationKey);
+}
+
+void TfrmRegistrationWizard::pManualRegistrationKey() {
+    if (fniCurrentPage() != wpSiteRegistration)
+        return;
+    try {
+        if (!bSkipSave && !fnbSaveDataToDB()) {
+            pWriteLog(3, cstUnit, QStringLiteral("FormKeyDown"),
+                      QStringLiteral("Data could not be saved."));
+            pEndAfterRegistrationFailure(fnstRS(rs::rsDataNotSaved) + QStringLiteral(".") +
+                                             cstCrLf + fnstRS(rs::rsClickOKToExit) +
+                                             QStringLiteral("."),
+                                         false);
+            return;
+        }
+        pManualSiteRegistration();
+    } catch (const std::exception &e) {
+        pWriteLog(3, cstUnit, QStringLiteral("FormKeyDown"), QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void TfrmRegistrationWizard::pEndAfterRegistrationFailure(const QString &stMessage,
+                                                          bool bSkipFurtherSave) {
+    if (bSkipFurtherSave)
+        bSkipSave = true;
+    pWarn(stMessage);
+    bNoConfirmation = true;
+    bExitApplication = true;
+    close();
+}
+
+// ---- Next on the site-registration page -------------------------------------
+
+void TfrmRegistrationWizard::pSiteRegistrationNext() {
+    const QString stMethod = QStringLiteral("btnNextClick");
+    pReadFromSiteRegScreen();
+    {
+        // The host is asked for what is stored; a refused quantity keeps the
+        // one stored before.
+        TclsRWAWBLPAlloc objAlloc;
+        objAlloc.fnstSaveShipmentNoAlloc(objAWBLPAllocData);
+        objAlloc.fnstSaveLPNoAlloc(objAWBLPAllocData);
+    }
+    pWriteLog(1, cstUnit, stMethod,
+              QStringLiteral("Calling the fnbSaveDataToDB method from the site reg Screennext "
+                             "click."));
+    if (!fnbSaveDataToDB()) {
+        pWriteLog(4, cstUnit, stMethod,
+                  QStringLiteral("Data could not be saved to the database, site reg failed."));
+        pEndAfterRegistrationFailure(fnstRS(rs::rsDataNotSaved) + QStringLiteral(". ") +
+                                         fnstSiteRegistrationFailedText() + QStringLiteral(".") +
+                                         cstCrLf + cstCrLf + fnstRS(rs::rsClickOKToExit) +
+                                         QStringLiteral("."),
+                                     true);
+        return;
+    }
+    if (!fnbReadRegistrationRows()) {
+        pWriteLog(4, cstUnit, stMethod,
+                  QStringLiteral("Data could not be read from all the tables."));
+        pWriteLog(4, cstUnit, stMethod,
+                  QStringLiteral("Site reg failed, closing the application."));
+        pFreeRegistrationRows();
+        pEndAfterRegistrationFailure(fnstRS(rs::rsTablesNotRead) + QStringLiteral(".") + cstCrLf +
+                                         fnstRS(rs::rsClickOKToExit) + QStringLiteral("."),
+                                     false);
+        return;
+    }
+    pWriteLog(1, cstUnit, stMethod,
+              QStringLiteral("Data is successfully read from all the tables."));
+    stSiteRegResult = fnstRegisterSite();
+    pSiteRegistrationOutcome(stSiteRegResult);
+    pFreeRegistrationRows();
+}
+
+// The rows the registration describes the site with, as the save left them.
+bool TfrmRegistrationWizard::fnbReadRegistrationRows() {
+    struct TrecRead {
+        const char *pchClass;
+        TobjarMVData &objarRows;
+        bool bRowNeeded;
+    };
+    const TrecRead arReads[] = {
+        {"TclsConfigZorvDB", objarConfigZorvData, true},
+        {"TclsConfigMorvaneDB", objarConfigMorvaneData, true},
+        {"TclsCustomerInfoDB", objarCustomerInfoData, true},
+        {"TclsUsersDB", objarUsersData, false},
+        {"TclsCommModemDB", objarCommModemData, false},
+        {"TclsCommServiceSettingsDB", objarCommServiceSettingsData, false},
+    };
+    for (const TrecRead &rec : arReads) {
+        rec.objarRows.clear();
+        if (fniQueryRecords({{}}, rec.objarRows, QLatin1String(rec.pchClass)) != dbc::iSuccess ||
+            (rec.bRowNeeded && rec.objarRows.empty()))
+            return false;
+    }
+    return true;
+}
+
+void TfrmRegistrationWizard::pFreeRegistrationRows() {
+    const std::pair<const char *, TobjarMVData *> arRows[] = {
+        {"objarConfigZorvData", &objarConfigZorvData},
+        {"objarConfigMorvaneData", &objarConfigMorvaneData},
+        {"objarCustomerInfoData", &objarCustomerInfoData},
+        {"objarUsersData", &objarUsersData},
+        {"objarCommModemData", &objarCommModemData},
+        {"objarCommServiceSettingsData", &objarCommServiceSettingsData},
+    };
+    for (const auto &[pchName, pobjarRows] : arRows) {
+        pobjarRows->clear();
+        pWriteLog(1, cstUnit, QStringLiteral("btnNextClick"),
+                  QStringLiteral("Freed ") + QLatin1String(pchName) + QLatin1Char('.'));
+    }
+}
+
+QString TfrmRegistrationWizard::fnstRegisterSite() {
+    if (!objRWSiteRegistration)
+        objRWSiteRegistration = std::make_unique<TclsRWSiteRegistration>();
+    objRWSiteRegistration->pSetAllocationRequest(
+        {uiSiteRegistration->chklShipmentNoAllocation->isChecked(),
+         objAWBLPAllocData.stShipmentNoQty, uiSiteRegistration->chklicenceno->isChecked(),
+         objAWBLPAllocData.stLPNoQty, objCommSettingData.stGatewayIATA});
+    objRWSiteRegistration->pSetCompletionPage(ui->tbsRegistrationCompleted,
+                                              fnbSchedulePickupActivated(),
+                                              uiSenderInfoCont->edtSenderZorvAccount->text());
+    try {
+        const TclsBusyForm objBusy(this);
+        return objRWSiteRegistration->fnstSiteRegistration(
+            fnpFirstRecord<TclsConfigZorvData>(objarConfigZorvData),
+            fnpFirstRecord<TclsConfigMorvaneData>(objarConfigMorvaneData),
+            fnpFirstRecord<TclsCustomerInfoData>(objarCustomerInfoData), objarUsersData,
+            objarCommServiceSettingsData);
+    } catch (const std::exception &e) {
+        pWriteLog(3, cstUnit, QStringLiteral("btnNextClick"), QString::fromLocal8Bit(e.what()));
+    }
+    // A registration that broke off has not registered the site.
+    return fnstSiteRegistrationFailedText();
+}
+
+void TfrmRegistrationWizard::pSiteRegistrationOutcome(const QString &stResult) {
+    for (const TrecRegistrationOutcome &rec : fnarRegistrationOutcomes()) {
+        if (stResult != rec.stResult)
+            continue;
+        if (rec.enReaction == rrAskManual)
+            pAskManualRegistration(rec.stFirstSentence);
+        else
+            pEndAfterRegistrationFailure(rec.stFirstSentence + QStringLiteral(".") + cstCrLf +
+                                             fnstSiteRegistrationFailedText() +
+                                             QStringLiteral(". ") + fnstRS(rs::rsClickOKToExit) +
+                                             QStringLiteral("."),
+                                         true);
+        return;
+    }
+    if (stResult.trimmed().isEmpty())
+        pAskManualRegistration(fnstRS(rs::rsRegistrationProcessFailed));
+    else
+        pShowRegistrationCompleted(stResult.trimmed());
+}
+
+void TfrmRegistrationWizard::pAskManualRegistration(const QString &stFirstSentence) {
+    const QString stMessage = stFirstSentence + QStringLiteral(". ") +
+                              fnstRS(rs::rsTryAgainOrManually) + QStringLiteral(". ") +
+                              fnstRS(rs::rsCallTechSupport) + QStringLiteral(" ") +
+                              stTechSupportPhone + QStringLiteral(".") + cstCrLf + cstCrLf +
+                              fnstRS(rs::rsManualQuestionChoices) + QStringLiteral(".");
+    const int iAnswer = fniMessageDlg(stMessage, fnstRS(rs::rsCaptionWarning),
+                                      {fnstRS(rs::rsOK), fnstRS(rs::rsCancel), fnstRS(rs::rsExit)},
+                                      fnstRS(rs::rsOK), mikWarning);
+    switch (iAnswer) {
+    case 0:
+        pManualSiteRegistration();
+        break;
+    case 2:
+        bExitApplication = true;
+        bNoConfirmation = true;
+        bSkipSave = true;
+        close();
+        break;
+    default:
+        // Back on the page: the user may try Next again.
+        ui->btnNext->setEnabled(true);
+        break;
+    }
+}
+
+// ---- Manual registration ------------------------------------------------------
+
+void TfrmRegistrationWizard::pManualSiteRegistration() {
+    const QString stMethod = QStringLiteral("pManualSiteRegistration");
+    pWriteLog(1, cstUnit, stMethod, QStringLiteral("start ") + fnstNow());
+    try {
+        // The dialog stores the ID through its own registration object.
+        objRWSiteRegistration.reset();
+        objSiteIdHolder = std::make_unique<TclsSiteIdHolder>();
+        if (!frmManualSiteRegistration)
+            frmManualSiteRegistration = std::make_unique<TfrmManualSiteRegistration>();
+        frmManualSiteRegistration->pExposedForInteraction([this] { pRefreshSiteID(); },
+                                                          objSiteIdHolder.get());
+        showNormal();
+        hide();
+        fniExecModal(*frmManualSiteRegistration);
+    } catch (const std::exception &e) {
+        pWriteLog(3, cstUnit, stMethod, QString::fromLocal8Bit(e.what()));
+    }
+    frmManualSiteRegistration.reset();
+    objSiteIdHolder.reset();
+}
+
+void TfrmRegistrationWizard::pRefreshSiteID() {
+    try {
+        const QString stText = objSiteIdHolder ? objSiteIdHolder->stText : QString();
+        if (stText == cstUnsuccess) {
+            bExitApplication = true;
+            bNoConfirmation = true;
+            if (frmManualSiteRegistration)
+                frmManualSiteRegistration->hide();
+            close();
+            return;
+        }
+        stSiteRegResult = stText;
+        pShowManualAllocationLabels();
+        if (frmManualSiteRegistration)
+            frmManualSiteRegistration->hide();
+        pShowRegistrationCompleted(stText);
+    } catch (const std::exception &e) {
+        pWriteLog(3, cstUnit, QStringLiteral("pRefreshSiteID"), QString::fromLocal8Bit(e.what()));
+    }
+}
+
+// Without a host's answer nothing was allocated and no pickup was confirmed.
+void TfrmRegistrationWizard::pShowManualAllocationLabels() {
+    Ui::TfraCompletedPage &pg = *uiCompleted;
+    QPalette palValue = pg.lblfsrangeshipmentvalues->palette();
+    palValue.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x00));
+    pg.lblfsrangeshipment->setText(fnstRS(srs::rsShipmentRangeCaption));
+    pg.lblfsrangeshipmentvalues->setText(fnstRS(srs::rsRangeNotAvailable));
+    pg.lblfsrangeshipmentvalues->setPalette(palValue);
+    pg.lblfsrangelicence->setText(fnstRS(srs::rsLicenceRangeCaption));
+    pg.lblfsrangelicencevalues->setText(fnstRS(srs::rsRangeNotAvailable));
+    pg.lblfsrangelicencevalues->setPalette(palValue);
+    pg.lblfspickupdetail->setText(fnstRS(srs::rsPickupDetailRequest));
+    pg.lblfspickupdetailstatus->setText(fnstRS(srs::rsNotSuccessful));
+    if (fnbSchedulePickupActivated()) {
+        pg.lblfsPickupAddrDetails->hide();
+        pg.lblRegCompleted4->move(pg.lblRegCompleted4->x(), ciNoteTopPickupFailed);
+    } else {
+        pg.lblfspickupdetail->hide();
+        pg.lblfspickupdetailstatus->hide();
+        pg.lblRegCompleted4->move(pg.lblRegCompleted4->x(), ciNoteTopNoPickup);
+    }
+}
+
+// ---- The completion page ----------------------------------------------------------
+
+void TfrmRegistrationWizard::pShowRegistrationCompleted(const QString &stSiteId) {
+    // Without a close button only Finish ends the wizard; closeEvent refuses
+    // every other close on this page. Changing the flags hides the window.
+    setWindowFlag(Qt::WindowCloseButtonHint, false);
+    uiCompleted->lblRegCompleted2->setText(fnstRS(rs::rsRegCompleted2) + QStringLiteral(" ") +
+                                           stSiteId + QStringLiteral("."));
+    pChangePage(fnstRS(rs::rsarPageTitles[wpRegistrationCompleted]), wpSiteRegistration,
+                QStringLiteral("Next"), 10);
+    ui->lblMandatoryField->setVisible(false);
+    ui->btnBack->setEnabled(false);
+    ui->btnCancel->setEnabled(false);
+    ui->btnNext->setEnabled(true);
+    ui->btnNext->setText(fnstRS(rs::rsFinish));
+    showNormal();
+    // After showing: showing the form gives every control its first help
+    // context again.
+    ui->btnNext->setProperty("helpContext", ciFinishHelpContext);
+    ui->btnNext->setFocus();
+}
