@@ -77,6 +77,7 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     connect(ui->btnBack, &QPushButton::clicked, this, &TfrmRegistrationWizard::btnBackClick);
     connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmRegistrationWizard::btnCancelClick);
     pFormCreate();
+    pInstallKeyPreview();
 }
 
 TfrmRegistrationWizard::~TfrmRegistrationWizard() {
