@@ -29,6 +29,8 @@ struct TrecNavWizard : TrecInstalledWizard<> {
         if (!fnbStarted())
             return false;
         frm.pChangePage(QString(), iPage - 1, QStringLiteral("Next"), 0);
+        // Back is enabled once the welcome page is left.
+        fnpControl<QPushButton>(frm, "btnBack")->setEnabled(true);
         return frm.fniCurrentPage() == iPage;
     }
     void pNext() { QTest::mouseClick(fnpControl<QPushButton>(frm, "btnNext"), Qt::LeftButton); }
@@ -176,7 +178,7 @@ void tst_Navigation::EnterMovesTheFocus() {
     QTRY_COMPARE(QApplication::focusWidget(), edtHost);
     QTest::keyClick(edtHost, Qt::Key_Return);
     QVERIFY(QApplication::focusWidget() != edtHost);
-    QCOMPARE(QApplication::focusWidget(), edtHost->nextInFocusChain());
+    QCOMPARE(QApplication::focusWidget(), w.edt("edtFTPPort"));
     QCOMPARE(w.frm.fniCurrentPage(), int(wpFTPSetting));
 }
 
