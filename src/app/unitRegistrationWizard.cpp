@@ -78,6 +78,7 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmRegistrationWizard::btnCancelClick);
     pInitializeRegistrationKeys();
     pFormCreate();
+    pInstallKeyPreview();
 }
 
 TfrmRegistrationWizard::~TfrmRegistrationWizard() {

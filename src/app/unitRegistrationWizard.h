@@ -46,6 +46,7 @@ class TfraInternetPage;
 
 class QAction;
 class QComboBox;
+class QKeyEvent;
 class QMenu;
 class QTableWidget;
 class QLabel;
@@ -341,6 +342,49 @@ private:
     bool fnbBackFromPage(int iPage);
     void pRunPageHandler(const QString &stMethod, bool (TfrmRegistrationWizard::*pfnHandler)(int));
     void pSetNextCancelCaptions(bool bTermsPage);
+
+    // Next and Back of the data pages, their skip rules and the keyboard.
+    friend class TclsWizardKeyPreview;
+    // Validates a page's holder with its settings object: the list is stored
+    // and, on a failure, shown; true on "success".
+    bool fnbValidatePage(void (TfrmRegistrationWizard::*pReadScreen)(), TclsRWSettings &objSettings,
+                         const TclsRWSettingsData &objData);
+    void pShowMandatoryLegend(bool bVisible);
+    void pNormalColour(const QStringList &slControlNames);
+    void pNextFromSenderInfo();
+    void pNextFromSenderInfoCont();
+    void pBackFromSenderInfoCont();
+    void pBackFromCommSetting();
+    void pNextFromCommSetting();
+    // The warnings about the site-registration service; false when the user
+    // must first choose a modem from the list.
+    bool fnbSiteRegistrationReachable();
+    void pNextFromPickup();
+    void pBackFromPickupOrInternet(int iPage);
+    void pNextFromInternet();
+    // The internet page's own internet_setting row; false (with the user told)
+    // when the proxy login is incomplete.
+    bool fnbWriteInternetSetting();
+    void pNextFromFTPSetting();
+    void pBackFromEmailOrApplSecurity(int iPage);
+    void pNextFromEmailSetting();
+    // Moves to the application-security page and makes it ready.
+    void pEnterApplSecurityPage();
+    void pNextFromApplSecurity();
+    // The password rules of that Next; false keeps the user on the page.
+    bool fnbApplSecurityPasswordsAccepted();
+    void pResetRetypePasswd();
+    // Leaving the password field for another control checks the password.
+    void edtApplSecurityPasswdExit();
+    void pNextFromSummary();
+    void pBackFromSiteRegistration();
+    // The form's key preview: Enter moves the focus, Alt+N on the password
+    // field; true when the key was used.
+    bool fnbFormKeyDown(QKeyEvent *e);
+    void pInstallKeyPreview();
+    int iPasswdMismatchCount = 0;
+    bool bNextFromPasswdField = false;
+    bool bPasswdExitRefusedForNext = false;
 
     void pWarn(const QString &stMessage);
     bool fnbConfirm(const QString &stMessage);

@@ -2,6 +2,7 @@
 #include "unitRegistrationWizard.h"
 
 #include "ui_unitRegistrationWizard.h"
+#include "ui_unitRegistrationWizard_ApplSecurity.h"
 #include "ui_unitRegistrationWizard_Terms.h"
 
 #include "UnitControlLookup.h"
@@ -80,6 +81,33 @@ bool TfrmRegistrationWizard::fnbNextFromPage(int iPage) {
         pFocus(fnwFindControl(this, QStringLiteral("edtSenderCode")));
         pSetNextCancelCaptions(false);
         return true;
+    case wpSenderInfo:
+        pNextFromSenderInfo();
+        return true;
+    case wpSenderInfoCont:
+        pNextFromSenderInfoCont();
+        return true;
+    case wpCommSetting:
+        pNextFromCommSetting();
+        return true;
+    case wpPickupDetails:
+        pNextFromPickup();
+        return true;
+    case wpInternetDetails:
+        pNextFromInternet();
+        return true;
+    case wpFTPSetting:
+        pNextFromFTPSetting();
+        return true;
+    case wpEmailSetting:
+        pNextFromEmailSetting();
+        return true;
+    case wpApplSecurity:
+        pNextFromApplSecurity();
+        return true;
+    case wpSummary:
+        pNextFromSummary();
+        return true;
     case wpSiteRegistration:
         pSiteRegistrationNext();
         return true;
@@ -102,6 +130,33 @@ bool TfrmRegistrationWizard::fnbBackFromPage(int iPage) {
         ui->lblMandatoryField->setVisible(false);
         pFocus(uiTerms->redtTermsNConditions);
         pSetNextCancelCaptions(true);
+        return true;
+    case wpSenderInfoCont:
+        pBackFromSenderInfoCont();
+        return true;
+    case wpCommSetting:
+        pBackFromCommSetting();
+        return true;
+    case wpPickupDetails:
+    case wpInternetDetails:
+        pBackFromPickupOrInternet(iPage);
+        return true;
+    case wpFTPSetting:
+        pReadFromFTPSettingScreen();
+        pChangePage(fnstTitle(wpInternetDetails), wpFTPSetting, cstBack, 5);
+        pShowMandatoryLegend(false);
+        return true;
+    case wpEmailSetting:
+    case wpApplSecurity:
+        pBackFromEmailOrApplSecurity(iPage);
+        return true;
+    case wpSummary:
+        pChangePage(fnstTitle(wpApplSecurity), wpSummary, cstBack, 8);
+        pFocus(uiApplSecurity->chkApplSecurityPasswdRequired);
+        iPasswdMismatchCount = 0;
+        return true;
+    case wpSiteRegistration:
+        pBackFromSiteRegistration();
         return true;
     default:
         return false;

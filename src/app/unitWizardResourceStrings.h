@@ -288,4 +288,32 @@ inline constexpr TResourceString rsarTreeItems[] = {
     {QT_TRANSLATE_NOOP("Morvane", "Site Registration")},
     {QT_TRANSLATE_NOOP("Morvane", "Registration Completed")},
 };
+// Leaving the data pages: the communication page's warnings, the pickup and
+// password rules.
+inline constexpr TResourceString rsSiteRegNotActivated{
+    QT_TRANSLATE_NOOP("Morvane", "Site Registration service is not activated. You will not be "
+                                 "able to transmit the registration data to Zorv via modem")};
+inline constexpr TResourceString rsManualRegistrationByPhone{
+    QT_TRANSLATE_NOOP("Morvane", "But you can manually register the site by calling Zorv "
+                                 "Technical Support at")};
+inline constexpr TResourceString rsNoModemSelectFromList{
+    QT_TRANSLATE_NOOP("Morvane", "No modem installed. You will not be able to transmit the "
+                                 "registration data to Zorv.")};
+inline constexpr TResourceString rsSelectModemFromList{
+    QT_TRANSLATE_NOOP("Morvane", "Please select one from the list")};
+inline constexpr TResourceString rsNoModemInstalled{
+    QT_TRANSLATE_NOOP("Morvane", "No modem Installed")};
+inline constexpr TResourceString rsCannotTransmitRegistration{
+    QT_TRANSLATE_NOOP("Morvane", "You will not be able to transmit the registration data to Zorv")};
+inline constexpr TResourceString rsDefaultPickupBlank{
+    QT_TRANSLATE_NOOP("Morvane", "Default Pickup Location can not be blank")};
+inline constexpr TResourceString rsPasswordBlank{
+    QT_TRANSLATE_NOOP("Morvane", "Password cannot be blank")};
+inline constexpr TResourceString rsPasswordTooShort{
+    QT_TRANSLATE_NOOP("Morvane", "Password length cannot be less than four characters")};
+inline constexpr TResourceString rsPasswordsDoNotMatch{
+    QT_TRANSLATE_NOOP("Morvane", "Passwords do not match")};
+inline constexpr TResourceString rsReenterPassword{
+    QT_TRANSLATE_NOOP("Morvane", "Please re-enter the password")};
+
 } // namespace rs

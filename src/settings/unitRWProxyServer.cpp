@@ -15,6 +15,8 @@ TrecRowSave fnrecInternetSettingSave() {
             .stUpdateFailLog = QStringLiteral("Call to fniInsertRecord failed.")};
 }
 
+} // namespace
+
 // Every field, whatever the connection type: a proxy typed before switching to
 // dial-up is still there when the user switches back. Texts longer than their
 // columns are cut by the record's widths when stored.
@@ -35,7 +37,6 @@ void pFillInternetSetting(TclsInternetSettingData &objRow, const TclsRWProxyServ
     objRow.ntlm = objData.bNTLM;
     objRow.dialup_name = objData.stDialupName;
 }
-} // namespace
 
 QString TclsRWProxyServer::fnstValidate(const TclsRWSettingsData &, TrecarErrorList &) {
     return {};

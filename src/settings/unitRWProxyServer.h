@@ -6,6 +6,12 @@
 #include "unitRWProxyServerData.h"
 #include "unitRWSettings.h"
 
+class TclsInternetSettingData;
+
+// Every field of the internet_setting row from the holder, whatever the
+// connection type; the internet page writes its own row with it too.
+void pFillInternetSetting(TclsInternetSettingData &objRow, const TclsRWProxyServerData &objData);
+
 class TclsRWProxyServer : public TclsRWSettings {
 public:
     // No rules: the pages offer only valid choices ("").

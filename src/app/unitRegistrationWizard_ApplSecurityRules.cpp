@@ -1,0 +1,151 @@
+// Leaving the application-security page: the password and its confirmation,
+// the check run when the password field is left, and the steps from there to
+// the summary and the site-registration page and back.
+#include "unitRegistrationWizard.h"
+
+#include "ui_unitRegistrationWizard.h"
+#include "ui_unitRegistrationWizard_ApplSecurity.h"
+
+#include "UnitControlLookup.h"
+#include "UnitFieldMarks.h"
+#include "unitLogToFile.h"
+#include "unitWizardPageSteps.h"
+
+#include <QApplication>
+
+using namespace wps;
+
+namespace {
+constexpr int ciMinPasswordLength = 4;
+// After this many mismatches both fields start over.
+constexpr int ciMaxMismatches = 3;
+
+// The window colour while the field can be typed into, the button face when not.
+void pPaintField(QLineEdit *edt, bool bEnabled) {
+    edt->setEnabled(bEnabled);
+    QPalette pal = edt->palette();
+    const QPalette palApplication = QApplication::palette(edt);
+    pal.setColor(QPalette::Base,
+                 palApplication.color(bEnabled ? QPalette::Base : QPalette::Button));
+    edt->setPalette(pal);
+}
+
+QString fnstMismatchMessage() {
+    return fnstRS(rs::rsPasswordsDoNotMatch) + QStringLiteral(". ") +
+           fnstRS(rs::rsReenterPassword) + QStringLiteral(".");
+}
+} // namespace
+
+void TfrmRegistrationWizard::pResetRetypePasswd() {
+    QLineEdit *edt = uiApplSecurity->edtApplSecurityRetypePasswd;
+    edt->clear();
+    pPaintField(edt, false);
+}
+
+void TfrmRegistrationWizard::edtApplSecurityPasswdExit() {
+    const Ui::TfraApplSecurityPage &pg = *uiApplSecurity;
+    QWidget *wTo = QApplication::focusWidget();
+    // Going back, cancelling, unticking or leaving the window is no reason to
+    // insist on the password.
+    if (!pg.chkApplSecurityPasswdRequired->isChecked() || !wTo ||
+        wTo == pg.chkApplSecurityPasswdRequired || wTo == ui->btnCancel || wTo == ui->btnBack ||
+        wTo == ui->tbsApplSecurity)
+        return;
+    const QString stPassword = pg.edtApplSecurityPasswd->text();
+    const QString stRetype = pg.edtApplSecurityRetypePasswd->text();
+    QString stMessage;
+    if (stPassword.isEmpty() || stPassword.size() < ciMinPasswordLength) {
+        stMessage = fnstRS(stPassword.isEmpty() ? rs::rsPasswordBlank : rs::rsPasswordTooShort) +
+                    QStringLiteral(".");
+        pResetRetypePasswd();
+    } else if (pg.edtApplSecurityRetypePasswd->isEnabled() && stRetype.isEmpty()) {
+        if (!std::exchange(bNextFromPasswdField, false))
+            stMessage = fnstRS(rs::rsPasswordBlank) + QStringLiteral(".");
+    } else if (!stRetype.isEmpty() && stPassword != stRetype) {
+        stMessage = fnstMismatchMessage();
+    }
+    if (stMessage.isEmpty())
+        return;
+    // Next, when it took the focus, stops at this message instead of a second one.
+    bPasswdExitRefusedForNext = wTo == ui->btnNext;
+    pWarn(stMessage);
+}
+
+bool TfrmRegistrationWizard::fnbApplSecurityPasswordsAccepted() {
+    const Ui::TfraApplSecurityPage &pg = *uiApplSecurity;
+    if (!pg.chkApplSecurityPasswdRequired->isChecked())
+        return true;
+    QLineEdit *edtPasswd = pg.edtApplSecurityPasswd;
+    QLineEdit *edtRetype = pg.edtApplSecurityRetypePasswd;
+    const QString stBlank = fnstRS(rs::rsPasswordBlank) + QStringLiteral(".");
+    if (edtPasswd->text().isEmpty()) {
+        pWarn(stBlank);
+        edtPasswd->clear();
+        pFocus(edtPasswd);
+        return false;
+    }
+    if (!edtRetype->isEnabled()) {
+        pPaintField(edtRetype, true);
+        pFocus(edtRetype);
+        return false;
+    }
+    if (edtRetype->text().isEmpty()) {
+        pWarn(stBlank);
+        pFocus(edtRetype);
+        return false;
+    }
+    if (edtPasswd->text().size() < ciMinPasswordLength) {
+        pWarn(fnstRS(rs::rsPasswordTooShort) + QStringLiteral("."));
+        iPasswdMismatchCount = 0;
+        edtPasswd->clear();
+        pPaintField(edtPasswd, true);
+        pResetRetypePasswd();
+        pFocus(edtPasswd);
+        return false;
+    }
+    if (edtPasswd->text() == edtRetype->text())
+        return true;
+    pWarn(fnstMismatchMessage());
+    edtRetype->clear();
+    pFocus(edtRetype);
+    if (++iPasswdMismatchCount >= ciMaxMismatches) {
+        edtPasswd->clear();
+        pFocus(edtPasswd);
+        iPasswdMismatchCount = 0;
+    }
+    return false;
+}
+
+void TfrmRegistrationWizard::pNextFromApplSecurity() {
+    if (focusWidget() != ui->btnNext)
+        pFocus(ui->btnNext);
+    bNextFromPasswdField = false;
+    if (std::exchange(bPasswdExitRefusedForNext, false))
+        return;
+    if (!fnbApplSecurityPasswordsAccepted())
+        return;
+    pReadFromApplSecurityScreen();
+    pChangePage(fnstTitle(wpSummary), wpApplSecurity, cstNext, 9);
+    pFocus(fnwFindControl(this, QStringLiteral("wbrSummary")));
+}
+
+void TfrmRegistrationWizard::pNextFromSummary() {
+    try {
+        pCreateSiteRegScr();
+    } catch (const std::exception &e) {
+        pWriteLog(3, cstUnit, QStringLiteral("btnNextClick"), QString::fromLocal8Bit(e.what()));
+    }
+    pChangePage(fnstTitle(wpSiteRegistration), wpSummary, cstNext, 9);
+    // Without the service the registration cannot be sent: the user leaves by
+    // Back, manual registration or Cancel.
+    if (!bSiteRegActivated)
+        ui->btnNext->setEnabled(false);
+    else
+        pFocus(ui->btnNext);
+}
+
+void TfrmRegistrationWizard::pBackFromSiteRegistration() {
+    ui->btnNext->setEnabled(true);
+    pChangePage(fnstTitle(wpSummary), wpSiteRegistration, cstBack, 9);
+    pFocus(fnwFindControl(this, QStringLiteral("wbrSummary")));
+}

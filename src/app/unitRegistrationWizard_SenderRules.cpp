@@ -1,0 +1,118 @@
+// Leaving the two sender pages: the destination lookup and the phone checks
+// before the sender page's validation, the destination-billing box of the
+// continued page, and Back from the continued and the communication pages.
+#include "unitRegistrationWizard.h"
+
+#include "ui_unitRegistrationWizard.h"
+#include "ui_unitRegistrationWizard_CommSetting.h"
+#include "ui_unitRegistrationWizard_SenderInfo.h"
+#include "ui_unitRegistrationWizard_SenderInfoCont.h"
+
+#include "unitAddressCheckStrings.h"
+#include "UnitControlLookup.h"
+#include "UnitErrorMarks.h"
+#include "UnitFraIATA.h"
+#include "unitRWSenders.h"
+#include "unitSenderAddressChecks.h"
+#include "unitWizardPageSteps.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+using namespace wps;
+
+namespace {
+// The lookup's questions that leave the user something to answer on the page.
+bool fnbLookupLeftPrompt(const QString &stResult) {
+    for (const TResourceString &rsPrompt :
+         {ars::rsKnowStateLookup, ars::rsLookup, ars::rsLookupFromDirectory, ars::rsKnowPostcode})
+        if (stResult == fnstRS(rsPrompt))
+            return true;
+    return false;
+}
+
+// Every edit box and combo of the page, by name.
+QStringList fnslFieldNames(const QWidget *wPage) {
+    QStringList sl;
+    for (const QWidget *w : wPage->findChildren<QWidget *>())
+        if ((qobject_cast<const QLineEdit *>(w) || qobject_cast<const QComboBox *>(w)) &&
+            !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+            sl << w->objectName();
+    return sl;
+}
+} // namespace
+
+void TfrmRegistrationWizard::pNormalColour(const QStringList &slControlNames) {
+    TclsErrorMarks(this).pMark(slControlNames, cclNormalField);
+}
+
+void TfrmRegistrationWizard::pNextFromSenderInfo() {
+    TclsSenderAddressChecks &objChecks = *objSenderAddressChecks;
+    objChecks.bUserInformed = false;
+    QString stLookupResult;
+    if (uiSenderInfo->fraSenderIATA->fnstIATA().isEmpty()) {
+        objChecks.pAutoDestination();
+        stLookupResult = objChecks.stAutoDestinationResult;
+    }
+    // The marks of the previous list go before the list does, or they would
+    // stay yellow on fields that are now right.
+    pResetErrorColours();
+    objarErrorList.clear();
+    edtSenderTelephoneExit();
+    edtSenderMobileExit();
+    pReadFromSenderInfoScreen();
+    TrecarErrorList arErrors = objarErrorList;
+    const QString stResult =
+        TclsRWSenders().fnstValidate(objSendersData, arErrors, wpSenderInfo, barMandatory);
+    objarErrorList = arErrors;
+    if (stResult == cstSuccess) {
+        if (fnbLookupLeftPrompt(stLookupResult))
+            return;
+        pChangePage(fnstTitle(wpSenderInfoCont), wpSenderInfo, cstNext, 2);
+        pFocus(fnwFindControl(this, QStringLiteral("edtSenderZorvAccount")));
+        return;
+    }
+    if (!objChecks.bUserInformed)
+        pDisplayErrorList(objarErrorList);
+    objChecks.bUserInformed = false;
+}
+
+void TfrmRegistrationWizard::pNextFromSenderInfoCont() {
+    Ui::TfraSenderInfoContPage &pg = *uiSenderInfoCont;
+    // A ticked box without a single airport bills nothing separately.
+    if (pg.stgdestinationBillingStringGrid->rowCount() == 0)
+        pg.chkDestinationBilling->setChecked(false);
+    chkDestinationBillingChange();
+    pResetErrorColours();
+    pReadFromSenderInfoContScreen();
+    TrecarErrorList arErrors;
+    const QString stResult =
+        TclsRWSenders().fnstValidate(objSendersData, arErrors, wpSenderInfoCont, barMandatory);
+    objarErrorList = arErrors;
+    if (stResult == cstSuccess) {
+        // Leaving the page drops an incomplete row on the way (pPageShown).
+        pChangePage(fnstTitle(wpCommSetting), wpSenderInfoCont, cstNext, 3);
+        pShowMandatoryLegend(true);
+        pFocus(uiCommSetting->stgCSServiceSettings);
+        return;
+    }
+    pDisplayErrorList(objarErrorList);
+    pLeaveDestinationBillingPage();
+}
+
+void TfrmRegistrationWizard::pBackFromSenderInfoCont() {
+    pNormalColour(fnslFieldNames(ui->tbsSenderInfo));
+    pReadFromSenderInfoContScreen();
+    pChangePage(fnstTitle(wpSenderInfo), wpSenderInfoCont, cstBack, 2);
+    pShowMandatoryLegend(true);
+    pFocus(fnwFindControl(this, QStringLiteral("edtSenderCode")));
+}
+
+void TfrmRegistrationWizard::pBackFromCommSetting() {
+    // The accounts and tax numbers are the continued page's fields.
+    pNormalColour(fnslFieldNames(ui->tbsSenderInfoCont));
+    pReadFromCommSettingScreen();
+    pChangePage(fnstTitle(wpSenderInfoCont), wpCommSetting, cstBack, 2);
+    pShowMandatoryLegend(true);
+    pFocus(fnwFindControl(this, QStringLiteral("edtSenderZorvAccount")));
+}

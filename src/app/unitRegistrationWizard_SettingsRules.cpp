@@ -1,0 +1,193 @@
+// Leaving the communication, pickup, SFTP and e-mail pages: their validation,
+// the warnings about the site-registration service, the mandatory marks the
+// end-of-day choices put on the later pages, and the pages skipped when their
+// service is not in use (in both directions).
+#include "unitRegistrationWizard.h"
+
+#include "ui_unitRegistrationWizard.h"
+#include "ui_unitRegistrationWizard_ApplSecurity.h"
+#include "ui_unitRegistrationWizard_CommSetting.h"
+#include "ui_unitRegistrationWizard_EmailSetting.h"
+#include "ui_unitRegistrationWizard_FTPSetting.h"
+#include "ui_unitRegistrationWizard_Pickup.h"
+
+#include "UnitFieldMarks.h"
+#include "unitRWCommSetting.h"
+#include "unitRWEmailSetting.h"
+#include "unitRWFTPSetting.h"
+#include "unitWizardPageSteps.h"
+
+using namespace wps;
+
+namespace {
+const QString cstCrLf = QStringLiteral("\r\n");
+
+QStringList fnslFTPFieldNames() {
+    return {QStringLiteral("edtFTPHost"),         QStringLiteral("edtFTPPort"),
+            QStringLiteral("edtFTPUserId"),       QStringLiteral("edtFTPPasswd"),
+            QStringLiteral("edtFTPBuildDirPath"), QStringLiteral("edtFTPWorkDirPath"),
+            QStringLiteral("edtGatewayIATA")};
+}
+} // namespace
+
+void TfrmRegistrationWizard::pShowMandatoryLegend(bool bVisible) {
+    ui->lblMandatoryField->setVisible(bVisible);
+}
+
+bool TfrmRegistrationWizard::fnbValidatePage(void (TfrmRegistrationWizard::*pReadScreen)(),
+                                             TclsRWSettings &objSettings,
+                                             const TclsRWSettingsData &objData) {
+    pResetErrorColours();
+    (this->*pReadScreen)();
+    TrecarErrorList arErrors;
+    const bool bValid = objSettings.fnstValidate(objData, arErrors) == cstSuccess;
+    objarErrorList = arErrors;
+    if (!bValid)
+        pDisplayErrorList(objarErrorList);
+    return bValid;
+}
+
+void TfrmRegistrationWizard::pNextFromCommSetting() {
+    Ui::TfraCommSettingPage &pg = *uiCommSetting;
+    // Taking the focus ends an open cell editor, so the grid is read as shown.
+    if (focusWidget() != ui->btnNext)
+        pFocus(ui->btnNext);
+    // The later pages are mandatory only for the end-of-day way chosen here.
+    objFTPSettingData.bFTPInUse = pg.chkCSEODviaFTP->isChecked();
+    objEmailSettingData.bEmailInUse = pg.chkCSEODviaEmail->isChecked();
+    TclsRWCommSetting objRWCommSetting;
+    const bool bValid = fnbValidatePage(&TfrmRegistrationWizard::pReadFromCommSettingScreen,
+                                        objRWCommSetting, objCommSettingData);
+    for (QLabel *lbl : {uiFTPSetting->lblFTPHost, uiFTPSetting->lblFTPPort,
+                        uiFTPSetting->lblFTPUserId, uiFTPSetting->lblFTPPasswd,
+                        uiFTPSetting->lblFTPBuildDirPath, uiFTPSetting->lblFTPWorkDirPath})
+        pSetMandatoryMark(lbl, pg.chkCSEODviaFTP->isChecked());
+    if (!bValid || !fnbSiteRegistrationReachable())
+        return;
+    if (!fnbSchedulePickupActivated()) {
+        ui->pgcRegistrationWizard->setCurrentIndex(wpPickupDetails);
+        pChangePage(fnstTitle(wpInternetDetails), wpPickupDetails, cstNext, 5);
+        pShowMandatoryLegend(false);
+        return;
+    }
+    pChangePage(fnstTitle(wpPickupDetails), wpCommSetting, cstNext, 4);
+    pShowMandatoryLegend(true);
+    pFocus(uiPickup->edtDefaultPickup);
+}
+
+bool TfrmRegistrationWizard::fnbSiteRegistrationReachable() {
+    if (!bSiteRegActivated) {
+        pWarn(fnstRS(rs::rsSiteRegNotActivated) + QStringLiteral(".") + cstCrLf + cstCrLf +
+              fnstRS(rs::rsManualRegistrationByPhone) + QStringLiteral(" ") + stTechSupportPhone +
+              QStringLiteral("."));
+        return true;
+    }
+    const QString stMode = objCommSettingData.arServices[csSiteRegistration].stMode;
+    if (stMode.trimmed().compare(cstModeModem, Qt::CaseInsensitive) != 0)
+        return true;
+    QComboBox &cmb = *uiCommSetting->cmbModemNameList;
+    const QString stModem = cmb.currentText().trimmed();
+    if (!stModem.isEmpty() && cmb.findText(stModem) >= 0)
+        return true;
+    // The list holds installed modems only (no blank entry): one modem listed
+    // is already one to choose.
+    if (cmb.count() > 0) {
+        pWarn(fnstRS(rs::rsNoModemSelectFromList) + QStringLiteral(" ") +
+              fnstRS(rs::rsSelectModemFromList) + QStringLiteral("."));
+        pFocus(&cmb);
+        return false;
+    }
+    pWarn(fnstRS(rs::rsNoModemInstalled) + QStringLiteral(". ") +
+          fnstRS(rs::rsCannotTransmitRegistration) + QStringLiteral("."));
+    bSiteRegActivated = false;
+    return true;
+}
+
+void TfrmRegistrationWizard::pNextFromPickup() {
+    pResetErrorColours();
+    pReadFromPickupScreen();
+    if (objPickupData.slPickupLocations.value(0).trimmed().isEmpty()) {
+        // Kept as the form's list, so that the next Next or Back clears the mark.
+        objarErrorList = {{QStringLiteral("edtDefaultpickup"),
+                           fnstRS(rs::rsDefaultPickupBlank) + QStringLiteral("."), 0, 0}};
+        pDisplayErrorList(objarErrorList);
+        return;
+    }
+    pChangePage(fnstTitle(wpInternetDetails), wpPickupDetails, cstNext, 5);
+    pShowMandatoryLegend(false);
+}
+
+void TfrmRegistrationWizard::pBackFromPickupOrInternet(int iPage) {
+    pNormalColour({QStringLiteral("edtDefaultPickup")});
+    if (iPage == wpPickupDetails) {
+        pReadFromPickupScreen();
+        pChangePage(fnstTitle(wpCommSetting), wpPickupDetails, cstBack, 3);
+    } else if (!fnbSchedulePickupActivated()) {
+        ui->pgcRegistrationWizard->setCurrentIndex(wpPickupDetails);
+        pChangePage(fnstTitle(wpCommSetting), wpPickupDetails, cstBack, 3);
+    } else {
+        pChangePage(fnstTitle(wpPickupDetails), wpInternetDetails, cstBack, 4);
+    }
+    pFocus(uiCommSetting->stgCSServiceSettings);
+    pShowMandatoryLegend(true);
+}
+
+void TfrmRegistrationWizard::pNextFromFTPSetting() {
+    TclsRWFTPSetting objRWFTPSetting;
+    if (!fnbValidatePage(&TfrmRegistrationWizard::pReadFromFTPSettingScreen, objRWFTPSetting,
+                         objFTPSettingData))
+        return;
+    const QCheckBox *chk = uiCommSetting->chkCSEODviaEmail;
+    const bool bEmailInUse = chk->isChecked() && chk->isEnabled();
+    Ui::TfraEmailSettingPage &pg = *uiEmailSetting;
+    pShowMandatoryLegend(bEmailInUse);
+    for (QLabel *lbl : {pg.lblEmailHost, pg.lblEmailPort, pg.lblEmailUserId})
+        pSetMandatoryMark(lbl, bEmailInUse);
+    for (QWidget *w : {pg.edtEmailHost, pg.edtEmailPort, pg.edtEmailUserId, pg.edtEmailPassword})
+        w->setEnabled(chk->isEnabled());
+    if (!chk->isEnabled()) {
+        ui->pgcRegistrationWizard->setCurrentIndex(wpEmailSetting);
+        pShowMandatoryLegend(false);
+        pEnterApplSecurityPage();
+        return;
+    }
+    pChangePage(fnstTitle(wpEmailSetting), wpFTPSetting, cstNext, 7);
+    pFocus(pg.edtEmailHost);
+}
+
+void TfrmRegistrationWizard::pNextFromEmailSetting() {
+    TclsRWEmailSetting objRWEmailSetting;
+    if (!fnbValidatePage(&TfrmRegistrationWizard::pReadFromEmailSettingScreen, objRWEmailSetting,
+                         objEmailSettingData))
+        return;
+    pShowMandatoryLegend(false);
+    pEnterApplSecurityPage();
+}
+
+void TfrmRegistrationWizard::pEnterApplSecurityPage() {
+    pChangePage(fnstTitle(wpApplSecurity), wpEmailSetting, cstNext, 8);
+    Ui::TfraApplSecurityPage &pg = *uiApplSecurity;
+    pFocus(pg.chkApplSecurityPasswdRequired);
+    if (!pg.chkApplSecurityPasswdRequired->isChecked())
+        pEnableApplSecurityPasswords(false);
+}
+
+void TfrmRegistrationWizard::pBackFromEmailOrApplSecurity(int iPage) {
+    const QCheckBox *chkEmail = uiCommSetting->chkCSEODviaEmail;
+    if (iPage == wpApplSecurity) {
+        pReadFromApplSecurityScreen();
+        if (chkEmail->isEnabled()) {
+            pChangePage(fnstTitle(wpEmailSetting), wpApplSecurity, cstBack, 7);
+            pFocus(uiEmailSetting->edtEmailHost);
+            pShowMandatoryLegend(chkEmail->isChecked());
+            return;
+        }
+        ui->pgcRegistrationWizard->setCurrentIndex(wpEmailSetting);
+    } else {
+        pReadFromEmailSettingScreen();
+    }
+    pNormalColour(fnslFTPFieldNames());
+    pChangePage(fnstTitle(wpFTPSetting), wpEmailSetting, cstBack, 6);
+    pFocus(uiFTPSetting->edtFTPHost);
+    pShowMandatoryLegend(uiCommSetting->chkCSEODviaFTP->isChecked());
+}

@@ -1,0 +1,25 @@
+// Small steps the page rules of the wizard share: the page titles, the
+// directions pChangePage knows, and giving a control the focus.
+#pragma once
+
+#include "unitWizardResourceStrings.h"
+
+#include <QString>
+#include <QWidget>
+
+namespace wps {
+inline const QString cstNext = QStringLiteral("Next");
+inline const QString cstBack = QStringLiteral("Back");
+inline const QString cstUnit = QStringLiteral("unitRegistrationWizard");
+
+inline QString fnstTitle(int iPage) {
+    return fnstRS(rs::rsarPageTitles[iPage]);
+}
+
+// Only a control that can take the focus gets it: a control of another page
+// is hidden and cannot.
+inline void pFocus(QWidget *w) {
+    if (w && w->isEnabled() && w->isVisible())
+        w->setFocus();
+}
+} // namespace wps

@@ -1,0 +1,186 @@
+// Next and Back through the data pages: the pages skipped when their service
+// is not in use, the default pickup location, the application password and
+// its confirmation, the button captions of the terms page, and Enter moving
+// the focus.
+#include "UnitModalDialog.h"
+#include "UnitScriptedAnswerer.h"
+#include "UnitTestInstallation.h"
+#include "UnitWizardOnScreen.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+// The wizard with every error-list dialog closed at once, the lists it showed kept.
+struct TrecNavWizard : TrecInstalledWizard<> {
+    TModalRunner fnPrevious;
+    int iListsShown = 0;
+    TrecNavWizard() {
+        fnPrevious = pSetModalRunner([this](QDialog &) {
+            ++iListsShown;
+            return int(QDialog::Accepted);
+        });
+    }
+    ~TrecNavWizard() { pSetModalRunner(fnPrevious); }
+    // Puts the wizard on the page, as Next from the page before would.
+    bool fnbOnPage(int iPage) {
+        if (!fnbStarted())
+            return false;
+        frm.pChangePage(QString(), iPage - 1, QStringLiteral("Next"), 0);
+        // Back is enabled once the welcome page is left.
+        fnpControl<QPushButton>(frm, "btnBack")->setEnabled(true);
+        return frm.fniCurrentPage() == iPage;
+    }
+    void pNext() { QTest::mouseClick(fnpControl<QPushButton>(frm, "btnNext"), Qt::LeftButton); }
+    void pBack() { QTest::mouseClick(fnpControl<QPushButton>(frm, "btnBack"), Qt::LeftButton); }
+    QCheckBox *chk(const char *pch) { return fnpControl<QCheckBox>(frm, pch); }
+    // The texts of the message boxes asked since the last call.
+    QStringList fnslMessages() {
+        QStringList sl;
+        for (size_t i = iSeen; i < objAnswerer.fnarAsked().size(); ++i)
+            sl << objAnswerer.fnarAsked()[i].stMessage;
+        iSeen = objAnswerer.fnarAsked().size();
+        return sl;
+    }
+    size_t iSeen = 0;
+};
+} // namespace
+
+class tst_Navigation : public QObject {
+    Q_OBJECT
+private slots:
+    void EmailPageSkippedBothWaysWhenDisabled();
+    void BlankDefaultPickupIsRefused();
+    void PasswordRules();
+    void TermsPageCaptionsBothWays();
+    void EnterMovesTheFocus();
+};
+
+void tst_Navigation::EmailPageSkippedBothWaysWhenDisabled() {
+    TrecNavWizard w;
+    QVERIFY2(w.fnbOnPage(wpFTPSetting), w.fnbaError());
+    w.chk("chkCSEODviaFTP")->setChecked(false);
+    w.chk("chkCSEODviaEmail")->setChecked(false);
+    w.chk("chkCSEODviaEmail")->setEnabled(false);
+    w.pNext();
+    QCOMPARE(w.frm.fniCurrentPage(), int(wpApplSecurity));
+    QCOMPARE(fnpControl<QLabel>(w.frm, "lblScreenName")->text(),
+             QStringLiteral("Application Security"));
+    QVERIFY(!fnpControl<QLabel>(w.frm, "lblMandatoryField")->isVisible());
+    QVERIFY(!w.edt("edtEmailHost")->isEnabled());
+    w.pBack();
+    QCOMPARE(w.frm.fniCurrentPage(), int(wpFTPSetting));
+    QCOMPARE(fnpControl<QLabel>(w.frm, "lblScreenName")->text(), QStringLiteral("SFTP Settings"));
+    QVERIFY(w.objAnswerer.fnarUnexpected().empty());
+}
+
+void tst_Navigation::BlankDefaultPickupIsRefused() {
+    TrecNavWizard w;
+    QVERIFY2(w.fnbOnPage(wpPickupDetails), w.fnbaError());
+    w.edt("edtDefaultPickup")->setText(QStringLiteral("   "));
+    w.pNext();
+    QCOMPARE(w.frm.fniCurrentPage(), int(wpPickupDetails));
+    QCOMPARE(w.iListsShown, 1);
+    QCOMPARE(w.frm.fnarErrorList().size(), size_t(1));
+    QCOMPARE(w.frm.fnarErrorList()[0].stControlName, QStringLiteral("edtDefaultpickup"));
+    QCOMPARE(w.frm.fnarErrorList()[0].stMessage,
+             QStringLiteral("Default Pickup Location can not be blank."));
+    w.edt("edtDefaultPickup")->setText(QStringLiteral("Dock 4"));
+    w.pNext();
+    QCOMPARE(w.frm.fniCurrentPage(), int(wpInternetDetails));
+}
+
+void tst_Navigation::PasswordRules() {
+    const QString stBlank = QStringLiteral("Password cannot be blank.");
+    const QString stShort = QStringLiteral("Password length cannot be less than four characters.");
+    const QString stMismatch =
+        QStringLiteral("Passwords do not match. Please re-enter the password.");
+    struct TrecStep {
+        const char *pchPasswd, *pchRetype; // nullptr: left as it is
+        bool bFromPasswd;                  // Next is clicked from the password field
+        QString stMessage;
+        int iPage;
+        bool bRetypeEnabled;
+        const char *pchPasswdAfter, *pchRetypeAfter;
+    };
+    const TrecStep arSteps[] = {
+        {"abc", "", true, stShort, wpApplSecurity, false, "abc", ""},
+        {"abcd", nullptr, true, QString(), wpApplSecurity, true, "abcd", ""},
+        {nullptr, nullptr, false, stBlank, wpApplSecurity, true, "abcd", ""},
+        {nullptr, "abce", false, stMismatch, wpApplSecurity, true, "abcd", ""},
+        {nullptr, "abcf", false, stMismatch, wpApplSecurity, true, "abcd", ""},
+        {nullptr, "abcg", false, stMismatch, wpApplSecurity, true, "", ""},
+        {"wxyz", nullptr, true, stBlank, wpApplSecurity, true, "wxyz", ""},
+        {nullptr, "wxyz", false, QString(), wpSummary, true, "wxyz", "wxyz"},
+    };
+    TrecNavWizard w;
+    QVERIFY2(w.fnbOnPage(wpApplSecurity), w.fnbaError());
+    w.chk("chkApplSecurityPasswdRequired")->setChecked(true);
+    QLineEdit *edtPasswd = w.edt("edtApplSecurityPasswd");
+    QLineEdit *edtRetype = w.edt("edtApplSecurityRetypePasswd");
+    edtRetype->clear();
+    int iStep = 0;
+    for (const TrecStep &s : arSteps) {
+        const QByteArray baStep = QByteArray::number(++iStep);
+        if (s.pchPasswd)
+            edtPasswd->setText(QString::fromLatin1(s.pchPasswd));
+        if (s.pchRetype)
+            edtRetype->setText(QString::fromLatin1(s.pchRetype));
+        (s.bFromPasswd ? edtPasswd : edtRetype)->setFocus();
+        if (!s.stMessage.isEmpty())
+            w.objAnswerer.pExpect(0);
+        w.pNext();
+        QCOMPARE(w.fnslMessages(),
+                 s.stMessage.isEmpty() ? QStringList() : QStringList{s.stMessage});
+        QVERIFY2(w.frm.fniCurrentPage() == s.iPage, baStep);
+        QVERIFY2(edtRetype->isEnabled() == s.bRetypeEnabled, baStep);
+        QVERIFY2(edtPasswd->text() == QLatin1String(s.pchPasswdAfter), baStep);
+        QVERIFY2(edtRetype->text() == QLatin1String(s.pchRetypeAfter), baStep);
+    }
+    QCOMPARE(w.frm.fnobjApplSecurityData().stPassword, QStringLiteral("wxyz"));
+    QVERIFY(w.objAnswerer.fnarUnexpected().empty());
+}
+
+void tst_Navigation::TermsPageCaptionsBothWays() {
+    TrecNavWizard w;
+    QVERIFY2(w.fnbOnPage(wpSenderInfo), w.fnbaError());
+    auto *btnNext = fnpControl<QPushButton>(w.frm, "btnNext");
+    auto *btnCancel = fnpControl<QPushButton>(w.frm, "btnCancel");
+    struct TrecCase {
+        bool bBack;
+        int iPage;
+        const char *pchNext, *pchCancel;
+        int iNextHelp, iCancelHelp;
+    };
+    const TrecCase arCases[] = {
+        {true, wpTerms, "I &Accept", "I &Decline", 1495, 1496},
+        {false, wpSenderInfo, "&Next >", "&Cancel", 1490, 1491},
+        {true, wpTerms, "I &Accept", "I &Decline", 1495, 1496},
+        {true, wpWelcome, "&Next >", "&Cancel", 1490, 1491},
+    };
+    for (const TrecCase &c : arCases) {
+        c.bBack ? w.pBack() : w.pNext();
+        QCOMPARE(w.frm.fniCurrentPage(), c.iPage);
+        QCOMPARE(btnNext->text(), QString::fromLatin1(c.pchNext));
+        QCOMPARE(btnCancel->text(), QString::fromLatin1(c.pchCancel));
+        QCOMPARE(btnNext->property("helpContext").toInt(), c.iNextHelp);
+        QCOMPARE(btnCancel->property("helpContext").toInt(), c.iCancelHelp);
+    }
+}
+
+void tst_Navigation::EnterMovesTheFocus() {
+    TrecNavWizard w;
+    QVERIFY2(w.fnbOnPage(wpFTPSetting), w.fnbaError());
+    QLineEdit *edtHost = w.edt("edtFTPHost");
+    edtHost->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), edtHost);
+    QTest::keyClick(edtHost, Qt::Key_Return);
+    QVERIFY(QApplication::focusWidget() != edtHost);
+    QCOMPARE(QApplication::focusWidget(), w.edt("edtFTPPort"));
+    QCOMPARE(w.frm.fniCurrentPage(), int(wpFTPSetting));
+}
+
+QTEST_MAIN(tst_Navigation)
+#include "tst_Navigation.moc"
