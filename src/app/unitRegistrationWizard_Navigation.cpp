@@ -8,22 +8,10 @@
 #include "UnitControlLookup.h"
 #include "unitLogToFile.h"
 #include "UnitMsgDialog.h"
+#include "unitWizardPageSteps.h"
 #include "unitWizardResourceStrings.h"
 
-namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
-const QString cstNext = QStringLiteral("Next");
-const QString cstBack = QStringLiteral("Back");
-
-QString fnstTitle(int iPage) {
-    return fnstRS(rs::rsarPageTitles[iPage]);
-}
-
-void pFocus(QWidget *w) {
-    if (w && w->isEnabled())
-        w->setFocus();
-}
-} // namespace
+using namespace wps;
 
 void TfrmRegistrationWizard::pChangePage(const QString &stCaption, int iCurrentIndex,
                                          const QString &stDirection, int iTreeIndex) {
@@ -110,6 +98,9 @@ bool TfrmRegistrationWizard::fnbNextFromPage(int iPage) {
         return true;
     case wpSiteRegistration:
         pSiteRegistrationNext();
+        return true;
+    case wpRegistrationCompleted:
+        pFinish();
         return true;
     default:
         return false;

@@ -239,7 +239,7 @@ void tst_SaveAndComplete::NextSavesTheChangedGroupsRegistersAndOnlyFinishEnds() 
     QVERIFY(w.frm.isVisible());
     QVERIFY(w.objAnswerer.fnarAsked().empty());
     w.objAnswerer.pExpect(1); // not launching the shipping application
-    w.frm.pFinish();
+    w.btn("btnNext")->click();
     QVERIFY(!w.frm.isVisible());
     QCOMPARE(w.objAnswerer.fnarAsked().size(), size_t(1));
     QVERIFY(w.objAnswerer.fnarUnexpected().empty());
