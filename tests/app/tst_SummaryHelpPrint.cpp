@@ -64,6 +64,7 @@ private slots:
     void theHelpWindowShowsTheTopicOfTheContext();
     void printingThreeCopiesGivesThreeJobs();
     void aCancelledPrintDialogPrintsNothing();
+    void aPrinterErrorIsReportedAndTheButtonComesBack();
 };
 
 void tst_SummaryHelpPrint::pWriteSummaryShowsTheDocumentWithNonAsciiNamesIntact() {
@@ -199,6 +200,21 @@ void tst_SummaryHelpPrint::aCancelledPrintDialogPrintsNothing() {
     QVERIFY(btnPrint->isEnabled());
     QVERIFY(fnslPdfFiles(stFolder).isEmpty());
     QCOMPARE(rec.objAnswerer.fnarUnexpected().size(), 0);
+}
+
+void tst_SummaryHelpPrint::aPrinterErrorIsReportedAndTheButtonComesBack() {
+    TrecInstalledWizard<> rec;
+    QVERIFY2(rec.fnbStarted(), rec.fnbaError());
+    auto *btnPrint = fnpControl<QPushButton>(rec.frm, "btnPrint");
+    // A folder that does not exist: the job cannot be written.
+    TrecPrintAnswers recAnswers(
+        btnPrint, rec.objInstallation.fnstPath(QStringLiteral("NoSuchFolder/terms.pdf")), 2, true);
+    rec.objAnswerer.pExpect(0);
+    btnPrint->click();
+    QCOMPARE(rec.objAnswerer.fnarAsked().size(), size_t(1));
+    QCOMPARE(rec.objAnswerer.fnarAsked()[0].stMessage,
+             QStringLiteral("Error sending job to printer."));
+    QVERIFY(btnPrint->isEnabled());
 }
 
 QTEST_MAIN(tst_SummaryHelpPrint)
