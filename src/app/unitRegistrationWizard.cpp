@@ -13,16 +13,19 @@
 #include "ui_unitRegistrationWizard_SenderInfo.h"
 #include "ui_unitRegistrationWizard_SenderInfoCont.h"
 #include "ui_unitRegistrationWizard_SiteRegistration.h"
+#include "ui_unitRegistrationWizard_Summary.h"
 #include "ui_unitRegistrationWizard_Terms.h"
 
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitDatabaseConstants.h"
 #include "UnitFieldMarks.h"
 #include "unitGlobalData.h"
+#include "unitHelpFile.h"
 #include "unitIniFile.h"
 #include "unitLanguage.h"
 #include "unitLogToFile.h"
 #include "UnitMsgDialog.h"
+#include "unitRWFormatFile.h"
 #include "unitRWSettings.h"
 #include "unitSenderAddressChecks.h"
 #include "unitSenderAddressEvents.h"
@@ -51,7 +54,8 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
       uiApplSecurity(std::make_unique<Ui::TfraApplSecurityPage>()),
       uiSiteRegistration(std::make_unique<Ui::TfraSiteRegistrationPage>()),
       uiSenderInfoCont(std::make_unique<Ui::TfraSenderInfoContPage>()),
-      uiInternet(std::make_unique<Ui::TfraInternetPage>()) {
+      uiInternet(std::make_unique<Ui::TfraInternetPage>()),
+      uiSummary(std::make_unique<Ui::TfraSummaryPage>()) {
     ui->setupUi(this);
     uiTerms->setupUi(ui->tbsTermsNConditions);
     uiCommSetting->setupUi(ui->tbsCommSetting);
@@ -65,6 +69,8 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     uiSenderInfoCont->setupUi(ui->tbsSenderInfoCont);
     pPrepareDestinationBillingGrid();
     pCreateInternetPage();
+    pCreateSummaryPage();
+    pConnectHelpAndPrint();
     // The form is laid out in pixels for an 11-pixel font: 13-pixel lines.
     QFont fntForm = font();
     fntForm.setPixelSize(11);
@@ -157,8 +163,17 @@ void TfrmRegistrationWizard::pFormCreate() {
 }
 
 bool TfrmRegistrationWizard::fnbReadBaseDirectory() {
-    // The working base: the current directory without its "Bin".
-    stBaseDir = fnstWorkingBase();
+    // The summary writer knows the working base: the current directory
+    // without its "Bin".
+    pWriteLog(0, cstUnit, QStringLiteral("FormCreate"),
+              QStringLiteral("Before creating the object of TclsFormatFile class."));
+    objFormatFile = std::make_unique<TclsFormatFile>();
+    pWriteLog(0, cstUnit, QStringLiteral("FormCreate"),
+              QStringLiteral("After creating the object of TclsFormatFile class."));
+    stBaseDir = objFormatFile->fnstBaseDir();
+    stHelpFileBase = fnstHelpFileBaseName(objFormatFile->fnstLanguage().isEmpty()
+                                              ? QStringLiteral("English")
+                                              : objFormatFile->fnstLanguage());
     if (stBaseDir.isEmpty()) {
         const QString stMessage = fnstRS(rs::rsBaseDirNotRead) + QStringLiteral(".");
         pStartupFailure(stMessage, 4, stMessage);
@@ -487,6 +502,8 @@ void TfrmRegistrationWizard::pTerminate() {
     objarCommServiceSettingsData.clear();
     objarCustomerInfoData.clear();
     objarCommModemData.clear();
+    objFormatFile.reset();
+    pCloseHelpWindows();
     if (objTranslator)
         QCoreApplication::removeTranslator(objTranslator.get());
     if (bRunningExesLocked)

@@ -56,6 +56,10 @@ class TclsSenderAddressChecks;
 class TclsSenderAddressEvents;
 class TclsServiceGrid;
 class QTranslator;
+class TclsFormatFile;
+namespace Ui {
+class TfraSummaryPage;
+} // namespace Ui
 
 // Page indexes of pgcRegistrationWizard.
 enum TWizardPage {
@@ -163,6 +167,16 @@ public:
     // The internet-settings holder from the browser's proxy setting.
     void pPopulateBrowserProxySettings();
     const TclsRWProxyServerData &fnobjProxyServerData() const { return objProxyServerData; }
+
+    // The summary page, help and printing the terms. pWriteSummary reads the
+    // security page, writes "Summary.html" and shows it in wbrSummary.
+    void pWriteSummary();
+    void btnHelpClick();
+    void btnPrintClick();
+    // The help context of a page (pgcRegistrationWizard's index); 0 for none.
+    static int fniPageHelpContext(int iPage);
+    // The help folder of the configured language ("../Help/Help_<Language>").
+    QString fnstHelpFolder() const;
 
 public slots:
     void btnNextClick();
@@ -451,4 +465,12 @@ private:
 
     TobjarMVData objarConfigZorvData, objarConfigMorvaneData, objarUsersData;
     TobjarMVData objarCommServiceSettingsData, objarCustomerInfoData, objarCommModemData;
+
+    // The summary page, the summary writer, help and printing.
+    void pCreateSummaryPage();
+    void pConnectHelpAndPrint();
+    void pHelpForFocusedControl();
+    std::unique_ptr<Ui::TfraSummaryPage> uiSummary;
+    std::unique_ptr<TclsFormatFile> objFormatFile;
+    QString stHelpFileBase = QStringLiteral("Help_English");
 };

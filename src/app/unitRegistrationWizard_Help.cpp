@@ -4,7 +4,17 @@
 
 #include "ui_unitRegistrationWizard.h"
 
+#include "ui_unitRegistrationWizard_Terms.h"
+
 #include "UnitControlLookup.h"
+#include "unitGlobalData.h"
+#include "unitHelpFile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QShortcut>
+
+#include <iterator>
 
 namespace {
 struct TrecHelpContext {
@@ -119,4 +129,51 @@ void TfrmRegistrationWizard::pAssignHelpContexts() {
     for (const TrecHelpContext &rec : carHelpContexts)
         if (QWidget *w = fnwFindControl(this, QString::fromLatin1(rec.pchControl)))
             w->setProperty("helpContext", rec.iContext);
+}
+
+// ---- The Help button and F1 -------------------------------------------------
+
+namespace {
+// In page order: welcome .. registration completed.
+constexpr int carPageHelpContexts[] = {1492, 1493, 1497, 1510, 1521, 1562, 1561,
+                                       1530, 1538, 1546, 1550, 1555, 1556};
+} // namespace
+
+int TfrmRegistrationWizard::fniPageHelpContext(int iPage) {
+    if (iPage < 0 || iPage >= int(std::size(carPageHelpContexts)))
+        return 0;
+    return carPageHelpContexts[iPage];
+}
+
+QString TfrmRegistrationWizard::fnstHelpFolder() const {
+    // Relative to the current directory, like every path the help uses.
+    return QDir::current().absoluteFilePath(
+        fnstResolvePath(QStringLiteral("../Help/") + stHelpFileBase));
+}
+
+void TfrmRegistrationWizard::pConnectHelpAndPrint() {
+    connect(ui->btnHelp, &QPushButton::clicked, this, &TfrmRegistrationWizard::btnHelpClick);
+    connect(uiTerms->btnPrint, &QPushButton::clicked, this, &TfrmRegistrationWizard::btnPrintClick);
+    auto *shcF1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    shcF1->setContext(Qt::WindowShortcut);
+    connect(shcF1, &QShortcut::activated, this, &TfrmRegistrationWizard::pHelpForFocusedControl);
+}
+
+void TfrmRegistrationWizard::btnHelpClick() {
+    if (const int iContext = fniPageHelpContext(fniCurrentPage()))
+        pOpenHelpContext(fnstHelpFolder(), iContext);
+}
+
+// The focused control's own topic, or that of the frame it sits in, else the page's.
+void TfrmRegistrationWizard::pHelpForFocusedControl() {
+    for (QWidget *w = QApplication::focusWidget(); w && w != this && w != ui->pgcRegistrationWizard;
+         w = w->parentWidget()) {
+        bool bNumber = false;
+        const int iContext = w->property("helpContext").toInt(&bNumber);
+        if (bNumber && iContext > 0) {
+            pOpenHelpContext(fnstHelpFolder(), iContext);
+            return;
+        }
+    }
+    btnHelpClick();
 }

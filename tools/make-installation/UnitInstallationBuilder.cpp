@@ -2,9 +2,10 @@
 #include "UnitInstallationBuilder.h"
 
 #include "UnitAccessToDatabaseDLL.h"
-#include "UnitPostcodeRules.h"
+#include "UnitHelpTopics.h"
 #include "UnitPhoneMetadataXml.h"
 #include "UnitPhoneRules.h"
+#include "UnitPostcodeRules.h"
 #include "UnitSchema.h"
 
 #include <QDir>
@@ -283,5 +284,6 @@ bool fnbMakeInstallation(const QString &stRoot, const TrecInstallationOptions &r
     return fnbCopyBin(dirRoot, rec.stBinSource, stError) && fnbWriteConfig(dirRoot, rec, stError) &&
            fnbWritePostcodeFormats(dirRoot, rec, stError) &&
            fnbWriteInfoFiles(dirRoot, rec, stError) && fnbWriteImages(dirRoot, stError) &&
+           fnbWriteHelpTopics(dirRoot.absolutePath(), stError) &&
            fnbMakeDatabase(dirRoot, rec, stError);
 }

@@ -1,0 +1,56 @@
+// The summary page: everything entered so far, written by the summary writer
+// and shown in the page's browser before the site is registered.
+#include "unitRegistrationWizard.h"
+
+#include "ui_unitRegistrationWizard.h"
+#include "ui_unitRegistrationWizard_Summary.h"
+
+#include "unitLogToFile.h"
+#include "unitRWFormatFile.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QUrl>
+
+namespace {
+const QString cstUnit = QStringLiteral("unitRegistrationWizard");
+
+// The hourglass for as long as the document is written, however that ends.
+struct TrecWaitCursor {
+    TrecWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TrecWaitCursor() { QApplication::restoreOverrideCursor(); }
+    TrecWaitCursor(const TrecWaitCursor &) = delete;
+    TrecWaitCursor &operator=(const TrecWaitCursor &) = delete;
+};
+} // namespace
+
+void TfrmRegistrationWizard::pCreateSummaryPage() {
+    uiSummary->setupUi(ui->tbsSummary);
+}
+
+void TfrmRegistrationWizard::pWriteSummary() {
+    try {
+        pReadFromApplSecurityScreen();
+        if (!objFormatFile)
+            return;
+        QString stResult;
+        {
+            const TrecWaitCursor recWait;
+            stResult = objFormatFile->fnstFormatSummary(
+                objSendersData, fnarDestinationBillingRows(), objCommSettingData, objFTPSettingData,
+                objEmailSettingData, objPickupData, objProxyServerData, objApplSecurityData);
+        }
+        const QString stFile = objFormatFile->fnstSummaryFile();
+        if (stResult != QLatin1String("success") || !QFile::exists(stFile))
+            return;
+        QTextBrowser *wbr = uiSummary->wbrSummary;
+        const QUrl url = QUrl::fromLocalFile(stFile);
+        // The same address again is not read again unless asked to.
+        if (wbr->source() == url)
+            wbr->reload();
+        else
+            wbr->setSource(url);
+    } catch (const std::exception &e) {
+        pWriteLog(3, cstUnit, QStringLiteral("pWriteSummary"), QString::fromLocal8Bit(e.what()));
+    }
+}

@@ -1,0 +1,221 @@
+// The summary page, help and printing on the real wizard: the document shown
+// in wbrSummary, F1 and the Help button at their topics, the installation's
+// help for every context the wizard uses, the terms printed copy by copy.
+#include "unitHelpFile.h"
+#include "unitPrintDocument.h"
+#include "UnitWizardOnScreen.h"
+
+#include <QDir>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include <set>
+#include <vector>
+
+namespace {
+// Help requests, kept instead of opening the help window.
+struct TrecHelpRequests {
+    std::vector<std::pair<QString, int>> arRequests;
+    THelpOpener fnPrevious;
+    TrecHelpRequests() {
+        fnPrevious = pSetHelpOpener([this](const QString &stFolder, int iContext) {
+            arRequests.emplace_back(stFolder, iContext);
+        });
+    }
+    ~TrecHelpRequests() { pSetHelpOpener(fnPrevious); }
+    int fniLast() const { return arRequests.empty() ? 0 : arRequests.back().second; }
+};
+
+// The print dialog answered as a user would: PDF into the folder, copies chosen.
+struct TrecPrintAnswers {
+    QString stOutput;
+    int iCopies = 1;
+    bool bAccept = true;
+    bool bButtonDisabledWhileAsked = false;
+    TPrintDialogRunner fnPrevious;
+    TrecPrintAnswers(QPushButton *btnPrint, QString stFile, int iCopiesChosen, bool bAccepted)
+        : stOutput(std::move(stFile)), iCopies(iCopiesChosen), bAccept(bAccepted) {
+        fnPrevious = pSetPrintDialogRunner([this, btnPrint](QPrinter &printer, QWidget *) {
+            bButtonDisabledWhileAsked = !btnPrint->isEnabled();
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(stOutput);
+            printer.setCopyCount(iCopies);
+            return bAccept;
+        });
+    }
+    ~TrecPrintAnswers() { pSetPrintDialogRunner(fnPrevious); }
+};
+
+QStringList fnslPdfFiles(const QString &stFolder) {
+    return QDir(stFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+}
+} // namespace
+
+class tst_SummaryHelpPrint : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pWriteSummaryShowsTheDocumentWithNonAsciiNamesIntact();
+    void F1OpensTheFocusedFieldsTopicAndHelpThePages();
+    void theInstallationHasATopicForEveryContextTheWizardUses();
+    void theHelpWindowShowsTheTopicOfTheContext();
+    void printingThreeCopiesGivesThreeJobs();
+    void aCancelledPrintDialogPrintsNothing();
+    void aPrinterErrorIsReportedAndTheButtonComesBack();
+};
+
+void tst_SummaryHelpPrint::pWriteSummaryShowsTheDocumentWithNonAsciiNamesIntact() {
+    TrecInstalledWizard<> rec;
+    QVERIFY2(rec.fnbReady(), rec.fnbaError());
+    auto *wbr = fnpControl<QTextBrowser>(rec.frm, "wbrSummary");
+    const QString stFile = rec.objInstallation.fnstPath(QStringLiteral("Backup/Summary.html"));
+    // Written twice: the second visit shows what changed since the first.
+    for (const QString &stCompany :
+         {QStringLiteral("Société Générale Zürich"), QStringLiteral("北京 Smith & <Sons>")}) {
+        rec.edt("edtSenderCompany")->setText(stCompany);
+        rec.frm.pReadFromSenderInfoScreen();
+        rec.frm.pWriteSummary();
+        QVERIFY(QFile::exists(stFile));
+        QVERIFY2(wbr->toPlainText().contains(QStringLiteral("Company\t: ") + stCompany) ||
+                     wbr->toPlainText().contains(QStringLiteral("Company\n: ") + stCompany),
+                 qPrintable(wbr->toPlainText().left(400)));
+    }
+    QCOMPARE(rec.objAnswerer.fnarUnexpected().size(), 0);
+    // Leaving the wizard removes the document.
+    rec.objAnswerer.pExpect(0);
+    rec.frm.close();
+    QVERIFY(!QFile::exists(stFile));
+}
+
+void tst_SummaryHelpPrint::F1OpensTheFocusedFieldsTopicAndHelpThePages() {
+    TrecInstalledWizard<> rec;
+    QVERIFY2(rec.fnbReady(), rec.fnbaError());
+    TrecHelpRequests recHelp;
+    struct TrecCase {
+        const char *pchFocus;
+        int iContext;
+    };
+    // A field of its own, a field inside a frame, and fields on other pages.
+    const TrecCase arF1[] = {
+        {"edtSenderCode", 1498}, {"edtSenderEmail", 1507}, {"edtSenderAddress3", 1502}};
+    for (const TrecCase &c : arF1) {
+        QWidget *w = fnpControl<QWidget>(rec.frm, c.pchFocus);
+        w->setFocus();
+        QTRY_VERIFY(w->hasFocus());
+        QTest::keyClick(w, Qt::Key_F1);
+        QCOMPARE(recHelp.fniLast(), c.iContext);
+    }
+    QWidget *wCountry = rec.fraCountry()->findChild<QComboBox *>();
+    QVERIFY(wCountry);
+    wCountry->setFocus();
+    QTRY_VERIFY(wCountry->hasFocus());
+    QTest::keyClick(wCountry, Qt::Key_F1);
+    QCOMPARE(recHelp.fniLast(), 1501);
+    // The Help button opens the page's topic; pages without one of their own too.
+    const std::pair<int, int> arPages[] = {{wpSenderInfo, 1497},
+                                           {wpPickupDetails, 1562},
+                                           {wpInternetDetails, 1561},
+                                           {wpSummary, 1550}};
+    for (const auto &[iPage, iContext] : arPages) {
+        fnpControl<QStackedWidget>(rec.frm, "pgcRegistrationWizard")->setCurrentIndex(iPage);
+        fnpControl<QPushButton>(rec.frm, "btnHelp")->click();
+        QCOMPARE(recHelp.fniLast(), iContext);
+    }
+    QVERIFY(recHelp.arRequests.back().first.endsWith(QStringLiteral("/Help/Help_English")));
+}
+
+void tst_SummaryHelpPrint::theInstallationHasATopicForEveryContextTheWizardUses() {
+    TrecInstalledWizard<> rec;
+    QVERIFY2(rec.fnbStarted(), rec.fnbaError());
+    // Next and Cancel change their topics on the terms and completion pages.
+    std::set<int> setContexts = {1495, 1496, 1558};
+    for (int iPage = wpWelcome; iPage <= wpRegistrationCompleted; ++iPage)
+        setContexts.insert(TfrmRegistrationWizard::fniPageHelpContext(iPage));
+    for (QWidget *w : rec.frm.findChildren<QWidget *>())
+        if (w->property("helpContext").isValid())
+            setContexts.insert(w->property("helpContext").toInt());
+    QVERIFY(setContexts.size() > 90);
+    const QString stFolder = rec.frm.fnstHelpFolder();
+    for (const int iContext : setContexts) {
+        const QString stTopic = fnstHelpTopic(stFolder, iContext);
+        QVERIFY2(!stTopic.isEmpty(), qPrintable(QString::number(iContext)));
+        QFile file(QDir(stFolder).filePath(stTopic.section(u'#', 0, 0)));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(stTopic));
+        const QString stAnchor = stTopic.section(u'#', 1);
+        if (!stAnchor.isEmpty())
+            QVERIFY2(file.readAll().contains("name=\"" + stAnchor.toUtf8() + "\""),
+                     qPrintable(stTopic));
+    }
+}
+
+void tst_SummaryHelpPrint::theHelpWindowShowsTheTopicOfTheContext() {
+    TrecInstalledWizard<> rec;
+    QVERIFY2(rec.fnbStarted(), rec.fnbaError());
+    pOpenHelpContext(rec.frm.fnstHelpFolder(), 1531);
+    QTextBrowser *wbrHelp = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("wbrHelp"))
+            wbrHelp = qobject_cast<QTextBrowser *>(w);
+    QVERIFY(wbrHelp && wbrHelp->isVisible());
+    QVERIFY(wbrHelp->toPlainText().contains(QStringLiteral("Zorv gateway airport")));
+    QCOMPARE(wbrHelp->source().fragment(), QStringLiteral("edtGatewayIATA"));
+    pOpenHelpContext(rec.frm.fnstHelpFolder(), 9999);
+    QVERIFY(wbrHelp->toPlainText().startsWith(QStringLiteral("The help topic could not be found")));
+    pCloseHelpWindows();
+}
+
+void tst_SummaryHelpPrint::printingThreeCopiesGivesThreeJobs() {
+    TrecInstalledWizard<> rec;
+    QVERIFY2(rec.fnbStarted(), rec.fnbaError());
+    auto *btnPrint = fnpControl<QPushButton>(rec.frm, "btnPrint");
+    const QString stFolder = rec.objInstallation.fnstPath(QStringLiteral("TempData"));
+    TrecPrintAnswers recAnswers(btnPrint, stFolder + QStringLiteral("/terms.pdf"), 3, true);
+    btnPrint->click();
+    QVERIFY(recAnswers.bButtonDisabledWhileAsked);
+    QVERIFY(btnPrint->isEnabled());
+    QCOMPARE(fnslPdfFiles(stFolder),
+             (QStringList{QStringLiteral("terms.pdf"), QStringLiteral("terms_2.pdf"),
+                          QStringLiteral("terms_3.pdf")}));
+    // Each job is one whole document of the terms.
+    for (const QString &stFile : fnslPdfFiles(stFolder)) {
+        QFile file(QDir(stFolder).filePath(stFile));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray ba = file.readAll();
+        QVERIFY(ba.startsWith("%PDF"));
+        QCOMPARE(ba.count("%%EOF"), 1);
+    }
+    QCOMPARE(rec.objAnswerer.fnarUnexpected().size(), 0);
+}
+
+void tst_SummaryHelpPrint::aCancelledPrintDialogPrintsNothing() {
+    TrecInstalledWizard<> rec;
+    QVERIFY2(rec.fnbStarted(), rec.fnbaError());
+    auto *btnPrint = fnpControl<QPushButton>(rec.frm, "btnPrint");
+    const QString stFolder = rec.objInstallation.fnstPath(QStringLiteral("TempData"));
+    TrecPrintAnswers recAnswers(btnPrint, stFolder + QStringLiteral("/terms.pdf"), 2, false);
+    btnPrint->click();
+    QVERIFY(btnPrint->isEnabled());
+    QVERIFY(fnslPdfFiles(stFolder).isEmpty());
+    QCOMPARE(rec.objAnswerer.fnarUnexpected().size(), 0);
+}
+
+void tst_SummaryHelpPrint::aPrinterErrorIsReportedAndTheButtonComesBack() {
+    TrecInstalledWizard<> rec;
+    QVERIFY2(rec.fnbStarted(), rec.fnbaError());
+    auto *btnPrint = fnpControl<QPushButton>(rec.frm, "btnPrint");
+    // A folder that does not exist: the job cannot be written.
+    TrecPrintAnswers recAnswers(
+        btnPrint, rec.objInstallation.fnstPath(QStringLiteral("NoSuchFolder/terms.pdf")), 2, true);
+    rec.objAnswerer.pExpect(0);
+    btnPrint->click();
+    QCOMPARE(rec.objAnswerer.fnarAsked().size(), size_t(1));
+    QCOMPARE(rec.objAnswerer.fnarAsked()[0].stMessage,
+             QStringLiteral("Error sending job to printer."));
+    QVERIFY(btnPrint->isEnabled());
+}
+
+QTEST_MAIN(tst_SummaryHelpPrint)
+#include "tst_SummaryHelpPrint.moc"
