@@ -124,7 +124,8 @@ void TfrmRegistrationWizard::pNextFromApplSecurity() {
         return;
     if (!fnbApplSecurityPasswordsAccepted())
         return;
-    pReadFromApplSecurityScreen();
+    // Reads the page, then writes and shows the summary of every page.
+    pWriteSummary();
     pChangePage(fnstTitle(wpSummary), wpApplSecurity, cstNext, 9);
     pFocus(fnwFindControl(this, QStringLiteral("wbrSummary")));
 }

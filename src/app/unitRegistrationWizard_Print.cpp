@@ -3,19 +3,19 @@
 
 #include "ui_unitRegistrationWizard_Terms.h"
 
+#include "UnitHourglass.h"
 #include "unitLogToFile.h"
 #include "unitPrintDocument.h"
 #include "unitSummaryResourceStrings.h"
 
-#include <QApplication>
 #include <QPrinter>
 
 void TfrmRegistrationWizard::btnPrintClick() {
     const QString stUnit = QStringLiteral("unitRegistrationWizard");
     const QString stMethod = QStringLiteral("btnPrintClick");
     uiTerms->btnPrint->setEnabled(false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
+        const TclsHourglass objHourglass;
         QPrinter printer(QPrinter::HighResolution);
         if (fnbRunPrintDialog(printer, this) &&
             !fnbPrintCopies(*uiTerms->redtTermsNConditions->document(), printer)) {
@@ -25,6 +25,5 @@ void TfrmRegistrationWizard::btnPrintClick() {
     } catch (const std::exception &e) {
         pWriteLog(3, stUnit, stMethod, QString::fromLocal8Bit(e.what()));
     }
-    QApplication::restoreOverrideCursor();
     uiTerms->btnPrint->setEnabled(true);
 }

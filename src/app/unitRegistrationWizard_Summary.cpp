@@ -5,6 +5,7 @@
 #include "ui_unitRegistrationWizard.h"
 #include "ui_unitRegistrationWizard_Summary.h"
 
+#include "UnitHourglass.h"
 #include "unitLogToFile.h"
 #include "unitRWFormatFile.h"
 
@@ -15,13 +16,6 @@
 namespace {
 const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 
-// The hourglass for as long as the document is written, however that ends.
-struct TrecWaitCursor {
-    TrecWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TrecWaitCursor() { QApplication::restoreOverrideCursor(); }
-    TrecWaitCursor(const TrecWaitCursor &) = delete;
-    TrecWaitCursor &operator=(const TrecWaitCursor &) = delete;
-};
 } // namespace
 
 void TfrmRegistrationWizard::pCreateSummaryPage() {
@@ -35,7 +29,7 @@ void TfrmRegistrationWizard::pWriteSummary() {
             return;
         QString stResult;
         {
-            const TrecWaitCursor recWait;
+            const TclsHourglass objHourglass;
             stResult = objFormatFile->fnstFormatSummary(
                 objSendersData, fnarDestinationBillingRows(), objCommSettingData, objFTPSettingData,
                 objEmailSettingData, objPickupData, objProxyServerData, objApplSecurityData);

@@ -3,6 +3,7 @@
 
 #include "ui_unitManualSiteRegistration.h"
 
+#include "UnitHourglass.h"
 #include "UnitKeyFilters.h"
 #include "unitLogToFile.h"
 #include "UnitMsgDialog.h"
@@ -22,14 +23,6 @@ bool fnbIsAsciiLetterOrDigit(QChar ch) {
     return ch.unicode() < 0x80 && ch.isLetterOrNumber();
 }
 
-// Keeps the hourglass up while the ID is stored.
-class TclsHourglass {
-public:
-    TclsHourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TclsHourglass() { QApplication::restoreOverrideCursor(); }
-    TclsHourglass(const TclsHourglass &) = delete;
-    TclsHourglass &operator=(const TclsHourglass &) = delete;
-};
 } // namespace
 
 TfrmManualSiteRegistration::TfrmManualSiteRegistration(QWidget *parent)

@@ -2,6 +2,7 @@
 #include "unitSenderAddressChecks.h"
 
 #include "UnitControlLookup.h"
+#include "UnitHourglass.h"
 
 #include "unitAddressCheckStrings.h"
 #include "unitAutoDestinationDLLAccess.h"
@@ -18,14 +19,6 @@ namespace {
 const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 const QString cstMethod = QStringLiteral("pAutoDestination");
 
-// The hourglass for the length of the library call, however it ends.
-class TclsWaitCursor {
-public:
-    TclsWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TclsWaitCursor() { QApplication::restoreOverrideCursor(); }
-    TclsWaitCursor(const TclsWaitCursor &) = delete;
-    TclsWaitCursor &operator=(const TclsWaitCursor &) = delete;
-};
 } // namespace
 
 struct TclsSenderAddressChecks::TrecReaction {
@@ -74,7 +67,7 @@ void TclsSenderAddressChecks::pCallAutoDestination() {
     QString stIATA = stCurrentIATA;
     QString stResult;
     {
-        const TclsWaitCursor objWait;
+        const TclsHourglass objHourglass;
         stResult = fnstAutodestination(fnstComboText(rec.cmbCountryCode).trimmed(),
                                        rec.edtSenderCity->text(), rec.edtSenderPostcode->text(),
                                        stState, stIATA, fnstComboText(rec.cmbCountryName),
