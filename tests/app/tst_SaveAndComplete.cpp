@@ -3,10 +3,9 @@
 // answer of the host leads to, the manual registration and the completion page
 // that only Finish leaves.
 #include "UnitAdHocQuery.h"
-#include "UnitCarrierHost.h"
+#include "UnitHostedWizard.h"
 #include "UnitModalDialog.h"
 #include "unitRWSenders.h"
-#include "UnitTestCertificates.h"
 #include "UnitWizardOnScreen.h"
 
 #include <QAction>
@@ -31,11 +30,6 @@ QString fnstScalar(const QString &stSQL) {
     if (qry.fniOpen(stSQL) != 0 || !qry.fnbNext())
         return {};
     return qry.fnvField(0).toString().trimmed();
-}
-
-bool fnbSiteIdForm(const QString &st) {
-    static const QRegularExpression re(QStringLiteral("^[A-Z]{3}[0-9]{10}ZOZ$"));
-    return re.match(st).hasMatch();
 }
 
 // The site's sender as an earlier run stored it, with two destination-billing rows.
@@ -64,33 +58,6 @@ QString fnstSaveSender() {
     }
     return TclsRWSenders().fnstSaveToDB(obj, objarBilling);
 }
-
-// The carrier's host on loopback over HTTPS, started before the installation
-// that points at it.
-struct TrecHost {
-    TclsTestCertificates objCertificates;
-    QTemporaryDir dirHost;
-    TclsCarrierHost objHost;
-    QString stError;
-    TrecHost() {
-        TrecCarrierHostOptions rec;
-        rec.stDatabaseFile = dirHost.filePath(QStringLiteral("host.db"));
-        rec.stCertFile = objCertificates.fnstCertFile();
-        rec.stKeyFile = objCertificates.fnstKeyFile();
-        rec.pfnLog = [](const QString &) {};
-        if (!objCertificates.fnbOk())
-            stError = objCertificates.fnstError();
-        else
-            objHost.fnbStart(rec, stError);
-    }
-    TrecInstallationOptions fnrecInstallation() const {
-        TrecInstallationOptions rec = fnrecTestOptions();
-        rec.recSeed.stSiteRegistrationServer = QStringLiteral("https://localhost");
-        rec.recSeed.iSiteRegistrationPort = objHost.fniPort();
-        rec.stCAFile = objCertificates.fnstCaFile();
-        return rec;
-    }
-};
 
 // An installation with the communication library, the stored sender and the
 // pickup service on.

@@ -1,0 +1,45 @@
+// The carrier's host on this machine over HTTPS, for the tests that register
+// a site through the wizard.
+#pragma once
+
+#include "UnitCarrierHost.h"
+#include "UnitTestCertificates.h"
+#include "UnitTestInstallation.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+// The host on loopback with a test certificate, started before the
+// installation that points at it.
+struct TrecHost {
+    TclsTestCertificates objCertificates;
+    QTemporaryDir dirHost;
+    TclsCarrierHost objHost;
+    QString stError;
+    TrecHost() {
+        TrecCarrierHostOptions rec;
+        rec.stDatabaseFile = dirHost.filePath(QStringLiteral("host.db"));
+        rec.stCertFile = objCertificates.fnstCertFile();
+        rec.stKeyFile = objCertificates.fnstKeyFile();
+        rec.pfnLog = [](const QString &) {};
+        if (!objCertificates.fnbOk())
+            stError = objCertificates.fnstError();
+        else
+            objHost.fnbStart(rec, stError);
+    }
+    // The installation's site-registration service points at the host and
+    // trusts its certificate.
+    TrecInstallationOptions
+    fnrecInstallation(TrecInstallationOptions rec = fnrecTestOptions()) const {
+        rec.recSeed.stSiteRegistrationServer = QStringLiteral("https://localhost");
+        rec.recSeed.iSiteRegistrationPort = objHost.fniPort();
+        rec.stCAFile = objCertificates.fnstCaFile();
+        return rec;
+    }
+};
+
+// A site ID as the carrier host hands them out.
+inline bool fnbSiteIdForm(const QString &st) {
+    static const QRegularExpression re(QStringLiteral("^[A-Z]{3}[0-9]{10}ZOZ$"));
+    return re.match(st).hasMatch();
+}

@@ -1,0 +1,205 @@
+// A fresh installation registered the way a user registers it: from the
+// welcome page to the completion page with the real buttons and fields, against
+// the carrier's host over HTTPS; then the rows of every page group. Once with
+// every page, once with the pickup and e-mail pages passed over both ways.
+#include "UnitAdHocQuery.h"
+#include "UnitFraIATA.h"
+#include "UnitHostedWizard.h"
+#include "UnitWizardOnScreen.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include <span>
+
+namespace {
+int fniExec(const QString &stSQL) {
+    TclsAdHocQuery qry;
+    return qry.fniExecute(stSQL);
+}
+
+QString fnstScalar(const QString &stSQL) {
+    TclsAdHocQuery qry;
+    if (qry.fniOpen(stSQL) != 0 || !qry.fnbNext())
+        return {};
+    return qry.fnvField(0).toString().trimmed();
+}
+
+// A demo installation with the companion libraries the walk calls: the host
+// link, the postcode cleaning and the destination lookup.
+class TclsWalkInstallation : public TclsTestInstallation {
+public:
+    TclsWalkInstallation(const TrecInstallationOptions &rec, bool bPickupAndEmail)
+        : TclsTestInstallation(rec) {
+        bPrepared = fnbOk() && fnbCopyBuiltLibrary(QStringLiteral("libMorvaneCommunication.so")) &&
+                    fnbCopyBuiltLibrary(QStringLiteral("libQuiloftPostcodeCleaningDLL.so")) &&
+                    fnbCopyBuiltLibrary(QStringLiteral("libQuiloftAutodestination.so"));
+        // The carrier decides whether end of day may go by e-mail; the site
+        // decides whether it schedules pickups.
+        if (bPrepared && bPickupAndEmail)
+            bPrepared = fniExec(QStringLiteral("UPDATE comm_service_settings SET in_use = 1 "
+                                               "WHERE service_name = 'Schedule Pickup'")) == 0;
+        if (bPrepared && !bPickupAndEmail)
+            bPrepared = fniExec(QStringLiteral("UPDATE config_zorv SET email_feature = 0")) == 0;
+    }
+    bool bPrepared = false;
+};
+
+struct TrecWalk : TrecHost, TrecInstalledWizard<TclsWalkInstallation> {
+    explicit TrecWalk(bool bPickupAndEmail)
+        : TrecInstalledWizard<TclsWalkInstallation>(fnrecInstallation(fnrecWithReferenceData()),
+                                                    bPickupAndEmail) {}
+    bool fnbStarted() {
+        if (stError.isEmpty() && !objInstallation.bPrepared)
+            stError = QStringLiteral("the installation could not be prepared: ") +
+                      objInstallation.fnstError();
+        return stError.isEmpty() && TrecInstalledWizard<TclsWalkInstallation>::fnbStarted();
+    }
+    QPushButton *btn(const char *pchName) { return fnpControl<QPushButton>(frm, pchName); }
+    QCheckBox *chk(const char *pchName) { return fnpControl<QCheckBox>(frm, pchName); }
+    // Presses the button; the page it leads to, and the title shown there.
+    int fniPress(const char *pchButton) {
+        QTest::mouseClick(btn(pchButton), Qt::LeftButton);
+        return frm.fniCurrentPage();
+    }
+    QString fnstTitle() { return fnpControl<QLabel>(frm, "lblScreenName")->text(); }
+    // Types into a field as the user does: focus, keys, and on to the next field.
+    void pType(const char *pchField, const QString &stText) {
+        QLineEdit *w = edt(pchField);
+        w->setFocus();
+        w->selectAll();
+        QTest::keyClicks(w, stText);
+    }
+    QString fnstMessages() const {
+        QStringList sl;
+        for (const TrecMessageDlg &rec : objAnswerer.fnarAsked())
+            sl << rec.stMessage;
+        return sl.join(QStringLiteral(" | "));
+    }
+    // An Edinburgh shipper typed into both sender pages.
+    void pTypeSender() {
+        pType("edtSenderCode", QStringLiteral("EDI01"));
+        pType("edtSenderCompany", QStringLiteral("Thistle & Sons"));
+        pType("edtSenderName", QStringLiteral("Morag Campbell"));
+        fraCountry()->pSetCountryCode(QStringLiteral("GB"));
+        pType("edtSenderAddress1", QStringLiteral("1 High Street"));
+        pType("edtSenderPostcode", QStringLiteral("EH1 1AA"));
+        pType("edtSenderCity", QStringLiteral("Edinburgh"));
+        fnpControl<TfraIATA>(frm, "fraSenderIATA")->pSetIATA(QStringLiteral("EDI"));
+        pType("edtSenderEmail", QStringLiteral("morag@thistle.co.uk"));
+        pType("edtSenderTelephone", QStringLiteral("1315550123"));
+        edt("edtSenderCompany")->setFocus();
+    }
+};
+
+// What the walk leaves in the database; each row "SQL" = expected value.
+struct TrecStored {
+    const char *pchSQL, *pchExpected;
+};
+
+const TrecStored carStoredByEveryWalk[] = {
+    {"SELECT company FROM customer_info", "Thistle & Sons"},
+    {"SELECT city FROM customer_info", "Edinburgh"},
+    {"SELECT count(*) FROM users WHERE user_id = 'DEFAULT' AND password_set <> 0", "1"},
+    {"SELECT connection_type FROM internet_setting", "2"},
+};
+} // namespace
+
+class tst_WizardWalk : public QObject {
+    Q_OBJECT
+private slots:
+    void WelcomeToCompletionOnEveryPage();
+    void PickupAndEmailPagesPassedOverBothWays();
+};
+
+void tst_WizardWalk::WelcomeToCompletionOnEveryPage() {
+    TrecWalk w(true);
+    QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
+    QCOMPARE(w.fniPress("btnNext"), int(wpTerms));
+    QCOMPARE(w.btn("btnNext")->text(), QStringLiteral("I &Accept"));
+    QCOMPARE(w.fniPress("btnNext"), int(wpSenderInfo));
+    w.pTypeSender();
+    QVERIFY2(w.fniPress("btnNext") == wpSenderInfoCont, qPrintable(w.fnstMessages()));
+    w.pType("edtSenderZorvAccount", QStringLiteral("123456789"));
+    QVERIFY2(w.fniPress("btnNext") == wpCommSetting, qPrintable(w.fnstMessages()));
+    w.chk("chkCSEODviaEmail")->setChecked(true);
+    w.pType("edtCSEODviaEmailAddress", QStringLiteral("eod@thistle.co.uk"));
+    QVERIFY2(w.fniPress("btnNext") == wpPickupDetails, qPrintable(w.fnstMessages()));
+    w.pType("edtDefaultPickup", QStringLiteral("Back door"));
+    QCOMPARE(w.fniPress("btnNext"), int(wpInternetDetails));
+    fnpControl<QRadioButton>(w.frm, "radWithoutProxy")->click();
+    QVERIFY2(w.fniPress("btnNext") == wpFTPSetting, qPrintable(w.fnstMessages()));
+    QVERIFY2(w.fniPress("btnNext") == wpEmailSetting, qPrintable(w.fnstMessages()));
+    w.pType("edtEmailHost", QStringLiteral("smtp.thistle.co.uk"));
+    w.pType("edtEmailPort", QStringLiteral("25"));
+    w.pType("edtEmailUserId", QStringLiteral("eod@thistle.co.uk"));
+    QVERIFY2(w.fniPress("btnNext") == wpApplSecurity, qPrintable(w.fnstMessages()));
+    w.chk("chkApplSecurityPasswdRequired")->setChecked(true);
+    w.pType("edtApplSecurityPasswd", QStringLiteral("open sesame"));
+    w.pType("edtApplSecurityRetypePasswd", QStringLiteral("open sesame"));
+    QVERIFY2(w.fniPress("btnNext") == wpSummary, qPrintable(w.fnstMessages()));
+    const QString stSummary = fnpControl<QTextBrowser>(w.frm, "wbrSummary")->toPlainText();
+    QVERIFY2(stSummary.contains(QStringLiteral(": Thistle & Sons")), qPrintable(stSummary));
+    QVERIFY(!stSummary.contains(QStringLiteral("open sesame")));
+    QCOMPARE(w.fniPress("btnNext"), int(wpSiteRegistration));
+    QVERIFY2(w.fniPress("btnNext") == wpRegistrationCompleted, qPrintable(w.fnstMessages()));
+
+    const QString stSiteId = fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane"));
+    QVERIFY2(fnbSiteIdForm(stSiteId), qPrintable(stSiteId));
+    QVERIFY(fnpControl<QLabel>(w.frm, "lblRegCompleted2")->text().contains(stSiteId));
+    const TrecStored arStored[] = {
+        {"SELECT count(*) FROM pickup WHERE pickup_locations LIKE 'Back door%'", "1"},
+        {"SELECT smtp_host FROM config_morvane", "smtp.thistle.co.uk"},
+    };
+    for (const auto &ar : {std::span(carStoredByEveryWalk), std::span(arStored)})
+        for (const TrecStored &rec : ar)
+            QCOMPARE(fnstScalar(QLatin1String(rec.pchSQL)), QLatin1String(rec.pchExpected));
+    QVERIFY2(w.objAnswerer.fnarAsked().empty(), qPrintable(w.fnstMessages()));
+}
+
+void tst_WizardWalk::PickupAndEmailPagesPassedOverBothWays() {
+    TrecWalk w(false);
+    QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
+    QCOMPARE(w.fniPress("btnNext"), int(wpTerms));
+    QCOMPARE(w.fniPress("btnNext"), int(wpSenderInfo));
+    w.pTypeSender();
+    QVERIFY2(w.fniPress("btnNext") == wpSenderInfoCont, qPrintable(w.fnstMessages()));
+    w.pType("edtSenderZorvAccount", QStringLiteral("123456789"));
+    QVERIFY2(w.fniPress("btnNext") == wpCommSetting, qPrintable(w.fnstMessages()));
+    QVERIFY(!w.chk("chkCSEODviaEmail")->isEnabled());
+    // Forward: the pickup page and the e-mail page are passed over.
+    QCOMPARE(w.fniPress("btnNext"), int(wpInternetDetails));
+    QCOMPARE(w.fnstTitle(), QStringLiteral("Internet Settings"));
+    QCOMPARE(w.fniPress("btnNext"), int(wpFTPSetting));
+    QCOMPARE(w.fniPress("btnNext"), int(wpApplSecurity));
+    // Back the same way, then forward again.
+    QCOMPARE(w.fniPress("btnBack"), int(wpFTPSetting));
+    QCOMPARE(w.fniPress("btnBack"), int(wpInternetDetails));
+    QCOMPARE(w.fniPress("btnBack"), int(wpCommSetting));
+    QCOMPARE(w.fnstTitle(), QStringLiteral("Communication Settings"));
+    QCOMPARE(w.fniPress("btnNext"), int(wpInternetDetails));
+    QCOMPARE(w.fniPress("btnNext"), int(wpFTPSetting));
+    QCOMPARE(w.fniPress("btnNext"), int(wpApplSecurity));
+    w.chk("chkApplSecurityPasswdRequired")->setChecked(true);
+    w.pType("edtApplSecurityPasswd", QStringLiteral("open sesame"));
+    w.pType("edtApplSecurityRetypePasswd", QStringLiteral("open sesame"));
+    QCOMPARE(w.fniPress("btnNext"), int(wpSummary));
+    QCOMPARE(w.fniPress("btnNext"), int(wpSiteRegistration));
+    QVERIFY2(w.fniPress("btnNext") == wpRegistrationCompleted, qPrintable(w.fnstMessages()));
+
+    QVERIFY(fnbSiteIdForm(fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane"))));
+    for (const TrecStored &rec : carStoredByEveryWalk)
+        QCOMPARE(fnstScalar(QLatin1String(rec.pchSQL)), QLatin1String(rec.pchExpected));
+    // The pickup page was never shown: its row keeps the installation's.
+    QCOMPARE(fnstScalar(QStringLiteral(
+                 "SELECT count(*) FROM pickup WHERE pickup_locations LIKE 'RECEPTION%'")),
+             QStringLiteral("1"));
+    QVERIFY2(w.objAnswerer.fnarAsked().empty(), qPrintable(w.fnstMessages()));
+}
+
+QTEST_MAIN(tst_WizardWalk)
+#include "tst_WizardWalk.moc"
