@@ -78,9 +78,10 @@ bool TfrmRegistrationWizard::fnbWriteInternetSetting() {
     const bool bLogin = pg.chkUserNamePwdConfirmation->isChecked();
     if (pg.radProxyServer->isChecked()) {
         obj.iConnectionType = ctProxy;
-        obj.bUseBrowserSettings = pg.chkBrowserProxysettings->isChecked();
-        if (obj.bUseBrowserSettings) {
+        if (pg.chkBrowserProxysettings->isChecked()) {
+            // The import starts the holder afresh, the browser flag with it.
             pPopulateBrowserProxySettings();
+            obj.bUseBrowserSettings = true;
             // The browser gives no login: a typed one is kept when it is whole.
             const bool bWhole =
                 !pg.edtUserName->text().isEmpty() && !pg.edtPassword->text().isEmpty();
@@ -91,6 +92,7 @@ bool TfrmRegistrationWizard::fnbWriteInternetSetting() {
         } else {
             if (bLogin && !fnbLoginComplete(pg))
                 return false;
+            obj.bUseBrowserSettings = false;
             obj.stHTTPProxyAddress = pg.edtHTTPProxyAddress->text().trimmed();
             obj.stHTTPSProxyAddress = pg.edtHTTPSProxyAddress->text().trimmed();
             obj.stFTPProxyAddress = pg.edtFTPProxyAddress->text().trimmed();
@@ -112,7 +114,8 @@ bool TfrmRegistrationWizard::fnbWriteInternetSetting() {
     pWriteLog(2, cstUnit, QStringLiteral("btnNextClick"),
               QStringLiteral("The internet settings could not be written: ") +
                   QString::number(iCode));
-    pWarn(fnstGetDBErrorMessage(iCode) + QStringLiteral("."));
+    // The library's messages are whole sentences already.
+    pWarn(fnstGetDBErrorMessage(iCode));
     return false;
 }
 

@@ -2,51 +2,9 @@
 // is not in use, the default pickup location, the application password and
 // its confirmation, the button captions of the terms page, and Enter moving
 // the focus.
-#include "UnitModalDialog.h"
-#include "UnitScriptedAnswerer.h"
-#include "UnitTestInstallation.h"
-#include "UnitWizardOnScreen.h"
+#include "UnitNavWizard.h"
 
-#include <QCheckBox>
-#include <QDialog>
 #include <QLabel>
-#include <QPushButton>
-
-namespace {
-// The wizard with every error-list dialog closed at once, the lists it showed kept.
-struct TrecNavWizard : TrecInstalledWizard<> {
-    TModalRunner fnPrevious;
-    int iListsShown = 0;
-    TrecNavWizard() {
-        fnPrevious = pSetModalRunner([this](QDialog &) {
-            ++iListsShown;
-            return int(QDialog::Accepted);
-        });
-    }
-    ~TrecNavWizard() { pSetModalRunner(fnPrevious); }
-    // Puts the wizard on the page, as Next from the page before would.
-    bool fnbOnPage(int iPage) {
-        if (!fnbStarted())
-            return false;
-        frm.pChangePage(QString(), iPage - 1, QStringLiteral("Next"), 0);
-        // Back is enabled once the welcome page is left.
-        fnpControl<QPushButton>(frm, "btnBack")->setEnabled(true);
-        return frm.fniCurrentPage() == iPage;
-    }
-    void pNext() { QTest::mouseClick(fnpControl<QPushButton>(frm, "btnNext"), Qt::LeftButton); }
-    void pBack() { QTest::mouseClick(fnpControl<QPushButton>(frm, "btnBack"), Qt::LeftButton); }
-    QCheckBox *chk(const char *pch) { return fnpControl<QCheckBox>(frm, pch); }
-    // The texts of the message boxes asked since the last call.
-    QStringList fnslMessages() {
-        QStringList sl;
-        for (size_t i = iSeen; i < objAnswerer.fnarAsked().size(); ++i)
-            sl << objAnswerer.fnarAsked()[i].stMessage;
-        iSeen = objAnswerer.fnarAsked().size();
-        return sl;
-    }
-    size_t iSeen = 0;
-};
-} // namespace
 
 class tst_Navigation : public QObject {
     Q_OBJECT
