@@ -1,6 +1,7 @@
 // The help folder's names, its context map and the help window.
 #include "unitHelpFile.h"
 
+#include "unitLanguage.h"
 #include "unitLogToFile.h"
 #include "unitSummaryResourceStrings.h"
 
@@ -21,15 +22,6 @@ THelpOpener &fnOpener() {
 QPointer<QTextBrowser> &fnHelpWindow() {
     static QPointer<QTextBrowser> p;
     return p;
-}
-
-QString fnstLanguageWord(const QString &stLanguage) {
-    const QString stUpper = stLanguage.toUpper();
-    if (stUpper == QLatin1String("CHINESE, TRADITIONAL"))
-        return QStringLiteral("Chinese_Traditional");
-    if (stUpper == QLatin1String("CHINESE, SIMPLIFIED"))
-        return QStringLiteral("Chinese_Simplified");
-    return stLanguage;
 }
 
 // One window for every topic: a second request shows its topic there.
@@ -61,7 +53,7 @@ void pShowInHelpWindow(const QString &stHelpFolder, int iContext) {
 
 QString fnstHelpFileBaseName(const QString &stLanguage, THelpFileKind kind) {
     return (kind == hfkAdmin ? QStringLiteral("Help_Admin_") : QStringLiteral("Help_")) +
-           fnstLanguageWord(stLanguage);
+           fnstLanguageFileSuffix(stLanguage);
 }
 
 QString fnstHelpFileName(const QString &stLanguage, THelpFileKind kind) {
