@@ -3,11 +3,11 @@
 // states, the dial-up list from a peers folder, the browser's proxy from the
 // registry stand-in and the environment, and a round trip through the proxy
 // server settings dialog into a second start.
-#include "UnitAdHocQuery.h"
 #include "UnitErrorMarks.h"
 #include "UnitModalDialog.h"
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
+#include "UnitTestQueries.h"
 #include "UnitWizardOnScreen.h"
 
 #include <QApplication>
@@ -30,11 +30,6 @@ QString fnstLog(const TclsTestInstallation &obj) {
     return QString::fromUtf8(
         obj.fnbaReadFile(QStringLiteral("Logs/RegistrationWizard_%1.log")
                              .arg(QDate::currentDate().toString(QStringLiteral("ddMMyyyy")))));
-}
-
-int fniExec(const QString &stSQL, const QVariantList &vl) {
-    TclsAdHocQuery query;
-    return query.fniExecute(stSQL, vl);
 }
 
 // Which radio button is selected, and which controls take input, as one text

@@ -6,6 +6,7 @@
 #include "UnitAdHocQuery.h"
 #include "UnitNavWizard.h"
 #include "unitServiceGrid.h"
+#include "UnitTestQueries.h"
 
 #include <QLabel>
 #include <QRadioButton>
@@ -15,11 +16,6 @@ namespace {
 const QString cstSiteRegistration = QStringLiteral("Site Registration");
 const QString cstSchedulePickup = QStringLiteral("Schedule Pickup");
 const QString cstInformation = QStringLiteral("Registration Wizard - Information");
-
-int fniExec(const QString &stSQL, const QVariantList &vl = {}) {
-    TclsAdHocQuery query;
-    return query.fniExecute(stSQL, vl);
-}
 
 // Sets the cells of a service's row as the user's picks commit them.
 void pSetService(QWidget &frm, const QString &stService,

@@ -2,10 +2,10 @@
 // host on this machine over HTTPS: what is saved before registering, what each
 // answer of the host leads to, the manual registration and the completion page
 // that only Finish leaves.
-#include "UnitAdHocQuery.h"
 #include "UnitHostedWizard.h"
 #include "UnitModalDialog.h"
 #include "unitRWSenders.h"
+#include "UnitTestQueries.h"
 #include "UnitWizardOnScreen.h"
 
 #include <QAction>
@@ -19,18 +19,6 @@
 
 namespace {
 const QString cstNext = QStringLiteral("Next");
-
-int fniExec(const QString &stSQL, const QVariantList &vlBinds = {}) {
-    TclsAdHocQuery qry;
-    return qry.fniExecute(stSQL, vlBinds);
-}
-
-QString fnstScalar(const QString &stSQL) {
-    TclsAdHocQuery qry;
-    if (qry.fniOpen(stSQL) != 0 || !qry.fnbNext())
-        return {};
-    return qry.fnvField(0).toString().trimmed();
-}
 
 // The site's sender as an earlier run stored it, with two destination-billing rows.
 QString fnstSaveSender() {

@@ -3,7 +3,6 @@
 // means "no date", the reference types, the destination-billing grid's rules,
 // and a sender read that fails and ends the wizard.
 #include "UnitAccessToDatabaseDLL.h"
-#include "UnitAdHocQuery.h"
 #include "UnitFieldMarks.h"
 #include "UnitFraIATA.h"
 #include "UnitFraState.h"
@@ -13,6 +12,7 @@
 #include "unitRWSettings.h"
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
+#include "UnitTestQueries.h"
 #include "UnitWizardOnScreen.h"
 
 #include <QAction>
@@ -22,18 +22,6 @@
 #include <QtTest>
 
 namespace {
-bool fnbExecute(const QString &stSQL, const QVariantList &vlBinds = {}) {
-    TclsAdHocQuery qry;
-    return qry.fniExecute(stSQL, vlBinds) == 0;
-}
-
-QString fnstScalar(const QString &stSQL, const QVariantList &vlBinds = {}) {
-    TclsAdHocQuery qry;
-    if (qry.fniOpen(stSQL, vlBinds) != 0 || !qry.fnbNext())
-        return {};
-    return qry.fnvField(0).toString().trimmed();
-}
-
 // A complete sender of both pages, as a user would have entered it.
 TclsRWSendersData fnobjSender() {
     TclsRWSendersData obj;
@@ -152,8 +140,10 @@ void tst_SenderInfoContPage::cleanup() {
 }
 
 void tst_SenderInfoContPage::CaptionsLengthsAndStars() {
-    QVERIFY(fnbExecute(QStringLiteral(
-        "update config_zorv set mandatory_federal_tax_id = 1, mandatory_state_tax_id = 0")));
+    QVERIFY(
+        fniExec(QStringLiteral(
+            "update config_zorv set mandatory_federal_tax_id = 1, mandatory_state_tax_id = 0")) ==
+        0);
     TrecContWizard w;
     QVERIFY(w.fnbOnContPage());
     const struct {
@@ -262,8 +252,8 @@ void tst_SenderInfoContPage::AFirstRunShowsDefaultAndNoDate() {
 
 void tst_SenderInfoContPage::TheLicenceDateOf11November1999IsNoDate() {
     QCOMPARE(fnstSaveSender(fnobjSender(), {}), QStringLiteral("success"));
-    QVERIFY(fnbExecute(QStringLiteral("update senders set license_expiration = ?"),
-                       {QDateTime(QDate(1999, 11, 11), QTime(13, 30))}));
+    QVERIFY(fniExec(QStringLiteral("update senders set license_expiration = ?"),
+                    {QDateTime(QDate(1999, 11, 11), QTime(13, 30))}) == 0);
     TrecContWizard w;
     QVERIFY(w.fnbOnContPage());
     QVERIFY(!w.cal()->fnbHasDate());
@@ -289,9 +279,8 @@ void tst_SenderInfoContPage::ReferenceTypesFollowTheCarrierList() {
         TclsRWSendersData obj = fnobjSender();
         obj.stReferenceTypeCode = QLatin1String(c.pchStored);
         QCOMPARE(fnstSaveSender(obj, {}), QStringLiteral("success"));
-        QVERIFY(
-            fnbExecute(QStringLiteral("update shipment_piece_reference_type set active_flag = ?"),
-                       {int(c.bActiveTypes)}));
+        QVERIFY(fniExec(QStringLiteral("update shipment_piece_reference_type set active_flag = ?"),
+                        {int(c.bActiveTypes)}) == 0);
         TrecContWizard w;
         QVERIFY(w.fnbOnContPage());
         QCOMPARE(w.cmbRefType()->isVisible(), c.bShown);
@@ -444,7 +433,7 @@ void tst_SenderInfoContPage::TheBoxGreysTheGrid() {
 void tst_SenderInfoContPage::AFailedSenderReadEndsTheWizard() {
     for (const char *pchTable : {"senders", "destination_billing"}) {
         QCOMPARE(fnstSaveSender(fnobjSender(), {{"LHR", "111111111"}}), QStringLiteral("success"));
-        QVERIFY(fnbExecute(QStringLiteral("DROP TABLE ") + QLatin1String(pchTable)));
+        QVERIFY(fniExec(QStringLiteral("DROP TABLE ") + QLatin1String(pchTable)) == 0);
         TobjarMVData objarRows;
         const int iCode =
             fniQueryRecords({{QStringLiteral("sender_cd"), QStringLiteral("'EDI01'")}}, objarRows,
