@@ -6,10 +6,11 @@
 #include "ui_unitRegistrationWizard_CommSetting.h"
 
 #include "UnitConfigDataCacheDLLAccess.h"
-#include "UnitControlLookup.h"
 #include "UnitDatabaseConstants.h"
+#include "UnitKeyFilters.h"
 #include "unitLogToFile.h"
 #include "unitModemRegistry.h"
+#include "UnitMV5DataInterface.h"
 #include "unitServiceGrid.h"
 #include "unitWizardResourceStrings.h"
 
@@ -26,10 +27,6 @@ QString fnstConfiguredModemName() {
     if (fniGetConfigZorvData(objConfigZorv) != 0 || !objConfigZorv)
         return {};
     return objConfigZorv->Modem_Name;
-}
-
-template <class T> const T *fnpFirstRow(const TobjarMVData &objar) {
-    return objar.empty() ? nullptr : dynamic_cast<const T *>(objar.front().get());
 }
 
 // A blank stored mode: the paperless-trade service only goes over HTTPS, the
@@ -106,6 +103,9 @@ void TfrmRegistrationWizard::pInitializeCommSettingComponents() {
     pg.lblCSEODviaFTP->setText(fnstRS(rs::rsCSEODviaFTP) + stColon);
     pg.lblCSEODviaEmail->setText(fnstRS(rs::rsCSEODviaEmail) + stColon);
     pg.lblTPPviaEmail->setText(fnstRS(rs::rsTPPviaEmail) + stColon);
+    // The gateway airport is checked with this page, so it is entered here.
+    pg.lblFTPGatewayIATA->setText(fnstRS(rs::rsFTPGatewayIATA) + stColon);
+    pForceUpperCase(pg.edtGatewayIATA);
     if (!objServiceGrid) {
         objServiceGrid = new TclsServiceGrid(pg.stgCSServiceSettings);
         pConnectCommSettingEvents();
@@ -141,14 +141,15 @@ bool TfrmRegistrationWizard::fnbPopulateServiceGrid() {
 
 bool TfrmRegistrationWizard::fnbPopulateCommValues() {
     Ui::TfraCommSettingPage &pg = *uiCommSetting;
-    if (const auto *pZorv = fnpFirstRow<TclsConfigZorvData>(objarConfigZorvData)) {
+    if (const auto *pZorv = fnpFirstRecord<TclsConfigZorvData>(objarConfigZorvData)) {
         pg.speCSNoOfRetries->setValue(pZorv->no_of_retries);
         pg.chkCSEODviaFTP->setChecked(pZorv->eod_via_ftp);
         pg.chkCSEODviaEmail->setChecked(pZorv->eod_via_email);
         pg.edtCSEODviaEmailAddress->setText(pZorv->eod_email_address);
         pSetEmailAddressEnabled(pg.edtCSEODviaEmailAddress, pZorv->eod_via_email);
+        pg.edtGatewayIATA->setText(pZorv->gateway_iata);
     }
-    if (const auto *pMorvane = fnpFirstRow<TclsConfigMorvaneData>(objarConfigMorvaneData)) {
+    if (const auto *pMorvane = fnpFirstRecord<TclsConfigMorvaneData>(objarConfigMorvaneData)) {
         pg.chkTPPviaEmail->setChecked(pMorvane->return_via_email);
         pg.edtTPPviaEmailAddress->setText(pMorvane->return_email_address);
         pSetEmailAddressEnabled(pg.edtTPPviaEmailAddress, pMorvane->return_via_email);
@@ -157,7 +158,7 @@ bool TfrmRegistrationWizard::fnbPopulateCommValues() {
 }
 
 bool TfrmRegistrationWizard::fnbPopulateEmailFeature() {
-    const auto *pZorv = fnpFirstRow<TclsConfigZorvData>(objarConfigZorvData);
+    const auto *pZorv = fnpFirstRecord<TclsConfigZorvData>(objarConfigZorvData);
     const bool bEmailFeature = pZorv && pZorv->email_feature;
     objServiceGrid->pSetEmailFeature(bEmailFeature);
     Ui::TfraCommSettingPage &pg = *uiCommSetting;
@@ -180,10 +181,7 @@ void TfrmRegistrationWizard::pReadFromCommSettingScreen() {
     const Ui::TfraCommSettingPage &pg = *uiCommSetting;
     TclsRWCommSettingData &obj = objCommSettingData;
     obj.bEODViaEmail = pg.chkCSEODviaEmail->isChecked();
-    // The gateway airport is entered beside the SFTP settings.
-    const auto *edtGateway =
-        qobject_cast<QLineEdit *>(fnwFindControl(this, QStringLiteral("edtGatewayIATA")));
-    obj.stGatewayIATA = edtGateway ? edtGateway->text().trimmed() : QString();
+    obj.stGatewayIATA = pg.edtGatewayIATA->text().trimmed();
     obj.bEODViaFTP = pg.chkCSEODviaFTP->isChecked();
     obj.iNoOfRetries = pg.speCSNoOfRetries->value();
     obj.stEODEmailAddress = pg.edtCSEODviaEmailAddress->text().trimmed();

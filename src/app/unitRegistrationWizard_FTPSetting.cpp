@@ -62,14 +62,12 @@ void TfrmRegistrationWizard::pInitializeFTPSettingComponents() {
         pSetMandatoryMark(lbl, true);
         pSetMandatoryMark(lbl, false);
     }
-    pg.lblFTPGatewayIATA->setText(fnstLabel(rs::rsFTPGatewayIATA));
     pg.rgpRWMnfMode->setTitle(fnstRS(rs::rsFTPTransferMode));
     pg.radRWMnfModeActive->setText(fnstRS(rs::rsActiveModeTransfer));
     pg.radRWMnfModePassive->setText(fnstRS(rs::rsPassiveModeTransfer));
     pAllowOnlyDigits(pg.edtFTPPort);
     pRefuseCharacters(pg.edtFTPBuildDirPath, cstPathRefused);
     pRefuseCharacters(pg.edtFTPWorkDirPath, cstPathRefused);
-    pForceUpperCase(pg.edtGatewayIATA);
 }
 
 bool TfrmRegistrationWizard::fnbPopulateFTPSetting() {
@@ -84,7 +82,6 @@ bool TfrmRegistrationWizard::fnbPopulateFTPSetting() {
     pg.edtFTPBuildDirPath->setText(pConfig->ftp_build_dir);
     pg.edtFTPWorkDirPath->setText(pConfig->ftp_work_dir);
     pSelectMode(pg, pConfig->manifest_mode);
-    pg.edtGatewayIATA->setText(pConfig->gateway_iata);
     return true;
 }
 

@@ -25,8 +25,7 @@ const QString cstCrLf = QStringLiteral("\r\n");
 QStringList fnslFTPFieldNames() {
     return {QStringLiteral("edtFTPHost"),         QStringLiteral("edtFTPPort"),
             QStringLiteral("edtFTPUserId"),       QStringLiteral("edtFTPPasswd"),
-            QStringLiteral("edtFTPBuildDirPath"), QStringLiteral("edtFTPWorkDirPath"),
-            QStringLiteral("edtGatewayIATA")};
+            QStringLiteral("edtFTPBuildDirPath"), QStringLiteral("edtFTPWorkDirPath")};
 }
 } // namespace
 
