@@ -59,7 +59,9 @@ void TfrmRegistrationWizard::edtApplSecurityPasswdExit() {
                     QStringLiteral(".");
         pResetRetypePasswd();
     } else if (pg.edtApplSecurityRetypePasswd->isEnabled() && stRetype.isEmpty()) {
-        if (!std::exchange(bNextFromPasswdField, false))
+        // Moving on to the re-type field is the user confirming the password,
+        // not leaving it unconfirmed.
+        if (!std::exchange(bNextFromPasswdField, false) && wTo != pg.edtApplSecurityRetypePasswd)
             stMessage = fnstRS(rs::rsPasswordBlank) + QStringLiteral(".");
     } else if (!stRetype.isEmpty() && stPassword != stRetype) {
         stMessage = fnstMismatchMessage();
