@@ -1,15 +1,18 @@
 // The wizard's process entry.
 //   RegistrationWizard [--screenshot FILE | --quit-when-shown]
+//   RegistrationWizard --answers FILE [--check] [--site-id ID]
 // With --screenshot the wizard renders the page shown after start-up into FILE
 // and ends; with --quit-when-shown it ends as soon as that page is painted (the
 // start-up benchmark). In both, message boxes are answered with their default
 // button and printed to standard error, so a run without a display shows what a
-// user would have been told.
+// user would have been told. With --answers the wizard registers the site
+// from an answers file without a display (docs/answers.md).
 #include "UnitConfigDataCacheDLLAccess.h"
 #include "UnitDataModule.h"
 #include "unitGlobalData.h"
 #include "UnitMsgDialog.h"
 #include "unitRegistrationWizard.h"
+#include "UnitUnattendedRun.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -23,6 +26,15 @@ namespace {
 // The account/product matrix the configuration cache hands out at start.
 std::vector<TclsAccountProductMatrixData> garAccountProductMatrix;
 
+void pFetchAccountProductMatrix() {
+    try {
+        garAccountProductMatrix.clear();
+        fniGetAccountProductMatrixData(garAccountProductMatrix);
+    } catch (...) {
+        // The matrix only serves the account checks; start-up goes on without it.
+    }
+}
+
 // Runs once the event loop has shown the window: paints it, saves the picture
 // when asked to, and ends the program.
 void pEndWhenShown(TfrmRegistrationWizard &frm, const QString &stScreenshot) {
@@ -33,10 +45,26 @@ void pEndWhenShown(TfrmRegistrationWizard &frm, const QString &stScreenshot) {
     }
     QCoreApplication::exit(0);
 }
+
+// An answers-file run needs no display: unless a platform was chosen, the
+// offscreen one is taken, before the application object picks one.
+void pChooseOffscreenForAnswers(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray baArg(argv[i]);
+        if (baArg == "--answers" || baArg.startsWith("--answers=") || baArg == "-answers") {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            return;
+        }
+    }
+}
 } // namespace
 
 int main(int argc, char *argv[]) {
+    pChooseOffscreenForAnswers(argc, argv);
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(WIZARD_VERSION));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setApplicationName(QStringLiteral("ZorvMorvaneRegistrationWizard"));
     pSetExecutableDir(QCoreApplication::applicationDirPath());
@@ -48,8 +76,33 @@ int main(int argc, char *argv[]) {
     const QCommandLineOption optQuitWhenShown(QStringLiteral("quit-when-shown"),
                                               QStringLiteral("End once the first page is shown."));
     parser.addOptions({optScreenshot, optQuitWhenShown});
+    const QCommandLineOption optAnswers(
+        QStringLiteral("answers"),
+        QStringLiteral("Register the site from the answers FILE without a display."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption optCheck(
+        QStringLiteral("check"),
+        QStringLiteral("With --answers: check every page, save and send nothing."));
+    const QCommandLineOption optSiteId(
+        QStringLiteral("site-id"),
+        QStringLiteral("With --answers: register manually with the site ID the carrier gave."),
+        QStringLiteral("ID"));
+    parser.addOptions({optAnswers, optCheck, optSiteId});
+    parser.setApplicationDescription(
+        QStringLiteral("The Morvane registration wizard. Exit codes with --answers: 0 "
+                       "registered (or checked), 1 not run, 2 a page refused its data, 3 the "
+                       "registration failed."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.process(app);
+    if ((parser.isSet(optCheck) || parser.isSet(optSiteId)) && !parser.isSet(optAnswers)) {
+        std::fprintf(stderr, "--check and --site-id need --answers FILE.\n");
+        return 1;
+    }
+    if (parser.isSet(optCheck) && parser.isSet(optSiteId)) {
+        std::fprintf(stderr, "--check and --site-id cannot be given together.\n");
+        return 1;
+    }
     const QString stScreenshot = parser.value(optScreenshot);
     const bool bEndWhenShown = !stScreenshot.isEmpty() || parser.isSet(optQuitWhenShown);
     if (bEndWhenShown)
@@ -57,13 +110,16 @@ int main(int argc, char *argv[]) {
 
     TdmMorvaneV5 dmMorvaneV5;
     dmMorvaneV5.fniConnect(); // a failure is reported by the form's first read
-    TfrmRegistrationWizard frmRegistrationWizard;
-    try {
-        garAccountProductMatrix.clear();
-        fniGetAccountProductMatrixData(garAccountProductMatrix);
-    } catch (...) {
-        // The matrix only serves the account checks; start-up goes on without it.
+    if (parser.isSet(optAnswers)) {
+        pFetchAccountProductMatrix();
+        TrecUnattendedOptions recRun;
+        recRun.stAnswersFile = parser.value(optAnswers);
+        recRun.bCheckOnly = parser.isSet(optCheck);
+        recRun.stManualSiteId = parser.value(optSiteId).trimmed();
+        return fniRunUnattended(recRun);
     }
+    TfrmRegistrationWizard frmRegistrationWizard;
+    pFetchAccountProductMatrix();
     frmRegistrationWizard.show();
     if (bEndWhenShown)
         QTimer::singleShot(0, &frmRegistrationWizard,

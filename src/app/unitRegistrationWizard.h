@@ -178,6 +178,12 @@ public:
     // The help folder of the configured language ("../Help/Help_<Language>").
     QString fnstHelpFolder() const;
 
+    // Unattended runs: checking an answers file must leave the database as it
+    // was, so Next can be kept from writing the internet page's row and the
+    // proxy; the site ID the registration ended with.
+    void pSetWritesOnNext(bool b) { bWritesOnNext = b; }
+    const QString &fnstSiteRegResult() const { return stSiteRegResult; }
+
 public slots:
     void btnNextClick();
     void btnBackClick();
@@ -473,4 +479,7 @@ private:
     std::unique_ptr<Ui::TfraSummaryPage> uiSummary;
     std::unique_ptr<TclsFormatFile> objFormatFile;
     QString stHelpFileBase = QStringLiteral("Help_English");
+
+    // Unattended runs.
+    bool bWritesOnNext = true;
 };

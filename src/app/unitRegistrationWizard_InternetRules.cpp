@@ -108,7 +108,7 @@ bool TfrmRegistrationWizard::fnbWriteInternetSetting() {
         obj.iConnectionType = pg.radDialUp->isChecked() ? ctDialUp : ctWithoutProxy;
     }
     obj.stDialupName = pg.cmbDialup->currentText();
-    const int iCode = fniStoreInternetSetting(obj);
+    const int iCode = bWritesOnNext ? fniStoreInternetSetting(obj) : dbc::iSuccess;
     if (iCode == dbc::iSuccess)
         return true;
     pWriteLog(2, cstUnit, QStringLiteral("btnNextClick"),
@@ -123,7 +123,8 @@ void TfrmRegistrationWizard::pNextFromInternet() {
     if (!fnbWriteInternetSetting())
         return;
     TclsRWProxyServer objRWProxyServer;
-    const QString stSaved = objRWProxyServer.fnstSaveToDB(objProxyServerData);
+    const QString stSaved =
+        bWritesOnNext ? objRWProxyServer.fnstSaveToDB(objProxyServerData) : cstSuccess;
     if (stSaved != cstSuccess) {
         pWarn(stSaved);
         return;
