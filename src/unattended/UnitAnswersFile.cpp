@@ -71,6 +71,7 @@ bool TclsAnswersFile::fnbLoad(const QString &stFile, QString &stError) {
 bool TclsAnswersFile::fnbParse(const QString &stText, const QString &stNewName, QString &stError) {
     stName = stNewName;
     arAnswers.clear();
+    slSections.clear();
     QString stSection;
     const QStringList slLines = stText.split(QLatin1Char('\n'));
     for (qsizetype i = 0; i < slLines.size(); ++i) {
@@ -97,11 +98,10 @@ QString TclsAnswersFile::fnstCheckLine(const QString &stRawLine, QString &stSect
         const QString stNew = stLine.mid(1, stLine.size() - 2).trimmed();
         if (!fnbAnswerSection(stNew))
             return QStringLiteral("unknown section [") + stNew + QLatin1Char(']');
-        const bool bSeen =
-            std::any_of(arAnswers.begin(), arAnswers.end(),
-                        [&](const TrecAnswer &rec) { return rec.stSection == stNew; });
-        if (bSeen)
+        // An empty section given twice is as much a mistake as a full one.
+        if (slSections.contains(stNew))
             return QStringLiteral("section [") + stNew + QStringLiteral("] given twice");
+        slSections << stNew;
         stSection = stNew;
         return {};
     }

@@ -7,6 +7,7 @@
 #include "UnitAnswerKeys.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -35,6 +36,7 @@ public:
 private:
     QString fnstCheckLine(const QString &stLine, QString &stSection, int iLine);
     QString stName;
+    QStringList slSections; // every section opened so far
     std::vector<TrecAnswer> arAnswers;
 };
 
