@@ -46,14 +46,16 @@ void pEndWhenShown(TfrmRegistrationWizard &frm, const QString &stScreenshot) {
     QCoreApplication::exit(0);
 }
 
-// An answers-file run needs no display: unless a platform was chosen, the
-// offscreen one is taken, before the application object picks one.
+// An answers-file run, --help and --version need no display: unless a
+// platform was chosen, the offscreen one is taken, before the application
+// object picks one.
 void pChooseOffscreenForAnswers(int argc, char *argv[]) {
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         return;
     for (int i = 1; i < argc; ++i) {
         const QByteArray baArg(argv[i]);
-        if (baArg == "--answers" || baArg.startsWith("--answers=") || baArg == "-answers") {
+        if (baArg == "--answers" || baArg.startsWith("--answers=") || baArg == "-answers" ||
+            baArg == "--help" || baArg == "-h" || baArg == "--version" || baArg == "-v") {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             return;
         }
