@@ -1,15 +1,17 @@
 // The wizard's process entry.
-//   RegistrationWizard [--screenshot FILE | --quit-when-shown]
+//   RegistrationWizard [--screenshot FILE | --screenshots DIR | --quit-when-shown]
 // With --screenshot the wizard renders the page shown after start-up into FILE
-// and ends; with --quit-when-shown it ends as soon as that page is painted (the
-// start-up benchmark). In both, message boxes are answered with their default
-// button and printed to standard error, so a run without a display shows what a
-// user would have been told.
+// and ends; with --screenshots it shows every page in turn, offscreen, and
+// saves one picture per page in DIR; with --quit-when-shown it ends as soon as
+// that page is painted (the start-up benchmark). In all, message boxes are
+// answered with their default button and printed to standard error, so a run
+// without a display shows what a user would have been told.
 #include "UnitConfigDataCacheDLLAccess.h"
 #include "UnitDataModule.h"
 #include "unitGlobalData.h"
 #include "UnitMsgDialog.h"
 #include "unitRegistrationWizard.h"
+#include "unitRegistrationWizard_Screenshots.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -33,9 +35,39 @@ void pEndWhenShown(TfrmRegistrationWizard &frm, const QString &stScreenshot) {
     }
     QCoreApplication::exit(0);
 }
+
+// Every page into stDir, each path printed as a user would look for it; 1
+// when the wizard did not start or a picture could not be written.
+void pSavePagesWhenShown(TfrmRegistrationWizard &frm, const QString &stDir) {
+    if (!frm.isVisible()) {
+        QCoreApplication::exit(1);
+        return;
+    }
+    const QStringList slSaved = fnslSavePageScreenshots(frm, stDir);
+    for (const QString &stFile : slSaved)
+        std::printf("%s\n", qPrintable(stFile));
+    const bool bAllSaved = slSaved.size() == wpRegistrationCompleted + 1;
+    if (!bAllSaved)
+        std::fprintf(stderr, "The pictures could not be written to %s\n", qPrintable(stDir));
+    QCoreApplication::exit(bAllSaved ? 0 : 1);
+}
+
+// The pictures are the same with or without a display, and a display must
+// not see thirteen pages flash by: the option is looked for before Qt picks
+// its platform.
+bool fnbAskedForScreenshots(int argc, char *argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray baArg(argv[i]);
+        if (baArg == "--screenshots" || baArg.startsWith("--screenshots="))
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 int main(int argc, char *argv[]) {
+    if (fnbAskedForScreenshots(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setApplicationName(QStringLiteral("ZorvMorvaneRegistrationWizard"));
@@ -47,11 +79,16 @@ int main(int argc, char *argv[]) {
                                            QStringLiteral("FILE"));
     const QCommandLineOption optQuitWhenShown(QStringLiteral("quit-when-shown"),
                                               QStringLiteral("End once the first page is shown."));
-    parser.addOptions({optScreenshot, optQuitWhenShown});
+    const QCommandLineOption optScreenshots(QStringLiteral("screenshots"),
+                                            QStringLiteral("Render every page into DIR and end."),
+                                            QStringLiteral("DIR"));
+    parser.addOptions({optScreenshot, optScreenshots, optQuitWhenShown});
     parser.addHelpOption();
     parser.process(app);
     const QString stScreenshot = parser.value(optScreenshot);
-    const bool bEndWhenShown = !stScreenshot.isEmpty() || parser.isSet(optQuitWhenShown);
+    const QString stScreenshotDir = parser.value(optScreenshots);
+    const bool bEndWhenShown =
+        !stScreenshot.isEmpty() || !stScreenshotDir.isEmpty() || parser.isSet(optQuitWhenShown);
     if (bEndWhenShown)
         pSetMessageAnswerer(fniAnswerWithDefault);
 
@@ -65,7 +102,10 @@ int main(int argc, char *argv[]) {
         // The matrix only serves the account checks; start-up goes on without it.
     }
     frmRegistrationWizard.show();
-    if (bEndWhenShown)
+    if (!stScreenshotDir.isEmpty())
+        QTimer::singleShot(0, &frmRegistrationWizard,
+                           [&] { pSavePagesWhenShown(frmRegistrationWizard, stScreenshotDir); });
+    else if (bEndWhenShown)
         QTimer::singleShot(0, &frmRegistrationWizard,
                            [&] { pEndWhenShown(frmRegistrationWizard, stScreenshot); });
     return QApplication::exec();

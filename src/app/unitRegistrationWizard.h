@@ -178,6 +178,11 @@ public:
     // The help folder of the configured language ("../Help/Help_<Language>").
     QString fnstHelpFolder() const;
 
+    // Pictures of the pages (unitRegistrationWizard_Screenshots.cpp): a page
+    // as a user sees it there (title, tree item, buttons, legend), reached
+    // without the checks of the pages before it.
+    void pShowPageAsSeen(int iPage);
+
 public slots:
     void btnNextClick();
     void btnBackClick();
@@ -473,4 +478,8 @@ private:
     std::unique_ptr<Ui::TfraSummaryPage> uiSummary;
     std::unique_ptr<TclsFormatFile> objFormatFile;
     QString stHelpFileBase = QStringLiteral("Help_English");
+
+    // Pictures of the pages.
+    void pReadPagesForPicture();
+    bool fnbLegendShownOn(int iPage) const;
 };
