@@ -1,17 +1,20 @@
 // The wizard's process entry.
-//   RegistrationWizard [--screenshot FILE | --quit-when-shown]
+//   RegistrationWizard [--screenshot FILE | --screenshots DIR | --quit-when-shown]
 //   RegistrationWizard --answers FILE [--check] [--site-id ID]
 // With --screenshot the wizard renders the page shown after start-up into FILE
-// and ends; with --quit-when-shown it ends as soon as that page is painted (the
-// start-up benchmark). In both, message boxes are answered with their default
-// button and printed to standard error, so a run without a display shows what a
-// user would have been told. With --answers the wizard registers the site
-// from an answers file without a display (docs/answers.md).
+// and ends; with --screenshots it shows every page in turn, offscreen, and
+// saves one picture per page in DIR; with --quit-when-shown it ends as soon as
+// that page is painted (the start-up benchmark). In all, message boxes are
+// answered with their default button and printed to standard error, so a run
+// without a display shows what a user would have been told. With --answers the
+// wizard registers the site from an answers file without a display
+// (docs/answers.md).
 #include "UnitConfigDataCacheDLLAccess.h"
 #include "UnitDataModule.h"
 #include "unitGlobalData.h"
 #include "UnitMsgDialog.h"
 #include "unitRegistrationWizard.h"
+#include "unitRegistrationWizard_Screenshots.h"
 #include "UnitUnattendedRun.h"
 
 #include <QApplication>
@@ -46,16 +49,34 @@ void pEndWhenShown(TfrmRegistrationWizard &frm, const QString &stScreenshot) {
     QCoreApplication::exit(0);
 }
 
-// An answers-file run, --help and --version need no display: unless a
+// Every page into stDir, each path printed as a user would look for it; 1
+// when the wizard did not start or a picture could not be written.
+void pSavePagesWhenShown(TfrmRegistrationWizard &frm, const QString &stDir) {
+    if (!frm.isVisible()) {
+        QCoreApplication::exit(1);
+        return;
+    }
+    const QStringList slSaved = fnslSavePageScreenshots(frm, stDir);
+    for (const QString &stFile : slSaved)
+        std::printf("%s\n", qPrintable(stFile));
+    const bool bAllSaved = slSaved.size() == wpRegistrationCompleted + 1;
+    if (!bAllSaved)
+        std::fprintf(stderr, "The pictures could not be written to %s\n", qPrintable(stDir));
+    QCoreApplication::exit(bAllSaved ? 0 : 1);
+}
+
+// An answers-file run, the page pictures, --help and --version need no
+// display (and a display must not see thirteen pages flash by): unless a
 // platform was chosen, the offscreen one is taken, before the application
 // object picks one.
-void pChooseOffscreenForAnswers(int argc, char *argv[]) {
+void pChooseOffscreen(int argc, char *argv[]) {
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         return;
     for (int i = 1; i < argc; ++i) {
         const QByteArray baArg(argv[i]);
         if (baArg == "--answers" || baArg.startsWith("--answers=") || baArg == "-answers" ||
-            baArg == "--help" || baArg == "-h" || baArg == "--version" || baArg == "-v") {
+            baArg == "--screenshots" || baArg.startsWith("--screenshots=") || baArg == "--help" ||
+            baArg == "-h" || baArg == "--version" || baArg == "-v") {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             return;
         }
@@ -64,7 +85,7 @@ void pChooseOffscreenForAnswers(int argc, char *argv[]) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    pChooseOffscreenForAnswers(argc, argv);
+    pChooseOffscreen(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(WIZARD_VERSION));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -77,7 +98,10 @@ int main(int argc, char *argv[]) {
                                            QStringLiteral("FILE"));
     const QCommandLineOption optQuitWhenShown(QStringLiteral("quit-when-shown"),
                                               QStringLiteral("End once the first page is shown."));
-    parser.addOptions({optScreenshot, optQuitWhenShown});
+    const QCommandLineOption optScreenshots(QStringLiteral("screenshots"),
+                                            QStringLiteral("Render every page into DIR and end."),
+                                            QStringLiteral("DIR"));
+    parser.addOptions({optScreenshot, optScreenshots, optQuitWhenShown});
     const QCommandLineOption optAnswers(
         QStringLiteral("answers"),
         QStringLiteral("Register the site from the answers FILE without a display."),
@@ -106,7 +130,9 @@ int main(int argc, char *argv[]) {
         return 1;
     }
     const QString stScreenshot = parser.value(optScreenshot);
-    const bool bEndWhenShown = !stScreenshot.isEmpty() || parser.isSet(optQuitWhenShown);
+    const QString stScreenshotDir = parser.value(optScreenshots);
+    const bool bEndWhenShown =
+        !stScreenshot.isEmpty() || !stScreenshotDir.isEmpty() || parser.isSet(optQuitWhenShown);
     if (bEndWhenShown)
         pSetMessageAnswerer(fniAnswerWithDefault);
 
@@ -123,7 +149,10 @@ int main(int argc, char *argv[]) {
     TfrmRegistrationWizard frmRegistrationWizard;
     pFetchAccountProductMatrix();
     frmRegistrationWizard.show();
-    if (bEndWhenShown)
+    if (!stScreenshotDir.isEmpty())
+        QTimer::singleShot(0, &frmRegistrationWizard,
+                           [&] { pSavePagesWhenShown(frmRegistrationWizard, stScreenshotDir); });
+    else if (bEndWhenShown)
         QTimer::singleShot(0, &frmRegistrationWizard,
                            [&] { pEndWhenShown(frmRegistrationWizard, stScreenshot); });
     return QApplication::exec();

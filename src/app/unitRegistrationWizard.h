@@ -183,6 +183,10 @@ public:
     // proxy; the site ID the registration ended with.
     void pSetWritesOnNext(bool b) { bWritesOnNext = b; }
     const QString &fnstSiteRegResult() const { return stSiteRegResult; }
+    // Pictures of the pages (unitRegistrationWizard_Screenshots.cpp): a page
+    // as a user sees it there (title, tree item, buttons, legend), reached
+    // without the checks of the pages before it.
+    void pShowPageAsSeen(int iPage);
 
 public slots:
     void btnNextClick();
@@ -482,4 +486,7 @@ private:
 
     // Unattended runs.
     bool bWritesOnNext = true;
+    // Pictures of the pages.
+    void pReadPagesForPicture();
+    bool fnbLegendShownOn(int iPage) const;
 };

@@ -1,0 +1,186 @@
+// The pictures of every page: each page as a user sees it (title, tree item,
+// buttons, legend) whatever page was shown before, and the thirteen files
+// saved from it.
+#include "unitRegistrationWizard_Screenshots.h"
+#include "unitServiceGrid.h"
+#include "UnitWizardOnScreen.h"
+
+#include <QCheckBox>
+#include <QCryptographicHash>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QSet>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+namespace {
+struct TrecPageSeen {
+    int iPage;
+    const char *pchTitle;
+    int iTreeItem;
+    const char *pchNext;
+    const char *pchCancel;
+    bool bBackEnabled;
+    bool bCancelEnabled;
+    bool bLegend;
+};
+
+const TrecPageSeen arPagesSeen[] = {
+    {wpWelcome, "Welcome to Zorv Morvane Registration", 0, "&Next >", "&Cancel", false, true,
+     false},
+    {wpTerms, "Terms and Conditions", 1, "I &Accept", "I &Decline", true, true, false},
+    {wpSenderInfo, "Shipper Information", 2, "&Next >", "&Cancel", true, true, true},
+    {wpSenderInfoCont, "Shipper Information (continued)", 2, "&Next >", "&Cancel", true, true,
+     true},
+    {wpCommSetting, "Communication Settings", 3, "&Next >", "&Cancel", true, true, true},
+    {wpPickupDetails, "Pickup Location Details", 4, "&Next >", "&Cancel", true, true, true},
+    {wpInternetDetails, "Internet Settings", 5, "&Next >", "&Cancel", true, true, false},
+    {wpApplSecurity, "Application Security", 8, "&Next >", "&Cancel", true, true, false},
+    {wpSummary, "Summary of Entered Registration Data", 9, "&Next >", "&Cancel", true, true, false},
+    {wpSiteRegistration, "Site Registration", 9, "&Next >", "&Cancel", true, true, false},
+    {wpRegistrationCompleted, "Registration Completed", 10, "&Finish", "&Cancel", false, false,
+     false},
+};
+
+const QStringList cslFileNames = {"01-welcome.png",
+                                  "02-terms.png",
+                                  "03-sender-info.png",
+                                  "04-sender-info-cont.png",
+                                  "05-comm-setting.png",
+                                  "06-pickup-details.png",
+                                  "07-internet-details.png",
+                                  "08-ftp-setting.png",
+                                  "09-email-setting.png",
+                                  "10-appl-security.png",
+                                  "11-summary.png",
+                                  "12-site-registration.png",
+                                  "13-registration-completed.png"};
+
+QImage fnimgOf(const QPixmap &pix) {
+    return pix.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage fnimgOfFile(const QString &stFile) {
+    return QImage(stFile).convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+class tst_PageScreenshots : public QObject {
+    Q_OBJECT
+private slots:
+    void EachPageAsSeenFromAnyOther();
+    void LegendOfTheSftpPageFollowsItsBox();
+    void SiteRegistrationNextFollowsTheService();
+    void SavedPicturesAreThePages();
+    void UnwritableFolderSavesNothing();
+};
+
+// Forward and then backward: a caption or state of one page must not stay
+// on the next picture.
+void tst_PageScreenshots::EachPageAsSeenFromAnyOther() {
+    TrecInstalledWizard<> w;
+    QVERIFY2(w.fnbStarted(), w.fnbaError());
+    auto *lblTitle = fnpControl<QLabel>(w.frm, "lblScreenName");
+    auto *lblLegend = fnpControl<QLabel>(w.frm, "lblMandatoryField");
+    auto *tvw = fnpControl<QTreeWidget>(w.frm, "tvwRegistrationWizard");
+    auto *btnNext = fnpControl<QPushButton>(w.frm, "btnNext");
+    auto *btnBack = fnpControl<QPushButton>(w.frm, "btnBack");
+    auto *btnCancel = fnpControl<QPushButton>(w.frm, "btnCancel");
+    std::vector<TrecPageSeen> arOrder(std::begin(arPagesSeen), std::end(arPagesSeen));
+    arOrder.insert(arOrder.end(), std::rbegin(arPagesSeen), std::rend(arPagesSeen));
+    for (const TrecPageSeen &c : arOrder) {
+        w.frm.pShowPageAsSeen(c.iPage);
+        const QByteArray baPage = QByteArray::number(c.iPage);
+        QVERIFY2(w.frm.fniCurrentPage() == c.iPage, baPage);
+        QCOMPARE(lblTitle->text(), QString::fromUtf8(c.pchTitle));
+        QVERIFY2(tvw->indexOfTopLevelItem(tvw->currentItem()) == c.iTreeItem, baPage);
+        QCOMPARE(btnNext->text(), QString::fromUtf8(c.pchNext));
+        QCOMPARE(btnCancel->text(), QString::fromUtf8(c.pchCancel));
+        QVERIFY2(btnBack->isEnabled() == c.bBackEnabled, baPage);
+        QVERIFY2(btnCancel->isEnabled() == c.bCancelEnabled, baPage);
+        QVERIFY2(lblLegend->isVisibleTo(&w.frm) == c.bLegend, baPage);
+    }
+    // No page was checked on the way: the empty sender page raised nothing.
+    QVERIFY(w.objAnswerer.fnarAsked().empty());
+}
+
+void tst_PageScreenshots::LegendOfTheSftpPageFollowsItsBox() {
+    TrecInstalledWizard<> w;
+    QVERIFY2(w.fnbStarted(), w.fnbaError());
+    auto *chkFTP = fnpControl<QCheckBox>(w.frm, "chkCSEODviaFTP");
+    auto *lblLegend = fnpControl<QLabel>(w.frm, "lblMandatoryField");
+    for (const bool bTicked : {true, false, true}) {
+        chkFTP->setChecked(bTicked);
+        w.frm.pShowPageAsSeen(wpFTPSetting);
+        QCOMPARE(fnpControl<QLabel>(w.frm, "lblScreenName")->text(),
+                 QStringLiteral("SFTP Settings"));
+        QCOMPARE(lblLegend->isVisibleTo(&w.frm), bTicked);
+    }
+}
+
+// The picture shows Next as the communication page would leave it: without
+// the service a user cannot send the registration.
+void tst_PageScreenshots::SiteRegistrationNextFollowsTheService() {
+    TrecInstalledWizard<> w;
+    QVERIFY2(w.fnbStarted(), w.fnbaError());
+    auto *stg = fnpControl<QTableWidget>(w.frm, "stgCSServiceSettings");
+    auto *btnNext = fnpControl<QPushButton>(w.frm, "btnNext");
+    int iRow = -1;
+    for (int i = 0; i < stg->rowCount(); ++i)
+        if (stg->item(i, sgcService)->text() == QLatin1String("Site Registration"))
+            iRow = i;
+    QVERIFY(iRow >= 0);
+    for (const bool bActivated : {false, true, false}) {
+        stg->item(iRow, sgcActivated)
+            ->setText(bActivated ? QStringLiteral("true") : QStringLiteral("false"));
+        w.frm.pShowPageAsSeen(wpSiteRegistration);
+        QCOMPARE(w.frm.fniCurrentPage(), int(wpSiteRegistration));
+        QCOMPARE(btnNext->isEnabled(), bActivated);
+    }
+}
+
+void tst_PageScreenshots::SavedPicturesAreThePages() {
+    TrecInstalledWizard<> w;
+    QVERIFY2(w.fnbStarted(), w.fnbaError());
+    QTemporaryDir dirOut;
+    const QString stDir = dirOut.filePath(QStringLiteral("docs/screenshots"));
+    const QStringList slSaved = fnslSavePageScreenshots(w.frm, stDir);
+    QStringList slExpected;
+    for (const QString &stName : cslFileNames)
+        slExpected << QDir(stDir).filePath(stName);
+    QCOMPARE(slSaved, slExpected);
+    QCOMPARE(QDir(stDir).entryList(QDir::Files, QDir::Name), cslFileNames);
+
+    const QSize sizeForm = w.frm.grab().size();
+    QVERIFY(sizeForm.width() >= 700 && sizeForm.height() >= 450);
+    QSet<QByteArray> setDigests;
+    for (int iPage = wpWelcome; iPage <= wpRegistrationCompleted; ++iPage) {
+        const QImage img = fnimgOfFile(slSaved.at(iPage));
+        QVERIFY2(!img.isNull(), qPrintable(slSaved.at(iPage)));
+        QCOMPARE(img.size(), sizeForm);
+        setDigests.insert(QCryptographicHash::hash(
+            QByteArrayView(img.constBits(), img.sizeInBytes()), QCryptographicHash::Sha256));
+        // Shown again, the page paints what its file holds.
+        w.frm.pShowPageAsSeen(iPage);
+        QVERIFY2(fnimgOf(w.frm.grab()) == img, qPrintable(slSaved.at(iPage)));
+    }
+    QCOMPARE(setDigests.size(), int(cslFileNames.size()));
+    QCOMPARE(w.frm.fniCurrentPage(), int(wpRegistrationCompleted));
+}
+
+void tst_PageScreenshots::UnwritableFolderSavesNothing() {
+    TrecInstalledWizard<> w;
+    QVERIFY2(w.fnbStarted(), w.fnbaError());
+    QTemporaryDir dirOut;
+    const QString stFile = dirOut.filePath(QStringLiteral("file"));
+    QFile file(stFile);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QVERIFY(fnslSavePageScreenshots(w.frm, stFile + QStringLiteral("/pictures")).isEmpty());
+    QVERIFY(!QFileInfo::exists(stFile + QStringLiteral("/pictures")));
+}
+
+QTEST_MAIN(tst_PageScreenshots)
+#include "tst_PageScreenshots.moc"
