@@ -218,8 +218,12 @@ bool fnbFillDestinationBilling(QWidget &frm, const TrecAnswer &rec, QString &stW
     mnuAdd->trigger();
     const int iRow = stg->rowCount() - 1;
     QCoreApplication::processEvents();
-    if (auto *cmb = stg->viewport()->findChild<QComboBox *>())
-        cmb->setEditText(rec.stKey);
+    // The open editor is the visible one: a closed editor may wait for its
+    // deletion beside it.
+    for (QComboBox *cmb :
+         stg->viewport()->findChildren<QComboBox *>(QString(), Qt::FindDirectChildrenOnly))
+        if (cmb->isVisible())
+            cmb->setEditText(rec.stKey);
     stg->setCurrentCell(iRow, 1);
     QCoreApplication::processEvents();
     for (QLineEdit *edt :

@@ -116,6 +116,7 @@ private slots:
     void HostFailureSavesTheDataAndExits3();
     void ManualSiteIdIsStored();
     void PickupAndEmailPagesPassedOverUnanswered();
+    void DestinationBillingRowsAreEntered();
 };
 
 void tst_Unattended::ExampleRegistersTheSite() {
@@ -221,6 +222,22 @@ void tst_Unattended::PickupAndEmailPagesPassedOverUnanswered() {
     QCOMPARE(fnstScalar(QStringLiteral(
                  "SELECT count(*) FROM pickup WHERE pickup_locations LIKE 'RECEPTION%'")),
              QStringLiteral("1"));
+}
+
+// The rows go in through the grid's own menu and editors, so the airport and
+// the account are checked as the user's would be.
+void tst_Unattended::DestinationBillingRowsAreEntered() {
+    TrecSite s;
+    QVERIFY2(s.stError.isEmpty(), qPrintable(s.stError));
+    const QString stAnswers =
+        fnstReplaced(fnstExample(), QStringLiteral("Zorv Account = 123456789"),
+                     QStringLiteral("Zorv Account = 123456789\nDestination Billing = Yes")) +
+        QStringLiteral("\n[Destination Billing]\nLHR = 111111111\nDUB = 222222222\n");
+    const TrecRun rec = s.fnrecRun(stAnswers);
+    QVERIFY2(rec.iExit == 0, fnbaReport(rec));
+    QCOMPARE(fnstScalar(QStringLiteral("SELECT group_concat(iata || '=' || account_number, ' ') "
+                                       "FROM (SELECT * FROM destination_billing ORDER BY iata)")),
+             QStringLiteral("DUB=222222222 LHR=111111111"));
 }
 
 QTEST_MAIN(tst_Unattended)
