@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -118,6 +119,7 @@ private slots:
     void TheLicenceDateOf11November1999IsNoDate();
     void ReferenceTypesFollowTheCarrierList();
     void IncompleteRowsGoWhenLeft();
+    void NextWhileTypingInTheGridKeepsTheRows();
     void ADuplicateAirportIsCleared();
     void AccountsAreCheckedWhenEntered();
     void SelectionDecidesTheMenuAndDeleteAsksOnce();
@@ -323,6 +325,34 @@ void tst_SenderInfoContPage::IncompleteRowsGoWhenLeft() {
     w.frm.pChangePage(QString(), wpSenderInfoCont, QStringLiteral("Back"), 2);
     QVERIFY(!w.chk()->isChecked());
     QVERIFY(!stg->isEnabled());
+}
+
+// Next pressed from the keyboard (Alt+N) while a cell is being typed: the
+// typing is committed and the rows go with the page.
+void tst_SenderInfoContPage::NextWhileTypingInTheGridKeepsTheRows() {
+    TrecContWizard w;
+    QVERIFY(w.fnbOnContPage());
+    QTableWidget *stg = w.stg();
+    w.edt("edtSenderZorvAccount")->setText(QStringLiteral("123456789"));
+    w.chk()->click();
+    const std::pair<const char *, const char *> arRows[] = {{"LHR", "111111111"},
+                                                            {"DUB", "222222222"}};
+    for (const auto &[pchIATA, pchAccount] : arRows) {
+        w.act("mnuDestbillingAdd")->trigger();
+        const int iRow = stg->rowCount() - 1;
+        QCoreApplication::processEvents();
+        fnpEditor<QComboBox>(stg)->setEditText(QLatin1String(pchIATA));
+        stg->setCurrentCell(iRow, 1);
+        QCoreApplication::processEvents();
+        QLineEdit *edt = fnpEditor<QLineEdit>(stg);
+        QVERIFY(edt);
+        edt->setFocus();
+        QTest::keyClicks(edt, QLatin1String(pchAccount));
+        stg->setCurrentCell(iRow, 0);
+        QCoreApplication::processEvents();
+    }
+    fnpControl<QPushButton>(w.frm, "btnNext")->click();
+    QCOMPARE(fnslGridRows(stg), QStringList({"LHR|111111111", "DUB|222222222"}));
 }
 
 void tst_SenderInfoContPage::ADuplicateAirportIsCleared() {
