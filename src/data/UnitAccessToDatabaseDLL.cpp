@@ -2,13 +2,11 @@
 // the connection, and the combined writes of the sender and communication pages.
 #include "UnitAccessToDatabaseDLL.h"
 
+#include "UnitDatabaseBackend.h"
 #include "UnitDatabaseConstants.h"
-#include "unitGlobalData.h"
-#include "unitIniFile.h"
 #include "unitLogToFile.h"
 #include "UnitMV5Records.h"
 #include "UnitRecordSQL.h"
-#include "UnitSQLiteBackend.h"
 #include "UnitTableMap.h"
 
 #include <QSqlQuery>
@@ -20,12 +18,6 @@ namespace {
 const QString cstUnit = QStringLiteral("UnitAccessToDatabaseDLL");
 
 std::unique_ptr<TclsDatabaseBackend> gobjBackend;
-
-std::unique_ptr<TclsDatabaseBackend> fnobjCreateBackend(const TrecDatabaseSettings &rec) {
-    if (rec.stDriver.compare(QLatin1String("SQLITE"), Qt::CaseInsensitive) == 0)
-        return std::make_unique<TclsSQLiteBackend>(rec.stDatabaseFile);
-    return nullptr;
-}
 
 int fniFail(const QString &stMethod, const QString &stSQL, const QSqlError &error) {
     const int iCode = gobjBackend->fniErrorCode(error);
@@ -78,12 +70,14 @@ int fniInsertOne(TclsMVData &objRecord) {
         slMarks << QStringLiteral("?");
     const QString stSQL = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                               .arg(QLatin1String(pEntry->pchTableName),
-                                   fnstColumnList(arColumns, QString()), slMarks.join(u','));
+                                   fnstColumnList(arColumns, QString()), slMarks.join(u',')) +
+                          gobjBackend->fnstReturningKey();
     QSqlQuery query(gobjBackend->fndbConnection());
     const int iCode =
         fniRun(query, QStringLiteral("fniInsertRecord"), stSQL, fnvlBindValuesOf(objRecord));
     if (iCode == dbc::iSuccess)
-        objRecord.record_key = query.lastInsertId().toInt();
+        objRecord.record_key = query.isSelect() && query.next() ? query.value(0).toInt()
+                                                                : query.lastInsertId().toInt();
     return iCode;
 }
 
@@ -127,16 +121,6 @@ int fniStatusAt(const TiarFields &iarStatus, size_t i) {
     return i < iarStatus.size() ? iarStatus[i] : dbc::iStatusUpdate;
 }
 } // namespace
-
-TrecDatabaseSettings fnrecInstallationDatabaseSettings() {
-    const TclsIniFile iniInstallation(QStringLiteral("../Config/Installation.ini"));
-    const QString stPath = iniInstallation.fnstReadString(QStringLiteral("INSTALLATION_INFO"),
-                                                          QStringLiteral("DATABASE_PATH"),
-                                                          QStringLiteral("..\\Database"));
-    TrecDatabaseSettings rec;
-    rec.stDatabaseFile = fnstResolvePath(stPath + QStringLiteral("/Morvane_050300.db"));
-    return rec;
-}
 
 int fniConnectDatabase(const TrecDatabaseSettings &recSettings) {
     pDisconnectDatabase();

@@ -4,6 +4,7 @@
 // installation's settings, unless a caller connected it explicitly.
 #pragma once
 
+#include "UnitDatabaseSettings.h"
 #include "UnitMV5DataInterface.h"
 
 #include <QSqlDatabase>
@@ -15,15 +16,6 @@ class TclsConfigZorvData;
 class TclsConfigMorvaneData;
 class TclsDatabaseBackend;
 
-struct TrecDatabaseSettings {
-    QString stDriver = QStringLiteral("SQLITE");
-    QString stDatabaseFile; // SQLite: the database file
-};
-
-// Where this installation's database is: "DATABASE_PATH" of [INSTALLATION_INFO]
-// in ..\Config\Installation.ini (default "..\Database"), relative to the current
-// directory, with the file "Morvane_050300.db".
-TrecDatabaseSettings fnrecInstallationDatabaseSettings();
 // Connects to the given database, closing any earlier connection.
 int fniConnectDatabase(const TrecDatabaseSettings &recSettings);
 // Closes the connection and releases every lock this process holds.

@@ -25,10 +25,17 @@ int TclsAdHocQuery::fniRun(const QString &stSQL, const QVariantList &vlBinds) {
         return iCode;
     const QString stAdapted = pBackend->fnstAdaptSQL(stSQL);
     query.emplace(pBackend->fndbConnection());
-    bool bOk = query->prepare(stAdapted);
-    for (const QVariant &v : vlBinds)
-        query->addBindValue(v);
-    bOk = bOk && query->exec();
+    // A server may refuse to prepare a statement that is not a query or a
+    // row change (PostgreSQL: CREATE, DROP); one without values runs directly.
+    bool bOk = false;
+    if (vlBinds.isEmpty()) {
+        bOk = query->exec(stAdapted);
+    } else {
+        bOk = query->prepare(stAdapted);
+        for (const QVariant &v : vlBinds)
+            query->addBindValue(v);
+        bOk = bOk && query->exec();
+    }
     if (bOk)
         return dbc::iSuccess;
     iCode = pBackend->fniErrorCode(query->lastError());

@@ -24,6 +24,9 @@ public:
 
     // Rewrites a statement written in SQL Server's dialect for this server.
     virtual QString fnstAdaptSQL(const QString &stSQL) const = 0;
+    // Appended to an INSERT so that it answers the new row's key, for servers
+    // whose driver cannot tell the last inserted key; empty when it can.
+    virtual QString fnstReturningKey() const { return {}; }
     // The library code for a failed statement.
     virtual int fniErrorCode(const QSqlError &error) const = 0;
 

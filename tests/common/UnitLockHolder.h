@@ -1,5 +1,6 @@
-// A second workstation for lock tests: the lockholder program, started on the
-// test's database, takes a row or table lock and keeps it until it is killed.
+// A second workstation for lock tests: the lockholder program, started in the
+// test's installation (the current directory, its Bin) and so on the test's
+// database, takes a row or table lock and keeps it until it is killed.
 // Tests that use it add_dependencies(<test> lockholder).
 #pragma once
 
@@ -9,10 +10,10 @@
 class TclsLockHolder {
 public:
     // slLock: {"record", CLASS, KEY} or {"table", NAME}.
-    TclsLockHolder(const QString &stDatabase, const QStringList &slLock) {
+    explicit TclsLockHolder(const QStringList &slLock) {
         objProcess.setProgram(qEnvironmentVariable("WIZARD_BIN_DIR") +
                               QStringLiteral("/lockholder"));
-        objProcess.setArguments(QStringList{stDatabase} + slLock);
+        objProcess.setArguments(slLock);
         objProcess.start();
     }
     ~TclsLockHolder() { pKill(); }

@@ -5,10 +5,14 @@
 #include "UnitConfigDataCacheDLLAccess.h"
 #include "unitGlobalData.h"
 #include "unitLogToFile.h"
+#include "UnitServerDatabase.h"
 #include "UnitUserDataCacheDLLAccess.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+
+#include <atomic>
 
 namespace {
 // Every test starts from a program that holds no connection, no cached rows and
@@ -18,12 +22,34 @@ void pResetProgramState() {
     fniLoadConfigDLL(0);
     pUnloadUserDLL();
 }
+
+// Test programs run side by side on one server: each installation gets a
+// database of its own, so neither rows nor advisory locks are shared.
+QString fnstNewDatabaseName() {
+    static std::atomic<int> iCounter{0};
+    return QStringLiteral("morvane_t%1_%2").arg(QCoreApplication::applicationPid()).arg(++iCounter);
+}
 } // namespace
+
+TrecDatabaseSettings fnrecTestClusterSettings() {
+    TrecDatabaseSettings rec;
+    const QString stCluster = qEnvironmentVariable("MORVANE_TEST_PGCLUSTER");
+    if (stCluster.isEmpty())
+        return rec;
+    QFile filePort(stCluster + QStringLiteral("/port"));
+    rec.stDriver = QString::fromLatin1(cstDriverPostgreSQL);
+    rec.stHost = QStringLiteral("127.0.0.1");
+    rec.iPort = filePort.open(QIODevice::ReadOnly) ? filePort.readAll().trimmed().toInt() : 0;
+    rec.stUser = QStringLiteral("morvane");
+    rec.stPasswordFile = stCluster + QStringLiteral("/pgpass");
+    return rec;
+}
 
 TrecInstallationOptions fnrecTestOptions() {
     TrecInstallationOptions rec;
     rec.recSources = fnrecDefaultReferenceSources();
     rec.bReferenceData = false;
+    rec.recDatabase = fnrecTestClusterSettings();
     return rec;
 }
 
@@ -34,7 +60,13 @@ TclsTestInstallation::TclsTestInstallation(const TrecInstallationOptions &rec)
         stError = QStringLiteral("no temporary folder");
         return;
     }
-    if (!fnbMakeInstallation(dirRoot.path(), rec, stError))
+    TrecInstallationOptions recOptions = rec;
+    if (recOptions.recDatabase.fnbPostgreSQL() && recOptions.recDatabase.stName.isEmpty()) {
+        recOptions.recDatabase.stName = fnstNewDatabaseName();
+        recOptions.bCreateDatabase = true;
+        recDatabase = recOptions.recDatabase;
+    }
+    if (!fnbMakeInstallation(dirRoot.path(), recOptions, stError))
         return;
     const QString stBin = dirRoot.filePath(QStringLiteral("Bin"));
     QDir::setCurrent(stBin);
@@ -44,6 +76,11 @@ TclsTestInstallation::TclsTestInstallation(const TrecInstallationOptions &rec)
 
 TclsTestInstallation::~TclsTestInstallation() {
     pResetProgramState();
+    if (recDatabase.fnbPostgreSQL()) {
+        QString stDropError;
+        if (!fnbDropServerDatabase(recDatabase, stDropError))
+            qWarning("%s", qPrintable(stDropError));
+    }
     QDir::setCurrent(stPreviousDir);
     pSetExecutableDir(stPreviousExecutableDir);
     pReplaceGlobalLogger(std::make_unique<TclsLogToFile>());

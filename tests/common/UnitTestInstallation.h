@@ -9,8 +9,13 @@
 #include <QTemporaryDir>
 
 // Options for a test installation: no reference tables unless a test asks for
-// them, so most installations are built in a few milliseconds.
+// them, so most installations are built in a few milliseconds. With
+// MORVANE_TEST_PGCLUSTER naming the folder of the test run's PostgreSQL cluster
+// (tests/data/pgcluster.sh), the database is on that server.
 TrecInstallationOptions fnrecTestOptions();
+// The test run's PostgreSQL cluster (no database named yet), or SQLite settings
+// when the run has none.
+TrecDatabaseSettings fnrecTestClusterSettings();
 
 class TclsTestInstallation {
 public:
@@ -26,6 +31,10 @@ public:
     QString fnstDatabaseFile() const {
         return fnstPath(QStringLiteral("Database/Morvane_050300.db"));
     }
+    // The installation's database (on the server: a database of its own,
+    // removed with the installation).
+    const TrecDatabaseSettings &fnrecDatabase() const { return recDatabase; }
+    bool fnbPostgreSQL() const { return recDatabase.fnbPostgreSQL(); }
 
     // Writes a file of the installation (for variants the builder has no option for).
     bool fnbWriteFile(const QString &stRelative, const QByteArray &baContent) const;
@@ -35,6 +44,7 @@ public:
 
 private:
     QTemporaryDir dirRoot;
+    TrecDatabaseSettings recDatabase;
     QString stError;
     QString stPreviousDir;
     QString stPreviousExecutableDir;

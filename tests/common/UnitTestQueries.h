@@ -2,6 +2,7 @@
 // rows before the program starts and to read what the program stored.
 #pragma once
 
+#include "UnitAccessToDatabaseDLL.h"
 #include "UnitAdHocQuery.h"
 
 #include <QString>
@@ -20,4 +21,33 @@ inline QString fnstScalar(const QString &stSQL, const QVariantList &vlBinds = {}
     if (qry.fniOpen(stSQL, vlBinds) != 0 || !qry.fnbNext())
         return {};
     return qry.fnvField(0).toString().trimmed();
+}
+
+// How a trigger refuses a write: with an error of its own, or by touching a
+// table that does not exist (the library's code 9).
+enum class TRefusal { Raise, MissingTable };
+
+// Makes every stEvent ("INSERT", "UPDATE", "DELETE") on stTable fail, on
+// either database server; 0 or the library's code.
+inline int fniRefuseWrites(const QString &stTable, const QString &stEvent, TRefusal eRefusal) {
+    const QString stName = QStringLiteral("refuse_%1_%2").arg(stTable, stEvent).toLower();
+    if (fncnGetSQLConnection().driverName() == QLatin1String("QPSQL")) {
+        const QString stBody =
+            eRefusal == TRefusal::Raise
+                ? QStringLiteral("RAISE EXCEPTION 'refused' USING ERRCODE = '23000'")
+                : QStringLiteral("DELETE FROM gone");
+        if (const int iCode =
+                fniExec(QStringLiteral("CREATE FUNCTION %1() RETURNS trigger LANGUAGE plpgsql AS "
+                                       "$$BEGIN %2; RETURN NEW; END$$")
+                            .arg(stName, stBody)))
+            return iCode;
+        return fniExec(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 FOR EACH ROW EXECUTE "
+                                      "FUNCTION %1()")
+                           .arg(stName, stEvent, stTable));
+    }
+    const QString stBody = eRefusal == TRefusal::Raise
+                               ? QStringLiteral("SELECT RAISE(ABORT, 'refused')")
+                               : QStringLiteral("DELETE FROM gone");
+    return fniExec(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 BEGIN %4; END")
+                       .arg(stName, stEvent, stTable, stBody));
 }

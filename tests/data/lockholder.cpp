@@ -1,7 +1,8 @@
-// A second workstation for the lock tests: connects to a database, takes a row
+// A second workstation for the lock tests: connects to the database of the
+// installation it is started in (like the wizard, from ..\Config), takes a row
 // lock or a table lock, says "locked" and waits until it is killed.
-//   lockholder DATABASE record CLASS KEY
-//   lockholder DATABASE table NAME
+//   lockholder record CLASS KEY
+//   lockholder table NAME
 #include "UnitAccessToDatabaseDLL.h"
 
 #include <QCoreApplication>
@@ -12,17 +13,15 @@
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList sl = QCoreApplication::arguments();
-    if (sl.size() < 4)
+    if (sl.size() < 3)
         return 2;
-    TrecDatabaseSettings rec;
-    rec.stDatabaseFile = sl[1];
-    if (fniConnectDatabase(rec) != 0)
+    if (fniConnectDatabase(fnrecInstallationDatabaseSettings()) != 0)
         return 3;
     int iCode = -1;
-    if (sl[2] == QLatin1String("record") && sl.size() == 5)
-        iCode = fniLockRecord(sl[4].toInt(), sl[3]);
-    else if (sl[2] == QLatin1String("table"))
-        iCode = fniLockTable(sl[3], 0);
+    if (sl[1] == QLatin1String("record") && sl.size() == 4)
+        iCode = fniLockRecord(sl[3].toInt(), sl[2]);
+    else if (sl[1] == QLatin1String("table"))
+        iCode = fniLockTable(sl[2], 0);
     std::printf(iCode == 0 ? "locked\n" : "refused %d\n", iCode);
     std::fflush(stdout);
     if (iCode != 0)

@@ -111,6 +111,44 @@ TEST_F(DatabaseLibrary, AStatementRefusedByTheDatabaseIsNoConnectionFailure) {
 }
 
 TEST_F(DatabaseLibrary, ADatabaseThatCannotBeOpenedAnswers19) {
+    if (objInstallation.fnbPostgreSQL()) {
+        const TrecDatabaseSettings &recDb = objInstallation.fnrecDatabase();
+        const QByteArray baIni =
+            objInstallation.fnbaReadFile(QStringLiteral("Config/Installation.ini"));
+        const QByteArray baName = "NAME=" + recDb.stName.toUtf8();
+        const QByteArray baPort = "PORT=" + QByteArray::number(recDb.iPort);
+        const QByteArray baPassFile = "PASSWORD_FILE=" + recDb.stPasswordFile.toUtf8();
+        QFile filePass(recDb.stPasswordFile);
+        ASSERT_TRUE(filePass.open(QIODevice::ReadOnly));
+        const QByteArray baPassword = filePass.readAll().trimmed().split(':').last();
+        const struct {
+            const char *pchCase;
+            QByteArray baFrom, baTo;
+        } arServerCases[] = {
+            {"no such database", baName, "NAME=morvane_no_such_database"},
+            {"no server at the port", baPort, "PORT=1"},
+            // The right password in the ini is not used: without the file the server refuses.
+            {"password only in the ini", baPassFile,
+             "PASSWORD_FILE=" + recDb.stPasswordFile.toUtf8() +
+                 ".missing\r\nPASSWORD=" + baPassword},
+        };
+        for (const auto &rec : arServerCases) {
+            pDisconnectDatabase();
+            ASSERT_TRUE(baIni.contains(rec.baFrom)) << rec.pchCase;
+            ASSERT_TRUE(
+                objInstallation.fnbWriteFile(QStringLiteral("Config/Installation.ini"),
+                                             QByteArray(baIni).replace(rec.baFrom, rec.baTo)));
+            TobjarMVData objar;
+            EXPECT_EQ(fniQueryRecords({{}}, objar, QStringLiteral("TclsConfigZorvDB")),
+                      dbc::iConnectionFailed)
+                << rec.pchCase;
+        }
+        pDisconnectDatabase();
+        ASSERT_TRUE(objInstallation.fnbWriteFile(QStringLiteral("Config/Installation.ini"), baIni));
+        TobjarMVData objar;
+        EXPECT_EQ(fniQueryRecords({{}}, objar, QStringLiteral("TclsConfigZorvDB")), 0);
+        return;
+    }
     const struct {
         const char *pchCase;
         QByteArray baContent; // empty: no file at all

@@ -20,8 +20,7 @@ protected:
 
 TEST_F(Locks, ARowLockedByAnotherProcessIsRefusedUntilItsHolderDies) {
     const QString stClass = QStringLiteral("TclsConfigZorvDB");
-    TclsLockHolder objHolder(objInstallation.fnstDatabaseFile(),
-                             {QStringLiteral("record"), stClass, QStringLiteral("1")});
+    TclsLockHolder objHolder({QStringLiteral("record"), stClass, QStringLiteral("1")});
     ASSERT_EQ(objHolder.fnstAnswer(), QStringLiteral("locked"));
     EXPECT_EQ(fniLockRecord(1, stClass), dbc::iRecordLocked);
     EXPECT_EQ(fniLockRecord(1, QStringLiteral("tclsconfigzorvdb")), dbc::iRecordLocked)
@@ -38,30 +37,26 @@ TEST_F(Locks, ARowLockIsFreeAgainAfterItsUnlock) {
     ASSERT_EQ(fniLockRecord(5, stClass), 0);
     EXPECT_EQ(fniLockRecord(5, stClass), 0) << "the holder may lock its row again";
     {
-        TclsLockHolder objHolder(objInstallation.fnstDatabaseFile(),
-                                 {QStringLiteral("record"), stClass, QStringLiteral("5")});
+        TclsLockHolder objHolder({QStringLiteral("record"), stClass, QStringLiteral("5")});
         EXPECT_EQ(objHolder.fnstAnswer(), QStringLiteral("refused 12"));
     }
     fniUnLockRecord(5, stClass);
-    TclsLockHolder objHolder(objInstallation.fnstDatabaseFile(),
-                             {QStringLiteral("record"), stClass, QStringLiteral("5")});
+    TclsLockHolder objHolder({QStringLiteral("record"), stClass, QStringLiteral("5")});
     EXPECT_EQ(objHolder.fnstAnswer(), QStringLiteral("locked"));
 }
 
 TEST_F(Locks, RunningExesKeepsASecondWizardOffTheDatabase) {
     const QString stTable = QString::fromLatin1(cstRunningExes);
     {
-        TclsLockHolder objHolder(objInstallation.fnstDatabaseFile(),
-                                 {QStringLiteral("table"), stTable});
+        TclsLockHolder objHolder({QStringLiteral("table"), stTable});
         ASSERT_EQ(objHolder.fnstAnswer(), QStringLiteral("locked"));
         EXPECT_NE(fniLockTable(stTable, 0), 0);
         objHolder.pKill();
         EXPECT_EQ(fniLockTable(stTable, 0), 0);
-        TclsLockHolder objSecond(objInstallation.fnstDatabaseFile(),
-                                 {QStringLiteral("table"), stTable});
+        TclsLockHolder objSecond({QStringLiteral("table"), stTable});
         EXPECT_EQ(objSecond.fnstAnswer(), QStringLiteral("refused 12"));
     }
     fniUnlockTable(stTable);
-    TclsLockHolder objThird(objInstallation.fnstDatabaseFile(), {QStringLiteral("table"), stTable});
+    TclsLockHolder objThird({QStringLiteral("table"), stTable});
     EXPECT_EQ(objThird.fnstAnswer(), QStringLiteral("locked"));
 }

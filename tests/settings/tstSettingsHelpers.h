@@ -5,6 +5,7 @@
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitAdHocQuery.h"
 #include "UnitTestInstallation.h"
+#include "UnitTestQueries.h"
 
 #include <QDate>
 
@@ -31,9 +32,7 @@ inline void pExecute(const QString &stSQL) {
 // Makes every write of the statement kind ("INSERT", "UPDATE") on the table
 // fail: a trigger refuses it.
 inline void pRefuseWrites(const QString &stTable, const QString &stStatement) {
-    pExecute(QStringLiteral("CREATE TRIGGER refuse_%1 BEFORE %2 ON %1 BEGIN "
-                            "SELECT RAISE(ABORT, 'refused'); END")
-                 .arg(stTable, stStatement));
+    EXPECT_EQ(fniRefuseWrites(stTable, stStatement, TRefusal::Raise), 0);
 }
 
 // Today's diagnostic log of an installation built with bLogging.

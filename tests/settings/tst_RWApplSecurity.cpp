@@ -102,8 +102,7 @@ TEST_F(RWApplSecurity, ARowLockedByAnotherWorkstationIsLeftAlone) {
     pSetDefaultUser(QStringLiteral("Old1"), false);
     const QString stKey = QString::number(fnobjDefaultUser().record_key);
     {
-        TclsLockHolder objHolder(objInstallation.fnstDatabaseFile(),
-                                 {QStringLiteral("record"), QStringLiteral("TclsUsersDB"), stKey});
+        TclsLockHolder objHolder({QStringLiteral("record"), QStringLiteral("TclsUsersDB"), stKey});
         ASSERT_EQ(objHolder.fnstAnswer(), QStringLiteral("locked"));
         EXPECT_EQ(fnstSave(QStringLiteral("New2")),
                   QStringLiteral("This record is being used by another user."));
@@ -112,8 +111,7 @@ TEST_F(RWApplSecurity, ARowLockedByAnotherWorkstationIsLeftAlone) {
         EXPECT_FALSE(objUser.password_set);
     }
     EXPECT_EQ(fnstSave(QStringLiteral("New2")), cstSuccess) << "once the other one has gone";
-    TclsLockHolder objLater(objInstallation.fnstDatabaseFile(),
-                            {QStringLiteral("record"), QStringLiteral("TclsUsersDB"), stKey});
+    TclsLockHolder objLater({QStringLiteral("record"), QStringLiteral("TclsUsersDB"), stKey});
     EXPECT_EQ(objLater.fnstAnswer(), QStringLiteral("locked")) << "the save unlocked its row";
 }
 

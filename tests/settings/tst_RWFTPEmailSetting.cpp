@@ -293,8 +293,7 @@ TEST_F(RWFTPEmailSave, ARowLockedByAnotherWorkstationIsLeftUnchanged) {
         ASSERT_TRUE(vKey);
         const QString stKey = vKey->toString();
         {
-            TclsLockHolder objHolder(objInstallation.fnstDatabaseFile(),
-                                     {QStringLiteral("record"), stClass, stKey});
+            TclsLockHolder objHolder({QStringLiteral("record"), stClass, stKey});
             ASSERT_EQ(objHolder.fnstAnswer(), QStringLiteral("locked"));
             EXPECT_EQ(rec.fnstSave(QStringLiteral("new.example.com")),
                       QStringLiteral("This record is being used by another user."));
@@ -309,8 +308,7 @@ TEST_F(RWFTPEmailSave, ARowLockedByAnotherWorkstationIsLeftUnchanged) {
         EXPECT_EQ(rec.fnstSave(QStringLiteral("new.example.com")), QStringLiteral("success"));
         EXPECT_EQ(fnvStored(stSelect).value_or(QVariant()).toString(),
                   QStringLiteral("new.example.com"));
-        TclsLockHolder objNext(objInstallation.fnstDatabaseFile(),
-                               {QStringLiteral("record"), stClass, stKey});
+        TclsLockHolder objNext({QStringLiteral("record"), stClass, stKey});
         EXPECT_EQ(objNext.fnstAnswer(), QStringLiteral("locked"));
     }
 }

@@ -9,6 +9,7 @@
 #include "UnitMV5Records.h"
 #include "UnitMV5ReferenceRecords.h"
 #include "UnitTestInstallation.h"
+#include "UnitTestQueries.h"
 
 #include <QDir>
 
@@ -566,6 +567,10 @@ TEST_F(Senders, LongValuesAreCutToTheirColumns) {
     objData.stSenderCode = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
     objData.stZorvAccount = QStringLiteral("1234567890123456");
     objData.stTelephone = QStringLiteral("20794600001234567890");
+    // A user id longer than the senders' column; a server that checks widths
+    // needs the users' column wider first.
+    if (fncnGetSQLConnection().driverName() == QLatin1String("QPSQL"))
+        pExec(QStringLiteral("ALTER TABLE users ALTER COLUMN user_id TYPE VARCHAR(40)"));
     pExec(QStringLiteral("UPDATE users SET user_id = ? WHERE user_id = 'ADMIN'"),
           {QStringLiteral("ADMINISTRATOR-OF-SITE")});
     for (int iSave = 0; iSave < 2; ++iSave) {
@@ -646,19 +651,21 @@ TEST_F(Senders, AFailingStepEndsTheSaveWithItsMessage) {
     const char *const pchDatabaseConfiguration =
         "Database Configuration is not correct. Please contact System Administrator.";
     const struct {
-        const char *pchSQL;
+        const char *pchSQL; // the table and the write the trigger refuses, or a DROP
         const char *pchLog;
         size_t iSenders;
     } arCases[] = {
         {"DROP TABLE customer_info", "Call to fniQueryRecords failed", 0},
-        {"CREATE TRIGGER refuse BEFORE UPDATE ON config_morvane BEGIN DELETE FROM gone; END",
-         "Call to fniRWSenderInfoDB failed", 0},
-        {"CREATE TRIGGER refuse BEFORE INSERT ON destination_billing BEGIN DELETE FROM gone; END",
-         "Call to fniUpdateSenderRecord failed", 1},
+        {"config_morvane UPDATE", "Call to fniRWSenderInfoDB failed", 0},
+        {"destination_billing INSERT", "Call to fniUpdateSenderRecord failed", 1},
     };
     for (const auto &rec : arCases) {
         pInstall(fnrecTestOptions());
-        pExec(QLatin1String(rec.pchSQL));
+        const QStringList slSetUp = QString::fromLatin1(rec.pchSQL).split(QLatin1Char(' '));
+        if (slSetUp[0] == QLatin1String("DROP"))
+            pExec(QLatin1String(rec.pchSQL));
+        else
+            ASSERT_EQ(fniRefuseWrites(slSetUp[0], slSetUp[1], TRefusal::MissingTable), 0);
         TobjarMVData objarBilling;
         objarBilling.push_back(fnobjBilling(QStringLiteral("JFK"), QStringLiteral("987654321")));
         EXPECT_EQ(fnstSave(fnobjFilledSender(), std::move(objarBilling)),

@@ -304,7 +304,7 @@ TEST_F(SiteRegistrationReply, TheSiteIdIsStoredUnderARowLockThatIsAlwaysReleased
     const QStringList slLock{QStringLiteral("record"), QStringLiteral("TclsConfigMorvaneDB"),
                              stKey};
     {
-        TclsLockHolder objHolder(objInstallation.fnstDatabaseFile(), slLock);
+        TclsLockHolder objHolder(slLock);
         ASSERT_EQ(objHolder.fnstAnswer(), QStringLiteral("locked"));
         EXPECT_EQ(TclsRWSiteRegistration().fnstSaveSiteID(QStringLiteral("ABC1234567890ZOZ")),
                   QStringLiteral("This record is being used by another user."));
@@ -314,7 +314,7 @@ TEST_F(SiteRegistrationReply, TheSiteIdIsStoredUnderARowLockThatIsAlwaysReleased
     EXPECT_NE(TclsRWSiteRegistration().fnstSaveSiteID(QStringLiteral("ABC1234567890ZOZ")),
               cstSuccess);
     EXPECT_EQ(fnstStoredSiteId(), QString());
-    TclsLockHolder objNext(objInstallation.fnstDatabaseFile(), slLock);
+    TclsLockHolder objNext(slLock);
     EXPECT_EQ(objNext.fnstAnswer(), QStringLiteral("locked"))
         << "a failed update keeps no lock on the row";
     objNext.pKill();

@@ -7,6 +7,7 @@
 #include "UnitPhoneRules.h"
 #include "UnitPostcodeRules.h"
 #include "UnitSchema.h"
+#include "UnitServerDatabase.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,6 +63,24 @@ fnrecModemKey(const TrecInstallationOptions &rec) {
                                                 "00,00,00,00,00,00,00,00,00,00,00,00,00,00")}}};
 }
 
+// [DATABASE] names the server's database; no password is ever written here.
+void pAddDatabaseSection(TIniSections &arInstallation, const TrecDatabaseSettings &rec) {
+    if (!rec.fnbPostgreSQL())
+        return;
+    std::vector<std::pair<QString, QString>> arKeys{
+        {QStringLiteral("DRIVER"), QString::fromLatin1(cstDriverPostgreSQL)}};
+    const std::pair<const char *, QString> arOptional[] = {
+        {"HOST", rec.stHost},
+        {"PORT", rec.iPort > 0 ? QString::number(rec.iPort) : QString()},
+        {"NAME", rec.stName},
+        {"USER", rec.stUser},
+        {"PASSWORD_FILE", rec.stPasswordFile}};
+    for (const auto &[pchKey, stValue] : arOptional)
+        if (!stValue.isEmpty())
+            arKeys.emplace_back(QString::fromLatin1(pchKey), stValue);
+    arInstallation.push_back({QStringLiteral("DATABASE"), arKeys});
+}
+
 bool fnbWriteConfig(const QDir &dirRoot, const TrecInstallationOptions &rec, QString &stError) {
     const QString stLog = rec.bLogging ? QStringLiteral("True") : QStringLiteral("False");
     TIniSections arInstallation = {
@@ -99,6 +118,7 @@ bool fnbWriteConfig(const QDir &dirRoot, const TrecInstallationOptions &rec, QSt
     if (!rec.stCAFile.isEmpty())
         arInstallation.push_back(
             {QStringLiteral("COMMUNICATION"), {{QStringLiteral("CA_FILE"), rec.stCAFile}}});
+    pAddDatabaseSection(arInstallation, rec.recDatabase);
     const QString stConfig = dirRoot.filePath(QStringLiteral("Config/"));
     return fnbWriteFile(stConfig + QStringLiteral("Installation.ini"),
                         fnbaIniText(arInstallation, rec.slOmitInstallationIni), stError) &&
@@ -239,7 +259,19 @@ bool fnbFillDatabase(const TrecInstallationOptions &rec, QString &stError) {
     return iCode == 0;
 }
 
+bool fnbMakeServerDatabase(const TrecInstallationOptions &rec, QString &stError) {
+    if (rec.bCreateDatabase && !fnbCreateServerDatabase(rec.recDatabase, stError))
+        return false;
+    if (!fnbConnectEmptyServerDatabase(rec.recDatabase, stError))
+        return false;
+    const bool bFilled = fnbFillDatabase(rec, stError);
+    pDisconnectDatabase();
+    return bFilled;
+}
+
 bool fnbMakeDatabase(const QDir &dirRoot, const TrecInstallationOptions &rec, QString &stError) {
+    if (rec.recDatabase.fnbPostgreSQL())
+        return fnbMakeServerDatabase(rec, stError);
     const QString stFile = dirRoot.filePath(QStringLiteral("Database/Morvane_050300.db"));
     QFile::remove(stFile);
     if (!fnbWriteFile(stFile, {}, stError))

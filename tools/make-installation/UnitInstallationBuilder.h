@@ -4,6 +4,7 @@
 // build their installation with it; options make the variants tests need.
 #pragma once
 
+#include "UnitDatabaseSettings.h"
 #include "UnitReferenceData.h"
 #include "UnitSeedRows.h"
 
@@ -30,6 +31,11 @@ struct TrecInstallationOptions {
     // Non-empty: registry.ini lists a modem under class key 0000, attached to
     // this serial device, named recSeed.stModemName ("Standard Modem" when empty).
     QString stModemDevice;
+    // The database: SQLite (the default) in Database, or a PostgreSQL database
+    // named in Installation.ini's [DATABASE]; bCreateDatabase makes it on the
+    // server first. Its tables are created and seeded as SQLite's are.
+    TrecDatabaseSettings recDatabase;
+    bool bCreateDatabase = false;
 };
 
 // The default place of the reference packages: set at build time.

@@ -71,6 +71,29 @@ int main(int argc, char *argv[]) {
         QStringLiteral("modem-device"),
         QStringLiteral("List \"Standard Modem\" attached to this serial device and configure it."),
         QStringLiteral("DEVICE"));
+    // A LAN installation: its tables on a PostgreSQL server. Entries left out
+    // come from libpq's environment (PGHOST, PGPORT, PGUSER, PGPASSFILE).
+    const QCommandLineOption optPgDatabase(
+        QStringLiteral("postgresql-database"),
+        QStringLiteral("Create the tables in database NAME on a PostgreSQL server."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption optPgHost(
+        QStringLiteral("postgresql-host"),
+        QStringLiteral("PostgreSQL server: host name, address or socket folder."),
+        QStringLiteral("HOST"));
+    const QCommandLineOption optPgPort(QStringLiteral("postgresql-port"),
+                                       QStringLiteral("PostgreSQL server port."),
+                                       QStringLiteral("PORT"));
+    const QCommandLineOption optPgUser(QStringLiteral("postgresql-user"),
+                                       QStringLiteral("PostgreSQL user."), QStringLiteral("USER"));
+    const QCommandLineOption optPgPassFile(
+        QStringLiteral("postgresql-password-file"),
+        QStringLiteral("libpq password file the workstations read the password from."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption optPgCreate(
+        QStringLiteral("create-database"),
+        QStringLiteral("Create the PostgreSQL database before its tables."));
+    parser.addOptions({optPgDatabase, optPgHost, optPgPort, optPgUser, optPgPassFile, optPgCreate});
     parser.addOptions({optBin, optRefData, optNoRefData, optRegistered, optNoDefaultUser,
                        optNoSiteReg, optNoInternet, optOmit, optDrop, optLanguage, optNoTerms,
                        optServer, optPort, optLogging, optCAFile, optMode, optPhones,
@@ -106,6 +129,15 @@ int main(int argc, char *argv[]) {
     rec.recSeed.stPrimaryPhone = slPhones.value(0).trimmed();
     rec.recSeed.stSecondaryPhone = slPhones.value(1).trimmed();
     rec.stModemDevice = parser.value(optModemDevice);
+    if (parser.isSet(optPgDatabase)) {
+        rec.recDatabase.stDriver = QString::fromLatin1(cstDriverPostgreSQL);
+        rec.recDatabase.stName = parser.value(optPgDatabase);
+        rec.recDatabase.stHost = parser.value(optPgHost);
+        rec.recDatabase.iPort = parser.value(optPgPort).toInt();
+        rec.recDatabase.stUser = parser.value(optPgUser);
+        rec.recDatabase.stPasswordFile = parser.value(optPgPassFile);
+        rec.bCreateDatabase = parser.isSet(optPgCreate);
+    }
 
     QString stError;
     if (!fnbMakeInstallation(parser.positionalArguments().constFirst(), rec, stError)) {

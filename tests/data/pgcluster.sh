@@ -1,0 +1,75 @@
+#!/bin/sh
+# A throw-away PostgreSQL cluster for the test run.
+#   pgcluster.sh start DIR   initdb into DIR/data, start the server on a free
+#                            loopback port with its socket in DIR; writes
+#                            DIR/port and DIR/pgpass (the password file for
+#                            user "morvane" over TCP); trust over the socket
+#   pgcluster.sh stop DIR    stop the server and remove DIR
+# initdb refuses root: as root the cluster belongs to "nobody".
+set -eu
+action=$1
+dir=$2
+
+bindir=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1)
+if [ -z "$bindir" ] && command -v pg_ctl >/dev/null 2>&1; then
+    bindir=$(dirname "$(command -v pg_ctl)")
+fi
+[ -n "$bindir" ] || { echo "pgcluster: PostgreSQL is not installed" >&2; exit 1; }
+
+as_owner() {
+    if [ "$(id -u)" -eq 0 ]; then
+        runuser -u nobody -- "$@"
+    else
+        "$@"
+    fi
+}
+
+free_port() {
+    python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+}
+
+case "$action" in
+start)
+    if [ -f "$dir/data/postmaster.pid" ]; then
+        as_owner "$bindir/pg_ctl" -D "$dir/data" -m immediate stop >/dev/null 2>&1 || true
+    fi
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    password=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
+    printf '%s\n' "$password" > "$dir/pwfile"
+    [ "$(id -u)" -eq 0 ] && chown nobody "$dir" "$dir/pwfile"
+    chmod 700 "$dir"
+    # The server's sessions may only be reached by this user, through the
+    # folder; root reaches it anyway.
+    as_owner "$bindir/initdb" -D "$dir/data" -U morvane --pwfile="$dir/pwfile" \
+        --auth-local=trust --auth-host=scram-sha-256 -E UTF8 --locale=C.UTF-8 >"$dir/initdb.log" 2>&1 \
+        || { cat "$dir/initdb.log" >&2; exit 1; }
+    rm -f "$dir/pwfile"
+    for attempt in 1 2 3 4 5; do
+        port=$(free_port)
+        if as_owner "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 \
+            -o "-c listen_addresses=127.0.0.1 -p $port -k $dir -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=200" \
+            start >/dev/null; then
+            printf '%s\n' "$port" > "$dir/port"
+            umask 077
+            printf '127.0.0.1:%s:*:morvane:%s\n' "$port" "$password" > "$dir/pgpass"
+            [ "$(id -u)" -eq 0 ] && chown root "$dir/pgpass"
+            echo "pgcluster: server on 127.0.0.1:$port, socket in $dir"
+            exit 0
+        fi
+        echo "pgcluster: start on port $port failed (attempt $attempt)" >&2
+    done
+    cat "$dir/server.log" >&2
+    exit 1
+    ;;
+stop)
+    if [ -f "$dir/data/postmaster.pid" ]; then
+        as_owner "$bindir/pg_ctl" -D "$dir/data" -m fast -w stop
+    fi
+    rm -rf "$dir"
+    ;;
+*)
+    echo "usage: pgcluster.sh start|stop DIR" >&2
+    exit 2
+    ;;
+esac
