@@ -4,8 +4,11 @@
 // Tests that use it add_dependencies(<test> lockholder).
 #pragma once
 
+#include "UnitTestQueries.h"
+
 #include <QProcess>
 #include <QStringList>
+#include <QThread>
 
 class TclsLockHolder {
 public:
@@ -29,9 +32,25 @@ public:
         if (objProcess.state() != QProcess::NotRunning) {
             objProcess.kill(); // SIGKILL: no chance to unlock anything
             objProcess.waitForFinished(30000);
+            pAwaitServerSessionEnd();
         }
     }
 
 private:
+    // A database server ends the dead holder's session (and frees its advisory
+    // locks) a moment after the process is gone; waits until no other session
+    // holds an advisory lock, at most 200 looks.
+    static void pAwaitServerSessionEnd() {
+        if (fncnGetSQLConnection().driverName() != QLatin1String("QPSQL"))
+            return;
+        for (int i = 0; i < 200; ++i) {
+            if (fnstScalar(QStringLiteral("SELECT count(*) FROM pg_locks WHERE locktype = "
+                                          "'advisory' AND pid <> pg_backend_pid()")) ==
+                QLatin1String("0"))
+                return;
+            QThread::msleep(25);
+        }
+    }
+
     QProcess objProcess;
 };

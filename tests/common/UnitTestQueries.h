@@ -28,9 +28,9 @@ inline QString fnstScalar(const QString &stSQL, const QVariantList &vlBinds = {}
 enum class TRefusal { Raise, MissingTable };
 
 // Makes every stEvent ("INSERT", "UPDATE", "DELETE") on stTable fail, on
-// either database server; 0 or the library's code.
+// either database server, by a trigger "refuse_<table>"; 0 or the library's code.
 inline int fniRefuseWrites(const QString &stTable, const QString &stEvent, TRefusal eRefusal) {
-    const QString stName = QStringLiteral("refuse_%1_%2").arg(stTable, stEvent).toLower();
+    const QString stName = QStringLiteral("refuse_%1").arg(stTable).toLower();
     if (fncnGetSQLConnection().driverName() == QLatin1String("QPSQL")) {
         const QString stBody =
             eRefusal == TRefusal::Raise

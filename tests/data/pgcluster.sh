@@ -5,6 +5,8 @@
 #                            DIR/port and DIR/pgpass (the password file for
 #                            user "morvane" over TCP); trust over the socket
 #   pgcluster.sh stop DIR    stop the server and remove DIR
+#   pgcluster.sh halt DIR    stop the server, ending its sessions; keep DIR
+#   pgcluster.sh resume DIR  start a halted server again on its port
 # initdb refuses root: as root the cluster belongs to "nobody".
 set -eu
 action=$1
@@ -22,6 +24,11 @@ as_owner() {
     else
         "$@"
     fi
+}
+
+# Loopback only; durability is worth nothing for a cluster thrown away after the run.
+server_options() {
+    echo "-c listen_addresses=127.0.0.1 -p $1 -k $dir -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=200"
 }
 
 free_port() {
@@ -48,7 +55,7 @@ start)
     for attempt in 1 2 3 4 5; do
         port=$(free_port)
         if as_owner "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 \
-            -o "-c listen_addresses=127.0.0.1 -p $port -k $dir -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=200" \
+            -o "$(server_options "$port")" \
             start >/dev/null; then
             printf '%s\n' "$port" > "$dir/port"
             umask 077
@@ -62,6 +69,15 @@ start)
     cat "$dir/server.log" >&2
     exit 1
     ;;
+halt)
+    as_owner "$bindir/pg_ctl" -D "$dir/data" -m fast -w stop >/dev/null
+    ;;
+resume)
+    port=$(cat "$dir/port")
+    as_owner "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 \
+        -o "$(server_options "$port")" \
+        start >/dev/null
+    ;;
 stop)
     if [ -f "$dir/data/postmaster.pid" ]; then
         as_owner "$bindir/pg_ctl" -D "$dir/data" -m fast -w stop
@@ -69,7 +85,7 @@ stop)
     rm -rf "$dir"
     ;;
 *)
-    echo "usage: pgcluster.sh start|stop DIR" >&2
+    echo "usage: pgcluster.sh start|stop|halt|resume DIR" >&2
     exit 2
     ;;
 esac
