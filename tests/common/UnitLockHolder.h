@@ -12,7 +12,8 @@
 
 class TclsLockHolder {
 public:
-    // slLock: {"record", CLASS, KEY} or {"table", NAME}.
+    // slLock: {"record", CLASS, KEY}, {"table", NAME} or {"save", CLASS, KEY,
+    // FIELD, VALUE} (the row written under its lock, the lock kept).
     explicit TclsLockHolder(const QStringList &slLock) {
         objProcess.setProgram(qEnvironmentVariable("WIZARD_BIN_DIR") +
                               QStringLiteral("/lockholder"));

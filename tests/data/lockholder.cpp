@@ -3,12 +3,68 @@
 // lock or a table lock, says "locked" and waits until it is killed.
 //   lockholder record CLASS KEY
 //   lockholder table NAME
+//   lockholder save CLASS KEY FIELD VALUE
+// "save" is a workstation in the middle of its save: it locks the row, writes
+// VALUE into the text field FIELD and keeps the lock, as a save does until it
+// unlocks.
 #include "UnitAccessToDatabaseDLL.h"
 
 #include <QCoreApplication>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
+
+namespace {
+// Sets one text field of a record by its column name.
+class TclsTextFieldSetter : public TclsFieldVisitor {
+public:
+    TclsTextFieldSetter(const QString &stName, const QString &stValue)
+        : stName(stName), stValue(stValue) {}
+    void pField(const TrecColumn &recColumn, TFieldRef refField) override {
+        if (QLatin1String(recColumn.pchName) != stName)
+            return;
+        if (auto *pst = std::get_if<QString *>(&refField)) {
+            **pst = stValue;
+            bFound = true;
+        }
+    }
+    bool bFound = false;
+
+private:
+    QString stName, stValue;
+};
+
+// Locks the row and writes the field under the lock; 0 or the library's code
+// (-1 for a row or field that does not exist).
+int fniSaveLocked(const QString &stClass, qint32 iKey, const QString &stField,
+                  const QString &stValue) {
+    TobjarMVData objar;
+    if (const int iCode = fniQueryRecords({{}}, objar, stClass))
+        return iCode;
+    const auto it = std::find_if(objar.begin(), objar.end(),
+                                 [iKey](const auto &obj) { return obj->record_key == iKey; });
+    if (it == objar.end())
+        return -1;
+    if (const int iCode = fniLockRecord(iKey, stClass))
+        return iCode;
+    TclsTextFieldSetter objSetter(stField, stValue);
+    (*it)->pVisitFields(objSetter);
+    if (!objSetter.bFound)
+        return -1;
+    return fniUpdateRecord(**it);
+}
+
+int fniTakeLock(const QStringList &sl) {
+    if (sl[1] == QLatin1String("record") && sl.size() == 4)
+        return fniLockRecord(sl[3].toInt(), sl[2]);
+    if (sl[1] == QLatin1String("table") && sl.size() == 3)
+        return fniLockTable(sl[2], 0);
+    if (sl[1] == QLatin1String("save") && sl.size() == 6)
+        return fniSaveLocked(sl[2], sl[3].toInt(), sl[4], sl[5]);
+    return -1;
+}
+} // namespace
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
@@ -17,11 +73,7 @@ int main(int argc, char *argv[]) {
         return 2;
     if (fniConnectDatabase(fnrecInstallationDatabaseSettings()) != 0)
         return 3;
-    int iCode = -1;
-    if (sl[1] == QLatin1String("record") && sl.size() == 4)
-        iCode = fniLockRecord(sl[3].toInt(), sl[2]);
-    else if (sl[1] == QLatin1String("table"))
-        iCode = fniLockTable(sl[2], 0);
+    const int iCode = fniTakeLock(sl);
     std::printf(iCode == 0 ? "locked\n" : "refused %d\n", iCode);
     std::fflush(stdout);
     if (iCode != 0)

@@ -312,3 +312,24 @@ TEST_F(RWFTPEmailSave, ARowLockedByAnotherWorkstationIsLeftUnchanged) {
         EXPECT_EQ(objNext.fnstAnswer(), QStringLiteral("locked"));
     }
 }
+
+// Two workstations saving one configuration row: the one that locked it first
+// writes it, the other is refused and leaves the first one's values in place.
+TEST_F(RWFTPEmailSave, ARowBeingSavedByAnotherWorkstationKeepsThatWorkstationsValues) {
+    for (const TrecPageSave &rec : arPageSaves) {
+        SCOPED_TRACE(rec.pchTable);
+        const QString stTable = QLatin1String(rec.pchTable);
+        const QString stHostColumn = QLatin1String(rec.pchHostColumn);
+        const QString stSelect = QStringLiteral("SELECT %1 FROM %2").arg(stHostColumn, stTable);
+        const auto vKey = fnvStored(QStringLiteral("SELECT record_key FROM ") + stTable);
+        ASSERT_TRUE(vKey);
+        TclsLockHolder objFirst({QStringLiteral("save"), QLatin1String(rec.pchClass),
+                                 vKey->toString(), stHostColumn,
+                                 QStringLiteral("first.example.com")});
+        ASSERT_EQ(objFirst.fnstAnswer(), QStringLiteral("locked"));
+        EXPECT_EQ(rec.fnstSave(QStringLiteral("second.example.com")),
+                  QStringLiteral("This record is being used by another user."));
+        EXPECT_EQ(fnvStored(stSelect).value_or(QVariant()).toString(),
+                  QStringLiteral("first.example.com"));
+    }
+}
