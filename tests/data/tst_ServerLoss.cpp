@@ -6,23 +6,13 @@
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitDatabaseConstants.h"
 #include "UnitMV5Records.h"
+#include "UnitOwnCluster.h"
 #include "UnitTestInstallation.h"
 #include "UnitTestQueries.h"
-
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-bool fnbCluster(const QString &stAction, const QString &stDir) {
-    QProcess objScript;
-    objScript.start(QStringLiteral("sh"),
-                    {qEnvironmentVariable("MORVANE_PGCLUSTER_SCRIPT"), stAction, stDir});
-    return objScript.waitForFinished(120000) && objScript.exitStatus() == QProcess::NormalExit &&
-           objScript.exitCode() == 0;
-}
-
 TobjarMVData fnarUser(const char *pchId) {
     auto obj = std::make_unique<TclsUsersData>();
     obj->user_id = QLatin1String(pchId);
@@ -33,18 +23,8 @@ TobjarMVData fnarUser(const char *pchId) {
 
 class ServerLoss : public ::testing::Test {
 protected:
-    QTemporaryDir dirParent;
-    QString stCluster;
-    void SetUp() override {
-        ASSERT_TRUE(dirParent.isValid());
-        stCluster = dirParent.filePath(QStringLiteral("cluster"));
-        // The cluster's owner must reach its folder.
-        QFile::setPermissions(dirParent.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                    QFileDevice::ExeOwner | QFileDevice::ExeOther);
-        ASSERT_TRUE(fnbCluster(QStringLiteral("start"), stCluster));
-        qputenv("MORVANE_TEST_PGCLUSTER", stCluster.toLocal8Bit());
-    }
-    void TearDown() override { fnbCluster(QStringLiteral("stop"), stCluster); }
+    TclsOwnCluster objCluster;
+    void SetUp() override { ASSERT_TRUE(objCluster.fnbOk()); }
 };
 } // namespace
 
@@ -56,7 +36,7 @@ TEST_F(ServerLoss, TheServerStoppingGivesCode11ThenCode19AndKeepsCommittedRows) 
         auto objarFirst = fnarUser("FIRST");
         ASSERT_EQ(fniInsertRecord(objarFirst), 0);
 
-        ASSERT_TRUE(fnbCluster(QStringLiteral("halt"), stCluster));
+        ASSERT_TRUE(objCluster.fnbHalt());
         auto objarSecond = fnarUser("SECOND");
         const int iDropped = fniInsertRecord(objarSecond);
         EXPECT_EQ(iDropped, dbc::iNetworkError);
@@ -64,7 +44,7 @@ TEST_F(ServerLoss, TheServerStoppingGivesCode11ThenCode19AndKeepsCommittedRows) 
         auto objarThird = fnarUser("THIRD");
         EXPECT_EQ(fniInsertRecord(objarThird), dbc::iConnectionFailed);
 
-        ASSERT_TRUE(fnbCluster(QStringLiteral("resume"), stCluster));
+        ASSERT_TRUE(objCluster.fnbResume());
         pDisconnectDatabase();
         EXPECT_EQ(fnstScalar(QStringLiteral("SELECT count(*) FROM users WHERE user_id = ?"),
                              {QStringLiteral("FIRST")}),
