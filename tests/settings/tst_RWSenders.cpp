@@ -3,6 +3,7 @@
 // installation.
 #include "unitRWSenders.h"
 
+#include "tstFilledSender.h"
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitAdHocQuery.h"
 #include "UnitConfigDataCacheDLLAccess.h"
@@ -25,41 +26,6 @@ TEntries fnarEntries(const TrecarErrorList &arErrors) {
     for (const auto &rec : arErrors)
         ar.push_back((rec.stControlName + QLatin1Char('|') + rec.stMessage).toStdString());
     return ar;
-}
-
-// Every field filled so that both pages pass against the seeded account rules.
-TclsRWSendersData fnobjFilledSender() {
-    TclsRWSendersData obj;
-    obj.stSenderCode = QStringLiteral("SND001");
-    obj.stCompany = QStringLiteral("Acme Ltd");
-    obj.stShipperName = QStringLiteral("Jane Shipper");
-    obj.stCountryName = QStringLiteral("United Kingdom");
-    obj.stCountryCode = QStringLiteral("GB");
-    obj.stAddress1 = QStringLiteral("1 High Street");
-    obj.stAddress2 = QStringLiteral("Floor 2");
-    obj.stAddress3 = QStringLiteral("Unit 3");
-    obj.stPostcode = QStringLiteral("SW1A 1AA");
-    obj.stAirportCode = QStringLiteral("LHR");
-    obj.stCity = QStringLiteral("London");
-    obj.stState = QStringLiteral("Greater London");
-    obj.stSuburb = QStringLiteral("Westminster");
-    obj.stTelephone = QStringLiteral("2079460000");
-    obj.stMobile = QStringLiteral("7700900123");
-    obj.stPhoneCallingCode = QStringLiteral("+44");
-    obj.stMobileCallingCode = QStringLiteral("+45");
-    obj.stEmail = QStringLiteral("jane@example.com");
-    obj.stVATGST = QStringLiteral("GB123");
-    obj.stZorvAccount = QStringLiteral("123456789");
-    obj.stTCAccount = QStringLiteral("TC1234567");
-    obj.stReference = QStringLiteral("REF-9");
-    obj.stContents1 = QStringLiteral("Books");
-    obj.stExportLicense = QStringLiteral("EL-1");
-    obj.dtLicenseExpiration = QDateTime(QDate(2030, 1, 31), QTime(0, 0));
-    obj.stFederalTaxId = QStringLiteral("FED-1");
-    obj.stStateTaxId = QStringLiteral("ST-1");
-    obj.bDestinationBilling = true;
-    obj.stReferenceTypeCode = QStringLiteral("INV");
-    return obj;
 }
 
 TbarMandatory fnbarFlags(std::initializer_list<int> arSet) {
