@@ -2,6 +2,7 @@
 // the start-up refusals and their messages, the welcome and terms pages, and
 // every way the wizard ends.
 #include "UnitAccessToDatabaseDLL.h"
+#include "UnitLockHolder.h"
 #include "unitRegistrationWizard.h"
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
@@ -45,16 +46,11 @@ QStringList fnslWelcomeTexts(QWidget &frm) {
 }
 
 // Whether another process could take the runningexes lock now.
-bool fnbRunningExesFree(const TclsTestInstallation &objInstallation) {
-    QProcess objOther;
-    objOther.start(qEnvironmentVariable("WIZARD_BIN_DIR") + QStringLiteral("/lockholder"),
-                   {objInstallation.fnstDatabaseFile(), QStringLiteral("table"),
-                    QStringLiteral("runningexes")});
-    objOther.waitForReadyRead(30000);
-    const bool bFree = objOther.readLine().trimmed() == "locked";
-    objOther.kill();
-    objOther.waitForFinished();
-    return bFree;
+// The holder runs in the installation's Bin, the current directory, and so
+// on its database.
+bool fnbRunningExesFree(const TclsTestInstallation &) {
+    TclsLockHolder objOther({QStringLiteral("table"), QStringLiteral("runningexes")});
+    return objOther.fnstAnswer() == QLatin1String("locked");
 }
 } // namespace
 
@@ -159,12 +155,8 @@ void tst_StartupShutdown::StartupRefusals() {
 void tst_StartupShutdown::AnotherWizardHoldsTheLock() {
     TclsTestInstallation objInstallation;
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    QProcess objOther;
-    objOther.start(qEnvironmentVariable("WIZARD_BIN_DIR") + QStringLiteral("/lockholder"),
-                   {objInstallation.fnstDatabaseFile(), QStringLiteral("table"),
-                    QStringLiteral("runningexes")});
-    QVERIFY(objOther.waitForReadyRead(30000));
-    QCOMPARE(objOther.readLine().trimmed(), QByteArray("locked"));
+    TclsLockHolder objOther({QStringLiteral("table"), QStringLiteral("runningexes")});
+    QCOMPARE(objOther.fnstAnswer(), QStringLiteral("locked"));
     TclsScriptedAnswerer objAnswers;
     objAnswers.pExpect(0);
     {
@@ -176,8 +168,7 @@ void tst_StartupShutdown::AnotherWizardHoldsTheLock() {
             QStringLiteral(
                 "Another instance of the application is running.\r\nClick on OK button to exit"));
     }
-    objOther.kill();
-    objOther.waitForFinished();
+    objOther.pKill();
     TfrmRegistrationWizard frmAfter;
     QVERIFY(!frmAfter.fnbStartupFailed());
 }
