@@ -13,18 +13,11 @@
 #include <utility>
 
 struct TrecNavWizard : TrecInstalledWizard<> {
-    TModalRunner fnPrevious;
-    int iListsShown = 0;
+    TclsDialogCounter objLists; // the error lists shown
     size_t iSeen = 0;
     // The arguments make the installation (none: the test options).
     template <class... TArgs>
-    explicit TrecNavWizard(TArgs &&...args) : TrecInstalledWizard<>(std::forward<TArgs>(args)...) {
-        fnPrevious = pSetModalRunner([this](QDialog &) {
-            ++iListsShown;
-            return int(QDialog::Accepted);
-        });
-    }
-    ~TrecNavWizard() { pSetModalRunner(fnPrevious); }
+    explicit TrecNavWizard(TArgs &&...args) : TrecInstalledWizard<>(std::forward<TArgs>(args)...) {}
     // Puts the wizard on the page, as Next from the page before would.
     bool fnbOnPage(int iPage) {
         if (!fnbStarted())

@@ -3,11 +3,13 @@
 #pragma once
 
 #include "UnitFraCountry.h"
+#include "UnitModalDialog.h"
 #include "unitRegistrationWizard.h"
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -59,6 +61,24 @@ struct TrecWizard {
             cmb->setEditText(stText);
         edt("edtSenderCompany")->setFocus();
     }
+};
+
+// While it lives, every modal dialog (the error list) is closed at once and
+// counted; the runner before it comes back afterwards.
+class TclsDialogCounter {
+public:
+    TclsDialogCounter()
+        : fnPrevious(pSetModalRunner([this](QDialog &) {
+              ++iShown;
+              return int(QDialog::Accepted);
+          })) {}
+    ~TclsDialogCounter() { pSetModalRunner(fnPrevious); }
+    TclsDialogCounter(const TclsDialogCounter &) = delete;
+    TclsDialogCounter &operator=(const TclsDialogCounter &) = delete;
+    int iShown = 0;
+
+private:
+    TModalRunner fnPrevious;
 };
 
 // The installation and the answerer of its questions, made before the wizard.

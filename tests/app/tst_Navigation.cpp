@@ -40,7 +40,7 @@ void tst_Navigation::BlankDefaultPickupIsRefused() {
     w.edt("edtDefaultPickup")->setText(QStringLiteral("   "));
     w.pNext();
     QCOMPARE(w.frm.fniCurrentPage(), int(wpPickupDetails));
-    QCOMPARE(w.iListsShown, 1);
+    QCOMPARE(w.objLists.iShown, 1);
     QCOMPARE(w.frm.fnarErrorList().size(), size_t(1));
     QCOMPARE(w.frm.fnarErrorList()[0].stControlName, QStringLiteral("edtDefaultpickup"));
     QCOMPARE(w.frm.fnarErrorList()[0].stMessage,

@@ -132,7 +132,7 @@ void tst_NavigationRules::PickupPageSkippedBothWaysWithoutItsService() {
             QCOMPARE(fnstTitle(w.frm), s.stTitle);
             QCOMPARE(fnbLegendShown(w.frm), s.bLegend);
         }
-        QCOMPARE(w.iListsShown, 0);
+        QCOMPARE(w.objLists.iShown, 0);
         QVERIFY(w.objAnswerer.fnarAsked().empty());
     }
 }

@@ -45,16 +45,8 @@ public:
 struct TrecWalk : TrecHost, TrecInstalledWizard<TclsWalkInstallation> {
     explicit TrecWalk(bool bPickupAndEmail)
         : TrecInstalledWizard<TclsWalkInstallation>(fnrecInstallation(fnrecWithReferenceData()),
-                                                    bPickupAndEmail) {
-        // The error list is closed at once; the walk counts how often it came.
-        fnPrevious = pSetModalRunner([this](QDialog &) {
-            ++iListsShown;
-            return int(QDialog::Accepted);
-        });
-    }
-    ~TrecWalk() { pSetModalRunner(fnPrevious); }
-    TModalRunner fnPrevious;
-    int iListsShown = 0;
+                                                    bPickupAndEmail) {}
+    TclsDialogCounter objLists; // the error lists shown
     bool fnbStarted() {
         if (stError.isEmpty() && !objInstallation.bPrepared)
             stError = QStringLiteral("the installation could not be prepared: ") +
@@ -146,7 +138,7 @@ void tst_WizardWalk::WelcomeToCompletionOnEveryPage() {
     w.pType("edtCSEODviaEmailAddress", QStringLiteral("eod@thistle.co.uk"));
     // A fresh installation has no gateway airport: the page asks for it.
     QCOMPARE(w.fniPress("btnNext"), int(wpCommSetting));
-    QCOMPARE(w.iListsShown, 1);
+    QCOMPARE(w.objLists.iShown, 1);
     QVERIFY(w.edt("edtGatewayIATA")->isVisible());
     QCOMPARE(fnclFieldColour(w.edt("edtGatewayIATA")), cclErrorField);
     w.pType("edtGatewayIATA", QStringLiteral("lhr"));
@@ -180,7 +172,7 @@ void tst_WizardWalk::WelcomeToCompletionOnEveryPage() {
     const QString stNotStored = fnstNotStored(carStoredByEveryWalk) + fnstNotStored(arStored);
     QVERIFY2(stNotStored.isEmpty(), qPrintable(stNotStored));
     QVERIFY2(w.objAnswerer.fnarAsked().empty(), qPrintable(w.fnstMessages()));
-    QCOMPARE(w.iListsShown, 1);
+    QCOMPARE(w.objLists.iShown, 1);
 }
 
 void tst_WizardWalk::PickupAndEmailPagesPassedOverBothWays() {
