@@ -165,6 +165,7 @@ void tst_WizardWalk::WelcomeToCompletionOnEveryPage() {
     const QString stSiteId = fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane"));
     QVERIFY2(fnbSiteIdForm(stSiteId), qPrintable(stSiteId));
     QVERIFY(fnpControl<QLabel>(w.frm, "lblRegCompleted2")->text().contains(stSiteId));
+    QVERIFY(fnbOnTheRunsDatabase());
     const TrecStored arStored[] = {
         {"SELECT count(*) FROM pickup WHERE pickup_locations LIKE 'Back door%'", "1"},
         {"SELECT smtp_host FROM config_morvane", "smtp.thistle.co.uk"},

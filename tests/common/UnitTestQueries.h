@@ -14,13 +14,27 @@ inline int fniExec(const QString &stSQL, const QVariantList &vlBinds = {}) {
     return qry.fniExecute(stSQL, vlBinds);
 }
 
-// The first column of the first row, trimmed; empty when there is none or the
+// The first column of the first row; invalid when there is none or the
 // statement failed.
-inline QString fnstScalar(const QString &stSQL, const QVariantList &vlBinds = {}) {
+inline QVariant fnvScalar(const QString &stSQL, const QVariantList &vlBinds = {}) {
     TclsAdHocQuery qry;
     if (qry.fniOpen(stSQL, vlBinds) != 0 || !qry.fnbNext())
         return {};
-    return qry.fnvField(0).toString().trimmed();
+    return qry.fnvField(0);
+}
+
+// The same as text, trimmed; empty when there is none or the statement failed.
+inline QString fnstScalar(const QString &stSQL, const QVariantList &vlBinds = {}) {
+    return fnvScalar(stSQL, vlBinds).toString().trimmed();
+}
+
+// Whether the open connection reaches the database the test run asks for: the
+// run's PostgreSQL cluster when MORVANE_TEST_PGCLUSTER names one, else SQLite
+// (which has no version() function).
+inline bool fnbOnTheRunsDatabase() {
+    const bool bServer =
+        fnstScalar(QStringLiteral("SELECT version()")).startsWith(QLatin1String("PostgreSQL"));
+    return bServer == !qEnvironmentVariableIsEmpty("MORVANE_TEST_PGCLUSTER");
 }
 
 // How a trigger refuses a write: with an error of its own, or by touching a

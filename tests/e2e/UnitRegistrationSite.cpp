@@ -1,8 +1,8 @@
 #include "UnitRegistrationSite.h"
 
-#include "UnitAdHocQuery.h"
 #include "UnitRWAWBLPAlloc.h"
 #include "unitSiteRegistration.h"
+#include "UnitTestQueries.h"
 
 #include <QRegularExpression>
 
@@ -25,18 +25,6 @@ qint64 fniCount(const char *pchTable) {
 }
 
 } // namespace
-
-QVariant fnvScalar(const QString &stSQL) {
-    TclsAdHocQuery query;
-    if (query.fniOpen(stSQL) != 0 || !query.fnbNext())
-        return {};
-    return query.fnvField(0);
-}
-
-int fniExec(const QString &stSQL, const QVariantList &vlBinds) {
-    TclsAdHocQuery query;
-    return query.fniExecute(stSQL, vlBinds);
-}
 
 bool fnbSiteIdForm(const QString &st) {
     static const QRegularExpression re(QStringLiteral("^[A-Z]{3}[0-9]{10}ZOZ$"));

@@ -19,10 +19,5 @@ QString fnstRegisterStoredSite();
 // answered. Empty when everything is stored.
 QStringList fnslRegistrationNotStored(const QString &stSiteId);
 
-// The first column of the first row; invalid when there is none or the
-// statement failed.
-QVariant fnvScalar(const QString &stSQL);
-// 0, or the database library's code.
-int fniExec(const QString &stSQL, const QVariantList &vlBinds = {});
 // A site ID as the carrier host hands them out.
 bool fnbSiteIdForm(const QString &st);

@@ -9,6 +9,7 @@
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestCertificates.h"
 #include "UnitTestInstallation.h"
+#include "UnitTestQueries.h"
 #include "UnitUserDataCacheDLLAccess.h"
 
 #include <gtest/gtest.h>
@@ -69,6 +70,7 @@ TEST_F(RegistrationHTTPS, TheHostsAnswerIsStoredAndTheCachesReload) {
     ASSERT_TRUE(fnbSiteIdForm(stSiteId)) << qPrintable(stSiteId);
     EXPECT_TRUE(stSiteId.startsWith(QStringLiteral("HAR")));
     EXPECT_EQ(fnslRegistrationNotStored(stSiteId).join(QLatin1Char('\n')), QString());
+    EXPECT_TRUE(fnbOnTheRunsDatabase());
     // The caches hold the rows as stored now, and DEFAULT is the open user.
     std::shared_ptr<const TclsConfigZorvData> objReloaded;
     ASSERT_EQ(fniGetConfigZorvData(objReloaded), 0);

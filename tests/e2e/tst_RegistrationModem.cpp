@@ -10,6 +10,7 @@
 #include "UnitRegistrationSite.h"
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
+#include "UnitTestQueries.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -12,6 +12,7 @@
 #include "UnitScriptedAnswerer.h"
 #include "UnitSearchList.h"
 #include "UnitTestInstallation.h"
+#include "UnitTestQueries.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
@@ -22,13 +23,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QVariant fnvScalar(const QString &stSQL, const QVariantList &vlBinds = {}) {
-    TclsAdHocQuery qry;
-    if (qry.fniOpen(stSQL, vlBinds) != 0 || !qry.fnbNext())
-        return {};
-    return qry.fnvField(0);
-}
-
 void pExecute(const QString &stSQL, const QVariantList &vlBinds) {
     TclsAdHocQuery qry;
     QCOMPARE(qry.fniExecute(stSQL, vlBinds), 0);
