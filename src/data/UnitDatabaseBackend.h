@@ -9,21 +9,32 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 
+// The names one server gives the column kinds servers name differently.
+struct TrecServerColumnTypes {
+    QString stKeyColumn; // the definition of every table's record_key column
+    QString stReal;
+    QString stDateTime;
+    QString stTime;
+};
+
 class TclsDatabaseBackend {
 public:
     virtual ~TclsDatabaseBackend() = default;
+    TclsDatabaseBackend(const TclsDatabaseBackend &) = delete;
+    TclsDatabaseBackend &operator=(const TclsDatabaseBackend &) = delete;
 
     // Opens the connection; 0 or a library code (19 when it cannot be opened).
     virtual int fniOpen() = 0;
     virtual void pClose() = 0;
-    virtual QSqlDatabase fndbConnection() const = 0;
+    // This backend's connection (invalid while it is not open).
+    QSqlDatabase fndbConnection() const;
 
     // Column definitions for creating tables.
-    virtual QString fnstKeyColumnDefinition() const = 0;
-    virtual QString fnstColumnType(TFieldKind eKind, int iWidth) const = 0;
+    QString fnstKeyColumnDefinition() const { return recColumnTypes.stKeyColumn; }
+    QString fnstColumnType(TFieldKind eKind, int iWidth) const;
 
     // Rewrites a statement written in SQL Server's dialect for this server.
-    virtual QString fnstAdaptSQL(const QString &stSQL) const = 0;
+    QString fnstAdaptSQL(const QString &stSQL) const;
     // Appended to an INSERT so that it answers the new row's key, for servers
     // whose driver cannot tell the last inserted key; empty when it can.
     virtual QString fnstReturningKey() const { return {}; }
@@ -36,4 +47,17 @@ public:
     // Row lock shared with every process on the database; 12 when another holds it.
     virtual int fniLockRecord(qint32 iRecordKey, const QString &stClassName) = 0;
     virtual void pUnLockRecord(qint32 iRecordKey, const QString &stClassName) = 0;
+
+protected:
+    // stDriver is Qt's SQL driver for the server.
+    TclsDatabaseBackend(const QString &stDriver, TrecServerColumnTypes recColumnTypes);
+    // A new connection of the driver under this backend's own name, not yet open.
+    QSqlDatabase fndbAddConnection() const;
+    // Closes the connection and forgets it; nothing when there is none.
+    void pRemoveConnection();
+
+private:
+    QString stDriver;
+    QString stConnectionName;
+    TrecServerColumnTypes recColumnTypes;
 };

@@ -4,19 +4,11 @@
 #include "UnitDatabaseConstants.h"
 #include "UnitDatabaseSettings.h"
 #include "unitLogToFile.h"
-#include "UnitSQLDialect.h"
 
 #include <QSqlQuery>
 
-#include <atomic>
-
 namespace {
 const QString cstUnit = QStringLiteral("UnitPostgreSQLBackend");
-
-QString fnstNewConnectionName() {
-    static std::atomic<int> iCounter{0};
-    return QStringLiteral("MV53DBDLL_pgsql_%1").arg(++iCounter);
-}
 
 // FNV-1a: fixed by its definition, unlike qHash, so every workstation and
 // every version of the program agrees on the keys.
@@ -54,15 +46,19 @@ qint64 fniAdvisoryTableKey(const QString &stTableName) {
 }
 
 TclsPostgreSQLBackend::TclsPostgreSQLBackend(const TrecDatabaseSettings &rec)
-    : stConnectionName(fnstNewConnectionName()), stHost(rec.stHost), iPort(rec.iPort),
-      stName(rec.stName), stUser(rec.stUser), stPasswordFile(rec.stPasswordFile) {}
+    : TclsDatabaseBackend(QStringLiteral("QPSQL"),
+                          {QStringLiteral("record_key SERIAL PRIMARY KEY"),
+                           QStringLiteral("DOUBLE PRECISION"), QStringLiteral("TIMESTAMP(0)"),
+                           QStringLiteral("TIME(0)")}),
+      stHost(rec.stHost), iPort(rec.iPort), stName(rec.stName), stUser(rec.stUser),
+      stPasswordFile(rec.stPasswordFile) {}
 
 TclsPostgreSQLBackend::~TclsPostgreSQLBackend() {
     pClose();
 }
 
 int TclsPostgreSQLBackend::fniOpen() {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), stConnectionName);
+    QSqlDatabase db = fndbAddConnection();
     if (!db.isValid()) {
         pWriteLog(2, cstUnit, QStringLiteral("fniOpen"),
                   QStringLiteral("The PostgreSQL driver of Qt SQL is not installed"));
@@ -93,44 +89,7 @@ void TclsPostgreSQLBackend::pClose() {
     // Ending the session releases every advisory lock it holds.
     setTableLocks.clear();
     setRecordLocks.clear();
-    if (QSqlDatabase::contains(stConnectionName)) {
-        QSqlDatabase::database(stConnectionName, false).close();
-        QSqlDatabase::removeDatabase(stConnectionName);
-    }
-}
-
-QSqlDatabase TclsPostgreSQLBackend::fndbConnection() const {
-    return QSqlDatabase::database(stConnectionName, false);
-}
-
-QString TclsPostgreSQLBackend::fnstKeyColumnDefinition() const {
-    return QStringLiteral("record_key SERIAL PRIMARY KEY");
-}
-
-QString TclsPostgreSQLBackend::fnstColumnType(TFieldKind eKind, int iWidth) const {
-    switch (eKind) {
-    case TFieldKind::Text:
-        return iWidth > 0 ? QStringLiteral("VARCHAR(%1)").arg(iWidth) : QStringLiteral("TEXT");
-    case TFieldKind::Integer:
-    case TFieldKind::NullableInteger:
-        return QStringLiteral("INTEGER");
-    case TFieldKind::SmallInt:
-    case TFieldKind::Boolean:
-        return QStringLiteral("SMALLINT");
-    case TFieldKind::Real:
-        return QStringLiteral("DOUBLE PRECISION");
-    case TFieldKind::DateTime:
-        return QStringLiteral("TIMESTAMP(0)");
-    case TFieldKind::Time:
-        return QStringLiteral("TIME(0)");
-    case TFieldKind::TextList:
-        return QStringLiteral("TEXT");
-    }
-    return QStringLiteral("TEXT");
-}
-
-QString TclsPostgreSQLBackend::fnstAdaptSQL(const QString &stSQL) const {
-    return fnstRewriteSQLServerDialect(stSQL);
+    pRemoveConnection();
 }
 
 QString TclsPostgreSQLBackend::fnstReturningKey() const {

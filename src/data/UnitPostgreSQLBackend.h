@@ -19,11 +19,7 @@ public:
 
     int fniOpen() override;
     void pClose() override;
-    QSqlDatabase fndbConnection() const override;
 
-    QString fnstKeyColumnDefinition() const override;
-    QString fnstColumnType(TFieldKind eKind, int iWidth) const override;
-    QString fnstAdaptSQL(const QString &stSQL) const override;
     int fniErrorCode(const QSqlError &error) const override;
     QString fnstReturningKey() const override;
 
@@ -37,7 +33,6 @@ private:
     // function's answer, or a library code when the statement failed.
     int fniAdvisory(const QString &stSQL, const QVariantList &vlKeys);
 
-    QString stConnectionName;
     QString stHost;
     int iPort;
     QString stName;

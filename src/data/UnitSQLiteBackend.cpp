@@ -3,13 +3,11 @@
 
 #include "UnitDatabaseConstants.h"
 #include "unitLogToFile.h"
-#include "UnitSQLDialect.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
 
-#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -54,15 +52,14 @@ const QString &fnstHostName() {
     }();
     return stHost;
 }
-
-QString fnstNewConnectionName() {
-    static std::atomic<int> iCounter{0};
-    return QStringLiteral("MV53DBDLL_sqlite_%1").arg(++iCounter);
-}
 } // namespace
 
 TclsSQLiteBackend::TclsSQLiteBackend(const QString &stFile)
-    : stDatabaseFile(stFile), stConnectionName(fnstNewConnectionName()) {}
+    : TclsDatabaseBackend(QStringLiteral("QSQLITE"),
+                          {QStringLiteral("record_key INTEGER PRIMARY KEY AUTOINCREMENT"),
+                           QStringLiteral("REAL"), QStringLiteral("TIMESTAMP"),
+                           QStringLiteral("TIME")}),
+      stDatabaseFile(stFile) {}
 
 TclsSQLiteBackend::~TclsSQLiteBackend() {
     pClose();
@@ -76,7 +73,7 @@ int TclsSQLiteBackend::fniOpen() {
                   QStringLiteral("Database file not found: ") + stDatabaseFile);
         return dbc::iConnectionFailed;
     }
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), stConnectionName);
+    QSqlDatabase db = fndbAddConnection();
     db.setDatabaseName(stDatabaseFile);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open()) {
@@ -102,44 +99,7 @@ void TclsSQLiteBackend::pClose() {
     for (auto &[stTable, iFd] : mapTableLocks)
         ::close(iFd);
     mapTableLocks.clear();
-    if (QSqlDatabase::contains(stConnectionName)) {
-        QSqlDatabase::database(stConnectionName, false).close();
-        QSqlDatabase::removeDatabase(stConnectionName);
-    }
-}
-
-QSqlDatabase TclsSQLiteBackend::fndbConnection() const {
-    return QSqlDatabase::database(stConnectionName, false);
-}
-
-QString TclsSQLiteBackend::fnstKeyColumnDefinition() const {
-    return QStringLiteral("record_key INTEGER PRIMARY KEY AUTOINCREMENT");
-}
-
-QString TclsSQLiteBackend::fnstColumnType(TFieldKind eKind, int iWidth) const {
-    switch (eKind) {
-    case TFieldKind::Text:
-        return iWidth > 0 ? QStringLiteral("VARCHAR(%1)").arg(iWidth) : QStringLiteral("TEXT");
-    case TFieldKind::Integer:
-    case TFieldKind::NullableInteger:
-        return QStringLiteral("INTEGER");
-    case TFieldKind::SmallInt:
-    case TFieldKind::Boolean:
-        return QStringLiteral("SMALLINT");
-    case TFieldKind::Real:
-        return QStringLiteral("REAL");
-    case TFieldKind::DateTime:
-        return QStringLiteral("TIMESTAMP");
-    case TFieldKind::Time:
-        return QStringLiteral("TIME");
-    case TFieldKind::TextList:
-        return QStringLiteral("TEXT");
-    }
-    return QStringLiteral("TEXT");
-}
-
-QString TclsSQLiteBackend::fnstAdaptSQL(const QString &stSQL) const {
-    return fnstRewriteSQLServerDialect(stSQL);
+    pRemoveConnection();
 }
 
 int TclsSQLiteBackend::fniErrorCode(const QSqlError &error) const {

@@ -15,11 +15,7 @@ public:
 
     int fniOpen() override;
     void pClose() override;
-    QSqlDatabase fndbConnection() const override;
 
-    QString fnstKeyColumnDefinition() const override;
-    QString fnstColumnType(TFieldKind eKind, int iWidth) const override;
-    QString fnstAdaptSQL(const QString &stSQL) const override;
     int fniErrorCode(const QSqlError &error) const override;
 
     int fniLockTable(const QString &stTableName) override;
@@ -33,6 +29,5 @@ private:
     int fniTakeRecordLock(qint32 iRecordKey, const QString &stClass);
 
     QString stDatabaseFile;
-    QString stConnectionName;
     std::map<QString, int> mapTableLocks; // table name -> descriptor of its lock file
 };
