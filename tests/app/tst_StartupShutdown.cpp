@@ -104,17 +104,30 @@ void tst_StartupShutdown::StartupRefusals_data() {
         << fnNoChange
         << QStringLiteral(
                "Database Configuration is not correct. Please contact System Administrator..");
-    QTest::newRow("no database")
-        << fnNoOptions << TInstallationChange([](TclsTestInstallation &obj) {
-               QFile::remove(obj.fnstDatabaseFile());
-           })
-        << QStringLiteral("Databse Connection failed. Please contact System Administrator..");
+    const QString stConnectionFailed =
+        QStringLiteral("Databse Connection failed. Please contact System Administrator..");
+    if (fnrecTestClusterSettings().fnbPostgreSQL()) {
+        QTest::newRow("no such database on the server")
+            << fnNoOptions << TInstallationChange([](TclsTestInstallation &obj) {
+                   const QByteArray baName = "NAME=" + obj.fnrecDatabase().stName.toUtf8();
+                   obj.fnbWriteFile(QStringLiteral("Config/Installation.ini"),
+                                    obj.fnbaReadFile(QStringLiteral("Config/Installation.ini"))
+                                        .replace(baName, baName + "_gone"));
+               })
+            << stConnectionFailed;
+        return;
+    }
+    QTest::newRow("no database") << fnNoOptions
+                                 << TInstallationChange([](TclsTestInstallation &obj) {
+                                        QFile::remove(obj.fnstDatabaseFile());
+                                    })
+                                 << stConnectionFailed;
     QTest::newRow("unreadable database")
         << fnNoOptions << TInstallationChange([](TclsTestInstallation &obj) {
                obj.fnbWriteFile(QStringLiteral("Database/Morvane_050300.db"),
                                 QByteArray(8192, '\xff'));
            })
-        << QStringLiteral("Databse Connection failed. Please contact System Administrator..");
+        << stConnectionFailed;
 }
 
 void tst_StartupShutdown::StartupRefusals() {
