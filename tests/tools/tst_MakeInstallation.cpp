@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 namespace {
 QVariant fnvScalar(const QString &stSQL, const QVariantList &vlBinds = {}) {
@@ -39,8 +40,20 @@ TEST(MakeInstallation, TreeConfigurationAndSeedRows) {
     EXPECT_TRUE(QFile::exists(objInstallation.fnstPath(QStringLiteral("Images/Smiley.bmp"))));
 
     // The program finds the database the way an installation names it.
-    EXPECT_EQ(QFileInfo(fnrecInstallationDatabaseSettings().stDatabaseFile).canonicalFilePath(),
-              QFileInfo(objInstallation.fnstDatabaseFile()).canonicalFilePath());
+    const TrecDatabaseSettings recFound = fnrecInstallationDatabaseSettings();
+    if (objInstallation.fnbPostgreSQL()) {
+        const TrecDatabaseSettings &recMade = objInstallation.fnrecDatabase();
+        EXPECT_TRUE(recFound.fnbPostgreSQL());
+        EXPECT_EQ(recFound.stHost, recMade.stHost);
+        EXPECT_EQ(recFound.iPort, recMade.iPort);
+        EXPECT_EQ(recFound.stName, recMade.stName);
+        EXPECT_EQ(recFound.stUser, recMade.stUser);
+        EXPECT_EQ(recFound.stPasswordFile, recMade.stPasswordFile);
+        EXPECT_FALSE(QFile::exists(objInstallation.fnstDatabaseFile()));
+    } else {
+        EXPECT_EQ(QFileInfo(recFound.stDatabaseFile).canonicalFilePath(),
+                  QFileInfo(objInstallation.fnstDatabaseFile()).canonicalFilePath());
+    }
     EXPECT_EQ(fnvScalar(QStringLiteral("SELECT count(*) FROM comm_service_settings")).toInt(), 10);
     EXPECT_EQ(
         fnvScalar(QStringLiteral("SELECT count(*) FROM users WHERE user_id = 'DEFAULT'")).toInt(),
@@ -84,6 +97,26 @@ TEST(MakeInstallation, VariantsForTests) {
     EXPECT_TRUE(ini.fnbSectionExists(QStringLiteral("INSTALLATION_INFO")));
     EXPECT_FALSE(
         ini.fnbValueExists(QStringLiteral("INSTALLATION_INFO"), QStringLiteral("WORKSTATION_ID")));
+}
+
+// A second installation pointed at a server database that already holds one
+// is refused before it writes a row: the workstations' rows stay as they are.
+TEST(MakeInstallation, AServerDatabaseIsSeededOnce) {
+    TclsTestInstallation objInstallation;
+    ASSERT_TRUE(objInstallation.fnbOk()) << qPrintable(objInstallation.fnstError());
+    if (!objInstallation.fnbPostgreSQL())
+        GTEST_SKIP() << "a LAN installation's database";
+    TrecInstallationOptions rec = fnrecTestOptions();
+    rec.recDatabase = objInstallation.fnrecDatabase();
+    rec.recSeed.stSiteId = QStringLiteral("ABC0000000123ZOZ");
+    QTemporaryDir dirSecond;
+    QString stError;
+    EXPECT_FALSE(fnbMakeInstallation(dirSecond.path(), rec, stError));
+    EXPECT_EQ(stError, QStringLiteral("database %1 already holds an installation")
+                           .arg(objInstallation.fnrecDatabase().stName));
+    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT site_id FROM config_morvane")).toString(),
+              QString());
+    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT count(*) FROM config_zorv")).toInt(), 1);
 }
 
 TEST(MakeInstallation, ReferenceDataFromInstalledPackages) {
