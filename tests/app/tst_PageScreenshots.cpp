@@ -5,6 +5,7 @@
 #include "unitServiceGrid.h"
 #include "UnitWizardOnScreen.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCryptographicHash>
 #include <QImage>
@@ -75,6 +76,7 @@ private slots:
     void SiteRegistrationNextFollowsTheService();
     void SavedPicturesAreThePages();
     void UnwritableFolderSavesNothing();
+    void EveryCaptionFitsItsControl();
 };
 
 // Forward and then backward: a caption or state of one page must not stay
@@ -180,6 +182,35 @@ void tst_PageScreenshots::UnwritableFolderSavesNothing() {
     file.close();
     QVERIFY(fnslSavePageScreenshots(w.frm, stFile + QStringLiteral("/pictures")).isEmpty());
     QVERIFY(!QFileInfo::exists(stFile + QStringLiteral("/pictures")));
+}
+
+// A caption the form cuts off (one line, narrower than its text) is read
+// wrongly or not at all: every label, check box and radio button shown on any
+// page is at least as wide as its text needs in the form's font.
+void tst_PageScreenshots::EveryCaptionFitsItsControl() {
+    TrecInstalledWizard<> w;
+    QVERIFY2(w.fnbStarted(), w.fnbaError());
+    QStringList slCut;
+    for (int iPage = wpWelcome; iPage <= wpRegistrationCompleted; ++iPage) {
+        w.frm.pShowPageAsSeen(iPage);
+        for (QWidget *wgt : w.frm.findChildren<QWidget *>()) {
+            auto *lbl = qobject_cast<QLabel *>(wgt);
+            // A push button's style asks for a minimum width beyond its text.
+            auto *btn =
+                qobject_cast<QPushButton *>(wgt) ? nullptr : qobject_cast<QAbstractButton *>(wgt);
+            const bool bOneLineCaption = (lbl && !lbl->wordWrap() && !lbl->text().isEmpty()) ||
+                                         (btn && !btn->text().isEmpty());
+            if (bOneLineCaption && wgt->isVisibleTo(&w.frm) &&
+                wgt->width() < wgt->sizeHint().width())
+                slCut << QStringLiteral("page %1: %2 is %3 wide, its text needs %4")
+                             .arg(iPage)
+                             .arg(wgt->objectName())
+                             .arg(wgt->width())
+                             .arg(wgt->sizeHint().width());
+        }
+    }
+    slCut.removeDuplicates();
+    QVERIFY2(slCut.isEmpty(), qPrintable(slCut.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(tst_PageScreenshots)
