@@ -31,7 +31,8 @@ public:
     TclsOwnCluster &operator=(const TclsOwnCluster &) = delete;
 
     bool fnbOk() const { return bStarted; }
-    // Stops the server, ending every session; the data stays for fnbResume.
+    // Stops the server at once, as a crash would: every session ends where it
+    // is, without finishing or releasing anything. The data stays for fnbResume.
     bool fnbHalt() const { return fnbRun(QStringLiteral("halt")); }
     bool fnbResume() const { return fnbRun(QStringLiteral("resume")); }
 
