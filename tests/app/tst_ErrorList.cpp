@@ -132,6 +132,10 @@ void tst_ErrorList::TheFormShowsTheListAndFocusesThePickedLine() {
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
     TclsScriptedAnswerer objAnswers;
     TfrmRegistrationWizard frm;
+    // A wizard whose start-up failed closes itself when shown: say why.
+    QVERIFY2(!frm.fnbStartupFailed(), objAnswers.fnarAsked().empty()
+                                          ? "start-up failed without a message"
+                                          : qPrintable(objAnswers.fnarAsked()[0].stMessage));
     frm.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frm));
     // Two fields on the page shown, named as no page of the form names its own.
