@@ -8,6 +8,15 @@
 #include <QString>
 #include <QVariantList>
 
+#include <memory>
+
+// A record array holding obj alone, as the library's write functions take it.
+template <class T> TobjarMVData fnarOne(std::unique_ptr<T> obj) {
+    TobjarMVData objar;
+    objar.push_back(std::move(obj));
+    return objar;
+}
+
 // 0, or the database library's code.
 inline int fniExec(const QString &stSQL, const QVariantList &vlBinds = {}) {
     TclsAdHocQuery qry;

@@ -7,6 +7,7 @@
 #include "UnitMV5ReferenceRecords.h"
 #include "UnitSQLDialect.h"
 #include "UnitTestInstallation.h"
+#include "UnitTestQueries.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -31,12 +32,6 @@ template <class T> std::vector<T> fnarRows(const TrecarFields &arCriteria = {{}}
     for (const auto &obj : fnarQuery(T().fnstClassName(), arCriteria))
         ar.push_back(*dynamic_cast<T *>(obj.get()));
     return ar;
-}
-
-template <class T> TobjarMVData fnarOne(std::unique_ptr<T> obj) {
-    TobjarMVData objar;
-    objar.push_back(std::move(obj));
-    return objar;
 }
 
 class DatabaseLibrary : public ::testing::Test {

@@ -16,9 +16,7 @@ namespace {
 TobjarMVData fnarUser(const char *pchId) {
     auto obj = std::make_unique<TclsUsersData>();
     obj->user_id = QLatin1String(pchId);
-    TobjarMVData objar;
-    objar.push_back(std::move(obj));
-    return objar;
+    return fnarOne(std::move(obj));
 }
 
 class ServerLoss : public ::testing::Test {
