@@ -110,9 +110,7 @@ void tst_StartupShutdown::StartupRefusals_data() {
         QTest::newRow("no such database on the server")
             << fnNoOptions << TInstallationChange([](TclsTestInstallation &obj) {
                    const QByteArray baName = "NAME=" + obj.fnrecDatabase().stName.toUtf8();
-                   obj.fnbWriteFile(QStringLiteral("Config/Installation.ini"),
-                                    obj.fnbaReadFile(QStringLiteral("Config/Installation.ini"))
-                                        .replace(baName, baName + "_gone"));
+                   obj.fnbEditInstallationIni(baName, baName + "_gone");
                })
             << stConnectionFailed;
         return;

@@ -104,3 +104,10 @@ QByteArray TclsTestInstallation::fnbaReadFile(const QString &stRelative) const {
     QFile file(fnstPath(stRelative));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+bool TclsTestInstallation::fnbEditInstallationIni(const QByteArray &baFrom,
+                                                  const QByteArray &baTo) const {
+    const QString stIni = QStringLiteral("Config/Installation.ini");
+    QByteArray baIni = fnbaReadFile(stIni);
+    return baIni.contains(baFrom) && fnbWriteFile(stIni, baIni.replace(baFrom, baTo));
+}

@@ -39,6 +39,9 @@ public:
     // Writes a file of the installation (for variants the builder has no option for).
     bool fnbWriteFile(const QString &stRelative, const QByteArray &baContent) const;
     QByteArray fnbaReadFile(const QString &stRelative) const;
+    // Replaces baFrom by baTo in Config/Installation.ini; false when baFrom is
+    // not there or the file cannot be written.
+    bool fnbEditInstallationIni(const QByteArray &baFrom, const QByteArray &baTo) const;
     // Puts a library of the build (WIZARD_BIN_DIR) into Bin, under stAs when given.
     bool fnbCopyBuiltLibrary(const QString &stBuilt, const QString &stAs = {}) const;
 

@@ -47,11 +47,8 @@ protected:
         objInstallation = std::make_unique<TclsTestInstallation>(rec);
         ASSERT_TRUE(objInstallation->fnbOk()) << qPrintable(objInstallation->fnstError());
         // A client that gives up on a silent host after two seconds.
-        QByteArray baIni = objInstallation->fnbaReadFile(QStringLiteral("Config/Installation.ini"));
-        baIni.replace("[COMMUNICATION]\r\n",
-                      "[COMMUNICATION]\r\nTIMEOUT=2\r\nCONNECT_TIMEOUT=2\r\n");
-        ASSERT_TRUE(
-            objInstallation->fnbWriteFile(QStringLiteral("Config/Installation.ini"), baIni));
+        ASSERT_TRUE(objInstallation->fnbEditInstallationIni(
+            "[COMMUNICATION]\r\n", "[COMMUNICATION]\r\nTIMEOUT=2\r\nCONNECT_TIMEOUT=2\r\n"));
         const QStringList slFailed = fnslSeedRegisteringSite();
         ASSERT_TRUE(slFailed.isEmpty()) << qPrintable(slFailed.join(QLatin1Char('\n')));
     }

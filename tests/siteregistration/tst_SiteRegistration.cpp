@@ -46,10 +46,8 @@ TEST(SiteRegistrationCreate, InstallationValuesComeFromInstallationIniAndTheRegi
                 QFile::remove(objInstallation.fnstPath(QStringLiteral("Config/registry.ini"))));
         }
         if (!rec.baVersionLine.isEmpty()) {
-            ASSERT_TRUE(objInstallation.fnbWriteFile(
-                QStringLiteral("Config/Installation.ini"),
-                objInstallation.fnbaReadFile(QStringLiteral("Config/Installation.ini"))
-                    .replace("VERSION=5.01.02", rec.baVersionLine)));
+            ASSERT_TRUE(
+                objInstallation.fnbEditInstallationIni("VERSION=5.01.02", rec.baVersionLine));
         }
         const TclsRWSiteRegistration objSiteRegistration;
         EXPECT_EQ(objSiteRegistration.fnstDatabasePath(), QStringLiteral("..\\Database\\"));
