@@ -20,6 +20,7 @@
 #include "unitManualSiteRegistration.h"
 #include "unitSiteRegistration.h"
 
+#include <QPersistentModelIndex>
 #include <QWidget>
 
 #include <array>
@@ -259,14 +260,28 @@ private:
     void mnuDestbillingAdd2Click();
     void mnuDestBillingEdit2Click();
     void mnuDestBillingDelete2Click();
-    void stgdestinationBillingStringGridIATAChange(QComboBox *cmbEditor, int iRow,
-                                                   const QString &stText);
-    // False when the account was refused (the cell is emptied).
-    bool stgdestinationBillingStringGridAccNumValidate(QString &stAccount);
+    void stgdestinationBillingStringGridIATAChange(const QModelIndex &idx, const QString &stText);
+    // Whether the cell may take the code or account (tidied in place); a
+    // refusal is told later and the cell keeps what it held.
+    bool fnbDestinationBillingIATAAccepted(const QModelIndex &idx, QString &stCode);
+    bool stgdestinationBillingStringGridAccNumValidate(const QModelIndex &idx, QString &stAccount);
     void stgdestinationBillingStringGridChangeNode(int iRow, int iColumn, int iPreviousRow,
                                                    int iPreviousColumn);
     void stgDestinationBillingStringGridExit();
     void pSetDestinationBillingEditable(bool bEditable);
+    // A refused entry of the grid, waiting to be told.
+    struct TrecDestBillingComplaint {
+        QString stMessage, stCaption;
+        QPersistentModelIndex idxCell;
+    };
+    void pComplainAboutDestinationBillingCell(const QModelIndex &idx, const QString &stMessage,
+                                              const QString &stCaption);
+    bool fnbTellDestinationBillingComplaint();
+    void pReopenDestinationBillingCell(const QModelIndex &idx);
+    void pRemoveDestinationBillingRows(QList<QPersistentModelIndex> arRows);
+    void pDropIncompleteDestinationBillingRow(const QPersistentModelIndex &idx);
+    // Ends the typing in the grid; false when a refusal was told instead.
+    bool fnbDestinationBillingSettled();
     void pLeaveDestinationBillingPage();
     void pEndDestinationBillingEdit();
     void pReleaseDestinationBillingGrid();
@@ -430,7 +445,11 @@ private:
             *mnuDestBillingDelete = nullptr;
     QStringList slDestBillingIATAList;
     bool bDestBillingEditable = false;
-    bool bDestBillingMessageShown = false;
+    std::optional<TrecDestBillingComplaint> optDestBillingComplaint;
+    bool bDestBillingTelling = false;
+    // The account cell whose refused text was told, until the user types in it.
+    QPersistentModelIndex idxDestBillingTold;
+    bool bDestBillingRemovingRows = false;
     int iShownPage = wpWelcome;
     TmvCallingCodeLookupCombo *cmbPhoneCallingCode = nullptr;
     TmvCallingCodeLookupCombo *cmbMobileCallingCode = nullptr;

@@ -3,6 +3,12 @@
 // deleted through the grid's menu; an airport may appear once, an account must
 // pass the carrier's destination-billing rules, and incomplete rows do not
 // survive leaving them.
+//
+// A cell takes only what passes its rule; what was refused is told in a
+// message box shown later from the event loop (or by Next and Back), never
+// from inside an editor's own signal or commit: the box's modal loop closes
+// and deletes the editor that lost the focus to it. Rows are removed in one
+// place, which the row changes it causes do not enter again.
 #include "unitRegistrationWizard.h"
 
 #include "ui_unitRegistrationWizard.h"
@@ -11,6 +17,7 @@
 #include "UnitAccountValidation.h"
 #include "UnitAdHocQuery.h"
 #include "UnitDatabaseConstants.h"
+#include "unitDestBillingDelegate.h"
 #include "unitLogToFile.h"
 #include "UnitMsgDialog.h"
 #include "unitWizardResourceStrings.h"
@@ -23,7 +30,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPersistentModelIndex>
-#include <QStyledItemDelegate>
+#include <QPointer>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 #include <algorithm>
@@ -32,8 +40,8 @@ namespace {
 const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 constexpr int ciColIATA = 0;
 constexpr int ciColAccNum = 1;
-constexpr int ciIATALength = 3;
-constexpr int ciAccNumLength = 12;
+// How soon a refusal is told again when another box was up.
+constexpr int ciRetellMilliseconds = 50;
 
 QString fnstShipperCaption(TResourceString rsPattern) {
     return fnstRS(rsPattern).replace(QStringLiteral("%S"), fnstRS(rs::rsShipperSubject));
@@ -44,87 +52,21 @@ QString fnstCell(const QTableWidget *stg, int iRow, int iColumn) {
     return itm ? itm->text().trimmed() : QString();
 }
 
-// The grid's editors: the airport column picks from the airport list (or
-// takes a typed code), the account column is a plain field. Both report to the
-// wizard, which owns the rules.
-class TclsDestBillingDelegate : public QStyledItemDelegate {
-public:
-    std::function<bool()> fnbEditable;
-    std::function<QStringList()> fnslIATAList;
-    std::function<void(QComboBox *, int, const QString &)> fnIATAChange;
-    std::function<bool(QString &)> fnbAccNumValidate;
-    std::function<void(QWidget *)> fnEditorCreated;
+bool fnbRowComplete(const QTableWidget *stg, int iRow) {
+    return !fnstCell(stg, iRow, ciColIATA).isEmpty() && !fnstCell(stg, iRow, ciColAccNum).isEmpty();
+}
 
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QWidget *createEditor(QWidget *wParent, const QStyleOptionViewItem &,
-                          const QModelIndex &idx) const override {
-        if (!fnbEditable())
-            return nullptr;
-        QWidget *wEditor = nullptr;
-        if (idx.column() == ciColIATA) {
-            auto *cmb = new QComboBox(wParent);
-            cmb->setEditable(true);
-            cmb->setInsertPolicy(QComboBox::NoInsert);
-            cmb->addItems(fnslIATAList());
-            cmb->lineEdit()->setMaxLength(ciIATALength);
-            const int iRow = idx.row();
-            QObject::connect(cmb, &QComboBox::editTextChanged, cmb,
-                             [this, cmb, iRow](const QString &st) { fnIATAChange(cmb, iRow, st); });
-            wEditor = cmb;
-        } else {
-            auto *edt = new QLineEdit(wParent);
-            edt->setMaxLength(ciAccNumLength);
-            wEditor = edt;
-        }
-        fnEditorCreated(wEditor);
-        return wEditor;
-    }
-
-    void setEditorData(QWidget *wEditor, const QModelIndex &idx) const override {
-        const QString st = idx.data(Qt::EditRole).toString();
-        if (auto *cmb = qobject_cast<QComboBox *>(wEditor)) {
-            // The row's own code is no duplicate: no check while it is shown.
-            const QSignalBlocker blocker(cmb);
-            cmb->setEditText(st);
-            return;
-        }
-        if (auto *edt = qobject_cast<QLineEdit *>(wEditor))
-            edt->setText(st);
-    }
-
-    void setModelData(QWidget *wEditor, QAbstractItemModel *mdl,
-                      const QModelIndex &idx) const override {
-        if (auto *cmb = qobject_cast<QComboBox *>(wEditor)) {
-            mdl->setData(idx, cmb->currentText().trimmed().toUpper(), Qt::EditRole);
-            return;
-        }
-        auto *edt = qobject_cast<QLineEdit *>(wEditor);
-        if (!edt)
-            return;
-        QString stAccount = edt->text();
-        if (fnbAccNumValidate(stAccount))
-            mdl->setData(idx, stAccount, Qt::EditRole);
-        else
-            mdl->setData(idx, QString(), Qt::EditRole);
-    }
-};
-
-// Key releases in the grid and its editors end the suppression of account
-// messages; clicks, right clicks, the menu key and key releases refresh the
+// Clicks, right clicks, the menu key and key releases in the grid refresh its
 // menu.
 class TclsDestBillingWatcher : public QObject {
 public:
-    std::function<void()> fnKeyReleased, fnRefreshMenu;
+    std::function<void()> fnRefreshMenu;
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject *, QEvent *e) override {
         switch (e->type()) {
         case QEvent::KeyRelease:
-            fnKeyReleased();
-            fnRefreshMenu();
-            break;
         case QEvent::MouseButtonRelease:
         case QEvent::ContextMenu:
             fnRefreshMenu();
@@ -160,24 +102,21 @@ void TfrmRegistrationWizard::pPrepareDestinationBillingGrid() {
     auto *objDelegate = new TclsDestBillingDelegate(stg);
     objDelegate->fnbEditable = [this] { return bDestBillingEditable; };
     objDelegate->fnslIATAList = [this] { return slDestBillingIATAList; };
-    objDelegate->fnIATAChange = [this](QComboBox *cmb, int iRow, const QString &st) {
-        stgdestinationBillingStringGridIATAChange(cmb, iRow, st);
+    objDelegate->fnIATATyped = [this](const QModelIndex &idx, const QString &st) {
+        stgdestinationBillingStringGridIATAChange(idx, st);
     };
-    objDelegate->fnbAccNumValidate = [this](QString &st) {
-        return stgdestinationBillingStringGridAccNumValidate(st);
+    objDelegate->fnAccountTyped = [this](const QModelIndex &) {
+        idxDestBillingTold = QPersistentModelIndex();
     };
-    auto *objWatcher = new TclsDestBillingWatcher(stg);
-    objWatcher->fnKeyReleased = [this] { bDestBillingMessageShown = false; };
-    objWatcher->fnRefreshMenu = [this] { pUpdateDestinationBillingGridMenu(); };
-    // Keys typed into an editor end the suppression too, but leave the menu
-    // alone while the user types.
-    auto *objEditorWatcher = new TclsDestBillingWatcher(stg);
-    objEditorWatcher->fnKeyReleased = objWatcher->fnKeyReleased;
-    objEditorWatcher->fnRefreshMenu = [] {};
-    objDelegate->fnEditorCreated = [objEditorWatcher](QWidget *w) {
-        w->installEventFilter(objEditorWatcher);
+    objDelegate->fnbIATAAccepted = [this](const QModelIndex &idx, QString &st) {
+        return fnbDestinationBillingIATAAccepted(idx, st);
+    };
+    objDelegate->fnbAccountAccepted = [this](const QModelIndex &idx, QString &st) {
+        return stgdestinationBillingStringGridAccNumValidate(idx, st);
     };
     stg->setItemDelegate(objDelegate);
+    auto *objWatcher = new TclsDestBillingWatcher(stg);
+    objWatcher->fnRefreshMenu = [this] { pUpdateDestinationBillingGridMenu(); };
     stg->installEventFilter(objWatcher);
     stg->viewport()->installEventFilter(objWatcher);
     pSetDestinationBillingEditable(false);
@@ -237,7 +176,7 @@ void TfrmRegistrationWizard::pFillDestinationBillingIATAList() {
 
 void TfrmRegistrationWizard::pUpdateDestinationBillingGridMenu() {
     QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
-    if (!mnuDestbillingAdd)
+    if (!mnuDestbillingAdd || !stg)
         return;
     const qsizetype iSelected = stg->selectionModel()->selectedRows().size();
     const bool bRows = stg->rowCount() > 0;
@@ -253,6 +192,9 @@ void TfrmRegistrationWizard::chkDestinationBillingChange() {
     QPalette pal = stg->palette();
     pal.setColor(QPalette::Base, palette().color(bOn ? QPalette::Base : QPalette::Button));
     stg->setPalette(pal);
+    // A grid switched off has nothing left to correct.
+    if (!bOn)
+        optDestBillingComplaint.reset();
 }
 
 void TfrmRegistrationWizard::pSetDestinationBillingEditable(bool bEditable) {
@@ -288,11 +230,14 @@ void TfrmRegistrationWizard::mnuDestBillingEdit2Click() {
 
 void TfrmRegistrationWizard::mnuDestBillingDelete2Click() {
     QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
-    QModelIndexList arSelected = stg->selectionModel()->selectedRows();
+    const QModelIndexList arSelected = stg->selectionModel()->selectedRows();
     if (arSelected.isEmpty())
         return;
+    // The rows are known by identity: the question's modal loop may end an
+    // edit, and so move or remove rows, before it is answered.
+    const QList<QPersistentModelIndex> arRows(arSelected.begin(), arSelected.end());
     const bool bEmptyRow =
-        arSelected.size() == 1 && fnstCell(stg, arSelected[0].row(), 0).isEmpty();
+        arSelected.size() == 1 && fnstCell(stg, arSelected[0].row(), ciColIATA).isEmpty();
     if (!bEmptyRow &&
         fniMessageDlg(fnstRS(rs::rsDeleteRecords),
                       fnstShipperCaption(rs::rsCaptionSubjectConfirmation),
@@ -300,81 +245,156 @@ void TfrmRegistrationWizard::mnuDestBillingDelete2Click() {
         pUpdateDestinationBillingGridMenu();
         return;
     }
-    std::sort(arSelected.begin(), arSelected.end(),
-              [](const QModelIndex &a, const QModelIndex &b) { return a.row() > b.row(); });
-    for (const QModelIndex &idx : arSelected)
-        stg->removeRow(idx.row());
+    pRemoveDestinationBillingRows(arRows);
     if (stg->currentRow() >= 0)
         stg->selectRow(stg->currentRow());
     pUpdateDestinationBillingGridMenu();
 }
 
-void TfrmRegistrationWizard::stgdestinationBillingStringGridIATAChange(QComboBox *cmbEditor,
-                                                                       int iRow,
-                                                                       const QString &stText) {
+// The one place rows leave the grid. The row changes the removal causes are
+// not row changes of the user's: they remove nothing more.
+void TfrmRegistrationWizard::pRemoveDestinationBillingRows(QList<QPersistentModelIndex> arRows) {
     QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
-    const QString stCode = stText.trimmed();
-    if (stCode.isEmpty())
-        return;
-    bool bDuplicate = false;
-    for (int i = 0; i < stg->rowCount() && !bDuplicate; ++i)
-        bDuplicate =
-            i != iRow && fnstCell(stg, i, ciColIATA).compare(stCode, Qt::CaseInsensitive) == 0;
-    if (!bDuplicate)
-        return;
-    pWriteLog(1, cstUnit, QStringLiteral("stgdestinationBillingStringGridIATAChange"),
-              QStringLiteral("Duplicate airport code ") + stCode);
-    fniMessageDlg(fnstRS(rs::rsIATAExists), fnstRS(rs::rsCaptionShipperWarning), {fnstRS(rs::rsOK)},
-                  fnstRS(rs::rsOK), mikWarning);
-    cmbEditor->setEditText(QString());
+    std::sort(arRows.begin(), arRows.end(),
+              [](const QPersistentModelIndex &a, const QPersistentModelIndex &b) {
+                  return a.row() > b.row();
+              });
+    const QScopedValueRollback<bool> guard(bDestBillingRemovingRows, true);
+    for (const QPersistentModelIndex &idx : arRows)
+        if (idx.isValid())
+            stg->removeRow(idx.row());
+    pUpdateDestinationBillingGridMenu();
 }
 
-bool TfrmRegistrationWizard::stgdestinationBillingStringGridAccNumValidate(QString &stAccount) {
-    if (bDestBillingMessageShown)
+// Typed into an airport cell: a code another row has is told at once.
+void TfrmRegistrationWizard::stgdestinationBillingStringGridIATAChange(const QModelIndex &idx,
+                                                                       const QString &stText) {
+    QString stCode = stText;
+    if (!fnbDestinationBillingIATAAccepted(idx, stCode))
+        pWriteLog(1, cstUnit, QStringLiteral("stgdestinationBillingStringGridIATAChange"),
+                  QStringLiteral("Duplicate airport code ") + stCode);
+}
+
+bool TfrmRegistrationWizard::fnbDestinationBillingIATAAccepted(const QModelIndex &idx,
+                                                               QString &stCode) {
+    const QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
+    stCode = stCode.trimmed().toUpper();
+    if (stCode.isEmpty())
         return true;
+    for (int i = 0; i < stg->rowCount(); ++i)
+        if (i != idx.row() &&
+            fnstCell(stg, i, ciColIATA).compare(stCode, Qt::CaseInsensitive) == 0) {
+            pComplainAboutDestinationBillingCell(idx, fnstRS(rs::rsIATAExists),
+                                                 fnstRS(rs::rsCaptionShipperWarning));
+            return false;
+        }
+    return true;
+}
+
+// An account is refused once with its message; leaving the cell again
+// without typing lets the refused text go without a second message. The
+// cell keeps the account it had.
+bool TfrmRegistrationWizard::stgdestinationBillingStringGridAccNumValidate(const QModelIndex &idx,
+                                                                           QString &stAccount) {
     stAccount = stAccount.trimmed();
     QString stMessage;
     if (stAccount.isEmpty())
         stMessage = fnstRS(rs::rsBlanksNotAllowed);
     else if (!fnbValidAccountNumber(stAccount, ciAccountTypeDestinationBilling, false, QString()))
         stMessage = fnstRS(rs::rsAccountNumberNotValid);
-    bDestBillingMessageShown = true;
-    if (stMessage.isEmpty())
+    if (stMessage.isEmpty()) {
+        idxDestBillingTold = QPersistentModelIndex();
         return true;
+    }
+    if (idxDestBillingTold == idx)
+        return false;
+    idxDestBillingTold = idx;
     pWriteLog(1, cstUnit, QStringLiteral("stgdestinationBillingStringGridAccNumValidate"),
               QStringLiteral("Invalid destination billing account number"));
-    fniMessageDlg(stMessage, fnstShipperCaption(rs::rsCaptionSubjectInvalidData),
-                  {fnstRS(rs::rsOK)}, fnstRS(rs::rsOK), mikWarning);
-    // The user stays on the account until it is a good one.
-    QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
-    const QPersistentModelIndex idx = stg->currentIndex();
-    pSetDestinationBillingEditable(true);
-    stg->setFocusPolicy(Qt::StrongFocus);
-    QTimer::singleShot(0, stg, [stg, idx] {
-        if (!idx.isValid())
-            return;
-        stg->setFocus();
-        stg->setCurrentIndex(stg->model()->index(idx.row(), ciColAccNum));
-        stg->edit(stg->currentIndex());
-    });
+    pComplainAboutDestinationBillingCell(idx, stMessage,
+                                         fnstShipperCaption(rs::rsCaptionSubjectInvalidData));
     return false;
 }
 
+// One refusal waits to be told at a time; it is told from the event loop.
+void TfrmRegistrationWizard::pComplainAboutDestinationBillingCell(const QModelIndex &idx,
+                                                                  const QString &stMessage,
+                                                                  const QString &stCaption) {
+    if (optDestBillingComplaint)
+        return;
+    optDestBillingComplaint = TrecDestBillingComplaint{stMessage, stCaption, idx};
+    QTimer::singleShot(0, this, [this] { fnbTellDestinationBillingComplaint(); });
+}
+
+// Tells the refusal waiting, then puts the user back on the refused cell
+// with what it holds. True when there was one to tell.
+bool TfrmRegistrationWizard::fnbTellDestinationBillingComplaint() {
+    if (!optDestBillingComplaint || bDestBillingTelling)
+        return false;
+    // Another box is up (the close question, say): told once it has gone.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(ciRetellMilliseconds, this,
+                           [this] { fnbTellDestinationBillingComplaint(); });
+        return false;
+    }
+    {
+        const QScopedValueRollback<bool> guard(bDestBillingTelling, true);
+        fniMessageDlg(optDestBillingComplaint->stMessage, optDestBillingComplaint->stCaption,
+                      {fnstRS(rs::rsOK)}, fnstRS(rs::rsOK), mikWarning);
+    }
+    // The box may have ended the page or the grid: the cell is looked up anew.
+    const QPersistentModelIndex idx = std::exchange(optDestBillingComplaint, {})->idxCell;
+    QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
+    if (idx.isValid() && fniCurrentPage() == wpSenderInfoCont && stg->isEnabled())
+        pReopenDestinationBillingCell(idx);
+    return true;
+}
+
+void TfrmRegistrationWizard::pReopenDestinationBillingCell(const QModelIndex &idx) {
+    QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
+    // An editor still open shows the refused text: it goes without a commit.
+    if (QWidget *wEditor = stg->indexWidget(stg->currentIndex()))
+        QMetaObject::invokeMethod(
+            stg, "closeEditor", Qt::DirectConnection, Q_ARG(QWidget *, wEditor),
+            Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::RevertModelCache));
+    pSetDestinationBillingEditable(true);
+    stg->setFocusPolicy(Qt::StrongFocus);
+    stg->setFocus();
+    stg->setCurrentIndex(idx);
+    if (!stg->indexWidget(idx))
+        stg->edit(idx);
+}
+
+// Row change: an incomplete row the user left empty-handed goes, once the
+// change is over; a row whose refusal waits to be told stays for it.
 void TfrmRegistrationWizard::stgdestinationBillingStringGridChangeNode(int iRow, int,
                                                                        int iPreviousRow,
                                                                        int iPreviousColumn) {
     QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
+    if (bDestBillingRemovingRows)
+        return;
     if (iPreviousRow == iRow || iPreviousRow < 0 || iPreviousRow >= stg->rowCount()) {
         pUpdateDestinationBillingGridMenu();
         return;
     }
     pSetDestinationBillingEditable(false);
-    const bool bComplete = !fnstCell(stg, iPreviousRow, ciColIATA).isEmpty() &&
-                           !fnstCell(stg, iPreviousRow, ciColAccNum).isEmpty();
-    // An incomplete row goes when the cell the user was in holds nothing.
-    if (!bComplete && fnstCell(stg, iPreviousRow, std::max(iPreviousColumn, 0)).isEmpty())
-        stg->removeRow(iPreviousRow);
+    const bool bToldLater =
+        optDestBillingComplaint && optDestBillingComplaint->idxCell.row() == iPreviousRow;
+    if (!bToldLater && !fnbRowComplete(stg, iPreviousRow) &&
+        fnstCell(stg, iPreviousRow, std::max(iPreviousColumn, 0)).isEmpty()) {
+        const QPersistentModelIndex idxRow = stg->model()->index(iPreviousRow, 0);
+        QTimer::singleShot(0, this,
+                           [this, idxRow] { pDropIncompleteDestinationBillingRow(idxRow); });
+    }
     pUpdateDestinationBillingGridMenu();
+}
+
+// The row is dropped unless the user went back to it or completed it meanwhile.
+void TfrmRegistrationWizard::pDropIncompleteDestinationBillingRow(
+    const QPersistentModelIndex &idx) {
+    const QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
+    if (idx.isValid() && idx.row() != stg->currentRow() && !fnbRowComplete(stg, idx.row()))
+        pRemoveDestinationBillingRows({idx});
 }
 
 void TfrmRegistrationWizard::stgDestinationBillingStringGridExit() {
@@ -386,7 +406,8 @@ void TfrmRegistrationWizard::stgDestinationBillingStringGridExit() {
 void TfrmRegistrationWizard::pReleaseDestinationBillingGrid() {
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(ui->pgcRegistrationWizard, nullptr, this, nullptr);
-    bDestBillingMessageShown = true;
+    optDestBillingComplaint.reset();
+    bDestBillingRemovingRows = true;
     delete uiSenderInfoCont->stgdestinationBillingStringGrid;
     uiSenderInfoCont->stgdestinationBillingStringGrid = nullptr;
 }
@@ -394,15 +415,21 @@ void TfrmRegistrationWizard::pReleaseDestinationBillingGrid() {
 // An open editor keeps what was typed: it is committed, then closed.
 void TfrmRegistrationWizard::pEndDestinationBillingEdit() {
     QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
-    QWidget *wEditor = QApplication::focusWidget();
-    while (wEditor && wEditor->parentWidget() != stg->viewport())
-        wEditor = wEditor->parentWidget();
+    const QPointer<QWidget> wEditor = stg->indexWidget(stg->currentIndex());
     if (!wEditor)
         return;
     QMetaObject::invokeMethod(stg, "commitData", Qt::DirectConnection, Q_ARG(QWidget *, wEditor));
-    QMetaObject::invokeMethod(
-        stg, "closeEditor", Qt::DirectConnection, Q_ARG(QWidget *, wEditor),
-        Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::NoHint));
+    if (wEditor)
+        QMetaObject::invokeMethod(
+            stg, "closeEditor", Qt::DirectConnection, Q_ARG(QWidget *, wEditor),
+            Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::NoHint));
+}
+
+// Next and Back end the typing in the grid first and tell what it refused;
+// the page stays when something was refused.
+bool TfrmRegistrationWizard::fnbDestinationBillingSettled() {
+    pEndDestinationBillingEdit();
+    return !fnbTellDestinationBillingComplaint();
 }
 
 void TfrmRegistrationWizard::pPageShown(int iPage) {
@@ -417,10 +444,12 @@ void TfrmRegistrationWizard::pPageShown(int iPage) {
 void TfrmRegistrationWizard::pLeaveDestinationBillingPage() {
     QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
     pEndDestinationBillingEdit();
+    // What the grid refused stays refused; the page is gone.
+    optDestBillingComplaint.reset();
+    idxDestBillingTold = QPersistentModelIndex();
     const int iRow = stg->currentRow();
-    if (iRow >= 0 &&
-        (fnstCell(stg, iRow, ciColIATA).isEmpty() || fnstCell(stg, iRow, ciColAccNum).isEmpty()))
-        stg->removeRow(iRow);
+    if (iRow >= 0 && !fnbRowComplete(stg, iRow))
+        pRemoveDestinationBillingRows({QPersistentModelIndex(stg->model()->index(iRow, 0))});
     pSetDestinationBillingEditable(false);
     if (stg->rowCount() == 0)
         uiSenderInfoCont->chkDestinationBilling->setChecked(false);

@@ -79,6 +79,8 @@ void TfrmRegistrationWizard::pNextFromSenderInfo() {
 
 void TfrmRegistrationWizard::pNextFromSenderInfoCont() {
     Ui::TfraSenderInfoContPage &pg = *uiSenderInfoCont;
+    if (!fnbDestinationBillingSettled())
+        return;
     // A ticked box without a single airport bills nothing separately.
     if (pg.stgdestinationBillingStringGrid->rowCount() == 0)
         pg.chkDestinationBilling->setChecked(false);
@@ -101,6 +103,8 @@ void TfrmRegistrationWizard::pNextFromSenderInfoCont() {
 }
 
 void TfrmRegistrationWizard::pBackFromSenderInfoCont() {
+    if (!fnbDestinationBillingSettled())
+        return;
     pNormalColour(fnslFieldNames(ui->tbsSenderInfo));
     pReadFromSenderInfoContScreen();
     pChangePage(fnstTitle(wpSenderInfo), wpSenderInfoCont, cstBack, 2);

@@ -57,7 +57,9 @@ void pSetIcon(QMessageBox &box, int iIconKind, const QString &stIconFile) {
     }
 }
 
-int fniAskUser(const TrecMessageDlg &rec) {
+} // namespace
+
+int fniShowMessageBox(const TrecMessageDlg &rec) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(rec.stCaption);
     box.setText(fnstDisplayText(rec.stMessage));
@@ -77,8 +79,9 @@ int fniAskUser(const TrecMessageDlg &rec) {
     return int(arButtons.size()) - 1;
 }
 
+namespace {
 int fniAnswer(const TrecMessageDlg &rec) {
-    return gfnAnswerer() ? gfnAnswerer()(rec) : fniAskUser(rec);
+    return gfnAnswerer() ? gfnAnswerer()(rec) : fniShowMessageBox(rec);
 }
 } // namespace
 

@@ -40,6 +40,10 @@ int fniMessageDlgWithIcon(const QString &stMessage, const QString &stCaption,
                           const QStringList &slButtons, const QString &stDefaultButton,
                           const QString &stIconFile);
 
+// The modal box itself, asking the user whatever the answerer is; Escape
+// and the window's close button press the last button.
+int fniShowMessageBox(const TrecMessageDlg &rec);
+
 // Replaces the answerer and returns the one it replaces; an empty answerer
 // brings back the modal box.
 TMessageAnswerer pSetMessageAnswerer(TMessageAnswerer fnAnswerer);

@@ -6,11 +6,16 @@
 #include "UnitModalDialog.h"
 #include "UnitWizardOnScreen.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QPushButton>
 
 #include <utility>
+
+// How the test closes a box: its first button, Escape, or the window's close
+// button.
+enum TClose { clOK, clEscape, clCloseButton };
 
 struct TrecNavWizard : TrecInstalledWizard<> {
     TclsDialogCounter objLists; // the error lists shown
@@ -30,6 +35,35 @@ struct TrecNavWizard : TrecInstalledWizard<> {
     void pNext() { QTest::mouseClick(fnpControl<QPushButton>(frm, "btnNext"), Qt::LeftButton); }
     void pBack() { QTest::mouseClick(fnpControl<QPushButton>(frm, "btnBack"), Qt::LeftButton); }
     QCheckBox *chk(const char *pch) { return fnpControl<QCheckBox>(frm, pch); }
+    // A user types once the window is back in front.
+    QWidget *fnwKeyboard() {
+        if (!QTest::qWaitForWindowActive(&frm))
+            qFatal("the wizard did not come back to the front");
+        return QApplication::focusWidget();
+    }
+    // Keys typed one by one into whatever holds the focus, as a keyboard does.
+    void pType(const QString &st) {
+        for (const QChar ch : st)
+            QTest::keyClick(fnwKeyboard(), ch.toLatin1());
+    }
+    void pKey(Qt::Key iKey, Qt::KeyboardModifiers iModifiers = {}) {
+        QTest::keyClick(fnwKeyboard(), iKey, iModifiers);
+    }
+    // The next box is closed this way.
+    void pPlan(TClose clHow) {
+        if (clHow == clOK)
+            objAnswerer.pExpect(0);
+        else if (clHow == clEscape)
+            objAnswerer.pExpectEscape();
+        else
+            objAnswerer.pExpectClose();
+    }
+    // The texts of the next iCount boxes, once they have come.
+    QStringList fnslAwaited(size_t iCount) {
+        if (!QTest::qWaitFor([&] { return objAnswerer.fnarAsked().size() >= iSeen + iCount; }))
+            return {QStringLiteral("(no box came)")};
+        return fnslMessages();
+    }
     // The texts of the message boxes asked since the last call.
     QStringList fnslMessages() {
         QStringList sl;

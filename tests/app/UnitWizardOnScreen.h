@@ -3,7 +3,7 @@
 #pragma once
 
 #include "UnitFraCountry.h"
-#include "UnitModalDialog.h"
+#include "UnitInsideModalLoop.h"
 #include "unitRegistrationWizard.h"
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
@@ -38,6 +38,7 @@ fnrecWithReferenceData(TrecInstallationOptions rec = fnrecTestOptions()) {
 struct TrecWizard {
     TfrmRegistrationWizard frm;
     TrecWizard() {
+        pStandInForWindowManager();
         frm.show();
         frm.activateWindow();
     }
@@ -63,22 +64,12 @@ struct TrecWizard {
     }
 };
 
-// While it lives, every modal dialog (the error list) is closed at once and
-// counted; the runner before it comes back afterwards.
-class TclsDialogCounter {
+// While it lives, every modal dialog (the error list) is really shown, closed
+// from inside its own loop as soon as it is on screen, and counted; the
+// runner before it comes back afterwards.
+class TclsDialogCounter : public TclsDialogAnswerer {
 public:
-    TclsDialogCounter()
-        : fnPrevious(pSetModalRunner([this](QDialog &) {
-              ++iShown;
-              return int(QDialog::Accepted);
-          })) {}
-    ~TclsDialogCounter() { pSetModalRunner(fnPrevious); }
-    TclsDialogCounter(const TclsDialogCounter &) = delete;
-    TclsDialogCounter &operator=(const TclsDialogCounter &) = delete;
-    int iShown = 0;
-
-private:
-    TModalRunner fnPrevious;
+    TclsDialogCounter() : TclsDialogAnswerer([](QDialog &) { return int(QDialog::Accepted); }) {}
 };
 
 // The installation and the answerer of its questions, made before the wizard.

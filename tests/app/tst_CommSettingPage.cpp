@@ -445,6 +445,7 @@ void tst_CommSettingPage::AFailedServiceReadEndsTheWizard() {
         return fniQueryRecords({{}}, objarRows, QStringLiteral("TclsCommServiceSettingsDB"));
     });
     TclsScriptedAnswerer objAnswerer;
+    objAnswerer.pExpect(0);
     TfrmRegistrationWizard frm;
     pSetServiceRowsReader(fnPrevious);
     QVERIFY(frm.fnbStartupFailed());

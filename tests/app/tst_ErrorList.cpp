@@ -1,6 +1,7 @@
 // The error list: the dialog's lines, the marks on the fields it names, the
 // focus on the chosen line's field, and removing a control's entries.
 #include "UnitErrorMarks.h"
+#include "UnitInsideModalLoop.h"
 #include "UnitModalDialog.h"
 #include "unitRegistrationWizard.h"
 #include "UnitScriptedAnswerer.h"
@@ -149,7 +150,7 @@ void tst_ErrorList::TheFormShowsTheListAndFocusesThePickedLine() {
     edtSecond->show();
 
     TrecDialogSeen recSeen;
-    const TModalRunner fnPrevious = pSetModalRunner([&](QDialog &dlg) {
+    const TModalRunner fnPrevious = pSetModalRunner(fnrunAnsweringInside([&](QDialog &dlg) {
         dlg.show();
         auto &frmWarn = static_cast<TfrmWarnMessage &>(dlg);
         recSeen = {dlg.windowTitle(), frmWarn.fnslLines(),
@@ -157,7 +158,7 @@ void tst_ErrorList::TheFormShowsTheListAndFocusesThePickedLine() {
         dlg.findChild<QListWidget *>(QStringLiteral("lbxWarnMessage"))->setCurrentRow(1);
         dlg.accept();
         return int(QDialog::Accepted);
-    });
+    }));
     const TrecarErrorList ar = fnarErrors({{"edtTestFirst", "First is wrong."},
                                            {"EDTTESTSECOND", "Second is wrong."},
                                            {"edtTestFirst", "First is wrong again."}});

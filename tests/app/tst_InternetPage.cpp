@@ -4,6 +4,7 @@
 // registry stand-in and the environment, and a round trip through the proxy
 // server settings dialog into a second start.
 #include "UnitErrorMarks.h"
+#include "UnitInsideModalLoop.h"
 #include "UnitModalDialog.h"
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
@@ -381,7 +382,7 @@ void tst_InternetPage::TheBrowserProxyComesFromTheRegistryOrTheEnvironment() {
 void tst_InternetPage::TheDialogsSettingsComeBackOnASecondStart() {
     const QString stPassword = QStringLiteral("Sherwood#7");
     int iRuns = 0;
-    const TModalRunner fnPrevious = pSetModalRunner([&](QDialog &dlg) {
+    const TModalRunner fnPrevious = pSetModalRunner(fnrunAnsweringInside([&](QDialog &dlg) {
         ++iRuns;
         dlg.show();
         const std::pair<const char *, QString> arTyped[] = {
@@ -400,7 +401,7 @@ void tst_InternetPage::TheDialogsSettingsComeBackOnASecondStart() {
         fnpControl<QCheckBox>(dlg, "chkNTLM")->click();
         fnpControl<QPushButton>(dlg, "btnOK")->click();
         return dlg.result();
-    });
+    }));
     const QString stShown =
         QStringLiteral("web.local|8080|tls.local||files.local|2121|robin|Sherwood#7|o|x|x");
     {

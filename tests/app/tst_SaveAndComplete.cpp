@@ -3,6 +3,7 @@
 // answer of the host leads to, the manual registration and the completion page
 // that only Finish leaves.
 #include "UnitHostedWizard.h"
+#include "UnitInsideModalLoop.h"
 #include "UnitModalDialog.h"
 #include "unitRWSenders.h"
 #include "UnitTestQueries.h"
@@ -102,14 +103,15 @@ struct TrecSite : TrecHost, TrecInstalledWizard<TclsRegisteringInstallation> {
 class TclsManualEntry {
 public:
     explicit TclsManualEntry(const QString &stSiteId, std::function<void()> fnBeforeOK = {}) {
-        fnPrevious = pSetModalRunner([this, stSiteId, fnBeforeOK](QDialog &dlg) {
-            ++iShown;
-            fnpControl<QLineEdit>(dlg, "edtSiteId")->setText(stSiteId);
-            if (fnBeforeOK)
-                fnBeforeOK();
-            fnpControl<QPushButton>(dlg, "btnOK")->click();
-            return dlg.result();
-        });
+        fnPrevious =
+            pSetModalRunner(fnrunAnsweringInside([this, stSiteId, fnBeforeOK](QDialog &dlg) {
+                ++iShown;
+                fnpControl<QLineEdit>(dlg, "edtSiteId")->setText(stSiteId);
+                if (fnBeforeOK)
+                    fnBeforeOK();
+                fnpControl<QPushButton>(dlg, "btnOK")->click();
+                return dlg.result();
+            }));
     }
     ~TclsManualEntry() { pSetModalRunner(fnPrevious); }
     int iShown = 0;

@@ -7,6 +7,7 @@
 #include "UnitFraIATA.h"
 #include "UnitFraState.h"
 #include "UnitFraSuburb.h"
+#include "UnitInsideModalLoop.h"
 #include "UnitModalDialog.h"
 #include "UnitScriptedAnswerer.h"
 #include "UnitSearchList.h"
@@ -229,7 +230,7 @@ void tst_SenderAddressPage::TheDestinationLookupFillsThePage() {
     // at the stations of the city.
     QString stSearchedFor;
     QSet<QString> setCities;
-    pSetModalRunner([&](QDialog &dlg) {
+    pSetModalRunner(fnrunAnsweringInside([&](QDialog &dlg) {
         auto &frm = dynamic_cast<TfrmTransferList &>(dlg);
         stSearchedFor = frm.edtSearch->text();
         TclsSearchListModel &mdl = *frm.fnmdlRows();
@@ -241,7 +242,7 @@ void tst_SenderAddressPage::TheDestinationLookupFillsThePage() {
         }
         frm.btnTransfer->click();
         return dlg.result();
-    });
+    }));
     TclsScriptedAnswerer objAnswerer;
     objAnswerer.pExpect(1);
     objChecks.pAutoDestination();
@@ -273,7 +274,7 @@ void tst_SenderAddressPage::EveryDestinationAnswerOnThePage() {
     const std::optional<TrecStationChoice> *poChoice = nullptr;
     // The list picks Edinburgh's airport when the case chooses a row, else it
     // is cancelled.
-    pSetModalRunner([&](QDialog &dlg) {
+    pSetModalRunner(fnrunAnsweringInside([&](QDialog &dlg) {
         auto &frm = dynamic_cast<TfrmTransferList &>(dlg);
         slGridsOpened << frm.grdList->objectName();
         TclsSearchListModel &mdl = *frm.fnmdlRows();
@@ -284,7 +285,7 @@ void tst_SenderAddressPage::EveryDestinationAnswerOnThePage() {
             return int(QDialog::Rejected);
         frm.btnTransfer->click();
         return dlg.result();
-    });
+    }));
     for (const TrecReactionCase &c : fnarAutoDestinationReactionCases()) {
         QVERIFY(objInstallation->fnbWriteFile(QStringLiteral("Bin/autodestination_answer.txt"),
                                               QByteArray(c.pchResult) + "\nScotland\n" +

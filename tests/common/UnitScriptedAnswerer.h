@@ -1,7 +1,11 @@
 // Answers the program's message boxes in a test: the test says which button
-// the next question gets before the click that asks it. A question nobody
-// expected is recorded (and answered with its default button) so the test can
-// fail on it; no test ever blocks on a dialog.
+// the next question gets before the click that asks it. By default, in a
+// program with windows, the box is really shown modally and the answer is
+// given from inside its own event loop (a click on the button, Escape, or
+// the window's close button), so the test goes through what a user goes
+// through; a question nobody expected is answered with its default button
+// and fails the running Qt Test function. Without windows the answer is
+// returned at once.
 #pragma once
 
 #include "UnitMsgDialog.h"
@@ -9,15 +13,27 @@
 #include <deque>
 #include <vector>
 
+// How the box is answered.
+enum TAnswerMode {
+    amInsideTheBox, // shown modally, answered from inside its loop
+    amReturned      // not shown; the answer is returned at once
+};
+
 class TclsScriptedAnswerer {
 public:
+    // Inside the box when the program has windows, else returned.
     TclsScriptedAnswerer();
+    explicit TclsScriptedAnswerer(TAnswerMode amMode);
     ~TclsScriptedAnswerer();
     TclsScriptedAnswerer(const TclsScriptedAnswerer &) = delete;
     TclsScriptedAnswerer &operator=(const TclsScriptedAnswerer &) = delete;
 
     // The next question is answered with this 0-based button.
-    void pExpect(int iButton) { arPlanned.push_back(iButton); }
+    void pExpect(int iButton) { arPlanned.push_back({akButton, iButton}); }
+    // The next question is closed with Escape.
+    void pExpectEscape() { arPlanned.push_back({akEscape, 0}); }
+    // The next question is closed with the window's close button.
+    void pExpectClose() { arPlanned.push_back({akClose, 0}); }
 
     // Every question asked, in order.
     const std::vector<TrecMessageDlg> &fnarAsked() const { return arAsked; }
@@ -27,7 +43,16 @@ public:
     size_t fniUnused() const { return arPlanned.size(); }
 
 private:
-    std::deque<int> arPlanned;
+    enum TAnswerKind { akButton, akEscape, akClose };
+    struct TrecAnswer {
+        TAnswerKind akKind;
+        int iButton;
+    };
+    TrecAnswer fnrecNextAnswer(const TrecMessageDlg &rec);
+    int fniAnswer(const TrecMessageDlg &rec);
+
+    TAnswerMode amMode;
+    std::deque<TrecAnswer> arPlanned;
     std::vector<TrecMessageDlg> arAsked;
     std::vector<TrecMessageDlg> arUnexpected;
     TMessageAnswerer fnPrevious;

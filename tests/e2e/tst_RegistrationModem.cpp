@@ -122,6 +122,7 @@ void tst_RegistrationModem::ARegistrationOverTheModemIsStored() {
                      {stInstallationType}),
              0);
 
+    objAnswers->pExpect(0);
     const QString stSiteId = fnstRegisterStoredSite();
     QVERIFY2(fnbSiteIdForm(stSiteId), qPrintable(stSiteId));
     const QStringList slNotStored = fnslRegistrationNotStored(stSiteId);
@@ -143,6 +144,7 @@ void tst_RegistrationModem::ARegistrationOverTheModemIsStored() {
 
 void tst_RegistrationModem::ABusyNumberIsDialledAgain() {
     pStart([](TrecCarrierHostOptions &rec) { rec.iModemBusyCalls = 1; });
+    objAnswers->pExpect(0);
     const QString stSiteId = fnstRegisterStoredSite();
     QVERIFY2(fnbSiteIdForm(stSiteId), qPrintable(stSiteId));
     const QStringList slLog = fnslCommLog(*objInstallation);
@@ -155,6 +157,7 @@ void tst_RegistrationModem::ABusyNumberIsDialledAgain() {
 void tst_RegistrationModem::ACorruptBlockIsResent() {
     pStart(
         [](TrecCarrierHostOptions &rec) { rec.enModemFailure = TenumModemFailure::CorruptOnce; });
+    objAnswers->pExpect(0);
     const QString stSiteId = fnstRegisterStoredSite();
     QVERIFY2(fnbSiteIdForm(stSiteId), qPrintable(stSiteId));
     QVERIFY(fnslRegistrationNotStored(stSiteId).isEmpty());
@@ -179,6 +182,7 @@ void tst_RegistrationModem::ABrokenCallLosesNothingAndARetrySucceeds() {
     pStart();
     objHost->pFailNextCall(TenumModemFailure(iFailure));
 
+    objAnswers->pExpect(0);
     QCOMPARE(fnstRegisterStoredSite(), cstFailed);
     const QStringList slLog = fnslCommLog(*objInstallation);
     QVERIFY(slLog.contains(stReason));
@@ -194,6 +198,7 @@ void tst_RegistrationModem::ABrokenCallLosesNothingAndARetrySucceeds() {
              QString());
 
     pFreeCommStatusWindows();
+    objAnswers->pExpect(0);
     const QString stSiteId = fnstRegisterStoredSite();
     QVERIFY2(fnbSiteIdForm(stSiteId), qPrintable(stSiteId));
     QVERIFY(fnslRegistrationNotStored(stSiteId).isEmpty());

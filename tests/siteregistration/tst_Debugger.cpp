@@ -7,6 +7,7 @@
 #include "unitCommStatusMain.h"
 #include "UnitConfigDataCacheDLLAccess.h"
 #include "unitDebugger.h"
+#include "UnitInsideModalLoop.h"
 #include "UnitModalDialog.h"
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
@@ -36,20 +37,21 @@ class TclsDebuggerWatch {
 public:
     explicit TclsDebuggerWatch(QWidget *wCallWindow = nullptr,
                                std::function<void(QDialog &)> fnClose = {}) {
-        fnPrevious = pSetModalRunner([this, wCallWindow, fnClose](QDialog &dlg) {
-            dlg.show();
-            TrecDebuggerSeen rec;
-            rec.stTitle = dlg.windowTitle();
-            auto *lbxStatus = dlg.findChild<QListWidget *>(QStringLiteral("lbxStatus"));
-            for (int i = 0; i < lbxStatus->count(); ++i)
-                rec.slListed << lbxStatus->item(i)->text();
-            rec.bAnythingSelected = !lbxStatus->selectedItems().isEmpty();
-            rec.bCallWindowVisible = wCallWindow && wCallWindow->isVisible();
-            optSeen = rec;
-            if (fnClose)
-                fnClose(dlg);
-            return dlg.result();
-        });
+        fnPrevious =
+            pSetModalRunner(fnrunAnsweringInside([this, wCallWindow, fnClose](QDialog &dlg) {
+                dlg.show();
+                TrecDebuggerSeen rec;
+                rec.stTitle = dlg.windowTitle();
+                auto *lbxStatus = dlg.findChild<QListWidget *>(QStringLiteral("lbxStatus"));
+                for (int i = 0; i < lbxStatus->count(); ++i)
+                    rec.slListed << lbxStatus->item(i)->text();
+                rec.bAnythingSelected = !lbxStatus->selectedItems().isEmpty();
+                rec.bCallWindowVisible = wCallWindow && wCallWindow->isVisible();
+                optSeen = rec;
+                if (fnClose)
+                    fnClose(dlg);
+                return dlg.result();
+            }));
     }
     ~TclsDebuggerWatch() { pSetModalRunner(fnPrevious); }
     TclsDebuggerWatch(const TclsDebuggerWatch &) = delete;

@@ -1,6 +1,7 @@
 // The transfer-list form: the incremental search over the adaptor's rows and
 // the record a chosen row gives, through the modal runner as a user drives it.
 #include "UnitAdHocQuery.h"
+#include "UnitInsideModalLoop.h"
 #include "UnitModalDialog.h"
 #include "UnitSearchList.h"
 #include "UnitTestInstallation.h"
@@ -91,12 +92,12 @@ void tst_SearchList::incrementalSearch() {
 }
 
 void tst_SearchList::chosenRowGivesTheRecord() {
-    pSetModalRunner([](QDialog &dlg) {
+    pSetModalRunner(fnrunAnsweringInside([](QDialog &dlg) {
         auto &frm = dynamic_cast<TfrmTransferList &>(dlg);
         QTest::keyClicks(frm.edtSearch, QStringLiteral("san j"));
         frm.btnTransfer->click();
         return dlg.result();
-    });
+    }));
     const auto oRecord = fnoRunSearchList(fnrecDirectoryAdaptor(QStringLiteral("US")));
     QVERIFY(oRecord.has_value());
     QCOMPARE(oRecord->value(QStringLiteral("IATA")), QStringLiteral("SJC"));
@@ -115,12 +116,12 @@ void tst_SearchList::cancelGivesNothing() {
         {"transfer with no row shown", "zz", true},
     };
     for (const auto &c : arCases) {
-        pSetModalRunner([&](QDialog &dlg) {
+        pSetModalRunner(fnrunAnsweringInside([&](QDialog &dlg) {
             auto &frm = dynamic_cast<TfrmTransferList &>(dlg);
             QTest::keyClicks(frm.edtSearch, QString::fromLatin1(c.pchTyped));
             (c.bTransfer ? frm.btnTransfer : frm.btnCancel)->click();
             return dlg.result();
-        });
+        }));
         QVERIFY2(!fnoRunSearchList(fnrecDirectoryAdaptor()).has_value(), c.pchCase);
     }
 }

@@ -7,6 +7,7 @@
 #include "UnitFraLinks.h"
 #include "UnitFraState.h"
 #include "UnitFraSuburb.h"
+#include "UnitInsideModalLoop.h"
 #include "UnitModalDialog.h"
 #include "UnitMvLookupCombo.h"
 #include "UnitScriptedAnswerer.h"
@@ -264,13 +265,13 @@ void tst_LookupFrames::searchListsFillTheFrames() {
     TrecSenderPage page;
     QStringList slGrids;
     const char *pchTyped = "";
-    pSetModalRunner([&](QDialog &dlg) {
+    pSetModalRunner(fnrunAnsweringInside([&](QDialog &dlg) {
         auto &frm = dynamic_cast<TfrmTransferList &>(dlg);
         slGrids << frm.grdList->objectName();
         QTest::keyClicks(frm.edtSearch, QString::fromLatin1(pchTyped));
         frm.btnTransfer->click();
         return dlg.result();
-    });
+    }));
     int iLookedUp = 0;
     for (TfraLookup *fra : std::initializer_list<TfraLookup *>{
              page.fraSenderCountry, page.fraSenderState, page.fraSenderIATA, page.fraSenderSuburb})

@@ -8,6 +8,7 @@
 #include "UnitFraLinks.h"
 #include "UnitFraState.h"
 #include "UnitFraSuburb.h"
+#include "UnitInsideModalLoop.h"
 #include "UnitModalDialog.h"
 #include "UnitMvLookupCombo.h"
 #include "UnitScriptedAnswerer.h"
@@ -394,12 +395,12 @@ void tst_SenderAddressEvents::lookupsBringTheirCountry() {
          "City/Suburb:", "cmbIATA"},
     };
     const char *pchTyped = "";
-    pSetModalRunner([&](QDialog &dlg) {
+    pSetModalRunner(fnrunAnsweringInside([&](QDialog &dlg) {
         auto &frm = dynamic_cast<TfrmTransferList &>(dlg);
         QTest::keyClicks(frm.edtSearch, QString::fromLatin1(pchTyped));
         frm.btnTransfer->click();
         return dlg.result();
-    });
+    }));
     for (const TrecCase &c : arCases) {
         TrecSenderPage page;
         QVERIFY(QTest::qWaitForWindowActive(&page.wPage));
