@@ -21,6 +21,7 @@
 #include "unitSiteRegistration.h"
 
 #include <QPersistentModelIndex>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -413,8 +414,12 @@ private:
     // The password rules of that Next; false keeps the user on the page.
     bool fnbApplSecurityPasswordsAccepted();
     void pResetRetypePasswd();
-    // Leaving the password field for another control checks the password.
-    void edtApplSecurityPasswdExit();
+    // Leaving the password field for another control checks the password,
+    // once the focus has moved (never inside the focus change) or when Next
+    // comes first; true when it warned. The warning puts the user back on
+    // the field to correct.
+    void pPasswdFieldLeft();
+    bool edtApplSecurityPasswdExit();
     void pNextFromSummary();
     void pBackFromSiteRegistration();
     // The form's key preview: Enter moves the focus, Alt+N on the password
@@ -423,7 +428,8 @@ private:
     void pInstallKeyPreview();
     int iPasswdMismatchCount = 0;
     bool bNextFromPasswdField = false;
-    bool bPasswdExitRefusedForNext = false;
+    // Where the focus went from the password field, while its check waits.
+    std::optional<QPointer<QWidget>> optPasswdLeftFor;
 
     void pWarn(const QString &stMessage);
     bool fnbConfirm(const QString &stMessage);

@@ -12,6 +12,7 @@
 #include "unitWizardPageSteps.h"
 
 #include <QApplication>
+#include <QTimer>
 
 using namespace wps;
 
@@ -42,35 +43,49 @@ void TfrmRegistrationWizard::pResetRetypePasswd() {
     pPaintField(edt, false);
 }
 
-void TfrmRegistrationWizard::edtApplSecurityPasswdExit() {
+// The check waits for the focus change to end: a box shown inside it would
+// take the mouse release of the click that moved the focus.
+void TfrmRegistrationWizard::pPasswdFieldLeft() {
+    optPasswdLeftFor = QPointer<QWidget>(QApplication::focusWidget());
+    QTimer::singleShot(0, this, [this] { edtApplSecurityPasswdExit(); });
+}
+
+bool TfrmRegistrationWizard::edtApplSecurityPasswdExit() {
+    if (!optPasswdLeftFor)
+        return false;
+    QWidget *wTo = std::exchange(optPasswdLeftFor, std::nullopt)->data();
     const Ui::TfraApplSecurityPage &pg = *uiApplSecurity;
-    QWidget *wTo = QApplication::focusWidget();
-    // Going back, cancelling, unticking or leaving the window is no reason to
+    // Going back, cancelling, unticking or leaving the page is no reason to
     // insist on the password.
-    if (!pg.chkApplSecurityPasswdRequired->isChecked() || !wTo ||
-        wTo == pg.chkApplSecurityPasswdRequired || wTo == ui->btnCancel || wTo == ui->btnBack ||
-        wTo == ui->tbsApplSecurity)
-        return;
-    const QString stPassword = pg.edtApplSecurityPasswd->text();
-    const QString stRetype = pg.edtApplSecurityRetypePasswd->text();
+    if (fniCurrentPage() != wpApplSecurity || !pg.chkApplSecurityPasswdRequired->isChecked() ||
+        !wTo || wTo == pg.chkApplSecurityPasswdRequired || wTo == ui->btnCancel ||
+        wTo == ui->btnBack || wTo == ui->tbsApplSecurity)
+        return false;
+    QLineEdit *edtPasswd = pg.edtApplSecurityPasswd;
+    QLineEdit *edtRetype = pg.edtApplSecurityRetypePasswd;
+    const QString stPassword = edtPasswd->text();
+    const QString stRetype = edtRetype->text();
     QString stMessage;
+    QLineEdit *edtToCorrect = edtPasswd;
     if (stPassword.isEmpty() || stPassword.size() < ciMinPasswordLength) {
         stMessage = fnstRS(stPassword.isEmpty() ? rs::rsPasswordBlank : rs::rsPasswordTooShort) +
                     QStringLiteral(".");
         pResetRetypePasswd();
-    } else if (pg.edtApplSecurityRetypePasswd->isEnabled() && stRetype.isEmpty()) {
+    } else if (edtRetype->isEnabled() && stRetype.isEmpty()) {
         // Moving on to the re-type field is the user confirming the password,
         // not leaving it unconfirmed.
-        if (!std::exchange(bNextFromPasswdField, false) && wTo != pg.edtApplSecurityRetypePasswd)
+        if (!std::exchange(bNextFromPasswdField, false) && wTo != edtRetype)
             stMessage = fnstRS(rs::rsPasswordBlank) + QStringLiteral(".");
+        edtToCorrect = edtRetype;
     } else if (!stRetype.isEmpty() && stPassword != stRetype) {
         stMessage = fnstMismatchMessage();
+        edtToCorrect = edtRetype;
     }
     if (stMessage.isEmpty())
-        return;
-    // Next, when it took the focus, stops at this message instead of a second one.
-    bPasswdExitRefusedForNext = wTo == ui->btnNext;
+        return false;
     pWarn(stMessage);
+    pFocus(edtToCorrect);
+    return true;
 }
 
 bool TfrmRegistrationWizard::fnbApplSecurityPasswordsAccepted() {
@@ -121,10 +136,11 @@ bool TfrmRegistrationWizard::fnbApplSecurityPasswordsAccepted() {
 void TfrmRegistrationWizard::pNextFromApplSecurity() {
     if (focusWidget() != ui->btnNext)
         pFocus(ui->btnNext);
+    // The password field's own check, when leaving it for Next started one,
+    // comes first: its warning is the one the user sees, and Next stops.
+    const bool bWarned = edtApplSecurityPasswdExit();
     bNextFromPasswdField = false;
-    if (std::exchange(bPasswdExitRefusedForNext, false))
-        return;
-    if (!fnbApplSecurityPasswordsAccepted())
+    if (bWarned || !fnbApplSecurityPasswordsAccepted())
         return;
     // Reads the page, then writes and shows the summary of every page.
     pWriteSummary();

@@ -85,7 +85,7 @@ void TfrmRegistrationWizard::pInstallKeyPreview() {
         new TclsFocusShade(chk);
     pAllowOnlyDigits(uiSenderInfoCont->edtSenderVATGST);
     pAllowOnlyDigits(uiCommSetting->speCSNoOfRetries);
-    pOnFocusExit(uiApplSecurity->edtApplSecurityPasswd, [this] { edtApplSecurityPasswdExit(); });
+    pOnFocusExit(uiApplSecurity->edtApplSecurityPasswd, [this] { pPasswdFieldLeft(); });
 }
 
 bool TfrmRegistrationWizard::fnbFormKeyDown(QKeyEvent *e) {

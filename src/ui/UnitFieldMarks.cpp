@@ -1,7 +1,7 @@
 // The mandatory star and the focus-exit hook.
 #include "UnitFieldMarks.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 
 namespace {
@@ -22,9 +22,14 @@ public:
     }
 
 protected:
+    // A message box, a menu or another window taking the focus does not
+    // leave the field: the user comes back to it.
     bool eventFilter(QObject *obj, QEvent *e) override {
-        if (e->type() == QEvent::FocusOut && fnExit)
-            fnExit();
+        if (e->type() == QEvent::FocusOut && fnExit) {
+            const Qt::FocusReason iReason = static_cast<QFocusEvent *>(e)->reason();
+            if (iReason != Qt::ActiveWindowFocusReason && iReason != Qt::PopupFocusReason)
+                fnExit();
+        }
         return QObject::eventFilter(obj, e);
     }
 

@@ -15,5 +15,6 @@ void pSetMandatoryMark(QLabel *lbl, bool bMandatory);
 // Whether the label shows its star.
 bool fnbHasMandatoryMark(const QLabel *lbl);
 
-// Runs fn each time w loses the keyboard focus; the hook lives as long as w.
+// Runs fn each time w loses the keyboard focus to another control of its
+// window (not to a box, menu or other window); the hook lives as long as w.
 void pOnFocusExit(QWidget *w, std::function<void()> fn);

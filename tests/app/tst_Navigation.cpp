@@ -12,6 +12,7 @@ private slots:
     void EmailPageSkippedBothWaysWhenDisabled();
     void BlankDefaultPickupIsRefused();
     void PasswordRules();
+    void ARefusedPasswordKeepsTheUserOnItAndTheNextClickCounts();
     void TermsPageCaptionsBothWays();
     void EnterMovesTheFocus();
 };
@@ -99,6 +100,39 @@ void tst_Navigation::PasswordRules() {
     }
     QCOMPARE(w.frm.fnobjApplSecurityData().stPassword, QStringLiteral("wxyz"));
     QVERIFY(w.objAnswerer.fnarUnexpected().empty());
+}
+
+// Clicked through with the mouse and typed on the keyboard, whatever closes
+// the box: the user is back in the password field with what was typed, and
+// the next click on Next does what Next does.
+void tst_Navigation::ARefusedPasswordKeepsTheUserOnItAndTheNextClickCounts() {
+    for (const TClose clHow : {clOK, clEscape, clCloseButton}) {
+        TrecNavWizard w;
+        QVERIFY2(w.fnbOnPage(wpApplSecurity), w.fnbaError());
+        QLineEdit *edtPasswd = w.edt("edtApplSecurityPasswd");
+        QLineEdit *edtRetype = w.edt("edtApplSecurityRetypePasswd");
+        QTest::mouseClick(w.chk("chkApplSecurityPasswdRequired"), Qt::LeftButton);
+        QTest::mouseClick(edtPasswd, Qt::LeftButton);
+        w.pType(QStringLiteral("ab"));
+        w.pPlan(clHow);
+        // The press on Next takes the focus from the field; its release goes
+        // to the box that comes.
+        QTest::mousePress(fnpControl<QPushButton>(w.frm, "btnNext"), Qt::LeftButton);
+        QCOMPARE(w.fnslAwaited(1),
+                 QStringList({"Password length cannot be less than four characters."}));
+        QCOMPARE(w.frm.fniCurrentPage(), int(wpApplSecurity));
+        QCOMPARE(w.fnwKeyboard(), edtPasswd);
+        w.pType(QStringLiteral("cd"));
+        QCOMPARE(edtPasswd->text(), QStringLiteral("abcd"));
+        // The password is good; Next asks for it again in the re-type field.
+        w.pNext();
+        QTRY_COMPARE(QApplication::focusWidget(), edtRetype);
+        w.pType(QStringLiteral("abcd"));
+        w.pNext();
+        QTRY_COMPARE(w.frm.fniCurrentPage(), int(wpSummary));
+        QCOMPARE(w.fnslMessages(), QStringList());
+        QCOMPARE(w.frm.fnobjApplSecurityData().stPassword, QStringLiteral("abcd"));
+    }
 }
 
 void tst_Navigation::TermsPageCaptionsBothWays() {
