@@ -283,6 +283,7 @@ private:
     void pDropIncompleteDestinationBillingRow(const QPersistentModelIndex &idx);
     // Ends the typing in the grid; false when a refusal was told instead.
     bool fnbDestinationBillingSettled();
+    bool fnbSenderInfoContSettled();
     void pLeaveDestinationBillingPage();
     void pEndDestinationBillingEdit();
     void pReleaseDestinationBillingGrid();

@@ -20,6 +20,7 @@
 #include "unitDestBillingDelegate.h"
 #include "unitLogToFile.h"
 #include "UnitMsgDialog.h"
+#include "unitWizardPageSteps.h"
 #include "unitWizardResourceStrings.h"
 
 #include <QApplication>
@@ -36,16 +37,14 @@
 
 #include <algorithm>
 
+using wps::fnstShipperCaption;
+
 namespace {
 const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 constexpr int ciColIATA = 0;
 constexpr int ciColAccNum = 1;
 // How soon a refusal is told again when another box was up.
 constexpr int ciRetellMilliseconds = 50;
-
-QString fnstShipperCaption(TResourceString rsPattern) {
-    return fnstRS(rsPattern).replace(QStringLiteral("%S"), fnstRS(rs::rsShipperSubject));
-}
 
 QString fnstCell(const QTableWidget *stg, int iRow, int iColumn) {
     const QTableWidgetItem *itm = stg->item(iRow, iColumn);

@@ -15,7 +15,9 @@
 #include "UnitFraState.h"
 #include "UnitFraSuburb.h"
 #include "unitLogToFile.h"
+#include "UnitMvDateEdit.h"
 #include "unitSenderAddressEvents.h"
+#include "unitWizardPageSteps.h"
 #include "unitWizardResourceStrings.h"
 
 namespace {
@@ -58,6 +60,12 @@ void TfrmRegistrationWizard::pInitializeSenderInfoContComponents() {
     for (const auto &[lbl, rsCaption] : arLabels)
         lbl->setText(fnstLabel(rsCaption));
     pSetMandatoryMark(pg.lblSenderZorvAccount, true);
+    // The licence date is shown and typed in the user's short date format.
+    if (const QString stFormat = TmvDateEdit::fnstShortDateFormat(QLocale()); !stFormat.isEmpty())
+        pg.calSenderLicenseExpiration->setDisplayFormat(stFormat);
+    pg.calSenderLicenseExpiration->pSetRefusalTexts(
+        wps::fnstShipperCaption(rs::rsCaptionSubjectInvalidData),
+        fnstRS(rs::rsSenderLicenseExpiration));
     pg.stgdestinationBillingStringGrid->setHorizontalHeaderLabels(
         {fnstRS(rs::rsSenderAirportCode), fnstRS(rs::rsDestBillingAccountNo)});
     mnuDestbillingAdd->setText(fnstRS(rs::rsDestBillingAdd));

@@ -12,6 +12,7 @@
 #include "UnitControlLookup.h"
 #include "UnitErrorMarks.h"
 #include "UnitFraIATA.h"
+#include "UnitMvDateEdit.h"
 #include "unitRWSenders.h"
 #include "unitSenderAddressChecks.h"
 #include "unitWizardPageSteps.h"
@@ -79,7 +80,7 @@ void TfrmRegistrationWizard::pNextFromSenderInfo() {
 
 void TfrmRegistrationWizard::pNextFromSenderInfoCont() {
     Ui::TfraSenderInfoContPage &pg = *uiSenderInfoCont;
-    if (!fnbDestinationBillingSettled())
+    if (!fnbSenderInfoContSettled())
         return;
     // A ticked box without a single airport bills nothing separately.
     if (pg.stgdestinationBillingStringGrid->rowCount() == 0)
@@ -102,8 +103,15 @@ void TfrmRegistrationWizard::pNextFromSenderInfoCont() {
     pLeaveDestinationBillingPage();
 }
 
+// What the page still holds half typed (a date, a grid cell) is told before
+// Next or Back moves on; the page stays when it was.
+bool TfrmRegistrationWizard::fnbSenderInfoContSettled() {
+    return !uiSenderInfoCont->calSenderLicenseExpiration->fnbTellPartialText() &&
+           fnbDestinationBillingSettled();
+}
+
 void TfrmRegistrationWizard::pBackFromSenderInfoCont() {
-    if (!fnbDestinationBillingSettled())
+    if (!fnbSenderInfoContSettled())
         return;
     pNormalColour(fnslFieldNames(ui->tbsSenderInfo));
     pReadFromSenderInfoContScreen();

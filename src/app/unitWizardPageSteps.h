@@ -1,5 +1,6 @@
-// Small steps the page rules of the wizard share: the page titles, the
-// directions pChangePage knows, and giving a control the focus.
+// Small steps the page rules of the wizard share: the page titles and the
+// sender pages' captions, the directions pChangePage knows, and giving a
+// control the focus.
 #pragma once
 
 #include "unitWizardResourceStrings.h"
@@ -14,6 +15,11 @@ inline const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 
 inline QString fnstTitle(int iPage) {
     return fnstRS(rs::rsarPageTitles[iPage]);
+}
+
+// A caption of the sender pages: "%S - ..." with "Shipper" for %S.
+inline QString fnstShipperCaption(TResourceString rsPattern) {
+    return fnstRS(rsPattern).replace(QStringLiteral("%S"), fnstRS(rs::rsShipperSubject));
 }
 
 // Only a control that can take the focus gets it: a control of another page

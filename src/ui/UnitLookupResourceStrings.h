@@ -1,4 +1,4 @@
-// Texts of the lookup combos and the search list.
+// Texts of the lookup combos, the search list and the date field.
 #pragma once
 
 #include "unitResourceStrings.h"
@@ -15,3 +15,6 @@ inline constexpr TResourceString rsSearchListOK{QT_TRANSLATE_NOOP("Morvane", "&O
 inline constexpr TResourceString rsSearchListTransfer{QT_TRANSLATE_NOOP("Morvane", "&Transfer")};
 inline constexpr TResourceString rsSearchListCancel{QT_TRANSLATE_NOOP("Morvane", "&Cancel")};
 inline constexpr TResourceString rsSearchListFind{QT_TRANSLATE_NOOP("Morvane", "Search:")};
+// The date field: %1 the field's name, %2 the text typed, %3 the format.
+inline constexpr TResourceString rsDateNotADate{QT_TRANSLATE_NOOP(
+    "Morvane", "%1: \"%2\" is not a date. Type the date as %3, or leave the field empty.")};

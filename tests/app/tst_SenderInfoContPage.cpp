@@ -109,6 +109,7 @@ private slots:
     void BothSenderPagesShowTheSavedSenderAndReadItBack();
     void AFirstRunShowsDefaultAndNoDate();
     void TheLicenceDateOf11November1999IsNoDate();
+    void ALicenceDateTypedIsReadAndAHalfTypedOneStopsNext();
     void ReferenceTypesFollowTheCarrierList();
     void AFailedSenderReadEndsTheWizard();
 
@@ -248,6 +249,40 @@ void tst_SenderInfoContPage::TheLicenceDateOf11November1999IsNoDate() {
     QCOMPARE(w.edt("edtSenderExportLicense")->text(), QStringLiteral("EXP-42"));
     w.frm.pReadFromSenderInfoContScreen();
     QVERIFY(!w.frm.fnobjSendersData().dtLicenseExpiration.isValid());
+}
+
+// Typed key by key in the user's short date format, the date is what the
+// page reads; a date half typed when Next is pressed from the keyboard is
+// named, the page stays and the field holds the date it had.
+void tst_SenderInfoContPage::ALicenceDateTypedIsReadAndAHalfTypedOneStopsNext() {
+    TclsScriptedAnswerer objAnswerer;
+    TrecContWizard w;
+    QVERIFY(w.fnbOnContPage());
+    QVERIFY(QTest::qWaitForWindowActive(&w.frm));
+    const QString stFormat = TmvDateEdit::fnstShortDateFormat(QLocale());
+    QCOMPARE(w.cal()->displayFormat(), stFormat);
+    const QDate dtTyped(2027, 3, 15);
+    QTest::mouseClick(w.cal(), Qt::LeftButton, {}, QPoint(5, w.cal()->height() / 2));
+    QTest::keyClicks(w.cal(), QLocale().toString(dtTyped, stFormat));
+    QTest::mouseClick(w.edt("edtSenderExportLicense"), Qt::LeftButton);
+    w.frm.pReadFromSenderInfoContScreen();
+    QCOMPARE(w.frm.fnobjSendersData().dtLicenseExpiration.date(), dtTyped);
+
+    QTest::mouseClick(w.cal(), Qt::LeftButton, {}, QPoint(5, w.cal()->height() / 2));
+    QTest::keyClick(w.cal(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(w.cal(), Qt::Key_Backspace);
+    const QString stHalf = QLocale().toString(dtTyped, stFormat).chopped(2);
+    QTest::keyClicks(w.cal(), stHalf);
+    objAnswerer.pExpect(0);
+    QTest::keyClick(w.cal(), Qt::Key_N, Qt::AltModifier);
+    QTRY_COMPARE(objAnswerer.fnarAsked().size(), size_t(1));
+    QCOMPARE(objAnswerer.fnarAsked()[0].stMessage,
+             QStringLiteral("License Expiration: \"") + stHalf +
+                 QStringLiteral("\" is not a date. Type the date as ") + stFormat +
+                 QStringLiteral(", or leave the field empty."));
+    QCOMPARE(w.frm.fniCurrentPage(), int(wpSenderInfoCont));
+    QCOMPARE(w.cal()->fndtDate(), dtTyped);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.cal()));
 }
 
 void tst_SenderInfoContPage::ReferenceTypesFollowTheCarrierList() {
