@@ -19,6 +19,7 @@
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitDatabaseConstants.h"
 #include "UnitFieldMarks.h"
+#include "UnitFocusSteps.h"
 #include "unitGlobalData.h"
 #include "unitHelpFile.h"
 #include "unitIniFile.h"
@@ -440,6 +441,8 @@ void TfrmRegistrationWizard::showEvent(QShowEvent *event) {
 // ---- Cancel, FormClose, Finish -----------------------------------------------
 
 void TfrmRegistrationWizard::btnCancelClick() {
+    // Nothing the fields left behind is checked any more.
+    pDropFocusSteps();
     if (fniCurrentPage() == wpTerms) {
         if (fnbConfirm(fnstRS(rs::rsCannotRegisterUnlessAccept) + QStringLiteral(".") + cstCrLf +
                        cstCrLf + fnstRS(rs::rsSureToClose))) {

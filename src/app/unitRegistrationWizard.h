@@ -21,7 +21,6 @@
 #include "unitSiteRegistration.h"
 
 #include <QPersistentModelIndex>
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -50,6 +49,7 @@ class QAction;
 class QComboBox;
 class QKeyEvent;
 class QMenu;
+class QPushButton;
 class QTableWidget;
 class QLabel;
 class QLineEdit;
@@ -381,6 +381,7 @@ private:
     // not know.
     bool fnbNextFromPage(int iPage);
     bool fnbBackFromPage(int iPage);
+    bool fnbFieldLeftFor(QPushButton *btn);
     void pRunPageHandler(const QString &stMethod, bool (TfrmRegistrationWizard::*pfnHandler)(int));
     void pSetNextCancelCaptions(bool bTermsPage);
 
@@ -415,12 +416,9 @@ private:
     // The password rules of that Next; false keeps the user on the page.
     bool fnbApplSecurityPasswordsAccepted();
     void pResetRetypePasswd();
-    // Leaving the password field for another control checks the password,
-    // once the focus has moved (never inside the focus change) or when Next
-    // comes first; true when it warned. The warning puts the user back on
-    // the field to correct.
-    void pPasswdFieldLeft();
-    bool edtApplSecurityPasswdExit();
+    // Leaving the password field for wTo checks the password; true when it
+    // warned. The warning puts the user back on the field to correct.
+    bool edtApplSecurityPasswdExit(QWidget *wTo);
     void pNextFromSummary();
     void pBackFromSiteRegistration();
     // The form's key preview: Enter moves the focus, Alt+N on the password
@@ -429,8 +427,6 @@ private:
     void pInstallKeyPreview();
     int iPasswdMismatchCount = 0;
     bool bNextFromPasswdField = false;
-    // Where the focus went from the password field, while its check waits.
-    std::optional<QPointer<QWidget>> optPasswdLeftFor;
 
     void pWarn(const QString &stMessage);
     bool fnbConfirm(const QString &stMessage);

@@ -12,7 +12,6 @@
 #include "unitWizardPageSteps.h"
 
 #include <QApplication>
-#include <QTimer>
 
 using namespace wps;
 
@@ -43,17 +42,7 @@ void TfrmRegistrationWizard::pResetRetypePasswd() {
     pPaintField(edt, false);
 }
 
-// The check waits for the focus change to end: a box shown inside it would
-// take the mouse release of the click that moved the focus.
-void TfrmRegistrationWizard::pPasswdFieldLeft() {
-    optPasswdLeftFor = QPointer<QWidget>(QApplication::focusWidget());
-    QTimer::singleShot(0, this, [this] { edtApplSecurityPasswdExit(); });
-}
-
-bool TfrmRegistrationWizard::edtApplSecurityPasswdExit() {
-    if (!optPasswdLeftFor)
-        return false;
-    QWidget *wTo = std::exchange(optPasswdLeftFor, std::nullopt)->data();
+bool TfrmRegistrationWizard::edtApplSecurityPasswdExit(QWidget *wTo) {
     const Ui::TfraApplSecurityPage &pg = *uiApplSecurity;
     // Going back, cancelling, unticking or leaving the page is no reason to
     // insist on the password.
@@ -134,13 +123,8 @@ bool TfrmRegistrationWizard::fnbApplSecurityPasswordsAccepted() {
 }
 
 void TfrmRegistrationWizard::pNextFromApplSecurity() {
-    if (focusWidget() != ui->btnNext)
-        pFocus(ui->btnNext);
-    // The password field's own check, when leaving it for Next started one,
-    // comes first: its warning is the one the user sees, and Next stops.
-    const bool bWarned = edtApplSecurityPasswdExit();
     bNextFromPasswdField = false;
-    if (bWarned || !fnbApplSecurityPasswordsAccepted())
+    if (!fnbApplSecurityPasswordsAccepted())
         return;
     // Reads the page, then writes and shows the summary of every page.
     pWriteSummary();

@@ -68,7 +68,7 @@ void TfrmRegistrationWizard::pConnectCommSettingEvents() {
     auto *objKeys = new TclsRetriesKeys(spe, edt);
     spe->installEventFilter(objKeys);
     edt->installEventFilter(objKeys);
-    pOnFocusExit(spe, [spe, edt] { pRetriesExit(spe, edt); });
+    pOnFocusExit(spe, [spe, edt](QWidget *) { pRetriesExit(spe, edt); });
     connect(ui->pgcRegistrationWizard, &QStackedWidget::currentChanged, this, [this](int iPage) {
         if (iPage == wpCommSetting)
             pCommSettingPageEntered();

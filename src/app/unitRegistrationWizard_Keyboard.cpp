@@ -85,7 +85,8 @@ void TfrmRegistrationWizard::pInstallKeyPreview() {
         new TclsFocusShade(chk);
     pAllowOnlyDigits(uiSenderInfoCont->edtSenderVATGST);
     pAllowOnlyDigits(uiCommSetting->speCSNoOfRetries);
-    pOnFocusExit(uiApplSecurity->edtApplSecurityPasswd, [this] { pPasswdFieldLeft(); });
+    pOnFocusExit(uiApplSecurity->edtApplSecurityPasswd,
+                 [this](QWidget *wTo) { edtApplSecurityPasswdExit(wTo); });
 }
 
 bool TfrmRegistrationWizard::fnbFormKeyDown(QKeyEvent *e) {

@@ -6,10 +6,14 @@
 #include "ui_unitRegistrationWizard_Terms.h"
 
 #include "UnitControlLookup.h"
+#include "UnitFocusSteps.h"
 #include "unitLogToFile.h"
 #include "UnitMsgDialog.h"
 #include "unitWizardPageSteps.h"
 #include "unitWizardResourceStrings.h"
+
+#include <QApplication>
+#include <QPushButton>
 
 using namespace wps;
 
@@ -33,11 +37,22 @@ void TfrmRegistrationWizard::pSetNextCancelCaptions(bool bTermsPage) {
 }
 
 void TfrmRegistrationWizard::btnNextClick() {
-    pRunPageHandler(QStringLiteral("btnNextClick"), &TfrmRegistrationWizard::fnbNextFromPage);
+    if (fnbFieldLeftFor(ui->btnNext))
+        pRunPageHandler(QStringLiteral("btnNextClick"), &TfrmRegistrationWizard::fnbNextFromPage);
 }
 
 void TfrmRegistrationWizard::btnBackClick() {
-    pRunPageHandler(QStringLiteral("btnBackClick"), &TfrmRegistrationWizard::fnbBackFromPage);
+    if (fnbFieldLeftFor(ui->btnBack))
+        pRunPageHandler(QStringLiteral("btnBackClick"), &TfrmRegistrationWizard::fnbBackFromPage);
+}
+
+// Next and Back pressed from the keyboard leave the field the user is in, as
+// a click on them does; what leaving fields still has to say comes first, and
+// when it said something the page stays so the user sees what it is about.
+bool TfrmRegistrationWizard::fnbFieldLeftFor(QPushButton *btn) {
+    if (QApplication::focusWidget() != btn && btn->isVisible() && btn->isEnabled())
+        btn->setFocus(Qt::OtherFocusReason);
+    return !fnbRunFocusSteps();
 }
 
 void TfrmRegistrationWizard::pRunPageHandler(const QString &stMethod,

@@ -53,8 +53,8 @@ void TfrmRegistrationWizard::pAddPhonePrefixControls() {
     setTabOrder(pg.edtSenderMobile, cmbMobileCallingCode);
     setTabOrder(cmbMobileCallingCode, pg.edtSenderTelephone);
     setTabOrder(pg.edtSenderTelephone, cmbPhoneCallingCode);
-    pOnFocusExit(uiSenderInfo->edtSenderTelephone, [this] { edtSenderTelephoneExit(); });
-    pOnFocusExit(uiSenderInfo->edtSenderMobile, [this] { edtSenderMobileExit(); });
+    pOnFocusExit(uiSenderInfo->edtSenderTelephone, [this](QWidget *) { edtSenderTelephoneExit(); });
+    pOnFocusExit(uiSenderInfo->edtSenderMobile, [this](QWidget *) { edtSenderMobileExit(); });
 }
 
 void TfrmRegistrationWizard::pLoadPhoneRulesOnce() {

@@ -3,6 +3,7 @@
 
 #include "ui_unitManualSiteRegistration.h"
 
+#include "UnitFocusSteps.h"
 #include "UnitHourglass.h"
 #include "UnitKeyFilters.h"
 #include "unitLogToFile.h"
@@ -72,6 +73,9 @@ void TfrmManualSiteRegistration::pReturnResult(const QString &stText) {
 }
 
 void TfrmManualSiteRegistration::btnOKClick() {
+    // Leaving the empty field for OK has said so already.
+    if (fnbRunFocusSteps())
+        return;
     const QString stMethod = QStringLiteral("btnOKClick");
     const QString stSiteId = ui->edtSiteId->text().trimmed();
     if (stSiteId.isEmpty()) {
@@ -118,6 +122,7 @@ void TfrmManualSiteRegistration::btnOKClick() {
 }
 
 void TfrmManualSiteRegistration::btnCancelClick() {
+    pDropFocusSteps();
     pWriteLog(1, cstUnit, QStringLiteral("btnCancelClick"),
               QStringLiteral("Inside btnCancelClick, calling the form close event."));
     close();
@@ -167,7 +172,7 @@ bool TfrmManualSiteRegistration::eventFilter(QObject *pWatched, QEvent *pEvent) 
             // Only the user moving on counts, not a message box taking the focus.
             if (eReason == Qt::TabFocusReason || eReason == Qt::BacktabFocusReason ||
                 eReason == Qt::MouseFocusReason || eReason == Qt::ShortcutFocusReason)
-                edtSiteIdExit();
+                pQueueFocusStep(this, [this] { edtSiteIdExit(); });
         }
     }
     return QDialog::eventFilter(pWatched, pEvent);

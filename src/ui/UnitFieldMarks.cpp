@@ -1,6 +1,11 @@
 // The mandatory star and the focus-exit hook.
 #include "UnitFieldMarks.h"
 
+#include "UnitFocusSteps.h"
+
+#include <QApplication>
+#include <QPointer>
+
 #include <QFocusEvent>
 #include <QLabel>
 
@@ -17,7 +22,8 @@ QLabel *fnlblMarkOf(const QLabel *lbl) {
 
 class TclsFocusExitHook : public QObject {
 public:
-    TclsFocusExitHook(QWidget *w, std::function<void()> fn) : QObject(w), fnExit(std::move(fn)) {
+    TclsFocusExitHook(QWidget *w, std::function<void(QWidget *)> fn)
+        : QObject(w), w(w), fnExit(std::move(fn)) {
         w->installEventFilter(this);
     }
 
@@ -28,13 +34,17 @@ protected:
         if (e->type() == QEvent::FocusOut && fnExit) {
             const Qt::FocusReason iReason = static_cast<QFocusEvent *>(e)->reason();
             if (iReason != Qt::ActiveWindowFocusReason && iReason != Qt::PopupFocusReason)
-                fnExit();
+                pQueueFocusStep(this, [this, wTo = QPointer<QWidget>(QApplication::focusWidget())] {
+                    if (w->isVisible())
+                        fnExit(wTo);
+                });
         }
         return QObject::eventFilter(obj, e);
     }
 
 private:
-    std::function<void()> fnExit;
+    QWidget *w;
+    std::function<void(QWidget *)> fnExit;
 };
 } // namespace
 
@@ -61,7 +71,7 @@ bool fnbHasMandatoryMark(const QLabel *lbl) {
     return lblMark && !lblMark->isHidden();
 }
 
-void pOnFocusExit(QWidget *w, std::function<void()> fn) {
+void pOnFocusExit(QWidget *w, std::function<void(QWidget *wTo)> fn) {
     if (w)
         new TclsFocusExitHook(w, std::move(fn));
 }

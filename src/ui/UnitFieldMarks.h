@@ -1,7 +1,8 @@
 // Small marks the pages put on their fields: the red "*" before the label of
 // a mandatory field, and a hook run whenever a field loses the focus (a line
 // edit's own signal fires only after a change, the checks must run on every
-// exit).
+// exit). The hook runs as a focus step (UnitFocusSteps.h), once the focus has
+// moved.
 #pragma once
 
 #include <functional>
@@ -16,5 +17,6 @@ void pSetMandatoryMark(QLabel *lbl, bool bMandatory);
 bool fnbHasMandatoryMark(const QLabel *lbl);
 
 // Runs fn each time w loses the keyboard focus to another control of its
-// window (not to a box, menu or other window); the hook lives as long as w.
-void pOnFocusExit(QWidget *w, std::function<void()> fn);
+// window (not to a box, menu or other window), with the control that took the
+// focus; not when w is no longer on screen by then. The hook lives as long as w.
+void pOnFocusExit(QWidget *w, std::function<void(QWidget *wTo)> fn);

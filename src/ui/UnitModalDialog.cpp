@@ -8,10 +8,20 @@ TModalRunner &gfnRunner() {
     static TModalRunner fn;
     return fn;
 }
+
+int &giDialogsRun() {
+    static int i = 0;
+    return i;
+}
 } // namespace
 
 int fniExecModal(QDialog &dlg) {
+    ++giDialogsRun();
     return gfnRunner() ? gfnRunner()(dlg) : dlg.exec();
+}
+
+int fniDialogsRun() {
+    return giDialogsRun();
 }
 
 TModalRunner pSetModalRunner(TModalRunner fnRunner) {

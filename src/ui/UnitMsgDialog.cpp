@@ -80,10 +80,20 @@ int fniShowMessageBox(const TrecMessageDlg &rec) {
 }
 
 namespace {
+int &giMessagesAsked() {
+    static int i = 0;
+    return i;
+}
+
 int fniAnswer(const TrecMessageDlg &rec) {
+    ++giMessagesAsked();
     return gfnAnswerer() ? gfnAnswerer()(rec) : fniShowMessageBox(rec);
 }
 } // namespace
+
+int fniMessagesAsked() {
+    return giMessagesAsked();
+}
 
 int TrecMessageDlg::fniDefaultIndex() const {
     const qsizetype i = slButtons.indexOf(stDefaultButton);

@@ -44,6 +44,9 @@ int fniMessageDlgWithIcon(const QString &stMessage, const QString &stCaption,
 // and the window's close button press the last button.
 int fniShowMessageBox(const TrecMessageDlg &rec);
 
+// How many messages were asked so far, however they were answered.
+int fniMessagesAsked();
+
 // Replaces the answerer and returns the one it replaces; an empty answerer
 // brings back the modal box.
 TMessageAnswerer pSetMessageAnswerer(TMessageAnswerer fnAnswerer);

@@ -1,6 +1,7 @@
 // The lookup combo: list loading, the multi-column drop-down and the leaving steps.
 #include "UnitMvLookupCombo.h"
 
+#include "UnitFocusSteps.h"
 #include "unitLogToFile.h"
 #include "UnitLookupResourceStrings.h"
 
@@ -216,7 +217,11 @@ void TmvLookupCombo::focusOutEvent(QFocusEvent *e) {
     if (e->reason() == Qt::PopupFocusReason || e->reason() == Qt::ActiveWindowFocusReason ||
         view()->isVisible())
         return;
-    pDoExit();
+    // Once the focus has moved; a field no longer on screen is not left.
+    pQueueFocusStep(this, [this] {
+        if (isVisible())
+            pDoExit();
+    });
 }
 
 void TmvLookupCombo::focusInEvent(QFocusEvent *e) {

@@ -3,6 +3,7 @@
 #include "unitSenderAddressEvents.h"
 
 #include "UnitControlLookup.h"
+#include "UnitFocusSteps.h"
 #include "UnitFraCountry.h"
 #include "UnitFraIATA.h"
 #include "UnitFraState.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QPointer>
 
 #include <exception>
 
@@ -93,7 +95,9 @@ void TclsSenderAddressEvents::pGuarded(const char *pchMethod, const std::functio
 }
 
 // The line edits report entering and leaving through their focus events;
-// opening a pop-up or switching windows is neither.
+// opening a pop-up or switching windows is neither. What entering and leaving
+// do runs once the focus has moved, in the order the fields were entered and
+// left.
 bool TclsSenderAddressEvents::eventFilter(QObject *obj, QEvent *e) {
     if (e->type() != QEvent::FocusIn && e->type() != QEvent::FocusOut)
         return false;
@@ -102,19 +106,29 @@ bool TclsSenderAddressEvents::eventFilter(QObject *obj, QEvent *e) {
         return false;
     const bool bIn = e->type() == QEvent::FocusIn;
     if (obj == edtSenderCity)
-        pGuarded(bIn ? "edtSenderCityEnter" : "edtSenderCityExit",
-                 [&] { bIn ? pCityEnter() : pCityExit(); });
+        pQueueFocusStep(this, [this, bIn] {
+            pGuarded(bIn ? "edtSenderCityEnter" : "edtSenderCityExit",
+                     [&] { bIn ? pCityEnter() : pCityExit(); });
+        });
     else if (obj == edtSenderPostcode)
-        pGuarded(bIn ? "edtSenderPostcodeEnter" : "edtSenderPostcodeExit",
-                 [&] { bIn ? pPostcodeEnter() : pPostcodeExit(); });
+        pQueueFocusStep(this, [this, bIn] {
+            pGuarded(bIn ? "edtSenderPostcodeEnter" : "edtSenderPostcodeExit",
+                     [&] { bIn ? pPostcodeEnter() : pPostcodeExit(); });
+        });
     return false;
+}
+
+void TclsSenderAddressEvents::pFocusChanged(QWidget *wOld, QWidget *wNow) {
+    if (!wNow || wNow->window() != wPage->window())
+        return;
+    pQueueFocusStep(this, [this, wOld = QPointer<QWidget>(wOld), wNow = QPointer<QWidget>(wNow)] {
+        pFramesFocusChanged(wOld, wNow);
+    });
 }
 
 // Entering a frame marks it; the focus leaving the country frame for another
 // field of the same window is the frame's exit.
-void TclsSenderAddressEvents::pFocusChanged(QWidget *wOld, QWidget *wNow) {
-    if (!wNow || wNow->window() != wPage->window())
-        return;
+void TclsSenderAddressEvents::pFramesFocusChanged(QWidget *wOld, QWidget *wNow) {
     const std::pair<QWidget *, TAddressFrame> arFrames[] = {
         {fraSenderIATA, TAddressFrame::afAirport},
         {fraSenderCountry, TAddressFrame::afCountry},

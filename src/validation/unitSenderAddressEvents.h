@@ -71,6 +71,7 @@ protected:
 private:
     void pConnect();
     void pFocusChanged(QWidget *wOld, QWidget *wNow);
+    void pFramesFocusChanged(QWidget *wOld, QWidget *wNow);
     bool fnbTowardsCancel() const;
     bool fnbUsesPostcode() const;
     QString fnstCountryCode() const;

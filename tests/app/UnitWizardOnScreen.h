@@ -2,6 +2,7 @@
 // drive its pages through the real form.
 #pragma once
 
+#include "UnitFocusMoves.h"
 #include "UnitFraCountry.h"
 #include "UnitInsideModalLoop.h"
 #include "unitRegistrationWizard.h"
@@ -55,12 +56,12 @@ struct TrecWizard {
     TfraCountry *fraCountry() { return fnpControl<TfraCountry>(frm, "fraSenderCountry"); }
     // Types into the field and moves on to the company field.
     void pTypeAndLeave(QWidget *w, const QString &stText) {
-        w->setFocus();
+        pFocusOn(w);
         if (auto *edtField = qobject_cast<QLineEdit *>(w))
             edtField->setText(stText);
         else if (auto *cmb = qobject_cast<QComboBox *>(w))
             cmb->setEditText(stText);
-        edt("edtSenderCompany")->setFocus();
+        pFocusOn(edt("edtSenderCompany"));
     }
 };
 

@@ -4,6 +4,7 @@
 // the reference data.
 #include "UnitAdHocQuery.h"
 #include "UnitAutoDestinationReactionCases.h"
+#include "UnitFocusMoves.h"
 #include "UnitFraIATA.h"
 #include "UnitFraState.h"
 #include "UnitFraSuburb.h"
@@ -52,7 +53,7 @@ struct TrecAddressWizard : TrecWizard {
         edt("edtSenderPostcode")->setText(QStringLiteral("EH1 1AA"));
         edt("edtSenderCity")->setText(QStringLiteral("Edinburgh"));
         fraIATA()->pSetIATA(QStringLiteral("EDI"));
-        edt("edtSenderCompany")->setFocus();
+        pFocusOn(edt("edtSenderCompany"));
     }
 };
 } // namespace
@@ -118,9 +119,9 @@ void tst_SenderAddressPage::TheFieldsKeepTheAddressConsistent() {
 
     // A country without postcodes but with suburbs.
     w.pFillEdinburgh();
-    w.cmbCountryName()->setFocus();
+    pFocusOn(w.cmbCountryName());
     w.fraCountry()->pSetCountryCode(QStringLiteral("HK"));
-    w.edt("edtSenderCity")->setFocus();
+    pFocusOn(w.edt("edtSenderCity"));
     QVERIFY(!w.edt("edtSenderPostcode")->isEnabled());
     QCOMPARE(w.edt("edtSenderPostcode")->text(), QString());
     QVERIFY(w.fraSuburb()->isVisible());
@@ -129,18 +130,18 @@ void tst_SenderAddressPage::TheFieldsKeepTheAddressConsistent() {
     QCOMPARE(w.cmbIATA()->currentText(), QString());
 
     // Back to a postcode country: the postcode field is open again.
-    w.cmbCountryName()->setFocus();
+    pFocusOn(w.cmbCountryName());
     w.fraCountry()->pSetCountryCode(QStringLiteral("GB"));
-    w.edt("edtSenderCity")->setFocus();
+    pFocusOn(w.edt("edtSenderCity"));
     QVERIFY(w.edt("edtSenderPostcode")->isEnabled());
     QVERIFY(w.fraSuburb()->isHidden());
     QCOMPARE(w.lblCity()->text(), QStringLiteral("City:"));
 
     // An airport code the directory does not know is removed on leaving.
     w.pFillEdinburgh();
-    w.cmbIATA()->setFocus();
+    pFocusOn(w.cmbIATA());
     w.fraIATA()->pSetIATA(QStringLiteral("ZZZ"));
-    w.edt("edtSenderEmail")->setFocus();
+    pFocusOn(w.edt("edtSenderEmail"));
     QCOMPARE(w.cmbIATA()->currentText(), QString());
     QCOMPARE(w.fraIATA()->fnstIATA(), QString());
     QVERIFY(objAnswerer.fnarAsked().empty());
@@ -154,22 +155,22 @@ void tst_SenderAddressPage::LeavingTowardsCancelChangesNothing() {
     } arCases[] = {
         {"empty postcode of a postcode country",
          [](TrecAddressWizard &p) {
-             p.edt("edtSenderPostcode")->setFocus();
+             pFocusOn(p.edt("edtSenderPostcode"));
              p.edt("edtSenderPostcode")->clear();
          }},
         {"postcode in need of cleaning",
          [](TrecAddressWizard &p) {
-             p.edt("edtSenderPostcode")->setFocus();
+             pFocusOn(p.edt("edtSenderPostcode"));
              p.edt("edtSenderPostcode")->setText(QStringLiteral("eh11aa"));
          }},
         {"airport without directory row",
          [](TrecAddressWizard &p) {
-             p.cmbIATA()->setFocus();
+             pFocusOn(p.cmbIATA());
              p.fraIATA()->pSetIATA(QStringLiteral("ZZZ"));
          }},
         {"suburb country's name",
          [](TrecAddressWizard &p) {
-             p.cmbCountryName()->setFocus();
+             pFocusOn(p.cmbCountryName());
              p.fraCountry()->pSetCountryCode(QStringLiteral("HK"));
          }},
     };
@@ -179,7 +180,7 @@ void tst_SenderAddressPage::LeavingTowardsCancelChangesNothing() {
         const QString stPostcode = w.edt("edtSenderPostcode")->text();
         const QString stIATA = w.cmbIATA()->currentText();
         TclsScriptedAnswerer objAnswerer;
-        w.btnCancel()->setFocus();
+        pFocusOn(w.btnCancel());
         QVERIFY2(objAnswerer.fnarAsked().empty(), c.pchCase);
         QVERIFY2(w.edt("edtSenderPostcode")->text() == stPostcode, c.pchCase);
         QVERIFY2(w.edt("edtSenderPostcode")->isEnabled(), c.pchCase);
@@ -295,7 +296,7 @@ void tst_SenderAddressPage::EveryDestinationAnswerOnThePage() {
         // The last case may have left the focus in an empty postcode, whose
         // exit would ask for it.
         w.edt("edtSenderPostcode")->setText(QStringLiteral("EH1 1AA"));
-        w.edt("edtSenderName")->setFocus();
+        pFocusOn(w.edt("edtSenderName"));
         w.edt("edtSenderPostcode")->clear();
         w.fraCountry()->pSetCountryCode(QStringLiteral("GB"));
         w.edt("edtSenderCity")->setText(QStringLiteral("Edinburgh"));

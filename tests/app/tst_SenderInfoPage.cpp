@@ -5,10 +5,12 @@
 #include "UnitAdHocQuery.h"
 #include "UnitErrorMarks.h"
 #include "UnitFieldMarks.h"
+#include "UnitFocusMoves.h"
 #include "UnitFraCountry.h"
 #include "UnitFraIATA.h"
 #include "UnitFraState.h"
 #include "UnitMvCallingCodeLookupCombo.h"
+#include "UnitNavWizard.h"
 #include "UnitPhoneTestInstallation.h"
 #include "unitRegistrationWizard.h"
 #include "UnitScriptedAnswerer.h"
@@ -80,6 +82,7 @@ private slots:
     void PhoneFieldsAreCheckedOnLeaving();
     void TheCountryDrivesStatesAirportsAndTheStateCaption();
     void AnUnknownCountryIsRefused();
+    void AFieldRefusedOnTheWayToNextStopsNextOnce();
     void ReadingThePageTrimsEveryText();
     void TabWalksThePageInItsOrder();
 };
@@ -264,9 +267,9 @@ void tst_SenderInfoPage::AnUnknownCountryIsRefused() {
         if (c.cmbTyped == c.wLeftFrom) {
             wiz.pTypeAndLeave(c.cmbTyped, QString::fromLatin1(c.pchTyped));
         } else {
-            c.wLeftFrom->setFocus();
+            pFocusOn(c.wLeftFrom);
             c.cmbTyped->setEditText(QString::fromLatin1(c.pchTyped));
-            wiz.edt("edtSenderCompany")->setFocus();
+            pFocusOn(wiz.edt("edtSenderCompany"));
         }
         QVERIFY2(objAnswers.fnarUnexpected().empty(), c.pchCase);
         QCOMPARE(objAnswers.fnarAsked().size(), size_t(1));
@@ -280,10 +283,37 @@ void tst_SenderInfoPage::AnUnknownCountryIsRefused() {
     }
     // A known country passes the frame without a word.
     TclsScriptedAnswerer objAnswers;
-    btnLookup->setFocus();
+    pFocusOn(btnLookup);
     cmbName->setEditText(QStringLiteral("Germany"));
-    wiz.edt("edtSenderCompany")->setFocus();
+    pFocusOn(wiz.edt("edtSenderCompany"));
     QVERIFY(objAnswers.fnarAsked().empty());
+}
+
+// An airport typed that the carrier does not know, and Next clicked or
+// pressed from the keyboard: the refusal comes once, after the focus has
+// moved, and Next stops there (no check of the page, no error list); the
+// user is back in the airport with its list open.
+void tst_SenderInfoPage::AFieldRefusedOnTheWayToNextStopsNextOnce() {
+    for (const bool bKeyboard : {false, true}) {
+        TrecNavWizard w(fnrecWithReferenceData());
+        QVERIFY2(w.fnbOnPage(wpSenderInfo), w.fnbaError());
+        w.fraCountry()->pSetCountryCode(QStringLiteral("FR"));
+        auto *cmbIATA = fnpControl<TmvLookupCombo>(w.frm, "cmbIATA");
+        QTest::mouseClick(cmbIATA->lineEdit(), Qt::LeftButton);
+        w.pType(QStringLiteral("QQZ"));
+        w.objAnswerer.pExpect(0);
+        if (bKeyboard)
+            w.pKey(Qt::Key_N, Qt::AltModifier);
+        else
+            w.pNext();
+        QCOMPARE(w.fnslAwaited(1), QStringList({"Invalid IATA. Please select from the list."}));
+        QTRY_VERIFY(cmbIATA->view()->isVisible());
+        cmbIATA->hidePopup();
+        QTRY_VERIFY(cmbIATA->hasFocus());
+        QCOMPARE(w.frm.fniCurrentPage(), int(wpSenderInfo));
+        QCOMPARE(w.objLists.iShown, 0);
+        QCOMPARE(w.fnslMessages(), QStringList());
+    }
 }
 
 void tst_SenderInfoPage::ReadingThePageTrimsEveryText() {

@@ -2,6 +2,7 @@
 // controls, the blank, invalid and valid IDs, the save failure, the way out
 // with its question, and the keys the edit box takes.
 #include "UnitAdHocQuery.h"
+#include "UnitFocusMoves.h"
 #include "unitManualSiteRegistration.h"
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
@@ -197,12 +198,19 @@ void tst_ManualSiteRegistration::LeavingTheBlankEditBoxSaysSoUnlessForCancel() {
     QTRY_COMPARE(QApplication::focusWidget(), rec.edtSiteId);
     objAnswerer.pExpect(0);
     QTest::keyClick(rec.edtSiteId, Qt::Key_Tab);
+    QTRY_COMPARE(objAnswerer.fnarAsked().size(), size_t(1));
     QCOMPARE(fnslMessages(objAnswerer),
              QStringList{cstWarning + QStringLiteral(" | Site id cannot be blank.")});
     QTRY_COMPARE(QApplication::focusWidget(), rec.edtSiteId);
+    // A click on OK leaves the box for OK: said once, not once more by OK.
+    objAnswerer.pExpect(0);
+    QTest::mouseClick(rec.btnOK, Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), rec.edtSiteId);
+    QCOMPARE(fnslMessages(objAnswerer).mid(1),
+             QStringList{cstWarning + QStringLiteral(" | Site id cannot be blank.")});
     // Towards Cancel the box says nothing.
-    rec.btnCancel->setFocus(Qt::MouseFocusReason);
-    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
+    pFocusOn(rec.btnCancel, Qt::MouseFocusReason);
+    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(2));
     QVERIFY(objAnswerer.fnarUnexpected().empty());
 }
 

@@ -2,6 +2,7 @@
 // installation: refusing values their tables do not know, following the
 // country, and filling from the search list.
 #include "UnitAdHocQuery.h"
+#include "UnitFocusMoves.h"
 #include "UnitFraCountry.h"
 #include "UnitFraIATA.h"
 #include "UnitFraLinks.h"
@@ -66,9 +67,9 @@ struct TrecSenderPage {
     }
     // Types into the combo and moves on to the postcode field.
     void pTypeAndLeave(TmvLookupCombo *cmb, const QString &stText) {
-        cmb->setFocus();
+        pFocusOn(cmb);
         cmb->setEditText(stText);
-        edtSenderPostcode->setFocus();
+        pFocusOn(edtSenderPostcode);
     }
 };
 } // namespace

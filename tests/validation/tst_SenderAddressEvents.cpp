@@ -3,6 +3,7 @@
 // address fields does to the other fields.
 #include "UnitAdHocQuery.h"
 #include "UnitErrorMarks.h"
+#include "UnitFocusMoves.h"
 #include "UnitFraCountry.h"
 #include "UnitFraIATA.h"
 #include "UnitFraLinks.h"
@@ -78,8 +79,8 @@ struct TrecSenderPage {
     }
     // Enters the field and leaves it for wTo.
     static void pPass(QWidget *wField, QWidget *wTo) {
-        wField->setFocus();
-        wTo->setFocus();
+        pFocusOn(wField);
+        pFocusOn(wTo);
     }
     // A complete British address.
     void pFillEdinburgh() {
@@ -192,9 +193,9 @@ void tst_SenderAddressEvents::countryDecidesPostcodeOrSuburb() {
     // Leaving a city with suburbs opens the suburb frame and moves on to it.
     page.fraSenderCountry->pSetCountryCode(QStringLiteral("HK"));
     TrecSenderPage::pPass(page.cmbCountryName(), page.edtSenderName);
-    page.edtSenderCity->setFocus();
+    pFocusOn(page.edtSenderCity);
     page.edtSenderCity->setText(QStringLiteral("Hong Kong"));
-    page.edtSenderName->setFocus();
+    pFocusOn(page.edtSenderName);
     QVERIFY(page.fraSenderSuburb->isEnabled());
     QVERIFY(page.cmbSuburb()->hasFocus());
     QCOMPARE(page.cmbSuburb()->count(), 2);
@@ -220,7 +221,7 @@ void tst_SenderAddressEvents::leavingTheAirport() {
         TrecSenderPage page;
         QVERIFY(QTest::qWaitForWindowActive(&page.wPage));
         page.fraSenderCountry->pSetCountryCode(QLatin1String(c.pchCountry));
-        page.cmbIATA()->setFocus();
+        pFocusOn(page.cmbIATA());
         if (c.bTyped)
             page.cmbIATA()->setEditText(QLatin1String(c.pchIATA));
         else
@@ -228,7 +229,7 @@ void tst_SenderAddressEvents::leavingTheAirport() {
         TclsScriptedAnswerer objAnswerer;
         for (int i = 0; i < c.iRefusals; ++i)
             objAnswerer.pExpect(0);
-        page.edtSenderCity->setFocus();
+        pFocusOn(page.edtSenderCity);
         QVERIFY2(page.cmbIATA()->currentText() == QLatin1String(c.pchKept), c.pchCase);
         QVERIFY2(page.fraSenderCountry->fnstCountryCode() == QLatin1String(c.pchCountryAfter),
                  c.pchCase);
@@ -247,30 +248,30 @@ void tst_SenderAddressEvents::leavingTowardsCancelChangesNothing() {
     const std::vector<TrecCase> arCases = {
         {"empty postcode of a postcode country",
          [](TrecSenderPage &p) -> QWidget * {
-             p.edtSenderPostcode->setFocus();
+             pFocusOn(p.edtSenderPostcode);
              p.edtSenderPostcode->clear();
              return p.edtSenderPostcode;
          }},
         {"postcode typed in small letters",
          [](TrecSenderPage &p) -> QWidget * {
-             p.edtSenderPostcode->setFocus();
+             pFocusOn(p.edtSenderPostcode);
              p.edtSenderPostcode->setText("eh11aa");
              return p.edtSenderPostcode;
          }},
         {"city with suburbs",
          [](TrecSenderPage &p) -> QWidget * {
-             p.edtSenderCity->setFocus();
+             pFocusOn(p.edtSenderCity);
              return p.edtSenderCity;
          }},
         {"airport without directory row",
          [](TrecSenderPage &p) -> QWidget * {
-             p.cmbIATA()->setFocus();
+             pFocusOn(p.cmbIATA());
              p.fraSenderIATA->pSetIATA("ZZZ");
              return p.cmbIATA();
          }},
         {"suburb country's name",
          [](TrecSenderPage &p) -> QWidget * {
-             p.cmbCountryName()->setFocus();
+             pFocusOn(p.cmbCountryName());
              p.fraSenderCountry->pSetCountryCode("HK");
              return p.cmbCountryName();
          }},
@@ -286,7 +287,7 @@ void tst_SenderAddressEvents::leavingTowardsCancelChangesNothing() {
         const QString stPostcode = page.edtSenderPostcode->text();
         const QString stIATA = page.cmbIATA()->currentText();
         TclsScriptedAnswerer objAnswerer;
-        page.btnCancel->setFocus();
+        pFocusOn(page.btnCancel);
         pExecute(QStringLiteral("delete from suburb where country_cd = ?"), {QStringLiteral("GB")});
         QVERIFY2(objAnswerer.fnarAsked().empty(), c.pchCase);
         QVERIFY2(page.edtSenderPostcode->text() == stPostcode, c.pchCase);
@@ -337,13 +338,13 @@ void tst_SenderAddressEvents::leavingThePostcode() {
         QVERIFY(QTest::qWaitForWindowActive(&page.wPage));
         page.pFillEdinburgh();
         page.oChoice = c.oChoice;
-        page.edtSenderPostcode->setFocus();
+        pFocusOn(page.edtSenderPostcode);
         page.fraSenderIATA->pSetIATA(QStringLiteral("EDI"));
         page.edtSenderPostcode->setText(QLatin1String(c.pchTyped));
         TclsScriptedAnswerer objAnswerer;
         for (int i : c.arAnswers)
             objAnswerer.pExpect(i);
-        page.edtSenderName->setFocus();
+        pFocusOn(page.edtSenderName);
         QVERIFY2(fnslAsked(objAnswerer) == c.slAsked, c.pchCase);
         QVERIFY2(objAnswerer.fniUnused() == 0 && objAnswerer.fnarUnexpected().empty(), c.pchCase);
         QVERIFY2(page.arSearches.size() == size_t(c.iSearches), c.pchCase);
@@ -362,11 +363,11 @@ void tst_SenderAddressEvents::leavingThePostcode() {
     TrecSenderPage page;
     QVERIFY(QTest::qWaitForWindowActive(&page.wPage));
     page.pFillEdinburgh();
-    page.edtSenderPostcode->setFocus();
+    pFocusOn(page.edtSenderPostcode);
     page.edtSenderPostcode->clear();
     TclsScriptedAnswerer objAnswerer;
     objAnswerer.pExpect(0);
-    page.edtSenderName->setFocus();
+    pFocusOn(page.edtSenderName);
     QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
     const TrecMessageDlg &rec = objAnswerer.fnarAsked().front();
     QCOMPARE(rec.stCaption, QStringLiteral("Registration Wizard - Information"));
@@ -408,7 +409,7 @@ void tst_SenderAddressEvents::lookupsBringTheirCountry() {
         page.fraSenderIATA->pSetCountryCode(QLatin1String(c.pchAirportList));
         page.edtSenderPostcode->setText(QStringLiteral("60601"));
         TclsScriptedAnswerer objAnswerer;
-        page.wPage.findChild<QWidget *>(QLatin1String(c.pchEntered))->setFocus();
+        pFocusOn(page.wPage.findChild<QWidget *>(QLatin1String(c.pchEntered)));
         pchTyped = c.pchTyped;
         page.wPage.findChild<QWidget *>(QLatin1String(c.pchFrame))
             ->findChild<QToolButton *>(QLatin1String(c.pchButton))
