@@ -5,12 +5,14 @@
 #include "UnitNavWizard.h"
 
 #include <QLabel>
+#include <QWindow>
 
 class tst_Navigation : public QObject {
     Q_OBJECT
 private slots:
     void EmailPageSkippedBothWaysWhenDisabled();
     void BlankDefaultPickupIsRefused();
+    void TheErrorListClosedAnyWayKeepsThePageAsTyped();
     void PasswordRules();
     void ARefusedPasswordKeepsTheUserOnItAndTheNextClickCounts();
     void TermsPageCaptionsBothWays();
@@ -49,6 +51,31 @@ void tst_Navigation::BlankDefaultPickupIsRefused() {
     w.edt("edtDefaultPickup")->setText(QStringLiteral("Dock 4"));
     w.pNext();
     QCOMPARE(w.frm.fniCurrentPage(), int(wpInternetDetails));
+}
+
+// OK, Escape or the window's close button: the page and what was typed on it
+// stay.
+void tst_Navigation::TheErrorListClosedAnyWayKeepsThePageAsTyped() {
+    for (const TClose clHow : {clOK, clEscape, clCloseButton}) {
+        TrecNavWizard w;
+        QVERIFY2(w.fnbOnPage(wpPickupDetails), w.fnbaError());
+        w.edt("edtDefaultPickup")->setText(QStringLiteral("   "));
+        w.edt("edtPickup1")->setText(QStringLiteral("Gate 2"));
+        TclsDialogAnswerer objList([clHow](QDialog &dlg) {
+            if (clHow == clEscape)
+                QTest::keyClick(&dlg, Qt::Key_Escape);
+            else if (clHow == clCloseButton)
+                dlg.windowHandle()->close();
+            return int(QDialog::Accepted);
+        });
+        w.pNext();
+        QCOMPARE(objList.iShown, 1);
+        QCOMPARE(w.frm.fniCurrentPage(), int(wpPickupDetails));
+        QVERIFY(w.frm.isVisible());
+        QCOMPARE(w.edt("edtDefaultPickup")->text(), QStringLiteral("   "));
+        QCOMPARE(w.edt("edtPickup1")->text(), QStringLiteral("Gate 2"));
+        QCOMPARE(w.fnslMessages(), QStringList());
+    }
 }
 
 void tst_Navigation::PasswordRules() {
