@@ -219,6 +219,18 @@ void tst_SenderAddressPage::ThePostcodeIsCleanedOnLeaving() {
         QCOMPARE(w.edt("edtSenderPostcode")->text(), QLatin1String(c.pchPostcode));
         QCOMPARE(w.fnstFocused(), QLatin1String(c.pchFocused));
     }
+    // Left by a click on Next: told once, and Next stops there (no check of
+    // the page, no error list), the user back in the postcode.
+    TclsDialogCounter objLists;
+    TclsScriptedAnswerer objAnswerer;
+    objAnswerer.pExpect(0);
+    pFocusOn(w.edt("edtSenderPostcode"));
+    w.edt("edtSenderPostcode")->setText(QStringLiteral("QQ2 2QQ"));
+    QTest::mouseClick(fnpControl<QPushButton>(w.frm, "btnNext"), Qt::LeftButton);
+    QTRY_COMPARE(fnslAsked(objAnswerer), QStringList{stIncorrect});
+    QTRY_COMPARE(w.fnstFocused(), QStringLiteral("edtSenderPostcode"));
+    QCOMPARE(w.frm.fniCurrentPage(), int(wpSenderInfo));
+    QCOMPARE(objLists.iShown, 0);
 }
 
 void tst_SenderAddressPage::TheDestinationLookupFillsThePage() {
