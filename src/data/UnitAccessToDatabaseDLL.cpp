@@ -7,6 +7,7 @@
 #include "unitLogToFile.h"
 #include "UnitMV5Records.h"
 #include "UnitRecordSQL.h"
+#include "UnitSecretKey.h"
 #include "UnitTableMap.h"
 
 #include <QSqlQuery>
@@ -73,8 +74,8 @@ int fniInsertOne(TclsMVData &objRecord) {
                                    fnstColumnList(arColumns, QString()), slMarks.join(u',')) +
                           gobjBackend->fnstReturningKey();
     QSqlQuery query(gobjBackend->fndbConnection());
-    const int iCode =
-        fniRun(query, QStringLiteral("fniInsertRecord"), stSQL, fnvlBindValuesOf(objRecord));
+    const int iCode = fniRun(query, QStringLiteral("fniInsertRecord"), stSQL,
+                             fnvlBindValuesOf(objRecord, QLatin1String(pEntry->pchTableName)));
     if (iCode == dbc::iSuccess)
         objRecord.record_key = query.isSelect() && query.next() ? query.value(0).toInt()
                                                                 : query.lastInsertId().toInt();
@@ -89,7 +90,7 @@ int fniUpdateOne(TclsMVData &objRecord) {
     const QString stSQL = QStringLiteral("UPDATE %1 SET %2 WHERE record_key = ?")
                               .arg(QLatin1String(pEntry->pchTableName),
                                    fnstColumnList(arColumns, QStringLiteral(" = ?")));
-    QVariantList vlBinds = fnvlBindValuesOf(objRecord);
+    QVariantList vlBinds = fnvlBindValuesOf(objRecord, QLatin1String(pEntry->pchTableName));
     vlBinds << objRecord.record_key;
     QSqlQuery query(gobjBackend->fndbConnection());
     const int iCode = fniRun(query, QStringLiteral("fniUpdateRecord"), stSQL, vlBinds);
@@ -130,9 +131,15 @@ int fniConnectDatabase(const TrecDatabaseSettings &recSettings) {
                   QStringLiteral("Unknown database driver: ") + recSettings.stDriver);
         return dbc::iConnectionFailed;
     }
-    const int iCode = objBackend->fniOpen();
+    int iCode = objBackend->fniOpen();
     if (iCode != dbc::iSuccess)
         return iCode;
+    // The connection is handed out only with the key that opens its secrets.
+    if (recSettings.bInstallation) {
+        iCode = fniPrepareSecretColumns(*objBackend, fnstKeyFileOf(recSettings));
+        if (iCode != dbc::iSuccess)
+            return iCode;
+    }
     gobjBackend = std::move(objBackend);
     // Qt SQL's list of connections is destroyed at exit in the reverse order of
     // creation; a handler registered after it exists closes the connection first.
@@ -195,7 +202,17 @@ int fniQueryRecords(const TrecarFields &arCriteria, TobjarMVData &objarResult,
         return iCode;
     while (query.next()) {
         auto objRecord = pEntry->pfnCreate();
-        pReadRow(*objRecord, query);
+        if (const QStringList slUnopened =
+                fnslReadRow(*objRecord, query, QLatin1String(pEntry->pchTableName));
+            !slUnopened.isEmpty()) {
+            pWriteLog(3, cstUnit, QStringLiteral("fniQueryRecords"),
+                      QStringLiteral("%1 of row %2 does not open with the key file %3")
+                          .arg(slUnopened.join(QStringLiteral(", ")))
+                          .arg(objRecord->record_key)
+                          .arg(fnstSecretKeyFile()));
+            objarResult.clear();
+            return dbc::iSecretKeyUnusable;
+        }
         objarResult.push_back(std::move(objRecord));
     }
     return dbc::iSuccess;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "UnitMV5DataInterface.h"
+#include "UnitSecretColumns.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -40,6 +41,12 @@ public:
     virtual QString fnstReturningKey() const { return {}; }
     // The library code for a failed statement.
     virtual int fniErrorCode(const QSqlError &error) const = 0;
+    // Makes the secret columns hold texts of any length (a sealed secret is
+    // longer than the plain value); 0 or a library code.
+    virtual int fniWidenSecretColumns(const std::vector<TrecSecretColumn> &) { return 0; }
+    // Writes what the last commits replaced out of logs kept beside the
+    // database, so no copy of an old value stays in a file; 0 or a code.
+    virtual int fniFlushReplaced() { return 0; }
 
     // Whole-table lock held until released or until this process ends.
     virtual int fniLockTable(const QString &stTableName) = 0;

@@ -13,6 +13,8 @@ inline constexpr int iStatusInsert = 13; // per-record status: row absent, inser
 inline constexpr int iStatusUpdate = 14; // per-record status: row present, update
 inline constexpr int iConnectionFailed = 19;
 inline constexpr int iOperationFailed = 20;
+// The installation's key file is missing, short or does not open the stored secrets.
+inline constexpr int iSecretKeyUnusable = 21;
 } // namespace dbc
 
 // The name of the pseudo-table whose lock keeps a second wizard off the database.

@@ -7,6 +7,8 @@
 #include "UnitPostgreSQLBackend.h"
 #include "UnitSQLiteBackend.h"
 
+#include <QFileInfo>
+
 namespace {
 const QString cstSection = QStringLiteral("DATABASE");
 }
@@ -29,6 +31,10 @@ TrecDatabaseSettings fnrecInstallationDatabaseSettings() {
     rec.stName = fnstRead("NAME");
     rec.stUser = fnstRead("USER");
     rec.stPasswordFile = fnstRead("PASSWORD_FILE");
+    rec.stKeyFile =
+        iniInstallation
+            .fnstReadString(QStringLiteral("SECURITY"), QStringLiteral("KEY_FILE"), QString())
+            .trimmed();
     // A password written into the ini is not used: anyone who can read the
     // installation could read it. Its value is not logged either.
     if (iniInstallation.fnbValueExists(cstSection, QStringLiteral("PASSWORD")))
@@ -37,6 +43,13 @@ TrecDatabaseSettings fnrecInstallationDatabaseSettings() {
                   QStringLiteral("PASSWORD in [DATABASE] of Installation.ini is ignored; use "
                                  "PASSWORD_FILE or the libpq environment"));
     return rec;
+}
+
+QString fnstKeyFileOf(const TrecDatabaseSettings &rec) {
+    return QFileInfo(fnstResolvePath(rec.stKeyFile.isEmpty()
+                                         ? QStringLiteral("..\\Config\\secrets.key")
+                                         : rec.stKeyFile))
+        .absoluteFilePath();
 }
 
 std::unique_ptr<TclsDatabaseBackend> fnobjCreateBackend(const TrecDatabaseSettings &rec) {

@@ -22,6 +22,12 @@ struct TrecDatabaseSettings {
     QString stName;
     QString stUser;
     QString stPasswordFile;
+    // The key of the secret columns; empty: ..\Config\secrets.key of the
+    // installation (relative to the current directory, its Bin).
+    QString stKeyFile;
+    // False for a connection that serves no installation (a server's own
+    // maintenance database): no key is looked for or made.
+    bool bInstallation = true;
 
     bool fnbPostgreSQL() const {
         return stDriver.compare(QLatin1String(cstDriverPostgreSQL), Qt::CaseInsensitive) == 0;
@@ -32,9 +38,15 @@ struct TrecDatabaseSettings {
 // the current directory, the installation's Bin):
 //   [DATABASE] DRIVER=SQLITE (default) or POSTGRESQL; for PostgreSQL HOST, PORT,
 //   NAME, USER and PASSWORD_FILE.
+//   [SECURITY] KEY_FILE: the key of the stored passwords (default
+//   "..\Config\secrets.key").
 //   SQLite: "Morvane_050300.db" in DATABASE_PATH of [INSTALLATION_INFO]
 //   (default "..\Database").
 TrecDatabaseSettings fnrecInstallationDatabaseSettings();
+
+// The key file the settings name, resolved; the installation's default when
+// they name none.
+QString fnstKeyFileOf(const TrecDatabaseSettings &rec);
 
 // The backend for the settings; nullptr for an unknown driver.
 std::unique_ptr<TclsDatabaseBackend> fnobjCreateBackend(const TrecDatabaseSettings &rec);

@@ -53,6 +53,30 @@ TclsPostgreSQLBackend::TclsPostgreSQLBackend(const TrecDatabaseSettings &rec)
       stHost(rec.stHost), iPort(rec.iPort), stName(rec.stName), stUser(rec.stUser),
       stPasswordFile(rec.stPasswordFile) {}
 
+// A column made before secrets were sealed is VARCHAR of the plain width.
+int TclsPostgreSQLBackend::fniWidenSecretColumns(const std::vector<TrecSecretColumn> &arColumns) {
+    for (const TrecSecretColumn &rec : arColumns) {
+        QSqlQuery query(fndbConnection());
+        query.prepare(QStringLiteral("SELECT data_type FROM information_schema.columns WHERE "
+                                     "table_schema = current_schema() AND table_name = ? AND "
+                                     "column_name = ?"));
+        query.addBindValue(rec.stTable.toLower());
+        query.addBindValue(rec.stColumn.toLower());
+        if (!query.exec())
+            return fniErrorCode(query.lastError());
+        if (!query.next() || query.value(0).toString() == QLatin1String("text"))
+            continue;
+        QSqlQuery alter(fndbConnection());
+        if (!alter.exec(QStringLiteral("ALTER TABLE %1 ALTER COLUMN %2 TYPE TEXT")
+                            .arg(rec.stTable, rec.stColumn)))
+            return fniErrorCode(alter.lastError());
+        pWriteLog(
+            1, cstUnit, QStringLiteral("fniWidenSecretColumns"),
+            QStringLiteral("%1.%2 now holds sealed passwords.").arg(rec.stTable, rec.stColumn));
+    }
+    return dbc::iSuccess;
+}
+
 TclsPostgreSQLBackend::~TclsPostgreSQLBackend() {
     pClose();
 }

@@ -23,6 +23,7 @@ public:
     int fniErrorCode(const QSqlError &error) const override;
     QString fnstReturningKey() const override;
 
+    int fniWidenSecretColumns(const std::vector<TrecSecretColumn> &arColumns) override;
     int fniLockTable(const QString &stTableName) override;
     void pUnlockTable(const QString &stTableName) override;
     int fniLockRecord(qint32 iRecordKey, const QString &stClassName) override;

@@ -1,6 +1,8 @@
 // Field <-> SQL value conversion for the record classes.
 #include "UnitRecordSQL.h"
 
+#include "UnitSecretKey.h"
+
 #include <QMetaType>
 
 namespace {
@@ -18,14 +20,19 @@ public:
 
 class TclsValueCollector : public TclsFieldVisitor {
 public:
+    explicit TclsValueCollector(const QString &stTable) : stTable(stTable) {}
     QVariantList vlValues;
     void pField(const TrecColumn &rec, TFieldRef ref) override {
         vlValues.append(std::visit(
-            [&rec](auto *p) -> QVariant {
+            [this, &rec](auto *p) -> QVariant {
                 using T = std::remove_pointer_t<decltype(p)>;
-                if constexpr (std::is_same_v<T, QString>)
-                    return rec.iWidth > 0 ? p->left(rec.iWidth) : *p;
-                else if constexpr (std::is_same_v<T, bool>)
+                if constexpr (std::is_same_v<T, QString>) {
+                    // The width is the plain value's: cut, then sealed.
+                    const QString st = rec.iWidth > 0 ? p->left(rec.iWidth) : *p;
+                    return rec.uFlags & cfSecret
+                               ? fnstSealSecret(stTable, QLatin1String(rec.pchName), st)
+                               : st;
+                } else if constexpr (std::is_same_v<T, bool>)
                     return QVariant(*p ? 1 : 0);
                 else if constexpr (std::is_same_v<T, qint16>)
                     return QVariant(static_cast<qint32>(*p));
@@ -44,13 +51,25 @@ public:
             },
             ref));
     }
+
+private:
+    const QString &stTable;
 };
 
 class TclsRowReader : public TclsFieldVisitor {
 public:
-    explicit TclsRowReader(const QSqlQuery &q) : query(q) {}
-    void pField(const TrecColumn &, TFieldRef ref) override {
-        const QVariant v = query.value(iIndex++);
+    TclsRowReader(const QSqlQuery &q, const QString &stTable) : query(q), stTable(stTable) {}
+    // The secret columns that did not open, as "table.column".
+    QStringList slUnopened;
+    void pField(const TrecColumn &rec, TFieldRef ref) override {
+        QVariant v = query.value(iIndex++);
+        if (rec.uFlags & cfSecret && !v.isNull()) {
+            // A secret that does not open is never shown: the field stays empty.
+            const auto oPlain = fnoOpenSecret(stTable, QLatin1String(rec.pchName), v.toString());
+            if (!oPlain)
+                slUnopened << stTable + QLatin1Char('.') + QLatin1String(rec.pchName);
+            v = oPlain.value_or(QString());
+        }
         std::visit(
             [&v](auto *p) {
                 using T = std::remove_pointer_t<decltype(p)>;
@@ -87,6 +106,7 @@ public:
 
 private:
     const QSqlQuery &query;
+    const QString &stTable;
     int iIndex = 1; // column 0 is record_key
 };
 } // namespace
@@ -105,16 +125,17 @@ const TrecColumnInfo *fnpFindColumn(const std::vector<TrecColumnInfo> &arColumns
     return nullptr;
 }
 
-QVariantList fnvlBindValuesOf(TclsMVData &objRecord) {
-    TclsValueCollector objCollector;
+QVariantList fnvlBindValuesOf(TclsMVData &objRecord, const QString &stTable) {
+    TclsValueCollector objCollector(stTable);
     objRecord.pVisitFields(objCollector);
     return std::move(objCollector.vlValues);
 }
 
-void pReadRow(TclsMVData &objRecord, const QSqlQuery &query) {
+QStringList fnslReadRow(TclsMVData &objRecord, const QSqlQuery &query, const QString &stTable) {
     objRecord.record_key = query.value(0).toInt();
-    TclsRowReader objReader(query);
+    TclsRowReader objReader(query, stTable);
     objRecord.pVisitFields(objReader);
+    return objReader.slUnopened;
 }
 
 QVariant fnvBindValue(TFieldKind eKind, const QVariant &vValue) {

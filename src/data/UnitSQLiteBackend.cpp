@@ -92,7 +92,17 @@ int TclsSQLiteBackend::fniOpen() {
     // second workstation read while a save is under way; every commit is still
     // synced. A database that cannot switch (read-only media) keeps its journal.
     query.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    // What a write replaces or deletes is overwritten with zeros, not left in
+    // free space: an old password must not outlive its sealing.
+    query.exec(QStringLiteral("PRAGMA secure_delete=ON"));
     return dbc::iSuccess;
+}
+
+int TclsSQLiteBackend::fniFlushReplaced() {
+    QSqlQuery query(fndbConnection());
+    return query.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"))
+               ? dbc::iSuccess
+               : fniErrorCode(query.lastError());
 }
 
 void TclsSQLiteBackend::pClose() {

@@ -18,6 +18,7 @@ public:
 
     int fniErrorCode(const QSqlError &error) const override;
 
+    int fniFlushReplaced() override;
     int fniLockTable(const QString &stTableName) override;
     void pUnlockTable(const QString &stTableName) override;
     int fniLockRecord(qint32 iRecordKey, const QString &stClassName) override;

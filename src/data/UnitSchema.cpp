@@ -18,9 +18,12 @@ int fniCreateSchema() {
     for (const auto &rec : fnarTableMap()) {
         const auto objPrototype = rec.pfnCreate();
         QStringList slColumns{pBackend->fnstKeyColumnDefinition()};
+        // A sealed secret is longer than its plain width allows.
         for (const auto &recColumn : fnarColumnsOf(*objPrototype))
             slColumns << recColumn.stName + QLatin1Char(' ') +
-                             pBackend->fnstColumnType(recColumn.eKind, recColumn.iWidth);
+                             pBackend->fnstColumnType(recColumn.eKind, recColumn.uFlags & cfSecret
+                                                                           ? 0
+                                                                           : recColumn.iWidth);
         TclsAdHocQuery query;
         iCode = query.fniExecute(
             QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)")

@@ -20,6 +20,10 @@ inline constexpr TResourceString rsOperationFailed{
     QT_TRANSLATE_NOOP("Morvane", "Database operation is unsuccessful.")};
 inline constexpr TResourceString rsCustomsInvoice{
     QT_TRANSLATE_NOOP("Morvane", "Morvane Customs Invoice is not created for this shipment")};
+// %1: the key file. The caller adds the full stop.
+inline constexpr TResourceString rsSecretKeyUnusable{QT_TRANSLATE_NOOP(
+    "Morvane", "The passwords stored in the database cannot be opened with the key file %1. "
+               "Restore this installation's key file or contact System Administrator")};
 inline constexpr TResourceString rsDatabaseError{
     QT_TRANSLATE_NOOP("Morvane", "Database error occurred. Please contact System Administrator.")};
 } // namespace rs

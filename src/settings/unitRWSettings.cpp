@@ -3,6 +3,11 @@
 
 #include "unitRWConstants.h"
 
+#include "UnitDatabaseConstants.h"
+#include "UnitSecretKey.h"
+
+#include <QDir>
+
 QString fnstGetDBErrorMessage(int iCode) {
     switch (iCode) {
     case 0:
@@ -27,6 +32,8 @@ QString fnstGetDBErrorMessage(int iCode) {
         return fnstRS(rs::rsOperationFailed);
     case 28:
         return fnstRS(rs::rsCustomsInvoice);
+    case dbc::iSecretKeyUnusable:
+        return fnstRS(rs::rsSecretKeyUnusable).arg(QDir::toNativeSeparators(fnstSecretKeyFile()));
     default:
         return fnstRS(rs::rsDatabaseError);
     }

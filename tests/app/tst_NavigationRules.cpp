@@ -81,9 +81,7 @@ QString fnstStoredRow() {
 
 // Compared, never printed: a password stays out of the test output.
 bool fnbStoredPasswordIs(const QString &stPassword) {
-    TclsAdHocQuery query;
-    return query.fniOpen(QStringLiteral("SELECT proxy_password FROM internet_setting")) == 0 &&
-           query.fnbNext() && query.fnvField(0).toString().trimmed() == stPassword;
+    return fnstStoredSecret("internet_setting", "proxy_password").trimmed() == stPassword;
 }
 } // namespace
 

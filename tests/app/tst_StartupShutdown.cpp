@@ -6,6 +6,7 @@
 #include "unitRegistrationWizard.h"
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
+#include "UnitTestQueries.h"
 
 #include <QDate>
 #include <QFile>
@@ -104,6 +105,21 @@ void tst_StartupShutdown::StartupRefusals_data() {
         << fnNoChange
         << QStringLiteral(
                "Database Configuration is not correct. Please contact System Administrator..");
+    // The DEFAULT user's password sealed, then the key file spoilt.
+    const auto fnSpoilKey = [](const QByteArray &baKey) {
+        return TInstallationChange([baKey](TclsTestInstallation &obj) {
+            fniExec(QStringLiteral("UPDATE users SET password = ?"),
+                    {fnstSealSecret(QStringLiteral("users"), QStringLiteral("password"),
+                                    QStringLiteral("open sesame"))});
+            pDisconnectDatabase();
+            obj.fnbWriteFile(QStringLiteral("Config/secrets.key"), baKey);
+        });
+    };
+    const QString stKeyRefused = QStringLiteral(
+        "The passwords stored in the database cannot be opened with the key file %KEY%. Restore "
+        "this installation's key file or contact System Administrator.");
+    QTest::newRow("another key") << fnNoOptions << fnSpoilKey(QByteArray(32, 'k')) << stKeyRefused;
+    QTest::newRow("a short key") << fnNoOptions << fnSpoilKey(QByteArray(16, 'k')) << stKeyRefused;
     const QString stConnectionFailed =
         QStringLiteral("Databse Connection failed. Please contact System Administrator..");
     if (fnrecTestClusterSettings().fnbPostgreSQL()) {
@@ -137,6 +153,8 @@ void tst_StartupShutdown::StartupRefusals() {
     TclsTestInstallation objInstallation(rec);
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
     fnInstallation(objInstallation);
+    stMessage.replace(QStringLiteral("%KEY%"),
+                      objInstallation.fnstPath(QStringLiteral("Config/secrets.key")));
     // The database and its write-ahead log, byte for byte.
     auto fnbaDatabase = [&] {
         return objInstallation.fnbaReadFile(QStringLiteral("Database/Morvane_050300.db")) +

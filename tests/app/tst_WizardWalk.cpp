@@ -92,6 +92,11 @@ struct TrecWalk : TrecHost, TrecInstalledWizard<TclsWalkInstallation> {
     }
 };
 
+// The passwords the walk types, each found nowhere else.
+const QString cstFTPPassword = QStringLiteral("ftp-K8z!q2");
+const QString cstSMTPPassword = QStringLiteral("smtp-W4r#p9");
+const QString cstApplicationPassword = QStringLiteral("open sesame 31");
+
 // What the walk leaves in the database; each row "SQL" = expected value.
 struct TrecStored {
     const char *pchSQL, *pchExpected;
@@ -147,18 +152,20 @@ void tst_WizardWalk::WelcomeToCompletionOnEveryPage() {
     QCOMPARE(w.fniPress("btnNext"), int(wpInternetDetails));
     fnpControl<QRadioButton>(w.frm, "radWithoutProxy")->click();
     QVERIFY2(w.fniPress("btnNext") == wpFTPSetting, qPrintable(w.fnstMessages()));
+    w.pType("edtFTPPasswd", cstFTPPassword);
     QVERIFY2(w.fniPress("btnNext") == wpEmailSetting, qPrintable(w.fnstMessages()));
     w.pType("edtEmailHost", QStringLiteral("smtp.thistle.co.uk"));
     w.pType("edtEmailPort", QStringLiteral("25"));
     w.pType("edtEmailUserId", QStringLiteral("eod@thistle.co.uk"));
+    w.pType("edtEmailPassword", cstSMTPPassword);
     QVERIFY2(w.fniPress("btnNext") == wpApplSecurity, qPrintable(w.fnstMessages()));
     w.chk("chkApplSecurityPasswdRequired")->click();
-    w.pType("edtApplSecurityPasswd", QStringLiteral("open sesame"));
-    w.pType("edtApplSecurityRetypePasswd", QStringLiteral("open sesame"));
+    w.pType("edtApplSecurityPasswd", cstApplicationPassword);
+    w.pType("edtApplSecurityRetypePasswd", cstApplicationPassword);
     QVERIFY2(w.fniPress("btnNext") == wpSummary, qPrintable(w.fnstMessages()));
     const QString stSummary = fnpControl<QTextBrowser>(w.frm, "wbrSummary")->toPlainText();
     QVERIFY2(stSummary.contains(QStringLiteral(": Thistle & Sons")), qPrintable(stSummary));
-    QVERIFY(!stSummary.contains(QStringLiteral("open sesame")));
+    QVERIFY(!stSummary.contains(cstApplicationPassword));
     QCOMPARE(w.fniPress("btnNext"), int(wpSiteRegistration));
     QVERIFY2(w.fniPress("btnNext") == wpRegistrationCompleted, qPrintable(w.fnstMessages()));
 
@@ -174,6 +181,14 @@ void tst_WizardWalk::WelcomeToCompletionOnEveryPage() {
     QVERIFY2(stNotStored.isEmpty(), qPrintable(stNotStored));
     QVERIFY2(w.objAnswerer.fnarAsked().empty(), qPrintable(w.fnstMessages()));
     QCOMPARE(w.objLists.iShown, 1);
+    // Every password typed is stored, sealed: the program reads it back, and
+    // no file of the installation (database, its log, logs, backup,
+    // SiteRegs.txt, the summary) holds it in the clear.
+    QCOMPARE(fnstStoredSecret("config_zorv", "ftp_password"), cstFTPPassword);
+    QCOMPARE(fnstStoredSecret("config_morvane", "smtp_password"), cstSMTPPassword);
+    QCOMPARE(fnstStoredSecret("users", "password", "user_id = 'DEFAULT'"), cstApplicationPassword);
+    for (const QString &stPassword : {cstFTPPassword, cstSMTPPassword, cstApplicationPassword})
+        QCOMPARE(w.objInstallation.fnslFilesHolding(stPassword), QStringList());
 }
 
 void tst_WizardWalk::PickupAndEmailPagesPassedOverBothWays() {

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 
 #include <atomic>
@@ -84,6 +85,23 @@ TclsTestInstallation::~TclsTestInstallation() {
     QDir::setCurrent(stPreviousDir);
     pSetExecutableDir(stPreviousExecutableDir);
     pReplaceGlobalLogger(std::make_unique<TclsLogToFile>());
+}
+
+QStringList TclsTestInstallation::fnslFilesHolding(const QString &stText) const {
+    const QByteArray baUtf8 = stText.toUtf8();
+    const QByteArray baUtf16(reinterpret_cast<const char *>(stText.utf16()),
+                             stText.size() * qsizetype(sizeof(char16_t)));
+    QStringList sl;
+    QDirIterator it(dirRoot.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray ba = file.readAll();
+        if (ba.contains(baUtf8) || ba.contains(baUtf16))
+            sl << QDir(dirRoot.path()).relativeFilePath(file.fileName());
+    }
+    return sl;
 }
 
 bool TclsTestInstallation::fnbWriteFile(const QString &stRelative,

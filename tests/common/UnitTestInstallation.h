@@ -39,6 +39,9 @@ public:
     // Writes a file of the installation (for variants the builder has no option for).
     bool fnbWriteFile(const QString &stRelative, const QByteArray &baContent) const;
     QByteArray fnbaReadFile(const QString &stRelative) const;
+    // The files of the installation (paths relative to its root) whose bytes
+    // hold the text, as UTF-8 or as UTF-16.
+    QStringList fnslFilesHolding(const QString &stText) const;
     // Replaces baFrom by baTo in Config/Installation.ini; false when baFrom is
     // not there or the file cannot be written.
     bool fnbEditInstallationIni(const QByteArray &baFrom, const QByteArray &baTo) const;

@@ -4,6 +4,7 @@
 
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitAdHocQuery.h"
+#include "UnitSecretKey.h"
 
 #include <QString>
 #include <QVariantList>
@@ -35,6 +36,24 @@ inline QVariant fnvScalar(const QString &stSQL, const QVariantList &vlBinds = {}
 // The same as text, trimmed; empty when there is none or the statement failed.
 inline QString fnstScalar(const QString &stSQL, const QVariantList &vlBinds = {}) {
     return fnvScalar(stSQL, vlBinds).toString().trimmed();
+}
+
+// The password stored in the first row of a secret column (of the rows the
+// condition picks), as the program reads it; "<not sealed>" when the stored
+// form is not sealed (an empty one is stored empty).
+inline QString fnstStoredSecret(const char *pchTable, const char *pchColumn,
+                                const char *pchWhere = "1 = 1") {
+    const QString stStored =
+        fnvScalar(QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY record_key")
+                      .arg(QLatin1String(pchColumn), QLatin1String(pchTable),
+                           QLatin1String(pchWhere)))
+            .toString();
+    if (stStored.isEmpty())
+        return stStored;
+    if (!fnbSealed(stStored))
+        return QStringLiteral("<not sealed>");
+    return fnoOpenSecret(QLatin1String(pchTable), QLatin1String(pchColumn), stStored)
+        .value_or(QStringLiteral("<does not open>"));
 }
 
 // Whether the open connection reaches the database the test run asks for: the

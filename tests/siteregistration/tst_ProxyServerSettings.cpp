@@ -6,6 +6,7 @@
 #include "unitProxyServerSettings.h"
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
+#include "UnitTestQueries.h"
 
 #include <QCheckBox>
 #include <QDate>
@@ -35,6 +36,8 @@ QString fnstStoredRow() {
     QStringList sl;
     for (int i = 0; i < 13; ++i)
         sl << query.fnvField(i).toString();
+    // The password as the program reads it; stored, it is sealed.
+    sl[10] = fnstStoredSecret("internet_setting", "proxy_password");
     return sl.join(QLatin1Char('|'));
 }
 

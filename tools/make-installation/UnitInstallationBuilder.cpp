@@ -94,6 +94,8 @@ bool fnbWriteConfig(const QDir &dirRoot, const TrecInstallationOptions &rec, QSt
           {QStringLiteral("VERSION"), QStringLiteral("5.01.02")},
           {QStringLiteral("INSTALLATION_TYPE"), QStringLiteral("Single User Typical")},
           {QStringLiteral("DATABASE_PATH"), QStringLiteral("..\\Database")}}},
+        {QStringLiteral("SECURITY"),
+         {{QStringLiteral("KEY_FILE"), QStringLiteral("..\\Config\\secrets.key")}}},
     };
     const TIniSections arModuleDetails = {
         {QStringLiteral("Log"),
@@ -259,9 +261,15 @@ bool fnbFillDatabase(const TrecInstallationOptions &rec, QString &stError) {
     return iCode == 0;
 }
 
-bool fnbMakeServerDatabase(const TrecInstallationOptions &rec, QString &stError) {
+// The installation's key of the stored passwords, made with its database.
+QString fnstKeyFileIn(const QDir &dirRoot) {
+    return dirRoot.filePath(QStringLiteral("Config/secrets.key"));
+}
+
+bool fnbMakeServerDatabase(const QDir &dirRoot, TrecInstallationOptions rec, QString &stError) {
     if (rec.bCreateDatabase && !fnbCreateServerDatabase(rec.recDatabase, stError))
         return false;
+    rec.recDatabase.stKeyFile = fnstKeyFileIn(dirRoot);
     if (!fnbConnectEmptyServerDatabase(rec.recDatabase, stError))
         return false;
     const bool bFilled = fnbFillDatabase(rec, stError);
@@ -271,13 +279,14 @@ bool fnbMakeServerDatabase(const TrecInstallationOptions &rec, QString &stError)
 
 bool fnbMakeDatabase(const QDir &dirRoot, const TrecInstallationOptions &rec, QString &stError) {
     if (rec.recDatabase.fnbPostgreSQL())
-        return fnbMakeServerDatabase(rec, stError);
+        return fnbMakeServerDatabase(dirRoot, rec, stError);
     const QString stFile = dirRoot.filePath(QStringLiteral("Database/Morvane_050300.db"));
     QFile::remove(stFile);
     if (!fnbWriteFile(stFile, {}, stError))
         return false;
     TrecDatabaseSettings recSettings;
     recSettings.stDatabaseFile = stFile;
+    recSettings.stKeyFile = fnstKeyFileIn(dirRoot);
     if (const int iCode = fniConnectDatabase(recSettings); iCode != 0) {
         stError = QStringLiteral("cannot open %1 (code %2)").arg(stFile).arg(iCode);
         return false;

@@ -22,6 +22,7 @@ bool fnbOnServer(const TrecDatabaseSettings &rec, const QString &stStatement, QS
     }
     TrecDatabaseSettings recServer = rec;
     recServer.stName = QStringLiteral("postgres");
+    recServer.bInstallation = false;
     int iCode = fniConnectDatabase(recServer);
     if (iCode == 0) {
         TclsAdHocQuery query;
