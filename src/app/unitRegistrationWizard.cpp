@@ -19,6 +19,7 @@
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitDatabaseConstants.h"
 #include "UnitFieldMarks.h"
+#include "unitFileModes.h"
 #include "UnitFocusSteps.h"
 #include "unitGlobalData.h"
 #include "unitHelpFile.h"
@@ -121,6 +122,7 @@ void TfrmRegistrationWizard::pStartupFailure(const QString &stMessage, int iLeve
 // ---- FormCreate -----------------------------------------------------------
 
 void TfrmRegistrationWizard::pFormCreate() {
+    pKeepNewFilesToTheOwner();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     pReplaceGlobalLogger(std::make_unique<TclsLogToFile>());
     pWriteLog(1, cstUnit, QStringLiteral("FormCreate"),

@@ -189,6 +189,9 @@ void tst_WizardWalk::WelcomeToCompletionOnEveryPage() {
     QCOMPARE(fnstStoredSecret("users", "password", "user_id = 'DEFAULT'"), cstApplicationPassword);
     for (const QString &stPassword : {cstFTPPassword, cstSMTPPassword, cstApplicationPassword})
         QCOMPARE(w.objInstallation.fnslFilesHolding(stPassword), QStringList());
+    // Nothing the registration left, nor the installation it was left in, is
+    // open to other users.
+    QCOMPARE(w.objInstallation.fnslOpenToOthers(), QStringList());
 }
 
 void tst_WizardWalk::PickupAndEmailPagesPassedOverBothWays() {

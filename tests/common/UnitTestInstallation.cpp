@@ -104,6 +104,24 @@ QStringList TclsTestInstallation::fnslFilesHolding(const QString &stText) const 
     return sl;
 }
 
+QStringList TclsTestInstallation::fnslOpenToOthers() const {
+    constexpr QFileDevice::Permissions fOthers = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                 QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                 QFileDevice::WriteOther | QFileDevice::ExeOther;
+    QStringList sl;
+    QDirIterator it(dirRoot.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo fi(it.next());
+        const QString stRelative = QDir(dirRoot.path()).relativeFilePath(fi.filePath());
+        if (stRelative.startsWith(QLatin1String("Bin/")) || stRelative == QLatin1String("Bin"))
+            continue;
+        if (fi.permissions() & fOthers)
+            sl << stRelative + QStringLiteral(" (%1)").arg(int(fi.permissions() & fOthers), 0, 16);
+    }
+    return sl;
+}
+
 bool TclsTestInstallation::fnbWriteFile(const QString &stRelative,
                                         const QByteArray &baContent) const {
     QFile file(fnstPath(stRelative));

@@ -42,6 +42,10 @@ public:
     // The files of the installation (paths relative to its root) whose bytes
     // hold the text, as UTF-8 or as UTF-16.
     QStringList fnslFilesHolding(const QString &stText) const;
+    // The files and folders of the installation that others than its owner
+    // may read or change, with their modes; the programs and libraries of
+    // Bin are not the client's data and are left out.
+    QStringList fnslOpenToOthers() const;
     // Replaces baFrom by baTo in Config/Installation.ini; false when baFrom is
     // not there or the file cannot be written.
     bool fnbEditInstallationIni(const QByteArray &baFrom, const QByteArray &baTo) const;

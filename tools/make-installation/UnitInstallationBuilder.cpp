@@ -1,5 +1,6 @@
 // Building an installation tree.
 #include "UnitInstallationBuilder.h"
+#include "unitFileModes.h"
 
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitHelpTopics.h"
@@ -312,6 +313,8 @@ TrecReferenceSources fnrecDefaultReferenceSources() {
 bool fnbMakeInstallation(const QString &stRoot, const TrecInstallationOptions &recOptions,
                          QString &stError) {
     pRegisterResources();
+    // The database, the key file and the configuration are the client's.
+    pKeepNewFilesToTheOwner();
     // A listed modem is the configured one unless the seed names another.
     TrecInstallationOptions rec = recOptions;
     if (!rec.stModemDevice.isEmpty() && rec.recSeed.stModemName.isEmpty())
