@@ -24,42 +24,48 @@ qsizetype fniCutLength(const QByteArray &ba, qsizetype iMax) {
     return i;
 }
 
-template <size_t N> void pSetText(char (&ach)[N], const QByteArray &ba) {
+// Both setters answer whether the whole value fitted.
+template <size_t N> bool fnbSetText(char (&ach)[N], const QByteArray &ba) {
     const qsizetype iLength = fniCutLength(ba, qsizetype(N - 1));
     std::memcpy(ach, ba.constData(), size_t(iLength));
     ach[iLength] = '\0';
+    return iLength == ba.size();
 }
 
-template <class TShort> void pSetShort(TShort &sht, const QByteArray &ba) {
+template <class TShort> bool fnbSetShort(TShort &sht, const QByteArray &ba) {
     const qsizetype iLength = fniCutLength(ba, qsizetype(sizeof sht.achText));
     std::memcpy(sht.achText, ba.constData(), size_t(iLength));
     sht.iLength = uint8_t(iLength);
+    return iLength == ba.size();
 }
 
+// A code, an ID, a status, a bound or a date cut to its field would be
+// another value: it must fit. The pickup address's texts are cut to fit.
 struct TrecReplyField {
     const char *pchName;
-    void (*pfnSet)(TrecSiteRegHTTPResp &, const QByteArray &);
+    bool (*pfnbSet)(TrecSiteRegHTTPResp &, const QByteArray &);
+    bool bMustFit;
 };
 
 using R = TrecSiteRegHTTPResp;
 using B = QByteArray;
 const TrecReplyField carFields[] = {
-    {"msg_code", [](R &r, const B &b) { pSetShort(r.shtMessageCode, b); }},
-    {"site_id", [](R &r, const B &b) { pSetShort(r.shtSiteId, b); }},
-    {"shp_status", [](R &r, const B &b) { pSetText(r.achShipmentStatus, b); }},
-    {"shp_low", [](R &r, const B &b) { pSetText(r.achShipmentLowerBound, b); }},
-    {"shp_high", [](R &r, const B &b) { pSetText(r.achShipmentUpperBound, b); }},
-    {"shp_date", [](R &r, const B &b) { pSetShort(r.shtAllocationDate, b); }},
-    {"lp_status", [](R &r, const B &b) { pSetText(r.achLPStatus, b); }},
-    {"lp_low", [](R &r, const B &b) { pSetText(r.achLPLowerBound, b); }},
-    {"lp_high", [](R &r, const B &b) { pSetText(r.achLPUpperBound, b); }},
-    {"pu_status", [](R &r, const B &b) { pSetText(r.achPickupStatus, b); }},
-    {"pu_addr1", [](R &r, const B &b) { pSetText(r.achPickupAddress1, b); }},
-    {"pu_addr2", [](R &r, const B &b) { pSetText(r.achPickupAddress2, b); }},
-    {"pu_addr3", [](R &r, const B &b) { pSetText(r.achPickupAddress3, b); }},
-    {"pu_city", [](R &r, const B &b) { pSetText(r.achPickupCity, b); }},
-    {"pu_postcode", [](R &r, const B &b) { pSetText(r.achPickupPostcode, b); }},
-    {"pu_country", [](R &r, const B &b) { pSetText(r.achPickupCountryCode, b); }},
+    {"msg_code", [](R &r, const B &b) { return fnbSetShort(r.shtMessageCode, b); }, true},
+    {"site_id", [](R &r, const B &b) { return fnbSetShort(r.shtSiteId, b); }, true},
+    {"shp_status", [](R &r, const B &b) { return fnbSetText(r.achShipmentStatus, b); }, true},
+    {"shp_low", [](R &r, const B &b) { return fnbSetText(r.achShipmentLowerBound, b); }, true},
+    {"shp_high", [](R &r, const B &b) { return fnbSetText(r.achShipmentUpperBound, b); }, true},
+    {"shp_date", [](R &r, const B &b) { return fnbSetShort(r.shtAllocationDate, b); }, true},
+    {"lp_status", [](R &r, const B &b) { return fnbSetText(r.achLPStatus, b); }, true},
+    {"lp_low", [](R &r, const B &b) { return fnbSetText(r.achLPLowerBound, b); }, true},
+    {"lp_high", [](R &r, const B &b) { return fnbSetText(r.achLPUpperBound, b); }, true},
+    {"pu_status", [](R &r, const B &b) { return fnbSetText(r.achPickupStatus, b); }, true},
+    {"pu_addr1", [](R &r, const B &b) { return fnbSetText(r.achPickupAddress1, b); }, false},
+    {"pu_addr2", [](R &r, const B &b) { return fnbSetText(r.achPickupAddress2, b); }, false},
+    {"pu_addr3", [](R &r, const B &b) { return fnbSetText(r.achPickupAddress3, b); }, false},
+    {"pu_city", [](R &r, const B &b) { return fnbSetText(r.achPickupCity, b); }, false},
+    {"pu_postcode", [](R &r, const B &b) { return fnbSetText(r.achPickupPostcode, b); }, false},
+    {"pu_country", [](R &r, const B &b) { return fnbSetText(r.achPickupCountryCode, b); }, true},
 };
 
 const TrecReplyField *fnpFieldNamed(const QByteArray &baName) {
@@ -137,7 +143,9 @@ QString fnstReadSiteRegReply(const QByteArray &baBody, TrecSiteRegHTTPResp &recR
         if (!setSeen.insert(precField).second)
             return QStringLiteral("The reply gives %1 twice.")
                 .arg(QLatin1String(precField->pchName));
-        precField->pfnSet(recReply, *optValue);
+        if (!precField->pfnbSet(recReply, *optValue) && precField->bMustFit)
+            return QStringLiteral("The reply's %1 is longer than its field.")
+                .arg(QLatin1String(precField->pchName));
     }
     if (recReply.shtMessageCode.iLength == 0)
         return QStringLiteral("The reply has no msg_code.");

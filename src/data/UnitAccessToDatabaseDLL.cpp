@@ -4,6 +4,7 @@
 
 #include "UnitDatabaseBackend.h"
 #include "UnitDatabaseConstants.h"
+#include "unitHaltPoints.h"
 #include "unitLogToFile.h"
 #include "UnitMV5Records.h"
 #include "UnitRecordSQL.h"
@@ -229,6 +230,24 @@ int fniInsertRecord(TobjarMVData &objarRecords) {
                     return i;
         return dbc::iSuccess;
     });
+}
+
+int fniUpdateRecordsWhole(const std::vector<TclsMVData *> &arRecords) {
+    int iCode = dbc::iSuccess;
+    if (!fnpBackend(&iCode))
+        return iCode;
+    iCode = fniAllOrNone(QStringLiteral("fniUpdateRecordsWhole"), [&] {
+        for (TclsMVData *pRecord : arRecords) {
+            if (const int i = fniUpdateOne(*pRecord); i != dbc::iSuccess)
+                return i;
+            if (const TrecTableMapEntry *pEntry = fnpEntryOf(*pRecord))
+                pHaltPoint((QByteArrayLiteral("after ") + pEntry->pchTableName).constData());
+        }
+        return dbc::iSuccess;
+    });
+    if (iCode == dbc::iSuccess)
+        pHaltPoint("after commit");
+    return iCode;
 }
 
 int fniUpdateRecord(TclsMVData &objRecord) {

@@ -27,6 +27,8 @@ int fniQueryRecords(const TrecarFields &arCriteria, TobjarMVData &objarResult,
                     const QString &stClassName);
 int fniInsertRecord(TobjarMVData &objarRecords);
 int fniUpdateRecord(TclsMVData &objRecord);
+// Updates the records in one transaction: all of them, or none.
+int fniUpdateRecordsWhole(const std::vector<TclsMVData *> &arRecords);
 int fniLockRecord(qint32 iRecordKey, const QString &stClassName);
 int fniUnLockRecord(qint32 iRecordKey, const QString &stClassName);
 int fniLockTable(const QString &stTableName, int iFlag);

@@ -79,15 +79,11 @@ public:
     QString fnstSiteRegistrationWithStoredRows();
     QString fnstManualSiteReg(const QString &stSiteId);
     QString fnstSaveSiteID(const QString &stSiteId);
-    // The modem reply's and the HTTP reply's savers.
-    QString fnstSaveAWBRange(const TrecMessageHeaderStructure &recReply);
-    QString fnstSaveAWBRangeForHTTP(const TrecSiteRegHTTPResp &recReply);
-    QString fnstSaveLPRange(const TrecAwbLPRange &recRange);
-    QString fnstSavePickup(const TrecRegistrationPickupResponse &recPickup);
     void pSaveSiteRegResponseForHTTP(const TrecSiteRegHTTPResp &recReply, QString &stResult);
-    // Handles a modem reply: when its message data begins "REGP", the site ID,
-    // then the ranges and the pickup address; returns the result text (the
-    // site ID, or "Site Registration Failed").
+    // Handles a modem reply: when its message data begins "REGP" and its
+    // values pass their checks, the site ID, the ranges and the pickup address
+    // are stored whole; returns the result text (the site ID, or "Site
+    // Registration Failed").
     QString fnstSaveModemReply(const TrecMessageHeaderStructure &recReply);
     // Fills the completion page's labels (found by name on wCompletionPage)
     // from the reply; bPickupRequested: the user asked for a pickup.

@@ -38,6 +38,17 @@ TrecPickupReply fnrecPickupReply(const TrecSiteRegHTTPResp &rec) {
             fnstFixedText(rec.achPickupCountryCode).trimmed()};
 }
 
+TrecRegistrationAnswer fnrecHostAnswer(const QString &stSiteId,
+                                       const TrecMessageHeaderStructure &rec) {
+    return {stSiteId, fnrecRangeReply(rec.recShipmentRange), fnrecRangeReply(rec.recLPRange),
+            fnrecPickupReply(rec.recPickup)};
+}
+
+TrecRegistrationAnswer fnrecHostAnswer(const TrecSiteRegHTTPResp &rec) {
+    return {fnstShortText(rec.shtSiteId), fnrecShipmentRangeReply(rec), fnrecLPRangeReply(rec),
+            fnrecPickupReply(rec)};
+}
+
 QString fnstReplyMessageData(const TrecMessageData &rec) {
     if (!rec.pchData)
         return {};

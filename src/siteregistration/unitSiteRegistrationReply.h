@@ -36,15 +36,28 @@ TrecPickupReply fnrecPickupReply(const TrecSiteRegHTTPResp &rec);
 // library set, never past the buffer's capacity.
 QString fnstReplyMessageData(const TrecMessageData &rec);
 
-// The savers. Each stores into the first row of its table and answers
-// "success" or the text of the failing database library code. A range the
-// host did not allocate, or a pickup address it does not know, stores nothing
-// and answers "success": there was nothing to store.
-struct TrecShipmentRangeSave {
-    QString stMethod;
-    QString stQueryFailLog;
-    QString stUpdateFailLog;
+// What one answer of the host gives the site, whichever transport brought it.
+struct TrecRegistrationAnswer {
+    QString stSiteId;
+    TrecRangeReply recShipment, recLP;
+    TrecPickupReply recPickup;
 };
-QString fnstSaveShipmentRangeReply(const TrecRangeReply &rec, const TrecShipmentRangeSave &recSave);
-QString fnstSaveLPRangeReply(const TrecRangeReply &rec);
-QString fnstSavePickupReply(const TrecPickupReply &rec);
+TrecRegistrationAnswer fnrecHostAnswer(const QString &stSiteId,
+                                       const TrecMessageHeaderStructure &rec);
+TrecRegistrationAnswer fnrecHostAnswer(const TrecSiteRegHTTPResp &rec);
+
+// The host's values are outside input, checked before anything is stored: a
+// site ID of the form a user may type in, range bounds of digits with the low
+// bound not above the high one, no control character anywhere. The name of
+// the first value refused and why; empty when the answer may be stored.
+QString fnstRefusedHostValue(const TrecRegistrationAnswer &rec);
+
+// Stores the answer whole, in one transaction: the site ID in the product
+// configuration, then the ranges the host allocated and the pickup address it
+// knows, each in the first row of its table. "success", or the text of the
+// failing database library code with nothing stored.
+QString fnstSaveHostAnswer(const TrecRegistrationAnswer &rec);
+
+// A site ID as a user may type it: three letters, ten characters that read as
+// a 32-bit integer, and "ZOZ"; letters in either case.
+bool fnbValidSiteId(const QString &stSiteId);

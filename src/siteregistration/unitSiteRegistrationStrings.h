@@ -21,16 +21,6 @@ inline constexpr TResourceString rsCancel{QT_TRANSLATE_NOOP("Morvane", "&Cancel"
 inline constexpr TResourceString rsYes{QT_TRANSLATE_NOOP("Morvane", "&Yes")};
 inline constexpr TResourceString rsNo{QT_TRANSLATE_NOOP("Morvane", "&No")};
 
-// The warning after a reply whose ranges or pickup address were not all stored.
-inline constexpr TResourceString rsNotUpdated{
-    QT_TRANSLATE_NOOP("Morvane", "The following information could not be updated to Database:")};
-inline constexpr TResourceString rsAirwayBillRange{
-    QT_TRANSLATE_NOOP("Morvane", "Airway Bill Range Numbers")};
-inline constexpr TResourceString rsLicensePlates{
-    QT_TRANSLATE_NOOP("Morvane", "License Plate Numbers")};
-inline constexpr TResourceString rsPickupInformation{
-    QT_TRANSLATE_NOOP("Morvane", "Pickup Information")};
-
 // The completion page.
 inline constexpr TResourceString rsShipmentRangeCaption{
     QT_TRANSLATE_NOOP("Morvane", "Range of shipment no allocated for this installation is :")};

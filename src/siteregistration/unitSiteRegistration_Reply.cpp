@@ -1,12 +1,10 @@
-// The host's "REGP" answer: the site ID first, then the ranges and the pickup
-// address, from the modem record or the HTTP reply object.
+// The host's "REGP" answer from the modem record or the HTTP reply object:
+// checked, then the site ID, the ranges and the pickup address stored whole.
 #include "unitSiteRegistration.h"
 #include "unitSiteRegistrationReply.h"
-#include "unitSiteRegistrationStrings.h"
 
 #include "unitCommRecordText.h"
 #include "unitLogToFile.h"
-#include "UnitMsgDialog.h"
 #include "unitRWSettings.h"
 
 namespace {
@@ -17,7 +15,6 @@ const QString cstResponseNotRead =
 const QString cstBlankSiteId = QStringLiteral("Blank site id is returned, site reg failed.");
 const QString cstSiteIdNotSaved =
     QStringLiteral("Site id could not be saved in to database, site reg failed.");
-const QString cstPickupNotUpdated = QStringLiteral("Update of Pickup table failed");
 
 // The site ID of a modem answer: characters 5 to 20. A NUL ends it: the host
 // pads a short answer with NULs, which are no part of any ID.
@@ -28,17 +25,23 @@ QString fnstModemSiteId(const QString &stData) {
     return stSiteId;
 }
 
-// One part of the answer that is stored after the site ID.
-struct TrecReplyPart {
-    QString stResult;
-    QString stFailLog;
-    TResourceString rsItem;
-};
-
-void pWarnNotUpdated(const QStringList &slItems) {
-    fniMessageDlg(fnstRS(srs::rsNotUpdated) + slItems.join(QStringLiteral(", ")),
-                  fnstRS(srs::rsCaptionWarning), {fnstRS(srs::rsOK)}, fnstRS(srs::rsOK),
-                  mikWarning);
+// Stores the answer when the host's values pass their checks: the site ID,
+// or the failure text with the reason logged and nothing stored.
+QString fnstStoreAnswer(const QString &stMethod, const TrecRegistrationAnswer &rec) {
+    if (rec.stSiteId.trimmed().isEmpty()) {
+        pWriteLog(3, cstUnit, stMethod, cstBlankSiteId);
+        return fnstSiteRegistrationFailedText();
+    }
+    if (const QString stRefused = fnstRefusedHostValue(rec); !stRefused.isEmpty()) {
+        pWriteLog(3, cstUnit, stMethod,
+                  QStringLiteral("The host's answer was refused, site reg failed: ") + stRefused);
+        return fnstSiteRegistrationFailedText();
+    }
+    if (fnstSaveHostAnswer(rec) != cstSuccess) {
+        pWriteLog(3, cstUnit, stMethod, cstSiteIdNotSaved);
+        return fnstSiteRegistrationFailedText();
+    }
+    return rec.stSiteId;
 }
 } // namespace
 
@@ -49,36 +52,7 @@ QString TclsRWSiteRegistration::fnstSaveModemReply(const TrecMessageHeaderStruct
         pWriteLog(3, cstUnit, stMethod, cstResponseNotRead);
         return fnstSiteRegistrationFailedText();
     }
-    QString stResult;
-    const QString stSiteId = fnstModemSiteId(stData);
-    if (stSiteId.trimmed().isEmpty()) {
-        pWriteLog(3, cstUnit, stMethod, cstBlankSiteId);
-        stResult = fnstSiteRegistrationFailedText();
-    } else if (fnstSaveSiteID(stSiteId) == cstSuccess) {
-        stResult = stSiteId;
-    } else {
-        pWriteLog(3, cstUnit, stMethod, cstSiteIdNotSaved);
-        stResult = fnstSiteRegistrationFailedText();
-    }
-    // The ranges and the pickup address are stored even when the site ID was
-    // not: what the host allocated stays on record.
-    const TrecReplyPart arParts[] = {
-        {fnstSaveAWBRange(recReply), QStringLiteral("Update of Shipment Number table failed"),
-         srs::rsAirwayBillRange},
-        {fnstSaveLPRange(recReply.recLPRange), QStringLiteral("Update of LP Number table failed"),
-         srs::rsLicensePlates},
-        {fnstSavePickup(recReply.recPickup), cstPickupNotUpdated, srs::rsPickupInformation},
-    };
-    QStringList slNotUpdated;
-    for (const TrecReplyPart &rec : arParts) {
-        if (rec.stResult == cstSuccess)
-            continue;
-        pWriteLog(3, cstUnit, stMethod, rec.stFailLog);
-        slNotUpdated << fnstRS(rec.rsItem);
-    }
-    if (!slNotUpdated.isEmpty())
-        pWarnNotUpdated(slNotUpdated);
-    return stResult;
+    return fnstStoreAnswer(stMethod, fnrecHostAnswer(fnstModemSiteId(stData), recReply));
 }
 
 void TclsRWSiteRegistration::pSaveSiteRegResponseForHTTP(const TrecSiteRegHTTPResp &recReply,
@@ -89,30 +63,5 @@ void TclsRWSiteRegistration::pSaveSiteRegResponseForHTTP(const TrecSiteRegHTTPRe
         stResult = fnstSiteRegistrationFailedText();
         return;
     }
-    const QString stSiteId = fnstShortText(recReply.shtSiteId);
-    if (stSiteId.trimmed().isEmpty()) {
-        pWriteLog(3, cstUnit, stMethod, cstBlankSiteId);
-        stResult = fnstSiteRegistrationFailedText();
-        return;
-    }
-    if (fnstSaveSiteID(stSiteId).toUpper() != cstSuccess.toUpper()) {
-        pWriteLog(3, cstUnit, stMethod, cstSiteIdNotSaved);
-        stResult = fnstSiteRegistrationFailedText();
-        return;
-    }
-    stResult = stSiteId;
-    const TrecPickupReply recPickup = fnrecPickupReply(recReply);
-    const TrecRangeReply recShipment = fnrecShipmentRangeReply(recReply);
-    const TrecRangeReply recLP = fnrecLPRangeReply(recReply);
-    const QString arOutcomes[] = {
-        recPickup.fnbKnown() ? fnstSavePickupReply(recPickup) : cstUnsuccess,
-        recShipment.stStatus == QLatin1String("0") ? fnstSaveAWBRangeForHTTP(recReply)
-                                                   : cstUnsuccess,
-        recLP.stStatus == QLatin1String("0") ? fnstSaveLPRangeReply(recLP) : cstUnsuccess,
-    };
-    // Any part not stored is worth the line, not only the last one tried.
-    if (std::any_of(std::begin(arOutcomes), std::end(arOutcomes),
-                    [](const QString &st) { return st != cstSuccess; }))
-        pWriteLog(3, cstUnit, QStringLiteral("fnstSaveSiteRegResponseForHTTP"),
-                  cstPickupNotUpdated);
+    stResult = fnstStoreAnswer(stMethod, fnrecHostAnswer(recReply));
 }

@@ -1,6 +1,7 @@
 // Storing what the host answered: the site ID in the product configuration,
 // the shipment-number and LP-number ranges and the pickup address, each in the
-// first row of its table.
+// first row of its table, all in one transaction; and the checks the host's
+// values pass before anything is stored.
 #include "unitSiteRegistration.h"
 #include "unitSiteRegistrationReply.h"
 
@@ -13,7 +14,7 @@
 
 #include <QRegularExpression>
 
-#include <functional>
+#include <algorithm>
 
 namespace {
 const QString cstUnit = QStringLiteral("unitSiteRegistration");
@@ -23,62 +24,6 @@ const QString cstConfigMorvaneQueryFailed =
     QStringLiteral("Query Record on the config_morvane table failed.");
 const QString cstConfigMorvaneUpdateFailed =
     QStringLiteral("Update Record on the config_morvane table failed.");
-
-struct TrecReplySave {
-    QString stClassName;
-    QString stMethod;
-    QString stQueryFailLog;
-    QString stUpdateFailLog;
-    QString stLockFailLog; // non-empty: the update runs under a row lock
-};
-
-QString fnstFailed(const TrecReplySave &rec, const QString &stLog, int iCode) {
-    pWriteLog(3, cstUnit, rec.stMethod, stLog);
-    return fnstGetDBErrorMessage(iCode);
-}
-
-// Fills the first row of the record class and updates it. A row lock taken
-// here is always released, also when the update fails, so a failed save never
-// keeps other workstations off the row.
-QString fnstUpdateFirstRow(const TrecReplySave &rec,
-                           const std::function<void(TclsMVData &objRow)> &fnFill) {
-    QString stResult;
-    qint32 iLockedKey = 0;
-    bool bLocked = false;
-    try {
-        TobjarMVData objarRows;
-        int iCode = fniQueryRecords({{}}, objarRows, rec.stClassName);
-        if (iCode != dbc::iSuccess || objarRows.empty())
-            return fnstFailed(rec, rec.stQueryFailLog, iCode);
-        TclsMVData &objRow = *objarRows.front();
-        fnFill(objRow);
-        if (!rec.stLockFailLog.isEmpty()) {
-            iCode = fniLockRecord(objRow.record_key, rec.stClassName);
-            if (iCode != dbc::iSuccess)
-                return fnstFailed(rec, rec.stLockFailLog, iCode);
-            bLocked = true;
-            iLockedKey = objRow.record_key;
-        }
-        iCode = fniUpdateRecord(objRow);
-        if (iCode == dbc::iSuccess) {
-            stResult = cstSuccess;
-        } else {
-            stResult = fnstFailed(rec, rec.stUpdateFailLog, iCode);
-            if (bLocked)
-                pRollBackTran(rec.stMethod);
-        }
-    } catch (const std::exception &e) {
-        pWriteLog(4, cstUnit, rec.stMethod, QString::fromLocal8Bit(e.what()));
-    }
-    if (bLocked)
-        fniUnLockRecord(iLockedKey, rec.stClassName);
-    return stResult;
-}
-
-template <class TRecord, class F> QString fnstUpdateFirstRowAs(const TrecReplySave &rec, F fnFill) {
-    return fnstUpdateFirstRow(
-        rec, [&fnFill](TclsMVData &objRow) { fnFill(dynamic_cast<TRecord &>(objRow)); });
-}
 
 // The allocation date as the row stores it; no date when the text is none.
 QDateTime fndtAllocationDate(const QString &stDate) {
@@ -99,58 +44,82 @@ std::optional<QString> fnoptCountryName(const QString &stCountryCode) {
         return std::nullopt;
     return query.fnvField(0).toString();
 }
-} // namespace
 
-QString fnstSaveShipmentRangeReply(const TrecRangeReply &rec,
-                                   const TrecShipmentRangeSave &recSave) {
-    if (!rec.fnbAllocated())
-        return cstSuccess;
-    const TrecReplySave recRowSave{QStringLiteral("TclsShipmentNumberDB"),
-                                   recSave.stMethod,
-                                   recSave.stQueryFailLog,
-                                   recSave.stUpdateFailLog,
-                                   {}};
-    return fnstUpdateFirstRowAs<TclsShipmentNumberData>(
-        recRowSave, [&](TclsShipmentNumberData &objRow) {
-            objRow.start_number = fnstCut(rec.stLowerBound, 16);
-            objRow.current_number = fnstCut(rec.stLowerBound, 16);
-            objRow.end_number = fnstCut(rec.stUpperBound, 16);
-            objRow.allocation_date = fndtAllocationDate(rec.stAllocationDate);
-            objRow.changed_by = cstWizardUser;
-        });
-}
-
-QString fnstSaveLPRangeReply(const TrecRangeReply &rec) {
-    if (!rec.fnbAllocated())
-        return cstSuccess;
-    const TrecReplySave recRowSave{QStringLiteral("TclsZorvLpDB"),
-                                   cstSaveSiteID,
-                                   cstConfigMorvaneQueryFailed,
-                                   cstConfigMorvaneUpdateFailed,
-                                   {}};
-    // A licence plate is a one-character prefix, a three-character type and a
-    // number; the upper bound's number is as long as the lower bound's.
+// A licence plate is a one-character prefix, a three-character type and a
+// number; the upper bound's number is as long as the lower bound's.
+struct TrecLicencePlates {
+    QString stPrefix, stType, stNumber, stEndNumber;
+};
+TrecLicencePlates fnrecLicencePlates(const TrecRangeReply &rec) {
     const QString stNumber = rec.stLowerBound.mid(4);
-    const QString stEndNumber = rec.stUpperBound.mid(4, stNumber.size());
-    return fnstUpdateFirstRowAs<TclsZorvLpData>(recRowSave, [&](TclsZorvLpData &objRow) {
-        objRow.lp_prefix = fnstCut(rec.stLowerBound.left(1), 3);
-        objRow.lp_type = fnstCut(rec.stLowerBound.mid(1, 3), 30);
-        objRow.start_number = fnstCut(stNumber, 35);
-        objRow.current_number = fnstCut(stNumber, 35);
-        objRow.end_number = fnstCut(stEndNumber, 35);
-        objRow.changed_by = cstWizardUser;
-    });
+    return {rec.stLowerBound.left(1), rec.stLowerBound.mid(1, 3), stNumber,
+            rec.stUpperBound.mid(4, stNumber.size())};
 }
 
-QString fnstSavePickupReply(const TrecPickupReply &rec) {
-    if (!rec.fnbKnown())
-        return cstSuccess;
-    const TrecReplySave recRowSave{QStringLiteral("TclsPickupDB"),
-                                   cstSaveSiteID,
-                                   cstConfigMorvaneQueryFailed,
-                                   cstConfigMorvaneUpdateFailed,
-                                   {}};
-    return fnstUpdateFirstRowAs<TclsPickupData>(recRowSave, [&](TclsPickupData &objRow) {
+// The rows one answer changes, read and filled; the product configuration
+// first.
+class TclsAnswerRows {
+public:
+    // False (with the library's code) when a row could not be read.
+    bool fnbRead(const TrecRegistrationAnswer &rec, int &iCode) {
+        return fnbFirstRow<TclsConfigMorvaneData>(QStringLiteral("TclsConfigMorvaneDB"),
+                                                  cstConfigMorvaneQueryFailed, iCode,
+                                                  [&](auto &objRow) {
+                                                      objRow.site_id = fnstCut(rec.stSiteId, 16);
+                                                      objRow.changed_by = cstWizardUser;
+                                                  }) &&
+               (!rec.recShipment.fnbAllocated() ||
+                fnbFirstRow<TclsShipmentNumberData>(
+                    QStringLiteral("TclsShipmentNumberDB"),
+                    QStringLiteral("Query Record on the Shipment Number table failed."), iCode,
+                    [&](auto &objRow) { pFillShipment(objRow, rec.recShipment); })) &&
+               (!rec.recLP.fnbAllocated() ||
+                fnbFirstRow<TclsZorvLpData>(QStringLiteral("TclsZorvLpDB"),
+                                            cstConfigMorvaneQueryFailed, iCode,
+                                            [&](auto &objRow) { pFillLP(objRow, rec.recLP); })) &&
+               (!rec.recPickup.fnbKnown() ||
+                fnbFirstRow<TclsPickupData>(
+                    QStringLiteral("TclsPickupDB"), cstConfigMorvaneQueryFailed, iCode,
+                    [&](auto &objRow) { pFillPickup(objRow, rec.recPickup); }));
+    }
+    TclsMVData &fnobjConfiguration() { return *objarRows.front(); }
+    std::vector<TclsMVData *> fnarRecords() const {
+        std::vector<TclsMVData *> ar;
+        for (const auto &obj : objarRows)
+            ar.push_back(obj.get());
+        return ar;
+    }
+
+private:
+    template <class TRecord, class F>
+    bool fnbFirstRow(const QString &stClassName, const QString &stFailLog, int &iCode, F fnFill) {
+        TobjarMVData objarFound;
+        iCode = fniQueryRecords({{}}, objarFound, stClassName);
+        if (iCode != dbc::iSuccess || objarFound.empty()) {
+            pWriteLog(3, cstUnit, cstSaveSiteID, stFailLog);
+            return false;
+        }
+        fnFill(dynamic_cast<TRecord &>(*objarFound.front()));
+        objarRows.push_back(std::move(objarFound.front()));
+        return true;
+    }
+    static void pFillShipment(TclsShipmentNumberData &objRow, const TrecRangeReply &rec) {
+        objRow.start_number = fnstCut(rec.stLowerBound, 16);
+        objRow.current_number = fnstCut(rec.stLowerBound, 16);
+        objRow.end_number = fnstCut(rec.stUpperBound, 16);
+        objRow.allocation_date = fndtAllocationDate(rec.stAllocationDate);
+        objRow.changed_by = cstWizardUser;
+    }
+    static void pFillLP(TclsZorvLpData &objRow, const TrecRangeReply &rec) {
+        const TrecLicencePlates recPlates = fnrecLicencePlates(rec);
+        objRow.lp_prefix = fnstCut(recPlates.stPrefix, 3);
+        objRow.lp_type = fnstCut(recPlates.stType, 30);
+        objRow.start_number = fnstCut(recPlates.stNumber, 35);
+        objRow.current_number = fnstCut(recPlates.stNumber, 35);
+        objRow.end_number = fnstCut(recPlates.stEndNumber, 35);
+        objRow.changed_by = cstWizardUser;
+    }
+    static void pFillPickup(TclsPickupData &objRow, const TrecPickupReply &rec) {
         objRow.address1 = fnstCut(rec.stAddress1, 30);
         objRow.address2 = fnstCut(rec.stAddress2, 30);
         objRow.address3 = fnstCut(rec.stAddress3, 30);
@@ -158,41 +127,119 @@ QString fnstSavePickupReply(const TrecPickupReply &rec) {
         objRow.postcode = fnstCut(rec.stPostcode, 12);
         if (const std::optional<QString> optName = fnoptCountryName(rec.stCountryCode))
             objRow.country_name = fnstCut(*optName, 30);
-    });
+    }
+
+    TobjarMVData objarRows;
+};
+
+bool fnbDigits(const QString &st) {
+    static const QRegularExpression reDigits(QStringLiteral("^[0-9]+$"));
+    return reDigits.match(st).hasMatch();
+}
+
+// Two numbers of digits: the first is not above the second.
+bool fnbNotAbove(const QString &stLow, const QString &stHigh) {
+    const auto fnstSignificant = [](const QString &st) {
+        const qsizetype i = st.indexOf(QRegularExpression(QStringLiteral("[1-9]")));
+        return i < 0 ? QString() : st.mid(i);
+    };
+    const QString stA = fnstSignificant(stLow), stB = fnstSignificant(stHigh);
+    return stA.size() != stB.size() ? stA.size() < stB.size() : stA <= stB;
+}
+
+// Why a range the host allocated is refused; empty when it is not.
+QString fnstRefusedRange(const char *pchName, const QString &stLow, const QString &stHigh) {
+    if (!fnbDigits(stLow) || !fnbDigits(stHigh))
+        return QStringLiteral("%1: a bound is not all digits").arg(QLatin1String(pchName));
+    if (!fnbNotAbove(stLow, stHigh))
+        return QStringLiteral("%1: the low bound is above the high bound")
+            .arg(QLatin1String(pchName));
+    return {};
+}
+} // namespace
+
+bool fnbValidSiteId(const QString &stSiteId) {
+    if (stSiteId.size() != 16)
+        return false;
+    const QString stUpper = stSiteId.toUpper();
+    static const QRegularExpression reForm(QStringLiteral("^[A-Z]{3}.{10}ZOZ$"));
+    if (!reForm.match(stUpper).hasMatch())
+        return false;
+    // A sign is part of an integer's text; blanks and anything else are not.
+    const QString stNumber = stSiteId.mid(3, 10);
+    static const QRegularExpression reInteger(QStringLiteral("^[+-]?[0-9]+$"));
+    bool bNumber = false;
+    stNumber.toInt(&bNumber, 10);
+    return bNumber && reInteger.match(stNumber).hasMatch();
+}
+
+QString fnstRefusedHostValue(const TrecRegistrationAnswer &rec) {
+    const std::pair<const char *, QString> arValues[] = {
+        {"site_id", rec.stSiteId},
+        {"shp_status", rec.recShipment.stStatus},
+        {"shp_low", rec.recShipment.stLowerBound},
+        {"shp_high", rec.recShipment.stUpperBound},
+        {"shp_date", rec.recShipment.stAllocationDate},
+        {"lp_status", rec.recLP.stStatus},
+        {"lp_low", rec.recLP.stLowerBound},
+        {"lp_high", rec.recLP.stUpperBound},
+        {"pu_status", rec.recPickup.stStatus},
+        {"pu_addr1", rec.recPickup.stAddress1},
+        {"pu_addr2", rec.recPickup.stAddress2},
+        {"pu_addr3", rec.recPickup.stAddress3},
+        {"pu_city", rec.recPickup.stCity},
+        {"pu_postcode", rec.recPickup.stPostcode},
+        {"pu_country", rec.recPickup.stCountryCode},
+    };
+    for (const auto &[pchName, st] : arValues)
+        if (std::any_of(st.begin(), st.end(),
+                        [](QChar ch) { return ch.category() == QChar::Other_Control; }))
+            return QStringLiteral("%1: a control character").arg(QLatin1String(pchName));
+    if (!fnbValidSiteId(rec.stSiteId))
+        return QStringLiteral("site_id: not of the form of a site ID");
+    if (rec.recShipment.fnbAllocated())
+        if (QString st = fnstRefusedRange("shp_low/shp_high", rec.recShipment.stLowerBound,
+                                          rec.recShipment.stUpperBound);
+            !st.isEmpty())
+            return st;
+    if (rec.recLP.fnbAllocated()) {
+        const TrecLicencePlates recPlates = fnrecLicencePlates(rec.recLP);
+        return fnstRefusedRange("lp_low/lp_high", recPlates.stNumber, recPlates.stEndNumber);
+    }
+    return {};
+}
+
+// The product configuration's row is locked while the answer is written, as
+// any save of it is; the lock is always given back.
+QString fnstSaveHostAnswer(const TrecRegistrationAnswer &rec) {
+    QString stResult;
+    try {
+        TclsAnswerRows objRows;
+        int iCode = dbc::iSuccess;
+        if (!objRows.fnbRead(rec, iCode))
+            return fnstGetDBErrorMessage(iCode);
+        const qint32 iKey = objRows.fnobjConfiguration().record_key;
+        const QString stClass = QStringLiteral("TclsConfigMorvaneDB");
+        iCode = fniLockRecord(iKey, stClass);
+        if (iCode != dbc::iSuccess) {
+            pWriteLog(3, cstUnit, cstSaveSiteID,
+                      QStringLiteral("Lock Record on the config_morvane table failed."));
+            return fnstGetDBErrorMessage(iCode);
+        }
+        iCode = fniUpdateRecordsWhole(objRows.fnarRecords());
+        fniUnLockRecord(iKey, stClass);
+        if (iCode == dbc::iSuccess)
+            return cstSuccess;
+        pWriteLog(3, cstUnit, cstSaveSiteID, cstConfigMorvaneUpdateFailed);
+        stResult = fnstGetDBErrorMessage(iCode);
+    } catch (const std::exception &e) {
+        pWriteLog(4, cstUnit, cstSaveSiteID, QString::fromLocal8Bit(e.what()));
+    }
+    return stResult;
 }
 
 QString TclsRWSiteRegistration::fnstSaveSiteID(const QString &stSiteId) {
-    const TrecReplySave rec{QStringLiteral("TclsConfigMorvaneDB"), cstSaveSiteID,
-                            cstConfigMorvaneQueryFailed, cstConfigMorvaneUpdateFailed,
-                            QStringLiteral("Lock Record on the config_morvane table failed.")};
-    return fnstUpdateFirstRowAs<TclsConfigMorvaneData>(rec, [&](TclsConfigMorvaneData &objRow) {
-        objRow.site_id = fnstCut(stSiteId, 16);
-        objRow.changed_by = cstWizardUser;
-    });
-}
-
-QString TclsRWSiteRegistration::fnstSaveAWBRange(const TrecMessageHeaderStructure &recReply) {
-    return fnstSaveShipmentRangeReply(
-        fnrecRangeReply(recReply.recShipmentRange),
-        {QStringLiteral("fnstSaveAWBRange"),
-         QStringLiteral("Query Record on the Shipment Number table failed."),
-         QStringLiteral("Update Record on the Shipment Number table failed.")});
-}
-
-QString TclsRWSiteRegistration::fnstSaveAWBRangeForHTTP(const TrecSiteRegHTTPResp &recReply) {
-    return fnstSaveShipmentRangeReply(
-        fnrecShipmentRangeReply(recReply),
-        {QStringLiteral("fnstSaveAWBRangeForHTTP"),
-         QStringLiteral("Query Record on the fnstSaveAWBRangeForHTTP table failed."),
-         QStringLiteral("Update Record on the fnstSaveAWBRangeForHTTP table failed.")});
-}
-
-QString TclsRWSiteRegistration::fnstSaveLPRange(const TrecAwbLPRange &recRange) {
-    return fnstSaveLPRangeReply(fnrecRangeReply(recRange));
-}
-
-QString TclsRWSiteRegistration::fnstSavePickup(const TrecRegistrationPickupResponse &recPickup) {
-    return fnstSavePickupReply(fnrecPickupReply(recPickup));
+    return fnstSaveHostAnswer({stSiteId, {}, {}, {}});
 }
 
 std::optional<QDate> TclsRWSiteRegistration::fnbFormatDate(const QString &stDate) {

@@ -171,7 +171,7 @@ QByteArray fnbaLogs(const TclsTestInstallation &obj) {
 
 } // namespace
 
-TEST(Communication, GoodReplyFillsEveryFieldCutToItsWidth) {
+TEST(Communication, GoodReplyFillsEveryFieldAndCutsTheAddressTexts) {
     TrecSetup recSetup;
     ASSERT_TRUE(recSetup.objInstallation.fnbOk())
         << recSetup.objInstallation.fnstError().toStdString();
@@ -181,10 +181,8 @@ TEST(Communication, GoodReplyFillsEveryFieldCutToItsWidth) {
     pPointAt(QStringLiteral("http://127.0.0.1"), objHost.fniPort());
 
     TFields arFields = carGoodReply;
-    arFields[1].second = "ABC0000012345ZOZ-AND-MORE";              // site_id: 16 characters
     arFields[10].second = std::string(70, 'x');                    // pu_addr1: 63 characters
     arFields[13].second = std::string(62, 'c') + "\xC3\xA9" + "z"; // pu_city: no half character
-    arFields[5].second = "05122026X";                              // shp_date: 8 characters
     arFields[11] = {"unknown_field", "ignored"};
     objHost.pAnswer(200, fnstFormBody(arFields) + "&pu_addr2=Level+2%2FB");
 
@@ -208,8 +206,6 @@ TEST(Communication, GoodReplyFillsEveryFieldCutToItsWidth) {
                               {"pu_postcode", fnstText(r.achPickupPostcode)},
                               {"pu_country", fnstText(r.achPickupCountryCode)}};
     TFields arExpected = carGoodReply;
-    arExpected[1].second = "ABC0000012345ZOZ";
-    arExpected[5].second = "05122026";
     arExpected[10].second = std::string(63, 'x');
     arExpected[11].second = "Level 2/B";
     arExpected[13].second = std::string(62, 'c');
@@ -350,6 +346,10 @@ TEST(Communication, RepliesThatAreNotARegistrationReplyFail) {
         {"a pair without =", 200, "msg_code=REGP&site_id", "FAILURE"},
         {"a raw blank", 200, "msg_code=REGP&pu_city=Sydney North", "FAILURE"},
         {"a field given twice", 200, "msg_code=REGP&site_id=A&site_id=B", "FAILURE"},
+        // Cut to its field it would be another ID; an address text is cut.
+        {"a 17-character site ID", 200, "msg_code=REGP&site_id=ABC1234567890ZOZX", "FAILURE"},
+        {"a 9-character date", 200, "msg_code=REGP&shp_date=051220269", "FAILURE"},
+        {"a long pickup city", 200, "msg_code=REGP&pu_city=" + std::string(200, 'c'), "SUCCESS"},
     };
     for (const auto &recCase : arCases) {
         SCOPED_TRACE(recCase.pchCase);

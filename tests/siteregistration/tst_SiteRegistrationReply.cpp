@@ -1,10 +1,11 @@
 // The host's answer: the site ID, the ranges and the pickup address of a modem
-// reply record and of an HTTP reply object, stored in the database; the
-// warning that lists what could not be stored; the site ID under a row lock.
+// reply record and of an HTTP reply object, checked and stored in the
+// database whole or not at all; the site ID under a row lock.
 #include "tstSiteRegHelpers.h"
 #include "UnitLockHolder.h"
 #include "UnitMV5ReferenceRecords.h"
 #include "UnitScriptedAnswerer.h"
+#include "unitSiteRegistrationReply.h"
 
 #include <optional>
 
@@ -69,36 +70,29 @@ protected:
 };
 } // namespace
 
-TEST_F(SiteRegistrationReply, AModemReplyGivesItsSiteIdAndTheRangesAreStoredEvenWithoutOne) {
+TEST_F(SiteRegistrationReply, AModemReplyStoresItsSiteIdWithItsRangesOrNothing) {
     const TrecShipmentRow recShipmentBefore = fnrecShipmentRow();
     const TrecLPRow recLPBefore = fnrecLPRow();
     const struct {
         const char *pchCase;
         QByteArray baData;
-        QString stResult;
-        QString stStoredSiteId;
-        bool bRangesStored;
+        bool bStored;
     } arCases[] = {
-        {"not an answer to a registration", "REGX" + cbaSiteId, cstFailed, QString(), false},
-        {"empty", QByteArray(), cstFailed, QString(), false},
-        {"blank site id", "REGP" + QByteArray(16, ' '), cstFailed, QString(), true},
-        {"site id of NULs", "REGP" + QByteArray(16, '\0'), cstFailed, QString(), true},
-        {"answer ends inside the id", "REGPAB", QStringLiteral("AB"), QStringLiteral("AB"), true},
-        {"site id", "REGP" + cbaSiteId + "more", QString::fromLatin1(cbaSiteId),
-         QString::fromLatin1(cbaSiteId), true},
+        {"not an answer to a registration", "REGX" + cbaSiteId, false},
+        {"empty", QByteArray(), false},
+        {"blank site id", "REGP" + QByteArray(16, ' '), false},
+        {"site id of NULs", "REGP" + QByteArray(16, '\0'), false},
+        {"answer ends inside the id", "REGPAB", false},
+        {"site id", "REGP" + cbaSiteId + "more", true},
     };
     for (const auto &rec : arCases) {
         SCOPED_TRACE(rec.pchCase);
-        ASSERT_EQ(TclsRWSiteRegistration().fnstSaveSiteID(QString()), cstSuccess);
-        pExecute(QStringLiteral("UPDATE shipment_number SET start_number = '', current_number = "
-                                "'', end_number = '', allocation_date = NULL"));
-        pExecute(QStringLiteral("UPDATE zorv_lp SET lp_prefix = '', lp_type = '', start_number = "
-                                "'', current_number = '', end_number = ''"));
         TrecModemReply recReply(rec.baData, crecShipment, crecLP);
-        EXPECT_EQ(TclsRWSiteRegistration().fnstSaveModemReply(recReply.rec), rec.stResult);
-        EXPECT_EQ(fnstStoredSiteId(), rec.stStoredSiteId);
-        EXPECT_EQ(fnrecShipmentRow(), rec.bRangesStored ? crecShipmentStored : recShipmentBefore);
-        EXPECT_EQ(fnrecLPRow(), rec.bRangesStored ? crecLPStored : recLPBefore);
+        EXPECT_EQ(TclsRWSiteRegistration().fnstSaveModemReply(recReply.rec),
+                  rec.bStored ? QString::fromLatin1(cbaSiteId) : cstFailed);
+        EXPECT_EQ(fnstStoredSiteId(), rec.bStored ? QString::fromLatin1(cbaSiteId) : QString());
+        EXPECT_EQ(fnrecShipmentRow(), rec.bStored ? crecShipmentStored : recShipmentBefore);
+        EXPECT_EQ(fnrecLPRow(), rec.bStored ? crecLPStored : recLPBefore);
     }
 }
 
@@ -139,9 +133,10 @@ TEST_F(SiteRegistrationReply, OnlyAllocatedRangesAreStoredAndLPNumbersAreSliced)
                    QStringLiteral("000000001"), QStringLiteral("000099999")}},
         {"a date that is none",
          {"0", "1", "2", "31022024"},
-         {"0", "JD", "JDA"},
+         {"0", "JDA15", "JDA19"},
          TrecShipmentRow{QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"), QDate()},
-         TrecLPRow{QStringLiteral("J"), QStringLiteral("D"), QString(), QString(), QString()}},
+         TrecLPRow{QStringLiteral("J"), QStringLiteral("DA1"), QStringLiteral("5"),
+                   QStringLiteral("5"), QStringLiteral("9")}},
     };
     for (const auto &rec : arCases) {
         SCOPED_TRACE(rec.pchCase);
@@ -156,45 +151,94 @@ TEST_F(SiteRegistrationReply, OnlyAllocatedRangesAreStoredAndLPNumbersAreSliced)
     }
 }
 
-TEST(SiteRegistrationReplyWarning, TheWarningListsWhatCouldNotBeStored) {
-    const QString stStart =
-        QStringLiteral("The following information could not be updated to Database:");
-    const struct {
-        QStringList slDropTables;
-        QString stWarning; // empty: no warning
-    } arCases[] = {
-        {{}, QString()},
-        {{QStringLiteral("shipment_number")},
-         stStart + QStringLiteral("Airway Bill Range Numbers")},
-        {{QStringLiteral("zorv_lp"), QStringLiteral("pickup")},
-         stStart + QStringLiteral("License Plate Numbers, Pickup Information")},
-        {{QStringLiteral("shipment_number"), QStringLiteral("zorv_lp"), QStringLiteral("pickup")},
-         stStart + QStringLiteral(
-                       "Airway Bill Range Numbers, License Plate Numbers, Pickup Information")},
-    };
-    for (const auto &rec : arCases) {
-        SCOPED_TRACE(rec.slDropTables.join(QLatin1Char(' ')).toStdString());
+// A part that cannot be stored stores nothing of the answer: the site stays
+// unregistered and can register again.
+TEST(SiteRegistrationReplyWhole, AnAnswerIsStoredWholeOrNotAtAll) {
+    for (const char *pchTable : {"shipment_number", "zorv_lp", "pickup"}) {
+        SCOPED_TRACE(pchTable);
         TclsTestInstallation objInstallation;
         ASSERT_INSTALLED(objInstallation);
         pInsertRangeRows();
-        for (const QString &stTable : rec.slDropTables)
-            pExecute(QStringLiteral("DROP TABLE ") + stTable);
-        TclsScriptedAnswerer objAnswerer;
-        if (!rec.stWarning.isEmpty())
-            objAnswerer.pExpect(0);
+        const TrecShipmentRow recShipmentBefore = fnrecShipmentRow();
+        const TrecLPRow recLPBefore = fnrecLPRow();
+        pRefuseWrites(QString::fromLatin1(pchTable), QStringLiteral("UPDATE"));
         TrecModemReply recReply("REGP" + cbaSiteId, crecShipment, crecLP, crecPickup);
-        EXPECT_EQ(TclsRWSiteRegistration().fnstSaveModemReply(recReply.rec),
-                  QString::fromLatin1(cbaSiteId))
-            << "the site ID stays registered";
-        EXPECT_EQ(fnstStoredSiteId(), QString::fromLatin1(cbaSiteId));
-        EXPECT_TRUE(objAnswerer.fnarUnexpected().empty());
-        ASSERT_EQ(objAnswerer.fnarAsked().size(), rec.stWarning.isEmpty() ? 0u : 1u);
-        if (rec.stWarning.isEmpty())
-            continue;
-        const TrecMessageDlg &recBox = objAnswerer.fnarAsked().front();
-        EXPECT_EQ(recBox.stMessage, rec.stWarning);
-        EXPECT_EQ(recBox.stCaption, QStringLiteral("Registration Wizard - Warning"));
-        EXPECT_EQ(recBox.slButtons, QStringList{QStringLiteral("&OK")});
+        EXPECT_EQ(TclsRWSiteRegistration().fnstSaveModemReply(recReply.rec), cstFailed);
+        EXPECT_EQ(fnstStoredSiteId(), QString());
+        EXPECT_EQ(fnrecShipmentRow(), recShipmentBefore);
+        EXPECT_EQ(fnrecLPRow(), recLPBefore);
+        EXPECT_EQ(fnarRows<TclsPickupData>().front().address1, QString());
+    }
+}
+
+// A value of the host's that is no value of its kind: the registration fails
+// with the text the user gets for a bad answer, the log says which value, and
+// nothing is stored.
+TEST(SiteRegistrationReplyChecks, TheHostsValuesAreCheckedBeforeAnythingIsStored) {
+    const QString stSiteId = QString::fromLatin1(cbaSiteId);
+    const struct {
+        const char *pchCase;
+        QString stSiteId;
+        TrecRangeText recShipment, recLP;
+        TrecPickupText recPickup;
+        const char *pchRefused;
+    } arCases[] = {
+        {"a site id of 15 characters", QStringLiteral("ABC123456789ZOZ"), crecShipment, crecLP,
+         crecPickup, "site_id: not of the form of a site ID"},
+        {"a site id without ZOZ", QStringLiteral("ABC1234567890ZOX"), crecShipment, crecLP,
+         crecPickup, "site_id: not of the form of a site ID"},
+        {"a line end in the site id", QStringLiteral("ABC12345678\r\n0ZOZ"), crecShipment, crecLP,
+         crecPickup, "site_id: a control character"},
+        {"a range of letters",
+         stSiteId,
+         {"0", "12A", "999", "15032024"},
+         crecLP,
+         crecPickup,
+         "shp_low/shp_high: a bound is not all digits"},
+        {"a low bound above the high one",
+         stSiteId,
+         {"0", "2000", "999", "15032024"},
+         crecLP,
+         crecPickup,
+         "shp_low/shp_high: the low bound is above the high bound"},
+        {"licence plates of letters",
+         stSiteId,
+         crecShipment,
+         {"0", "JDA12X", "JDA199"},
+         crecPickup,
+         "lp_low/lp_high: a bound is not all digits"},
+        {"a line end in the pickup city",
+         stSiteId,
+         crecShipment,
+         crecLP,
+         {"0", "Unit 4", "Harbour Road", "Onehunga", "Auck\r\nland", "1061", "NZ"},
+         "pu_city: a control character"},
+    };
+    for (const auto &rec : arCases) {
+        SCOPED_TRACE(rec.pchCase);
+        TrecInstallationOptions recOptions = fnrecTestOptions();
+        recOptions.bLogging = true;
+        TclsTestInstallation objInstallation(recOptions);
+        ASSERT_INSTALLED(objInstallation);
+        pInsertRangeRows();
+        const TrecShipmentRow recShipmentBefore = fnrecShipmentRow();
+        const TrecLPRow recLPBefore = fnrecLPRow();
+        QString stResult;
+        TclsRWSiteRegistration().pSaveSiteRegResponseForHTTP(
+            fnrecHTTPReply("REGP", rec.stSiteId, rec.recShipment, rec.recLP, rec.recPickup),
+            stResult);
+        EXPECT_EQ(stResult, cstFailed);
+        EXPECT_EQ(fnstStoredSiteId(), QString());
+        EXPECT_EQ(fnrecShipmentRow(), recShipmentBefore);
+        EXPECT_EQ(fnrecLPRow(), recLPBefore);
+        EXPECT_EQ(fnarRows<TclsPickupData>().front().address1, QString());
+        const QString stLog = fnstTodaysLog(objInstallation);
+        EXPECT_TRUE(stLog.contains(
+            fnstLogLine(3, QStringLiteral("unitSiteRegistration"),
+                        QStringLiteral("pSaveSiteRegResponseForHTTP"),
+                        QStringLiteral("The host's answer was refused, site reg failed: ") +
+                            QLatin1String(rec.pchRefused))))
+            << qPrintable(stLog);
     }
 }
 
@@ -224,7 +268,9 @@ TEST_F(SiteRegistrationReply, ThePickupAddressTakesItsCountryNameFromTheCountryT
         SCOPED_TRACE(rec.recPickup.pchAddress1);
         TrecRegistrationPickupResponse recReply{};
         pFillPickup(recReply, rec.recPickup);
-        EXPECT_EQ(TclsRWSiteRegistration().fnstSavePickup(recReply), cstSuccess);
+        EXPECT_EQ(fnstSaveHostAnswer(
+                      {QString::fromLatin1(cbaSiteId), {}, {}, fnrecPickupReply(recReply)}),
+                  cstSuccess);
         const auto arRows = fnarRows<TclsPickupData>();
         ASSERT_EQ(arRows.size(), 1u);
         const TclsPickupData &objRow = arRows.front();
@@ -275,28 +321,29 @@ TEST_F(SiteRegistrationReply, AnHTTPReplyStoresItsSiteIdAndThenWhatWasAllocated)
     EXPECT_EQ(stResult, stSiteId);
 }
 
-TEST(SiteRegistrationReplyLog, AnHTTPReplyLogsAPickupThatWasNotStoredThoughTheLPRangeWas) {
+TEST(SiteRegistrationReplyLog, AnHTTPReplyWhosePickupCannotBeStoredStoresNothingAndSaysSo) {
     TrecInstallationOptions recOptions = fnrecTestOptions();
     recOptions.bLogging = true;
     recOptions.slDropTables = {QStringLiteral("pickup")};
     TclsTestInstallation objInstallation(recOptions);
     ASSERT_INSTALLED(objInstallation);
     pInsertRangeRows();
+    const TrecLPRow recLPBefore = fnrecLPRow();
     QString stResult;
     TclsRWSiteRegistration().pSaveSiteRegResponseForHTTP(
         fnrecHTTPReply("REGP", QString::fromLatin1(cbaSiteId), crecShipment, crecLP, crecPickup),
         stResult);
-    EXPECT_EQ(stResult, QString::fromLatin1(cbaSiteId));
-    EXPECT_EQ(fnrecLPRow(), crecLPStored);
+    EXPECT_EQ(stResult, cstFailed);
+    EXPECT_EQ(fnstStoredSiteId(), QString());
+    EXPECT_EQ(fnrecLPRow(), recLPBefore);
     const QString stLog = fnstTodaysLog(objInstallation);
-    EXPECT_TRUE(stLog.contains(fnstLogLine(3, QStringLiteral("unitSiteRegistration"),
-                                           QStringLiteral("fnstSaveSiteRegResponseForHTTP"),
-                                           QStringLiteral("Update of Pickup table failed"))))
-        << qPrintable(stLog);
-    EXPECT_TRUE(stLog.contains(fnstLogLine(3, QStringLiteral("unitSiteRegistration"),
-                                           QStringLiteral("fnstSaveSiteID"),
-                                           QStringLiteral("Query Record on the config_morvane "
-                                                          "table failed."))));
+    for (const auto &[pchMethod, pchLine] :
+         {std::pair{"fnstSaveSiteID", "Query Record on the config_morvane table failed."},
+          std::pair{"pSaveSiteRegResponseForHTTP",
+                    "Site id could not be saved in to database, site reg failed."}})
+        EXPECT_TRUE(stLog.contains(fnstLogLine(3, QStringLiteral("unitSiteRegistration"),
+                                               QLatin1String(pchMethod), QLatin1String(pchLine))))
+            << qPrintable(stLog);
 }
 
 TEST_F(SiteRegistrationReply, TheSiteIdIsStoredUnderARowLockThatIsAlwaysReleased) {

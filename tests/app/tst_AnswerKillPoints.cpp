@@ -1,0 +1,96 @@
+// The host's answer stored whole: a process killed at each point between its
+// writes leaves the site ID, both ranges and the pickup address all stored or
+// none of them, and a wizard started afterwards treats the site as registered
+// or as not registered accordingly.
+#include "unitRegistrationWizard.h"
+#include "UnitScriptedAnswerer.h"
+#include "UnitTestInstallation.h"
+#include "UnitTestQueries.h"
+
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+// What of the answer is in the database, as one text.
+QString fnstStoredAnswer() {
+    QStringList sl;
+    for (const char *pchSQL :
+         {"SELECT site_id FROM config_morvane", "SELECT start_number FROM shipment_number",
+          "SELECT start_number FROM zorv_lp", "SELECT address1 FROM pickup"})
+        sl << fnstScalar(QLatin1String(pchSQL));
+    return sl.join(QLatin1Char('|'));
+}
+
+// The empty range rows the site-registration page leaves for the host's answer.
+bool fnbInsertRangeRows() {
+    return fniExec(QStringLiteral("INSERT INTO shipment_number (allocation_qty) VALUES (1000)")) ==
+               0 &&
+           fniExec(QStringLiteral("INSERT INTO zorv_lp (allocation_qty, lp_status, lp_source) "
+                                  "VALUES (10000, 'J', 'J')")) == 0;
+}
+
+// Runs the answer saver until it halts at the point, then kills it.
+bool fnbKilledAt(const QString &stPoint, QString &stWhy) {
+    QProcess objProcess;
+    objProcess.setProgram(qEnvironmentVariable("WIZARD_BIN_DIR") + QStringLiteral("/answersaver"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MORVANE_HALT_AT"), stPoint);
+    objProcess.setProcessEnvironment(env);
+    objProcess.start();
+    const QString stExpected = QStringLiteral("halted at ") + stPoint;
+    QString stSaid;
+    while (objProcess.waitForReadyRead(30000)) {
+        stSaid += QString::fromLatin1(objProcess.readAll());
+        if (stSaid.contains(stExpected))
+            break;
+    }
+    objProcess.kill(); // SIGKILL: as a crash or a power cut
+    objProcess.waitForFinished(30000);
+    if (!stSaid.contains(stExpected))
+        stWhy = QStringLiteral("the saver did not halt at %1; it said \"%2\"").arg(stPoint, stSaid);
+    return stWhy.isEmpty();
+}
+} // namespace
+
+class tst_AnswerKillPoints : public QObject {
+    Q_OBJECT
+private slots:
+    void AKilledSaveLeavesAllOrNothing_data();
+    void AKilledSaveLeavesAllOrNothing();
+};
+
+void tst_AnswerKillPoints::AKilledSaveLeavesAllOrNothing_data() {
+    QTest::addColumn<QString>("stPoint");
+    QTest::addColumn<bool>("bStored");
+    for (const char *pch :
+         {"after config_morvane", "after shipment_number", "after zorv_lp", "after pickup"})
+        QTest::newRow(pch) << QString::fromLatin1(pch) << false;
+    QTest::newRow("after commit") << QStringLiteral("after commit") << true;
+}
+
+void tst_AnswerKillPoints::AKilledSaveLeavesAllOrNothing() {
+    QFETCH(QString, stPoint);
+    QFETCH(bool, bStored);
+    TclsTestInstallation objInstallation;
+    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
+    QVERIFY(fnbInsertRangeRows());
+    const QString stBefore = fnstStoredAnswer();
+    QString stWhy;
+    QVERIFY2(fnbKilledAt(stPoint, stWhy), qPrintable(stWhy));
+    pDisconnectDatabase(); // read what a new start reads
+    QCOMPARE(fnstStoredAnswer(),
+             bStored ? QStringLiteral("ABC1234567890ZOZ|1234567890|234|Unit 4") : stBefore);
+    // The wizard started now: a registered site ends it, an unregistered one
+    // starts as usual.
+    TclsScriptedAnswerer objAnswerer;
+    if (bStored)
+        objAnswerer.pExpect(0);
+    TfrmRegistrationWizard frm;
+    QCOMPARE(frm.fnbStartupFailed(), bStored);
+    if (bStored)
+        QCOMPARE(objAnswerer.fnarAsked().front().stMessage,
+                 QStringLiteral("The site is already registered. Click on OK button to exit."));
+}
+
+QTEST_MAIN(tst_AnswerKillPoints)
+#include "tst_AnswerKillPoints.moc"
