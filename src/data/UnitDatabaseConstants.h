@@ -15,6 +15,8 @@ inline constexpr int iConnectionFailed = 19;
 inline constexpr int iOperationFailed = 20;
 // The installation's key file is missing, short or does not open the stored secrets.
 inline constexpr int iSecretKeyUnusable = 21;
+// The database's disk is full or failed a read or write.
+inline constexpr int iStorageError = 22;
 } // namespace dbc
 
 // The name of the pseudo-table whose lock keeps a second wizard off the database.

@@ -132,8 +132,11 @@ int TclsPostgreSQLBackend::fniErrorCode(const QSqlError &error) const {
     if (stState == QLatin1String("55P03") || stState == QLatin1String("40P01") ||
         stState == QLatin1String("40001"))
         return dbc::iRecordLocked; // lock not available, deadlock, serialization
-    // Connection exceptions, the server shutting down, insufficient resources
-    // (a full disk) and system input/output errors.
+    // The server's disk full, or its input/output failing.
+    if (stState == QLatin1String("53100") || stState == QLatin1String("58030"))
+        return dbc::iStorageError;
+    // Connection exceptions, the server shutting down, its other resources
+    // running out and its other system errors.
     if (fnbClass(stState, "08") || fnbClass(stState, "57P") || fnbClass(stState, "53") ||
         fnbClass(stState, "58"))
         return dbc::iNetworkError;

@@ -137,7 +137,7 @@ int TclsSQLiteBackend::fniErrorCode(const QSqlError &error) const {
         return dbc::iConnectionFailed;
     case SQLITE_IOERR:
     case SQLITE_FULL:
-        return dbc::iNetworkError;
+        return dbc::iStorageError;
     default:
         return dbc::iOperationFailed;
     }

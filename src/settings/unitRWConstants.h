@@ -24,6 +24,9 @@ inline constexpr TResourceString rsCustomsInvoice{
 inline constexpr TResourceString rsSecretKeyUnusable{QT_TRANSLATE_NOOP(
     "Morvane", "The passwords stored in the database cannot be opened with the key file %1. "
                "Restore this installation's key file or contact System Administrator")};
+inline constexpr TResourceString rsStorageError{QT_TRANSLATE_NOOP(
+    "Morvane", "The database could not write to its disk: the disk is full or failed. Please "
+               "contact System Administrator.")};
 inline constexpr TResourceString rsDatabaseError{
     QT_TRANSLATE_NOOP("Morvane", "Database error occurred. Please contact System Administrator.")};
 } // namespace rs

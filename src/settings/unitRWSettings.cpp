@@ -32,6 +32,8 @@ QString fnstGetDBErrorMessage(int iCode) {
         return fnstRS(rs::rsOperationFailed);
     case 28:
         return fnstRS(rs::rsCustomsInvoice);
+    case dbc::iStorageError:
+        return fnstRS(rs::rsStorageError);
     case dbc::iSecretKeyUnusable:
         return fnstRS(rs::rsSecretKeyUnusable).arg(QDir::toNativeSeparators(fnstSecretKeyFile()));
     default:

@@ -7,8 +7,7 @@
 #include "unitModemRegistry.h"
 #include "unitRegistry.h"
 #include "unitResourceStrings.h"
-
-#include <QFile>
+#include "unitWholeFile.h"
 
 #include <algorithm>
 #include <array>
@@ -16,6 +15,7 @@
 namespace {
 const QString cstUnit = QStringLiteral("unitSiteRegistration");
 const QString cstMethod = QStringLiteral("fnstMakeSiteInfoFile");
+const QString cstSiteInfoFile = QStringLiteral("SiteRegs.txt");
 
 inline constexpr TResourceString rsNotSufficientData{
     QT_TRANSLATE_NOOP("Morvane", "Not sufficient data for site registration")};
@@ -152,9 +152,6 @@ QString TclsRWSiteRegistration::fnstMakeSiteInfoFile(const TclsConfigZorvData *p
                   QStringLiteral("Object objarCommServiceSettingsData not assigned."));
         return fnstRS(rsObjectNotAssigned);
     }
-    QFile file(QStringLiteral("SiteRegs.txt"));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return QString();
     QString stResult;
     try {
         const TclsConfigZorvData &objZorv = *pobjConfigZorv;
@@ -284,7 +281,6 @@ QString TclsRWSiteRegistration::fnstMakeSiteInfoFile(const TclsConfigZorvData *p
         objFile.pField(QStringLiteral("Alias"), ciAliasWidth, QString());
         objFile.pField(QStringLiteral("Address"), ciAliasWidth, QString());
         objFile.pLine(QStringLiteral("---"));
-        stResult = QStringLiteral("success");
 
         const std::pair<const char *, std::pair<bool, QString>> arRanges[] = {
             {"Sec 9 : SHIPMENT RANGE",
@@ -299,7 +295,6 @@ QString TclsRWSiteRegistration::fnstMakeSiteInfoFile(const TclsConfigZorvData *p
             objFile.pField(QStringLiteral("Quantity"), ciRangeWidth,
                            recRange.first ? recRange.second : QStringLiteral("0"));
             objFile.pLine();
-            stResult = QStringLiteral("success");
         }
 
         pLogSection("Airway Bill range");
@@ -308,7 +303,6 @@ QString TclsRWSiteRegistration::fnstMakeSiteInfoFile(const TclsConfigZorvData *p
         objFile.pField(QStringLiteral("Gateway IATA Code"), ciRangeWidth,
                        recAllocation.stGatewayIATA);
         objFile.pLine();
-        stResult = QStringLiteral("success");
 
         pLogSection("DATE TIME value ");
         objFile.pLine(QStringLiteral("Sec 12 : Version Update Date Time"));
@@ -322,15 +316,18 @@ QString TclsRWSiteRegistration::fnstMakeSiteInfoFile(const TclsConfigZorvData *p
         objFile.pLine(QStringLiteral("PickUp Address Required Flag : Y"));
 
         // The host reads the file in the single-byte code page of the client.
-        const QByteArray baFile = objFile.fnstText().toLatin1();
-        if (file.write(baFile) != baFile.size()) {
-            pWriteLog(4, cstUnit, cstMethod, file.errorString());
+        // It is written whole: a failed write leaves no half file behind and
+        // is no success.
+        if (const QString stError =
+                fnstWriteWholeFile(cstSiteInfoFile, objFile.fnstText().toLatin1());
+            !stError.isEmpty()) {
+            pWriteLog(4, cstUnit, cstMethod,
+                      QStringLiteral("SiteRegs.txt could not be written: ") + stError);
             return QString();
         }
         stResult = QStringLiteral("success");
     } catch (const std::exception &e) {
         pWriteLog(4, cstUnit, cstMethod, QString::fromLocal8Bit(e.what()));
     }
-    file.close();
     return stResult;
 }

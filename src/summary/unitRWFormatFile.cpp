@@ -9,12 +9,12 @@
 #include "unitGlobalData.h"
 #include "unitLogToFile.h"
 #include "UnitMV5Records.h"
+#include "unitWholeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPalette>
-#include <QSaveFile>
 
 #include <stdexcept>
 
@@ -194,14 +194,12 @@ QString TclsFormatFile::fnstFormatSummary(
 // UTF-8, the code page of the system on Linux; the browser control reads
 // HTML without a declared charset as UTF-8, so every name comes back as typed.
 bool TclsFormatFile::fnbSaveLines() {
-    QSaveFile file(fnstSummaryFile());
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write((slLines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-        if (file.commit())
-            return true;
-    }
+    const QString stError = fnstWriteWholeFile(
+        fnstSummaryFile(), (slLines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    if (stError.isEmpty())
+        return true;
     pWriteLog(3, cstUnit, QStringLiteral("fnstFormatSummary"),
-              QStringLiteral("The file could not be written: ") + file.errorString());
+              QStringLiteral("The file could not be written: ") + stError);
     return false;
 }
 

@@ -4,6 +4,7 @@
 // registry stand-in and the environment, and a round trip through the proxy
 // server settings dialog into a second start.
 #include "UnitErrorMarks.h"
+#include "UnitFileSizeLimit.h"
 #include "UnitInsideModalLoop.h"
 #include "UnitModalDialog.h"
 #include "UnitScriptedAnswerer.h"
@@ -98,6 +99,7 @@ private slots:
     void DialUpWithoutConnectionsTellsTheUserAndFallsBackToTheProxy();
     void TheBrowserProxyComesFromTheRegistryOrTheEnvironment();
     void TheDialogsSettingsComeBackOnASecondStart();
+    void AFullDiskOnNextIsToldAsTheDatabasesDiskAndThePageStays();
 
 private:
     std::unique_ptr<TclsTestInstallation> objInstallation;
@@ -425,6 +427,29 @@ void tst_InternetPage::TheDialogsSettingsComeBackOnASecondStart() {
     QCOMPARE(fnstState(frm), QStringLiteral("radProxyServer -EEEEEEEE"));
     QCOMPARE(fnstShown(frm), stShown);
     QVERIFY(!fnstLog(*objInstallation).contains(stPassword));
+}
+
+void tst_InternetPage::AFullDiskOnNextIsToldAsTheDatabasesDiskAndThePageStays() {
+    TclsScriptedAnswerer objAnswerer;
+    TrecWizard wiz;
+    QVERIFY(wiz.fnbReady());
+    wiz.frm.pChangePage(QString(), wpPickupDetails, QStringLiteral("Next"), 5);
+    QCOMPARE(wiz.frm.fniCurrentPage(), int(wpInternetDetails));
+    const QString stBefore =
+        fnstScalar(QStringLiteral("SELECT connection_type FROM internet_setting"));
+    fnpControl<QRadioButton>(wiz.frm, "radProxyServer")->click();
+    fnpControl<QCheckBox>(wiz.frm, "chkBrowserProxysettings")->click();
+    objAnswerer.pExpect(0);
+    {
+        const TclsFileSizeLimit objFullDisk;
+        fnpControl<QPushButton>(wiz.frm, "btnNext")->click();
+    }
+    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
+    QCOMPARE(objAnswerer.fnarAsked()[0].stMessage,
+             QStringLiteral("The database could not write to its disk: the disk is full or "
+                            "failed. Please contact System Administrator."));
+    QCOMPARE(wiz.frm.fniCurrentPage(), int(wpInternetDetails));
+    QCOMPARE(fnstScalar(QStringLiteral("SELECT connection_type FROM internet_setting")), stBefore);
 }
 
 QTEST_MAIN(tst_InternetPage)

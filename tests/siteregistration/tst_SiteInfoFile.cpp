@@ -4,6 +4,8 @@
 #include "unitSiteRegistration.h"
 #include "UnitTestInstallation.h"
 
+#include "UnitFileSizeLimit.h"
+
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
@@ -279,6 +281,26 @@ TEST_F(SiteInfoFile, MissingInputsAreReportedAndTheFileIsNotTouched) {
     rec.objarUsers.clear();
     EXPECT_EQ(fnstMake(), QStringLiteral("Not sufficient data for site registration"));
     EXPECT_EQ(fnbaFile(), QByteArray("old"));
+}
+
+TEST_F(SiteInfoFile, AFailedWriteIsNoSuccessAndLeavesTheOldFile) {
+    ASSERT_TRUE(objInstallation.fnbWriteFile(QStringLiteral("Bin/SiteRegs.txt"), "old"));
+    QString stResult, stPrepared;
+    {
+        const TclsFileSizeLimit objLimit;
+        stResult = fnstMake();
+        stPrepared = objSiteReg->fnstPrepareSiteRegMsgFile(QStringLiteral("REGR"), &rec.objZorv,
+                                                           &rec.objMorvane, &rec.objCustomer,
+                                                           rec.objarUsers, rec.objarServices);
+    }
+    EXPECT_EQ(stResult, QString());
+    EXPECT_EQ(stPrepared, QString());
+    EXPECT_TRUE(objSiteReg->fnbaMessageString().isEmpty());
+    EXPECT_EQ(fnbaFile(), QByteArray("old"));
+    EXPECT_EQ(QDir(objInstallation.fnstPath(QStringLiteral("Bin")))
+                  .entryList({QStringLiteral("SiteRegs.txt*")}, QDir::Files),
+              QStringList{QStringLiteral("SiteRegs.txt")});
+    EXPECT_EQ(fnstMake(), QStringLiteral("success"));
 }
 
 TEST(SiteInfoPadding, PadAndCut) {
