@@ -7,6 +7,7 @@
 #include "unitCommunicationLog.h"
 #include "unitStoredRows.h"
 
+#include "unitDialString.h"
 #include "unitModemRegistry.h"
 
 namespace {
@@ -43,6 +44,18 @@ bool fnbReadNumbers(TrecModemCallSettings &rec) {
         return false;
     const TrecDialingLocation recLocation = fnrecDialingLocation();
     rec.bToneDialling = recLocation.bTone;
+    // Whatever is dialled goes on the modem's command line: a number or prefix
+    // holding anything else (a carriage return, ';') is never sent.
+    const std::pair<const char *, QString> arParts[] = {
+        {"outside-line prefix of the dialling location", recLocation.stOutsideAccess},
+        {"primary phone number of the Site Registration service", objService->primary_phone},
+        {"secondary phone number of the Site Registration service", objService->secondary_phone}};
+    for (const auto &[pchPart, stPart] : arParts)
+        if (!fnbDialString(stPart)) {
+            rec.stError = QStringLiteral("The %1 holds characters a modem does not dial.")
+                              .arg(QLatin1String(pchPart));
+            return false;
+        }
     for (const QString &stPhone : {objService->primary_phone, objService->secondary_phone}) {
         if (!stPhone.trimmed().isEmpty())
             rec.slNumbers << recLocation.stOutsideAccess.trimmed() + stPhone.trimmed();

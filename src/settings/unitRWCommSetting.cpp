@@ -9,6 +9,7 @@
 
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitDatabaseConstants.h"
+#include "unitDialString.h"
 #include "UnitMV5Records.h"
 
 #include <optional>
@@ -22,6 +23,11 @@ const QString cstServiceGrid = QStringLiteral("stgCSServiceSettings");
 
 inline constexpr TResourceString rsPrimaryPhoneBlank{
     QT_TRANSLATE_NOOP("Morvane", "Primary Phone for %1 service cannot be blank")};
+// %1: the service, %2: the characters a modem dials.
+inline constexpr TResourceString rsPrimaryPhoneNotDialled{
+    QT_TRANSLATE_NOOP("Morvane", "Primary Phone for %1 service may hold only the characters %2")};
+inline constexpr TResourceString rsSecondaryPhoneNotDialled{
+    QT_TRANSLATE_NOOP("Morvane", "Secondary Phone for %1 service may hold only the characters %2")};
 inline constexpr TResourceString rsHTTPServerBlank{
     QT_TRANSLATE_NOOP("Morvane", "HTTP Server for %1 service cannot be blank")};
 inline constexpr TResourceString rsHTTPPortBlank{
@@ -109,6 +115,15 @@ void pCheckService(TclsRWValidation &objCheck, const TclsRWCommSettingData &obj,
             objCheck.pFail(cstServiceGrid, fnstRS(rsHTTPPortBlank).arg(stWord),
                            QStringLiteral("Invalid HTTP Port"));
     }
+    // Whatever a modem service's numbers hold goes on the modem's command line.
+    if (rec.stMode == cstModeModem || bModemAndHTTPS)
+        for (const auto &[pstPhone, rsRefused] :
+             {std::pair{&rec.stPrimaryPhone, rsPrimaryPhoneNotDialled},
+              std::pair{&rec.stSecondaryPhone, rsSecondaryPhoneNotDialled}})
+            if (!fnbDialString(*pstPhone))
+                objCheck.pFail(cstServiceGrid,
+                               fnstRS(rsRefused).arg(stWord, QLatin1String(cpchDialCharacters)),
+                               QStringLiteral("Invalid Phone number"));
 }
 
 void pCheckEmail(TclsRWValidation &objCheck, bool bByEmail, const QString &stAddress,

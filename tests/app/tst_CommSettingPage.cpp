@@ -13,6 +13,7 @@
 #include "UnitWizardOnScreen.h"
 
 #include <QCheckBox>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 
@@ -99,6 +100,7 @@ private slots:
     void ClearedRetriesShowOne();
     void SavedValuesComeBackOnTheNextStart();
     void AFailedServiceReadEndsTheWizard();
+    void ANumberAModemCannotDialIsAnErrorEntryAndThePageStays();
 };
 
 void tst_CommSettingPage::TheGridShowsTheKnownServicesWithTheirModes() {
@@ -456,6 +458,29 @@ void tst_CommSettingPage::AFailedServiceReadEndsTheWizard() {
     QCOMPARE(objAnswerer.fnarAsked().front().stCaption,
              QStringLiteral("Registration Wizard - Warning"));
     QCOMPARE(fnpControl<QTableWidget>(frm, "stgCSServiceSettings")->rowCount(), 0);
+}
+
+void tst_CommSettingPage::ANumberAModemCannotDialIsAnErrorEntryAndThePageStays() {
+    auto objInstallation = fnobjInstallation();
+    TrecCommPage pg;
+    QVERIFY(pg.fnbReady());
+    pg.pSetCell(cstSiteRegistration, sgcActivated, QStringLiteral("true"));
+    pg.pSetCell(cstSiteRegistration, sgcMode, QStringLiteral("MODEM"));
+    pg.pSetCell(cstSiteRegistration, sgcPhone1, QStringLiteral("0123;ATH"));
+    pg.pSetCell(cstSiteRegistration, sgcPhone2, QStringLiteral("(09) 876-5432 W,,*1#"));
+    pg.edt("edtGatewayIATA")->setText(QStringLiteral("ORK"));
+    {
+        const TclsDialogCounter objErrorList;
+        fnpControl<QPushButton>(pg.frm, "btnNext")->click();
+        QCOMPARE(objErrorList.iShown, 1);
+    }
+    QCOMPARE(pg.frm.fniCurrentPage(), int(wpCommSetting));
+    QStringList slShown;
+    for (const TrecMVErrorRecord &rec : pg.frm.fnarErrorList())
+        slShown << rec.stControlName + QStringLiteral(": ") + rec.stMessage;
+    QCOMPARE(slShown, QStringList{QStringLiteral(
+                          "stgCSServiceSettings: Primary Phone for Site Registration service may "
+                          "hold only the characters 0-9 + - ( ) , * # W P T.")});
 }
 
 QTEST_MAIN(tst_CommSettingPage)

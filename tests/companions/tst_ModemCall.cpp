@@ -38,6 +38,8 @@ struct TrecModemSetup {
     std::string stDevice; // empty: no modem listed
     int iRetries = 1;
     QString stLocation = {}; // the location's values; empty: as installed (tone, prefix 9)
+    QString stPrimary = QStringLiteral("0395551234");
+    QString stSecondary = QStringLiteral("0395559876");
 };
 
 // An installation registering over the modem with two numbers.
@@ -45,8 +47,8 @@ std::unique_ptr<TclsTestInstallation> fnobjInstall(const TrecModemSetup &rec) {
     TrecInstallationOptions recOptions = fnrecTestOptions();
     recOptions.stModemDevice = QString::fromStdString(rec.stDevice);
     recOptions.recSeed.stSiteRegistrationMode = QStringLiteral("MODEM");
-    recOptions.recSeed.stPrimaryPhone = QStringLiteral("0395551234");
-    recOptions.recSeed.stSecondaryPhone = QStringLiteral("0395559876");
+    recOptions.recSeed.stPrimaryPhone = rec.stPrimary;
+    recOptions.recSeed.stSecondaryPhone = rec.stSecondary;
     auto obj = std::make_unique<TclsTestInstallation>(recOptions);
     if (!obj->fnbOk())
         return obj;
@@ -227,4 +229,44 @@ TEST(ModemCall, AnAbortWhileDiallingHangsUpAndDialsNoMore) {
     TclsScriptedModem objBusy([](const std::string &st) { return fnstAnswerAll(st, "BUSY"); });
     const auto objSecond = fnobjInstall({objBusy.fnstDevice(), 1});
     EXPECT_EQ(fnrecCall(objLibrary).arLines.back(), "--Process NOT Successful");
+}
+
+TEST(ModemCall, ANumberOrPrefixThatIsNoDialStringIsNeverSent) {
+    const struct {
+        const char *pchCase;
+        QString stLocation, stPrimary, stSecondary;
+        std::string stLogged;
+    } arCases[] = {
+        {"a command after a carriage return in the primary number",
+         {},
+         QStringLiteral("0395551234\rATH"),
+         QStringLiteral("0395559876"),
+         "The primary phone number of the Site Registration service holds characters a modem "
+         "does not dial."},
+        {"a semicolon in the secondary number",
+         {},
+         QStringLiteral("0395551234"),
+         QStringLiteral("0395;559876"),
+         "The secondary phone number of the Site Registration service holds characters a modem "
+         "does not dial."},
+        {"letters in the location's prefix",
+         QStringLiteral("Flags=dword:00000001\r\nOutsideAccess=9ATZ\r\n"),
+         QStringLiteral("0395551234"), QStringLiteral("0395559876"),
+         "The outside-line prefix of the dialling location holds characters a modem does not "
+         "dial."},
+    };
+    for (const auto &rec : arCases) {
+        SCOPED_TRACE(rec.pchCase);
+        TclsScriptedModem objModem([](const std::string &st) { return fnstAnswerAll(st, "BUSY"); });
+        ASSERT_TRUE(objModem.fnbOk());
+        const auto objInstallation = fnobjInstall(
+            {objModem.fnstDevice(), 1, rec.stLocation, rec.stPrimary, rec.stSecondary});
+        ASSERT_TRUE(objInstallation->fnbOk()) << qPrintable(objInstallation->fnstError());
+        TclsCommunicationLibrary objLibrary;
+        const TrecOutcome recOutcome = fnrecCall(objLibrary);
+        EXPECT_EQ(recOutcome.stResult, "FAILURE");
+        EXPECT_TRUE(objModem.fnarCommands().empty());
+        const std::vector<std::string> arLog = fnarCommLog(*objInstallation);
+        EXPECT_NE(std::find(arLog.begin(), arLog.end(), rec.stLogged), arLog.end());
+    }
 }

@@ -40,6 +40,12 @@ void pUse(TclsRWCommSettingData &obj, TCommService e, const char *pchMode,
                          QString(), QString::fromLatin1(pchServer), QString::fromLatin1(pchPort)};
 }
 
+QString fnstNotDialled(const char *pchWhich, const char *pchWord) {
+    return QStringLiteral("%1 Phone for %2 service may hold only the characters "
+                          "0-9 + - ( ) , * # W P T.")
+        .arg(QLatin1String(pchWhich), QLatin1String(pchWord));
+}
+
 QString fnstPhoneBlank(const char *pchWord) {
     return QStringLiteral("Primary Phone for %1 service cannot be blank.").arg(pchWord);
 }
@@ -61,6 +67,28 @@ TEST(RWCommSetting, ValidationRules) {
         {"modem with a phone of blanks",
          [](auto &o) { pUse(o, csSiteRegistration, "MODEM", "   "); },
          {{cstGrid, fnstPhoneBlank("Site Registration")}}},
+        {"every character a modem dials",
+         [](auto &o) {
+             pUse(o, csSiteRegistration, "MODEM", "+61 (2) 9999-8888,,*1#");
+             o.arServices[csSiteRegistration].stSecondaryPhone = QStringLiteral("9W0299998888pt");
+         },
+         {}},
+        {"a command after a carriage return, and a semicolon",
+         [](auto &o) {
+             pUse(o, csTracking, "MODEM", "0299998888\rATH");
+             o.arServices[csTracking].stSecondaryPhone = QStringLiteral("0299;");
+         },
+         {{cstGrid, fnstNotDialled("Primary", "Tracking")},
+          {cstGrid, fnstNotDialled("Secondary", "Tracking")}}},
+        {"a blank primary and a lettered secondary, by modem and HTTPS",
+         [](auto &o) {
+             pUse(o, csSchedulePickup, "MODEM AND HTTPS");
+             o.arServices[csSchedulePickup].stSecondaryPhone = QStringLiteral("CALLME");
+         },
+         {{cstGrid, fnstPhoneBlank("Pickup")}, {cstGrid, fnstNotDialled("Secondary", "Pickup")}}},
+        {"the numbers of an HTTP service are not dialled",
+         [](auto &o) { pUse(o, csTracking, "HTTPS", "not;a;number", "host", "443"); },
+         {}},
         {"HTTP with neither server nor port gives the server only",
          [](auto &o) { pUse(o, csSiteRegistration, "HTTP"); },
          {{cstGrid, QStringLiteral("HTTP Server for Site Registration service cannot be blank.")}}},
