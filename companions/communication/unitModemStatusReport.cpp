@@ -3,6 +3,7 @@
 #include "unitCommunicationLog.h"
 
 #include "unitGlobalData.h"
+#include "unitMailSlotAddress.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,18 +19,8 @@ namespace {
 
 const char *const cpchMethod = "fnstCommViaModem";
 
-// The wizard's status mail slot: a datagram socket in the abstract namespace
-// under the Windows mail slot's name, messages of at most 1000 bytes.
-constexpr char cachMailSlotName[] = R"(\\.\mailslot\dcsiface\Mymailslot)";
+// The longest status line the wizard's mail slot takes.
 constexpr qsizetype ciMailSlotMessageSize = 1000;
-
-socklen_t fniMailSlotAddress(sockaddr_un &recAddress) {
-    recAddress = {};
-    recAddress.sun_family = AF_UNIX;
-    const std::size_t iName = sizeof cachMailSlotName - 1;
-    std::memcpy(recAddress.sun_path + 1, cachMailSlotName, iName);
-    return socklen_t(offsetof(sockaddr_un, sun_path) + 1 + iName);
-}
 
 } // namespace
 
@@ -75,8 +66,10 @@ void TclsModemStatusReport::pAppendToCommLog(const QByteArray &baLine) {
 void TclsModemStatusReport::pPostToMailSlot(const QByteArray &baLine) const {
     if (iMailSlotSocket < 0)
         return;
+    // The slot of this process's user: the wizard of another user on the
+    // same machine never sees these lines.
     sockaddr_un recAddress;
-    const socklen_t iLength = fniMailSlotAddress(recAddress);
+    const socklen_t iLength = fniMailSlotAddress(fnbaMailSlotName(), recAddress);
     const QByteArray baMessage = baLine.left(ciMailSlotMessageSize);
     ::sendto(iMailSlotSocket, baMessage.constData(), std::size_t(baMessage.size()),
              MSG_DONTWAIT | MSG_NOSIGNAL, reinterpret_cast<const sockaddr *>(&recAddress), iLength);

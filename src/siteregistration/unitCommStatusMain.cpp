@@ -111,7 +111,7 @@ QString TclsCommStatusMain::fnstCreateMailSlot() {
     std::vector<TclsUsersData> arUsers;
     fniGetUsersData(arUsers);
     QString stResult = QStringLiteral("Success");
-    if (!gobjMailSlot().fnbCreate(cstMailSlotName)) {
+    if (!gobjMailSlot().fnbCreate()) {
         pWriteLog(2, cstUnit, stMethod, QStringLiteral("mailslot could not be created."));
         stResult = QStringLiteral("Failure");
     } else {

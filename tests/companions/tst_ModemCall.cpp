@@ -147,7 +147,7 @@ TEST(ModemCall, DialsEachNumberWithTheLocationsPrefixForEveryRound) {
 
 TEST(ModemCall, TheStatusLinesReachTheMailSlotInOrder) {
     TclsMailSlot objSlot;
-    ASSERT_TRUE(objSlot.fnbCreate(cstMailSlotName));
+    ASSERT_TRUE(objSlot.fnbCreate());
     TclsScriptedModem objModem(
         [](const std::string &st) { return fnstAnswerAll(st, "NO CARRIER"); });
     ASSERT_TRUE(objModem.fnbOk());

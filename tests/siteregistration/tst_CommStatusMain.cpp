@@ -5,6 +5,7 @@
 #include "unitCommStatusMain.h"
 #include "UnitConfigDataCacheDLLAccess.h"
 #include "unitMailSlot.h"
+#include "unitMailSlotAddress.h"
 #include "UnitTestInstallation.h"
 
 #include <QDate>
@@ -23,12 +24,10 @@
 #include <cstring>
 
 namespace {
-sockaddr_un frecMailSlotAddress(socklen_t &iLength) {
-    const QByteArray baName = cstMailSlotName.toLatin1();
-    sockaddr_un rec{};
-    rec.sun_family = AF_UNIX;
-    std::memcpy(rec.sun_path + 1, baName.constData(), size_t(baName.size()));
-    iLength = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + size_t(baName.size()));
+// The slot's address for the user uid (this process's user by default).
+sockaddr_un frecMailSlotAddress(socklen_t &iLength, uid_t uid = ::getuid()) {
+    sockaddr_un rec;
+    iLength = fniMailSlotAddress(fnbaMailSlotName(uid), rec);
     return rec;
 }
 
@@ -134,6 +133,48 @@ TEST_F(CommStatusMain, TheMailSlotIsCreatedOnceAndCarriesMessages) {
     ASSERT_TRUE(fnbPost("second"));
     EXPECT_EQ(objStatus.fnstReadMailSlot(), QStringLiteral("first"));
     EXPECT_EQ(objStatus.fnstReadMailSlot(), QStringLiteral("second"));
+}
+
+// What a process of another user does at the same time: it binds its own
+// user's slot, posts a line into it and reads it back, and posts a line into
+// the slot of the test's user. The exit code: 0, or which step failed.
+int fniAsAnotherUser(uid_t uid) {
+    if (::setgid(uid) != 0 || ::setuid(uid) != 0)
+        return 1;
+    TclsMailSlot objOwn;
+    if (!objOwn.fnbCreate())
+        return 2;
+    socklen_t iLength = 0;
+    const int iSocket = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    const sockaddr_un recOwn = frecMailSlotAddress(iLength);
+    if (::sendto(iSocket, "own line", 8, 0, reinterpret_cast<const sockaddr *>(&recOwn), iLength) !=
+        8)
+        return 3;
+    if (objOwn.fnbaRead() != "own line")
+        return 4;
+    const sockaddr_un recTheirs = frecMailSlotAddress(iLength, 0);
+    if (::sendto(iSocket, "from another user", 17, 0,
+                 reinterpret_cast<const sockaddr *>(&recTheirs), iLength) != 17)
+        return 5;
+    return 0;
+}
+
+TEST_F(CommStatusMain, EachUserHasASlotOfTheirOwnAndReadsOnlyTheirOwnLines) {
+    if (::getuid() != 0)
+        GTEST_SKIP() << "changing to another user needs root";
+    TclsCommStatusMain objStatus;
+    ASSERT_EQ(objStatus.fnstCreateMailSlot(), QStringLiteral("Success"));
+    const pid_t iPid = ::fork();
+    ASSERT_GE(iPid, 0);
+    if (iPid == 0)
+        ::_exit(fniAsAnotherUser(65534));
+    int iStatus = 0;
+    ASSERT_EQ(::waitpid(iPid, &iStatus, 0), iPid);
+    ASSERT_TRUE(WIFEXITED(iStatus));
+    EXPECT_EQ(WEXITSTATUS(iStatus), 0) << "the step of the other user that failed";
+    EXPECT_EQ(objStatus.fnstReadMailSlot(), QString()) << "the other user's line is dropped";
+    ASSERT_TRUE(fnbPost("a line of our own"));
+    EXPECT_EQ(objStatus.fnstReadMailSlot(), QStringLiteral("a line of our own"));
 }
 
 TEST_F(CommStatusMain, CreatingTheMailSlotMakesTheDataFoldersBesideBin) {
