@@ -53,9 +53,8 @@ public:
                                  index.data().toString().trimmed());
         case sgcPhone1:
         case sgcPhone2:
-            return fnedtText(parent, ciPhoneLength, false);
         case sgcHTTPServer:
-            return fnedtText(parent, ciServerLength, false);
+            return fnedtText(parent, TclsServiceGrid::fniTextLimit(index.column()), false);
         case sgcHTTPPort:
             return fnedtText(parent, ciPortLength, true);
         default:
@@ -209,6 +208,20 @@ QStringList TclsServiceGrid::fnslModeChoices(int iRow) const {
 
 QStringList TclsServiceGrid::fnslActivatedChoices() {
     return {cstActivatedTrue, cstActivatedFalse};
+}
+
+int TclsServiceGrid::fniTextLimit(int iColumn) {
+    switch (iColumn) {
+    case sgcPhone1:
+    case sgcPhone2:
+        return ciPhoneLength;
+    case sgcHTTPServer:
+        return ciServerLength;
+    case sgcHTTPPort:
+        return ciPortLength;
+    default:
+        return 0;
+    }
 }
 
 void TclsServiceGrid::pRewriteServers() {

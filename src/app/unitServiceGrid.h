@@ -72,6 +72,9 @@ public:
     QStringList fnslModeChoices(int iRow) const;
     // The Activate column's pick list.
     static QStringList fnslActivatedChoices();
+    // The most characters a text column's editor takes; 0 for the columns
+    // that are no text (service, activation, mode).
+    static int fniTextLimit(int iColumn);
 
     // http: becomes https:, HTTPS rows get the https:// they lack.
     void pRewriteServers();

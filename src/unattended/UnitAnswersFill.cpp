@@ -106,6 +106,39 @@ bool fnbTime(QWidget &frm, const TrecAnswerKey &rec, const QString &stValue, QSt
     return true;
 }
 
+// Why the value does not fit a field that takes at most iLimit characters;
+// empty when it fits. The user cannot type more than that; a longer answer
+// is refused rather than cut.
+QString fnstTooLong(const QString &stValue, int iLimit) {
+    if (iLimit <= 0 || stValue.size() <= iLimit)
+        return {};
+    return QStringLiteral("the value is %1 characters long; the field takes at most %2")
+        .arg(stValue.size())
+        .arg(iLimit);
+}
+
+// The line edit a value of the key is typed into: the control's own, an
+// editable combo box's, or that of the combo box inside a lookup frame.
+const QLineEdit *fnedtTypedInto(QWidget &frm, const TrecAnswerKey &rec) {
+    static const std::pair<TAnswerKind, const char *> arFrameCombos[] = {
+        {akCountry, "cmbCountryCode"},
+        {akState, "cmbState"},
+        {akSuburb, "cmbSuburb"},
+        {akIATA, "cmbIATA"}};
+    QWidget *w = frm.findChild<QWidget *>(QString::fromLatin1(rec.pchControl));
+    for (const auto &[enKind, pchCombo] : arFrameCombos)
+        if (w && rec.enKind == enKind)
+            w = w->findChild<QComboBox *>(QLatin1String(pchCombo));
+    if (auto *cmb = qobject_cast<QComboBox *>(w))
+        return cmb->lineEdit();
+    return qobject_cast<QLineEdit *>(w);
+}
+
+QString fnstTooLongFor(QWidget &frm, const TrecAnswerKey &rec, const QString &stValue) {
+    const QLineEdit *edt = fnedtTypedInto(frm, rec);
+    return edt ? fnstTooLong(stValue, edt->maxLength()) : QString();
+}
+
 // One fixed key; false with stWhy.
 bool fnbFillOne(QWidget &frm, const TrecAnswerKey &rec, const QString &stValue, QString &stWhy) {
     const QString stName = QString::fromLatin1(rec.pchControl);
@@ -192,6 +225,9 @@ bool fnbFillService(QWidget &frm, const TrecAnswer &rec, QString &stWhy) {
         const int iColumn = int(i) + sgcActivated;
         if (stField.isEmpty())
             continue;
+        stWhy = fnstTooLong(stField, TclsServiceGrid::fniTextLimit(iColumn));
+        if (!stWhy.isEmpty())
+            return false;
         if (iColumn == sgcActivated) {
             objGrid->pSetActivated(iRow, stField);
         } else if (QTableWidgetItem *itm = stg->item(iRow, iColumn)) {
@@ -222,14 +258,22 @@ bool fnbFillDestinationBilling(QWidget &frm, const TrecAnswer &rec, QString &stW
     // deletion beside it.
     for (QComboBox *cmb :
          stg->viewport()->findChildren<QComboBox *>(QString(), Qt::FindDirectChildrenOnly))
-        if (cmb->isVisible())
+        if (cmb->isVisible()) {
+            stWhy = fnstTooLong(rec.stKey, cmb->lineEdit()->maxLength());
+            if (!stWhy.isEmpty())
+                return false;
             cmb->setEditText(rec.stKey);
+        }
     stg->setCurrentCell(iRow, 1);
     QCoreApplication::processEvents();
     for (QLineEdit *edt :
          stg->viewport()->findChildren<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly))
-        if (edt->isVisible())
+        if (edt->isVisible()) {
+            stWhy = fnstTooLong(rec.stValue, edt->maxLength());
+            if (!stWhy.isEmpty())
+                return false;
             pType(edt, rec.stValue);
+        }
     stg->setCurrentCell(iRow, 0);
     QCoreApplication::processEvents();
     return true;
@@ -243,7 +287,8 @@ bool fnbFillPage(QWidget &frm, int iPage, const TclsAnswersFile &objAnswers, QSt
         return false;
     };
     for (const TrecAnswer &rec : objAnswers.fnarPage(iPage)) {
-        if (!fnbFillOne(frm, *rec.pKey, rec.stValue, stWhy))
+        stWhy = fnstTooLongFor(frm, *rec.pKey, rec.stValue);
+        if (!stWhy.isEmpty() || !fnbFillOne(frm, *rec.pKey, rec.stValue, stWhy))
             return fnbFailed(rec);
         QCoreApplication::processEvents();
     }

@@ -164,6 +164,21 @@ void tst_Unattended::RefusedRunsLeaveTheDatabaseAsItWas() {
          1,
          {QStringLiteral("answers.ini:23: unknown key \"Zorv Acount\" in [Shipper Information "
                          "(continued)]")}},
+        {"a company longer than its field",
+         fnstReplaced(stExample, QStringLiteral("Company = Thistle & Sons"),
+                      QStringLiteral("Company = Thistle & Sons Wholesale Grocers")),
+         {},
+         1,
+         {QStringLiteral("answers.ini:11: Company: the value is 32 characters long; the field "
+                         "takes at most 30")}},
+        {"a server longer than its cell",
+         fnstReplaced(stExample, QStringLiteral("https://localhost, 443"),
+                      QStringLiteral("https://") + QString(93, QLatin1Char('h')) +
+                          QStringLiteral(", 443")),
+         {},
+         1,
+         {QStringLiteral("answers.ini:36: Schedule Pickup: the value is 101 characters long; "
+                         "the field takes at most 100")}},
         {"check",
          stExample,
          {QStringLiteral("--check")},
