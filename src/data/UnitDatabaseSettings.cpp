@@ -31,6 +31,9 @@ TrecDatabaseSettings fnrecInstallationDatabaseSettings() {
     rec.stName = fnstRead("NAME");
     rec.stUser = fnstRead("USER");
     rec.stPasswordFile = fnstRead("PASSWORD_FILE");
+    rec.stSslMode = fnstRead("SSLMODE");
+    if (const QString stCert = fnstRead("SSLROOTCERT"); !stCert.isEmpty())
+        rec.stSslRootCert = QFileInfo(fnstResolvePath(stCert)).absoluteFilePath();
     rec.stKeyFile =
         iniInstallation
             .fnstReadString(QStringLiteral("SECURITY"), QStringLiteral("KEY_FILE"), QString())

@@ -22,6 +22,11 @@ struct TrecDatabaseSettings {
     QString stName;
     QString stUser;
     QString stPasswordFile;
+    // libpq's sslmode (disable, allow, prefer, require, verify-ca,
+    // verify-full) and the CA certificate that vouches for the server;
+    // empty: libpq's default (prefer, ~/.postgresql/root.crt).
+    QString stSslMode;
+    QString stSslRootCert;
     // The key of the secret columns; empty: ..\Config\secrets.key of the
     // installation (relative to the current directory, its Bin).
     QString stKeyFile;
@@ -37,7 +42,7 @@ struct TrecDatabaseSettings {
 // This installation's database, from ..\Config\Installation.ini (relative to
 // the current directory, the installation's Bin):
 //   [DATABASE] DRIVER=SQLITE (default) or POSTGRESQL; for PostgreSQL HOST, PORT,
-//   NAME, USER and PASSWORD_FILE.
+//   NAME, USER, PASSWORD_FILE, SSLMODE and SSLROOTCERT.
 //   [SECURITY] KEY_FILE: the key of the stored passwords (default
 //   "..\Config\secrets.key").
 //   SQLite: "Morvane_050300.db" in DATABASE_PATH of [INSTALLATION_INFO]

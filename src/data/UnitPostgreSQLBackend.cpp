@@ -51,7 +51,8 @@ TclsPostgreSQLBackend::TclsPostgreSQLBackend(const TrecDatabaseSettings &rec)
                            QStringLiteral("DOUBLE PRECISION"), QStringLiteral("TIMESTAMP(0)"),
                            QStringLiteral("TIME(0)")}),
       stHost(rec.stHost), iPort(rec.iPort), stName(rec.stName), stUser(rec.stUser),
-      stPasswordFile(rec.stPasswordFile) {}
+      stPasswordFile(rec.stPasswordFile), stSslMode(rec.stSslMode),
+      stSslRootCert(rec.stSslRootCert) {}
 
 // A column made before secrets were sealed is VARCHAR of the plain width.
 int TclsPostgreSQLBackend::fniWidenSecretColumns(const std::vector<TrecSecretColumn> &arColumns) {
@@ -97,8 +98,11 @@ int TclsPostgreSQLBackend::fniOpen() {
     // the operating system's TCP time-out.
     QStringList slOptions{QStringLiteral("connect_timeout=10"),
                           QStringLiteral("application_name=Morvane")};
-    if (!stPasswordFile.isEmpty())
-        slOptions << QStringLiteral("passfile=") + fnstConnInfoValue(stPasswordFile);
+    const std::pair<const char *, QString> arOptional[] = {
+        {"passfile", stPasswordFile}, {"sslmode", stSslMode}, {"sslrootcert", stSslRootCert}};
+    for (const auto &[pchKey, stValue] : arOptional)
+        if (!stValue.isEmpty())
+            slOptions << QLatin1String(pchKey) + QLatin1Char('=') + fnstConnInfoValue(stValue);
     db.setConnectOptions(slOptions.join(QLatin1Char(';')));
     if (!db.open()) {
         // libpq's text names the host and the reason, never a password.

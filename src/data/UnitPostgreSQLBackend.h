@@ -39,6 +39,8 @@ private:
     QString stName;
     QString stUser;
     QString stPasswordFile;
+    QString stSslMode;
+    QString stSslRootCert;
     std::set<qint64> setTableLocks;
     std::set<std::pair<qint32, qint32>> setRecordLocks; // class key, record key
 };

@@ -1,9 +1,14 @@
 #!/bin/sh
 # A throw-away PostgreSQL cluster for the test run.
-#   pgcluster.sh start DIR   initdb into DIR/data, start the server on a free
+#   pgcluster.sh start DIR [tls]
+#                            initdb into DIR/data, start the server on a free
 #                            loopback port with its socket in DIR; writes
 #                            DIR/port and DIR/pgpass (the password file for
-#                            user "morvane" over TCP); trust over the socket
+#                            user "morvane" over TCP); trust over the socket.
+#                            With tls, TCP takes TLS connections only: the
+#                            server's certificate (for localhost and
+#                            127.0.0.1) is signed by DIR/ca.crt, and
+#                            DIR/other-ca.crt is a CA that did not sign it
 #   pgcluster.sh stop DIR    stop the server and remove DIR
 #   pgcluster.sh halt DIR    stop the server at once, as a crash or a cut cable
 #                            would: sessions end without finishing their work
@@ -13,6 +18,7 @@
 set -eu
 action=$1
 dir=$2
+variant=${3:-}
 
 bindir=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1)
 if [ -z "$bindir" ] && command -v pg_ctl >/dev/null 2>&1; then
@@ -32,7 +38,31 @@ as_owner() {
 # commit still reaches the kernel before it is answered, so a halted server
 # recovers every committed row when it resumes.
 server_options() {
-    echo "-c listen_addresses=127.0.0.1 -p $1 -k $dir -c fsync=off -c full_page_writes=off -c max_connections=200"
+    tls=""
+    if [ -f "$dir/data/server.crt" ]; then
+        tls="-c ssl=on"
+    fi
+    echo "-c listen_addresses=127.0.0.1 -p $1 -k $dir -c fsync=off -c full_page_writes=off -c max_connections=200 $tls"
+}
+
+# A CA of its own (NAME.key, NAME.crt in DIR) and a server certificate it
+# signs, in the data folder where the server looks for them; TCP sessions
+# then must use TLS.
+make_tls() {
+    ec="-newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes"
+    for ca in ca other-ca; do
+        openssl req -x509 $ec -days 2 -subj "/CN=Morvane test $ca" \
+            -keyout "$dir/$ca.key" -out "$dir/$ca.crt" 2>/dev/null
+    done
+    openssl req $ec -subj "/CN=localhost" -keyout "$dir/data/server.key" \
+        -out "$dir/server.csr" 2>/dev/null
+    printf 'subjectAltName=DNS:localhost,IP:127.0.0.1\n' > "$dir/server.ext"
+    openssl x509 -req -in "$dir/server.csr" -CA "$dir/ca.crt" -CAkey "$dir/ca.key" \
+        -CAcreateserial -days 2 -extfile "$dir/server.ext" -out "$dir/data/server.crt" 2>/dev/null
+    rm -f "$dir/server.csr" "$dir/server.ext" "$dir/ca.key" "$dir/other-ca.key"
+    chmod 600 "$dir/data/server.key"
+    [ "$(id -u)" -eq 0 ] && chown nobody "$dir/data/server.key" "$dir/data/server.crt"
+    sed -i 's/^host /hostssl /' "$dir/data/pg_hba.conf"
 }
 
 free_port() {
@@ -56,6 +86,9 @@ start)
         --auth-local=trust --auth-host=scram-sha-256 -E UTF8 --locale=C.UTF-8 >"$dir/initdb.log" 2>&1 \
         || { cat "$dir/initdb.log" >&2; exit 1; }
     rm -f "$dir/pwfile"
+    if [ "$variant" = tls ]; then
+        make_tls
+    fi
     for attempt in 1 2 3 4 5; do
         port=$(free_port)
         if as_owner "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 \
@@ -91,7 +124,7 @@ stop)
     rm -rf "$dir"
     ;;
 *)
-    echo "usage: pgcluster.sh start|stop|halt|resume DIR" >&2
+    echo "usage: pgcluster.sh start DIR [tls] | stop|halt|resume DIR" >&2
     exit 2
     ;;
 esac

@@ -75,7 +75,9 @@ void pAddDatabaseSection(TIniSections &arInstallation, const TrecDatabaseSetting
         {"PORT", rec.iPort > 0 ? QString::number(rec.iPort) : QString()},
         {"NAME", rec.stName},
         {"USER", rec.stUser},
-        {"PASSWORD_FILE", rec.stPasswordFile}};
+        {"PASSWORD_FILE", rec.stPasswordFile},
+        {"SSLMODE", rec.stSslMode},
+        {"SSLROOTCERT", rec.stSslRootCert}};
     for (const auto &[pchKey, stValue] : arOptional)
         if (!stValue.isEmpty())
             arKeys.emplace_back(QString::fromLatin1(pchKey), stValue);

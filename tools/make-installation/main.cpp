@@ -90,10 +90,19 @@ int main(int argc, char *argv[]) {
         QStringLiteral("postgresql-password-file"),
         QStringLiteral("libpq password file the workstations read the password from."),
         QStringLiteral("FILE"));
+    const QCommandLineOption optPgSslMode(
+        QStringLiteral("postgresql-sslmode"),
+        QStringLiteral("libpq's sslmode for the server (verify-full recommended)."),
+        QStringLiteral("MODE"));
+    const QCommandLineOption optPgSslRootCert(
+        QStringLiteral("postgresql-sslrootcert"),
+        QStringLiteral("CA certificate that vouches for the PostgreSQL server."),
+        QStringLiteral("FILE"));
     const QCommandLineOption optPgCreate(
         QStringLiteral("create-database"),
         QStringLiteral("Create the PostgreSQL database before its tables."));
-    parser.addOptions({optPgDatabase, optPgHost, optPgPort, optPgUser, optPgPassFile, optPgCreate});
+    parser.addOptions({optPgDatabase, optPgHost, optPgPort, optPgUser, optPgPassFile, optPgSslMode,
+                       optPgSslRootCert, optPgCreate});
     parser.addOptions({optBin, optRefData, optNoRefData, optRegistered, optNoDefaultUser,
                        optNoSiteReg, optNoInternet, optOmit, optDrop, optLanguage, optNoTerms,
                        optServer, optPort, optLogging, optCAFile, optMode, optPhones,
@@ -136,6 +145,8 @@ int main(int argc, char *argv[]) {
         rec.recDatabase.iPort = parser.value(optPgPort).toInt();
         rec.recDatabase.stUser = parser.value(optPgUser);
         rec.recDatabase.stPasswordFile = parser.value(optPgPassFile);
+        rec.recDatabase.stSslMode = parser.value(optPgSslMode);
+        rec.recDatabase.stSslRootCert = parser.value(optPgSslRootCert);
         rec.bCreateDatabase = parser.isSet(optPgCreate);
     }
 
