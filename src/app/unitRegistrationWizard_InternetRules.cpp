@@ -12,6 +12,7 @@
 #include "UnitDatabaseConstants.h"
 #include "unitLogToFile.h"
 #include "UnitMsgDialog.h"
+#include "unitProxyServerInput.h"
 #include "unitProxyServerSettingsStrings.h"
 #include "unitRWProxyServer.h"
 #include "unitWizardPageSteps.h"
@@ -31,19 +32,12 @@ int fniPort(const QLineEdit *edt) {
 
 // The login of a typed proxy: both parts or the user is asked for the missing one.
 bool fnbLoginComplete(const Ui::TfraInternetPage &pg) {
-    const bool bNoUser = pg.edtUserName->text().isEmpty();
-    const bool bNoPassword = pg.edtPassword->text().isEmpty();
-    if (bNoUser) {
-        pInform(fnstRS(bNoPassword ? pss::rsEnterUserNameAndPassword : pss::rsEnterUserName));
-        pg.edtUserName->setFocus();
-        return false;
-    }
-    if (bNoPassword) {
-        pInform(fnstRS(pss::rsEnterPassword));
-        pg.edtPassword->setFocus();
-        return false;
-    }
-    return true;
+    const auto optProblem = fnoptProxyLoginProblem(pg.edtUserName->text(), pg.edtPassword->text());
+    if (!optProblem)
+        return true;
+    pInform(fnstRS(optProblem->rsMessage));
+    (optProblem->bFocusPassword ? pg.edtPassword : pg.edtUserName)->setFocus();
+    return false;
 }
 
 // The single row: updated when there is one, otherwise inserted. A row is

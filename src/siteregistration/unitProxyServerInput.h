@@ -21,7 +21,7 @@ struct TrecLoginProblem {
     TResourceString rsMessage;
     bool bFocusPassword = false; // otherwise the user name gets the focus
 };
-// nullopt when user name and password are both given (texts are trimmed by
-// the caller as the page reads them).
+// nullopt when user name and password are both given. The texts are taken as
+// typed: a blank is part of a password, and a password of blanks is one.
 std::optional<TrecLoginProblem> fnoptProxyLoginProblem(const QString &stUserName,
                                                        const QString &stPassword);

@@ -117,8 +117,8 @@ void TfrmProxyServerSettings::btnOKClick() {
 bool TfrmProxyServerSettings::fnbLoginComplete() {
     if (!ui->chkUserNamePwdConfirmation->isChecked())
         return true;
-    const auto optProblem = fnoptProxyLoginProblem(ui->edtUserName->text().trimmed(),
-                                                   ui->edtPassword->text().trimmed());
+    const auto optProblem =
+        fnoptProxyLoginProblem(ui->edtUserName->text(), ui->edtPassword->text());
     if (!optProblem)
         return true;
     pWarn(fnstRS(optProblem->rsMessage));
@@ -147,8 +147,9 @@ bool TfrmProxyServerSettings::fnbReadIntoHolder() {
     objData.iFTPPort = arPorts[2];
     objData.bNTLM = ui->chkNTLM->isChecked();
     objData.bUserNamePwdConfirmation = ui->chkUserNamePwdConfirmation->isChecked();
-    objData.stUserName = ui->edtUserName->text().trimmed();
-    objData.stPassword = ui->edtPassword->text().trimmed();
+    // As typed: the proxy compares every character of a login.
+    objData.stUserName = ui->edtUserName->text();
+    objData.stPassword = ui->edtPassword->text();
     // Typed here, the proxy is not the browser's.
     objData.bUseBrowserSettings = false;
     return true;

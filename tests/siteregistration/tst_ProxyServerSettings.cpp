@@ -166,7 +166,7 @@ void tst_ProxyServerSettings::TheLoginIsCheckedWithItsMessageAndFocus() {
     } arCases[] = {
         {"", "", QStringLiteral("Please enter username and password."), "edtUserName"},
         {"", "Secret1", QStringLiteral("Please enter username."), "edtUserName"},
-        {"robin", "   ", QStringLiteral("Please enter password."), "edtPassword"},
+        {"robin", "", QStringLiteral("Please enter password."), "edtPassword"},
     };
     TclsScriptedAnswerer objAnswerer;
     TrecDialog rec;
@@ -189,6 +189,13 @@ void tst_ProxyServerSettings::TheLoginIsCheckedWithItsMessageAndFocus() {
         QVERIFY(rec.frm.isVisible());
     }
     QCOMPARE(fnstStoredRow(), stBefore);
+    // Blanks are characters, as on the internet page: a password of blanks
+    // is a password, and it is stored as typed.
+    rec.edt("edtUserName")->setText(QStringLiteral("robin"));
+    rec.edt("edtPassword")->setText(QStringLiteral("   "));
+    rec.pClickOK();
+    QVERIFY(!rec.frm.isVisible());
+    QCOMPARE(fnstStoredSecret("internet_setting", "proxy_password"), QStringLiteral("   "));
     QVERIFY(objAnswerer.fnarUnexpected().empty());
 }
 
@@ -208,13 +215,15 @@ void tst_ProxyServerSettings::OKSavesTheFieldsWithABlankPortAs0AndKeepsTheConnec
     rec.edt("edtFTPProxyAddress")->clear();
     rec.chk("chkUserNamePwdConfirmation")->click();
     rec.edt("edtUserName")->setText(QStringLiteral("robin"));
-    rec.edt("edtPassword")->setText(QStringLiteral("Sherwood#7"));
+    // A password is kept as typed, blanks at its ends included: the proxy
+    // compares every character.
+    rec.edt("edtPassword")->setText(QStringLiteral(" Sherwood#7 "));
     rec.chk("chkNTLM")->click();
     rec.pClickOK();
     QVERIFY(!rec.frm.isVisible());
     QCOMPARE(rec.frm.result(), int(QDialog::Accepted));
     QCOMPARE(fnstStoredRow(), QStringLiteral("0|0|web.local|8080|tls.local|0||0|1|robin|"
-                                             "Sherwood#7|1|office-isdn"));
+                                             " Sherwood#7 |1|office-isdn"));
     QVERIFY(objAnswerer.fnarAsked().empty());
     const QString stLog = fnstLog(*objInstallation);
     QVERIFY2(stLog.contains(QStringLiteral("|Unit unitRegistrationWizard|Process btnNextClick|"
