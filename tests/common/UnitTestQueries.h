@@ -44,9 +44,9 @@ inline QString fnstScalar(const QString &stSQL, const QVariantList &vlBinds = {}
 inline QString fnstStoredSecret(const char *pchTable, const char *pchColumn,
                                 const char *pchWhere = "1 = 1") {
     const QString stStored =
-        fnvScalar(QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY record_key")
-                      .arg(QLatin1String(pchColumn), QLatin1String(pchTable),
-                           QLatin1String(pchWhere)))
+        fnvScalar(
+            QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY record_key")
+                .arg(QLatin1String(pchColumn), QLatin1String(pchTable), QLatin1String(pchWhere)))
             .toString();
     if (stStored.isEmpty())
         return stStored;
@@ -92,4 +92,12 @@ inline int fniRefuseWrites(const QString &stTable, const QString &stEvent, TRefu
                                : QStringLiteral("DELETE FROM gone");
     return fniExec(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 BEGIN %4; END")
                        .arg(stName, stEvent, stTable, stBody));
+}
+
+// Takes back what fniRefuseWrites put on stTable; 0 or the library's code.
+inline int fniAllowWrites(const QString &stTable) {
+    const QString stName = QStringLiteral("refuse_%1").arg(stTable).toLower();
+    if (fncnGetSQLConnection().driverName() == QLatin1String("QPSQL"))
+        return fniExec(QStringLiteral("DROP TRIGGER %1 ON %2").arg(stName, stTable));
+    return fniExec(QStringLiteral("DROP TRIGGER %1").arg(stName));
 }
