@@ -19,6 +19,7 @@
 // Saving and completing the registration.
 #include "unitManualSiteRegistration.h"
 #include "unitSiteRegistration.h"
+#include "unitWizardPages.h"
 
 #include <QPersistentModelIndex>
 #include <QWidget>
@@ -62,23 +63,6 @@ class TclsFormatFile;
 namespace Ui {
 class TfraSummaryPage;
 } // namespace Ui
-
-// Page indexes of pgcRegistrationWizard.
-enum TWizardPage {
-    wpWelcome = 0,
-    wpTerms = 1,
-    wpSenderInfo = 2,
-    wpSenderInfoCont = 3,
-    wpCommSetting = 4,
-    wpPickupDetails = 5,
-    wpInternetDetails = 6,
-    wpFTPSetting = 7,
-    wpEmailSetting = 8,
-    wpApplSecurity = 9,
-    wpSummary = 10,
-    wpSiteRegistration = 11,
-    wpRegistrationCompleted = 12,
-};
 
 class TfrmRegistrationWizard : public QWidget {
     Q_OBJECT

@@ -50,8 +50,11 @@ QList<TIniSection> fnlstParseIniFile(const QString &stPath) {
     QFile objFile(stPath);
     if (!objFile.open(QIODevice::ReadOnly))
         return {};
-    QString stText = fnstDecode(objFile.readAll());
-    objFile.close();
+    return fnlstParseIniBytes(objFile.readAll());
+}
+
+QList<TIniSection> fnlstParseIniBytes(const QByteArray &baBytes) {
+    QString stText = fnstDecode(baBytes);
 
     stText.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     stText.replace(QLatin1Char('\r'), QLatin1Char('\n'));

@@ -2,6 +2,7 @@
 // (TclsIniFile, the registry stand-in). Not part of the library's interface.
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -21,5 +22,7 @@ struct TIniSection {
 // Every section in file order, duplicates included. Empty when the file is
 // missing or cannot be read.
 QList<TIniSection> fnlstParseIniFile(const QString &stPath);
+// The same for the file's bytes.
+QList<TIniSection> fnlstParseIniBytes(const QByteArray &baBytes);
 
 } // namespace IniFileDetail

@@ -1,7 +1,7 @@
 // The answers file's fixed keys and the controls they fill.
 #include "UnitAnswerKeys.h"
 
-#include "unitRegistrationWizard.h"
+#include "unitWizardPages.h"
 
 #include <QStringList>
 
