@@ -80,6 +80,7 @@ void tst_AnswerKillPoints::AKilledSaveLeavesAllOrNothing() {
     pDisconnectDatabase(); // read what a new start reads
     QCOMPARE(fnstStoredAnswer(),
              bStored ? QStringLiteral("ABC1234567890ZOZ|1234567890|234|Unit 4") : stBefore);
+    QCOMPARE(fnstIntegrityCheck(), QStringLiteral("ok"));
     // The wizard started now: a registered site ends it, an unregistered one
     // starts as usual.
     TclsScriptedAnswerer objAnswerer;

@@ -450,6 +450,13 @@ void tst_InternetPage::AFullDiskOnNextIsToldAsTheDatabasesDiskAndThePageStays() 
                             "failed. Please contact System Administrator."));
     QCOMPARE(wiz.frm.fniCurrentPage(), int(wpInternetDetails));
     QCOMPARE(fnstScalar(QStringLiteral("SELECT connection_type FROM internet_setting")), stBefore);
+    QCOMPARE(fnstIntegrityCheck(), QStringLiteral("ok"));
+    // With room on the disk again the same Next writes the row and moves on.
+    fnpControl<QPushButton>(wiz.frm, "btnNext")->click();
+    QCOMPARE(wiz.frm.fniCurrentPage(), int(wpFTPSetting));
+    QCOMPARE(fnstScalar(QStringLiteral("SELECT use_browser_settings FROM internet_setting")),
+             QStringLiteral("1"));
+    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
 }
 
 QTEST_MAIN(tst_InternetPage)

@@ -131,6 +131,13 @@ void tst_StartupShutdown::StartupRefusals_data() {
             << stConnectionFailed;
         return;
     }
+    // Without the file no workstation is named: the wizard ends as without
+    // its WORKSTATION_ID, before it opens anything.
+    QTest::newRow("no Installation.ini")
+        << fnNoOptions << TInstallationChange([](TclsTestInstallation &obj) {
+               QFile::remove(obj.fnstPath(QStringLiteral("Config/Installation.ini")));
+           })
+        << QString();
     QTest::newRow("no database") << fnNoOptions
                                  << TInstallationChange([](TclsTestInstallation &obj) {
                                         QFile::remove(obj.fnstDatabaseFile());

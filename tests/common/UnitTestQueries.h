@@ -101,3 +101,12 @@ inline int fniAllowWrites(const QString &stTable) {
         return fniExec(QStringLiteral("DROP TRIGGER %1 ON %2").arg(stName, stTable));
     return fniExec(QStringLiteral("DROP TRIGGER %1").arg(stName));
 }
+
+// What SQLite's own check of the open database file says: "ok" when every
+// page, index and constraint is sound. A server database keeps its own
+// consistency and answers "ok" here.
+inline QString fnstIntegrityCheck() {
+    if (fncnGetSQLConnection().driverName() == QLatin1String("QPSQL"))
+        return QStringLiteral("ok");
+    return fnstScalar(QStringLiteral("PRAGMA integrity_check"));
+}

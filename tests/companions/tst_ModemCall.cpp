@@ -270,3 +270,34 @@ TEST(ModemCall, ANumberOrPrefixThatIsNoDialStringIsNeverSent) {
         EXPECT_NE(std::find(arLog.begin(), arLog.end(), rec.stLogged), arLog.end());
     }
 }
+
+// Every way a dial can fail is told in Comm.log (a modem answer that is no
+// dial result as "no usable answer"), the next number is tried, and the call
+// ends as not successful.
+TEST(ModemCall, EachFailedDialIsLoggedAndTheNextNumberTried) {
+    const std::pair<const char *, const char *> arAnswers[] = {{"NO CARRIER", "NO CARRIER"},
+                                                               {"NO DIALTONE", "NO DIALTONE"},
+                                                               {"NO ANSWER", "NO ANSWER"},
+                                                               {"ERROR", "no usable answer"}};
+    for (const auto &[pchAnswer, pchLogged] : arAnswers) {
+        SCOPED_TRACE(pchAnswer);
+        const std::string stAnswer = pchAnswer;
+        TclsScriptedModem objModem(
+            [stAnswer](const std::string &st) { return fnstAnswerAll(st, stAnswer); });
+        ASSERT_TRUE(objModem.fnbOk());
+        const auto objInstallation = fnobjInstall({objModem.fnstDevice(), 1});
+        ASSERT_TRUE(objInstallation->fnbOk());
+        TclsCommunicationLibrary objLibrary;
+        const TrecOutcome recOutcome = fnrecCall(objLibrary);
+        EXPECT_EQ(recOutcome.stResult, "FAILURE");
+        const std::vector<std::string> arExpectedCommands = {"ATZ", "ATE0", "ATDT90395551234",
+                                                             "ATDT90395559876"};
+        EXPECT_EQ(objModem.fnarCommands(), arExpectedCommands);
+        const std::vector<std::string> arLog = fnarCommLog(*objInstallation);
+        for (const char *pchNumber : {"90395551234", "90395559876"})
+            EXPECT_NE(std::find(arLog.begin(), arLog.end(),
+                                "Dialling " + std::string(pchNumber) + " gave " + pchLogged + "."),
+                      arLog.end());
+        EXPECT_EQ(arLog.back(), "--Process NOT Successful");
+    }
+}

@@ -27,14 +27,41 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(objCertificates.fnbOk()) << qPrintable(objCertificates.fnstError());
-        TrecCarrierHostOptions recHost;
-        recHost.stDatabaseFile = dirHost.filePath(QStringLiteral("host.db"));
-        recHost.stCertFile = objCertificates.fnstCertFile();
-        recHost.stKeyFile = objCertificates.fnstKeyFile();
-        recHost.pfnLog = [](const QString &) {};
         QString stError;
-        ASSERT_TRUE(objHost.fnbStart(recHost, stError)) << qPrintable(stError);
+        ASSERT_TRUE(objHost.fnbStart(fnrecHostOptions(objCertificates, 0), stError))
+            << qPrintable(stError);
         pInstall(objCertificates.fnstCaFile());
+    }
+
+    TrecCarrierHostOptions fnrecHostOptions(const TclsTestCertificates &objCertificatesUsed,
+                                            int iPort) {
+        TrecCarrierHostOptions recHost;
+        recHost.iPort = iPort;
+        recHost.stDatabaseFile = dirHost.filePath(QStringLiteral("host.db"));
+        recHost.stCertFile = objCertificatesUsed.fnstCertFile();
+        recHost.stKeyFile = objCertificatesUsed.fnstKeyFile();
+        recHost.pfnLog = [](const QString &) {};
+        return recHost;
+    }
+
+    // The host started again on the port with these certificates.
+    void pRestartHost(const TclsTestCertificates &objCertificatesUsed, int iPort) {
+        objHost.pStop();
+        QString stError;
+        ASSERT_TRUE(objHost.fnbStart(fnrecHostOptions(objCertificatesUsed, iPort), stError))
+            << qPrintable(stError);
+    }
+
+    // A failed registration: the client's failure text, nothing of the site
+    // lost or half-written, and the database file sound.
+    void pExpectFailedAndNothingLost() {
+        EXPECT_EQ(fnstRegister(), QStringLiteral("Site Registration Failed"));
+        EXPECT_EQ(fnvScalar(QStringLiteral("SELECT site_id FROM config_morvane")).toString(),
+                  QString());
+        EXPECT_EQ(fnvScalar(QStringLiteral("SELECT allocation_qty FROM zorv_lp")).toInt(), 10000);
+        EXPECT_EQ(fnvScalar(QStringLiteral("SELECT company FROM customer_info")).toString(),
+                  QStringLiteral("Harbour Traders"));
+        EXPECT_EQ(fnstIntegrityCheck(), QStringLiteral("ok"));
     }
 
     void pInstall(const QString &stCAFile) {
@@ -95,13 +122,7 @@ TEST_F(RegistrationHTTPS, ABadAnswerFailsAndARetrySucceeds) {
     for (const auto &rec : arCases) {
         SCOPED_TRACE(rec.pchCase);
         objHost.pFailNextRequest(rec.enFailure);
-        EXPECT_EQ(fnstRegister(), QStringLiteral("Site Registration Failed"));
-        // Nothing the failed call touched; what was saved before stays.
-        EXPECT_EQ(fnvScalar(QStringLiteral("SELECT site_id FROM config_morvane")).toString(),
-                  QString());
-        EXPECT_EQ(fnvScalar(QStringLiteral("SELECT allocation_qty FROM zorv_lp")).toInt(), 10000);
-        EXPECT_EQ(fnvScalar(QStringLiteral("SELECT company FROM customer_info")).toString(),
-                  QStringLiteral("Harbour Traders"));
+        pExpectFailedAndNothingLost();
     }
     EXPECT_EQ(fnrecCommLibraryUse().iLoads, recBefore.iLoads + int(std::size(arCases)));
     const QString stSiteId = fnstRegister();
@@ -123,4 +144,31 @@ TEST_F(RegistrationHTTPS, AHostCertificateFromAnotherAuthorityFails) {
     EXPECT_EQ(fnstRegister(), QStringLiteral("Site Registration Failed"));
     EXPECT_EQ(fnvScalar(QStringLiteral("SELECT site_id FROM config_morvane")).toString(),
               QString());
+}
+
+// A host that cannot be reached, or that shows a certificate for another name
+// (signed by an authority the installation trusts), fails the registration
+// and leaves everything as it was; once the fault is gone a retry registers.
+TEST_F(RegistrationHTTPS, AnUnreachableOrMisnamedHostFailsAndARetrySucceeds) {
+    const int iPort = objHost.fniPort();
+    objHost.pStop();
+    {
+        SCOPED_TRACE("connection refused");
+        pExpectFailedAndNothingLost();
+    }
+    TclsTestCertificates objMisnamed(QStringLiteral("DNS:carrier.invalid"));
+    ASSERT_TRUE(objMisnamed.fnbOk()) << qPrintable(objMisnamed.fnstError());
+    const QByteArray baOurCA = "CA_FILE=" + objCertificates.fnstCaFile().toUtf8();
+    const QByteArray baMisnamedCA = "CA_FILE=" + objMisnamed.fnstCaFile().toUtf8();
+    {
+        SCOPED_TRACE("a certificate for another name");
+        pRestartHost(objMisnamed, iPort);
+        ASSERT_TRUE(objInstallation->fnbEditInstallationIni(baOurCA, baMisnamedCA));
+        pExpectFailedAndNothingLost();
+    }
+    pRestartHost(objCertificates, iPort);
+    ASSERT_TRUE(objInstallation->fnbEditInstallationIni(baMisnamedCA, baOurCA));
+    const QString stSiteId = fnstRegister();
+    EXPECT_TRUE(fnbSiteIdForm(stSiteId)) << qPrintable(stSiteId);
+    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT site_id FROM config_morvane")).toString(), stSiteId);
 }
