@@ -116,6 +116,7 @@ int fniAllOrNone(const QString &stMethod, const std::function<int()> &fnWrites) 
     }
     if (!db.commit())
         return fniFail(stMethod, QStringLiteral("COMMIT"), db.lastError());
+    pHaltPoint((QStringLiteral("committed ") + stMethod).toUtf8().constData());
     return dbc::iSuccess;
 }
 

@@ -42,7 +42,10 @@ struct TrecSite : TrecHost {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     // The wizard with these answers and arguments, without a display chosen.
-    TrecRun fnrecRun(const QString &stAnswers, const QStringList &slArgs = {}) const {
+    // With stHaltAt it is killed where it halts (MORVANE_HALT_AT), as by a
+    // crash or a power cut; its exit code is then -1.
+    TrecRun fnrecRun(const QString &stAnswers, const QStringList &slArgs = {},
+                     const QString &stHaltAt = {}) const {
         const QString stFile = objInstallation.fnstPath(QStringLiteral("answers.ini"));
         QFile f(stFile);
         if (!f.open(QIODevice::WriteOnly) || f.write(stAnswers.toUtf8()) < 0)
@@ -51,16 +54,25 @@ struct TrecSite : TrecHost {
         QProcess prc;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        if (!stHaltAt.isEmpty())
+            env.insert(QStringLiteral("MORVANE_HALT_AT"), stHaltAt);
         prc.setProcessEnvironment(env);
         prc.setWorkingDirectory(objInstallation.fnstPath(QStringLiteral("Bin")));
         prc.start(objInstallation.fnstPath(QStringLiteral("Bin/RegistrationWizard")),
                   QStringList{QStringLiteral("--answers"), stFile} + slArgs);
         // The host answers from this process's threads; the wizard is given
         // two minutes.
+        QString stOut;
+        if (!stHaltAt.isEmpty()) {
+            while (!stOut.contains(QStringLiteral("halted at ") + stHaltAt) &&
+                   prc.waitForReadyRead(120000))
+                stOut += QString::fromLocal8Bit(prc.readAllStandardOutput());
+            prc.kill();
+        }
         if (!prc.waitForFinished(120000))
             prc.kill();
-        return {prc.exitStatus() == QProcess::NormalExit ? prc.exitCode() : -1,
-                QString::fromLocal8Bit(prc.readAllStandardOutput()),
+        stOut += QString::fromLocal8Bit(prc.readAllStandardOutput());
+        return {prc.exitStatus() == QProcess::NormalExit ? prc.exitCode() : -1, stOut,
                 QString::fromLocal8Bit(prc.readAllStandardError())};
     }
     int fniHostRegistrations() const {
@@ -117,6 +129,7 @@ private slots:
     void ManualSiteIdIsStored();
     void PickupAndEmailPagesPassedOverUnanswered();
     void DestinationBillingRowsAreEntered();
+    void AKillDuringTheFinalSaveKeepsWhatWasCommittedAndARunAgainRegisters();
 };
 
 void tst_Unattended::ExampleRegistersTheSite() {
@@ -253,6 +266,32 @@ void tst_Unattended::DestinationBillingRowsAreEntered() {
     QCOMPARE(fnstScalar(QStringLiteral("SELECT group_concat(iata || '=' || account_number, ' ') "
                                        "FROM (SELECT * FROM destination_billing ORDER BY iata)")),
              QStringLiteral("DUB=222222222 LHR=111111111"));
+}
+
+// The final save commits one group of pages at a time: a run killed after the
+// sender's commit keeps the sender, has registered nothing, leaves a sound
+// database, and the same answers run again register the site.
+void tst_Unattended::AKillDuringTheFinalSaveKeepsWhatWasCommittedAndARunAgainRegisters() {
+    TrecSite s;
+    QVERIFY2(s.stError.isEmpty(), qPrintable(s.stError));
+    const QString stHaltAt = QStringLiteral("committed fniRWSenderInfoDB");
+    const TrecRun recKilled = s.fnrecRun(fnstExample(), {}, stHaltAt);
+    QVERIFY2(recKilled.stOut.contains(QStringLiteral("halted at ") + stHaltAt),
+             fnbaReport(recKilled));
+    QCOMPARE(recKilled.iExit, -1);
+    pDisconnectDatabase(); // read what a new start reads
+    QCOMPARE(fnstIntegrityCheck(), QStringLiteral("ok"));
+    QCOMPARE(fnstScalar(QStringLiteral("SELECT company FROM senders WHERE sender_cd = 'EDI01'")),
+             QStringLiteral("Thistle & Sons"));
+    QCOMPARE(fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane")), QString());
+    QCOMPARE(s.fniHostRegistrations(), 0);
+    pDisconnectDatabase();
+
+    const TrecRun recAgain = s.fnrecRun(fnstExample());
+    QVERIFY2(recAgain.iExit == 0, fnbaReport(recAgain));
+    QCOMPARE(fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane")),
+             recAgain.stOut.trimmed());
+    QCOMPARE(s.fniHostRegistrations(), 1);
 }
 
 QTEST_MAIN(tst_Unattended)
