@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -127,6 +128,7 @@ class tst_SaveAndComplete : public QObject {
 private slots:
     void NextSavesTheChangedGroupsRegistersAndOnlyFinishEnds();
     void UnvisitedGroupsAndAFailedPickupSaveDoNotStopTheRegistration();
+    void AHostFailureThenCancelStaysAndARetrySucceeds_data();
     void AHostFailureThenCancelStaysAndARetrySucceeds();
     void CtrlAltRRegistersByHand();
     void AManualRegistrationWithoutAnIdEndsWithoutTheLeaveQuestion();
@@ -251,12 +253,26 @@ void tst_SaveAndComplete::UnvisitedGroupsAndAFailedPickupSaveDoNotStopTheRegistr
     QVERIFY(w.objAnswerer.fnarUnexpected().empty());
 }
 
+void tst_SaveAndComplete::AHostFailureThenCancelStaysAndARetrySucceeds_data() {
+    QTest::addColumn<bool>("bLibraryMissing");
+    QTest::newRow("HTTP 500 from the host") << false;
+    QTest::newRow("no communication library") << true;
+}
+
+// What the user is told when the call fails, nothing of the site stored,
+// the database sound; Cancel keeps the page, and once the fault is gone the
+// next Next registers.
 void tst_SaveAndComplete::AHostFailureThenCancelStaysAndARetrySucceeds() {
+    QFETCH(bool, bLibraryMissing);
     TrecSite w;
     QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
     w.pWalkTo(wpSenderInfo);
     w.pJumpToSiteRegistration();
-    w.objHost.pFailNextRequest(TenumHostFailure::Http500);
+    const QString stLibrary = QStringLiteral("Bin/libMorvaneCommunication.so");
+    if (bLibraryMissing)
+        QVERIFY(QFile::remove(w.objInstallation.fnstPath(stLibrary)));
+    else
+        w.objHost.pFailNextRequest(TenumHostFailure::Http500);
     w.objAnswerer.pExpect(1);
     w.btn("btnNext")->click();
     QCOMPARE(w.objAnswerer.fnarAsked().size(), size_t(1));
@@ -269,7 +285,13 @@ void tst_SaveAndComplete::AHostFailureThenCancelStaysAndARetrySucceeds() {
     QVERIFY(w.btn("btnNext")->isEnabled());
     QVERIFY(w.frm.isEnabled());
     QCOMPARE(fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane")), QString());
+    QCOMPARE(fnstScalar(QStringLiteral("SELECT company FROM senders WHERE sender_cd = 'ORK01'")),
+             QStringLiteral("Harbour Traders"));
+    QCOMPARE(fnstIntegrityCheck(), QStringLiteral("ok"));
 
+    if (bLibraryMissing)
+        QVERIFY(
+            w.objInstallation.fnbCopyBuiltLibrary(QStringLiteral("libMorvaneCommunication.so")));
     w.btn("btnNext")->click();
     QCOMPARE(w.frm.fniCurrentPage(), int(wpRegistrationCompleted));
     QVERIFY(fnbSiteIdForm(fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane"))));
