@@ -171,6 +171,8 @@ void tst_RegistrationModem::ABrokenCallLosesNothingAndARetrySucceeds_data() {
     QTest::addColumn<QString>("stReason");
     QTest::newRow("line dropped") << int(TenumModemFailure::Drop)
                                   << QStringLiteral("No reply was received.");
+    QTest::newRow("NAK until the limit")
+        << int(TenumModemFailure::CorruptAlways) << QStringLiteral("No reply was received.");
     QTest::newRow("wrong answer") << int(TenumModemFailure::WrongAnswer)
                                   << QStringLiteral(
                                          "The host's answer is not a registration reply.");
@@ -196,6 +198,7 @@ void tst_RegistrationModem::ABrokenCallLosesNothingAndARetrySucceeds() {
     QCOMPARE(fnvScalar(QStringLiteral("SELECT allocation_qty FROM zorv_lp")).toInt(), 10000);
     QCOMPARE(fnvScalar(QStringLiteral("SELECT start_number FROM shipment_number")).toString(),
              QString());
+    QCOMPARE(fnstIntegrityCheck(), QStringLiteral("ok"));
 
     pFreeCommStatusWindows();
     objAnswers->pExpect(0);

@@ -11,14 +11,15 @@
 
 enum class TenumModemFailure {
     None,
-    Busy,        // the dial is answered BUSY
-    NoAnswer,    // the dial is answered NO ANSWER after a while
-    Drop,        // the line drops half-way through the reply's first block
-    CorruptOnce, // the reply's first block goes once with a wrong LRC
-    WrongAnswer, // the answer is a message that is no registration reply
+    Busy,          // the dial is answered BUSY
+    NoAnswer,      // the dial is answered NO ANSWER after a while
+    Drop,          // the line drops half-way through the reply's first block
+    CorruptOnce,   // the reply's first block goes once with a wrong LRC
+    CorruptAlways, // every block of the reply goes with a wrong LRC, resends too
+    WrongAnswer,   // the answer is a message that is no registration reply
 };
 
-// "busy", "no-answer", "drop", "corrupt-once", "wrong-answer".
+// "busy", "no-answer", "drop", "corrupt-once", "corrupt-always", "wrong-answer".
 std::optional<TenumModemFailure> fnenModemFailure(const QString &stName);
 QString fnstModemFailureName(TenumModemFailure en);
 QStringList fnslModemFailureNames();

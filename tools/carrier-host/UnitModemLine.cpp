@@ -152,6 +152,8 @@ void TclsModemLine::TrecPrivate::pServeCall(TclsModemLineStream &objStream,
         objStream.pDropInNextBlock();
     else if (enCallFailure == TenumModemFailure::CorruptOnce)
         objStream.pCorruptNextBlock();
+    else if (enCallFailure == TenumModemFailure::CorruptAlways)
+        objStream.pCorruptEveryBlock();
     const bool bSent = objSession.fnbSendMessage(rec.stMessage);
     if (objStream.fnbDropped() || objStream.fnbStopped()) {
         // Back in command state, like a modem that lost the carrier: the

@@ -17,6 +17,7 @@ constexpr std::string_view kstNoCarrier = "\r\nNO CARRIER\r\n";
 
 void TclsModemLineStream::pNewCall() {
     bCorruptNext = false;
+    bCorruptAll = false;
     bDropNext = false;
     bDropped = false;
 }
@@ -64,7 +65,7 @@ bool TclsModemLineStream::fnbWriteBlock(std::string_view stBlock) {
         fnbWriteAll(kstNoCarrier);
         return false;
     }
-    if (bCorruptNext) {
+    if (bCorruptNext || bCorruptAll) {
         bCorruptNext = false;
         std::string stBad(stBlock);
         stBad.back() = static_cast<char>(stBad.back() ^ 0x01);

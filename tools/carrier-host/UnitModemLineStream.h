@@ -16,6 +16,8 @@ public:
 
     // The next block written goes once with a wrong LRC.
     void pCorruptNextBlock() { bCorruptNext = true; }
+    // Every block of this call, resends included.
+    void pCorruptEveryBlock() { bCorruptAll = true; }
     // The line drops half-way through the next block: the caller gets the
     // half and the modem's "NO CARRIER", and nothing more goes out until
     // pNewCall.
@@ -37,6 +39,7 @@ private:
     int iFd;
     int iStopFd;
     bool bCorruptNext = false;
+    bool bCorruptAll = false;
     bool bDropNext = false;
     bool bDropped = false;
 };
