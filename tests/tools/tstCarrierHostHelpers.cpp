@@ -138,6 +138,9 @@ TrecHttpReply fnrecPost(const QString &stUrl, const QByteArray &baBody,
     const char *pchType = nullptr;
     if (curl_easy_getinfo(pCurl, CURLINFO_CONTENT_TYPE, &pchType) == CURLE_OK && pchType)
         recReply.baContentType = pchType;
+    const char *pchRedirect = nullptr;
+    if (curl_easy_getinfo(pCurl, CURLINFO_REDIRECT_URL, &pchRedirect) == CURLE_OK && pchRedirect)
+        recReply.baRedirectUrl = pchRedirect;
     curl_slist_free_all(pHeaders);
     curl_easy_cleanup(pCurl);
     return recReply;

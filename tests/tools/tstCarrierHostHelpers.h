@@ -60,6 +60,7 @@ struct TrecHttpReply {
     long iStatus = 0;
     QByteArray baContentType;
     QByteArray baBody;
+    QByteArray baRedirectUrl; // where a redirect points, made absolute
 };
 
 TrecHttpReply fnrecPost(const QString &stUrl, const QByteArray &baBody,

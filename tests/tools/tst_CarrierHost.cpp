@@ -392,6 +392,17 @@ TEST_F(CarrierHost, EachFailureSwitchForTheNextRequestOnly) {
              EXPECT_TRUE(r.baBody.startsWith("msg_code=REGP&site_id=")) << r.baBody.constData();
              EXPECT_FALSE(r.baBody.contains("pu_country"));
          }},
+        {TenumHostFailure::Oversize, 30,
+         [](const TrecHttpReply &r) {
+             EXPECT_EQ(r.iStatus, 200);
+             EXPECT_EQ(r.baBody.size(), 64 * 1024 + 1);
+             EXPECT_EQ(fnbaField(fnarReplyFields(r), "site_id"), "ACM0000000001ZOZ");
+         }},
+        {TenumHostFailure::Redirect, 30,
+         [](const TrecHttpReply &r) {
+             EXPECT_EQ(r.iStatus, 307);
+             EXPECT_TRUE(r.baRedirectUrl.endsWith("/moved")) << r.baRedirectUrl.constData();
+         }},
     };
     for (const auto &rec : arCases) {
         SCOPED_TRACE(qPrintable(fnstHostFailureName(rec.en)));

@@ -118,6 +118,8 @@ void TclsCarrierHost::TrecPrivate::pServe(const httplib::Request &req, httplib::
     }
     pLogRequest(req, QString::number(rec.iStatus), rec.stNote);
     res.status = rec.iStatus;
+    if (!rec.baLocation.isEmpty())
+        res.set_header("Location", rec.baLocation.toStdString());
     if (rec.enDelivery == TenumHostFailure::Truncated)
         pSetTruncatedContent(res, rec);
     else

@@ -5,13 +5,15 @@
 #include <utility>
 
 namespace {
-const std::array<std::pair<TenumHostFailure, const char *>, 6> arNames{{
+const std::array<std::pair<TenumHostFailure, const char *>, 8> arNames{{
     {TenumHostFailure::Http500, "http500"},
     {TenumHostFailure::Garbage, "garbage"},
     {TenumHostFailure::BlankSiteId, "blank-site-id"},
     {TenumHostFailure::RangeStatus1, "range-status-1"},
     {TenumHostFailure::Hang, "hang"},
     {TenumHostFailure::Truncated, "truncated"},
+    {TenumHostFailure::Oversize, "oversize"},
+    {TenumHostFailure::Redirect, "redirect"},
 }};
 } // namespace
 

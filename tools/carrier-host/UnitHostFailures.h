@@ -18,9 +18,12 @@ enum class TenumHostFailure {
     RangeStatus1, // a reply that hands out no range (both statuses "1")
     Hang,         // no answer; the connection is dropped when the client leaves or time is up
     Truncated,    // Content-Length of the whole reply, then half of it and the connection closed
+    Oversize,     // status 200 with a reply padded past 64 KiB
+    Redirect,     // status 307 to another path of the same host
 };
 
-// "http500", "garbage", "blank-site-id", "range-status-1", "hang", "truncated".
+// "http500", "garbage", "blank-site-id", "range-status-1", "hang", "truncated",
+// "oversize", "redirect".
 std::optional<TenumHostFailure> fnenHostFailure(const QString &stName);
 QString fnstHostFailureName(TenumHostFailure en);
 QStringList fnslHostFailureNames();

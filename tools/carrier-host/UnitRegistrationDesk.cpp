@@ -17,7 +17,18 @@ constexpr char chGS = '\x1D';
 constexpr std::size_t iLeadingFields = 2;
 
 TrecHostAnswer fnrecPlain(int iStatus, const QString &stText) {
-    return {iStatus, baTextType, stText.toUtf8() + '\n', stText, TenumHostFailure::None};
+    return {iStatus, baTextType, stText.toUtf8() + '\n', stText, {}, TenumHostFailure::None};
+}
+
+// A well-formed REGP with a made-up site ID, padded one byte past 64 KiB: a
+// client that read it whole would store what no host handed out.
+QByteArray fnbaOversizeReply() {
+    QByteArray ba =
+        QByteArrayLiteral("msg_code=REGP&site_id=ACM0000000001ZOZ&shp_status=0&shp_low=1000000000"
+                          "&shp_high=1000000499&shp_date=06122026&lp_status=0&lp_low=JZLP0000000001"
+                          "&lp_high=JZLP0000000100&pu_status=1&pad=");
+    constexpr qsizetype ciBytes = 64 * 1024 + 1;
+    return ba + QByteArray(ciBytes - ba.size(), 'x');
 }
 
 // The failures that answer before the request is looked at.
@@ -27,11 +38,27 @@ std::optional<TrecHostAnswer> fnrecEarlyFailure(TenumHostFailure en) {
         return fnrecPlain(500, QStringLiteral("internal error (as asked)"));
     case TenumHostFailure::Garbage:
         // Declared as a form so a client cannot get by on the header alone.
-        return TrecHostAnswer{
-            200, baFormType, "<html><body><h1>Service temporarily unavailable</h1></body></html>",
-            QStringLiteral("a page that is no reply (as asked)"), TenumHostFailure::None};
+        return TrecHostAnswer{200,
+                              baFormType,
+                              "<html><body><h1>Service temporarily unavailable</h1></body></html>",
+                              QStringLiteral("a page that is no reply (as asked)"),
+                              {},
+                              TenumHostFailure::None};
+    case TenumHostFailure::Oversize:
+        return TrecHostAnswer{200,
+                              baFormType,
+                              fnbaOversizeReply(),
+                              QStringLiteral("a reply past 64 KiB (as asked)"),
+                              {},
+                              TenumHostFailure::None};
+    case TenumHostFailure::Redirect:
+        // The same method and body to another path of this host: a client that
+        // followed it would register there.
+        return TrecHostAnswer{307,       baTextType,
+                              "moved\n", QStringLiteral("redirected to /moved (as asked)"),
+                              "/moved",  TenumHostFailure::None};
     case TenumHostFailure::Hang:
-        return TrecHostAnswer{0, {}, {}, QStringLiteral("no answer (as asked)"), en};
+        return TrecHostAnswer{0, {}, {}, QStringLiteral("no answer (as asked)"), {}, en};
     default:
         return std::nullopt;
     }
@@ -158,7 +185,11 @@ TrecHostAnswer TclsRegistrationDesk::fnrecRegistrationAnswer(const QByteArray &b
     const auto recReply = fnrecRegister(*recSite, enFailure, dtNow, stError);
     if (!recReply)
         return fnrecPlain(500, stError);
-    return {200, baFormType, fnbaEncodeForm(recReply->arFields), recReply->stNote,
+    return {200,
+            baFormType,
+            fnbaEncodeForm(recReply->arFields),
+            recReply->stNote,
+            {},
             TenumHostFailure::None};
 }
 

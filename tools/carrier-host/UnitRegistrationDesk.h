@@ -22,7 +22,8 @@ struct TrecHostAnswer {
     int iStatus = 200;
     QByteArray baContentType;
     QByteArray baBody;
-    QString stNote; // what happened, for the request's log line
+    QString stNote;        // what happened, for the request's log line
+    QByteArray baLocation; // sent as the Location header when not empty
     // Hang and Truncated are carried out by the HTTP layer; None otherwise.
     TenumHostFailure enDelivery = TenumHostFailure::None;
 };
