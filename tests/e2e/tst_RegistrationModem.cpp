@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -60,12 +61,16 @@ private slots:
     void ACorruptBlockIsResent();
     void ABrokenCallLosesNothingAndARetrySucceeds_data();
     void ABrokenCallLosesNothingAndARetrySucceeds();
-    void CancelWhileDiallingAbortsTheCall();
+    void ACancelledCallLosesNothingAndARetrySucceeds_data();
+    void ACancelledCallLosesNothingAndARetrySucceeds();
 
 private:
     // A carrier host with its modem, and an installation that registers
     // through it with the rows the wizard would have saved.
     void pStart(const std::function<void(TrecCarrierHostOptions &)> &pfnHostOptions = {});
+    // The rows saved before the registration are all there and nothing of a
+    // registration is; the database is sound, and registering again succeeds.
+    void pExpectNothingLostAndARetrySucceeds();
 
     QTemporaryDir dirHost;
     std::unique_ptr<TclsCarrierHost> objHost;
@@ -97,6 +102,22 @@ void tst_RegistrationModem::pStart(
     const QStringList slFailed = fnslSeedRegisteringSite();
     QVERIFY2(slFailed.isEmpty(), qPrintable(slFailed.join(QLatin1Char('\n'))));
     objAnswers = std::make_unique<TclsScriptedAnswerer>();
+}
+
+void tst_RegistrationModem::pExpectNothingLostAndARetrySucceeds() {
+    QCOMPARE(fnvScalar(QStringLiteral("SELECT site_id FROM config_morvane")).toString(), QString());
+    QCOMPARE(fnvScalar(QStringLiteral("SELECT company FROM customer_info")).toString(),
+             QStringLiteral("Harbour Traders"));
+    QCOMPARE(fnvScalar(QStringLiteral("SELECT allocation_qty FROM zorv_lp")).toInt(), 10000);
+    QCOMPARE(fnvScalar(QStringLiteral("SELECT start_number FROM shipment_number")).toString(),
+             QString());
+    QCOMPARE(fnstIntegrityCheck(), QStringLiteral("ok"));
+
+    pFreeCommStatusWindows();
+    objAnswers->pExpect(0);
+    const QString stSiteId = fnstRegisterStoredSite();
+    QVERIFY2(fnbSiteIdForm(stSiteId), qPrintable(stSiteId));
+    QVERIFY(fnslRegistrationNotStored(stSiteId).isEmpty());
 }
 
 void tst_RegistrationModem::cleanup() {
@@ -152,6 +173,8 @@ void tst_RegistrationModem::ABusyNumberIsDialledAgain() {
     QVERIFY(slLog.contains(QStringLiteral("--Retrying... 2")));
     QVERIFY(slLog.contains(QStringLiteral("--Dialing Phone No 90214567001")));
     QCOMPARE(slLog.last(), QStringLiteral("--Process Successful"));
+    QVERIFY(fnslRegistrationNotStored(stSiteId).isEmpty());
+    QCOMPARE(fnstIntegrityCheck(), QStringLiteral("ok"));
 }
 
 void tst_RegistrationModem::ACorruptBlockIsResent() {
@@ -164,66 +187,93 @@ void tst_RegistrationModem::ACorruptBlockIsResent() {
     const QStringList slLog = fnslCommLog(*objInstallation);
     QCOMPARE(slLog.count(QStringLiteral("Checksum Failure")), 1);
     QCOMPARE(slLog.count(QStringLiteral("--Sending NAK")), 1);
+    QCOMPARE(fnstIntegrityCheck(), QStringLiteral("ok"));
 }
 
 void tst_RegistrationModem::ABrokenCallLosesNothingAndARetrySucceeds_data() {
     QTest::addColumn<int>("iFailure");
+    QTest::addColumn<int>("iBusyCalls");
     QTest::addColumn<QString>("stReason");
-    QTest::newRow("line dropped") << int(TenumModemFailure::Drop)
-                                  << QStringLiteral("No reply was received.");
-    QTest::newRow("NAK until the limit")
-        << int(TenumModemFailure::CorruptAlways) << QStringLiteral("No reply was received.");
-    QTest::newRow("wrong answer") << int(TenumModemFailure::WrongAnswer)
+    QTest::addColumn<QString>("stTold");
+    const QString stFailed = QStringLiteral("Communication with Zorv backend server failed.");
+    QTest::newRow("line dropped") << int(TenumModemFailure::Drop) << 0
+                                  << QStringLiteral("No reply was received.") << stFailed;
+    QTest::newRow("NAK until the limit") << int(TenumModemFailure::CorruptAlways) << 0
+                                         << QStringLiteral("No reply was received.") << stFailed;
+    QTest::newRow("wrong answer") << int(TenumModemFailure::WrongAnswer) << 0
                                   << QStringLiteral(
-                                         "The host's answer is not a registration reply.");
+                                         "The host's answer is not a registration reply.")
+                                  << stFailed;
+    // One round over both numbers, each answered BUSY: the host is never
+    // reached.
+    QTest::newRow("every number busy")
+        << int(TenumModemFailure::None) << 2 << QStringLiteral("Dialling 90214567001 gave BUSY.")
+        << QStringLiteral("The backend Zorv server is not available. Modem operation failed.");
 }
 
 void tst_RegistrationModem::ABrokenCallLosesNothingAndARetrySucceeds() {
     QFETCH(int, iFailure);
+    QFETCH(int, iBusyCalls);
     QFETCH(QString, stReason);
-    pStart();
+    QFETCH(QString, stTold);
+    pStart([&](TrecCarrierHostOptions &rec) { rec.iModemBusyCalls = iBusyCalls; });
     objHost->pFailNextCall(TenumModemFailure(iFailure));
 
     objAnswers->pExpect(0);
     QCOMPARE(fnstRegisterStoredSite(), cstFailed);
     const QStringList slLog = fnslCommLog(*objInstallation);
-    QVERIFY(slLog.contains(stReason));
+    QVERIFY2(slLog.contains(stReason), qPrintable(slLog.join(QLatin1Char('\n'))));
     QCOMPARE(slLog.last(), QStringLiteral("--Process NOT Successful"));
-    QCOMPARE(fnslAsked(*objAnswers),
-             QStringList{QStringLiteral("Communication with Zorv backend server failed.")});
-    // What the wizard saved before it registered is all there, nothing more.
-    QCOMPARE(fnvScalar(QStringLiteral("SELECT site_id FROM config_morvane")).toString(), QString());
-    QCOMPARE(fnvScalar(QStringLiteral("SELECT company FROM customer_info")).toString(),
-             QStringLiteral("Harbour Traders"));
-    QCOMPARE(fnvScalar(QStringLiteral("SELECT allocation_qty FROM zorv_lp")).toInt(), 10000);
-    QCOMPARE(fnvScalar(QStringLiteral("SELECT start_number FROM shipment_number")).toString(),
-             QString());
-    QCOMPARE(fnstIntegrityCheck(), QStringLiteral("ok"));
-
-    pFreeCommStatusWindows();
-    objAnswers->pExpect(0);
-    const QString stSiteId = fnstRegisterStoredSite();
-    QVERIFY2(fnbSiteIdForm(stSiteId), qPrintable(stSiteId));
-    QVERIFY(fnslRegistrationNotStored(stSiteId).isEmpty());
+    QCOMPARE(fnslAsked(*objAnswers), QStringList{stTold});
+    pExpectNothingLostAndARetrySucceeds();
 }
 
-void tst_RegistrationModem::CancelWhileDiallingAbortsTheCall() {
+// The user cancels while the phone rings (the call progress window's button)
+// or once connected, while the host keeps its reply back (the status
+// window's button). Either way the call is hung up, nobody is told the
+// modem failed, nothing is stored, and the next call registers.
+void tst_RegistrationModem::ACancelledCallLosesNothingAndARetrySucceeds_data() {
+    QTest::addColumn<int>("iFailure");
+    QTest::addColumn<bool>("bConnected");
+    QTest::newRow("while dialling") << int(TenumModemFailure::NoAnswer) << false;
+    QTest::newRow("after CONNECT") << int(TenumModemFailure::Silent) << true;
+}
+
+void tst_RegistrationModem::ACancelledCallLosesNothingAndARetrySucceeds() {
+    QFETCH(int, iFailure);
+    QFETCH(bool, bConnected);
     // The far modem lets the phone ring long enough for the user to give up.
-    pStart([](TrecCarrierHostOptions &rec) {
-        rec.enModemFailure = TenumModemFailure::NoAnswer;
+    std::atomic<bool> bRequestTaken{false};
+    pStart([&](TrecCarrierHostOptions &rec) {
         rec.iModemNoAnswerMs = 30000;
+        rec.pfnLog = [&](const QString &st) {
+            if (st.contains(QLatin1String(" CONNECT no reply")))
+                bRequestTaken = true;
+        };
     });
+    objHost->pFailNextCall(TenumModemFailure(iFailure));
+    // The button the user presses once the call is where this row cancels it.
+    const auto fnbtnCancel = [&]() -> QPushButton * {
+        if (bConnected) {
+            TfrmCommStatusBase *frm = fnfrmVisible<TfrmCommStatusBase>();
+            return bRequestTaken && frm ? frm->findChild<QPushButton *>(QStringLiteral("btnCancel"))
+                                        : nullptr;
+        }
+        TfrmCallProgress *frm = fnfrmVisible<TfrmCallProgress>();
+        QLabel *lblDialNo = frm ? frm->findChild<QLabel *>(QStringLiteral("lblDialNo")) : nullptr;
+        return lblDialNo && !lblDialNo->text().isEmpty()
+                   ? frm->findChild<QPushButton *>(QStringLiteral("btnCancel"))
+                   : nullptr;
+    };
     bool bCancelled = false;
     QTimer tmrUser;
     tmrUser.setInterval(50);
     connect(&tmrUser, &QTimer::timeout, this, [&] {
-        TfrmCallProgress *frm = fnfrmVisible<TfrmCallProgress>();
-        QLabel *lblDialNo = frm ? frm->findChild<QLabel *>(QStringLiteral("lblDialNo")) : nullptr;
-        if (bCancelled || !lblDialNo || lblDialNo->text().isEmpty())
+        QPushButton *btnCancel = bCancelled ? nullptr : fnbtnCancel();
+        if (!btnCancel)
             return;
         bCancelled = true;
-        QTest::mouseClick(frm->findChild<QPushButton *>(QStringLiteral("btnCancel")),
-                          Qt::LeftButton);
+        QTest::mouseClick(btnCancel, Qt::LeftButton);
     });
     tmrUser.start();
 
@@ -234,12 +284,13 @@ void tst_RegistrationModem::CancelWhileDiallingAbortsTheCall() {
     QVERIFY(slLog.contains(QStringLiteral("Aborted by the user.")));
     QVERIFY(slLog.contains(QStringLiteral("....Hung up")));
     QCOMPARE(slLog.last(), QStringLiteral("Going Offline"));
-    // The call never reached the host's desk, and nobody was told the modem
-    // failed.
+    QCOMPARE(slLog.contains(QStringLiteral("Connected to Zorv..")), bConnected);
+    // Only the first number was dialled, and nobody was told the modem or
+    // the host failed.
     QCOMPARE(slLog.count(QStringLiteral("--Dialing Phone No 90214567000")), 1);
     QVERIFY(!slLog.contains(QStringLiteral("--Dialing Phone No 90214567001")));
-    QVERIFY(!fnslAsked(*objAnswers).contains(QStringLiteral("Modem is not available.")));
-    QCOMPARE(fnvScalar(QStringLiteral("SELECT site_id FROM config_morvane")).toString(), QString());
+    QCOMPARE(fnslAsked(*objAnswers), QStringList());
+    pExpectNothingLostAndARetrySucceeds();
 }
 
 QTEST_MAIN(tst_RegistrationModem)

@@ -5,13 +5,14 @@
 #include <utility>
 
 namespace {
-const std::array<std::pair<TenumModemFailure, const char *>, 6> arNames{{
+const std::array<std::pair<TenumModemFailure, const char *>, 7> arNames{{
     {TenumModemFailure::Busy, "busy"},
     {TenumModemFailure::NoAnswer, "no-answer"},
     {TenumModemFailure::Drop, "drop"},
     {TenumModemFailure::CorruptOnce, "corrupt-once"},
     {TenumModemFailure::CorruptAlways, "corrupt-always"},
     {TenumModemFailure::WrongAnswer, "wrong-answer"},
+    {TenumModemFailure::Silent, "silent"},
 }};
 } // namespace
 

@@ -17,9 +17,11 @@ enum class TenumModemFailure {
     CorruptOnce,   // the reply's first block goes once with a wrong LRC
     CorruptAlways, // every block of the reply goes with a wrong LRC, resends too
     WrongAnswer,   // the answer is a message that is no registration reply
+    Silent,        // the request is taken and no reply follows until the caller hangs up
 };
 
-// "busy", "no-answer", "drop", "corrupt-once", "corrupt-always", "wrong-answer".
+// "busy", "no-answer", "drop", "corrupt-once", "corrupt-always", "wrong-answer",
+// "silent".
 std::optional<TenumModemFailure> fnenModemFailure(const QString &stName);
 QString fnstModemFailureName(TenumModemFailure en);
 QStringList fnslModemFailureNames();

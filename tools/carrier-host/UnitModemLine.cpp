@@ -20,6 +20,9 @@ namespace {
 constexpr int kiIdleMs = 1000;
 // From the reply's EOT to the caller's ATH: two guard times and a command.
 constexpr int kiHangUpMs = 5000;
+// How long a silent host waits for the caller to give up: longer than the
+// caller waits for the reply's ENQ.
+constexpr int kiSilentMs = 120000;
 // Pause after a read that failed for another reason than a stop, so a
 // broken descriptor cannot spin the thread.
 constexpr int kiRetryMs = 50;
@@ -124,7 +127,13 @@ std::string TclsModemLine::TrecPrivate::fnstDialResult(TclsModemLineStream &objS
         pLog(stNumber, "BUSY", fnstAsked());
         return "BUSY";
     case TenumModemFailure::NoAnswer:
-        objStream.fnbPause(recOptions.iNoAnswerMs);
+        // Like a real modem, it abandons the dial at the first character its
+        // caller sends (a caller that gave up and hangs up); what was sent
+        // is read as the next command.
+        if (objStream.fnbInputWithin(recOptions.iNoAnswerMs)) {
+            pLog(stNumber, "NO CARRIER", QStringLiteral("the caller gave up") + fnstAsked());
+            return "NO CARRIER";
+        }
         pLog(stNumber, "NO ANSWER", fnstAsked());
         return "NO ANSWER";
     default:
@@ -139,6 +148,12 @@ void TclsModemLine::TrecPrivate::pServeCall(TclsModemLineStream &objStream,
     const std::optional<std::string> stRequest = objSession.fnstReceiveMessage();
     if (!stRequest) {
         pLog(stNumber, "CONNECT", QStringLiteral("no request came") + fnstAsked());
+        return;
+    }
+    if (enCallFailure == TenumModemFailure::Silent) {
+        pLog(stNumber, "CONNECT", QStringLiteral("no reply") + fnstAsked());
+        if (!objModem.fnbAwaitHangUp(kiSilentMs))
+            pLog(stNumber, "CONNECT", QStringLiteral("the caller did not hang up"));
         return;
     }
     const TrecModemAnswer rec = enCallFailure == TenumModemFailure::WrongAnswer

@@ -38,6 +38,10 @@ bool TclsModemLineStream::fnbPause(int iMs) const {
     return poll(&recPoll, 1, iMs) == 0;
 }
 
+bool TclsModemLineStream::fnbInputWithin(int iMs) const {
+    return fnenWait(POLLIN, iMs) == TenuWait::Ready;
+}
+
 bool TclsModemLineStream::fnbStopped() const {
     return !fnbPause(0);
 }

@@ -28,6 +28,8 @@ public:
 
     // Waits iMs; false when the line was stopped meanwhile.
     bool fnbPause(int iMs) const;
+    // Waits up to iMs for the caller to send something, and leaves it unread.
+    bool fnbInputWithin(int iMs) const;
     bool fnbStopped() const;
 
 private:
