@@ -26,7 +26,7 @@ protected:
 };
 } // namespace
 
-TEST_F(ServerLoss, TheServerStoppingGivesCode11ThenCode19AndKeepsCommittedRows) {
+TEST_F(ServerLoss, TheServerStoppingGivesCode11ThenCode19KeepsCommittedRowsAndARetryInserts) {
     {
         TclsTestInstallation objInstallation;
         ASSERT_TRUE(objInstallation.fnbOk()) << qPrintable(objInstallation.fnstError());
@@ -50,5 +50,7 @@ TEST_F(ServerLoss, TheServerStoppingGivesCode11ThenCode19AndKeepsCommittedRows) 
         EXPECT_EQ(fnstScalar(QStringLiteral("SELECT count(*) FROM users WHERE user_id IN (?, ?)"),
                              {QStringLiteral("SECOND"), QStringLiteral("THIRD")}),
                   QStringLiteral("0"));
+        // The same insert goes through once the server is back.
+        EXPECT_EQ(fniInsertRecord(objarSecond), 0);
     }
 }

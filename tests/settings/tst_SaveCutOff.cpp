@@ -3,7 +3,8 @@
 // inside its transaction with its first rows written; the server then stops.
 // The user is told of the network error, the half-done save leaves nothing
 // behind, and what an earlier save committed is still there once the server is
-// back. The test runs a cluster of its own, since it stops the server.
+// back, when the same save then goes through. The test runs a cluster of its
+// own, since it stops the server.
 #include "tstFilledSender.h"
 #include "tstSettingsHelpers.h"
 #include "UnitAccessToDatabaseDLL.h"
@@ -86,7 +87,7 @@ protected:
 };
 } // namespace
 
-TEST_F(SaveCutOff, AServerStoppingDuringASaveGivesTheNetworkErrorAndKeepsEarlierRows) {
+TEST_F(SaveCutOff, AServerStoppingDuringASaveGivesTheNetworkErrorKeepsEarlierRowsAndARetrySaves) {
     TclsTestInstallation objInstallation;
     ASSERT_INSTALLED(objInstallation);
     ASSERT_TRUE(objInstallation.fnbPostgreSQL());
@@ -118,4 +119,13 @@ TEST_F(SaveCutOff, AServerStoppingDuringASaveGivesTheNetworkErrorAndKeepsEarlier
         << "the user row written before the wait is not kept";
     EXPECT_EQ(fnstScalar(QStringLiteral("SELECT default_sender_cd FROM config_morvane")),
               QStringLiteral("SND001"));
+
+    // With the server back, the same save goes through whole.
+    ASSERT_EQ(objSenders.fnstSaveToDB(objChanged, objarNoBilling), QStringLiteral("success"));
+    const auto arSaved = fnarRows<TclsSendersData>();
+    ASSERT_EQ(arSaved.size(), 1u);
+    EXPECT_EQ(arSaved[0].company, QStringLiteral("Second Ltd"));
+    EXPECT_EQ(fnstScalar(QStringLiteral("SELECT account_number FROM users WHERE user_id = ?"),
+                         {QStringLiteral("DEFAULT")}),
+              QStringLiteral("987654321"));
 }
