@@ -4,6 +4,7 @@
 // that only Finish leaves.
 #include "UnitHostedWizard.h"
 #include "UnitInsideModalLoop.h"
+#include "UnitLockHolder.h"
 #include "UnitModalDialog.h"
 #include "unitRWSenders.h"
 #include "UnitTestQueries.h"
@@ -130,6 +131,7 @@ private slots:
     void UnvisitedGroupsAndAFailedPickupSaveDoNotStopTheRegistration();
     void AHostFailureThenCancelStaysAndARetrySucceeds_data();
     void AHostFailureThenCancelStaysAndARetrySucceeds();
+    void ARowLockedDuringTheFinalSaveEndsTheWizardAndKeepsTheOtherGroups();
     void CtrlAltRRegistersByHand();
     void AManualRegistrationWithoutAnIdEndsWithoutTheLeaveQuestion();
     void ADeletedBillingRowAloneIsSavedOnLeaving();
@@ -295,6 +297,47 @@ void tst_SaveAndComplete::AHostFailureThenCancelStaysAndARetrySucceeds() {
     w.btn("btnNext")->click();
     QCOMPARE(w.frm.fniCurrentPage(), int(wpRegistrationCompleted));
     QVERIFY(fnbSiteIdForm(fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane"))));
+    QVERIFY(w.objAnswerer.fnarUnexpected().empty());
+}
+
+// Another workstation holds the users row while Next saves: the other groups
+// are saved, the user is told the data could not be saved and the wizard
+// ends without registering; the row is free again afterwards.
+void tst_SaveAndComplete::ARowLockedDuringTheFinalSaveEndsTheWizardAndKeepsTheOtherGroups() {
+    TrecSite w;
+    QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
+    w.pWalkTo(wpSenderInfo);
+    w.pSetText("edtSenderCompany", QStringLiteral("Harbour Traders Ltd"));
+    w.frm.pReadFromSenderInfoScreen();
+    w.pWalkTo(wpApplSecurity);
+    fnpControl<QCheckBox>(w.frm, "chkApplSecurityPasswdRequired")->setChecked(true);
+    w.pSetText("edtApplSecurityPasswd", QStringLiteral("open sesame"));
+    w.pSetText("edtApplSecurityRetypePasswd", QStringLiteral("open sesame"));
+    w.frm.pReadFromApplSecurityScreen();
+    w.pWalkTo(wpSiteRegistration);
+    const QString stUsersKey =
+        fnstScalar(QStringLiteral("SELECT record_key FROM users WHERE user_id = 'DEFAULT'"));
+    QVERIFY(!stUsersKey.isEmpty());
+    {
+        TclsLockHolder objOther(
+            {QStringLiteral("record"), QStringLiteral("TclsUsersDB"), stUsersKey});
+        QCOMPARE(objOther.fnstAnswer(), QStringLiteral("locked"));
+        w.objAnswerer.pExpect(0);
+        w.btn("btnNext")->click();
+    }
+    QCOMPARE(w.objAnswerer.fnarAsked().size(), size_t(1));
+    QCOMPARE(w.objAnswerer.fnarAsked()[0].stMessage,
+             QStringLiteral("Data could not be saved to the database. Site Registration "
+                            "Failed.\r\n\r\nClick on OK button to exit."));
+    QVERIFY(!w.frm.isVisible());
+    QCOMPARE(fnstScalar(QStringLiteral("SELECT company FROM senders WHERE sender_cd = 'ORK01'")),
+             QStringLiteral("Harbour Traders Ltd"));
+    QCOMPARE(fnstScalar(QStringLiteral("SELECT password_set FROM users WHERE user_id = 'DEFAULT'")),
+             QStringLiteral("0"));
+    QCOMPARE(fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane")), QString());
+    QCOMPARE(fnstIntegrityCheck(), QStringLiteral("ok"));
+    TclsLockHolder objLater({QStringLiteral("record"), QStringLiteral("TclsUsersDB"), stUsersKey});
+    QCOMPARE(objLater.fnstAnswer(), QStringLiteral("locked"));
     QVERIFY(w.objAnswerer.fnarUnexpected().empty());
 }
 
