@@ -6,20 +6,26 @@ bool fnbSeparator(QChar ch) {
     return ch == u',' || ch.unicode() <= u' ';
 }
 
-// Reads a quoted element starting at the quote; i ends after the closing quote.
+// Reads a quoted element starting at the quote; i ends after the closing quote
+// (or at the end of an unclosed one). A doubled quote stands for one.
 QString fnstQuoted(const QString &st, qsizetype &i) {
+    const QStringView sv(st);
     QString stElement;
-    for (++i; i < st.size(); ++i) {
-        if (st[i] != u'"') {
-            stElement += st[i];
-            continue;
+    ++i;
+    while (i < sv.size()) {
+        const qsizetype iQuote = sv.indexOf(u'"', i);
+        if (iQuote < 0) {
+            stElement += sv.mid(i);
+            i = sv.size();
+            break;
         }
-        if (i + 1 < st.size() && st[i + 1] == u'"') {
+        stElement += sv.mid(i, iQuote - i);
+        i = iQuote + 1;
+        if (i < sv.size() && sv[i] == u'"') {
             stElement += u'"';
             ++i;
             continue;
         }
-        ++i;
         break;
     }
     return stElement;
