@@ -90,6 +90,18 @@ struct TrecSite : TrecHost, TrecInstalledWizard<TclsRegisteringInstallation> {
     QPushButton *btn(const char *pchName) { return fnpControl<QPushButton>(frm, pchName); }
     QString fnstLabel(const char *pchName) { return fnpControl<QLabel>(frm, pchName)->text(); }
     void pSetText(const char *pchName, const QString &st) { edt(pchName)->setText(st); }
+    // On the sender page: a new company name, read into the data.
+    void pRenameCompany() {
+        pSetText("edtSenderCompany", QStringLiteral("Harbour Traders Ltd"));
+        frm.pReadFromSenderInfoScreen();
+    }
+    // On the application-security page: a password required and given.
+    void pRequirePassword() {
+        fnpControl<QCheckBox>(frm, "chkApplSecurityPasswdRequired")->setChecked(true);
+        pSetText("edtApplSecurityPasswd", QStringLiteral("open sesame"));
+        pSetText("edtApplSecurityRetypePasswd", QStringLiteral("open sesame"));
+        frm.pReadFromApplSecurityScreen();
+    }
     QString fnstManualQuestion() const {
         return QStringLiteral("The Registration process failed. Please try again or do it "
                               "manually. For manually registering the site, please call Zorv "
@@ -141,8 +153,7 @@ void tst_SaveAndComplete::NextSavesTheChangedGroupsRegistersAndOnlyFinishEnds() 
     TrecSite w;
     QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
     w.pWalkTo(wpSenderInfo);
-    w.pSetText("edtSenderCompany", QStringLiteral("Harbour Traders Ltd"));
-    w.frm.pReadFromSenderInfoScreen();
+    w.pRenameCompany();
     // Stored rows the grid shows come back with the save.
     QCOMPARE(fniExec(QStringLiteral("DELETE FROM destination_billing")), 0);
     w.pWalkTo(wpCommSetting);
@@ -158,10 +169,7 @@ void tst_SaveAndComplete::NextSavesTheChangedGroupsRegistersAndOnlyFinishEnds() 
     w.pSetText("edtEmailHost", QStringLiteral("smtp.harbour.ie"));
     w.frm.pReadFromEmailSettingScreen();
     w.pWalkTo(wpApplSecurity);
-    fnpControl<QCheckBox>(w.frm, "chkApplSecurityPasswdRequired")->setChecked(true);
-    w.pSetText("edtApplSecurityPasswd", QStringLiteral("open sesame"));
-    w.pSetText("edtApplSecurityRetypePasswd", QStringLiteral("open sesame"));
-    w.frm.pReadFromApplSecurityScreen();
+    w.pRequirePassword();
     w.pWalkTo(wpSiteRegistration);
 
     w.btn("btnNext")->click();
@@ -307,13 +315,9 @@ void tst_SaveAndComplete::ARowLockedDuringTheFinalSaveEndsTheWizardAndKeepsTheOt
     TrecSite w;
     QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
     w.pWalkTo(wpSenderInfo);
-    w.pSetText("edtSenderCompany", QStringLiteral("Harbour Traders Ltd"));
-    w.frm.pReadFromSenderInfoScreen();
+    w.pRenameCompany();
     w.pWalkTo(wpApplSecurity);
-    fnpControl<QCheckBox>(w.frm, "chkApplSecurityPasswdRequired")->setChecked(true);
-    w.pSetText("edtApplSecurityPasswd", QStringLiteral("open sesame"));
-    w.pSetText("edtApplSecurityRetypePasswd", QStringLiteral("open sesame"));
-    w.frm.pReadFromApplSecurityScreen();
+    w.pRequirePassword();
     w.pWalkTo(wpSiteRegistration);
     const QString stUsersKey =
         fnstScalar(QStringLiteral("SELECT record_key FROM users WHERE user_id = 'DEFAULT'"));
@@ -345,8 +349,7 @@ void tst_SaveAndComplete::CtrlAltRRegistersByHand() {
     TrecSite w;
     QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
     w.pWalkTo(wpSenderInfo);
-    w.pSetText("edtSenderCompany", QStringLiteral("Harbour Traders Ltd"));
-    w.frm.pReadFromSenderInfoScreen();
+    w.pRenameCompany();
     w.pWalkTo(wpSenderInfoCont);
     TclsManualEntry objEntry(QStringLiteral("abc0000000001zoz"));
     // Nothing happens on any other page.
