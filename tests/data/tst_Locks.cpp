@@ -5,6 +5,7 @@
 #include "UnitDatabaseConstants.h"
 #include "UnitLockHolder.h"
 #include "UnitTestInstallation.h"
+#include "UnitTestQueries.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +31,24 @@ TEST_F(Locks, ARowLockedByAnotherProcessIsRefusedUntilItsHolderDies) {
         << "another class is free";
     objHolder.pKill();
     EXPECT_EQ(fniLockRecord(1, stClass), 0);
+}
+
+// A workstation killed in the middle of its save, its row written and still
+// locked: what it wrote stays, the database is sound and the row is free for
+// the next save.
+TEST_F(Locks, AWorkstationKilledInItsSaveLeavesItsRowSoundAndFree) {
+    const QString stClass = QStringLiteral("TclsConfigZorvDB");
+    const QString stKey = fnstScalar(QStringLiteral("SELECT record_key FROM config_zorv"));
+    ASSERT_FALSE(stKey.isEmpty());
+    TclsLockHolder objHolder({QStringLiteral("save"), stClass, stKey, QStringLiteral("ftp_host"),
+                              QStringLiteral("killed.example.com")});
+    ASSERT_EQ(objHolder.fnstAnswer(), QStringLiteral("locked"));
+    EXPECT_EQ(fniLockRecord(stKey.toInt(), stClass), dbc::iRecordLocked);
+    objHolder.pKill();
+    EXPECT_EQ(fnstScalar(QStringLiteral("SELECT ftp_host FROM config_zorv")),
+              QStringLiteral("killed.example.com"));
+    EXPECT_EQ(fnstIntegrityCheck(), QStringLiteral("ok"));
+    EXPECT_EQ(fniLockRecord(stKey.toInt(), stClass), 0);
 }
 
 TEST_F(Locks, ARowLockIsFreeAgainAfterItsUnlock) {
