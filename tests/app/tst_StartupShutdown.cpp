@@ -9,6 +9,7 @@
 #include "UnitTestQueries.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
@@ -136,6 +137,14 @@ void tst_StartupShutdown::StartupRefusals_data() {
     QTest::newRow("no Installation.ini")
         << fnNoOptions << TInstallationChange([](TclsTestInstallation &obj) {
                QFile::remove(obj.fnstPath(QStringLiteral("Config/Installation.ini")));
+           })
+        << QString();
+    // A folder where the file should be: there, but nothing can be read from it.
+    QTest::newRow("an unreadable Installation.ini")
+        << fnNoOptions << TInstallationChange([](TclsTestInstallation &obj) {
+               const QString stIni = obj.fnstPath(QStringLiteral("Config/Installation.ini"));
+               QFile::remove(stIni);
+               QDir().mkdir(stIni);
            })
         << QString();
     QTest::newRow("no database") << fnNoOptions
