@@ -57,7 +57,8 @@ private slots:
     void cleanup();
     void ARegistrationOverTheModemIsStored_data();
     void ARegistrationOverTheModemIsStored();
-    void ABusyNumberIsDialledAgain();
+    void AFailedDialIsTriedOnTheNextNumber_data();
+    void AFailedDialIsTriedOnTheNextNumber();
     void ACorruptBlockIsResent();
     void ABrokenCallLosesNothingAndARetrySucceeds_data();
     void ABrokenCallLosesNothingAndARetrySucceeds();
@@ -163,13 +164,30 @@ void tst_RegistrationModem::ARegistrationOverTheModemIsStored() {
     QVERIFY(!fnfrmVisible<TfrmCallProgress>());
 }
 
-void tst_RegistrationModem::ABusyNumberIsDialledAgain() {
-    pStart([](TrecCarrierHostOptions &rec) { rec.iModemBusyCalls = 1; });
+// The first dial fails; the call goes on to the second number and the
+// registration is stored whole.
+void tst_RegistrationModem::AFailedDialIsTriedOnTheNextNumber_data() {
+    QTest::addColumn<int>("iFailure");
+    QTest::addColumn<QString>("stResult");
+    QTest::newRow("busy") << int(TenumModemFailure::Busy) << QStringLiteral("BUSY");
+    QTest::newRow("no carrier") << int(TenumModemFailure::NoCarrier)
+                                << QStringLiteral("NO CARRIER");
+    QTest::newRow("no dial tone") << int(TenumModemFailure::NoDialTone)
+                                  << QStringLiteral("NO DIALTONE");
+    QTest::newRow("no answer") << int(TenumModemFailure::NoAnswer) << QStringLiteral("NO ANSWER");
+}
+
+void tst_RegistrationModem::AFailedDialIsTriedOnTheNextNumber() {
+    QFETCH(int, iFailure);
+    QFETCH(QString, stResult);
+    pStart();
+    objHost->pFailNextCall(TenumModemFailure(iFailure));
     objAnswers->pExpect(0);
     const QString stSiteId = fnstRegisterStoredSite();
     QVERIFY2(fnbSiteIdForm(stSiteId), qPrintable(stSiteId));
     const QStringList slLog = fnslCommLog(*objInstallation);
-    QVERIFY(slLog.contains(QStringLiteral("Dialling 90214567000 gave BUSY.")));
+    QVERIFY2(slLog.contains(QStringLiteral("Dialling 90214567000 gave %1.").arg(stResult)),
+             qPrintable(slLog.join(QLatin1Char('\n'))));
     QVERIFY(slLog.contains(QStringLiteral("--Retrying... 2")));
     QVERIFY(slLog.contains(QStringLiteral("--Dialing Phone No 90214567001")));
     QCOMPARE(slLog.last(), QStringLiteral("--Process Successful"));

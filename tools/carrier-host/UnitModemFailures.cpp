@@ -5,9 +5,11 @@
 #include <utility>
 
 namespace {
-const std::array<std::pair<TenumModemFailure, const char *>, 7> arNames{{
+const std::array<std::pair<TenumModemFailure, const char *>, 9> arNames{{
     {TenumModemFailure::Busy, "busy"},
     {TenumModemFailure::NoAnswer, "no-answer"},
+    {TenumModemFailure::NoCarrier, "no-carrier"},
+    {TenumModemFailure::NoDialTone, "no-dialtone"},
     {TenumModemFailure::Drop, "drop"},
     {TenumModemFailure::CorruptOnce, "corrupt-once"},
     {TenumModemFailure::CorruptAlways, "corrupt-always"},

@@ -126,6 +126,12 @@ std::string TclsModemLine::TrecPrivate::fnstDialResult(TclsModemLineStream &objS
     case TenumModemFailure::Busy:
         pLog(stNumber, "BUSY", fnstAsked());
         return "BUSY";
+    case TenumModemFailure::NoCarrier:
+        pLog(stNumber, "NO CARRIER", fnstAsked());
+        return "NO CARRIER";
+    case TenumModemFailure::NoDialTone:
+        pLog(stNumber, "NO DIALTONE", fnstAsked());
+        return "NO DIALTONE";
     case TenumModemFailure::NoAnswer:
         // Like a real modem, it abandons the dial at the first character its
         // caller sends (a caller that gave up and hangs up); what was sent
