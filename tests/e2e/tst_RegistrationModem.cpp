@@ -175,6 +175,8 @@ void tst_RegistrationModem::AFailedDialIsTriedOnTheNextNumber_data() {
     QTest::newRow("no dial tone") << int(TenumModemFailure::NoDialTone)
                                   << QStringLiteral("NO DIALTONE");
     QTest::newRow("no answer") << int(TenumModemFailure::NoAnswer) << QStringLiteral("NO ANSWER");
+    QTest::newRow("a modem error")
+        << int(TenumModemFailure::DialError) << QStringLiteral("no usable answer");
 }
 
 void tst_RegistrationModem::AFailedDialIsTriedOnTheNextNumber() {

@@ -12,6 +12,7 @@
 #include "UnitLockHolder.h"
 #include "UnitMV5Records.h"
 #include "UnitTestInstallation.h"
+#include "UnitTestQueries.h"
 
 #include <gtest/gtest.h>
 
@@ -302,6 +303,7 @@ TEST_F(RWFTPEmailSave, ARowLockedByAnotherWorkstationIsLeftUnchanged) {
             ASSERT_EQ(queryChanger.fniOpen(stSelect), 0);
             ASSERT_TRUE(queryChanger.fnbNext());
             EXPECT_EQ(queryChanger.fnvField(1).toString(), QStringLiteral("ADMIN"));
+            EXPECT_EQ(fnstIntegrityCheck(), QStringLiteral("ok"));
         }
         // Once the other workstation is gone the save goes through, and leaves
         // the row free for the next one.

@@ -3,6 +3,7 @@
 #include "unitEFDR.h"
 #include "unitSiteRegistration.h"
 #include "UnitTestInstallation.h"
+#include "UnitTestQueries.h"
 
 #include "UnitFileSizeLimit.h"
 
@@ -300,6 +301,7 @@ TEST_F(SiteInfoFile, AFailedWriteIsNoSuccessAndLeavesTheOldFile) {
     EXPECT_EQ(QDir(objInstallation.fnstPath(QStringLiteral("Bin")))
                   .entryList({QStringLiteral("SiteRegs.txt*")}, QDir::Files),
               QStringList{QStringLiteral("SiteRegs.txt")});
+    EXPECT_EQ(fnstIntegrityCheck(), QStringLiteral("ok"));
     EXPECT_EQ(fnstMake(), QStringLiteral("success"));
 }
 

@@ -5,11 +5,12 @@
 #include <utility>
 
 namespace {
-const std::array<std::pair<TenumModemFailure, const char *>, 9> arNames{{
+const std::array<std::pair<TenumModemFailure, const char *>, 10> arNames{{
     {TenumModemFailure::Busy, "busy"},
     {TenumModemFailure::NoAnswer, "no-answer"},
     {TenumModemFailure::NoCarrier, "no-carrier"},
     {TenumModemFailure::NoDialTone, "no-dialtone"},
+    {TenumModemFailure::DialError, "dial-error"},
     {TenumModemFailure::Drop, "drop"},
     {TenumModemFailure::CorruptOnce, "corrupt-once"},
     {TenumModemFailure::CorruptAlways, "corrupt-always"},

@@ -15,6 +15,7 @@ enum class TenumModemFailure {
     NoAnswer,      // the dial is answered NO ANSWER after a while
     NoCarrier,     // the dial is answered NO CARRIER: the far end picked up, no modem answered
     NoDialTone,    // the dial is answered NO DIALTONE: the line is dead
+    DialError,     // the dial is answered ERROR: the modem refused the command
     Drop,          // the line drops half-way through the reply's first block
     CorruptOnce,   // the reply's first block goes once with a wrong LRC
     CorruptAlways, // every block of the reply goes with a wrong LRC, resends too
@@ -22,7 +23,8 @@ enum class TenumModemFailure {
     Silent,        // the request is taken and no reply follows until the caller hangs up
 };
 
-// "busy", "no-answer", "no-carrier", "no-dialtone", "drop", "corrupt-once", "corrupt-always",
+// "busy", "no-answer", "no-carrier", "no-dialtone", "dial-error",
+// "drop", "corrupt-once", "corrupt-always",
 // "wrong-answer", "silent".
 std::optional<TenumModemFailure> fnenModemFailure(const QString &stName);
 QString fnstModemFailureName(TenumModemFailure en);

@@ -132,6 +132,9 @@ std::string TclsModemLine::TrecPrivate::fnstDialResult(TclsModemLineStream &objS
     case TenumModemFailure::NoDialTone:
         pLog(stNumber, "NO DIALTONE", fnstAsked());
         return "NO DIALTONE";
+    case TenumModemFailure::DialError:
+        pLog(stNumber, "ERROR", fnstAsked());
+        return "ERROR";
     case TenumModemFailure::NoAnswer:
         // Like a real modem, it abandons the dial at the first character its
         // caller sends (a caller that gave up and hangs up); what was sent
