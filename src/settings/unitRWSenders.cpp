@@ -132,23 +132,15 @@ void pLogErrorCount(const QString &stPrefix, const TrecarErrorList &arErrors) {
 }
 } // namespace
 
-QString TclsRWSenders::fnstValidate(const TclsRWSettingsData &, TrecarErrorList &) {
-    return QString();
-}
-
-QString TclsRWSenders::fnstSaveToDB(const TclsRWSettingsData &) {
-    return QString();
-}
-
 QString TclsRWSenders::fnstValidate(const TclsRWSendersData &objData, TrecarErrorList &arErrors,
-                                    int iPageIndex, const TbarMandatory &barFlags) {
+                                    TWizardPage enPage, const TbarMandatory &barFlags) {
     TclsRWValidation objCheck(arErrors, cstUnit);
     bool bInterrupted = false;
     pLogErrorCount(QStringLiteral("TEMP_LOG : Errors in TclsRWSenders : "), arErrors);
     try {
-        if (iPageIndex == 2) {
+        if (enPage == wpSenderInfo) {
             pCheckRules(objCheck, arSenderPageRules, objData, barFlags);
-        } else if (iPageIndex == 3) {
+        } else if (enPage == wpSenderInfoCont) {
             const QString stZorvAccount = objData.stZorvAccount.trimmed();
             if (stZorvAccount.isEmpty())
                 objCheck.pFail(QStringLiteral("edtSenderZorvAccount"), fnstRS(rsZorvAccountBlank),

@@ -7,21 +7,17 @@
 #include "UnitMV5DataInterface.h"
 #include "unitRWSendersData.h"
 #include "unitRWSettings.h"
+#include "unitWizardPages.h"
 
-class TclsRWSenders : public TclsRWSettings {
+// Its checks differ by page and its save takes the destination-billing rows
+// too, so it does not take the one-holder contract of TclsRWSettings.
+class TclsRWSenders {
 public:
-    TclsRWSenders() = default;
-    using TclsRWSettings::fnstSaveToDB;
-    using TclsRWSettings::fnstValidate;
-
-    // The contract's slots do nothing for this object: "".
-    QString fnstValidate(const TclsRWSettingsData &objData, TrecarErrorList &arErrors) override;
-    QString fnstSaveToDB(const TclsRWSettingsData &objData) override;
-
-    // PageIndex 2 runs the sender page's rules, 3 the continuation page's, any
-    // other only the final phone check. Entries already in the list are kept.
+    // wpSenderInfo runs the sender page's rules, wpSenderInfoCont the
+    // continuation page's, any other page only the final phone check. Entries
+    // already in the list are kept.
     QString fnstValidate(const TclsRWSendersData &objData, TrecarErrorList &arErrors,
-                         int iPageIndex, const TbarMandatory &barFlags);
+                         TWizardPage enPage, const TbarMandatory &barFlags);
     // "success" or the database message; objarDestinationBilling holds
     // TclsDestinationBillingData rows built by the wizard.
     QString fnstSaveToDB(const TclsRWSendersData &objData, TobjarMVData &objarDestinationBilling);

@@ -1,22 +1,18 @@
-// Loading the communication library with dlopen and calling it.
+// Loading the communication library and calling it.
 #include "unitCommunicationDLLAccess.h"
 
-#include "unitGlobalData.h"
+#include "unitCompanionLibrary.h"
 #include "unitLogToFile.h"
 
-#include <QDir>
-#include <QFile>
-
-#include <dlfcn.h>
-
 #include <exception>
+#include <memory>
 
 namespace {
 const QString cstUnit = QStringLiteral("unitCommunicationDLLAccess");
 const QString cstLibraryName = QStringLiteral("libMorvaneCommunication.so");
 
 struct TrecCommLibrary {
-    void *pHandle = nullptr;
+    std::unique_ptr<TclsCompanionLibrary> objLibrary;
     TrecCommEntryPoints recEntryPoints;
     TrecCommLibraryUse recUse;
 };
@@ -26,27 +22,22 @@ TrecCommLibrary &grecLibrary() {
     return rec;
 }
 
-template <class TFunction> void pResolve(void *pHandle, const char *pchName, TFunction &pfn) {
-    pfn = reinterpret_cast<TFunction>(dlsym(pHandle, pchName));
-}
-
-void pResolveEntryPoints(void *pHandle, TrecCommEntryPoints &rec) {
-    pResolve(pHandle, "fnstCommViaModem", rec.fnstCommViaModem);
-    pResolve(pHandle, "fnstCommViaHTTPServices", rec.fnstCommViaHTTPServices);
-    pResolve(pHandle, "pSetAbort", rec.pSetAbort);
-    pResolve(pHandle, "fnstCommViaEmail", rec.fnstCommViaEmail);
-    pResolve(pHandle, "fnstCQMViaEmail", rec.fnstCQMViaEmail);
-    pResolve(pHandle, "fnstCommViaFTP", rec.fnstCommViaFTP);
-    pResolve(pHandle, "fnstArchiveData", rec.fnstArchiveData);
-    pResolve(pHandle, "fnstCommViaHTTP", rec.fnstCommViaHTTP);
-    pResolve(pHandle, "fnstCommViaHTTPTrack", rec.fnstCommViaHTTPTrack);
-    pResolve(pHandle, "fnstCommViaHTTPShipmentNotification",
-             rec.fnstCommViaHTTPShipmentNotification);
-    pResolve(pHandle, "fnstCommViaHTTPServicesManifest", rec.fnstCommViaHTTPServicesManifest);
-    pResolve(pHandle, "fnbUploadViaHTTPorHTTPS", rec.fnbUploadViaHTTPorHTTPS);
-    pResolve(pHandle, "fnbDownloadViaHTTPorHTTPS", rec.fnbDownloadViaHTTPorHTTPS);
-    pResolve(pHandle, "FnbDownloadAllFiles", rec.FnbDownloadAllFiles);
-    pResolve(pHandle, "fnstCommDownloadViaSFTP", rec.fnstCommDownloadViaSFTP);
+void pResolveEntryPoints(const TclsCompanionLibrary &obj, TrecCommEntryPoints &rec) {
+    obj.pResolve("fnstCommViaModem", rec.fnstCommViaModem);
+    obj.pResolve("fnstCommViaHTTPServices", rec.fnstCommViaHTTPServices);
+    obj.pResolve("pSetAbort", rec.pSetAbort);
+    obj.pResolve("fnstCommViaEmail", rec.fnstCommViaEmail);
+    obj.pResolve("fnstCQMViaEmail", rec.fnstCQMViaEmail);
+    obj.pResolve("fnstCommViaFTP", rec.fnstCommViaFTP);
+    obj.pResolve("fnstArchiveData", rec.fnstArchiveData);
+    obj.pResolve("fnstCommViaHTTP", rec.fnstCommViaHTTP);
+    obj.pResolve("fnstCommViaHTTPTrack", rec.fnstCommViaHTTPTrack);
+    obj.pResolve("fnstCommViaHTTPShipmentNotification", rec.fnstCommViaHTTPShipmentNotification);
+    obj.pResolve("fnstCommViaHTTPServicesManifest", rec.fnstCommViaHTTPServicesManifest);
+    obj.pResolve("fnbUploadViaHTTPorHTTPS", rec.fnbUploadViaHTTPorHTTPS);
+    obj.pResolve("fnbDownloadViaHTTPorHTTPS", rec.fnbDownloadViaHTTPorHTTPS);
+    obj.pResolve("FnbDownloadAllFiles", rec.FnbDownloadAllFiles);
+    obj.pResolve("fnstCommDownloadViaSFTP", rec.fnstCommDownloadViaSFTP);
 }
 
 // The library writes its answer into a buffer that starts out saying
@@ -74,7 +65,7 @@ const TrecCommEntryPoints &fnrecCommEntryPoints() {
 }
 
 bool fnbCommunicationDLLLoaded() {
-    return grecLibrary().pHandle != nullptr;
+    return grecLibrary().objLibrary != nullptr;
 }
 
 TrecCommLibraryUse fnrecCommLibraryUse() {
@@ -83,29 +74,26 @@ TrecCommLibraryUse fnrecCommLibraryUse() {
 
 void pLoadCommunicationDLL() {
     TrecCommLibrary &rec = grecLibrary();
-    if (rec.pHandle)
+    if (rec.objLibrary)
         return;
-    const QString stPath = fnstResolvePath(QDir(fnstExecutableDir()).filePath(cstLibraryName));
-    rec.pHandle = dlopen(QFile::encodeName(stPath).constData(), RTLD_NOW | RTLD_LOCAL);
-    if (!rec.pHandle) {
-        const char *pchError = dlerror();
+    auto objLibrary = std::make_unique<TclsCompanionLibrary>(cstLibraryName);
+    if (!objLibrary->fnbLoaded()) {
         pWriteLog(2, cstUnit, QStringLiteral("pLoadCommunicationDLL"),
                   QStringLiteral("ERROR : Loading Communiation DLL"));
-        pWriteLog(2, cstUnit, QStringLiteral("pLoadCommunicationDLL"),
-                  QString::fromLocal8Bit(pchError ? pchError : ""));
+        pWriteLog(2, cstUnit, QStringLiteral("pLoadCommunicationDLL"), objLibrary->fnstError());
         return;
     }
+    rec.objLibrary = std::move(objLibrary);
     ++rec.recUse.iLoads;
-    pResolveEntryPoints(rec.pHandle, rec.recEntryPoints);
+    pResolveEntryPoints(*rec.objLibrary, rec.recEntryPoints);
 }
 
 void pUnloadCommunicationDLL() {
     TrecCommLibrary &rec = grecLibrary();
-    if (!rec.pHandle)
+    if (!rec.objLibrary)
         return;
-    dlclose(rec.pHandle);
-    rec.pHandle = nullptr;
     rec.recEntryPoints = {};
+    rec.objLibrary.reset();
     ++rec.recUse.iUnloads;
 }
 

@@ -4,13 +4,13 @@
 #pragma once
 
 #include "MorvaneCommunication.h"
+#include "unitCompanionLibrary.h"
 
 #include <QByteArray>
 #include <QString>
 
 // Result words of the wrappers besides what the library answers.
 inline const QString cstCommFailure = QStringLiteral("FAILURE");
-inline const QString cstErrorInDLLLoading = QStringLiteral("Error in DLL Loading");
 inline const QString cstErrorInModemCommunication = QStringLiteral("Error in modem communication");
 // What the library answers when the host answered (compared upper-cased).
 inline const QString cstCommSuccess = QStringLiteral("SUCCESS");

@@ -1,20 +1,19 @@
-// Loading the phone-number library with dlopen and calling it.
+// Loading the phone-number library and calling it.
 #include "UnitLibPhonenumberAccess.h"
 
 #include "LibphonenumberMorvane.h"
 #include "unitCommonBusinessFunctions.h"
+#include "unitCompanionLibrary.h"
 #include "unitGlobalData.h"
 #include "unitLogToFile.h"
 #include "UnitMsgDialog.h"
 #include "unitPhoneStrings.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <dlfcn.h>
-
 #include <exception>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -23,7 +22,7 @@ const QString cstLibraryName = QStringLiteral("libLibphonenumberMorvane.so");
 const QString cstBadNumber = QStringLiteral("BAD NUMBER");
 
 struct TrecPhoneLibrary {
-    void *pHandle = nullptr;
+    std::unique_ptr<TclsCompanionLibrary> objLibrary;
     TpfnGetToday pfnGetToday = nullptr;
     TpfnExtractPossibleNumber pfnExtractPossibleNumber = nullptr;
     TpfnBuildMetadataFromXml pfnBuildMetadataFromXml = nullptr;
@@ -37,16 +36,13 @@ TrecPhoneLibrary &grecLibrary() {
     return rec;
 }
 
-template <class TFunction> void pResolve(void *pHandle, const char *pchName, TFunction &pfn) {
-    pfn = reinterpret_cast<TFunction>(dlsym(pHandle, pchName));
-}
-
 void pResolveEntryPoints(TrecPhoneLibrary &rec) {
-    pResolve(rec.pHandle, "GetToday", rec.pfnGetToday);
-    pResolve(rec.pHandle, "ExtractPossibleNumber", rec.pfnExtractPossibleNumber);
-    pResolve(rec.pHandle, "BuildMetadataFromXml", rec.pfnBuildMetadataFromXml);
-    pResolve(rec.pHandle, "GetCountryPrefixList", rec.pfnGetCountryPrefixList);
-    pResolve(rec.pHandle, "ValidatePhoneNumber", rec.pfnValidatePhoneNumber);
+    const TclsCompanionLibrary &obj = *rec.objLibrary;
+    obj.pResolve("GetToday", rec.pfnGetToday);
+    obj.pResolve("ExtractPossibleNumber", rec.pfnExtractPossibleNumber);
+    obj.pResolve("BuildMetadataFromXml", rec.pfnBuildMetadataFromXml);
+    obj.pResolve("GetCountryPrefixList", rec.pfnGetCountryPrefixList);
+    obj.pResolve("ValidatePhoneNumber", rec.pfnValidatePhoneNumber);
 }
 
 void pLog(int iLevel, const QString &stMethod, const QString &stText) {
@@ -68,27 +64,25 @@ QString fnstAskLibrary(const QString &stPhoneNumber, int iPrefix, const QString 
 
 bool fnbLoadLibPhonenumberDLL() {
     TrecPhoneLibrary &rec = grecLibrary();
-    if (rec.pHandle)
+    if (rec.objLibrary)
         return true;
-    const QString stPath = fnstResolvePath(QDir(fnstExecutableDir()).filePath(cstLibraryName));
     // No file is no module: every check then goes to the rule table.
-    if (!QFileInfo::exists(stPath))
+    if (!QFileInfo::exists(TclsCompanionLibrary::fnstPathOf(cstLibraryName)))
         return true;
-    rec.pHandle = dlopen(QFile::encodeName(stPath).constData(), RTLD_NOW | RTLD_LOCAL);
-    if (!rec.pHandle) {
-        const char *pchError = dlerror();
-        pLog(3, QStringLiteral("fnbLoadLibPhonenumberDLL"),
-             QString::fromLocal8Bit(pchError ? pchError : ""));
+    auto objLibrary = std::make_unique<TclsCompanionLibrary>(cstLibraryName);
+    if (!objLibrary->fnbLoaded()) {
+        pLog(3, QStringLiteral("fnbLoadLibPhonenumberDLL"), objLibrary->fnstError());
         fniMessageDlg(fnstRS(rsDLLNotLoaded), fnstRS(rsPhoneWarningCaption), {fnstRS(rsPhoneOK)},
                       fnstRS(rsPhoneOK), mikWarning);
         return false;
     }
+    rec.objLibrary = std::move(objLibrary);
     pResolveEntryPoints(rec);
     return true;
 }
 
 bool fnbLibPhonenumberDLLLoaded() {
-    return grecLibrary().pHandle != nullptr;
+    return grecLibrary().objLibrary != nullptr;
 }
 
 bool BuildMetadataFromXml() {

@@ -2,7 +2,8 @@
 #include "unitAutoDestinationDLLAccess.h"
 
 #include "QuiloftAutodestination.h"
-#include "unitCompanionDLL.h"
+#include "unitCompanionBuffers.h"
+#include "unitCompanionLibrary.h"
 #include "unitLogToFile.h"
 
 #include <exception>
@@ -15,7 +16,7 @@ const QString cstUnit = QStringLiteral("unitAutoDestinationDLLAccess");
 QString fnstAutodestination(const QString &stCountryCode, const QString &stCity,
                             const QString &stPostcode, QString &stState, QString &stIATA,
                             const QString &stCountryName, const QString &stSenderName) {
-    const TclsCompanionDLL objLibrary(QStringLiteral("libQuiloftAutodestination.so"), cstUnit);
+    const TclsCompanionLibrary objLibrary(QStringLiteral("libQuiloftAutodestination.so"), cstUnit);
     const auto pfnCall =
         reinterpret_cast<TpfnAutodestination>(objLibrary.fnpEntryPoint("_fnstAutodestination"));
     if (!pfnCall)

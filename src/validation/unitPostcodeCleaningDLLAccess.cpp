@@ -2,7 +2,8 @@
 #include "unitPostcodeCleaningDLLAccess.h"
 
 #include "QuiloftPostcodeCleaning.h"
-#include "unitCompanionDLL.h"
+#include "unitCompanionBuffers.h"
+#include "unitCompanionLibrary.h"
 #include "unitLogToFile.h"
 
 #include <exception>
@@ -13,7 +14,8 @@ const QString cstUnit = QStringLiteral("unitPostcodeCleaningDLLAccess");
 
 QString fnstPostcodeCleaning(QString &stPostcode, const QString &stCountryCode,
                              const QString &stCity, const QString &stReserved) {
-    const TclsCompanionDLL objLibrary(QStringLiteral("libQuiloftPostcodeCleaningDLL.so"), cstUnit);
+    const TclsCompanionLibrary objLibrary(QStringLiteral("libQuiloftPostcodeCleaningDLL.so"),
+                                          cstUnit);
     const auto pfnCall =
         reinterpret_cast<TpfnPostcodeCleaning>(objLibrary.fnpEntryPoint("_fnstPostcodeCleaning"));
     if (!pfnCall)

@@ -111,47 +111,65 @@ TEST_F(Senders, RulesOfEachPage) {
     const TbarMandatory barNone{};
     const TbarMandatory barAll = fnbarFlags({0, 1, 2, 3, 4, 5});
     const struct {
-        int iPage;
+        TWizardPage enPage;
         std::vector<TrecChange> arChanges;
         TbarMandatory barFlags;
         TEntries arExpected;
     } arCases[] = {
-        {2, {}, barAll, {}},
-        {2, {{&D::stSenderCode}}, barNone, {"edtSenderCode|ID cannot be blank.."}},
-        {2, {{&D::stCompany}}, barNone, {"edtSenderCompany|Company cannot be blank."}},
-        {2, {{&D::stAddress2}}, barNone, {}},
-        {2,
+        {wpSenderInfo, {}, barAll, {}},
+        {wpSenderInfo, {{&D::stSenderCode}}, barNone, {"edtSenderCode|ID cannot be blank.."}},
+        {wpSenderInfo, {{&D::stCompany}}, barNone, {"edtSenderCompany|Company cannot be blank."}},
+        {wpSenderInfo, {{&D::stAddress2}}, barNone, {}},
+        {wpSenderInfo,
          {{&D::stAddress2}},
          fnbarFlags({0}),
          {"edtSenderAddress2|Address line 2 cannot be blank."}},
-        {2, {{&D::stEmail}}, fnbarFlags({0, 2}), {}},
-        {2, {{&D::stEmail}}, fnbarFlags({1}), {"edtSenderEmail|Email cannot be blank."}},
-        {2, {{&D::stEmail, "jane@example"}}, barNone, {"edtSenderEmail|Invalid Email Address."}},
-        {2, {{&D::stMobile}}, fnbarFlags({0, 1}), {}},
-        {2, {{&D::stMobile}}, fnbarFlags({2}), {"edtSenderMobile|Mobile cannot be blank."}},
-        {2, {{&D::stFederalTaxId}, {&D::stStateTaxId}, {&D::stZorvAccount}}, barAll, {}},
-        {3, {}, barAll, {}},
-        {3, {{&D::stZorvAccount}}, barNone, {"edtSenderZorvAccount|Zorv Account cannot be blank."}},
-        {3,
+        {wpSenderInfo, {{&D::stEmail}}, fnbarFlags({0, 2}), {}},
+        {wpSenderInfo, {{&D::stEmail}}, fnbarFlags({1}), {"edtSenderEmail|Email cannot be blank."}},
+        {wpSenderInfo,
+         {{&D::stEmail, "jane@example"}},
+         barNone,
+         {"edtSenderEmail|Invalid Email Address."}},
+        {wpSenderInfo, {{&D::stMobile}}, fnbarFlags({0, 1}), {}},
+        {wpSenderInfo,
+         {{&D::stMobile}},
+         fnbarFlags({2}),
+         {"edtSenderMobile|Mobile cannot be blank."}},
+        {wpSenderInfo, {{&D::stFederalTaxId}, {&D::stStateTaxId}, {&D::stZorvAccount}}, barAll, {}},
+        {wpSenderInfoCont, {}, barAll, {}},
+        {wpSenderInfoCont,
+         {{&D::stZorvAccount}},
+         barNone,
+         {"edtSenderZorvAccount|Zorv Account cannot be blank."}},
+        {wpSenderInfoCont,
          {{&D::stZorvAccount, "12345"}},
          barNone,
          {"edtSenderZorvAccount|Zorv Account number is invalid."}},
-        {3, {{&D::stZorvAccount, "CA12345678"}}, barNone, {}},
-        {3,
+        {wpSenderInfoCont, {{&D::stZorvAccount, "CA12345678"}}, barNone, {}},
+        {wpSenderInfoCont,
          {{&D::stTCAccount, "XX1234567"}},
          barNone,
          {"edtSenderTCAccount|TC Account number is invalid."}},
-        {3, {{&D::stTCAccount}}, barNone, {}},
-        {3, {{&D::stTCAccount, "   "}}, barNone, {}},
-        {3, {{&D::stFederalTaxId}, {&D::stStateTaxId}}, fnbarFlags({0, 1, 2, 3}), {}},
-        {3, {{&D::stSenderCode}, {&D::stEmail}, {&D::stMobile}, {&D::stTelephone}}, barAll, {}},
-        {3,
+        {wpSenderInfoCont, {{&D::stTCAccount}}, barNone, {}},
+        {wpSenderInfoCont, {{&D::stTCAccount, "   "}}, barNone, {}},
+        {wpSenderInfoCont,
+         {{&D::stFederalTaxId}, {&D::stStateTaxId}},
+         fnbarFlags({0, 1, 2, 3}),
+         {}},
+        {wpSenderInfoCont,
+         {{&D::stSenderCode}, {&D::stEmail}, {&D::stMobile}, {&D::stTelephone}},
+         barAll,
+         {}},
+        {wpSenderInfoCont,
          {{&D::stZorvAccount}, {&D::stTCAccount, "TC12"}, {&D::stFederalTaxId}},
          fnbarFlags({4}),
          {"edtSenderZorvAccount|Zorv Account cannot be blank.",
           "edtSenderTCAccount|TC Account number is invalid.",
           "edtSenderTaxId|Federal Tax Id cannot be blank."}},
-        {3, {{&D::stStateTaxId}}, fnbarFlags({5}), {"edtSenderCNPJ|State Tax Id cannot be blank."}},
+        {wpSenderInfoCont,
+         {{&D::stStateTaxId}},
+         fnbarFlags({5}),
+         {"edtSenderCNPJ|State Tax Id cannot be blank."}},
     };
     for (const auto &rec : arCases) {
         TclsRWSendersData objData = fnobjFilledSender();
@@ -159,7 +177,7 @@ TEST_F(Senders, RulesOfEachPage) {
             objData.*recChange.pstField = QLatin1String(recChange.pchValue);
         TrecarErrorList arErrors;
         const QString stResult =
-            objSenders.fnstValidate(objData, arErrors, rec.iPage, rec.barFlags);
+            objSenders.fnstValidate(objData, arErrors, rec.enPage, rec.barFlags);
         const std::string stCase = "case " + std::to_string(&rec - arCases);
         EXPECT_EQ(fnarEntries(arErrors), rec.arExpected) << stCase;
         EXPECT_EQ(stResult, rec.arExpected.empty() ? cstSuccess : cstUnsuccess) << stCase;
@@ -168,10 +186,10 @@ TEST_F(Senders, RulesOfEachPage) {
 
 TEST_F(Senders, AnEmptyHolderFailsTheRulesOfItsPageInOrder) {
     const struct {
-        int iPage;
+        TWizardPage enPage;
         TEntries arExpected;
     } arCases[] = {
-        {2,
+        {wpSenderInfo,
          {"edtSenderCode|ID cannot be blank..", "edtSenderCompany|Company cannot be blank.",
           "edtSenderName|Shipper cannot be blank.", "fraSenderCountry|Country cannot be blank.",
           "edtSenderAddress1|Address line 1 cannot be blank.",
@@ -179,37 +197,40 @@ TEST_F(Senders, AnEmptyHolderFailsTheRulesOfItsPageInOrder) {
           "fraSenderIATA|Airport Code cannot be blank.", "edtSenderCity|City cannot be blank.",
           "edtSenderEmail|Email cannot be blank.", "edtSenderMobile|Mobile cannot be blank.",
           "edtSenderTelephone|Telephone cannot be blank."}},
-        {3,
+        {wpSenderInfoCont,
          {"edtSenderZorvAccount|Zorv Account cannot be blank.",
           "edtSenderTaxId|Federal Tax Id cannot be blank.",
           "edtSenderCNPJ|State Tax Id cannot be blank."}},
-        {4, {}},
-        {0, {}},
+        {wpCommSetting, {}},
+        {wpWelcome, {}},
     };
     for (const auto &rec : arCases) {
         TrecarErrorList arErrors;
-        const QString stResult = objSenders.fnstValidate(TclsRWSendersData(), arErrors, rec.iPage,
+        const QString stResult = objSenders.fnstValidate(TclsRWSendersData(), arErrors, rec.enPage,
                                                          fnbarFlags({0, 1, 2, 3, 4, 5}));
-        EXPECT_EQ(fnarEntries(arErrors), rec.arExpected) << rec.iPage;
-        EXPECT_EQ(stResult, rec.arExpected.empty() ? cstSuccess : cstUnsuccess) << rec.iPage;
+        EXPECT_EQ(fnarEntries(arErrors), rec.arExpected) << rec.enPage;
+        EXPECT_EQ(stResult, rec.arExpected.empty() ? cstSuccess : cstUnsuccess) << rec.enPage;
     }
 }
 
 TEST_F(Senders, PhoneEntriesAlreadyInTheListHoldThePageBack) {
     const struct {
         const char *pchControl;
-        int iPage;
+        TWizardPage enPage;
         bool bHoldsBack;
     } arCases[] = {
-        {"edtSenderTelephone", 2, true},       {"edtSenderMobile", 3, true},
-        {"cmbPhoneCallingCode", 7, true},      {"cmbMobileCallingCode", 2, true},
-        {"EDTSENDERTELEPHONE", 2, true},       {"edtSenderCompany", 2, false},
-        {"edtCSEODviaEmailAddress", 9, false},
+        {"edtSenderTelephone", wpSenderInfo, true},
+        {"edtSenderMobile", wpSenderInfoCont, true},
+        {"cmbPhoneCallingCode", wpFTPSetting, true},
+        {"cmbMobileCallingCode", wpSenderInfo, true},
+        {"EDTSENDERTELEPHONE", wpSenderInfo, true},
+        {"edtSenderCompany", wpSenderInfo, false},
+        {"edtCSEODviaEmailAddress", wpApplSecurity, false},
     };
     for (const auto &rec : arCases) {
         TrecarErrorList arErrors{
             {QLatin1String(rec.pchControl), QStringLiteral("Format 020."), 0, 0}};
-        const QString stResult = objSenders.fnstValidate(fnobjFilledSender(), arErrors, rec.iPage,
+        const QString stResult = objSenders.fnstValidate(fnobjFilledSender(), arErrors, rec.enPage,
                                                          fnbarFlags({0, 1, 2, 4, 5}));
         EXPECT_EQ(stResult, rec.bHoldsBack ? cstUnsuccess : cstSuccess) << rec.pchControl;
         EXPECT_EQ(fnarEntries(arErrors), TEntries{rec.pchControl + std::string("|Format 020.")})
@@ -221,7 +242,7 @@ TEST_F(Senders, NewEntriesFollowTheOldOnesAndAreLogged) {
     TrecarErrorList arErrors{{QStringLiteral("edtSenderTelephone"), QStringLiteral("Old."), 0, 0}};
     TclsRWSendersData objData = fnobjFilledSender();
     objData.stSenderCode.clear();
-    EXPECT_EQ(objSenders.fnstValidate(objData, arErrors, 2, {}), cstUnsuccess);
+    EXPECT_EQ(objSenders.fnstValidate(objData, arErrors, wpSenderInfo, {}), cstUnsuccess);
     EXPECT_EQ(fnarEntries(arErrors),
               (TEntries{"edtSenderTelephone|Old.", "edtSenderCode|ID cannot be blank.."}));
     const std::string stLog = fnstLog().toStdString();
@@ -400,7 +421,7 @@ TEST_F(Senders, ATCAccountOfBlanksIsNotLookedUp) {
     TclsRWSendersData objData = fnobjFilledSender();
     objData.stTCAccount = QStringLiteral("    ");
     TrecarErrorList arErrors;
-    objSenders.fnstValidate(objData, arErrors, 3, {});
+    objSenders.fnstValidate(objData, arErrors, wpSenderInfoCont, {});
     EXPECT_EQ(fnarEntries(arErrors),
               TEntries{"edtSenderZorvAccount|Zorv Account number is invalid."})
         << "the Zorv account needs the rules; the blank TC account does not";

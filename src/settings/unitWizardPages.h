@@ -1,5 +1,6 @@
-// The wizard's pages by their index in pgcRegistrationWizard, for the form
-// and for whatever names a page without needing the form (the answers file).
+// The wizard's pages by their index in pgcRegistrationWizard, for the form,
+// the settings objects whose rules differ by page, and whatever names a page
+// without needing the form (the answers file).
 #pragma once
 
 // Page indexes of pgcRegistrationWizard.
