@@ -6,7 +6,6 @@
 #include "ui_unitRegistrationWizard_ApplSecurity.h"
 #include "ui_unitRegistrationWizard_CommSetting.h"
 #include "ui_unitRegistrationWizard_Completed.h"
-#include "ui_unitRegistrationWizard_EmailSetting.h"
 #include "ui_unitRegistrationWizard_FTPSetting.h"
 #include "ui_unitRegistrationWizard_Internet.h"
 #include "ui_unitRegistrationWizard_Pickup.h"
@@ -52,7 +51,6 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
       uiSenderInfo(std::make_unique<Ui::TfraSenderInfoPage>()),
       uiPickup(std::make_unique<Ui::TfraPickupPage>()),
       uiFTPSetting(std::make_unique<Ui::TfraFTPSettingPage>()),
-      uiEmailSetting(std::make_unique<Ui::TfraEmailSettingPage>()),
       uiApplSecurity(std::make_unique<Ui::TfraApplSecurityPage>()),
       uiSiteRegistration(std::make_unique<Ui::TfraSiteRegistrationPage>()),
       uiSenderInfoCont(std::make_unique<Ui::TfraSenderInfoContPage>()),
@@ -65,7 +63,6 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     uiSenderInfo->setupUi(ui->tbsSenderInfo);
     uiPickup->setupUi(ui->tbsPickupDetails);
     uiFTPSetting->setupUi(ui->tbsFTPSetting);
-    uiEmailSetting->setupUi(ui->tbsEmailSetting);
     uiApplSecurity->setupUi(ui->tbsApplSecurity);
     uiSiteRegistration->setupUi(ui->tbsSiteRegistration);
     uiSenderInfoCont->setupUi(ui->tbsSenderInfoCont);
@@ -145,7 +142,7 @@ void TfrmRegistrationWizard::pFormCreate() {
             pReadFromSenderInfoContScreen();
             pReadFromCommSettingScreen();
             pReadFromFTPSettingScreen();
-            pReadFromEmailSettingScreen();
+            ui->tbsEmailSetting->pReadFromScreen(recData);
             pReadFromApplSecurityScreen();
             pReadFromPickupScreen();
             pShowWelcomePage();
@@ -159,9 +156,9 @@ void TfrmRegistrationWizard::pFormCreate() {
     }
     // The rows of the configuration, service and user checks are read again
     // when the site is registered.
-    objarConfigMorvaneData.clear();
-    objarCommServiceSettingsData.clear();
-    objarUsersData.clear();
+    recRows.objarConfigMorvaneData.clear();
+    recRows.objarCommServiceSettingsData.clear();
+    recRows.objarUsersData.clear();
     QApplication::restoreOverrideCursor();
 }
 
@@ -208,7 +205,7 @@ bool TfrmRegistrationWizard::fnbReadStartupRows(
 }
 
 bool TfrmRegistrationWizard::fnbReadConfigZorv() {
-    if (!fnbReadStartupRows(QStringLiteral("TclsConfigZorvDB"), {{}}, objarConfigZorvData))
+    if (!fnbReadStartupRows(QStringLiteral("TclsConfigZorvDB"), {{}}, recRows.objarConfigZorvData))
         return false;
     pSetMandatoryFields();
     return true;
@@ -270,27 +267,28 @@ bool TfrmRegistrationWizard::fnbTakeSingleInstanceLock() {
 }
 
 void TfrmRegistrationWizard::pSetMandatoryFields() {
-    barMandatory.fill(false);
-    const auto *pConfig = fnpFirstRecord<TclsConfigZorvData>(objarConfigZorvData);
+    recData.barMandatory.fill(false);
+    const auto *pConfig = fnpFirstRecord<TclsConfigZorvData>(recRows.objarConfigZorvData);
     if (!pConfig)
         return;
     // Index 3 is not used by the sender checks.
-    barMandatory[0] = pConfig->mandatory_address2;
-    barMandatory[1] = pConfig->mandatory_email;
-    barMandatory[2] = pConfig->mandatory_mobile;
-    barMandatory[4] = pConfig->mandatory_federal_tax_id;
-    barMandatory[5] = pConfig->mandatory_state_tax_id;
-    pSetMandatoryMark(uiSenderInfo->lblSenderAddress2, barMandatory[0]);
-    pSetMandatoryMark(uiSenderInfo->lblSenderEmail, barMandatory[1]);
-    pSetMandatoryMark(uiSenderInfo->lblSenderMobile, barMandatory[2]);
-    pSetMandatoryMark(uiSenderInfoCont->lblSenderTaxId, barMandatory[4]);
-    pSetMandatoryMark(uiSenderInfoCont->lblSenderCNPJ, barMandatory[5]);
+    recData.barMandatory[0] = pConfig->mandatory_address2;
+    recData.barMandatory[1] = pConfig->mandatory_email;
+    recData.barMandatory[2] = pConfig->mandatory_mobile;
+    recData.barMandatory[4] = pConfig->mandatory_federal_tax_id;
+    recData.barMandatory[5] = pConfig->mandatory_state_tax_id;
+    pSetMandatoryMark(uiSenderInfo->lblSenderAddress2, recData.barMandatory[0]);
+    pSetMandatoryMark(uiSenderInfo->lblSenderEmail, recData.barMandatory[1]);
+    pSetMandatoryMark(uiSenderInfo->lblSenderMobile, recData.barMandatory[2]);
+    pSetMandatoryMark(uiSenderInfoCont->lblSenderTaxId, recData.barMandatory[4]);
+    pSetMandatoryMark(uiSenderInfoCont->lblSenderCNPJ, recData.barMandatory[5]);
 }
 
 bool TfrmRegistrationWizard::fnbReadConfigMorvane() {
-    if (!fnbReadStartupRows(QStringLiteral("TclsConfigMorvaneDB"), {{}}, objarConfigMorvaneData))
+    if (!fnbReadStartupRows(QStringLiteral("TclsConfigMorvaneDB"), {{}},
+                            recRows.objarConfigMorvaneData))
         return false;
-    const auto *pConfig = fnpFirstRecord<TclsConfigMorvaneData>(objarConfigMorvaneData);
+    const auto *pConfig = fnpFirstRecord<TclsConfigMorvaneData>(recRows.objarConfigMorvaneData);
     if (!pConfig->site_id.trimmed().isEmpty()) {
         pStartupFailure(fnstRS(rs::rsAlreadyRegistered) + QStringLiteral(". ") +
                             fnstRS(rs::rsClickOKToExit) + QStringLiteral("."),
@@ -302,15 +300,16 @@ bool TfrmRegistrationWizard::fnbReadConfigMorvane() {
 }
 
 bool TfrmRegistrationWizard::fnbReadServicesAndUsers() {
-    return fnbReadStartupRows(
-               QStringLiteral("TclsCommServiceSettingsDB"), {{}}, objarCommServiceSettingsData,
-               [](const TclsMVData &obj) {
-                   const auto *p = dynamic_cast<const TclsCommServiceSettingsData *>(&obj);
-                   return p && p->service_name == QLatin1String("Site Registration");
-               }) &&
+    return fnbReadStartupRows(QStringLiteral("TclsCommServiceSettingsDB"), {{}},
+                              recRows.objarCommServiceSettingsData,
+                              [](const TclsMVData &obj) {
+                                  const auto *p =
+                                      dynamic_cast<const TclsCommServiceSettingsData *>(&obj);
+                                  return p && p->service_name == QLatin1String("Site Registration");
+                              }) &&
            fnbReadStartupRows(QStringLiteral("TclsUsersDB"),
                               {{QStringLiteral("user_id"), QStringLiteral("'DEFAULT'")}},
-                              objarUsersData, [](const TclsMVData &obj) {
+                              recRows.objarUsersData, [](const TclsMVData &obj) {
                                   const auto *p = dynamic_cast<const TclsUsersData *>(&obj);
                                   return p && p->user_id == QLatin1String("DEFAULT");
                               });
@@ -331,7 +330,7 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     pInitializeSenderInfoComponents();
     pInitializePickupComponents();
     pInitializeFTPSettingComponents();
-    pInitializeEmailSettingComponents();
+    ui->tbsEmailSetting->pInitializeComponents();
     pInitializeApplSecurityComponents();
     pInitializeSiteRegComponents();
     pInitializeSenderInfoContComponents();
@@ -343,25 +342,31 @@ void TfrmRegistrationWizard::pInitializeComponents() {
 }
 
 void TfrmRegistrationWizard::pPopulateScreen() {
-    using TfnbStep = bool (TfrmRegistrationWizard::*)();
-    static constexpr TfnbStep arSteps[] = {
-        &TfrmRegistrationWizard::fnbPopulateSenderPages,
-        &TfrmRegistrationWizard::fnbPopulateReferenceTypes,
-        &TfrmRegistrationWizard::fnbPopulateModems,
-        &TfrmRegistrationWizard::fnbPopulateRetries,
-        &TfrmRegistrationWizard::fnbPopulateServiceGrid,
-        &TfrmRegistrationWizard::fnbPopulatePickup,
-        &TfrmRegistrationWizard::fnbPopulateInternetSettings,
-        &TfrmRegistrationWizard::fnbPopulateFTPSetting,
-        &TfrmRegistrationWizard::fnbPopulateEmailSetting,
-        &TfrmRegistrationWizard::fnbPopulateApplSecurity,
-        &TfrmRegistrationWizard::fnbPopulateCommValues,
-        &TfrmRegistrationWizard::fnbPopulateEmailFeature,
-        &TfrmRegistrationWizard::fnbPopulateDestinationBillingColour,
+    using TfnbStep = std::function<bool()>;
+    const auto fnStep = [this](bool (TfrmRegistrationWizard::*pfnbStep)()) {
+        return TfnbStep([this, pfnbStep] { return (this->*pfnbStep)(); });
+    };
+    const auto fnPage = [this](TfraWizardPage *pg) {
+        return TfnbStep([this, pg] { return pg->fnbPopulate(recRows); });
+    };
+    const TfnbStep arSteps[] = {
+        fnStep(&TfrmRegistrationWizard::fnbPopulateSenderPages),
+        fnStep(&TfrmRegistrationWizard::fnbPopulateReferenceTypes),
+        fnStep(&TfrmRegistrationWizard::fnbPopulateModems),
+        fnStep(&TfrmRegistrationWizard::fnbPopulateRetries),
+        fnStep(&TfrmRegistrationWizard::fnbPopulateServiceGrid),
+        fnStep(&TfrmRegistrationWizard::fnbPopulatePickup),
+        fnStep(&TfrmRegistrationWizard::fnbPopulateInternetSettings),
+        fnStep(&TfrmRegistrationWizard::fnbPopulateFTPSetting),
+        fnPage(ui->tbsEmailSetting),
+        fnStep(&TfrmRegistrationWizard::fnbPopulateApplSecurity),
+        fnStep(&TfrmRegistrationWizard::fnbPopulateCommValues),
+        fnStep(&TfrmRegistrationWizard::fnbPopulateEmailFeature),
+        fnStep(&TfrmRegistrationWizard::fnbPopulateDestinationBillingColour),
     };
     try {
-        for (TfnbStep fnbStep : arSteps)
-            if (!(this->*fnbStep)())
+        for (const TfnbStep &fnbStep : arSteps)
+            if (!fnbStep())
                 break;
     } catch (const std::exception &e) {
         pWriteLog(3, cstUnit, QStringLiteral("pPopulateScreen"), QString::fromLocal8Bit(e.what()));
@@ -501,12 +506,12 @@ void TfrmRegistrationWizard::closeEvent(QCloseEvent *event) {
 void TfrmRegistrationWizard::pTerminate() {
     pWriteLog(0, cstUnit, QStringLiteral("FormClose"),
               QStringLiteral("Finally - freeing the tree list node object"));
-    objarConfigZorvData.clear();
-    objarConfigMorvaneData.clear();
-    objarUsersData.clear();
-    objarCommServiceSettingsData.clear();
-    objarCustomerInfoData.clear();
-    objarCommModemData.clear();
+    recRows.objarConfigZorvData.clear();
+    recRows.objarConfigMorvaneData.clear();
+    recRows.objarUsersData.clear();
+    recRows.objarCommServiceSettingsData.clear();
+    recRows.objarCustomerInfoData.clear();
+    recRows.objarCommModemData.clear();
     objFormatFile.reset();
     pCloseHelpWindows();
     if (objTranslator)

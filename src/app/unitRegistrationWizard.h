@@ -5,16 +5,10 @@
 #pragma once
 
 #include "unitIniFile.h"
+#include "UnitInstallationRows.h"
 #include "UnitMV5Records.h"
-#include "unitRWApplSecurityData.h"
-#include "UnitRWAWBLPAllocData.h"
-#include "unitRWCommSettingData.h"
-#include "unitRWEmailSettingData.h"
-#include "unitRWFTPSettingData.h"
-#include "UnitRWPickupDetailsData.h"
-#include "unitRWProxyServerData.h"
-#include "unitRWSendersData.h"
 #include "unitRWSettings.h"
+#include "UnitWizardData.h"
 
 // Saving and completing the registration.
 #include "unitManualSiteRegistration.h"
@@ -39,7 +33,6 @@ class TfraCompletedPage;
 class TfraSenderInfoPage;
 class TfraPickupPage;
 class TfraFTPSettingPage;
-class TfraEmailSettingPage;
 class TfraApplSecurityPage;
 class TfraSiteRegistrationPage;
 class TfraSenderInfoContPage;
@@ -60,6 +53,7 @@ class TclsSenderAddressEvents;
 class TclsServiceGrid;
 class QTranslator;
 class TclsFormatFile;
+class TfraWizardPage;
 namespace Ui {
 class TfraSummaryPage;
 } // namespace Ui
@@ -81,6 +75,13 @@ public:
     void pChangePage(const QString &stCaption, int iCurrentIndex, const QString &stDirection,
                      int iTreeIndex);
 
+    // What the user has entered, as last read from the pages.
+    const TrecWizardData &fnrecData() const { return recData; }
+    // The page class showing a page (pgcRegistrationWizard's index); nullptr
+    // for a page the form still lays out itself.
+    TfraWizardPage *fnpgPage(int iPage) const;
+    // Reads that page into the entered data, as leaving it does.
+    void pReadPage(int iPage);
     // The error list of the last validation.
     const TrecarErrorList &fnarErrorList() const { return objarErrorList; }
     // The sender page's address checks (Next runs the destination lookup).
@@ -95,17 +96,20 @@ public:
 
     // Copies the sender page into the sender data holder, every text trimmed.
     void pReadFromSenderInfoScreen();
-    const TclsRWSendersData &fnobjSendersData() const { return objSendersData; }
+    const TclsRWSendersData &fnobjSendersData() const { return recData.objSendersData; }
     // The pickup, SFTP, e-mail and application-security pages into their
     // holders, every text trimmed.
     void pReadFromPickupScreen();
     void pReadFromFTPSettingScreen();
-    void pReadFromEmailSettingScreen();
     void pReadFromApplSecurityScreen();
-    const TclsRWPickupData &fnobjPickupData() const { return objPickupData; }
-    const TclsRWFTPSettingData &fnobjFTPSettingData() const { return objFTPSettingData; }
-    const TclsRWEmailSettingData &fnobjEmailSettingData() const { return objEmailSettingData; }
-    const TclsRWApplSecurityData &fnobjApplSecurityData() const { return objApplSecurityData; }
+    const TclsRWPickupData &fnobjPickupData() const { return recData.objPickupData; }
+    const TclsRWFTPSettingData &fnobjFTPSettingData() const { return recData.objFTPSettingData; }
+    const TclsRWEmailSettingData &fnobjEmailSettingData() const {
+        return recData.objEmailSettingData;
+    }
+    const TclsRWApplSecurityData &fnobjApplSecurityData() const {
+        return recData.objApplSecurityData;
+    }
 
     // The welcome and site-registration texts of the installation's ini file:
     // the carrier's web address and technical-support telephone number (read
@@ -118,18 +122,18 @@ public:
     // Copies the chosen quantities of shipment and LP numbers into the number
     // allocation holder; an empty choice asks for the default quantity.
     void pReadFromSiteRegScreen();
-    const TclsRWAWBLPAllocData &fnobjAWBLPAllocData() const { return objAWBLPAllocData; }
+    const TclsRWAWBLPAllocData &fnobjAWBLPAllocData() const { return recData.objAWBLPAllocData; }
 
     // Copies the communication page into its data holder: the page's options
     // and one block per service row; the site-registration row also decides
     // bSiteRegActivated.
     void pReadFromCommSettingScreen();
-    const TclsRWCommSettingData &fnobjCommSettingData() const { return objCommSettingData; }
+    const TclsRWCommSettingData &fnobjCommSettingData() const { return recData.objCommSettingData; }
     // The "Schedule Pickup" service as last read: without it the pickup page is skipped.
     bool fnbSchedulePickupActivated() const {
-        return objCommSettingData.arServices[csSchedulePickup].bInUse;
+        return recData.objCommSettingData.arServices[csSchedulePickup].bInUse;
     }
-    bool fnbSiteRegistrationActivated() const { return bSiteRegActivated; }
+    bool fnbSiteRegistrationActivated() const { return recData.bSiteRegActivated; }
 
     // The continued sender page: accounts, customs data, the reference type
     // and the destination-billing box, copied into the sender data holder.
@@ -152,7 +156,7 @@ public:
     void btnProxyServerSettingsClick();
     // The internet-settings holder from the browser's proxy setting.
     void pPopulateBrowserProxySettings();
-    const TclsRWProxyServerData &fnobjProxyServerData() const { return objProxyServerData; }
+    const TclsRWProxyServerData &fnobjProxyServerData() const { return recData.objProxyServerData; }
 
     // The summary page, help and printing the terms. pWriteSummary reads the
     // security page, writes "Summary.html" and shows it in wbrSummary.
@@ -215,7 +219,6 @@ private:
     // stars, what their fields let the user type.
     void pInitializePickupComponents();
     void pInitializeFTPSettingComponents();
-    void pInitializeEmailSettingComponents();
     void pInitializeApplSecurityComponents();
     // The password fields follow the password-required box.
     void pEnableApplSecurityPasswords(bool bEnabled);
@@ -281,7 +284,6 @@ private:
     bool fnbPopulateModems();
     bool fnbPopulatePickup();
     bool fnbPopulateFTPSetting();
-    bool fnbPopulateEmailSetting();
     bool fnbPopulateApplSecurity();
     // The communication page: retries, the service grid, the stored options,
     // and what the carrier's e-mail feature allows.
@@ -371,8 +373,11 @@ private:
 
     // Next and Back of the data pages, their skip rules and the keyboard.
     friend class TclsWizardKeyPreview;
-    // Validates a page's holder with its settings object: the list is stored
-    // and, on a failure, shown; true on "success".
+    // Reads a page and runs its rules: the list is stored and, on a failure,
+    // shown; true when nothing failed.
+    bool fnbValidatePage(TfraWizardPage &pg);
+    // The same for a page the form still reads itself: its holder checked by
+    // its settings object, true on "success".
     bool fnbValidatePage(void (TfrmRegistrationWizard::*pReadScreen)(), TclsRWSettings &objSettings,
                          const TclsRWSettingsData &objData);
     void pShowMandatoryLegend(bool bVisible);
@@ -422,7 +427,6 @@ private:
     std::unique_ptr<Ui::TfraSenderInfoPage> uiSenderInfo;
     std::unique_ptr<Ui::TfraPickupPage> uiPickup;
     std::unique_ptr<Ui::TfraFTPSettingPage> uiFTPSetting;
-    std::unique_ptr<Ui::TfraEmailSettingPage> uiEmailSetting;
     std::unique_ptr<Ui::TfraApplSecurityPage> uiApplSecurity;
     std::unique_ptr<Ui::TfraSiteRegistrationPage> uiSiteRegistration;
     std::unique_ptr<Ui::TfraSenderInfoContPage> uiSenderInfoCont;
@@ -454,7 +458,6 @@ private:
     bool bPhoneRulesLoaded = false;
     bool bTermsAccepted = false;
     bool bNoConfirmation = false;
-    bool bSiteRegActivated = false;
     bool bSkipSave = false;
     bool bRunningExesLocked = false;
     bool bTerminated = false;
@@ -465,22 +468,13 @@ private:
     QString stTermsFile;
     QString stTechSupportPhone, stUserURL;
     QString stDefaultSenderCode;
-    std::array<bool, 6> barMandatory{};
     std::array<bool, 7> barPageModified{};
     TrecarErrorList objarErrorList;
-    TclsRWSendersData objSendersData;
-    TclsRWPickupData objPickupData;
-    TclsRWFTPSettingData objFTPSettingData;
-    TclsRWEmailSettingData objEmailSettingData;
-    TclsRWApplSecurityData objApplSecurityData;
-    TclsRWAWBLPAllocData objAWBLPAllocData;
-    TclsRWCommSettingData objCommSettingData;
+    TrecWizardData recData;
     TclsServiceGrid *objServiceGrid = nullptr; // owned by stgCSServiceSettings
     QString stStoredReferenceType;
-    TclsRWProxyServerData objProxyServerData;
 
-    TobjarMVData objarConfigZorvData, objarConfigMorvaneData, objarUsersData;
-    TobjarMVData objarCommServiceSettingsData, objarCustomerInfoData, objarCommModemData;
+    TrecInstallationRows recRows;
 
     // The summary page, the summary writer, help and printing.
     void pCreateSummaryPage();

@@ -44,7 +44,7 @@ void TfrmRegistrationWizard::pEnableApplSecurityPasswords(bool bEnabled) {
 }
 
 bool TfrmRegistrationWizard::fnbPopulateApplSecurity() {
-    const auto *pUser = fnpFirstRecord<TclsUsersData>(objarUsersData);
+    const auto *pUser = fnpFirstRecord<TclsUsersData>(recRows.objarUsersData);
     if (!pUser)
         return true;
     Ui::TfraApplSecurityPage &pg = *uiApplSecurity;
@@ -61,7 +61,7 @@ void TfrmRegistrationWizard::pReadFromApplSecurityScreen() {
     pWriteLog(1, cstUnit, QStringLiteral("pReadFromApplSecurityScreen"),
               QStringLiteral("Inside pReadFromApplSecurityScreen."));
     const Ui::TfraApplSecurityPage &pg = *uiApplSecurity;
-    TclsRWApplSecurityData &obj = objApplSecurityData;
+    TclsRWApplSecurityData &obj = recData.objApplSecurityData;
     obj.bPasswordRequired = pg.chkApplSecurityPasswdRequired->isChecked();
     // Unticked, the holder keeps the password it had. Blanks are part of a
     // password: it is taken as typed.

@@ -141,7 +141,7 @@ void TfrmRegistrationWizard::pNextFromSummary() {
     pChangePage(fnstTitle(wpSiteRegistration), wpSummary, cstNext, 9);
     // Without the service the registration cannot be sent: the user leaves by
     // Back, manual registration or Cancel.
-    if (!bSiteRegActivated)
+    if (!recData.bSiteRegActivated)
         ui->btnNext->setEnabled(false);
     else
         pFocus(ui->btnNext);

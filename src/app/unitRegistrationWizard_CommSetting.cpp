@@ -141,7 +141,7 @@ bool TfrmRegistrationWizard::fnbPopulateServiceGrid() {
 
 bool TfrmRegistrationWizard::fnbPopulateCommValues() {
     Ui::TfraCommSettingPage &pg = *uiCommSetting;
-    if (const auto *pZorv = fnpFirstRecord<TclsConfigZorvData>(objarConfigZorvData)) {
+    if (const auto *pZorv = fnpFirstRecord<TclsConfigZorvData>(recRows.objarConfigZorvData)) {
         pg.speCSNoOfRetries->setValue(pZorv->no_of_retries);
         pg.chkCSEODviaFTP->setChecked(pZorv->eod_via_ftp);
         pg.chkCSEODviaEmail->setChecked(pZorv->eod_via_email);
@@ -149,7 +149,8 @@ bool TfrmRegistrationWizard::fnbPopulateCommValues() {
         pSetEmailAddressEnabled(pg.edtCSEODviaEmailAddress, pZorv->eod_via_email);
         pg.edtGatewayIATA->setText(pZorv->gateway_iata);
     }
-    if (const auto *pMorvane = fnpFirstRecord<TclsConfigMorvaneData>(objarConfigMorvaneData)) {
+    if (const auto *pMorvane =
+            fnpFirstRecord<TclsConfigMorvaneData>(recRows.objarConfigMorvaneData)) {
         pg.chkTPPviaEmail->setChecked(pMorvane->return_via_email);
         pg.edtTPPviaEmailAddress->setText(pMorvane->return_email_address);
         pSetEmailAddressEnabled(pg.edtTPPviaEmailAddress, pMorvane->return_via_email);
@@ -158,7 +159,7 @@ bool TfrmRegistrationWizard::fnbPopulateCommValues() {
 }
 
 bool TfrmRegistrationWizard::fnbPopulateEmailFeature() {
-    const auto *pZorv = fnpFirstRecord<TclsConfigZorvData>(objarConfigZorvData);
+    const auto *pZorv = fnpFirstRecord<TclsConfigZorvData>(recRows.objarConfigZorvData);
     const bool bEmailFeature = pZorv && pZorv->email_feature;
     objServiceGrid->pSetEmailFeature(bEmailFeature);
     Ui::TfraCommSettingPage &pg = *uiCommSetting;
@@ -179,7 +180,7 @@ void TfrmRegistrationWizard::pReadFromCommSettingScreen() {
     pWriteLog(1, cstUnit, QStringLiteral("pReadFromCommSettingScreen"),
               QStringLiteral("Inside pReadFromCommSettingScreen."));
     const Ui::TfraCommSettingPage &pg = *uiCommSetting;
-    TclsRWCommSettingData &obj = objCommSettingData;
+    TclsRWCommSettingData &obj = recData.objCommSettingData;
     obj.bEODViaEmail = pg.chkCSEODviaEmail->isChecked();
     obj.stGatewayIATA = pg.edtGatewayIATA->text().trimmed();
     obj.bEODViaFTP = pg.chkCSEODviaFTP->isChecked();
@@ -199,5 +200,5 @@ void TfrmRegistrationWizard::pReadFromCommSettingScreen() {
         barSeen[*eService] = true;
         obj.arServices[*eService] = fnrecServiceBlock(rec);
     }
-    bSiteRegActivated = obj.arServices[csSiteRegistration].bInUse;
+    recData.bSiteRegActivated = obj.arServices[csSiteRegistration].bInUse;
 }

@@ -119,8 +119,8 @@ void TfrmRegistrationWizard::pSiteRegistrationNext() {
         // The host is asked for what is stored; a refused quantity keeps the
         // one stored before.
         TclsRWAWBLPAlloc objAlloc;
-        objAlloc.fnstSaveShipmentNoAlloc(objAWBLPAllocData);
-        objAlloc.fnstSaveLPNoAlloc(objAWBLPAllocData);
+        objAlloc.fnstSaveShipmentNoAlloc(recData.objAWBLPAllocData);
+        objAlloc.fnstSaveLPNoAlloc(recData.objAWBLPAllocData);
     }
     pWriteLog(1, cstUnit, stMethod,
               QStringLiteral("Calling the fnbSaveDataToDB method from the site reg Screennext "
@@ -161,12 +161,12 @@ bool TfrmRegistrationWizard::fnbReadRegistrationRows() {
         bool bRowNeeded;
     };
     const TrecRead arReads[] = {
-        {"TclsConfigZorvDB", objarConfigZorvData, true},
-        {"TclsConfigMorvaneDB", objarConfigMorvaneData, true},
-        {"TclsCustomerInfoDB", objarCustomerInfoData, true},
-        {"TclsUsersDB", objarUsersData, false},
-        {"TclsCommModemDB", objarCommModemData, false},
-        {"TclsCommServiceSettingsDB", objarCommServiceSettingsData, false},
+        {"TclsConfigZorvDB", recRows.objarConfigZorvData, true},
+        {"TclsConfigMorvaneDB", recRows.objarConfigMorvaneData, true},
+        {"TclsCustomerInfoDB", recRows.objarCustomerInfoData, true},
+        {"TclsUsersDB", recRows.objarUsersData, false},
+        {"TclsCommModemDB", recRows.objarCommModemData, false},
+        {"TclsCommServiceSettingsDB", recRows.objarCommServiceSettingsData, false},
     };
     for (const TrecRead &rec : arReads) {
         rec.objarRows.clear();
@@ -179,12 +179,12 @@ bool TfrmRegistrationWizard::fnbReadRegistrationRows() {
 
 void TfrmRegistrationWizard::pFreeRegistrationRows() {
     const std::pair<const char *, TobjarMVData *> arRows[] = {
-        {"objarConfigZorvData", &objarConfigZorvData},
-        {"objarConfigMorvaneData", &objarConfigMorvaneData},
-        {"objarCustomerInfoData", &objarCustomerInfoData},
-        {"objarUsersData", &objarUsersData},
-        {"objarCommModemData", &objarCommModemData},
-        {"objarCommServiceSettingsData", &objarCommServiceSettingsData},
+        {"recRows.objarConfigZorvData", &recRows.objarConfigZorvData},
+        {"recRows.objarConfigMorvaneData", &recRows.objarConfigMorvaneData},
+        {"recRows.objarCustomerInfoData", &recRows.objarCustomerInfoData},
+        {"recRows.objarUsersData", &recRows.objarUsersData},
+        {"recRows.objarCommModemData", &recRows.objarCommModemData},
+        {"recRows.objarCommServiceSettingsData", &recRows.objarCommServiceSettingsData},
     };
     for (const auto &[pchName, pobjarRows] : arRows) {
         pobjarRows->clear();
@@ -198,18 +198,18 @@ QString TfrmRegistrationWizard::fnstRegisterSite() {
         objRWSiteRegistration = std::make_unique<TclsRWSiteRegistration>();
     objRWSiteRegistration->pSetAllocationRequest(
         {uiSiteRegistration->chklShipmentNoAllocation->isChecked(),
-         objAWBLPAllocData.stShipmentNoQty, uiSiteRegistration->chklicenceno->isChecked(),
-         objAWBLPAllocData.stLPNoQty, objCommSettingData.stGatewayIATA});
+         recData.objAWBLPAllocData.stShipmentNoQty, uiSiteRegistration->chklicenceno->isChecked(),
+         recData.objAWBLPAllocData.stLPNoQty, recData.objCommSettingData.stGatewayIATA});
     objRWSiteRegistration->pSetCompletionPage(ui->tbsRegistrationCompleted,
                                               fnbSchedulePickupActivated(),
                                               uiSenderInfoCont->edtSenderZorvAccount->text());
     try {
         const TclsBusyForm objBusy(this);
         return objRWSiteRegistration->fnstSiteRegistration(
-            fnpFirstRecord<TclsConfigZorvData>(objarConfigZorvData),
-            fnpFirstRecord<TclsConfigMorvaneData>(objarConfigMorvaneData),
-            fnpFirstRecord<TclsCustomerInfoData>(objarCustomerInfoData), objarUsersData,
-            objarCommServiceSettingsData);
+            fnpFirstRecord<TclsConfigZorvData>(recRows.objarConfigZorvData),
+            fnpFirstRecord<TclsConfigMorvaneData>(recRows.objarConfigMorvaneData),
+            fnpFirstRecord<TclsCustomerInfoData>(recRows.objarCustomerInfoData),
+            recRows.objarUsersData, recRows.objarCommServiceSettingsData);
     } catch (const std::exception &e) {
         pWriteLog(3, cstUnit, QStringLiteral("btnNextClick"), QString::fromLocal8Bit(e.what()));
     }

@@ -71,7 +71,7 @@ void TfrmRegistrationWizard::pInitializeFTPSettingComponents() {
 }
 
 bool TfrmRegistrationWizard::fnbPopulateFTPSetting() {
-    const auto *pConfig = fnpFirstRecord<TclsConfigZorvData>(objarConfigZorvData);
+    const auto *pConfig = fnpFirstRecord<TclsConfigZorvData>(recRows.objarConfigZorvData);
     if (!pConfig)
         return true;
     Ui::TfraFTPSettingPage &pg = *uiFTPSetting;
@@ -89,7 +89,7 @@ void TfrmRegistrationWizard::pReadFromFTPSettingScreen() {
     pWriteLog(1, cstUnit, QStringLiteral("pReadFromFTPSettingScreen"),
               QStringLiteral("Inside pReadFromFTPSettingScreen."));
     const Ui::TfraFTPSettingPage &pg = *uiFTPSetting;
-    TclsRWFTPSettingData &obj = objFTPSettingData;
+    TclsRWFTPSettingData &obj = recData.objFTPSettingData;
     obj.stHost = pg.edtFTPHost->text().trimmed();
     obj.stPort = pg.edtFTPPort->text().trimmed();
     obj.stUserId = pg.edtFTPUserId->text().trimmed();

@@ -153,7 +153,7 @@ void TfrmRegistrationWizard::radDialUpClick() {
     pg.cmbDialup->clear();
     pg.cmbDialup->addItems(slEntries);
     pg.cmbDialup->setCurrentIndex(
-        static_cast<int>(slEntries.indexOf(objProxyServerData.stDialupName)));
+        static_cast<int>(slEntries.indexOf(recData.objProxyServerData.stDialupName)));
     pSetProxyControlStates();
     if (!slEntries.isEmpty())
         return;
@@ -177,12 +177,12 @@ void TfrmRegistrationWizard::chkBrowserProxysettingsClick() {
     if (uiInternet->chkBrowserProxysettings->isChecked()) {
         pPopulateBrowserProxySettings();
         Ui::TfraInternetPage &pg = *uiInternet;
-        pg.edtHTTPProxyAddress->setText(objProxyServerData.stHTTPProxyAddress);
-        pg.edtHTTPSProxyAddress->setText(objProxyServerData.stHTTPSProxyAddress);
-        pg.edtFTPProxyAddress->setText(objProxyServerData.stFTPProxyAddress);
-        pg.edtHTTPPortNumber->setText(fnstPortText(objProxyServerData.iHTTPPort));
-        pg.edtHTTPSPortNumber->setText(fnstPortText(objProxyServerData.iHTTPSPort));
-        pg.edtFTPPortNumber->setText(fnstPortText(objProxyServerData.iFTPPort));
+        pg.edtHTTPProxyAddress->setText(recData.objProxyServerData.stHTTPProxyAddress);
+        pg.edtHTTPSProxyAddress->setText(recData.objProxyServerData.stHTTPSProxyAddress);
+        pg.edtFTPProxyAddress->setText(recData.objProxyServerData.stFTPProxyAddress);
+        pg.edtHTTPPortNumber->setText(fnstPortText(recData.objProxyServerData.iHTTPPort));
+        pg.edtHTTPSPortNumber->setText(fnstPortText(recData.objProxyServerData.iHTTPSPort));
+        pg.edtFTPPortNumber->setText(fnstPortText(recData.objProxyServerData.iFTPPort));
     }
     pSetProxyControlStates();
 }
@@ -193,13 +193,13 @@ void TfrmRegistrationWizard::pPopulateBrowserProxySettings() {
     QString stProxy = TclsRegistry().fnstBrowserProxyServer();
     if (stProxy.isEmpty())
         stProxy = QLatin1String(cstPathNotFound);
-    pFillFromBrowserProxy(stProxy, objProxyServerData);
+    pFillFromBrowserProxy(stProxy, recData.objProxyServerData);
 }
 
 void TfrmRegistrationWizard::btnProxyServerSettingsClick() {
     // Opened from the proxy choice: what the dialog saves is a proxy connection.
-    objProxyServerData.iConnectionType = ctProxy;
-    TfrmProxyServerSettings dlgProxy(objProxyServerData, this);
+    recData.objProxyServerData.iConnectionType = ctProxy;
+    TfrmProxyServerSettings dlgProxy(recData.objProxyServerData, this);
     if (fniExecModal(dlgProxy) != QDialog::Accepted)
         return;
     pSetChecked(uiInternet->chkBrowserProxysettings, false);
@@ -209,7 +209,7 @@ void TfrmRegistrationWizard::btnProxyServerSettingsClick() {
 
 void TfrmRegistrationWizard::pShowProxyFields() {
     Ui::TfraInternetPage &pg = *uiInternet;
-    const TclsRWProxyServerData &obj = objProxyServerData;
+    const TclsRWProxyServerData &obj = recData.objProxyServerData;
     pg.edtHTTPProxyAddress->setText(obj.stHTTPProxyAddress);
     pg.edtHTTPSProxyAddress->setText(obj.stHTTPSProxyAddress);
     pg.edtFTPProxyAddress->setText(obj.stFTPProxyAddress);
@@ -236,7 +236,7 @@ bool TfrmRegistrationWizard::fnbPopulateInternetSettings() {
     }
     // The holder starts as the stored row: a save that does not touch a
     // field (the dialog's) keeps what was stored.
-    TclsRWProxyServerData &obj = objProxyServerData;
+    TclsRWProxyServerData &obj = recData.objProxyServerData;
     obj.iConnectionType = pRow->connection_type;
     obj.stDialupName = pRow->dialup_name;
     obj.bUseBrowserSettings = pRow->use_browser_settings;

@@ -68,7 +68,7 @@ int fniStoreInternetSetting(const TclsRWProxyServerData &objData) {
 
 bool TfrmRegistrationWizard::fnbWriteInternetSetting() {
     const Ui::TfraInternetPage &pg = *uiInternet;
-    TclsRWProxyServerData &obj = objProxyServerData;
+    TclsRWProxyServerData &obj = recData.objProxyServerData;
     const bool bLogin = pg.chkUserNamePwdConfirmation->isChecked();
     if (pg.radProxyServer->isChecked()) {
         obj.iConnectionType = ctProxy;
@@ -118,7 +118,7 @@ void TfrmRegistrationWizard::pNextFromInternet() {
         return;
     TclsRWProxyServer objRWProxyServer;
     const QString stSaved =
-        bWritesOnNext ? objRWProxyServer.fnstSaveToDB(objProxyServerData) : cstSuccess;
+        bWritesOnNext ? objRWProxyServer.fnstSaveToDB(recData.objProxyServerData) : cstSuccess;
     if (stSaved != cstSuccess) {
         pWarn(stSaved);
         return;

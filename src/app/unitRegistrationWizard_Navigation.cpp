@@ -27,6 +27,15 @@ void TfrmRegistrationWizard::pChangePage(const QString &stCaption, int iCurrentI
         ui->pgcRegistrationWizard->setCurrentIndex(iCurrentIndex - 1);
 }
 
+TfraWizardPage *TfrmRegistrationWizard::fnpgPage(int iPage) const {
+    return qobject_cast<TfraWizardPage *>(ui->pgcRegistrationWizard->widget(iPage));
+}
+
+void TfrmRegistrationWizard::pReadPage(int iPage) {
+    if (TfraWizardPage *pg = fnpgPage(iPage))
+        pg->pReadFromScreen(recData);
+}
+
 // The terms page renames Next and Cancel to accepting and declining the terms.
 void TfrmRegistrationWizard::pSetNextCancelCaptions(bool bTermsPage) {
     ui->btnNext->setText(bTermsPage ? fnstRS(rs::rsAccept)

@@ -92,7 +92,7 @@ void TfrmRegistrationWizard::pReadFromPickupScreen() {
     pWriteLog(1, cstUnit, QStringLiteral("pReadFromPickupScreen"),
               QStringLiteral("Inside pReadFromPickupScreen."));
     const Ui::TfraPickupPage &pg = *uiPickup;
-    TclsRWPickupData &obj = objPickupData;
+    TclsRWPickupData &obj = recData.objPickupData;
     QStringList slFurther;
     for (const QLineEdit *edt : fnarFurtherPickups(pg))
         slFurther.append(edt->text());

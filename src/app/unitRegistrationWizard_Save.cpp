@@ -178,19 +178,22 @@ bool TfrmRegistrationWizard::fnbSaveDataToDB() {
         };
         const TrecGroupSave arSaves[] = {
             {pgSenders, "Sender",
-             [&] { return TclsRWSenders().fnstSaveToDB(objSendersData, objarDestinationBilling); }},
+             [&] {
+                 return TclsRWSenders().fnstSaveToDB(recData.objSendersData,
+                                                     objarDestinationBilling);
+             }},
             {pgCommunication, "Communication setting",
-             [&] { return TclsRWCommSetting().fnstSaveToDB(objCommSettingData); }},
+             [&] { return TclsRWCommSetting().fnstSaveToDB(recData.objCommSettingData); }},
             {pgFTP, "FTP setting",
-             [&] { return TclsRWFTPSetting().fnstSaveToDB(objFTPSettingData); }},
+             [&] { return TclsRWFTPSetting().fnstSaveToDB(recData.objFTPSettingData); }},
             {pgEmail, "Email setting",
-             [&] { return TclsRWEmailSetting().fnstSaveToDB(objEmailSettingData); }},
+             [&] { return TclsRWEmailSetting().fnstSaveToDB(recData.objEmailSettingData); }},
             // The modem page is gone; its group has nothing to save.
             {pgModem, "Modem setting", [] { return cstSuccess; }},
             {pgPickup, "Pickup details",
-             [&] { return TclsRWPickup().fnstSaveToDB(objPickupData); }},
+             [&] { return TclsRWPickup().fnstSaveToDB(recData.objPickupData); }},
             {pgApplSecurity, "Application security",
-             [&] { return TclsRWApplSecurity().fnstSaveToDB(objApplSecurityData); }},
+             [&] { return TclsRWApplSecurity().fnstSaveToDB(recData.objApplSecurityData); }},
         };
         bResult = true;
         for (const TrecGroupSave &rec : arSaves) {

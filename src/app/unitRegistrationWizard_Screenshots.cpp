@@ -55,7 +55,7 @@ void TfrmRegistrationWizard::pReadPagesForPicture() {
     pReadFromCommSettingScreen();
     pReadFromPickupScreen();
     pReadFromFTPSettingScreen();
-    pReadFromEmailSettingScreen();
+    ui->tbsEmailSetting->pReadFromScreen(recData);
 }
 
 // The legend is up where the page has mandatory fields in use.
@@ -99,7 +99,7 @@ void TfrmRegistrationWizard::pShowPageAsSeen(int iPage) {
         ui->btnNext->setText(fnstRS(rs::rsFinish));
     ui->btnBack->setEnabled(iPage != wpWelcome && iPage != wpRegistrationCompleted);
     ui->btnCancel->setEnabled(iPage != wpRegistrationCompleted);
-    ui->btnNext->setEnabled(iPage != wpSiteRegistration || bSiteRegActivated);
+    ui->btnNext->setEnabled(iPage != wpSiteRegistration || recData.bSiteRegActivated);
     pShowMandatoryLegend(fnbLegendShownOn(iPage));
 }
 

@@ -107,7 +107,7 @@ void TfrmRegistrationWizard::pReadFromSenderInfoScreen() {
     pWriteLog(1, cstUnit, QStringLiteral("pReadFromSenderInfoScreen"),
               QStringLiteral("Inside pReadFromSenderInfoScreen."));
     const Ui::TfraSenderInfoPage &pg = *uiSenderInfo;
-    TclsRWSendersData &obj = objSendersData;
+    TclsRWSendersData &obj = recData.objSendersData;
     obj.stSenderCode = pg.edtSenderCode->text().trimmed();
     obj.stCompany = pg.edtSenderCompany->text().trimmed();
     obj.stShipperName = pg.edtSenderName->text().trimmed();

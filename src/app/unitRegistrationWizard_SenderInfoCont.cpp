@@ -229,7 +229,7 @@ void TfrmRegistrationWizard::pReadFromSenderInfoContScreen() {
     pWriteLog(1, cstUnit, QStringLiteral("pReadFromSenderInfoContScreen"),
               QStringLiteral("Inside pReadFromSenderInfoContScreen."));
     const Ui::TfraSenderInfoContPage &pg = *uiSenderInfoCont;
-    TclsRWSendersData &obj = objSendersData;
+    TclsRWSendersData &obj = recData.objSendersData;
     obj.stZorvAccount = pg.edtSenderZorvAccount->text().trimmed();
     obj.stTCAccount = pg.edtSenderTCAccount->text().trimmed();
     obj.stVATGST = pg.edtSenderVATGST->text().trimmed();

@@ -63,8 +63,8 @@ void TfrmRegistrationWizard::pNextFromSenderInfo() {
     edtSenderMobileExit();
     pReadFromSenderInfoScreen();
     TrecarErrorList arErrors = objarErrorList;
-    const QString stResult =
-        TclsRWSenders().fnstValidate(objSendersData, arErrors, wpSenderInfo, barMandatory);
+    const QString stResult = TclsRWSenders().fnstValidate(recData.objSendersData, arErrors,
+                                                          wpSenderInfo, recData.barMandatory);
     objarErrorList = arErrors;
     if (stResult == cstSuccess) {
         if (fnbLookupLeftPrompt(stLookupResult))
@@ -89,8 +89,8 @@ void TfrmRegistrationWizard::pNextFromSenderInfoCont() {
     pResetErrorColours();
     pReadFromSenderInfoContScreen();
     TrecarErrorList arErrors;
-    const QString stResult =
-        TclsRWSenders().fnstValidate(objSendersData, arErrors, wpSenderInfoCont, barMandatory);
+    const QString stResult = TclsRWSenders().fnstValidate(recData.objSendersData, arErrors,
+                                                          wpSenderInfoCont, recData.barMandatory);
     objarErrorList = arErrors;
     if (stResult == cstSuccess) {
         // Leaving the page drops an incomplete row on the way (pPageShown).

@@ -7,7 +7,6 @@
 #include "ui_unitRegistrationWizard.h"
 #include "ui_unitRegistrationWizard_ApplSecurity.h"
 #include "ui_unitRegistrationWizard_CommSetting.h"
-#include "ui_unitRegistrationWizard_EmailSetting.h"
 #include "ui_unitRegistrationWizard_FTPSetting.h"
 #include "ui_unitRegistrationWizard_Pickup.h"
 
@@ -33,6 +32,16 @@ void TfrmRegistrationWizard::pShowMandatoryLegend(bool bVisible) {
     ui->lblMandatoryField->setVisible(bVisible);
 }
 
+bool TfrmRegistrationWizard::fnbValidatePage(TfraWizardPage &pg) {
+    pResetErrorColours();
+    pg.pReadFromScreen(recData);
+    objarErrorList = pg.fnarValidate(recData);
+    if (objarErrorList.empty())
+        return true;
+    pDisplayErrorList(objarErrorList);
+    return false;
+}
+
 bool TfrmRegistrationWizard::fnbValidatePage(void (TfrmRegistrationWizard::*pReadScreen)(),
                                              TclsRWSettings &objSettings,
                                              const TclsRWSettingsData &objData) {
@@ -52,11 +61,11 @@ void TfrmRegistrationWizard::pNextFromCommSetting() {
     if (focusWidget() != ui->btnNext)
         pFocus(ui->btnNext);
     // The later pages are mandatory only for the end-of-day way chosen here.
-    objFTPSettingData.bFTPInUse = pg.chkCSEODviaFTP->isChecked();
-    objEmailSettingData.bEmailInUse = pg.chkCSEODviaEmail->isChecked();
+    recData.objFTPSettingData.bFTPInUse = pg.chkCSEODviaFTP->isChecked();
+    recData.objEmailSettingData.bEmailInUse = pg.chkCSEODviaEmail->isChecked();
     TclsRWCommSetting objRWCommSetting;
     const bool bValid = fnbValidatePage(&TfrmRegistrationWizard::pReadFromCommSettingScreen,
-                                        objRWCommSetting, objCommSettingData);
+                                        objRWCommSetting, recData.objCommSettingData);
     for (QLabel *lbl : {uiFTPSetting->lblFTPHost, uiFTPSetting->lblFTPPort,
                         uiFTPSetting->lblFTPUserId, uiFTPSetting->lblFTPPasswd,
                         uiFTPSetting->lblFTPBuildDirPath, uiFTPSetting->lblFTPWorkDirPath})
@@ -75,13 +84,13 @@ void TfrmRegistrationWizard::pNextFromCommSetting() {
 }
 
 bool TfrmRegistrationWizard::fnbSiteRegistrationReachable() {
-    if (!bSiteRegActivated) {
+    if (!recData.bSiteRegActivated) {
         pWarn(fnstRS(rs::rsSiteRegNotActivated) + QStringLiteral(".") + cstCrLf + cstCrLf +
               fnstRS(rs::rsManualRegistrationByPhone) + QStringLiteral(" ") + stTechSupportPhone +
               QStringLiteral("."));
         return true;
     }
-    const QString stMode = objCommSettingData.arServices[csSiteRegistration].stMode;
+    const QString stMode = recData.objCommSettingData.arServices[csSiteRegistration].stMode;
     if (stMode.trimmed().compare(cstModeModem, Qt::CaseInsensitive) != 0)
         return true;
     QComboBox &cmb = *uiCommSetting->cmbModemNameList;
@@ -98,14 +107,14 @@ bool TfrmRegistrationWizard::fnbSiteRegistrationReachable() {
     }
     pWarn(fnstRS(rs::rsNoModemInstalled) + QStringLiteral(". ") +
           fnstRS(rs::rsCannotTransmitRegistration) + QStringLiteral("."));
-    bSiteRegActivated = false;
+    recData.bSiteRegActivated = false;
     return true;
 }
 
 void TfrmRegistrationWizard::pNextFromPickup() {
     pResetErrorColours();
     pReadFromPickupScreen();
-    if (objPickupData.slPickupLocations.value(0).trimmed().isEmpty()) {
+    if (recData.objPickupData.slPickupLocations.value(0).trimmed().isEmpty()) {
         // Kept as the form's list, so that the next Next or Back clears the mark.
         objarErrorList = {{QStringLiteral("edtDefaultpickup"),
                            fnstRS(rs::rsDefaultPickupBlank) + QStringLiteral("."), 0, 0}};
@@ -134,16 +143,13 @@ void TfrmRegistrationWizard::pBackFromPickupOrInternet(int iPage) {
 void TfrmRegistrationWizard::pNextFromFTPSetting() {
     TclsRWFTPSetting objRWFTPSetting;
     if (!fnbValidatePage(&TfrmRegistrationWizard::pReadFromFTPSettingScreen, objRWFTPSetting,
-                         objFTPSettingData))
+                         recData.objFTPSettingData))
         return;
     const QCheckBox *chk = uiCommSetting->chkCSEODviaEmail;
     const bool bEmailInUse = chk->isChecked() && chk->isEnabled();
-    Ui::TfraEmailSettingPage &pg = *uiEmailSetting;
+    TfraEmailSettingPage *pg = ui->tbsEmailSetting;
     pShowMandatoryLegend(bEmailInUse);
-    for (QLabel *lbl : {pg.lblEmailHost, pg.lblEmailPort, pg.lblEmailUserId})
-        pSetMandatoryMark(lbl, bEmailInUse);
-    for (QWidget *w : {pg.edtEmailHost, pg.edtEmailPort, pg.edtEmailUserId, pg.edtEmailPassword})
-        w->setEnabled(chk->isEnabled());
+    pg->pShowEmailInUse(bEmailInUse, chk->isEnabled());
     if (!chk->isEnabled()) {
         ui->pgcRegistrationWizard->setCurrentIndex(wpEmailSetting);
         pShowMandatoryLegend(false);
@@ -151,13 +157,11 @@ void TfrmRegistrationWizard::pNextFromFTPSetting() {
         return;
     }
     pChangePage(fnstTitle(wpEmailSetting), wpFTPSetting, cstNext, 7);
-    pFocus(pg.edtEmailHost);
+    pFocus(pg->fnwFirstField());
 }
 
 void TfrmRegistrationWizard::pNextFromEmailSetting() {
-    TclsRWEmailSetting objRWEmailSetting;
-    if (!fnbValidatePage(&TfrmRegistrationWizard::pReadFromEmailSettingScreen, objRWEmailSetting,
-                         objEmailSettingData))
+    if (!fnbValidatePage(*ui->tbsEmailSetting))
         return;
     pShowMandatoryLegend(false);
     pEnterApplSecurityPage();
@@ -177,13 +181,13 @@ void TfrmRegistrationWizard::pBackFromEmailOrApplSecurity(int iPage) {
         pReadFromApplSecurityScreen();
         if (chkEmail->isEnabled()) {
             pChangePage(fnstTitle(wpEmailSetting), wpApplSecurity, cstBack, 7);
-            pFocus(uiEmailSetting->edtEmailHost);
+            pFocus(ui->tbsEmailSetting->fnwFirstField());
             pShowMandatoryLegend(chkEmail->isChecked());
             return;
         }
         ui->pgcRegistrationWizard->setCurrentIndex(wpEmailSetting);
     } else {
-        pReadFromEmailSettingScreen();
+        ui->tbsEmailSetting->pReadFromScreen(recData);
     }
     pNormalColour(fnslFTPFieldNames());
     pChangePage(fnstTitle(wpFTPSetting), wpEmailSetting, cstBack, 6);

@@ -57,9 +57,9 @@ void TfrmRegistrationWizard::pFillAllocationLists() {
 void TfrmRegistrationWizard::pReadFromSiteRegScreen() {
     pWriteLog(1, cstUnit, QStringLiteral("pReadFromSiteRegScreen"),
               QStringLiteral("Inside pReadFromSiteRegScreen."));
-    objAWBLPAllocData.stShipmentNoQty =
+    recData.objAWBLPAllocData.stShipmentNoQty =
         fnstChosenQuantity(uiSiteRegistration->cmbShipNoAllocation, cstDefaultShipmentNoQty);
-    objAWBLPAllocData.stLPNoQty =
+    recData.objAWBLPAllocData.stLPNoQty =
         fnstChosenQuantity(uiSiteRegistration->cmbLPNoAlloc, cstDefaultLPNoQty);
 }
 

@@ -31,8 +31,9 @@ void TfrmRegistrationWizard::pWriteSummary() {
         {
             const TclsHourglass objHourglass;
             stResult = objFormatFile->fnstFormatSummary(
-                objSendersData, fnarDestinationBillingRows(), objCommSettingData, objFTPSettingData,
-                objEmailSettingData, objPickupData, objProxyServerData, objApplSecurityData);
+                recData.objSendersData, fnarDestinationBillingRows(), recData.objCommSettingData,
+                recData.objFTPSettingData, recData.objEmailSettingData, recData.objPickupData,
+                recData.objProxyServerData, recData.objApplSecurityData);
         }
         const QString stFile = objFormatFile->fnstSummaryFile();
         if (stResult != QLatin1String("success") || !QFile::exists(stFile))

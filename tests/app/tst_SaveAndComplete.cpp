@@ -167,7 +167,7 @@ void tst_SaveAndComplete::NextSavesTheChangedGroupsRegistersAndOnlyFinishEnds() 
     w.frm.pReadFromFTPSettingScreen();
     w.pWalkTo(wpEmailSetting);
     w.pSetText("edtEmailHost", QStringLiteral("smtp.harbour.ie"));
-    w.frm.pReadFromEmailSettingScreen();
+    w.frm.pReadPage(wpEmailSetting);
     w.pWalkTo(wpApplSecurity);
     w.pRequirePassword();
     w.pWalkTo(wpSiteRegistration);
@@ -219,7 +219,7 @@ void tst_SaveAndComplete::UnvisitedGroupsAndAFailedPickupSaveDoNotStopTheRegistr
     QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
     // Values in pages the user never went through are not saved.
     w.pSetText("edtEmailHost", QStringLiteral("smtp.never.ie"));
-    w.frm.pReadFromEmailSettingScreen();
+    w.frm.pReadPage(wpEmailSetting);
     w.pSetText("edtFTPHost", QStringLiteral("sftp.never.ie"));
     w.frm.pReadFromFTPSettingScreen();
     w.pWalkTo(wpPickupDetails);

@@ -240,7 +240,7 @@ void tst_SettingsPages::SavedPagesComeBackOnTheNextStart() {
         pSetText(frm, "edtApplSecurityRetypePasswd", cstApplPassword);
         wiz.frm.pReadFromPickupScreen();
         wiz.frm.pReadFromFTPSettingScreen();
-        wiz.frm.pReadFromEmailSettingScreen();
+        wiz.frm.pReadPage(wpEmailSetting);
         wiz.frm.pReadFromApplSecurityScreen();
         QCOMPARE(TclsRWPickup().fnstSaveToDB(wiz.frm.fnobjPickupData()), cstSuccess);
         QCOMPARE(TclsRWFTPSetting().fnstSaveToDB(wiz.frm.fnobjFTPSettingData()), cstSuccess);
