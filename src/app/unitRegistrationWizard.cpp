@@ -6,7 +6,6 @@
 #include "ui_unitRegistrationWizard_ApplSecurity.h"
 #include "ui_unitRegistrationWizard_CommSetting.h"
 #include "ui_unitRegistrationWizard_Completed.h"
-#include "ui_unitRegistrationWizard_FTPSetting.h"
 #include "ui_unitRegistrationWizard_Internet.h"
 #include "ui_unitRegistrationWizard_Pickup.h"
 #include "ui_unitRegistrationWizard_SenderInfo.h"
@@ -50,7 +49,6 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
       uiCompleted(std::make_unique<Ui::TfraCompletedPage>()),
       uiSenderInfo(std::make_unique<Ui::TfraSenderInfoPage>()),
       uiPickup(std::make_unique<Ui::TfraPickupPage>()),
-      uiFTPSetting(std::make_unique<Ui::TfraFTPSettingPage>()),
       uiApplSecurity(std::make_unique<Ui::TfraApplSecurityPage>()),
       uiSiteRegistration(std::make_unique<Ui::TfraSiteRegistrationPage>()),
       uiSenderInfoCont(std::make_unique<Ui::TfraSenderInfoContPage>()),
@@ -62,7 +60,6 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     uiCompleted->setupUi(ui->tbsRegistrationCompleted);
     uiSenderInfo->setupUi(ui->tbsSenderInfo);
     uiPickup->setupUi(ui->tbsPickupDetails);
-    uiFTPSetting->setupUi(ui->tbsFTPSetting);
     uiApplSecurity->setupUi(ui->tbsApplSecurity);
     uiSiteRegistration->setupUi(ui->tbsSiteRegistration);
     uiSenderInfoCont->setupUi(ui->tbsSenderInfoCont);
@@ -141,7 +138,7 @@ void TfrmRegistrationWizard::pFormCreate() {
             pReadFromSenderInfoScreen();
             pReadFromSenderInfoContScreen();
             pReadFromCommSettingScreen();
-            pReadFromFTPSettingScreen();
+            ui->tbsFTPSetting->pReadFromScreen(recData);
             ui->tbsEmailSetting->pReadFromScreen(recData);
             pReadFromApplSecurityScreen();
             pReadFromPickupScreen();
@@ -329,7 +326,7 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     pInitializeCommSettingComponents();
     pInitializeSenderInfoComponents();
     pInitializePickupComponents();
-    pInitializeFTPSettingComponents();
+    ui->tbsFTPSetting->pInitializeComponents();
     ui->tbsEmailSetting->pInitializeComponents();
     pInitializeApplSecurityComponents();
     pInitializeSiteRegComponents();
@@ -357,7 +354,7 @@ void TfrmRegistrationWizard::pPopulateScreen() {
         fnStep(&TfrmRegistrationWizard::fnbPopulateServiceGrid),
         fnStep(&TfrmRegistrationWizard::fnbPopulatePickup),
         fnStep(&TfrmRegistrationWizard::fnbPopulateInternetSettings),
-        fnStep(&TfrmRegistrationWizard::fnbPopulateFTPSetting),
+        fnPage(ui->tbsFTPSetting),
         fnPage(ui->tbsEmailSetting),
         fnStep(&TfrmRegistrationWizard::fnbPopulateApplSecurity),
         fnStep(&TfrmRegistrationWizard::fnbPopulateCommValues),

@@ -32,7 +32,6 @@ class TfraCommSettingPage;
 class TfraCompletedPage;
 class TfraSenderInfoPage;
 class TfraPickupPage;
-class TfraFTPSettingPage;
 class TfraApplSecurityPage;
 class TfraSiteRegistrationPage;
 class TfraSenderInfoContPage;
@@ -100,7 +99,6 @@ public:
     // The pickup, SFTP, e-mail and application-security pages into their
     // holders, every text trimmed.
     void pReadFromPickupScreen();
-    void pReadFromFTPSettingScreen();
     void pReadFromApplSecurityScreen();
     const TclsRWPickupData &fnobjPickupData() const { return recData.objPickupData; }
     const TclsRWFTPSettingData &fnobjFTPSettingData() const { return recData.objFTPSettingData; }
@@ -218,7 +216,6 @@ private:
     // The pickup, SFTP, e-mail and application-security pages: captions,
     // stars, what their fields let the user type.
     void pInitializePickupComponents();
-    void pInitializeFTPSettingComponents();
     void pInitializeApplSecurityComponents();
     // The password fields follow the password-required box.
     void pEnableApplSecurityPasswords(bool bEnabled);
@@ -283,7 +280,6 @@ private:
     bool fnbPopulateReferenceTypes();
     bool fnbPopulateModems();
     bool fnbPopulatePickup();
-    bool fnbPopulateFTPSetting();
     bool fnbPopulateApplSecurity();
     // The communication page: retries, the service grid, the stored options,
     // and what the carrier's e-mail feature allows.
@@ -426,7 +422,6 @@ private:
     std::unique_ptr<Ui::TfraCompletedPage> uiCompleted;
     std::unique_ptr<Ui::TfraSenderInfoPage> uiSenderInfo;
     std::unique_ptr<Ui::TfraPickupPage> uiPickup;
-    std::unique_ptr<Ui::TfraFTPSettingPage> uiFTPSetting;
     std::unique_ptr<Ui::TfraApplSecurityPage> uiApplSecurity;
     std::unique_ptr<Ui::TfraSiteRegistrationPage> uiSiteRegistration;
     std::unique_ptr<Ui::TfraSenderInfoContPage> uiSenderInfoCont;

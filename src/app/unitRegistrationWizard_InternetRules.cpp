@@ -5,7 +5,6 @@
 
 #include "ui_unitRegistrationWizard.h"
 #include "ui_unitRegistrationWizard_CommSetting.h"
-#include "ui_unitRegistrationWizard_FTPSetting.h"
 #include "ui_unitRegistrationWizard_Internet.h"
 
 #include "UnitAccessToDatabaseDLL.h"
@@ -126,5 +125,5 @@ void TfrmRegistrationWizard::pNextFromInternet() {
     pResetErrorColours();
     pChangePage(fnstTitle(wpFTPSetting), wpInternetDetails, cstNext, 6);
     pShowMandatoryLegend(uiCommSetting->chkCSEODviaFTP->isChecked());
-    pFocus(uiFTPSetting->edtFTPHost);
+    pFocus(ui->tbsFTPSetting->fnwFirstField());
 }

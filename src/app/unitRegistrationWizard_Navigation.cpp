@@ -157,7 +157,7 @@ bool TfrmRegistrationWizard::fnbBackFromPage(int iPage) {
         pBackFromPickupOrInternet(iPage);
         return true;
     case wpFTPSetting:
-        pReadFromFTPSettingScreen();
+        pReadPage(wpFTPSetting);
         pChangePage(fnstTitle(wpInternetDetails), wpFTPSetting, cstBack, 5);
         pShowMandatoryLegend(false);
         return true;

@@ -54,7 +54,7 @@ void TfrmRegistrationWizard::pReadPagesForPicture() {
     pReadFromSenderInfoContScreen();
     pReadFromCommSettingScreen();
     pReadFromPickupScreen();
-    pReadFromFTPSettingScreen();
+    ui->tbsFTPSetting->pReadFromScreen(recData);
     ui->tbsEmailSetting->pReadFromScreen(recData);
 }
 

@@ -7,13 +7,10 @@
 #include "ui_unitRegistrationWizard.h"
 #include "ui_unitRegistrationWizard_ApplSecurity.h"
 #include "ui_unitRegistrationWizard_CommSetting.h"
-#include "ui_unitRegistrationWizard_FTPSetting.h"
 #include "ui_unitRegistrationWizard_Pickup.h"
 
 #include "UnitFieldMarks.h"
 #include "unitRWCommSetting.h"
-#include "unitRWEmailSetting.h"
-#include "unitRWFTPSetting.h"
 #include "unitWizardPageSteps.h"
 
 using namespace wps;
@@ -66,10 +63,7 @@ void TfrmRegistrationWizard::pNextFromCommSetting() {
     TclsRWCommSetting objRWCommSetting;
     const bool bValid = fnbValidatePage(&TfrmRegistrationWizard::pReadFromCommSettingScreen,
                                         objRWCommSetting, recData.objCommSettingData);
-    for (QLabel *lbl : {uiFTPSetting->lblFTPHost, uiFTPSetting->lblFTPPort,
-                        uiFTPSetting->lblFTPUserId, uiFTPSetting->lblFTPPasswd,
-                        uiFTPSetting->lblFTPBuildDirPath, uiFTPSetting->lblFTPWorkDirPath})
-        pSetMandatoryMark(lbl, pg.chkCSEODviaFTP->isChecked());
+    ui->tbsFTPSetting->pShowFTPInUse(pg.chkCSEODviaFTP->isChecked());
     if (!bValid || !fnbSiteRegistrationReachable())
         return;
     if (!fnbSchedulePickupActivated()) {
@@ -141,9 +135,7 @@ void TfrmRegistrationWizard::pBackFromPickupOrInternet(int iPage) {
 }
 
 void TfrmRegistrationWizard::pNextFromFTPSetting() {
-    TclsRWFTPSetting objRWFTPSetting;
-    if (!fnbValidatePage(&TfrmRegistrationWizard::pReadFromFTPSettingScreen, objRWFTPSetting,
-                         recData.objFTPSettingData))
+    if (!fnbValidatePage(*ui->tbsFTPSetting))
         return;
     const QCheckBox *chk = uiCommSetting->chkCSEODviaEmail;
     const bool bEmailInUse = chk->isChecked() && chk->isEnabled();
@@ -191,6 +183,6 @@ void TfrmRegistrationWizard::pBackFromEmailOrApplSecurity(int iPage) {
     }
     pNormalColour(fnslFTPFieldNames());
     pChangePage(fnstTitle(wpFTPSetting), wpEmailSetting, cstBack, 6);
-    pFocus(uiFTPSetting->edtFTPHost);
+    pFocus(ui->tbsFTPSetting->fnwFirstField());
     pShowMandatoryLegend(uiCommSetting->chkCSEODviaFTP->isChecked());
 }

@@ -164,7 +164,7 @@ void tst_SaveAndComplete::NextSavesTheChangedGroupsRegistersAndOnlyFinishEnds() 
     w.frm.pReadFromPickupScreen();
     w.pWalkTo(wpFTPSetting);
     w.pSetText("edtFTPHost", QStringLiteral("sftp.harbour.ie"));
-    w.frm.pReadFromFTPSettingScreen();
+    w.frm.pReadPage(wpFTPSetting);
     w.pWalkTo(wpEmailSetting);
     w.pSetText("edtEmailHost", QStringLiteral("smtp.harbour.ie"));
     w.frm.pReadPage(wpEmailSetting);
@@ -221,7 +221,7 @@ void tst_SaveAndComplete::UnvisitedGroupsAndAFailedPickupSaveDoNotStopTheRegistr
     w.pSetText("edtEmailHost", QStringLiteral("smtp.never.ie"));
     w.frm.pReadPage(wpEmailSetting);
     w.pSetText("edtFTPHost", QStringLiteral("sftp.never.ie"));
-    w.frm.pReadFromFTPSettingScreen();
+    w.frm.pReadPage(wpFTPSetting);
     w.pWalkTo(wpPickupDetails);
     fnpControl<QSpinBox>(w.frm, "speRequestCutOffMargin")->setValue(25);
     w.frm.pReadFromPickupScreen();

@@ -239,7 +239,7 @@ void tst_SettingsPages::SavedPagesComeBackOnTheNextStart() {
         pSetText(frm, "edtApplSecurityPasswd", cstApplPassword);
         pSetText(frm, "edtApplSecurityRetypePasswd", cstApplPassword);
         wiz.frm.pReadFromPickupScreen();
-        wiz.frm.pReadFromFTPSettingScreen();
+        wiz.frm.pReadPage(wpFTPSetting);
         wiz.frm.pReadPage(wpEmailSetting);
         wiz.frm.pReadFromApplSecurityScreen();
         QCOMPARE(TclsRWPickup().fnstSaveToDB(wiz.frm.fnobjPickupData()), cstSuccess);

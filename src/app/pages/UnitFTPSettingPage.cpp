@@ -1,12 +1,13 @@
-// The SFTP page: the server the end-of-day manifest is sent to, how it is
-// transferred, and the gateway airport of the site.
-#include "unitRegistrationWizard.h"
+// The SFTP page.
+#include "UnitFTPSettingPage.h"
 
-#include "ui_unitRegistrationWizard_FTPSetting.h"
+#include "ui_UnitFTPSettingPage.h"
 
 #include "UnitFieldMarks.h"
 #include "UnitKeyFilters.h"
 #include "unitLogToFile.h"
+#include "UnitMV5Records.h"
+#include "unitRWFTPSetting.h"
 #include "unitWizardResourceStrings.h"
 
 #include <array>
@@ -45,8 +46,15 @@ int fniSelectedMode(const Ui::TfraFTPSettingPage &pg) {
 }
 } // namespace
 
-void TfrmRegistrationWizard::pInitializeFTPSettingComponents() {
-    Ui::TfraFTPSettingPage &pg = *uiFTPSetting;
+TfraFTPSettingPage::TfraFTPSettingPage(QWidget *parent)
+    : TfraWizardPage(parent), ui(std::make_unique<Ui::TfraFTPSettingPage>()) {
+    ui->setupUi(this);
+}
+
+TfraFTPSettingPage::~TfraFTPSettingPage() = default;
+
+void TfraFTPSettingPage::pInitializeComponents() {
+    Ui::TfraFTPSettingPage &pg = *ui;
     const std::pair<QLabel *, TResourceString> arLabels[] = {
         {pg.lblFTPHost, rs::rsFTPHost},
         {pg.lblFTPPort, rs::rsFTPPort},
@@ -70,11 +78,11 @@ void TfrmRegistrationWizard::pInitializeFTPSettingComponents() {
     pRefuseCharacters(pg.edtFTPWorkDirPath, cstPathRefused);
 }
 
-bool TfrmRegistrationWizard::fnbPopulateFTPSetting() {
+bool TfraFTPSettingPage::fnbPopulate(const TrecInstallationRows &recRows) {
     const auto *pConfig = fnpFirstRecord<TclsConfigZorvData>(recRows.objarConfigZorvData);
     if (!pConfig)
         return true;
-    Ui::TfraFTPSettingPage &pg = *uiFTPSetting;
+    Ui::TfraFTPSettingPage &pg = *ui;
     pg.edtFTPHost->setText(pConfig->ftp_host);
     pg.edtFTPPort->setText(pConfig->ftp_port.trimmed());
     pg.edtFTPUserId->setText(pConfig->ftp_user_id);
@@ -85,10 +93,10 @@ bool TfrmRegistrationWizard::fnbPopulateFTPSetting() {
     return true;
 }
 
-void TfrmRegistrationWizard::pReadFromFTPSettingScreen() {
+void TfraFTPSettingPage::pReadFromScreen(TrecWizardData &recData) const {
     pWriteLog(1, cstUnit, QStringLiteral("pReadFromFTPSettingScreen"),
               QStringLiteral("Inside pReadFromFTPSettingScreen."));
-    const Ui::TfraFTPSettingPage &pg = *uiFTPSetting;
+    const Ui::TfraFTPSettingPage &pg = *ui;
     TclsRWFTPSettingData &obj = recData.objFTPSettingData;
     obj.stHost = pg.edtFTPHost->text().trimmed();
     obj.stPort = pg.edtFTPPort->text().trimmed();
@@ -98,4 +106,20 @@ void TfrmRegistrationWizard::pReadFromFTPSettingScreen() {
     obj.stBuildDirPath = pg.edtFTPBuildDirPath->text().trimmed();
     obj.stWorkDirPath = pg.edtFTPWorkDirPath->text().trimmed();
     obj.iManifestMode = fniSelectedMode(pg);
+}
+
+TrecarErrorList TfraFTPSettingPage::fnarValidate(const TrecWizardData &recData) const {
+    TrecarErrorList arErrors;
+    TclsRWFTPSetting().fnstValidate(recData.objFTPSettingData, arErrors);
+    return arErrors;
+}
+
+QWidget *TfraFTPSettingPage::fnwFirstField() const {
+    return ui->edtFTPHost;
+}
+
+void TfraFTPSettingPage::pShowFTPInUse(bool bInUse) {
+    for (QLabel *lbl : {ui->lblFTPHost, ui->lblFTPPort, ui->lblFTPUserId, ui->lblFTPPasswd,
+                        ui->lblFTPBuildDirPath, ui->lblFTPWorkDirPath})
+        pSetMandatoryMark(lbl, bInUse);
 }
