@@ -7,7 +7,6 @@
 #include "ui_unitRegistrationWizard_CommSetting.h"
 #include "ui_unitRegistrationWizard_Completed.h"
 #include "ui_unitRegistrationWizard_Internet.h"
-#include "ui_unitRegistrationWizard_Pickup.h"
 #include "ui_unitRegistrationWizard_SenderInfo.h"
 #include "ui_unitRegistrationWizard_SenderInfoCont.h"
 #include "ui_unitRegistrationWizard_SiteRegistration.h"
@@ -48,7 +47,6 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
       uiCommSetting(std::make_unique<Ui::TfraCommSettingPage>()),
       uiCompleted(std::make_unique<Ui::TfraCompletedPage>()),
       uiSenderInfo(std::make_unique<Ui::TfraSenderInfoPage>()),
-      uiPickup(std::make_unique<Ui::TfraPickupPage>()),
       uiApplSecurity(std::make_unique<Ui::TfraApplSecurityPage>()),
       uiSiteRegistration(std::make_unique<Ui::TfraSiteRegistrationPage>()),
       uiSenderInfoCont(std::make_unique<Ui::TfraSenderInfoContPage>()),
@@ -59,7 +57,6 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     uiCommSetting->setupUi(ui->tbsCommSetting);
     uiCompleted->setupUi(ui->tbsRegistrationCompleted);
     uiSenderInfo->setupUi(ui->tbsSenderInfo);
-    uiPickup->setupUi(ui->tbsPickupDetails);
     uiApplSecurity->setupUi(ui->tbsApplSecurity);
     uiSiteRegistration->setupUi(ui->tbsSiteRegistration);
     uiSenderInfoCont->setupUi(ui->tbsSenderInfoCont);
@@ -141,7 +138,7 @@ void TfrmRegistrationWizard::pFormCreate() {
             ui->tbsFTPSetting->pReadFromScreen(recData);
             ui->tbsEmailSetting->pReadFromScreen(recData);
             pReadFromApplSecurityScreen();
-            pReadFromPickupScreen();
+            ui->tbsPickupDetails->pReadFromScreen(recData);
             pShowWelcomePage();
             pLoadTermsAndConditions();
             pFillAllocationLists();
@@ -325,7 +322,7 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     ui->lblMandatoryField->setText(QStringLiteral("* = ") + fnstRS(rs::rsMandatoryFields));
     pInitializeCommSettingComponents();
     pInitializeSenderInfoComponents();
-    pInitializePickupComponents();
+    ui->tbsPickupDetails->pInitializeComponents();
     ui->tbsFTPSetting->pInitializeComponents();
     ui->tbsEmailSetting->pInitializeComponents();
     pInitializeApplSecurityComponents();
@@ -352,7 +349,7 @@ void TfrmRegistrationWizard::pPopulateScreen() {
         fnStep(&TfrmRegistrationWizard::fnbPopulateModems),
         fnStep(&TfrmRegistrationWizard::fnbPopulateRetries),
         fnStep(&TfrmRegistrationWizard::fnbPopulateServiceGrid),
-        fnStep(&TfrmRegistrationWizard::fnbPopulatePickup),
+        fnPage(ui->tbsPickupDetails),
         fnStep(&TfrmRegistrationWizard::fnbPopulateInternetSettings),
         fnPage(ui->tbsFTPSetting),
         fnPage(ui->tbsEmailSetting),

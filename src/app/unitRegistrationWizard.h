@@ -31,7 +31,6 @@ class TfraTermsPage;
 class TfraCommSettingPage;
 class TfraCompletedPage;
 class TfraSenderInfoPage;
-class TfraPickupPage;
 class TfraApplSecurityPage;
 class TfraSiteRegistrationPage;
 class TfraSenderInfoContPage;
@@ -98,7 +97,6 @@ public:
     const TclsRWSendersData &fnobjSendersData() const { return recData.objSendersData; }
     // The pickup, SFTP, e-mail and application-security pages into their
     // holders, every text trimmed.
-    void pReadFromPickupScreen();
     void pReadFromApplSecurityScreen();
     const TclsRWPickupData &fnobjPickupData() const { return recData.objPickupData; }
     const TclsRWFTPSettingData &fnobjFTPSettingData() const { return recData.objFTPSettingData; }
@@ -215,7 +213,6 @@ private:
     void pAddPhonePrefixControls();
     // The pickup, SFTP, e-mail and application-security pages: captions,
     // stars, what their fields let the user type.
-    void pInitializePickupComponents();
     void pInitializeApplSecurityComponents();
     // The password fields follow the password-required box.
     void pEnableApplSecurityPasswords(bool bEnabled);
@@ -279,7 +276,6 @@ private:
     bool fnbPopulateSenderPages();
     bool fnbPopulateReferenceTypes();
     bool fnbPopulateModems();
-    bool fnbPopulatePickup();
     bool fnbPopulateApplSecurity();
     // The communication page: retries, the service grid, the stored options,
     // and what the carrier's e-mail feature allows.
@@ -421,7 +417,6 @@ private:
     std::unique_ptr<Ui::TfraCommSettingPage> uiCommSetting;
     std::unique_ptr<Ui::TfraCompletedPage> uiCompleted;
     std::unique_ptr<Ui::TfraSenderInfoPage> uiSenderInfo;
-    std::unique_ptr<Ui::TfraPickupPage> uiPickup;
     std::unique_ptr<Ui::TfraApplSecurityPage> uiApplSecurity;
     std::unique_ptr<Ui::TfraSiteRegistrationPage> uiSiteRegistration;
     std::unique_ptr<Ui::TfraSenderInfoContPage> uiSenderInfoCont;

@@ -53,7 +53,7 @@ void TfrmRegistrationWizard::pReadPagesForPicture() {
     pReadFromSenderInfoScreen();
     pReadFromSenderInfoContScreen();
     pReadFromCommSettingScreen();
-    pReadFromPickupScreen();
+    ui->tbsPickupDetails->pReadFromScreen(recData);
     ui->tbsFTPSetting->pReadFromScreen(recData);
     ui->tbsEmailSetting->pReadFromScreen(recData);
 }

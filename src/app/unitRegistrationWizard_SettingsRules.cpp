@@ -7,7 +7,6 @@
 #include "ui_unitRegistrationWizard.h"
 #include "ui_unitRegistrationWizard_ApplSecurity.h"
 #include "ui_unitRegistrationWizard_CommSetting.h"
-#include "ui_unitRegistrationWizard_Pickup.h"
 
 #include "UnitFieldMarks.h"
 #include "unitRWCommSetting.h"
@@ -74,7 +73,7 @@ void TfrmRegistrationWizard::pNextFromCommSetting() {
     }
     pChangePage(fnstTitle(wpPickupDetails), wpCommSetting, cstNext, 4);
     pShowMandatoryLegend(true);
-    pFocus(uiPickup->edtDefaultPickup);
+    pFocus(ui->tbsPickupDetails->fnwFirstField());
 }
 
 bool TfrmRegistrationWizard::fnbSiteRegistrationReachable() {
@@ -106,15 +105,9 @@ bool TfrmRegistrationWizard::fnbSiteRegistrationReachable() {
 }
 
 void TfrmRegistrationWizard::pNextFromPickup() {
-    pResetErrorColours();
-    pReadFromPickupScreen();
-    if (recData.objPickupData.slPickupLocations.value(0).trimmed().isEmpty()) {
-        // Kept as the form's list, so that the next Next or Back clears the mark.
-        objarErrorList = {{QStringLiteral("edtDefaultpickup"),
-                           fnstRS(rs::rsDefaultPickupBlank) + QStringLiteral("."), 0, 0}};
-        pDisplayErrorList(objarErrorList);
+    // The list is kept as the form's, so that the next Next or Back clears the mark.
+    if (!fnbValidatePage(*ui->tbsPickupDetails))
         return;
-    }
     pChangePage(fnstTitle(wpInternetDetails), wpPickupDetails, cstNext, 5);
     pShowMandatoryLegend(false);
 }
@@ -122,7 +115,7 @@ void TfrmRegistrationWizard::pNextFromPickup() {
 void TfrmRegistrationWizard::pBackFromPickupOrInternet(int iPage) {
     pNormalColour({QStringLiteral("edtDefaultPickup")});
     if (iPage == wpPickupDetails) {
-        pReadFromPickupScreen();
+        pReadPage(wpPickupDetails);
         pChangePage(fnstTitle(wpCommSetting), wpPickupDetails, cstBack, 3);
     } else if (!fnbSchedulePickupActivated()) {
         ui->pgcRegistrationWizard->setCurrentIndex(wpPickupDetails);

@@ -161,7 +161,7 @@ void tst_SaveAndComplete::NextSavesTheChangedGroupsRegistersAndOnlyFinishEnds() 
     w.frm.pReadFromCommSettingScreen();
     w.pWalkTo(wpPickupDetails);
     fnpControl<QSpinBox>(w.frm, "speRequestCutOffMargin")->setValue(25);
-    w.frm.pReadFromPickupScreen();
+    w.frm.pReadPage(wpPickupDetails);
     w.pWalkTo(wpFTPSetting);
     w.pSetText("edtFTPHost", QStringLiteral("sftp.harbour.ie"));
     w.frm.pReadPage(wpFTPSetting);
@@ -224,7 +224,7 @@ void tst_SaveAndComplete::UnvisitedGroupsAndAFailedPickupSaveDoNotStopTheRegistr
     w.frm.pReadPage(wpFTPSetting);
     w.pWalkTo(wpPickupDetails);
     fnpControl<QSpinBox>(w.frm, "speRequestCutOffMargin")->setValue(25);
-    w.frm.pReadFromPickupScreen();
+    w.frm.pReadPage(wpPickupDetails);
     w.pWalkTo(wpInternetDetails);
     // The pickup save fails; the registration goes on.
     const QString stPickupBefore =

@@ -238,7 +238,7 @@ void tst_SettingsPages::SavedPagesComeBackOnTheNextStart() {
         fnpControl<QCheckBox>(frm, "chkApplSecurityPasswdRequired")->setChecked(true);
         pSetText(frm, "edtApplSecurityPasswd", cstApplPassword);
         pSetText(frm, "edtApplSecurityRetypePasswd", cstApplPassword);
-        wiz.frm.pReadFromPickupScreen();
+        wiz.frm.pReadPage(wpPickupDetails);
         wiz.frm.pReadPage(wpFTPSetting);
         wiz.frm.pReadPage(wpEmailSetting);
         wiz.frm.pReadFromApplSecurityScreen();
@@ -367,7 +367,7 @@ void tst_SettingsPages::PickupListTakesTheDefaultFirstAndNoBlanks() {
     for (const auto &c : arCases) {
         for (int i = 0; i < 5; ++i)
             pSetText(wiz.frm, arFields[i], c.slTyped[i]);
-        wiz.frm.pReadFromPickupScreen();
+        wiz.frm.pReadPage(wpPickupDetails);
         QCOMPARE(wiz.frm.fnobjPickupData().slPickupLocations, c.slRead);
     }
 }

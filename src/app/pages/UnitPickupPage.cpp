@@ -1,12 +1,12 @@
-// The pickup page: where the courier collects, the margins a pickup request
-// keeps to the ready-by and close times, and the default times of a pickup.
-#include "unitRegistrationWizard.h"
+// The pickup page.
+#include "UnitPickupPage.h"
 
-#include "ui_unitRegistrationWizard_Pickup.h"
+#include "ui_UnitPickupPage.h"
 
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitDatabaseConstants.h"
 #include "unitLogToFile.h"
+#include "UnitMV5Records.h"
 #include "UnitRWPickupDetails.h"
 #include "unitWizardResourceStrings.h"
 
@@ -41,8 +41,15 @@ QTime fntmTimeOf(const QSpinBox &speHour, const QSpinBox &speMinute) {
 }
 } // namespace
 
-void TfrmRegistrationWizard::pInitializePickupComponents() {
-    Ui::TfraPickupPage &pg = *uiPickup;
+TfraPickupPage::TfraPickupPage(QWidget *parent)
+    : TfraWizardPage(parent), ui(std::make_unique<Ui::TfraPickupPage>()) {
+    ui->setupUi(this);
+}
+
+TfraPickupPage::~TfraPickupPage() = default;
+
+void TfraPickupPage::pInitializeComponents() {
+    Ui::TfraPickupPage &pg = *ui;
     pg.lblDefaultPickup->setText(fnstLabel(rs::rsDefaultPickup));
     QLabel *const arLabels[] = {pg.lblPickup1, pg.lblPickup2, pg.lblPickup3, pg.lblPickup4};
     for (int i = 0; i < 4; ++i)
@@ -59,7 +66,7 @@ void TfrmRegistrationWizard::pInitializePickupComponents() {
     pg.lblhour->setText(fnstRS(rs::rsHourMinute));
 }
 
-bool TfrmRegistrationWizard::fnbPopulatePickup() {
+bool TfraPickupPage::fnbPopulate(const TrecInstallationRows &) {
     TobjarMVData objarPickupData;
     const int iCode = fniQueryRecords({{}}, objarPickupData, QStringLiteral("TclsPickupDB"));
     // Without the row the page keeps its design values; the user can still
@@ -73,7 +80,7 @@ bool TfrmRegistrationWizard::fnbPopulatePickup() {
     const auto *pRow = fnpFirstRecord<TclsPickupData>(objarPickupData);
     if (!pRow)
         return true;
-    Ui::TfraPickupPage &pg = *uiPickup;
+    Ui::TfraPickupPage &pg = *ui;
     pg.edtDefaultPickup->setText(pRow->pickup_locations.value(0));
     const auto arFurther = fnarFurtherPickups(pg);
     for (int i = 0; i < int(arFurther.size()); ++i)
@@ -88,10 +95,10 @@ bool TfrmRegistrationWizard::fnbPopulatePickup() {
     return true;
 }
 
-void TfrmRegistrationWizard::pReadFromPickupScreen() {
+void TfraPickupPage::pReadFromScreen(TrecWizardData &recData) const {
     pWriteLog(1, cstUnit, QStringLiteral("pReadFromPickupScreen"),
               QStringLiteral("Inside pReadFromPickupScreen."));
-    const Ui::TfraPickupPage &pg = *uiPickup;
+    const Ui::TfraPickupPage &pg = *ui;
     TclsRWPickupData &obj = recData.objPickupData;
     QStringList slFurther;
     for (const QLineEdit *edt : fnarFurtherPickups(pg))
@@ -104,4 +111,15 @@ void TfrmRegistrationWizard::pReadFromPickupScreen() {
     obj.tmDefaultCloseTime = fntmTimeOf(*pg.speDefaultCloseTimeHour, *pg.speDefaultCloseTimeMinute);
     obj.tmDefaultReadyByTime =
         fntmTimeOf(*pg.speDefaultReadyByTimeHour, *pg.speDefaultReadyByTimeMinute);
+}
+
+TrecarErrorList TfraPickupPage::fnarValidate(const TrecWizardData &recData) const {
+    if (!recData.objPickupData.slPickupLocations.value(0).trimmed().isEmpty())
+        return {};
+    return {{QStringLiteral("edtDefaultpickup"),
+             fnstRS(rs::rsDefaultPickupBlank) + QStringLiteral("."), 0, 0}};
+}
+
+QWidget *TfraPickupPage::fnwFirstField() const {
+    return ui->edtDefaultPickup;
 }
