@@ -1,6 +1,7 @@
 // The wizard form's start-up checks (FormCreate, FormShow) and every way it
 // ends: Cancel, the close button, a failed start-up and Finish.
 #include "unitRegistrationWizard.h"
+#include "unitWizardMessages.h"
 
 #include "ui_unitRegistrationWizard.h"
 #include "ui_unitRegistrationWizard_ApplSecurity.h"
@@ -11,7 +12,6 @@
 #include "ui_unitRegistrationWizard_SenderInfoCont.h"
 #include "ui_unitRegistrationWizard_SiteRegistration.h"
 #include "ui_unitRegistrationWizard_Summary.h"
-#include "ui_unitRegistrationWizard_Terms.h"
 
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitDatabaseConstants.h"
@@ -43,7 +43,6 @@ const QString cstCrLf = QStringLiteral("\r\n");
 
 TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::TfrmRegistrationWizard>()),
-      uiTerms(std::make_unique<Ui::TfraTermsPage>()),
       uiCommSetting(std::make_unique<Ui::TfraCommSettingPage>()),
       uiCompleted(std::make_unique<Ui::TfraCompletedPage>()),
       uiSenderInfo(std::make_unique<Ui::TfraSenderInfoPage>()),
@@ -53,7 +52,6 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
       uiInternet(std::make_unique<Ui::TfraInternetPage>()),
       uiSummary(std::make_unique<Ui::TfraSummaryPage>()) {
     ui->setupUi(this);
-    uiTerms->setupUi(ui->tbsTermsNConditions);
     uiCommSetting->setupUi(ui->tbsCommSetting);
     uiCompleted->setupUi(ui->tbsRegistrationCompleted);
     uiSenderInfo->setupUi(ui->tbsSenderInfo);
@@ -63,7 +61,7 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     pPrepareDestinationBillingGrid();
     pCreateInternetPage();
     pCreateSummaryPage();
-    pConnectHelpAndPrint();
+    pConnectHelp();
     // The form is laid out in pixels for an 11-pixel font: 13-pixel lines.
     QFont fntForm = font();
     fntForm.setPixelSize(11);
@@ -93,21 +91,11 @@ int TfrmRegistrationWizard::fniCurrentPage() const {
     return ui->pgcRegistrationWizard->currentIndex();
 }
 
-void TfrmRegistrationWizard::pWarn(const QString &stMessage) {
-    fniMessageDlg(stMessage, fnstRS(rs::rsCaptionWarning), {fnstRS(rs::rsOK)}, fnstRS(rs::rsOK),
-                  mikWarning);
-}
-
-bool TfrmRegistrationWizard::fnbConfirm(const QString &stMessage) {
-    return fniMessageDlg(stMessage, fnstRS(rs::rsCaptionConfirmation),
-                         {fnstRS(rs::rsYes), fnstRS(rs::rsNo)}, fnstRS(rs::rsNo), mikQuestion) == 0;
-}
-
 void TfrmRegistrationWizard::pStartupFailure(const QString &stMessage, int iLevel,
                                              const QString &stLogText) {
     pWriteLog(iLevel, cstUnit, QStringLiteral("FormCreate"), stLogText);
     if (!stMessage.isEmpty())
-        pWarn(stMessage);
+        pWarnUser(stMessage);
 }
 
 // ---- FormCreate -----------------------------------------------------------
@@ -140,7 +128,8 @@ void TfrmRegistrationWizard::pFormCreate() {
             pReadFromApplSecurityScreen();
             ui->tbsPickupDetails->pReadFromScreen(recData);
             pShowWelcomePage();
-            pLoadTermsAndConditions();
+            ui->tbsTermsNConditions->pLoadTermsAndConditions(
+                stBaseDir + QStringLiteral("InfoFiles/"), stLanguageFileSuffix);
             pFillAllocationLists();
             pAddPhonePrefixControls();
         }
@@ -315,7 +304,7 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     ui->btnBack->setText(QStringLiteral("< ") + fnstRS(rs::rsBack));
     ui->btnCancel->setText(fnstRS(rs::rsCancel));
     ui->btnNext->setText(fnstRS(rs::rsNext) + QStringLiteral(" >"));
-    uiTerms->btnPrint->setText(fnstRS(rs::rsPrintTerms));
+    ui->tbsTermsNConditions->pInitializeComponents();
     uiCompleted->lblRegCompleted1->setText(fnstRS(rs::rsRegCompleted1) + QStringLiteral("."));
     uiCompleted->lblRegCompleted2->setText(fnstRS(rs::rsRegCompleted2));
     uiCompleted->lblRegCompleted4->setText(fnstRS(rs::rsRegCompleted4) + QStringLiteral("."));
@@ -374,7 +363,7 @@ bool TfrmRegistrationWizard::fnbPopulateModems() {
     if (!fnbDetectInstalledModems()) {
         pWriteLog(2, cstUnit, QStringLiteral("pPopulateScreen"),
                   QStringLiteral("Method fnbDetectInstalledModemsreturned false."));
-        pWarn(fnstRS(rs::rsErrorDetectingModems) + QStringLiteral("."));
+        pWarnUser(fnstRS(rs::rsErrorDetectingModems) + QStringLiteral("."));
     }
     return true;
 }
@@ -382,8 +371,8 @@ bool TfrmRegistrationWizard::fnbPopulateModems() {
 // Shown after start-up's own checks, the failure closes the wizard the way a
 // failed start-up does: without asking whether to leave.
 void TfrmRegistrationWizard::pEndOnPopulateFailure(int iCode) {
-    pWarn(fnstGetDBErrorMessage(iCode) + QStringLiteral(".") + cstCrLf +
-          fnstRS(rs::rsClickOKToExit) + QStringLiteral("."));
+    pWarnUser(fnstGetDBErrorMessage(iCode) + QStringLiteral(".") + cstCrLf +
+              fnstRS(rs::rsClickOKToExit) + QStringLiteral("."));
     bExitApplication = true;
     bStartupFailed = true;
 }
@@ -412,9 +401,6 @@ void TfrmRegistrationWizard::pShowWelcomePage() {
     ui->lblScreenName->setText(fnstRS(rs::rsarPageTitles[wpWelcome]));
     ui->tvwRegistrationWizard->setCurrentItem(ui->tvwRegistrationWizard->topLevelItem(0));
     pCreateWelcomeScr();
-    QPalette palTerms = uiTerms->redtTermsNConditions->palette();
-    palTerms.setColor(QPalette::Base, palTerms.color(QPalette::Button));
-    uiTerms->redtTermsNConditions->setPalette(palTerms);
 }
 
 // ---- FormShow ---------------------------------------------------------------
@@ -445,8 +431,8 @@ void TfrmRegistrationWizard::btnCancelClick() {
     // Nothing the fields left behind is checked any more.
     pDropFocusSteps();
     if (fniCurrentPage() == wpTerms) {
-        if (fnbConfirm(fnstRS(rs::rsCannotRegisterUnlessAccept) + QStringLiteral(".") + cstCrLf +
-                       cstCrLf + fnstRS(rs::rsSureToClose))) {
+        if (fnbConfirmWithUser(fnstRS(rs::rsCannotRegisterUnlessAccept) + QStringLiteral(".") +
+                               cstCrLf + cstCrLf + fnstRS(rs::rsSureToClose))) {
             pWriteLog(1, cstUnit, QStringLiteral("btnCancelClick"),
                       QStringLiteral("Closing the application."));
             bExitApplication = true;
@@ -475,8 +461,9 @@ void TfrmRegistrationWizard::closeEvent(QCloseEvent *event) {
             return;
         }
         if (!bNoConfirmation) {
-            if (!fnbConfirm(fnstRS(rs::rsNotUsableWithoutRegistration) + QStringLiteral(".") +
-                            cstCrLf + cstCrLf + fnstRS(rs::rsSureToClose))) {
+            if (!fnbConfirmWithUser(fnstRS(rs::rsNotUsableWithoutRegistration) +
+                                    QStringLiteral(".") + cstCrLf + cstCrLf +
+                                    fnstRS(rs::rsSureToClose))) {
                 bExitApplication = false;
                 event->ignore();
                 return;
@@ -484,8 +471,8 @@ void TfrmRegistrationWizard::closeEvent(QCloseEvent *event) {
             if (!bSkipSave && !fnbSaveDataToDB()) {
                 pWriteLog(2, cstUnit, QStringLiteral("FormClose"),
                           QStringLiteral("Data could not be saved."));
-                pWarn(fnstRS(rs::rsDataNotSaved) + QStringLiteral(".") + cstCrLf +
-                      fnstRS(rs::rsClickOKToExit) + QStringLiteral("."));
+                pWarnUser(fnstRS(rs::rsDataNotSaved) + QStringLiteral(".") + cstCrLf +
+                          fnstRS(rs::rsClickOKToExit) + QStringLiteral("."));
             }
         }
     }

@@ -27,7 +27,6 @@
 
 namespace Ui {
 class TfrmRegistrationWizard;
-class TfraTermsPage;
 class TfraCommSettingPage;
 class TfraCompletedPage;
 class TfraSenderInfoPage;
@@ -154,11 +153,10 @@ public:
     void pPopulateBrowserProxySettings();
     const TclsRWProxyServerData &fnobjProxyServerData() const { return recData.objProxyServerData; }
 
-    // The summary page, help and printing the terms. pWriteSummary reads the
+    // The summary page and help. pWriteSummary reads the
     // security page, writes "Summary.html" and shows it in wbrSummary.
     void pWriteSummary();
     void btnHelpClick();
-    void btnPrintClick();
     // The help context of a page (pgcRegistrationWizard's index); 0 for none.
     static int fniPageHelpContext(int iPage);
     // The help folder of the configured language ("../Help/Help_<Language>").
@@ -320,7 +318,6 @@ private:
     void pAddWebLink(QLabel *lblParagraph, int iTop, QWidget *wParent);
     void pInitializeSiteRegComponents();
     void pFillAllocationLists();
-    void pLoadTermsAndConditions();
     void pStartupFailure(const QString &stMessage, int iLevel, const QString &stLogText);
 
     // Saving and completing the registration (unitRegistrationWizard_Save.cpp,
@@ -409,11 +406,7 @@ private:
     int iPasswdMismatchCount = 0;
     bool bNextFromPasswdField = false;
 
-    void pWarn(const QString &stMessage);
-    bool fnbConfirm(const QString &stMessage);
-
     std::unique_ptr<Ui::TfrmRegistrationWizard> ui;
-    std::unique_ptr<Ui::TfraTermsPage> uiTerms;
     std::unique_ptr<Ui::TfraCommSettingPage> uiCommSetting;
     std::unique_ptr<Ui::TfraCompletedPage> uiCompleted;
     std::unique_ptr<Ui::TfraSenderInfoPage> uiSenderInfo;
@@ -455,7 +448,6 @@ private:
     QString stLanguage = QStringLiteral("English");
     QString stLanguageFileSuffix = QStringLiteral("English");
     QString stWorkstationId = QStringLiteral("DUMMYWKST");
-    QString stTermsFile;
     QString stTechSupportPhone, stUserURL;
     QString stDefaultSenderCode;
     std::array<bool, 7> barPageModified{};
@@ -466,9 +458,9 @@ private:
 
     TrecInstallationRows recRows;
 
-    // The summary page, the summary writer, help and printing.
+    // The summary page, the summary writer and help.
     void pCreateSummaryPage();
-    void pConnectHelpAndPrint();
+    void pConnectHelp();
     void pHelpForFocusedControl();
     std::unique_ptr<Ui::TfraSummaryPage> uiSummary;
     std::unique_ptr<TclsFormatFile> objFormatFile;

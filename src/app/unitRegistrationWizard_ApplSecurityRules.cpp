@@ -2,6 +2,7 @@
 // the check run when the password field is left, and the steps from there to
 // the summary and the site-registration page and back.
 #include "unitRegistrationWizard.h"
+#include "unitWizardMessages.h"
 
 #include "ui_unitRegistrationWizard.h"
 #include "ui_unitRegistrationWizard_ApplSecurity.h"
@@ -72,7 +73,7 @@ bool TfrmRegistrationWizard::edtApplSecurityPasswdExit(QWidget *wTo) {
     }
     if (stMessage.isEmpty())
         return false;
-    pWarn(stMessage);
+    pWarnUser(stMessage);
     pFocus(edtToCorrect);
     return true;
 }
@@ -85,7 +86,7 @@ bool TfrmRegistrationWizard::fnbApplSecurityPasswordsAccepted() {
     QLineEdit *edtRetype = pg.edtApplSecurityRetypePasswd;
     const QString stBlank = fnstRS(rs::rsPasswordBlank) + QStringLiteral(".");
     if (edtPasswd->text().isEmpty()) {
-        pWarn(stBlank);
+        pWarnUser(stBlank);
         edtPasswd->clear();
         pFocus(edtPasswd);
         return false;
@@ -96,12 +97,12 @@ bool TfrmRegistrationWizard::fnbApplSecurityPasswordsAccepted() {
         return false;
     }
     if (edtRetype->text().isEmpty()) {
-        pWarn(stBlank);
+        pWarnUser(stBlank);
         pFocus(edtRetype);
         return false;
     }
     if (edtPasswd->text().size() < ciMinPasswordLength) {
-        pWarn(fnstRS(rs::rsPasswordTooShort) + QStringLiteral("."));
+        pWarnUser(fnstRS(rs::rsPasswordTooShort) + QStringLiteral("."));
         iPasswdMismatchCount = 0;
         edtPasswd->clear();
         pPaintField(edtPasswd, true);
@@ -111,7 +112,7 @@ bool TfrmRegistrationWizard::fnbApplSecurityPasswordsAccepted() {
     }
     if (edtPasswd->text() == edtRetype->text())
         return true;
-    pWarn(fnstMismatchMessage());
+    pWarnUser(fnstMismatchMessage());
     edtRetype->clear();
     pFocus(edtRetype);
     if (++iPasswdMismatchCount >= ciMaxMismatches) {

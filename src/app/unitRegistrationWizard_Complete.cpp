@@ -3,6 +3,7 @@
 // manual registration (also Ctrl+Alt+R) and the completion page, which only
 // Finish leaves.
 #include "unitRegistrationWizard.h"
+#include "unitWizardMessages.h"
 
 #include "ui_unitRegistrationWizard.h"
 #include "ui_unitRegistrationWizard_Completed.h"
@@ -104,7 +105,7 @@ void TfrmRegistrationWizard::pEndAfterRegistrationFailure(const QString &stMessa
                                                           bool bSkipFurtherSave) {
     if (bSkipFurtherSave)
         bSkipSave = true;
-    pWarn(stMessage);
+    pWarnUser(stMessage);
     bNoConfirmation = true;
     bExitApplication = true;
     close();

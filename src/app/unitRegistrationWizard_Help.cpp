@@ -4,7 +4,6 @@
 
 #include "ui_unitRegistrationWizard.h"
 
-#include "ui_unitRegistrationWizard_Terms.h"
 
 #include "UnitControlLookup.h"
 #include "unitGlobalData.h"
@@ -151,9 +150,8 @@ QString TfrmRegistrationWizard::fnstHelpFolder() const {
         fnstResolvePath(QStringLiteral("../Help/") + stHelpFileBase));
 }
 
-void TfrmRegistrationWizard::pConnectHelpAndPrint() {
+void TfrmRegistrationWizard::pConnectHelp() {
     connect(ui->btnHelp, &QPushButton::clicked, this, &TfrmRegistrationWizard::btnHelpClick);
-    connect(uiTerms->btnPrint, &QPushButton::clicked, this, &TfrmRegistrationWizard::btnPrintClick);
     auto *shcF1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     shcF1->setContext(Qt::WindowShortcut);
     connect(shcF1, &QShortcut::activated, this, &TfrmRegistrationWizard::pHelpForFocusedControl);

@@ -2,6 +2,7 @@
 // internet_setting row at once (the communication library reads it from
 // there), then kept in the internet-settings holder.
 #include "unitRegistrationWizard.h"
+#include "unitWizardMessages.h"
 
 #include "ui_unitRegistrationWizard.h"
 #include "ui_unitRegistrationWizard_CommSetting.h"
@@ -108,7 +109,7 @@ bool TfrmRegistrationWizard::fnbWriteInternetSetting() {
               QStringLiteral("The internet settings could not be written: ") +
                   QString::number(iCode));
     // The library's messages are whole sentences already.
-    pWarn(fnstGetDBErrorMessage(iCode));
+    pWarnUser(fnstGetDBErrorMessage(iCode));
     return false;
 }
 
@@ -119,7 +120,7 @@ void TfrmRegistrationWizard::pNextFromInternet() {
     const QString stSaved =
         bWritesOnNext ? objRWProxyServer.fnstSaveToDB(recData.objProxyServerData) : cstSuccess;
     if (stSaved != cstSuccess) {
-        pWarn(stSaved);
+        pWarnUser(stSaved);
         return;
     }
     pResetErrorColours();

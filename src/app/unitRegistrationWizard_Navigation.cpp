@@ -1,9 +1,9 @@
 // Next and Back: the page switch and what each page does when the user leaves it.
 #include "unitRegistrationWizard.h"
+#include "unitWizardMessages.h"
 
 #include "ui_unitRegistrationWizard.h"
 #include "ui_unitRegistrationWizard_ApplSecurity.h"
-#include "ui_unitRegistrationWizard_Terms.h"
 
 #include "UnitControlLookup.h"
 #include "UnitFocusSteps.h"
@@ -70,7 +70,7 @@ void TfrmRegistrationWizard::pRunPageHandler(const QString &stMethod,
         if (!(this->*pfnHandler)(fniCurrentPage())) {
             pWriteLog(2, cstUnit, stMethod,
                       QStringLiteral("Error - in the else part of the case statements."));
-            pWarn(fnstRS(rs::rsErrorOccurred) + QStringLiteral("."));
+            pWarnUser(fnstRS(rs::rsErrorOccurred) + QStringLiteral("."));
         }
     } catch (const std::exception &e) {
         pWriteLog(3, cstUnit, stMethod, QString::fromLocal8Bit(e.what()));
@@ -83,7 +83,7 @@ bool TfrmRegistrationWizard::fnbNextFromPage(int iPage) {
         pChangePage(fnstTitle(wpTerms), wpWelcome, cstNext, 1);
         ui->btnBack->setEnabled(true);
         pSetNextCancelCaptions(true);
-        pFocus(uiTerms->redtTermsNConditions);
+        pFocus(ui->tbsTermsNConditions->fnwFirstField());
         return true;
     case wpTerms:
         bTermsAccepted = true;
@@ -143,7 +143,7 @@ bool TfrmRegistrationWizard::fnbBackFromPage(int iPage) {
     case wpSenderInfo:
         pChangePage(fnstTitle(wpTerms), wpSenderInfo, cstBack, 1);
         ui->lblMandatoryField->setVisible(false);
-        pFocus(uiTerms->redtTermsNConditions);
+        pFocus(ui->tbsTermsNConditions->fnwFirstField());
         pSetNextCancelCaptions(true);
         return true;
     case wpSenderInfoCont:

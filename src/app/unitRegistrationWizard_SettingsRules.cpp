@@ -3,6 +3,7 @@
 // end-of-day choices put on the later pages, and the pages skipped when their
 // service is not in use (in both directions).
 #include "unitRegistrationWizard.h"
+#include "unitWizardMessages.h"
 
 #include "ui_unitRegistrationWizard.h"
 #include "ui_unitRegistrationWizard_ApplSecurity.h"
@@ -78,9 +79,9 @@ void TfrmRegistrationWizard::pNextFromCommSetting() {
 
 bool TfrmRegistrationWizard::fnbSiteRegistrationReachable() {
     if (!recData.bSiteRegActivated) {
-        pWarn(fnstRS(rs::rsSiteRegNotActivated) + QStringLiteral(".") + cstCrLf + cstCrLf +
-              fnstRS(rs::rsManualRegistrationByPhone) + QStringLiteral(" ") + stTechSupportPhone +
-              QStringLiteral("."));
+        pWarnUser(fnstRS(rs::rsSiteRegNotActivated) + QStringLiteral(".") + cstCrLf + cstCrLf +
+                  fnstRS(rs::rsManualRegistrationByPhone) + QStringLiteral(" ") +
+                  stTechSupportPhone + QStringLiteral("."));
         return true;
     }
     const QString stMode = recData.objCommSettingData.arServices[csSiteRegistration].stMode;
@@ -93,13 +94,13 @@ bool TfrmRegistrationWizard::fnbSiteRegistrationReachable() {
     // The list holds installed modems only (no blank entry): one modem listed
     // is already one to choose.
     if (cmb.count() > 0) {
-        pWarn(fnstRS(rs::rsNoModemSelectFromList) + QStringLiteral(" ") +
-              fnstRS(rs::rsSelectModemFromList) + QStringLiteral("."));
+        pWarnUser(fnstRS(rs::rsNoModemSelectFromList) + QStringLiteral(" ") +
+                  fnstRS(rs::rsSelectModemFromList) + QStringLiteral("."));
         pFocus(&cmb);
         return false;
     }
-    pWarn(fnstRS(rs::rsNoModemInstalled) + QStringLiteral(". ") +
-          fnstRS(rs::rsCannotTransmitRegistration) + QStringLiteral("."));
+    pWarnUser(fnstRS(rs::rsNoModemInstalled) + QStringLiteral(". ") +
+              fnstRS(rs::rsCannotTransmitRegistration) + QStringLiteral("."));
     recData.bSiteRegActivated = false;
     return true;
 }

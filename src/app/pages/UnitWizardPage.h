@@ -20,13 +20,13 @@ public:
     // at start-up.
     virtual void pInitializeComponents() = 0;
     // Shows what the installation holds; false when a read the page cannot
-    // do without failed.
-    virtual bool fnbPopulate(const TrecInstallationRows &recRows) = 0;
+    // do without failed. A page that shows no stored data has nothing to do.
+    virtual bool fnbPopulate(const TrecInstallationRows &) { return true; }
     // Copies the page into the entered data, every text trimmed unless the
     // blanks belong to it (passwords).
-    virtual void pReadFromScreen(TrecWizardData &recData) const = 0;
+    virtual void pReadFromScreen(TrecWizardData &) const {}
     // The page's rules on the entered data: one entry per failed rule.
-    virtual TrecarErrorList fnarValidate(const TrecWizardData &recData) const = 0;
+    virtual TrecarErrorList fnarValidate(const TrecWizardData &) const { return {}; }
     // The user arrives on the page: what the earlier pages decided is shown.
     virtual void pEntered(const TrecWizardData &) {}
     // Where the user starts typing on the page.
