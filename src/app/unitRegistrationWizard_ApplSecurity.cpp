@@ -12,10 +12,6 @@
 namespace {
 const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 
-QString fnstLabel(TResourceString rs) {
-    return fnstRS(rs) + QStringLiteral(":");
-}
-
 // An enabled field has the window colour, a disabled one the button face.
 void pEnableField(QLineEdit &edt, bool bEnabled) {
     edt.setEnabled(bEnabled);

@@ -4,7 +4,6 @@
 
 #include "ui_unitRegistrationWizard.h"
 
-
 #include "UnitControlLookup.h"
 #include "unitGlobalData.h"
 #include "unitHelpFile.h"

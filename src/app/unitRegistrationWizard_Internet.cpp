@@ -26,10 +26,6 @@
 namespace {
 const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 
-QString fnstLabel(TResourceString rs) {
-    return fnstRS(rs) + QLatin1Char(':');
-}
-
 // A port of 0 is no port: the field stays blank, as it was typed.
 QString fnstPortText(int iPort) {
     return iPort == 0 ? QString() : QString::number(iPort);

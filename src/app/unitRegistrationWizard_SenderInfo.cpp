@@ -24,10 +24,6 @@ namespace {
 const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 const QString cstColon = QStringLiteral(":");
 
-QString fnstLabel(TResourceString rs) {
-    return fnstRS(rs) + cstColon;
-}
-
 TmvLookupCombo *fncmbIn(QWidget *wFrame, const char *pchName) {
     return qobject_cast<TmvLookupCombo *>(fnwFindControl(wFrame, QString::fromLatin1(pchName)));
 }

@@ -26,10 +26,6 @@ const QString cstDefaultSender = QStringLiteral("DEFAULT");
 // A licence expiration stored as this day stands for "no date".
 const QString cstNoLicenseDate = QStringLiteral("11-11-1999");
 
-QString fnstLabel(TResourceString rs) {
-    return fnstRS(rs) + QStringLiteral(":");
-}
-
 QString fnstQuoted(const QString &st) {
     return QLatin1Char('\'') + QString(st).replace(QLatin1Char('\''), QStringLiteral("''")) +
            QLatin1Char('\'');

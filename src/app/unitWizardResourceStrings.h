@@ -317,3 +317,8 @@ inline constexpr TResourceString rsReenterPassword{
     QT_TRANSLATE_NOOP("Morvane", "Please re-enter the password")};
 
 } // namespace rs
+
+// A field's caption: its text and a colon.
+inline QString fnstLabel(TResourceString rs) {
+    return fnstRS(rs) + QStringLiteral(":");
+}

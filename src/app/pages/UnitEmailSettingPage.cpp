@@ -15,9 +15,6 @@
 namespace {
 const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 
-QString fnstLabel(TResourceString rs) {
-    return fnstRS(rs) + QStringLiteral(":");
-}
 } // namespace
 
 TfraEmailSettingPage::TfraEmailSettingPage(QWidget *parent)

@@ -16,10 +16,6 @@
 namespace {
 const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 
-QString fnstLabel(TResourceString rs) {
-    return fnstRS(rs) + QStringLiteral(":");
-}
-
 // The transfer modes in item order: the stored mode is the item's index.
 std::array<QRadioButton *, 2> fnarModeButtons(const Ui::TfraFTPSettingPage &pg) {
     return {pg.radRWMnfModeActive, pg.radRWMnfModePassive};

@@ -15,10 +15,6 @@
 namespace {
 const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 
-QString fnstLabel(TResourceString rs) {
-    return fnstRS(rs) + QStringLiteral(":");
-}
-
 // The further locations after the default one, in list order.
 std::array<QLineEdit *, 4> fnarFurtherPickups(const Ui::TfraPickupPage &pg) {
     return {pg.edtPickup1, pg.edtPickup2, pg.edtPickup3, pg.edtPickup4};
