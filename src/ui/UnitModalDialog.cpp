@@ -1,6 +1,7 @@
 // The replaceable modal runner.
 #include "UnitModalDialog.h"
 
+#include <QApplication>
 #include <QDialog>
 
 namespace {
@@ -15,8 +16,16 @@ int &giDialogsRun() {
 }
 } // namespace
 
+TclsActivationKeeper::TclsActivationKeeper() : wOpener(QApplication::activeWindow()) {}
+
+TclsActivationKeeper::~TclsActivationKeeper() {
+    if (wOpener && wOpener->isVisible() && !QApplication::activeWindow())
+        wOpener->activateWindow();
+}
+
 int fniExecModal(QDialog &dlg) {
     ++giDialogsRun();
+    const TclsActivationKeeper objKeeper;
     return gfnRunner() ? gfnRunner()(dlg) : dlg.exec();
 }
 

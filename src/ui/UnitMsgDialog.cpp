@@ -1,6 +1,8 @@
 // The message box and its replaceable answerer.
 #include "UnitMsgDialog.h"
 
+#include "UnitModalDialog.h"
+
 #include "unitGlobalData.h"
 
 #include <QAbstractButton>
@@ -72,7 +74,10 @@ int fniShowMessageBox(const TrecMessageDlg &rec) {
     box.setDefaultButton(arButtons[size_t(rec.fniDefaultIndex())]);
     // Escape presses the last button: "&No", or the only "&OK".
     box.setEscapeButton(arButtons.back());
-    box.exec();
+    {
+        const TclsActivationKeeper objKeeper;
+        box.exec();
+    }
     for (size_t i = 0; i < arButtons.size(); ++i)
         if (box.clickedButton() == arButtons[i])
             return int(i);
