@@ -4,7 +4,6 @@
 #include "unitWizardMessages.h"
 
 #include "ui_unitRegistrationWizard.h"
-#include "ui_unitRegistrationWizard_ApplSecurity.h"
 #include "ui_unitRegistrationWizard_CommSetting.h"
 #include "ui_unitRegistrationWizard_Completed.h"
 #include "ui_unitRegistrationWizard_Internet.h"
@@ -46,7 +45,6 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
       uiCommSetting(std::make_unique<Ui::TfraCommSettingPage>()),
       uiCompleted(std::make_unique<Ui::TfraCompletedPage>()),
       uiSenderInfo(std::make_unique<Ui::TfraSenderInfoPage>()),
-      uiApplSecurity(std::make_unique<Ui::TfraApplSecurityPage>()),
       uiSiteRegistration(std::make_unique<Ui::TfraSiteRegistrationPage>()),
       uiSenderInfoCont(std::make_unique<Ui::TfraSenderInfoContPage>()),
       uiInternet(std::make_unique<Ui::TfraInternetPage>()),
@@ -55,7 +53,6 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     uiCommSetting->setupUi(ui->tbsCommSetting);
     uiCompleted->setupUi(ui->tbsRegistrationCompleted);
     uiSenderInfo->setupUi(ui->tbsSenderInfo);
-    uiApplSecurity->setupUi(ui->tbsApplSecurity);
     uiSiteRegistration->setupUi(ui->tbsSiteRegistration);
     uiSenderInfoCont->setupUi(ui->tbsSenderInfoCont);
     pPrepareDestinationBillingGrid();
@@ -125,7 +122,7 @@ void TfrmRegistrationWizard::pFormCreate() {
             pReadFromCommSettingScreen();
             ui->tbsFTPSetting->pReadFromScreen(recData);
             ui->tbsEmailSetting->pReadFromScreen(recData);
-            pReadFromApplSecurityScreen();
+            ui->tbsApplSecurity->pReadFromScreen(recData);
             ui->tbsPickupDetails->pReadFromScreen(recData);
             pShowWelcomePage();
             ui->tbsTermsNConditions->pLoadTermsAndConditions(
@@ -314,7 +311,7 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     ui->tbsPickupDetails->pInitializeComponents();
     ui->tbsFTPSetting->pInitializeComponents();
     ui->tbsEmailSetting->pInitializeComponents();
-    pInitializeApplSecurityComponents();
+    ui->tbsApplSecurity->pInitializeComponents();
     pInitializeSiteRegComponents();
     pInitializeSenderInfoContComponents();
     pInitializeInternetComponents();
@@ -342,7 +339,7 @@ void TfrmRegistrationWizard::pPopulateScreen() {
         fnStep(&TfrmRegistrationWizard::fnbPopulateInternetSettings),
         fnPage(ui->tbsFTPSetting),
         fnPage(ui->tbsEmailSetting),
-        fnStep(&TfrmRegistrationWizard::fnbPopulateApplSecurity),
+        fnPage(ui->tbsApplSecurity),
         fnStep(&TfrmRegistrationWizard::fnbPopulateCommValues),
         fnStep(&TfrmRegistrationWizard::fnbPopulateEmailFeature),
         fnStep(&TfrmRegistrationWizard::fnbPopulateDestinationBillingColour),

@@ -30,7 +30,6 @@ class TfrmRegistrationWizard;
 class TfraCommSettingPage;
 class TfraCompletedPage;
 class TfraSenderInfoPage;
-class TfraApplSecurityPage;
 class TfraSiteRegistrationPage;
 class TfraSenderInfoContPage;
 class TfraInternetPage;
@@ -94,9 +93,6 @@ public:
     // Copies the sender page into the sender data holder, every text trimmed.
     void pReadFromSenderInfoScreen();
     const TclsRWSendersData &fnobjSendersData() const { return recData.objSendersData; }
-    // The pickup, SFTP, e-mail and application-security pages into their
-    // holders, every text trimmed.
-    void pReadFromApplSecurityScreen();
     const TclsRWPickupData &fnobjPickupData() const { return recData.objPickupData; }
     const TclsRWFTPSettingData &fnobjFTPSettingData() const { return recData.objFTPSettingData; }
     const TclsRWEmailSettingData &fnobjEmailSettingData() const {
@@ -209,11 +205,6 @@ private:
     void pPrepareLookupFrames();
     void pLinkSenderFrames();
     void pAddPhonePrefixControls();
-    // The pickup, SFTP, e-mail and application-security pages: captions,
-    // stars, what their fields let the user type.
-    void pInitializeApplSecurityComponents();
-    // The password fields follow the password-required box.
-    void pEnableApplSecurityPasswords(bool bEnabled);
     // Loads the phone rules once, when the sender page is first entered.
     void pLoadPhoneRulesOnce();
     TmvCallingCodeLookupCombo *fncmbAddCallingCodeBox(QLineEdit *edt, const QString &stName);
@@ -274,7 +265,6 @@ private:
     bool fnbPopulateSenderPages();
     bool fnbPopulateReferenceTypes();
     bool fnbPopulateModems();
-    bool fnbPopulateApplSecurity();
     // The communication page: retries, the service grid, the stored options,
     // and what the carrier's e-mail feature allows.
     bool fnbPopulateRetries();
@@ -391,9 +381,6 @@ private:
     // Moves to the application-security page and makes it ready.
     void pEnterApplSecurityPage();
     void pNextFromApplSecurity();
-    // The password rules of that Next; false keeps the user on the page.
-    bool fnbApplSecurityPasswordsAccepted();
-    void pResetRetypePasswd();
     // Leaving the password field for wTo checks the password; true when it
     // warned. The warning puts the user back on the field to correct.
     bool edtApplSecurityPasswdExit(QWidget *wTo);
@@ -403,14 +390,11 @@ private:
     // field; true when the key was used.
     bool fnbFormKeyDown(QKeyEvent *e);
     void pInstallKeyPreview();
-    int iPasswdMismatchCount = 0;
-    bool bNextFromPasswdField = false;
 
     std::unique_ptr<Ui::TfrmRegistrationWizard> ui;
     std::unique_ptr<Ui::TfraCommSettingPage> uiCommSetting;
     std::unique_ptr<Ui::TfraCompletedPage> uiCompleted;
     std::unique_ptr<Ui::TfraSenderInfoPage> uiSenderInfo;
-    std::unique_ptr<Ui::TfraApplSecurityPage> uiApplSecurity;
     std::unique_ptr<Ui::TfraSiteRegistrationPage> uiSiteRegistration;
     std::unique_ptr<Ui::TfraSenderInfoContPage> uiSenderInfoCont;
     std::unique_ptr<Ui::TfraInternetPage> uiInternet;

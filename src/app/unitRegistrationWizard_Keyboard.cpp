@@ -5,7 +5,6 @@
 #include "unitRegistrationWizard.h"
 
 #include "ui_unitRegistrationWizard.h"
-#include "ui_unitRegistrationWizard_ApplSecurity.h"
 #include "ui_unitRegistrationWizard_CommSetting.h"
 #include "ui_unitRegistrationWizard_SenderInfoCont.h"
 
@@ -81,11 +80,11 @@ void TfrmRegistrationWizard::pInstallKeyPreview() {
     new TclsWizardKeyPreview(this);
     for (QWidget *chk : {static_cast<QWidget *>(uiCommSetting->chkCSEODviaFTP),
                          static_cast<QWidget *>(uiCommSetting->chkCSEODviaEmail),
-                         static_cast<QWidget *>(uiApplSecurity->chkApplSecurityPasswdRequired)})
+                         ui->tbsApplSecurity->fnwFirstField()})
         new TclsFocusShade(chk);
     pAllowOnlyDigits(uiSenderInfoCont->edtSenderVATGST);
     pAllowOnlyDigits(uiCommSetting->speCSNoOfRetries);
-    pOnFocusExit(uiApplSecurity->edtApplSecurityPasswd,
+    pOnFocusExit(ui->tbsApplSecurity->fnedtPassword(),
                  [this](QWidget *wTo) { edtApplSecurityPasswdExit(wTo); });
 }
 
@@ -94,9 +93,9 @@ bool TfrmRegistrationWizard::fnbFormKeyDown(QKeyEvent *e) {
     if (!wFocus)
         return false;
     if (e->key() == Qt::Key_N && e->modifiers() == Qt::AltModifier &&
-        fniCurrentPage() == wpApplSecurity && wFocus == uiApplSecurity->edtApplSecurityPasswd) {
+        fniCurrentPage() == wpApplSecurity && wFocus == ui->tbsApplSecurity->fnedtPassword()) {
         // Remembered only; the button's own shortcut presses Next.
-        bNextFromPasswdField = true;
+        ui->tbsApplSecurity->pNoteNextFromPasswordField();
         return false;
     }
     if (e->type() != QEvent::KeyPress || !fnbIsEnter(e) || fnbEnterIsTheControls(wFocus))

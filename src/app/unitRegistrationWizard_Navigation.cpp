@@ -3,7 +3,6 @@
 #include "unitWizardMessages.h"
 
 #include "ui_unitRegistrationWizard.h"
-#include "ui_unitRegistrationWizard_ApplSecurity.h"
 
 #include "UnitControlLookup.h"
 #include "UnitFocusSteps.h"
@@ -167,8 +166,8 @@ bool TfrmRegistrationWizard::fnbBackFromPage(int iPage) {
         return true;
     case wpSummary:
         pChangePage(fnstTitle(wpApplSecurity), wpSummary, cstBack, 8);
-        pFocus(uiApplSecurity->chkApplSecurityPasswdRequired);
-        iPasswdMismatchCount = 0;
+        pFocus(ui->tbsApplSecurity->fnwFirstField());
+        ui->tbsApplSecurity->pCountMismatchesAfresh();
         return true;
     case wpSiteRegistration:
         pBackFromSiteRegistration();

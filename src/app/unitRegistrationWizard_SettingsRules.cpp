@@ -6,7 +6,6 @@
 #include "unitWizardMessages.h"
 
 #include "ui_unitRegistrationWizard.h"
-#include "ui_unitRegistrationWizard_ApplSecurity.h"
 #include "ui_unitRegistrationWizard_CommSetting.h"
 
 #include "UnitFieldMarks.h"
@@ -155,16 +154,15 @@ void TfrmRegistrationWizard::pNextFromEmailSetting() {
 
 void TfrmRegistrationWizard::pEnterApplSecurityPage() {
     pChangePage(fnstTitle(wpApplSecurity), wpEmailSetting, cstNext, 8);
-    Ui::TfraApplSecurityPage &pg = *uiApplSecurity;
-    pFocus(pg.chkApplSecurityPasswdRequired);
-    if (!pg.chkApplSecurityPasswdRequired->isChecked())
-        pEnableApplSecurityPasswords(false);
+    TfraApplSecurityPage *pg = ui->tbsApplSecurity;
+    pFocus(pg->fnwFirstField());
+    pg->pEntered(recData);
 }
 
 void TfrmRegistrationWizard::pBackFromEmailOrApplSecurity(int iPage) {
     const QCheckBox *chkEmail = uiCommSetting->chkCSEODviaEmail;
     if (iPage == wpApplSecurity) {
-        pReadFromApplSecurityScreen();
+        pReadPage(wpApplSecurity);
         if (chkEmail->isEnabled()) {
             pChangePage(fnstTitle(wpEmailSetting), wpApplSecurity, cstBack, 7);
             pFocus(ui->tbsEmailSetting->fnwFirstField());

@@ -24,7 +24,7 @@ void TfrmRegistrationWizard::pCreateSummaryPage() {
 
 void TfrmRegistrationWizard::pWriteSummary() {
     try {
-        pReadFromApplSecurityScreen();
+        pReadPage(wpApplSecurity);
         if (!objFormatFile)
             return;
         QString stResult;

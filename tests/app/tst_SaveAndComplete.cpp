@@ -100,7 +100,7 @@ struct TrecSite : TrecHost, TrecInstalledWizard<TclsRegisteringInstallation> {
         fnpControl<QCheckBox>(frm, "chkApplSecurityPasswdRequired")->setChecked(true);
         pSetText("edtApplSecurityPasswd", QStringLiteral("open sesame"));
         pSetText("edtApplSecurityRetypePasswd", QStringLiteral("open sesame"));
-        frm.pReadFromApplSecurityScreen();
+        frm.pReadPage(wpApplSecurity);
     }
     QString fnstManualQuestion() const {
         return QStringLiteral("The Registration process failed. Please try again or do it "

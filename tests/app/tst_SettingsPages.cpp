@@ -241,7 +241,7 @@ void tst_SettingsPages::SavedPagesComeBackOnTheNextStart() {
         wiz.frm.pReadPage(wpPickupDetails);
         wiz.frm.pReadPage(wpFTPSetting);
         wiz.frm.pReadPage(wpEmailSetting);
-        wiz.frm.pReadFromApplSecurityScreen();
+        wiz.frm.pReadPage(wpApplSecurity);
         QCOMPARE(TclsRWPickup().fnstSaveToDB(wiz.frm.fnobjPickupData()), cstSuccess);
         QCOMPARE(TclsRWFTPSetting().fnstSaveToDB(wiz.frm.fnobjFTPSettingData()), cstSuccess);
         QCOMPARE(TclsRWEmailSetting().fnstSaveToDB(wiz.frm.fnobjEmailSettingData()), cstSuccess);
@@ -387,7 +387,7 @@ void tst_SettingsPages::PasswordFieldsFollowTheBox() {
     // Unticked, the page does not hand on what the field holds.
     pSetText(wiz.frm, "edtApplSecurityPasswd", QStringLiteral("typed"));
     chk->setChecked(false);
-    wiz.frm.pReadFromApplSecurityScreen();
+    wiz.frm.pReadPage(wpApplSecurity);
     QVERIFY(!wiz.frm.fnobjApplSecurityData().bPasswordRequired);
     QVERIFY(wiz.frm.fnobjApplSecurityData().stPassword.isEmpty());
 }
