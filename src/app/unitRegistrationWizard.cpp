@@ -6,7 +6,6 @@
 #include "ui_unitRegistrationWizard.h"
 #include "ui_unitRegistrationWizard_CommSetting.h"
 #include "ui_unitRegistrationWizard_Completed.h"
-#include "ui_unitRegistrationWizard_Internet.h"
 #include "ui_unitRegistrationWizard_SenderInfo.h"
 #include "ui_unitRegistrationWizard_SenderInfoCont.h"
 #include "ui_unitRegistrationWizard_SiteRegistration.h"
@@ -24,6 +23,7 @@
 #include "unitLogToFile.h"
 #include "UnitMsgDialog.h"
 #include "unitRWFormatFile.h"
+#include "unitRWProxyServer.h"
 #include "unitRWSettings.h"
 #include "unitSenderAddressChecks.h"
 #include "unitSenderAddressEvents.h"
@@ -47,7 +47,6 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
       uiSenderInfo(std::make_unique<Ui::TfraSenderInfoPage>()),
       uiSiteRegistration(std::make_unique<Ui::TfraSiteRegistrationPage>()),
       uiSenderInfoCont(std::make_unique<Ui::TfraSenderInfoContPage>()),
-      uiInternet(std::make_unique<Ui::TfraInternetPage>()),
       uiSummary(std::make_unique<Ui::TfraSummaryPage>()) {
     ui->setupUi(this);
     uiCommSetting->setupUi(ui->tbsCommSetting);
@@ -56,7 +55,7 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     uiSiteRegistration->setupUi(ui->tbsSiteRegistration);
     uiSenderInfoCont->setupUi(ui->tbsSenderInfoCont);
     pPrepareDestinationBillingGrid();
-    pCreateInternetPage();
+    ui->InternetDetails->pUseHolder(recData.objProxyServerData);
     pCreateSummaryPage();
     pConnectHelp();
     // The form is laid out in pixels for an 11-pixel font: 13-pixel lines.
@@ -314,7 +313,7 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     ui->tbsApplSecurity->pInitializeComponents();
     pInitializeSiteRegComponents();
     pInitializeSenderInfoContComponents();
-    pInitializeInternetComponents();
+    ui->InternetDetails->pInitializeComponents();
     ui->tvwRegistrationWizard->clear();
     for (const TResourceString &rsItem : rs::rsarTreeItems)
         (new QTreeWidgetItem(ui->tvwRegistrationWizard, {fnstRS(rsItem)}))
@@ -367,6 +366,20 @@ bool TfrmRegistrationWizard::fnbPopulateModems() {
 
 // Shown after start-up's own checks, the failure closes the wizard the way a
 // failed start-up does: without asking whether to leave.
+// The holder starts as the stored row: a save that does not touch a field
+// (the dialog's) keeps what was stored.
+bool TfrmRegistrationWizard::fnbPopulateInternetSettings() {
+    int iCode = dbc::iSuccess;
+    if (!fnbReadInternetSetting(recData.objProxyServerData, iCode)) {
+        pWriteLog(2, cstUnit, QStringLiteral("pPopulateScreen"),
+                  QStringLiteral("No internet_setting row could be read."));
+        pEndOnPopulateFailure(iCode);
+        return false;
+    }
+    ui->InternetDetails->pShowStoredChoice();
+    return true;
+}
+
 void TfrmRegistrationWizard::pEndOnPopulateFailure(int iCode) {
     pWarnUser(fnstGetDBErrorMessage(iCode) + QStringLiteral(".") + cstCrLf +
               fnstRS(rs::rsClickOKToExit) + QStringLiteral("."));

@@ -32,7 +32,6 @@ class TfraCompletedPage;
 class TfraSenderInfoPage;
 class TfraSiteRegistrationPage;
 class TfraSenderInfoContPage;
-class TfraInternetPage;
 } // namespace Ui
 
 class QAction;
@@ -135,18 +134,6 @@ public:
     // The destination-billing grid's menu states follow its rows and selection.
     void pUpdateDestinationBillingGridMenu();
 
-    // The internet page. The radio buttons set the proxy controls' states and
-    // empty them; the dial-up choice lists the system's dial-up connections.
-    void radProxyServerClick();
-    void radWithoutProxyClick();
-    void radDialUpClick();
-    void chkUserNamePwdConfirmationClick();
-    // Ticked: the browser's proxy fills the holder and the six proxy fields.
-    void chkBrowserProxysettingsClick();
-    // Opens the proxy server settings dialog; what it saves is shown on the page.
-    void btnProxyServerSettingsClick();
-    // The internet-settings holder from the browser's proxy setting.
-    void pPopulateBrowserProxySettings();
     const TclsRWProxyServerData &fnobjProxyServerData() const { return recData.objProxyServerData; }
 
     // The summary page and help. pWriteSummary reads the
@@ -279,15 +266,6 @@ private:
     // Lists the installed modems in cmbModemNameList and shows the configured
     // one; false when the modems could not be read.
     bool fnbDetectInstalledModems();
-    // The internet page's form, key filters and handlers; its captions.
-    void pCreateInternetPage();
-    void pInitializeInternetComponents();
-    // Shows the holder's proxy addresses, ports and login on the page.
-    void pShowProxyFields();
-    // Enables and paints every proxy control to match the radio buttons and
-    // the browser and login boxes.
-    void pSetProxyControlStates();
-    void pClearProxyControls();
     void pAssignHelpContexts();
     void pShowWelcomePage();
     void pCreateWelcomeScr();
@@ -372,9 +350,9 @@ private:
     void pNextFromPickup();
     void pBackFromPickupOrInternet(int iPage);
     void pNextFromInternet();
-    // The internet page's own internet_setting row; false (with the user told)
-    // when the proxy login is incomplete.
-    bool fnbWriteInternetSetting();
+    // The internet page's choice written to its row at once; false (the user
+    // told) when the row could not be written.
+    bool fnbStoreInternetSetting();
     void pNextFromFTPSetting();
     void pBackFromEmailOrApplSecurity(int iPage);
     void pNextFromEmailSetting();
@@ -397,7 +375,6 @@ private:
     std::unique_ptr<Ui::TfraSenderInfoPage> uiSenderInfo;
     std::unique_ptr<Ui::TfraSiteRegistrationPage> uiSiteRegistration;
     std::unique_ptr<Ui::TfraSenderInfoContPage> uiSenderInfoCont;
-    std::unique_ptr<Ui::TfraInternetPage> uiInternet;
     QMenu *pmnDestBillingGrid = nullptr;
     QAction *mnuDestbillingAdd = nullptr, *mnuDestBillingEdit = nullptr,
             *mnuDestBillingDelete = nullptr;

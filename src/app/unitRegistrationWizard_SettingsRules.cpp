@@ -1,4 +1,5 @@
-// Leaving the communication, pickup, SFTP and e-mail pages: their validation,
+// Leaving the communication, pickup, internet, SFTP and e-mail pages: their
+// validation, the internet page's row written at once,
 // the warnings about the site-registration service, the mandatory marks the
 // end-of-day choices put on the later pages, and the pages skipped when their
 // service is not in use (in both directions).
@@ -8,8 +9,12 @@
 #include "ui_unitRegistrationWizard.h"
 #include "ui_unitRegistrationWizard_CommSetting.h"
 
+#include "UnitDatabaseConstants.h"
 #include "UnitFieldMarks.h"
+#include "unitLogToFile.h"
+#include "UnitMsgDialog.h"
 #include "unitRWCommSetting.h"
+#include "unitRWProxyServer.h"
 #include "unitWizardPageSteps.h"
 
 using namespace wps;
@@ -125,6 +130,37 @@ void TfrmRegistrationWizard::pBackFromPickupOrInternet(int iPage) {
     }
     pFocus(uiCommSetting->stgCSServiceSettings);
     pShowMandatoryLegend(true);
+}
+
+// The choice is written to the internet_setting row at once: the
+// communication library reads it from there.
+bool TfrmRegistrationWizard::fnbStoreInternetSetting() {
+    const int iCode =
+        bWritesOnNext ? fniStoreInternetSetting(recData.objProxyServerData) : dbc::iSuccess;
+    if (iCode == dbc::iSuccess)
+        return true;
+    pWriteLog(2, cstUnit, QStringLiteral("btnNextClick"),
+              QStringLiteral("The internet settings could not be written: ") +
+                  QString::number(iCode));
+    // The library's messages are whole sentences already.
+    pWarnUser(fnstGetDBErrorMessage(iCode));
+    return false;
+}
+
+void TfrmRegistrationWizard::pNextFromInternet() {
+    if (!ui->InternetDetails->fnbTakeChoice() || !fnbStoreInternetSetting())
+        return;
+    TclsRWProxyServer objRWProxyServer;
+    const QString stSaved =
+        bWritesOnNext ? objRWProxyServer.fnstSaveToDB(recData.objProxyServerData) : cstSuccess;
+    if (stSaved != cstSuccess) {
+        pWarnUser(stSaved);
+        return;
+    }
+    pResetErrorColours();
+    pChangePage(fnstTitle(wpFTPSetting), wpInternetDetails, cstNext, 6);
+    pShowMandatoryLegend(uiCommSetting->chkCSEODviaFTP->isChecked());
+    pFocus(ui->tbsFTPSetting->fnwFirstField());
 }
 
 void TfrmRegistrationWizard::pNextFromFTPSetting() {

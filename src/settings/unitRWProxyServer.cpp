@@ -1,10 +1,19 @@
 // The internet settings of the workstation: one internet_setting row.
 #include "unitRWProxyServer.h"
 
+#include "UnitAccessToDatabaseDLL.h"
+#include "UnitDatabaseConstants.h"
 #include "UnitMV5Records.h"
 #include "unitRWRowSaver.h"
 
 namespace {
+// The stored row, read for its key or its values; nullptr when there is none.
+TclsInternetSettingData *fnpStoredRow(TobjarMVData &objarRows, int &iCode) {
+    iCode = fniQueryRecords({{}}, objarRows, QStringLiteral("TclsInternetSettingDB"));
+    return objarRows.empty() ? nullptr
+                             : dynamic_cast<TclsInternetSettingData *>(objarRows.front().get());
+}
+
 TrecRowSave fnrecInternetSettingSave() {
     return {.stUnit = QStringLiteral("unitRWProxyServer"),
             .stClassName = QStringLiteral("TclsInternetSettingDB"),
@@ -36,6 +45,47 @@ void pFillInternetSetting(TclsInternetSettingData &objRow, const TclsRWProxyServ
     objRow.proxy_password = objData.stPassword;
     objRow.ntlm = objData.bNTLM;
     objRow.dialup_name = objData.stDialupName;
+}
+
+bool fnbReadInternetSetting(TclsRWProxyServerData &objData, int &iCode) {
+    TobjarMVData objarRows;
+    const TclsInternetSettingData *pRow = fnpStoredRow(objarRows, iCode);
+    if (iCode != dbc::iSuccess || !pRow)
+        return false;
+    objData.iConnectionType = pRow->connection_type;
+    objData.stDialupName = pRow->dialup_name;
+    objData.bUseBrowserSettings = pRow->use_browser_settings;
+    objData.stHTTPProxyAddress = pRow->http_proxy;
+    objData.stHTTPSProxyAddress = pRow->https_proxy;
+    objData.stFTPProxyAddress = pRow->ftp_proxy;
+    objData.iHTTPPort = pRow->http_port;
+    objData.iHTTPSPort = pRow->https_port;
+    objData.iFTPPort = pRow->ftp_port;
+    objData.bUserNamePwdConfirmation = pRow->use_credentials;
+    objData.stUserName = pRow->proxy_user;
+    objData.stPassword = pRow->proxy_password;
+    objData.bNTLM = pRow->ntlm;
+    return true;
+}
+
+int fniStoreInternetSetting(const TclsRWProxyServerData &objData) {
+    qint64 iCount = 0;
+    int iCode = fniRecordCount(QStringLiteral("select Count(1) from internet_setting"), iCount);
+    if (iCode != dbc::iSuccess)
+        return iCode;
+    if (iCount > 0) {
+        TobjarMVData objarRows;
+        TclsInternetSettingData *pRow = fnpStoredRow(objarRows, iCode);
+        if (iCode != dbc::iSuccess || !pRow)
+            return iCode != dbc::iSuccess ? iCode : dbc::iRecordDeleted;
+        pFillInternetSetting(*pRow, objData);
+        return fniUpdateRecord(*pRow);
+    }
+    TobjarMVData objarNew;
+    auto objRow = std::make_unique<TclsInternetSettingData>();
+    pFillInternetSetting(*objRow, objData);
+    objarNew.push_back(std::move(objRow));
+    return fniInsertRecord(objarNew);
 }
 
 QString TclsRWProxyServer::fnstValidate(const TclsRWSettingsData &, TrecarErrorList &) {

@@ -12,6 +12,15 @@ class TclsInternetSettingData;
 // connection type; the internet page writes its own row with it too.
 void pFillInternetSetting(TclsInternetSettingData &objRow, const TclsRWProxyServerData &objData);
 
+// The stored internet_setting row into the holder, every field. False when
+// it could not be read or there is none; iCode is then the database's code.
+bool fnbReadInternetSetting(TclsRWProxyServerData &objData, int &iCode);
+// The internet page's choice written at once, before the page group's save:
+// the communication library reads it from the row. The single row is
+// updated by its key when there is one, otherwise inserted; the database's
+// code.
+int fniStoreInternetSetting(const TclsRWProxyServerData &objData);
+
 class TclsRWProxyServer : public TclsRWSettings {
 public:
     // No rules: the pages offer only valid choices ("").

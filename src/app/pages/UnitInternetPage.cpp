@@ -1,14 +1,10 @@
-// The internet page: how the workstation reaches the carrier's host (through
-// a proxy, without one, or over a dial-up connection), the proxy addresses,
-// ports and login, the browser's proxy and the proxy server settings dialog;
-// filling the page from the stored internet_setting row.
-#include "unitRegistrationWizard.h"
+// The internet page: how the workstation reaches the carrier's host, the
+// proxy it goes through and the dial-up connection, shown from and read into
+// the entered data's internet-settings holder.
+#include "UnitInternetPage.h"
 
-#include "ui_unitRegistrationWizard_Internet.h"
+#include "ui_UnitInternetPage.h"
 
-#include "ui_unitRegistrationWizard.h"
-
-#include "UnitAccessToDatabaseDLL.h"
 #include "unitBrowserProxySettings.h"
 #include "UnitDatabaseConstants.h"
 #include "unitDialUpEntries.h"
@@ -16,12 +12,15 @@
 #include "unitLogToFile.h"
 #include "UnitModalDialog.h"
 #include "UnitMsgDialog.h"
+#include "unitProxyServerInput.h"
 #include "unitProxyServerSettings.h"
 #include "unitProxyServerSettingsStrings.h"
 #include "unitRegistry.h"
+#include "unitRWProxyServerData.h"
 #include "unitWizardResourceStrings.h"
 
 #include <QApplication>
+#include <QStackedWidget>
 
 namespace {
 const QString cstUnit = QStringLiteral("unitRegistrationWizard");
@@ -47,42 +46,62 @@ void pSetChecked(QAbstractButton *btn, bool bChecked) {
     btn->setChecked(bChecked);
 }
 
-// Selects the radio button; its handler runs also when it was selected already.
-void pSelect(QRadioButton *rad, void (TfrmRegistrationWizard::*pfnClick)(),
-             TfrmRegistrationWizard *frm) {
-    if (rad->isChecked())
-        (frm->*pfnClick)();
-    else
-        rad->setChecked(true);
+void pInform(const QString &stMessage) {
+    fniMessageDlg(stMessage, fnstRS(rs::rsCaptionInformation), {fnstRS(rs::rsOK)}, fnstRS(rs::rsOK),
+                  mikInformation);
+}
+
+// A blank port is no port.
+int fniPort(const QLineEdit *edt) {
+    return edt->text().trimmed().toInt();
+}
+
+// The login of a typed proxy: both parts or the user is asked for the missing one.
+bool fnbLoginComplete(const Ui::TfraInternetPage &pg) {
+    const auto optProblem = fnoptProxyLoginProblem(pg.edtUserName->text(), pg.edtPassword->text());
+    if (!optProblem)
+        return true;
+    pInform(fnstRS(optProblem->rsMessage));
+    (optProblem->bFocusPassword ? pg.edtPassword : pg.edtUserName)->setFocus();
+    return false;
+}
+
+// The page the wizard shows now: the current one of its page stack.
+bool fnbCurrentIn(const QWidget *wPage) {
+    const auto *stk = qobject_cast<const QStackedWidget *>(wPage->parentWidget());
+    return stk && stk->currentWidget() == wPage;
 }
 } // namespace
 
-void TfrmRegistrationWizard::pCreateInternetPage() {
-    uiInternet->setupUi(ui->InternetDetails);
-    Ui::TfraInternetPage &pg = *uiInternet;
+TfraInternetPage::TfraInternetPage(QWidget *parent)
+    : TfraWizardPage(parent), ui(std::make_unique<Ui::TfraInternetPage>()) {
+    ui->setupUi(this);
+    Ui::TfraInternetPage &pg = *ui;
     for (QLineEdit *edt : {pg.edtHTTPPortNumber, pg.edtHTTPSPortNumber, pg.edtFTPPortNumber})
         pAllowOnlyDigits(edt);
     pRefuseCharacters(pg.edtUserName, QStringLiteral(" "));
-    const auto fnOnSelect = [this](QRadioButton *rad, void (TfrmRegistrationWizard::*pfn)()) {
+    const auto fnOnSelect = [this](QRadioButton *rad, void (TfraInternetPage::*pfn)()) {
         connect(rad, &QRadioButton::toggled, this, [this, pfn](bool bChecked) {
             if (bChecked)
                 (this->*pfn)();
         });
     };
-    fnOnSelect(pg.radProxyServer, &TfrmRegistrationWizard::radProxyServerClick);
-    fnOnSelect(pg.radWithoutProxy, &TfrmRegistrationWizard::radWithoutProxyClick);
-    fnOnSelect(pg.radDialUp, &TfrmRegistrationWizard::radDialUpClick);
+    fnOnSelect(pg.radProxyServer, &TfraInternetPage::radProxyServerClick);
+    fnOnSelect(pg.radWithoutProxy, &TfraInternetPage::radWithoutProxyClick);
+    fnOnSelect(pg.radDialUp, &TfraInternetPage::radDialUpClick);
     connect(pg.chkUserNamePwdConfirmation, &QCheckBox::toggled, this,
-            &TfrmRegistrationWizard::chkUserNamePwdConfirmationClick);
+            &TfraInternetPage::pSetProxyControlStates);
     connect(pg.chkBrowserProxysettings, &QCheckBox::toggled, this,
-            &TfrmRegistrationWizard::chkBrowserProxysettingsClick);
+            &TfraInternetPage::chkBrowserProxysettingsClick);
     connect(pg.btnProxyServerSettings, &QPushButton::clicked, this,
-            &TfrmRegistrationWizard::btnProxyServerSettingsClick);
+            &TfraInternetPage::btnProxyServerSettingsClick);
     pSetProxyControlStates();
 }
 
-void TfrmRegistrationWizard::pInitializeInternetComponents() {
-    Ui::TfraInternetPage &pg = *uiInternet;
+TfraInternetPage::~TfraInternetPage() = default;
+
+void TfraInternetPage::pInitializeComponents() {
+    Ui::TfraInternetPage &pg = *ui;
     pg.radProxyServer->setText(fnstRS(rs::rsProxyServer) + QLatin1Char('.'));
     pg.radWithoutProxy->setText(fnstRS(rs::rsWithoutProxy));
     pg.radDialUp->setText(fnstRS(rs::rsDialUp));
@@ -104,8 +123,8 @@ void TfrmRegistrationWizard::pInitializeInternetComponents() {
     pg.btnProxyServerSettings->setText(fnstRS(rs::rsProxyServerSettings));
 }
 
-void TfrmRegistrationWizard::pSetProxyControlStates() {
-    Ui::TfraInternetPage &pg = *uiInternet;
+void TfraInternetPage::pSetProxyControlStates() {
+    Ui::TfraInternetPage &pg = *ui;
     const bool bProxy = pg.radProxyServer->isChecked();
     const bool bTyped = bProxy && !pg.chkBrowserProxysettings->isChecked();
     const bool bLogin = bProxy && pg.chkUserNamePwdConfirmation->isChecked();
@@ -122,8 +141,8 @@ void TfrmRegistrationWizard::pSetProxyControlStates() {
     pg.chkNTLM->setEnabled(bLogin);
 }
 
-void TfrmRegistrationWizard::pClearProxyControls() {
-    Ui::TfraInternetPage &pg = *uiInternet;
+void TfraInternetPage::pClearProxyControls() {
+    Ui::TfraInternetPage &pg = *ui;
     for (QCheckBox *chk : {pg.chkBrowserProxysettings, pg.chkUserNamePwdConfirmation, pg.chkNTLM})
         pSetChecked(chk, false);
     for (QLineEdit *edt : {pg.edtHTTPProxyAddress, pg.edtHTTPPortNumber, pg.edtHTTPSProxyAddress,
@@ -132,24 +151,22 @@ void TfrmRegistrationWizard::pClearProxyControls() {
         edt->clear();
 }
 
-void TfrmRegistrationWizard::radProxyServerClick() {
+void TfraInternetPage::radProxyServerClick() {
     pClearProxyControls();
     pSetProxyControlStates();
 }
 
-void TfrmRegistrationWizard::radWithoutProxyClick() {
-    pClearProxyControls();
-    pSetProxyControlStates();
+void TfraInternetPage::radWithoutProxyClick() {
+    radProxyServerClick();
 }
 
-void TfrmRegistrationWizard::radDialUpClick() {
-    Ui::TfraInternetPage &pg = *uiInternet;
+void TfraInternetPage::radDialUpClick() {
+    Ui::TfraInternetPage &pg = *ui;
     pClearProxyControls();
     const QStringList slEntries = fnslDialUpEntries();
     pg.cmbDialup->clear();
     pg.cmbDialup->addItems(slEntries);
-    pg.cmbDialup->setCurrentIndex(
-        static_cast<int>(slEntries.indexOf(recData.objProxyServerData.stDialupName)));
+    pg.cmbDialup->setCurrentIndex(static_cast<int>(slEntries.indexOf(pobjProxy->stDialupName)));
     pSetProxyControlStates();
     if (!slEntries.isEmpty())
         return;
@@ -157,7 +174,7 @@ void TfrmRegistrationWizard::radDialUpClick() {
               QStringLiteral("No dial-up connection in ") + fnstDialUpPeersDir());
     // Asked only of a user looking at the page; without a connection the
     // dial-up choice cannot work, so the proxy choice is taken either way.
-    if (fniCurrentPage() == wpInternetDetails)
+    if (fnbCurrentIn(this))
         fniMessageDlg(fnstRS(rs::rsNoDialUpLocation) + QStringLiteral(".\r\n") +
                           fnstRS(rs::rsSelectAnotherOption) + QLatin1Char('.'),
                       fnstRS(rs::rsCaptionInformation), {fnstRS(rs::rsOK)}, fnstRS(rs::rsOK),
@@ -165,97 +182,114 @@ void TfrmRegistrationWizard::radDialUpClick() {
     pg.radProxyServer->setChecked(true);
 }
 
-void TfrmRegistrationWizard::chkUserNamePwdConfirmationClick() {
-    pSetProxyControlStates();
-}
-
-void TfrmRegistrationWizard::chkBrowserProxysettingsClick() {
-    if (uiInternet->chkBrowserProxysettings->isChecked()) {
+void TfraInternetPage::chkBrowserProxysettingsClick() {
+    if (ui->chkBrowserProxysettings->isChecked()) {
         pPopulateBrowserProxySettings();
-        Ui::TfraInternetPage &pg = *uiInternet;
-        pg.edtHTTPProxyAddress->setText(recData.objProxyServerData.stHTTPProxyAddress);
-        pg.edtHTTPSProxyAddress->setText(recData.objProxyServerData.stHTTPSProxyAddress);
-        pg.edtFTPProxyAddress->setText(recData.objProxyServerData.stFTPProxyAddress);
-        pg.edtHTTPPortNumber->setText(fnstPortText(recData.objProxyServerData.iHTTPPort));
-        pg.edtHTTPSPortNumber->setText(fnstPortText(recData.objProxyServerData.iHTTPSPort));
-        pg.edtFTPPortNumber->setText(fnstPortText(recData.objProxyServerData.iFTPPort));
+        pShowProxyAddresses();
     }
     pSetProxyControlStates();
 }
 
-void TfrmRegistrationWizard::pPopulateBrowserProxySettings() {
+void TfraInternetPage::pPopulateBrowserProxySettings() {
     pWriteLog(1, cstUnit, QStringLiteral("pPopulateBrowserProxySettings"),
               QStringLiteral("Inside pPopulateBrowserProxySettings."));
     QString stProxy = TclsRegistry().fnstBrowserProxyServer();
     if (stProxy.isEmpty())
         stProxy = QLatin1String(cstPathNotFound);
-    pFillFromBrowserProxy(stProxy, recData.objProxyServerData);
+    pFillFromBrowserProxy(stProxy, *pobjProxy);
 }
 
-void TfrmRegistrationWizard::btnProxyServerSettingsClick() {
+void TfraInternetPage::btnProxyServerSettingsClick() {
     // Opened from the proxy choice: what the dialog saves is a proxy connection.
-    recData.objProxyServerData.iConnectionType = ctProxy;
-    TfrmProxyServerSettings dlgProxy(recData.objProxyServerData, this);
+    pobjProxy->iConnectionType = ctProxy;
+    TfrmProxyServerSettings dlgProxy(*pobjProxy, this);
     if (fniExecModal(dlgProxy) != QDialog::Accepted)
         return;
-    pSetChecked(uiInternet->chkBrowserProxysettings, false);
+    pSetChecked(ui->chkBrowserProxysettings, false);
     pShowProxyFields();
     pSetProxyControlStates();
 }
 
-void TfrmRegistrationWizard::pShowProxyFields() {
-    Ui::TfraInternetPage &pg = *uiInternet;
-    const TclsRWProxyServerData &obj = recData.objProxyServerData;
+void TfraInternetPage::pShowProxyAddresses() {
+    Ui::TfraInternetPage &pg = *ui;
+    const TclsRWProxyServerData &obj = *pobjProxy;
     pg.edtHTTPProxyAddress->setText(obj.stHTTPProxyAddress);
     pg.edtHTTPSProxyAddress->setText(obj.stHTTPSProxyAddress);
     pg.edtFTPProxyAddress->setText(obj.stFTPProxyAddress);
     pg.edtHTTPPortNumber->setText(fnstPortText(obj.iHTTPPort));
     pg.edtHTTPSPortNumber->setText(fnstPortText(obj.iHTTPSPort));
     pg.edtFTPPortNumber->setText(fnstPortText(obj.iFTPPort));
+}
+
+void TfraInternetPage::pShowProxyFields() {
+    pShowProxyAddresses();
+    Ui::TfraInternetPage &pg = *ui;
+    const TclsRWProxyServerData &obj = *pobjProxy;
     pSetChecked(pg.chkUserNamePwdConfirmation, obj.bUserNamePwdConfirmation);
     pg.edtUserName->setText(obj.stUserName);
     pg.edtPassword->setText(obj.stPassword);
     pSetChecked(pg.chkNTLM, obj.bNTLM);
 }
 
-bool TfrmRegistrationWizard::fnbPopulateInternetSettings() {
-    TobjarMVData objarRows;
-    const int iCode = fniQueryRecords({{}}, objarRows, QStringLiteral("TclsInternetSettingDB"));
-    const auto *pRow = objarRows.empty()
-                           ? nullptr
-                           : dynamic_cast<const TclsInternetSettingData *>(objarRows.front().get());
-    if (iCode != dbc::iSuccess || !pRow) {
-        pWriteLog(2, cstUnit, QStringLiteral("pPopulateScreen"),
-                  QStringLiteral("No internet_setting row could be read."));
-        pEndOnPopulateFailure(iCode);
-        return false;
-    }
-    // The holder starts as the stored row: a save that does not touch a
-    // field (the dialog's) keeps what was stored.
-    TclsRWProxyServerData &obj = recData.objProxyServerData;
-    obj.iConnectionType = pRow->connection_type;
-    obj.stDialupName = pRow->dialup_name;
-    obj.bUseBrowserSettings = pRow->use_browser_settings;
-    obj.stHTTPProxyAddress = pRow->http_proxy;
-    obj.stHTTPSProxyAddress = pRow->https_proxy;
-    obj.stFTPProxyAddress = pRow->ftp_proxy;
-    obj.iHTTPPort = pRow->http_port;
-    obj.iHTTPSPort = pRow->https_port;
-    obj.iFTPPort = pRow->ftp_port;
-    obj.bUserNamePwdConfirmation = pRow->use_credentials;
-    obj.stUserName = pRow->proxy_user;
-    obj.stPassword = pRow->proxy_password;
-    obj.bNTLM = pRow->ntlm;
-
-    Ui::TfraInternetPage &pg = *uiInternet;
-    if (obj.iConnectionType == ctDialUp)
-        pSelect(pg.radDialUp, &TfrmRegistrationWizard::radDialUpClick, this);
-    else if (obj.iConnectionType == ctWithoutProxy)
-        pSelect(pg.radWithoutProxy, &TfrmRegistrationWizard::radWithoutProxyClick, this);
+void TfraInternetPage::pSelect(QRadioButton *rad, void (TfraInternetPage::*pfnClick)()) {
+    if (rad->isChecked())
+        (this->*pfnClick)();
     else
-        pSelect(pg.radProxyServer, &TfrmRegistrationWizard::radProxyServerClick, this);
+        rad->setChecked(true);
+}
+
+void TfraInternetPage::pShowStoredChoice() {
+    Ui::TfraInternetPage &pg = *ui;
+    if (pobjProxy->iConnectionType == ctDialUp)
+        pSelect(pg.radDialUp, &TfraInternetPage::radDialUpClick);
+    else if (pobjProxy->iConnectionType == ctWithoutProxy)
+        pSelect(pg.radWithoutProxy, &TfraInternetPage::radWithoutProxyClick);
+    else
+        pSelect(pg.radProxyServer, &TfraInternetPage::radProxyServerClick);
     pShowProxyFields();
-    pSetChecked(pg.chkBrowserProxysettings, obj.bUseBrowserSettings);
+    pSetChecked(pg.chkBrowserProxysettings, pobjProxy->bUseBrowserSettings);
     pSetProxyControlStates();
+}
+
+QWidget *TfraInternetPage::fnwFirstField() const {
+    return ui->radProxyServer;
+}
+
+bool TfraInternetPage::fnbTakeChoice() {
+    const Ui::TfraInternetPage &pg = *ui;
+    TclsRWProxyServerData &obj = *pobjProxy;
+    const bool bLogin = pg.chkUserNamePwdConfirmation->isChecked();
+    if (pg.radProxyServer->isChecked()) {
+        obj.iConnectionType = ctProxy;
+        if (pg.chkBrowserProxysettings->isChecked()) {
+            // The import starts the holder afresh, the browser flag with it.
+            pPopulateBrowserProxySettings();
+            obj.bUseBrowserSettings = true;
+            // The browser gives no login: a typed one is kept when it is whole.
+            const bool bWhole =
+                !pg.edtUserName->text().isEmpty() && !pg.edtPassword->text().isEmpty();
+            obj.bUserNamePwdConfirmation = bLogin;
+            obj.stUserName = bLogin && bWhole ? pg.edtUserName->text() : QString();
+            obj.stPassword = bLogin && bWhole ? pg.edtPassword->text() : QString();
+            obj.bNTLM = bLogin && pg.chkNTLM->isChecked();
+        } else {
+            if (bLogin && !fnbLoginComplete(pg))
+                return false;
+            obj.bUseBrowserSettings = false;
+            obj.stHTTPProxyAddress = pg.edtHTTPProxyAddress->text().trimmed();
+            obj.stHTTPSProxyAddress = pg.edtHTTPSProxyAddress->text().trimmed();
+            obj.stFTPProxyAddress = pg.edtFTPProxyAddress->text().trimmed();
+            obj.iHTTPPort = fniPort(pg.edtHTTPPortNumber);
+            obj.iHTTPSPort = fniPort(pg.edtHTTPSPortNumber);
+            obj.iFTPPort = fniPort(pg.edtFTPPortNumber);
+            obj.bUserNamePwdConfirmation = bLogin;
+            obj.stUserName = pg.edtUserName->text().left(35);
+            obj.stPassword = pg.edtPassword->text().left(30);
+            obj.bNTLM = pg.chkNTLM->isChecked();
+        }
+    } else {
+        obj.iConnectionType = pg.radDialUp->isChecked() ? ctDialUp : ctWithoutProxy;
+    }
+    obj.stDialupName = pg.cmbDialup->currentText();
     return true;
 }
