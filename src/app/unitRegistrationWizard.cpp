@@ -9,7 +9,6 @@
 #include "ui_unitRegistrationWizard_SenderInfo.h"
 #include "ui_unitRegistrationWizard_SenderInfoCont.h"
 #include "ui_unitRegistrationWizard_SiteRegistration.h"
-#include "ui_unitRegistrationWizard_Summary.h"
 
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitDatabaseConstants.h"
@@ -46,8 +45,7 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
       uiCompleted(std::make_unique<Ui::TfraCompletedPage>()),
       uiSenderInfo(std::make_unique<Ui::TfraSenderInfoPage>()),
       uiSiteRegistration(std::make_unique<Ui::TfraSiteRegistrationPage>()),
-      uiSenderInfoCont(std::make_unique<Ui::TfraSenderInfoContPage>()),
-      uiSummary(std::make_unique<Ui::TfraSummaryPage>()) {
+      uiSenderInfoCont(std::make_unique<Ui::TfraSenderInfoContPage>()) {
     ui->setupUi(this);
     uiCommSetting->setupUi(ui->tbsCommSetting);
     uiCompleted->setupUi(ui->tbsRegistrationCompleted);
@@ -56,7 +54,6 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     uiSenderInfoCont->setupUi(ui->tbsSenderInfoCont);
     pPrepareDestinationBillingGrid();
     ui->InternetDetails->pUseHolder(recData.objProxyServerData);
-    pCreateSummaryPage();
     pConnectHelp();
     // The form is laid out in pixels for an 11-pixel font: 13-pixel lines.
     QFont fntForm = font();

@@ -49,9 +49,6 @@ class TclsServiceGrid;
 class QTranslator;
 class TclsFormatFile;
 class TfraWizardPage;
-namespace Ui {
-class TfraSummaryPage;
-} // namespace Ui
 
 class TfrmRegistrationWizard : public QWidget {
     Q_OBJECT
@@ -66,8 +63,8 @@ public:
     int fniCurrentPage() const;
 
     // The only page switch: title, highlighted tree item, then one page on in
-    // the given direction ("Next" or "Back").
-    void pChangePage(const QString &stCaption, int iCurrentIndex, const QString &stDirection,
+    // the given direction.
+    void pChangePage(const QString &stCaption, int iCurrentIndex, TPageDirection pdDirection,
                      int iTreeIndex);
 
     // What the user has entered, as last read from the pages.
@@ -419,11 +416,9 @@ private:
 
     TrecInstallationRows recRows;
 
-    // The summary page, the summary writer and help.
-    void pCreateSummaryPage();
+    // The summary writer and help.
     void pConnectHelp();
     void pHelpForFocusedControl();
-    std::unique_ptr<Ui::TfraSummaryPage> uiSummary;
     std::unique_ptr<TclsFormatFile> objFormatFile;
     QString stHelpFileBase = QStringLiteral("Help_English");
 

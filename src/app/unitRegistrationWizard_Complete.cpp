@@ -339,8 +339,8 @@ void TfrmRegistrationWizard::pShowRegistrationCompleted(const QString &stSiteId)
     setWindowFlag(Qt::WindowCloseButtonHint, false);
     uiCompleted->lblRegCompleted2->setText(fnstRS(rs::rsRegCompleted2) + QStringLiteral(" ") +
                                            stSiteId + QStringLiteral("."));
-    pChangePage(fnstRS(rs::rsarPageTitles[wpRegistrationCompleted]), wpSiteRegistration,
-                QStringLiteral("Next"), 10);
+    pChangePage(fnstRS(rs::rsarPageTitles[wpRegistrationCompleted]), wpSiteRegistration, pdNext,
+                10);
     ui->lblMandatoryField->setVisible(false);
     ui->btnBack->setEnabled(false);
     ui->btnCancel->setEnabled(false);

@@ -8,6 +8,7 @@
 #include "UnitApplSecurityPage.h"
 #include "UnitControlLookup.h"
 #include "unitLogToFile.h"
+#include "UnitSummaryPage.h"
 #include "unitWizardPageSteps.h"
 
 using namespace wps;
@@ -25,8 +26,8 @@ void TfrmRegistrationWizard::pNextFromApplSecurity() {
         return;
     // Reads the page, then writes and shows the summary of every page.
     pWriteSummary();
-    pChangePage(fnstTitle(wpSummary), wpApplSecurity, cstNext, 9);
-    pFocus(fnwFindControl(this, QStringLiteral("wbrSummary")));
+    pChangePage(fnstTitle(wpSummary), wpApplSecurity, pdNext, 9);
+    pFocus(ui->tbsSummary->fnwFirstField());
 }
 
 void TfrmRegistrationWizard::pNextFromSummary() {
@@ -35,7 +36,7 @@ void TfrmRegistrationWizard::pNextFromSummary() {
     } catch (const std::exception &e) {
         pWriteLog(3, cstUnit, QStringLiteral("btnNextClick"), QString::fromLocal8Bit(e.what()));
     }
-    pChangePage(fnstTitle(wpSiteRegistration), wpSummary, cstNext, 9);
+    pChangePage(fnstTitle(wpSiteRegistration), wpSummary, pdNext, 9);
     // Without the service the registration cannot be sent: the user leaves by
     // Back, manual registration or Cancel.
     if (!recData.bSiteRegActivated)
@@ -46,6 +47,6 @@ void TfrmRegistrationWizard::pNextFromSummary() {
 
 void TfrmRegistrationWizard::pBackFromSiteRegistration() {
     ui->btnNext->setEnabled(true);
-    pChangePage(fnstTitle(wpSummary), wpSiteRegistration, cstBack, 9);
-    pFocus(fnwFindControl(this, QStringLiteral("wbrSummary")));
+    pChangePage(fnstTitle(wpSummary), wpSiteRegistration, pdBack, 9);
+    pFocus(ui->tbsSummary->fnwFirstField());
 }

@@ -17,13 +17,11 @@
 using namespace wps;
 
 void TfrmRegistrationWizard::pChangePage(const QString &stCaption, int iCurrentIndex,
-                                         const QString &stDirection, int iTreeIndex) {
+                                         TPageDirection pdDirection, int iTreeIndex) {
     ui->lblScreenName->setText(stCaption);
     ui->tvwRegistrationWizard->setCurrentItem(ui->tvwRegistrationWizard->topLevelItem(iTreeIndex));
-    if (stDirection == cstNext)
-        ui->pgcRegistrationWizard->setCurrentIndex(iCurrentIndex + 1);
-    else if (stDirection == cstBack)
-        ui->pgcRegistrationWizard->setCurrentIndex(iCurrentIndex - 1);
+    ui->pgcRegistrationWizard->setCurrentIndex(pdDirection == pdNext ? iCurrentIndex + 1
+                                                                     : iCurrentIndex - 1);
 }
 
 TfraWizardPage *TfrmRegistrationWizard::fnpgPage(int iPage) const {
@@ -79,7 +77,7 @@ void TfrmRegistrationWizard::pRunPageHandler(const QString &stMethod,
 bool TfrmRegistrationWizard::fnbNextFromPage(int iPage) {
     switch (iPage) {
     case wpWelcome:
-        pChangePage(fnstTitle(wpTerms), wpWelcome, cstNext, 1);
+        pChangePage(fnstTitle(wpTerms), wpWelcome, pdNext, 1);
         ui->btnBack->setEnabled(true);
         pSetNextCancelCaptions(true);
         pFocus(ui->tbsTermsNConditions->fnwFirstField());
@@ -87,7 +85,7 @@ bool TfrmRegistrationWizard::fnbNextFromPage(int iPage) {
     case wpTerms:
         bTermsAccepted = true;
         ui->btnNext->setEnabled(true);
-        pChangePage(fnstTitle(wpSenderInfo), wpTerms, cstNext, 2);
+        pChangePage(fnstTitle(wpSenderInfo), wpTerms, pdNext, 2);
         ui->lblMandatoryField->setVisible(true);
         pFocus(fnwFindControl(this, QStringLiteral("edtSenderCode")));
         pSetNextCancelCaptions(false);
@@ -133,14 +131,14 @@ bool TfrmRegistrationWizard::fnbNextFromPage(int iPage) {
 bool TfrmRegistrationWizard::fnbBackFromPage(int iPage) {
     switch (iPage) {
     case wpTerms:
-        pChangePage(fnstTitle(wpWelcome), wpTerms, cstBack, 0);
+        pChangePage(fnstTitle(wpWelcome), wpTerms, pdBack, 0);
         ui->btnBack->setEnabled(false);
         pSetNextCancelCaptions(false);
         ui->lblMandatoryField->setVisible(false);
         pFocus(ui->btnNext);
         return true;
     case wpSenderInfo:
-        pChangePage(fnstTitle(wpTerms), wpSenderInfo, cstBack, 1);
+        pChangePage(fnstTitle(wpTerms), wpSenderInfo, pdBack, 1);
         ui->lblMandatoryField->setVisible(false);
         pFocus(ui->tbsTermsNConditions->fnwFirstField());
         pSetNextCancelCaptions(true);
@@ -157,7 +155,7 @@ bool TfrmRegistrationWizard::fnbBackFromPage(int iPage) {
         return true;
     case wpFTPSetting:
         pReadPage(wpFTPSetting);
-        pChangePage(fnstTitle(wpInternetDetails), wpFTPSetting, cstBack, 5);
+        pChangePage(fnstTitle(wpInternetDetails), wpFTPSetting, pdBack, 5);
         pShowMandatoryLegend(false);
         return true;
     case wpEmailSetting:
@@ -165,7 +163,7 @@ bool TfrmRegistrationWizard::fnbBackFromPage(int iPage) {
         pBackFromEmailOrApplSecurity(iPage);
         return true;
     case wpSummary:
-        pChangePage(fnstTitle(wpApplSecurity), wpSummary, cstBack, 8);
+        pChangePage(fnstTitle(wpApplSecurity), wpSummary, pdBack, 8);
         pFocus(ui->tbsApplSecurity->fnwFirstField());
         ui->tbsApplSecurity->pCountMismatchesAfresh();
         return true;

@@ -91,9 +91,9 @@ void TfrmRegistrationWizard::pShowPageAsSeen(int iPage) {
     }
     const int iTreeItem = ciarTreeItem.at(static_cast<std::size_t>(iPage));
     if (iPage == wpWelcome)
-        pChangePage(fnstTitle(iPage), wpTerms, cstBack, iTreeItem);
+        pChangePage(fnstTitle(iPage), wpTerms, pdBack, iTreeItem);
     else
-        pChangePage(fnstTitle(iPage), iPage - 1, cstNext, iTreeItem);
+        pChangePage(fnstTitle(iPage), iPage - 1, pdNext, iTreeItem);
     pSetNextCancelCaptions(iPage == wpTerms);
     if (iPage == wpRegistrationCompleted)
         ui->btnNext->setText(fnstRS(rs::rsFinish));

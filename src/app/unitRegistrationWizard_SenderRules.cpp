@@ -69,7 +69,7 @@ void TfrmRegistrationWizard::pNextFromSenderInfo() {
     if (stResult == cstSuccess) {
         if (fnbLookupLeftPrompt(stLookupResult))
             return;
-        pChangePage(fnstTitle(wpSenderInfoCont), wpSenderInfo, cstNext, 2);
+        pChangePage(fnstTitle(wpSenderInfoCont), wpSenderInfo, pdNext, 2);
         pFocus(fnwFindControl(this, QStringLiteral("edtSenderZorvAccount")));
         return;
     }
@@ -94,7 +94,7 @@ void TfrmRegistrationWizard::pNextFromSenderInfoCont() {
     objarErrorList = arErrors;
     if (stResult == cstSuccess) {
         // Leaving the page drops an incomplete row on the way (pPageShown).
-        pChangePage(fnstTitle(wpCommSetting), wpSenderInfoCont, cstNext, 3);
+        pChangePage(fnstTitle(wpCommSetting), wpSenderInfoCont, pdNext, 3);
         pShowMandatoryLegend(true);
         pFocus(uiCommSetting->stgCSServiceSettings);
         return;
@@ -115,7 +115,7 @@ void TfrmRegistrationWizard::pBackFromSenderInfoCont() {
         return;
     pNormalColour(fnslFieldNames(ui->tbsSenderInfo));
     pReadFromSenderInfoContScreen();
-    pChangePage(fnstTitle(wpSenderInfo), wpSenderInfoCont, cstBack, 2);
+    pChangePage(fnstTitle(wpSenderInfo), wpSenderInfoCont, pdBack, 2);
     pShowMandatoryLegend(true);
     pFocus(fnwFindControl(this, QStringLiteral("edtSenderCode")));
 }
@@ -124,7 +124,7 @@ void TfrmRegistrationWizard::pBackFromCommSetting() {
     // The accounts and tax numbers are the continued page's fields.
     pNormalColour(fnslFieldNames(ui->tbsSenderInfoCont));
     pReadFromCommSettingScreen();
-    pChangePage(fnstTitle(wpSenderInfoCont), wpCommSetting, cstBack, 2);
+    pChangePage(fnstTitle(wpSenderInfoCont), wpCommSetting, pdBack, 2);
     pShowMandatoryLegend(true);
     pFocus(fnwFindControl(this, QStringLiteral("edtSenderZorvAccount")));
 }

@@ -72,11 +72,11 @@ void TfrmRegistrationWizard::pNextFromCommSetting() {
         return;
     if (!fnbSchedulePickupActivated()) {
         ui->pgcRegistrationWizard->setCurrentIndex(wpPickupDetails);
-        pChangePage(fnstTitle(wpInternetDetails), wpPickupDetails, cstNext, 5);
+        pChangePage(fnstTitle(wpInternetDetails), wpPickupDetails, pdNext, 5);
         pShowMandatoryLegend(false);
         return;
     }
-    pChangePage(fnstTitle(wpPickupDetails), wpCommSetting, cstNext, 4);
+    pChangePage(fnstTitle(wpPickupDetails), wpCommSetting, pdNext, 4);
     pShowMandatoryLegend(true);
     pFocus(ui->tbsPickupDetails->fnwFirstField());
 }
@@ -113,7 +113,7 @@ void TfrmRegistrationWizard::pNextFromPickup() {
     // The list is kept as the form's, so that the next Next or Back clears the mark.
     if (!fnbValidatePage(*ui->tbsPickupDetails))
         return;
-    pChangePage(fnstTitle(wpInternetDetails), wpPickupDetails, cstNext, 5);
+    pChangePage(fnstTitle(wpInternetDetails), wpPickupDetails, pdNext, 5);
     pShowMandatoryLegend(false);
 }
 
@@ -121,12 +121,12 @@ void TfrmRegistrationWizard::pBackFromPickupOrInternet(int iPage) {
     pNormalColour({QStringLiteral("edtDefaultPickup")});
     if (iPage == wpPickupDetails) {
         pReadPage(wpPickupDetails);
-        pChangePage(fnstTitle(wpCommSetting), wpPickupDetails, cstBack, 3);
+        pChangePage(fnstTitle(wpCommSetting), wpPickupDetails, pdBack, 3);
     } else if (!fnbSchedulePickupActivated()) {
         ui->pgcRegistrationWizard->setCurrentIndex(wpPickupDetails);
-        pChangePage(fnstTitle(wpCommSetting), wpPickupDetails, cstBack, 3);
+        pChangePage(fnstTitle(wpCommSetting), wpPickupDetails, pdBack, 3);
     } else {
-        pChangePage(fnstTitle(wpPickupDetails), wpInternetDetails, cstBack, 4);
+        pChangePage(fnstTitle(wpPickupDetails), wpInternetDetails, pdBack, 4);
     }
     pFocus(uiCommSetting->stgCSServiceSettings);
     pShowMandatoryLegend(true);
@@ -158,7 +158,7 @@ void TfrmRegistrationWizard::pNextFromInternet() {
         return;
     }
     pResetErrorColours();
-    pChangePage(fnstTitle(wpFTPSetting), wpInternetDetails, cstNext, 6);
+    pChangePage(fnstTitle(wpFTPSetting), wpInternetDetails, pdNext, 6);
     pShowMandatoryLegend(uiCommSetting->chkCSEODviaFTP->isChecked());
     pFocus(ui->tbsFTPSetting->fnwFirstField());
 }
@@ -177,7 +177,7 @@ void TfrmRegistrationWizard::pNextFromFTPSetting() {
         pEnterApplSecurityPage();
         return;
     }
-    pChangePage(fnstTitle(wpEmailSetting), wpFTPSetting, cstNext, 7);
+    pChangePage(fnstTitle(wpEmailSetting), wpFTPSetting, pdNext, 7);
     pFocus(pg->fnwFirstField());
 }
 
@@ -189,7 +189,7 @@ void TfrmRegistrationWizard::pNextFromEmailSetting() {
 }
 
 void TfrmRegistrationWizard::pEnterApplSecurityPage() {
-    pChangePage(fnstTitle(wpApplSecurity), wpEmailSetting, cstNext, 8);
+    pChangePage(fnstTitle(wpApplSecurity), wpEmailSetting, pdNext, 8);
     TfraApplSecurityPage *pg = ui->tbsApplSecurity;
     pFocus(pg->fnwFirstField());
     pg->pEntered(recData);
@@ -200,7 +200,7 @@ void TfrmRegistrationWizard::pBackFromEmailOrApplSecurity(int iPage) {
     if (iPage == wpApplSecurity) {
         pReadPage(wpApplSecurity);
         if (chkEmail->isEnabled()) {
-            pChangePage(fnstTitle(wpEmailSetting), wpApplSecurity, cstBack, 7);
+            pChangePage(fnstTitle(wpEmailSetting), wpApplSecurity, pdBack, 7);
             pFocus(ui->tbsEmailSetting->fnwFirstField());
             pShowMandatoryLegend(chkEmail->isChecked());
             return;
@@ -210,7 +210,7 @@ void TfrmRegistrationWizard::pBackFromEmailOrApplSecurity(int iPage) {
         ui->tbsEmailSetting->pReadFromScreen(recData);
     }
     pNormalColour(fnslFTPFieldNames());
-    pChangePage(fnstTitle(wpFTPSetting), wpEmailSetting, cstBack, 6);
+    pChangePage(fnstTitle(wpFTPSetting), wpEmailSetting, pdBack, 6);
     pFocus(ui->tbsFTPSetting->fnwFirstField());
     pShowMandatoryLegend(uiCommSetting->chkCSEODviaFTP->isChecked());
 }

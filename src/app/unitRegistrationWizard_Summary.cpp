@@ -3,24 +3,19 @@
 #include "unitRegistrationWizard.h"
 
 #include "ui_unitRegistrationWizard.h"
-#include "ui_unitRegistrationWizard_Summary.h"
 
 #include "UnitHourglass.h"
 #include "unitLogToFile.h"
 #include "unitRWFormatFile.h"
+#include "UnitSummaryPage.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QUrl>
 
 namespace {
 const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 
 } // namespace
-
-void TfrmRegistrationWizard::pCreateSummaryPage() {
-    uiSummary->setupUi(ui->tbsSummary);
-}
 
 void TfrmRegistrationWizard::pWriteSummary() {
     try {
@@ -38,13 +33,7 @@ void TfrmRegistrationWizard::pWriteSummary() {
         const QString stFile = objFormatFile->fnstSummaryFile();
         if (stResult != QLatin1String("success") || !QFile::exists(stFile))
             return;
-        QTextBrowser *wbr = uiSummary->wbrSummary;
-        const QUrl url = QUrl::fromLocalFile(stFile);
-        // The same address again is not read again unless asked to.
-        if (wbr->source() == url)
-            wbr->reload();
-        else
-            wbr->setSource(url);
+        ui->tbsSummary->pShowSummaryFile(stFile);
     } catch (const std::exception &e) {
         pWriteLog(3, cstUnit, QStringLiteral("pWriteSummary"), QString::fromLocal8Bit(e.what()));
     }

@@ -1,6 +1,5 @@
 // Small steps the page rules of the wizard share: the page titles and the
-// sender pages' captions, the directions pChangePage knows, and giving a
-// control the focus.
+// sender pages' captions, and giving a control the focus.
 #pragma once
 
 #include "unitWizardResourceStrings.h"
@@ -9,8 +8,6 @@
 #include <QWidget>
 
 namespace wps {
-inline const QString cstNext = QStringLiteral("Next");
-inline const QString cstBack = QStringLiteral("Back");
 inline const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 
 inline QString fnstTitle(int iPage) {

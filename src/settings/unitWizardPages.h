@@ -19,3 +19,6 @@ enum TWizardPage {
     wpSiteRegistration = 11,
     wpRegistrationCompleted = 12,
 };
+
+// The way the user leaves a page: Next or Back.
+enum TPageDirection { pdNext, pdBack };

@@ -27,7 +27,7 @@ struct TrecNavWizard : TrecInstalledWizard<> {
     bool fnbOnPage(int iPage) {
         if (!fnbStarted())
             return false;
-        frm.pChangePage(QString(), iPage - 1, QStringLiteral("Next"), 0);
+        frm.pChangePage(QString(), iPage - 1, pdNext, 0);
         // Back is enabled once the welcome page is left.
         fnpControl<QPushButton>(frm, "btnBack")->setEnabled(true);
         return frm.fniCurrentPage() == iPage;

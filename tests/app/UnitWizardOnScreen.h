@@ -49,7 +49,7 @@ struct TrecWizard {
     bool fnbReady() {
         if (!fnbStarted())
             return false;
-        frm.pChangePage(QString(), wpTerms, QStringLiteral("Next"), 2);
+        frm.pChangePage(QString(), wpTerms, pdNext, 2);
         return frm.fniCurrentPage() == wpSenderInfo;
     }
     QLineEdit *edt(const char *pchName) { return fnpControl<QLineEdit>(frm, pchName); }

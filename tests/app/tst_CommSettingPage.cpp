@@ -41,7 +41,7 @@ struct TrecCommPage {
     bool fnbReady() {
         if (frm.fnbStartupFailed() || !QTest::qWaitForWindowActive(&frm))
             return false;
-        frm.pChangePage(QString(), wpSenderInfoCont, QStringLiteral("Next"), 3);
+        frm.pChangePage(QString(), wpSenderInfoCont, pdNext, 3);
         return frm.fniCurrentPage() == wpCommSetting;
     }
     QTableWidget *stg() { return fnpControl<QTableWidget>(frm, "stgCSServiceSettings"); }

@@ -264,7 +264,7 @@ void tst_InternetPage::TheRadioButtonsSetTheControlStatesAndEmptyTheFields() {
     TclsScriptedAnswerer objAnswerer;
     TrecWizard wiz;
     QVERIFY(wiz.fnbReady());
-    wiz.frm.pChangePage(QString(), wpPickupDetails, QStringLiteral("Next"), 5);
+    wiz.frm.pChangePage(QString(), wpPickupDetails, pdNext, 5);
     QCOMPARE(wiz.frm.fniCurrentPage(), int(wpInternetDetails));
     QCOMPARE(fnstShown(wiz.frm), QStringLiteral("web.local|80|||||||o|o|o"));
     const QColor clWindow = QApplication::palette().color(QPalette::Base);
@@ -308,7 +308,7 @@ void tst_InternetPage::DialUpWithoutConnectionsTellsTheUserAndFallsBackToTheProx
     TclsScriptedAnswerer objAnswerer;
     TrecWizard wiz;
     QVERIFY(wiz.fnbReady());
-    wiz.frm.pChangePage(QString(), wpPickupDetails, QStringLiteral("Next"), 5);
+    wiz.frm.pChangePage(QString(), wpPickupDetails, pdNext, 5);
     objAnswerer.pExpect(0);
     fnpControl<QRadioButton>(wiz.frm, "radDialUp")->click();
     QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
@@ -410,7 +410,7 @@ void tst_InternetPage::TheDialogsSettingsComeBackOnASecondStart() {
         TclsScriptedAnswerer objAnswerer;
         TrecWizard wiz;
         QVERIFY(wiz.fnbReady());
-        wiz.frm.pChangePage(QString(), wpPickupDetails, QStringLiteral("Next"), 5);
+        wiz.frm.pChangePage(QString(), wpPickupDetails, pdNext, 5);
         // The seeded row is "without proxy"; the dialog belongs to the proxy choice.
         QVERIFY(!fnpControl<QPushButton>(wiz.frm, "btnProxyServerSettings")->isEnabled());
         fnpControl<QRadioButton>(wiz.frm, "radProxyServer")->click();
@@ -433,7 +433,7 @@ void tst_InternetPage::AFullDiskOnNextIsToldAsTheDatabasesDiskAndThePageStays() 
     TclsScriptedAnswerer objAnswerer;
     TrecWizard wiz;
     QVERIFY(wiz.fnbReady());
-    wiz.frm.pChangePage(QString(), wpPickupDetails, QStringLiteral("Next"), 5);
+    wiz.frm.pChangePage(QString(), wpPickupDetails, pdNext, 5);
     QCOMPARE(wiz.frm.fniCurrentPage(), int(wpInternetDetails));
     const QString stBefore =
         fnstScalar(QStringLiteral("SELECT connection_type FROM internet_setting"));

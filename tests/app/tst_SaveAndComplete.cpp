@@ -21,7 +21,6 @@
 #include <QtTest>
 
 namespace {
-const QString cstNext = QStringLiteral("Next");
 
 // The site's sender as an earlier run stored it, with two destination-billing rows.
 QString fnstSaveSender() {
@@ -81,11 +80,11 @@ struct TrecSite : TrecHost, TrecInstalledWizard<TclsRegisteringInstallation> {
     // that every page on the way is entered and left.
     void pWalkTo(int iPage) {
         for (int i = frm.fniCurrentPage(); i < iPage; ++i)
-            frm.pChangePage(QString(), i, cstNext, 0);
+            frm.pChangePage(QString(), i, pdNext, 0);
     }
     // From the sender page straight onto the site-registration page.
     void pJumpToSiteRegistration() {
-        frm.pChangePage(QString(), wpSiteRegistration - 1, cstNext, 9);
+        frm.pChangePage(QString(), wpSiteRegistration - 1, pdNext, 9);
     }
     QPushButton *btn(const char *pchName) { return fnpControl<QPushButton>(frm, pchName); }
     QString fnstLabel(const char *pchName) { return fnpControl<QLabel>(frm, pchName)->text(); }

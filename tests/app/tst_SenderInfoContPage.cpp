@@ -88,7 +88,7 @@ struct TrecContWizard : TrecWizard {
     bool fnbOnContPage() {
         if (!fnbReady())
             return false;
-        frm.pChangePage(QString(), wpSenderInfo, QStringLiteral("Next"), 2);
+        frm.pChangePage(QString(), wpSenderInfo, pdNext, 2);
         return frm.fniCurrentPage() == wpSenderInfoCont;
     }
     QTableWidget *stg() { return fnpControl<QTableWidget>(frm, "stgdestinationBillingStringGrid"); }

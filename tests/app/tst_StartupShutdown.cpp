@@ -428,8 +428,7 @@ void tst_StartupShutdown::FinishOffersTheMainApplication() {
     TfrmRegistrationWizard frm;
     frm.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frm));
-    frm.pChangePage(QStringLiteral("Registration Completed"), wpSiteRegistration,
-                    QStringLiteral("Next"), 10);
+    frm.pChangePage(QStringLiteral("Registration Completed"), wpSiteRegistration, pdNext, 10);
     QCOMPARE(frm.fniCurrentPage(), int(wpRegistrationCompleted));
     objAnswers.pExpect(iAnswer);
     frm.pFinish();
