@@ -3,6 +3,7 @@
 // texts of its message boxes read back in the order they came.
 #pragma once
 
+#include "UnitFocusMoves.h"
 #include "UnitModalDialog.h"
 #include "UnitWizardOnScreen.h"
 
@@ -37,7 +38,7 @@ struct TrecNavWizard : TrecInstalledWizard<> {
     QCheckBox *chk(const char *pch) { return fnpControl<QCheckBox>(frm, pch); }
     // A user types once the window is back in front.
     QWidget *fnwKeyboard() {
-        if (!QTest::qWaitForWindowActive(&frm))
+        if (!fnbWindowInFront(&frm))
             qFatal("the wizard did not come back to the front");
         return QApplication::focusWidget();
     }
