@@ -5,7 +5,6 @@
 
 #include "ui_unitRegistrationWizard.h"
 #include "ui_unitRegistrationWizard_CommSetting.h"
-#include "ui_unitRegistrationWizard_Completed.h"
 #include "ui_unitRegistrationWizard_SenderInfo.h"
 #include "ui_unitRegistrationWizard_SenderInfoCont.h"
 #include "ui_unitRegistrationWizard_SiteRegistration.h"
@@ -42,13 +41,11 @@ const QString cstCrLf = QStringLiteral("\r\n");
 TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::TfrmRegistrationWizard>()),
       uiCommSetting(std::make_unique<Ui::TfraCommSettingPage>()),
-      uiCompleted(std::make_unique<Ui::TfraCompletedPage>()),
       uiSenderInfo(std::make_unique<Ui::TfraSenderInfoPage>()),
       uiSiteRegistration(std::make_unique<Ui::TfraSiteRegistrationPage>()),
       uiSenderInfoCont(std::make_unique<Ui::TfraSenderInfoContPage>()) {
     ui->setupUi(this);
     uiCommSetting->setupUi(ui->tbsCommSetting);
-    uiCompleted->setupUi(ui->tbsRegistrationCompleted);
     uiSenderInfo->setupUi(ui->tbsSenderInfo);
     uiSiteRegistration->setupUi(ui->tbsSiteRegistration);
     uiSenderInfoCont->setupUi(ui->tbsSenderInfoCont);
@@ -298,9 +295,7 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     ui->btnCancel->setText(fnstRS(rs::rsCancel));
     ui->btnNext->setText(fnstRS(rs::rsNext) + QStringLiteral(" >"));
     ui->tbsTermsNConditions->pInitializeComponents();
-    uiCompleted->lblRegCompleted1->setText(fnstRS(rs::rsRegCompleted1) + QStringLiteral("."));
-    uiCompleted->lblRegCompleted2->setText(fnstRS(rs::rsRegCompleted2));
-    uiCompleted->lblRegCompleted4->setText(fnstRS(rs::rsRegCompleted4) + QStringLiteral("."));
+    ui->tbsRegistrationCompleted->pInitializeComponents();
     ui->lblMandatoryField->setText(QStringLiteral("* = ") + fnstRS(rs::rsMandatoryFields));
     pInitializeCommSettingComponents();
     pInitializeSenderInfoComponents();

@@ -28,7 +28,6 @@
 namespace Ui {
 class TfrmRegistrationWizard;
 class TfraCommSettingPage;
-class TfraCompletedPage;
 class TfraSenderInfoPage;
 class TfraSiteRegistrationPage;
 class TfraSenderInfoContPage;
@@ -306,7 +305,6 @@ private:
     void pInitializeRegistrationKeys();
     // The completion page with the site ID; only Finish leaves it.
     void pShowRegistrationCompleted(const QString &stSiteId);
-    void pShowManualAllocationLabels();
     std::array<QStringList, wpRegistrationCompleted + 1> arPageValues;
     std::unique_ptr<TclsRWSiteRegistration> objRWSiteRegistration;
     std::unique_ptr<TclsSiteIdHolder> objSiteIdHolder;
@@ -368,7 +366,6 @@ private:
 
     std::unique_ptr<Ui::TfrmRegistrationWizard> ui;
     std::unique_ptr<Ui::TfraCommSettingPage> uiCommSetting;
-    std::unique_ptr<Ui::TfraCompletedPage> uiCompleted;
     std::unique_ptr<Ui::TfraSenderInfoPage> uiSenderInfo;
     std::unique_ptr<Ui::TfraSiteRegistrationPage> uiSiteRegistration;
     std::unique_ptr<Ui::TfraSenderInfoContPage> uiSenderInfoCont;

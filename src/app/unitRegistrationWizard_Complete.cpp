@@ -6,11 +6,11 @@
 #include "unitWizardMessages.h"
 
 #include "ui_unitRegistrationWizard.h"
-#include "ui_unitRegistrationWizard_Completed.h"
 #include "ui_unitRegistrationWizard_SenderInfoCont.h"
 #include "ui_unitRegistrationWizard_SiteRegistration.h"
 
 #include "UnitAccessToDatabaseDLL.h"
+#include "UnitCompletedPage.h"
 #include "UnitDatabaseConstants.h"
 #include "UnitHourglass.h"
 #include "unitLogToFile.h"
@@ -27,9 +27,6 @@ namespace {
 const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 const QString cstCrLf = QStringLiteral("\r\n");
 constexpr int ciFinishHelpContext = 1558;
-// Where the closing note goes when the pickup lines above it are fewer.
-constexpr int ciNoteTopPickupFailed = 162;
-constexpr int ciNoteTopNoPickup = 138;
 
 // The form takes no input while the host is asked; the hourglass shows why.
 class TclsBusyForm {
@@ -299,35 +296,12 @@ void TfrmRegistrationWizard::pRefreshSiteID() {
             return;
         }
         stSiteRegResult = stText;
-        pShowManualAllocationLabels();
+        ui->tbsRegistrationCompleted->pShowNothingAllocated(fnbSchedulePickupActivated());
         if (frmManualSiteRegistration)
             frmManualSiteRegistration->hide();
         pShowRegistrationCompleted(stText);
     } catch (const std::exception &e) {
         pWriteLog(3, cstUnit, QStringLiteral("pRefreshSiteID"), QString::fromLocal8Bit(e.what()));
-    }
-}
-
-// Without a host's answer nothing was allocated and no pickup was confirmed.
-void TfrmRegistrationWizard::pShowManualAllocationLabels() {
-    Ui::TfraCompletedPage &pg = *uiCompleted;
-    QPalette palValue = pg.lblfsrangeshipmentvalues->palette();
-    palValue.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x00));
-    pg.lblfsrangeshipment->setText(fnstRS(srs::rsShipmentRangeCaption));
-    pg.lblfsrangeshipmentvalues->setText(fnstRS(srs::rsRangeNotAvailable));
-    pg.lblfsrangeshipmentvalues->setPalette(palValue);
-    pg.lblfsrangelicence->setText(fnstRS(srs::rsLicenceRangeCaption));
-    pg.lblfsrangelicencevalues->setText(fnstRS(srs::rsRangeNotAvailable));
-    pg.lblfsrangelicencevalues->setPalette(palValue);
-    pg.lblfspickupdetail->setText(fnstRS(srs::rsPickupDetailRequest));
-    pg.lblfspickupdetailstatus->setText(fnstRS(srs::rsNotSuccessful));
-    if (fnbSchedulePickupActivated()) {
-        pg.lblfsPickupAddrDetails->hide();
-        pg.lblRegCompleted4->move(pg.lblRegCompleted4->x(), ciNoteTopPickupFailed);
-    } else {
-        pg.lblfspickupdetail->hide();
-        pg.lblfspickupdetailstatus->hide();
-        pg.lblRegCompleted4->move(pg.lblRegCompleted4->x(), ciNoteTopNoPickup);
     }
 }
 
@@ -337,8 +311,7 @@ void TfrmRegistrationWizard::pShowRegistrationCompleted(const QString &stSiteId)
     // Without a close button only Finish ends the wizard; closeEvent refuses
     // every other close on this page. Changing the flags hides the window.
     setWindowFlag(Qt::WindowCloseButtonHint, false);
-    uiCompleted->lblRegCompleted2->setText(fnstRS(rs::rsRegCompleted2) + QStringLiteral(" ") +
-                                           stSiteId + QStringLiteral("."));
+    ui->tbsRegistrationCompleted->pShowSiteId(stSiteId);
     pChangePage(fnstRS(rs::rsarPageTitles[wpRegistrationCompleted]), wpSiteRegistration, pdNext,
                 10);
     ui->lblMandatoryField->setVisible(false);
