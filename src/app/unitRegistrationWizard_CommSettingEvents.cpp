@@ -48,11 +48,7 @@ void pRetriesExit(QSpinBox *spe, QLineEdit *edt) {
 } // namespace
 
 void TfrmRegistrationWizard::pSetEmailAddressEnabled(QLineEdit *edt, bool bEnabled) {
-    edt->setEnabled(bEnabled);
-    QPalette pal = edt->palette();
-    pal.setColor(QPalette::Base, bEnabled ? QApplication::palette().color(QPalette::Base)
-                                          : pal.color(QPalette::Button));
-    edt->setPalette(pal);
+    pEnableField(edt, bEnabled);
 }
 
 void TfrmRegistrationWizard::pConnectCommSettingEvents() {

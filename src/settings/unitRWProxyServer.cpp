@@ -7,11 +7,13 @@
 #include "unitRWRowSaver.h"
 
 namespace {
-// The stored row, read for its key or its values; nullptr when there is none.
+// The stored row, read for its key or its values; nullptr when there is none
+// or it could not be read (iCode says which).
 TclsInternetSettingData *fnpStoredRow(TobjarMVData &objarRows, int &iCode) {
     iCode = fniQueryRecords({{}}, objarRows, QStringLiteral("TclsInternetSettingDB"));
-    return objarRows.empty() ? nullptr
-                             : dynamic_cast<TclsInternetSettingData *>(objarRows.front().get());
+    return iCode != dbc::iSuccess || objarRows.empty()
+               ? nullptr
+               : dynamic_cast<TclsInternetSettingData *>(objarRows.front().get());
 }
 
 TrecRowSave fnrecInternetSettingSave() {
@@ -69,18 +71,15 @@ bool fnbReadInternetSetting(TclsRWProxyServerData &objData, int &iCode) {
 }
 
 int fniStoreInternetSetting(const TclsRWProxyServerData &objData) {
-    qint64 iCount = 0;
-    int iCode = fniRecordCount(QStringLiteral("select Count(1) from internet_setting"), iCount);
-    if (iCode != dbc::iSuccess)
-        return iCode;
-    if (iCount > 0) {
-        TobjarMVData objarRows;
-        TclsInternetSettingData *pRow = fnpStoredRow(objarRows, iCode);
-        if (iCode != dbc::iSuccess || !pRow)
-            return iCode != dbc::iSuccess ? iCode : dbc::iRecordDeleted;
+    // One read gives both answers: whether there is a row, and its key.
+    TobjarMVData objarRows;
+    int iCode = dbc::iSuccess;
+    if (TclsInternetSettingData *pRow = fnpStoredRow(objarRows, iCode)) {
         pFillInternetSetting(*pRow, objData);
         return fniUpdateRecord(*pRow);
     }
+    if (iCode != dbc::iSuccess)
+        return iCode;
     TobjarMVData objarNew;
     auto objRow = std::make_unique<TclsInternetSettingData>();
     pFillInternetSetting(*objRow, objData);

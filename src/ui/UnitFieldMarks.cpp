@@ -71,6 +71,14 @@ bool fnbHasMandatoryMark(const QLabel *lbl) {
     return lblMark && !lblMark->isHidden();
 }
 
+void pEnableField(QWidget *w, bool bEnabled) {
+    w->setEnabled(bEnabled);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Base,
+                 QApplication::palette(w).color(bEnabled ? QPalette::Base : QPalette::Button));
+    w->setPalette(pal);
+}
+
 void pOnFocusExit(QWidget *w, std::function<void(QWidget *wTo)> fn) {
     if (w)
         new TclsFocusExitHook(w, std::move(fn));

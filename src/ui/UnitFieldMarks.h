@@ -16,6 +16,11 @@ void pSetMandatoryMark(QLabel *lbl, bool bMandatory);
 // Whether the label shows its star.
 bool fnbHasMandatoryMark(const QLabel *lbl);
 
+// Enables or disables the field and paints it to match: the window colour
+// while it can be typed into, the button face when not, so a greyed field
+// reads as not in use.
+void pEnableField(QWidget *w, bool bEnabled);
+
 // Runs fn each time w loses the keyboard focus to another control of its
 // window (not to a box, menu or other window), with the control that took the
 // focus; not when w is no longer on screen by then. The hook lives as long as w.

@@ -4,6 +4,7 @@
 
 #include "ui_UnitApplSecurityPage.h"
 
+#include "UnitFieldMarks.h"
 #include "unitLogToFile.h"
 #include "UnitMV5Records.h"
 #include "unitWizardMessages.h"
@@ -21,16 +22,6 @@ const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 constexpr int ciMinPasswordLength = 4;
 // After this many mismatches both fields start over.
 constexpr int ciMaxMismatches = 3;
-
-// The window colour while the field can be typed into, the button face when not.
-void pPaintField(QLineEdit *edt, bool bEnabled) {
-    edt->setEnabled(bEnabled);
-    QPalette pal = edt->palette();
-    const QPalette palApplication = QApplication::palette(edt);
-    pal.setColor(QPalette::Base,
-                 palApplication.color(bEnabled ? QPalette::Base : QPalette::Button));
-    edt->setPalette(pal);
-}
 
 QString fnstSentence(TResourceString rsText) {
     return fnstRS(rsText) + QStringLiteral(".");
@@ -61,8 +52,8 @@ void TfraApplSecurityPage::pInitializeComponents() {
 }
 
 void TfraApplSecurityPage::pEnablePasswords(bool bEnabled) {
-    pPaintField(ui->edtApplSecurityPasswd, bEnabled);
-    pPaintField(ui->edtApplSecurityRetypePasswd, bEnabled);
+    pEnableField(ui->edtApplSecurityPasswd, bEnabled);
+    pEnableField(ui->edtApplSecurityRetypePasswd, bEnabled);
 }
 
 bool TfraApplSecurityPage::fnbPopulate(const TrecInstallationRows &recRows) {
@@ -106,7 +97,7 @@ QLineEdit *TfraApplSecurityPage::fnedtPassword() const {
 void TfraApplSecurityPage::pResetRetypePasswd() {
     QLineEdit *edt = ui->edtApplSecurityRetypePasswd;
     edt->clear();
-    pPaintField(edt, false);
+    pEnableField(edt, false);
 }
 
 bool TfraApplSecurityPage::fnbPasswordFieldLeft(QWidget *wTo) {
@@ -157,7 +148,7 @@ bool TfraApplSecurityPage::fnbPasswordsAccepted() {
         return false;
     }
     if (!edtRetype->isEnabled()) {
-        pPaintField(edtRetype, true);
+        pEnableField(edtRetype, true);
         pFocus(edtRetype);
         return false;
     }
@@ -170,7 +161,7 @@ bool TfraApplSecurityPage::fnbPasswordsAccepted() {
         pWarnUser(fnstSentence(rs::rsPasswordTooShort));
         iPasswdMismatchCount = 0;
         edtPasswd->clear();
-        pPaintField(edtPasswd, true);
+        pEnableField(edtPasswd, true);
         pResetRetypePasswd();
         pFocus(edtPasswd);
         return false;

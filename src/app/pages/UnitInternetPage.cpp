@@ -8,6 +8,7 @@
 #include "unitBrowserProxySettings.h"
 #include "UnitDatabaseConstants.h"
 #include "unitDialUpEntries.h"
+#include "UnitFieldMarks.h"
 #include "UnitKeyFilters.h"
 #include "unitLogToFile.h"
 #include "UnitModalDialog.h"
@@ -28,17 +29,6 @@ const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 // A port of 0 is no port: the field stays blank, as it was typed.
 QString fnstPortText(int iPort) {
     return iPort == 0 ? QString() : QString::number(iPort);
-}
-
-// Enabled fields are painted in the window colour, disabled ones in the
-// button face, so a greyed field reads as not in use.
-void pEnableField(QWidget *w, bool bEnabled) {
-    w->setEnabled(bEnabled);
-    const QPalette palApp = QApplication::palette();
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::All, QPalette::Base,
-                 palApp.color(bEnabled ? QPalette::Base : QPalette::Button));
-    w->setPalette(pal);
 }
 
 void pSetChecked(QAbstractButton *btn, bool bChecked) {
