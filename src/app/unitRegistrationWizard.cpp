@@ -4,12 +4,9 @@
 #include "unitWizardMessages.h"
 
 #include "ui_unitRegistrationWizard.h"
-#include "ui_unitRegistrationWizard_CommSetting.h"
-#include "ui_unitRegistrationWizard_SenderInfo.h"
-#include "ui_unitRegistrationWizard_SenderInfoCont.h"
-#include "ui_unitRegistrationWizard_SiteRegistration.h"
 
 #include "UnitAccessToDatabaseDLL.h"
+#include "unitCommServiceRows.h"
 #include "UnitDatabaseConstants.h"
 #include "UnitFieldMarks.h"
 #include "unitFileModes.h"
@@ -39,17 +36,10 @@ const QString cstCrLf = QStringLiteral("\r\n");
 } // namespace
 
 TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TfrmRegistrationWizard>()),
-      uiCommSetting(std::make_unique<Ui::TfraCommSettingPage>()),
-      uiSenderInfo(std::make_unique<Ui::TfraSenderInfoPage>()),
-      uiSiteRegistration(std::make_unique<Ui::TfraSiteRegistrationPage>()),
-      uiSenderInfoCont(std::make_unique<Ui::TfraSenderInfoContPage>()) {
+    : QWidget(parent), ui(std::make_unique<Ui::TfrmRegistrationWizard>()) {
     ui->setupUi(this);
-    uiCommSetting->setupUi(ui->tbsCommSetting);
-    uiSenderInfo->setupUi(ui->tbsSenderInfo);
-    uiSiteRegistration->setupUi(ui->tbsSiteRegistration);
-    uiSenderInfoCont->setupUi(ui->tbsSenderInfoCont);
-    pPrepareDestinationBillingGrid();
+    connect(ui->pgcRegistrationWizard, &QStackedWidget::currentChanged, this,
+            &TfrmRegistrationWizard::pPageShown);
     ui->InternetDetails->pUseHolder(recData.objProxyServerData);
     pConnectHelp();
     // The form is laid out in pixels for an 11-pixel font: 13-pixel lines.
@@ -69,8 +59,10 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
 }
 
 TfrmRegistrationWizard::~TfrmRegistrationWizard() {
-    pReleaseDestinationBillingGrid();
-    delete objSenderAddressEvents;
+    // The pages go with the window's children, after this: what they do on
+    // the way is no longer the frame's business.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(ui->pgcRegistrationWizard, nullptr, this, nullptr);
     // A wizard that ends without its terminating close (a failed start-up)
     // still gives the lock back; the process's end would too.
     if (bRunningExesLocked)
@@ -106,22 +98,20 @@ void TfrmRegistrationWizard::pFormCreate() {
         }
         bStartupFailed = !bPassed;
         if (bPassed) {
-            pPrepareLookupFrames();
+            ui->tbsSenderInfo->pPrepareLookupFrames(ui->btnCancel);
             pInitializeComponents();
             pPopulateScreen();
             pFillDestinationBillingIATAList();
-            pReadFromSenderInfoScreen();
-            pReadFromSenderInfoContScreen();
-            pReadFromCommSettingScreen();
+            ui->tbsSenderInfo->pReadFromScreen(recData);
+            ui->tbsSenderInfoCont->pReadFromScreen(recData);
+            ui->tbsCommSetting->pReadFromScreen(recData);
             ui->tbsFTPSetting->pReadFromScreen(recData);
             ui->tbsEmailSetting->pReadFromScreen(recData);
             ui->tbsApplSecurity->pReadFromScreen(recData);
             ui->tbsPickupDetails->pReadFromScreen(recData);
             pShowWelcomePage();
-            ui->tbsTermsNConditions->pLoadTermsAndConditions(
-                stBaseDir + QStringLiteral("InfoFiles/"), stLanguageFileSuffix);
-            pFillAllocationLists();
-            pAddPhonePrefixControls();
+            ui->tbsTermsNConditions->pLoadTermsAndConditions(fnstInfoDir(), stLanguageFileSuffix);
+            ui->tbsSenderInfo->pAddPhonePrefixControls(objarErrorList);
         }
     } catch (const std::exception &e) {
         pWriteLog(4, cstUnit, QStringLiteral("FormCreate"), QString::fromLocal8Bit(e.what()));
@@ -250,11 +240,8 @@ void TfrmRegistrationWizard::pSetMandatoryFields() {
     recData.barMandatory[2] = pConfig->mandatory_mobile;
     recData.barMandatory[4] = pConfig->mandatory_federal_tax_id;
     recData.barMandatory[5] = pConfig->mandatory_state_tax_id;
-    pSetMandatoryMark(uiSenderInfo->lblSenderAddress2, recData.barMandatory[0]);
-    pSetMandatoryMark(uiSenderInfo->lblSenderEmail, recData.barMandatory[1]);
-    pSetMandatoryMark(uiSenderInfo->lblSenderMobile, recData.barMandatory[2]);
-    pSetMandatoryMark(uiSenderInfoCont->lblSenderTaxId, recData.barMandatory[4]);
-    pSetMandatoryMark(uiSenderInfoCont->lblSenderCNPJ, recData.barMandatory[5]);
+    ui->tbsSenderInfo->pShowMandatoryMarks(recData.barMandatory);
+    ui->tbsSenderInfoCont->pShowMandatoryMarks(recData.barMandatory);
 }
 
 bool TfrmRegistrationWizard::fnbReadConfigMorvane() {
@@ -297,14 +284,14 @@ void TfrmRegistrationWizard::pInitializeComponents() {
     ui->tbsTermsNConditions->pInitializeComponents();
     ui->tbsRegistrationCompleted->pInitializeComponents();
     ui->lblMandatoryField->setText(QStringLiteral("* = ") + fnstRS(rs::rsMandatoryFields));
-    pInitializeCommSettingComponents();
-    pInitializeSenderInfoComponents();
+    ui->tbsCommSetting->pInitializeComponents();
+    ui->tbsSenderInfo->pInitializeComponents();
     ui->tbsPickupDetails->pInitializeComponents();
     ui->tbsFTPSetting->pInitializeComponents();
     ui->tbsEmailSetting->pInitializeComponents();
     ui->tbsApplSecurity->pInitializeComponents();
-    pInitializeSiteRegComponents();
-    pInitializeSenderInfoContComponents();
+    ui->tbsSiteRegistration->pInitializeComponents();
+    ui->tbsSenderInfoCont->pInitializeComponents();
     ui->InternetDetails->pInitializeComponents();
     ui->tvwRegistrationWizard->clear();
     for (const TResourceString &rsItem : rs::rsarTreeItems)
@@ -324,15 +311,13 @@ void TfrmRegistrationWizard::pPopulateScreen() {
         fnStep(&TfrmRegistrationWizard::fnbPopulateSenderPages),
         fnStep(&TfrmRegistrationWizard::fnbPopulateReferenceTypes),
         fnStep(&TfrmRegistrationWizard::fnbPopulateModems),
-        fnStep(&TfrmRegistrationWizard::fnbPopulateRetries),
         fnStep(&TfrmRegistrationWizard::fnbPopulateServiceGrid),
+        fnPage(ui->tbsCommSetting),
         fnPage(ui->tbsPickupDetails),
         fnStep(&TfrmRegistrationWizard::fnbPopulateInternetSettings),
         fnPage(ui->tbsFTPSetting),
         fnPage(ui->tbsEmailSetting),
         fnPage(ui->tbsApplSecurity),
-        fnStep(&TfrmRegistrationWizard::fnbPopulateCommValues),
-        fnStep(&TfrmRegistrationWizard::fnbPopulateEmailFeature),
         fnStep(&TfrmRegistrationWizard::fnbPopulateDestinationBillingColour),
     };
     try {
@@ -348,7 +333,7 @@ void TfrmRegistrationWizard::pPopulateScreen() {
 
 bool TfrmRegistrationWizard::fnbPopulateModems() {
     // Without the modem list the user can still type the modem's name.
-    if (!fnbDetectInstalledModems()) {
+    if (!ui->tbsCommSetting->fnbDetectInstalledModems()) {
         pWriteLog(2, cstUnit, QStringLiteral("pPopulateScreen"),
                   QStringLiteral("Method fnbDetectInstalledModemsreturned false."));
         pWarnUser(fnstRS(rs::rsErrorDetectingModems) + QStringLiteral("."));
@@ -369,6 +354,19 @@ bool TfrmRegistrationWizard::fnbPopulateInternetSettings() {
         return false;
     }
     ui->InternetDetails->pShowStoredChoice();
+    return true;
+}
+
+bool TfrmRegistrationWizard::fnbPopulateServiceGrid() {
+    TobjarMVData objarRows;
+    const int iCode = fniReadServiceRows(objarRows);
+    if (iCode != dbc::iSuccess) {
+        pWriteLog(2, cstUnit, QStringLiteral("pPopulateScreen"),
+                  QStringLiteral("Call to fniQueryRecords failed for comm_service_settings."));
+        pEndOnPopulateFailure(iCode);
+        return false;
+    }
+    ui->tbsCommSetting->pShowServiceRows(objarRows);
     return true;
 }
 
@@ -395,6 +393,28 @@ void TfrmRegistrationWizard::pSetControlColours() {
     ui->lblMandatoryField->setPalette(palLegend);
 }
 
+std::vector<std::pair<QString, QString>>
+TfrmRegistrationWizard::fnarDestinationBillingRows() const {
+    return ui->tbsSenderInfoCont->fnarDestinationBillingRows();
+}
+
+TclsSenderAddressChecks &TfrmRegistrationWizard::fnobjSenderAddressChecks() {
+    return ui->tbsSenderInfo->fnobjAddressChecks();
+}
+
+const QString &TfrmRegistrationWizard::fnstUserURL() const {
+    return ui->tbsWelcome->fnstUserURL();
+}
+
+const QString &TfrmRegistrationWizard::fnstTechSupportPhone() const {
+    return ui->tbsWelcome->fnstTechSupportPhone();
+}
+
+void TfrmRegistrationWizard::pCreateSiteRegScr() {
+    ui->tbsSiteRegistration->pCreateSiteRegScr(fnstInfoDir(), stLanguageFileSuffix,
+                                               fnstTechSupportPhone());
+}
+
 void TfrmRegistrationWizard::pShowWelcomePage() {
     barPageModified.fill(false);
     ui->btnBack->setEnabled(false);
@@ -402,7 +422,7 @@ void TfrmRegistrationWizard::pShowWelcomePage() {
     ui->pgcRegistrationWizard->setCurrentIndex(wpWelcome);
     ui->lblScreenName->setText(fnstRS(rs::rsarPageTitles[wpWelcome]));
     ui->tvwRegistrationWizard->setCurrentItem(ui->tvwRegistrationWizard->topLevelItem(0));
-    pCreateWelcomeScr();
+    ui->tbsWelcome->pCreateWelcomeScr(fnstInfoDir(), stLanguageFileSuffix);
 }
 
 // ---- FormShow ---------------------------------------------------------------

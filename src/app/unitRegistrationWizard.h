@@ -1,7 +1,8 @@
-// TfrmRegistrationWizard: the wizard's one window. Its handlers live in one
-// file per page group: start-up and shutdown here (unitRegistrationWizard.cpp),
-// navigation, the welcome page, the terms page and the communication page
-// beside it.
+// TfrmRegistrationWizard: the wizard's one window, the frame around the pages
+// (pages/): the page list and its titles, Next, Back, Cancel, Help and
+// Finish, which page is passed over when, the error list, the save and the
+// completion. Start-up and shutdown are in unitRegistrationWizard.cpp, each
+// other concern in the unitRegistrationWizard_<concern>.cpp named after it.
 #pragma once
 
 #include "unitIniFile.h"
@@ -15,7 +16,6 @@
 #include "unitSiteRegistration.h"
 #include "unitWizardPages.h"
 
-#include <QPersistentModelIndex>
 #include <QWidget>
 
 #include <array>
@@ -27,24 +27,12 @@
 
 namespace Ui {
 class TfrmRegistrationWizard;
-class TfraCommSettingPage;
-class TfraSenderInfoPage;
-class TfraSiteRegistrationPage;
-class TfraSenderInfoContPage;
 } // namespace Ui
 
-class QAction;
-class QComboBox;
 class QKeyEvent;
-class QMenu;
 class QPushButton;
-class QTableWidget;
 class QLabel;
-class QLineEdit;
-class TmvCallingCodeLookupCombo;
 class TclsSenderAddressChecks;
-class TclsSenderAddressEvents;
-class TclsServiceGrid;
 class QTranslator;
 class TclsFormatFile;
 class TfraWizardPage;
@@ -68,15 +56,14 @@ public:
 
     // What the user has entered, as last read from the pages.
     const TrecWizardData &fnrecData() const { return recData; }
-    // The page class showing a page (pgcRegistrationWizard's index); nullptr
-    // for a page the form still lays out itself.
+    // The page class showing a page (pgcRegistrationWizard's index).
     TfraWizardPage *fnpgPage(int iPage) const;
     // Reads that page into the entered data, as leaving it does.
     void pReadPage(int iPage);
     // The error list of the last validation.
     const TrecarErrorList &fnarErrorList() const { return objarErrorList; }
     // The sender page's address checks (Next runs the destination lookup).
-    TclsSenderAddressChecks &fnobjSenderAddressChecks() { return *objSenderAddressChecks; }
+    TclsSenderAddressChecks &fnobjSenderAddressChecks();
     void pSetErrorList(TrecarErrorList arErrors) { objarErrorList = std::move(arErrors); }
     // Shows the list, marks the fields it names and focuses the chosen one.
     void pDisplayErrorList(const TrecarErrorList &arErrors);
@@ -85,8 +72,6 @@ public:
     // Removes every entry of that control (exact name) from the error list.
     void pRemoveFromErrorList(const QString &stControlName);
 
-    // Copies the sender page into the sender data holder, every text trimmed.
-    void pReadFromSenderInfoScreen();
     const TclsRWSendersData &fnobjSendersData() const { return recData.objSendersData; }
     const TclsRWPickupData &fnobjPickupData() const { return recData.objPickupData; }
     const TclsRWFTPSettingData &fnobjFTPSettingData() const { return recData.objFTPSettingData; }
@@ -100,20 +85,13 @@ public:
     // The welcome and site-registration texts of the installation's ini file:
     // the carrier's web address and technical-support telephone number (read
     // with the welcome page, used by the messages of later pages).
-    const QString &fnstUserURL() const { return stUserURL; }
-    const QString &fnstTechSupportPhone() const { return stTechSupportPhone; }
+    const QString &fnstUserURL() const;
+    const QString &fnstTechSupportPhone() const;
     // Lays out the site-registration page's paragraphs again; labels of an
     // earlier visit are removed first.
     void pCreateSiteRegScr();
-    // Copies the chosen quantities of shipment and LP numbers into the number
-    // allocation holder; an empty choice asks for the default quantity.
-    void pReadFromSiteRegScreen();
     const TclsRWAWBLPAllocData &fnobjAWBLPAllocData() const { return recData.objAWBLPAllocData; }
 
-    // Copies the communication page into its data holder: the page's options
-    // and one block per service row; the site-registration row also decides
-    // bSiteRegActivated.
-    void pReadFromCommSettingScreen();
     const TclsRWCommSettingData &fnobjCommSettingData() const { return recData.objCommSettingData; }
     // The "Schedule Pickup" service as last read: without it the pickup page is skipped.
     bool fnbSchedulePickupActivated() const {
@@ -121,14 +99,9 @@ public:
     }
     bool fnbSiteRegistrationActivated() const { return recData.bSiteRegActivated; }
 
-    // The continued sender page: accounts, customs data, the reference type
-    // and the destination-billing box, copied into the sender data holder.
-    void pReadFromSenderInfoContScreen();
     // The destination-billing grid's rows with an airport code, as airport
     // code and account number, in the grid's order.
     std::vector<std::pair<QString, QString>> fnarDestinationBillingRows() const;
-    // The destination-billing grid's menu states follow its rows and selection.
-    void pUpdateDestinationBillingGridMenu();
 
     const TclsRWProxyServerData &fnobjProxyServerData() const { return recData.objProxyServerData; }
 
@@ -156,10 +129,6 @@ public slots:
     void btnBackClick();
     void btnCancelClick();
     void pFinish();
-    // Leaving the telephone and mobile fields: the number is checked and shown
-    // in its national form with its calling code, or the field is marked.
-    void edtSenderTelephoneExit();
-    void edtSenderMobileExit();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -182,64 +151,6 @@ private:
     bool fnbReadServicesAndUsers();
     void pSetControlColours();
     void pInitializeComponents();
-    // The sender page: captions, mandatory stars, the lookup frames' settings
-    // and links, the calling-code boxes beside the phone fields.
-    void pInitializeSenderInfoComponents();
-    void pPrepareLookupFrames();
-    void pLinkSenderFrames();
-    void pAddPhonePrefixControls();
-    // Loads the phone rules once, when the sender page is first entered.
-    void pLoadPhoneRulesOnce();
-    TmvCallingCodeLookupCombo *fncmbAddCallingCodeBox(QLineEdit *edt, const QString &stName);
-    void pPhoneFieldExit(QLineEdit *edt, QComboBox *cmbCallingCode, const QString &stNumberType);
-    // The communication page: captions, the service grid, the retries and the
-    // e-mail boxes and their events.
-    void pInitializeCommSettingComponents();
-    void pConnectCommSettingEvents();
-    void pCommSettingPageEntered();
-    void chkCSEODviaEmailClick();
-    void chkTPPviaEmailClick();
-    void pForwardReturnActivationChanged(bool bActivated);
-    // An e-mail address box of the page: enabled with the window colour, or
-    // disabled on the button face.
-    static void pSetEmailAddressEnabled(QLineEdit *edt, bool bEnabled);
-    // The continued sender page and its destination-billing grid.
-    void pInitializeSenderInfoContComponents();
-    void pPrepareDestinationBillingGrid();
-    void pFillDestinationBillingIATAList();
-    void pShowSenderRow(const TclsSendersData &recSender);
-    void pShowSenderContRow(const TclsSendersData &recSender);
-    bool fnbShowDestinationBillingRows(const QString &stSenderCode);
-    void chkDestinationBillingChange();
-    void mnuDestbillingAdd2Click();
-    void mnuDestBillingEdit2Click();
-    void mnuDestBillingDelete2Click();
-    void stgdestinationBillingStringGridIATAChange(const QModelIndex &idx, const QString &stText);
-    // Whether the cell may take the code or account (tidied in place); a
-    // refusal is told later and the cell keeps what it held.
-    bool fnbDestinationBillingIATAAccepted(const QModelIndex &idx, QString &stCode);
-    bool stgdestinationBillingStringGridAccNumValidate(const QModelIndex &idx, QString &stAccount);
-    void stgdestinationBillingStringGridChangeNode(int iRow, int iColumn, int iPreviousRow,
-                                                   int iPreviousColumn);
-    void stgDestinationBillingStringGridExit();
-    void pSetDestinationBillingEditable(bool bEditable);
-    // A refused entry of the grid, waiting to be told.
-    struct TrecDestBillingComplaint {
-        QString stMessage, stCaption;
-        QPersistentModelIndex idxCell;
-    };
-    void pComplainAboutDestinationBillingCell(const QModelIndex &idx, const QString &stMessage,
-                                              const QString &stCaption);
-    bool fnbTellDestinationBillingComplaint();
-    void pReopenDestinationBillingCell(const QModelIndex &idx);
-    void pRemoveDestinationBillingRows(QList<QPersistentModelIndex> arRows);
-    void pDropIncompleteDestinationBillingRow(const QPersistentModelIndex &idx);
-    // Ends the typing in the grid; false when a refusal was told instead.
-    bool fnbDestinationBillingSettled();
-    bool fnbSenderInfoContSettled();
-    void pLeaveDestinationBillingPage();
-    void pEndDestinationBillingEdit();
-    void pReleaseDestinationBillingGrid();
     void pPageShown(int iPage);
     // Fills the pages with what the installation already holds.
     void pPopulateScreen();
@@ -248,40 +159,19 @@ private:
     bool fnbPopulateSenderPages();
     bool fnbPopulateReferenceTypes();
     bool fnbPopulateModems();
-    // The communication page: retries, the service grid, the stored options,
-    // and what the carrier's e-mail feature allows.
-    bool fnbPopulateRetries();
+    // The communication page's service rows; the wizard ends without them.
     bool fnbPopulateServiceGrid();
-    bool fnbPopulateCommValues();
-    bool fnbPopulateEmailFeature();
     bool fnbPopulateDestinationBillingColour();
+    // The airport codes the destination-billing grid offers.
+    void pFillDestinationBillingIATAList();
     bool fnbPopulateInternetSettings();
     // A read the pages cannot do without failed: the database's text for the
     // code and how to leave are shown, and the wizard ends once it is shown.
     void pEndOnPopulateFailure(int iCode);
-    // Lists the installed modems in cmbModemNameList and shows the configured
-    // one; false when the modems could not be read.
-    bool fnbDetectInstalledModems();
     void pAssignHelpContexts();
     void pShowWelcomePage();
-    void pCreateWelcomeScr();
-    // The paragraphs of the welcome and site-registration pages: the ini file
-    // (language, else English), one word-wrapped label per key from the top of
-    // the page down, decorated by the page's own format procedure.
-    using TpFormatParagraph = void (TfrmRegistrationWizard::*)(const QStringList &, int, int &,
-                                                               QWidget *, QString, QLabel *&);
-    std::optional<TclsIniFile> fnoptRegistrationWizardIni(const QString &stMethod) const;
-    void pLayOutParagraphs(const TclsIniFile &ini, const QString &stSection,
-                           const QStringList &slKeys, qsizetype iTextKeys, QWidget *wParent,
-                           TpFormatParagraph pFormat, std::vector<QLabel *> &arLabels);
-    void pFormatWelcomeScr(const QStringList &slKeys, int iIndex, int &iTop, QWidget *wParent,
-                           QString stText, QLabel *&lbl);
-    void pFormatSiteRegScr(const QStringList &slKeys, int iIndex, int &iTop, QWidget *wParent,
-                           QString stText, QLabel *&lbl);
-    void pAddLabel(QLabel *&lbl, const QString &stText, int &iTop, QWidget *wParent);
-    void pAddWebLink(QLabel *lblParagraph, int iTop, QWidget *wParent);
-    void pInitializeSiteRegComponents();
-    void pFillAllocationLists();
+    // The installation's folder of the carrier's texts.
+    QString fnstInfoDir() const { return stBaseDir + QStringLiteral("InfoFiles/"); }
     void pStartupFailure(const QString &stMessage, int iLevel, const QString &stLogText);
 
     // Saving and completing the registration (unitRegistrationWizard_Save.cpp,
@@ -328,10 +218,6 @@ private:
     // Reads a page and runs its rules: the list is stored and, on a failure,
     // shown; true when nothing failed.
     bool fnbValidatePage(TfraWizardPage &pg);
-    // The same for a page the form still reads itself: its holder checked by
-    // its settings object, true on "success".
-    bool fnbValidatePage(void (TfrmRegistrationWizard::*pReadScreen)(), TclsRWSettings &objSettings,
-                         const TclsRWSettingsData &objData);
     void pShowMandatoryLegend(bool bVisible);
     void pNormalColour(const QStringList &slControlNames);
     void pNextFromSenderInfo();
@@ -339,9 +225,6 @@ private:
     void pBackFromSenderInfoCont();
     void pBackFromCommSetting();
     void pNextFromCommSetting();
-    // The warnings about the site-registration service; false when the user
-    // must first choose a modem from the list.
-    bool fnbSiteRegistrationReachable();
     void pNextFromPickup();
     void pBackFromPickupOrInternet(int iPage);
     void pNextFromInternet();
@@ -365,35 +248,11 @@ private:
     void pInstallKeyPreview();
 
     std::unique_ptr<Ui::TfrmRegistrationWizard> ui;
-    std::unique_ptr<Ui::TfraCommSettingPage> uiCommSetting;
-    std::unique_ptr<Ui::TfraSenderInfoPage> uiSenderInfo;
-    std::unique_ptr<Ui::TfraSiteRegistrationPage> uiSiteRegistration;
-    std::unique_ptr<Ui::TfraSenderInfoContPage> uiSenderInfoCont;
-    QMenu *pmnDestBillingGrid = nullptr;
-    QAction *mnuDestbillingAdd = nullptr, *mnuDestBillingEdit = nullptr,
-            *mnuDestBillingDelete = nullptr;
-    QStringList slDestBillingIATAList;
-    bool bDestBillingEditable = false;
-    std::optional<TrecDestBillingComplaint> optDestBillingComplaint;
-    bool bDestBillingTelling = false;
-    // The account cell whose refused text was told, until the user types in it.
-    QPersistentModelIndex idxDestBillingTold;
-    bool bDestBillingRemovingRows = false;
     int iShownPage = wpWelcome;
-    TmvCallingCodeLookupCombo *cmbPhoneCallingCode = nullptr;
-    TmvCallingCodeLookupCombo *cmbMobileCallingCode = nullptr;
-    // The sender address: the checks of the postcode and the destination
-    // lookup, and the field events that run them. The events watch the focus
-    // and go before the pages do.
-    std::unique_ptr<TclsSenderAddressChecks> objSenderAddressChecks;
-    TclsSenderAddressEvents *objSenderAddressEvents = nullptr;
     std::unique_ptr<QTranslator> objTranslator;
-    std::vector<QLabel *> arWelcomeLabels;
-    std::vector<QLabel *> arSiteRegLabels;
 
     bool bExitApplication = false;
     bool bStartupFailed = false;
-    bool bPhoneRulesLoaded = false;
     bool bTermsAccepted = false;
     bool bNoConfirmation = false;
     bool bSkipSave = false;
@@ -403,13 +262,10 @@ private:
     QString stLanguage = QStringLiteral("English");
     QString stLanguageFileSuffix = QStringLiteral("English");
     QString stWorkstationId = QStringLiteral("DUMMYWKST");
-    QString stTechSupportPhone, stUserURL;
     QString stDefaultSenderCode;
     std::array<bool, 7> barPageModified{};
     TrecarErrorList objarErrorList;
     TrecWizardData recData;
-    TclsServiceGrid *objServiceGrid = nullptr; // owned by stgCSServiceSettings
-    QString stStoredReferenceType;
 
     TrecInstallationRows recRows;
 

@@ -6,8 +6,6 @@
 #include "unitWizardMessages.h"
 
 #include "ui_unitRegistrationWizard.h"
-#include "ui_unitRegistrationWizard_SenderInfoCont.h"
-#include "ui_unitRegistrationWizard_SiteRegistration.h"
 
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitCompletedPage.h"
@@ -112,7 +110,7 @@ void TfrmRegistrationWizard::pEndAfterRegistrationFailure(const QString &stMessa
 
 void TfrmRegistrationWizard::pSiteRegistrationNext() {
     const QString stMethod = QStringLiteral("btnNextClick");
-    pReadFromSiteRegScreen();
+    pReadPage(wpSiteRegistration);
     {
         // The host is asked for what is stored; a refused quantity keeps the
         // one stored before.
@@ -195,12 +193,12 @@ QString TfrmRegistrationWizard::fnstRegisterSite() {
     if (!objRWSiteRegistration)
         objRWSiteRegistration = std::make_unique<TclsRWSiteRegistration>();
     objRWSiteRegistration->pSetAllocationRequest(
-        {uiSiteRegistration->chklShipmentNoAllocation->isChecked(),
-         recData.objAWBLPAllocData.stShipmentNoQty, uiSiteRegistration->chklicenceno->isChecked(),
-         recData.objAWBLPAllocData.stLPNoQty, recData.objCommSettingData.stGatewayIATA});
+        {recData.objAWBLPAllocData.bShipmentNoAsked, recData.objAWBLPAllocData.stShipmentNoQty,
+         recData.objAWBLPAllocData.bLPNoAsked, recData.objAWBLPAllocData.stLPNoQty,
+         recData.objCommSettingData.stGatewayIATA});
     objRWSiteRegistration->pSetCompletionPage(ui->tbsRegistrationCompleted,
                                               fnbSchedulePickupActivated(),
-                                              uiSenderInfoCont->edtSenderZorvAccount->text());
+                                              recData.objSendersData.stZorvAccount);
     try {
         const TclsBusyForm objBusy(this);
         return objRWSiteRegistration->fnstSiteRegistration(
@@ -239,7 +237,7 @@ void TfrmRegistrationWizard::pAskManualRegistration(const QString &stFirstSenten
     const QString stMessage = stFirstSentence + QStringLiteral(". ") +
                               fnstRS(rs::rsTryAgainOrManually) + QStringLiteral(". ") +
                               fnstRS(rs::rsCallTechSupport) + QStringLiteral(" ") +
-                              stTechSupportPhone + QStringLiteral(".") + cstCrLf + cstCrLf +
+                              fnstTechSupportPhone() + QStringLiteral(".") + cstCrLf + cstCrLf +
                               fnstRS(rs::rsManualQuestionChoices) + QStringLiteral(".");
     const int iAnswer = fniMessageDlg(stMessage, fnstRS(rs::rsCaptionWarning),
                                       {fnstRS(rs::rsOK), fnstRS(rs::rsCancel), fnstRS(rs::rsExit)},

@@ -5,8 +5,6 @@
 #include "unitRegistrationWizard.h"
 
 #include "ui_unitRegistrationWizard.h"
-#include "ui_unitRegistrationWizard_CommSetting.h"
-#include "ui_unitRegistrationWizard_SenderInfoCont.h"
 
 #include "UnitFieldMarks.h"
 #include "UnitKeyFilters.h"
@@ -15,6 +13,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 // Sees every key meant for a control of the form before the control does.
 class TclsWizardKeyPreview : public QObject {
@@ -78,12 +77,10 @@ bool fnbEnterIsTheControls(const QWidget *w) {
 
 void TfrmRegistrationWizard::pInstallKeyPreview() {
     new TclsWizardKeyPreview(this);
-    for (QWidget *chk : {static_cast<QWidget *>(uiCommSetting->chkCSEODviaFTP),
-                         static_cast<QWidget *>(uiCommSetting->chkCSEODviaEmail),
-                         ui->tbsApplSecurity->fnwFirstField()})
+    QList<QWidget *> arShaded = ui->tbsCommSetting->fnarShadedBoxes();
+    arShaded << ui->tbsApplSecurity->fnwFirstField();
+    for (QWidget *chk : arShaded)
         new TclsFocusShade(chk);
-    pAllowOnlyDigits(uiSenderInfoCont->edtSenderVATGST);
-    pAllowOnlyDigits(uiCommSetting->speCSNoOfRetries);
     pOnFocusExit(ui->tbsApplSecurity->fnedtPassword(),
                  [this](QWidget *wTo) { edtApplSecurityPasswdExit(wTo); });
 }

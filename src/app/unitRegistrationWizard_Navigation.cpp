@@ -174,3 +174,18 @@ bool TfrmRegistrationWizard::fnbBackFromPage(int iPage) {
         return false;
     }
 }
+
+// Whatever changed the page: the page left is told, its changes are noted,
+// the phone rules are loaded when the sender page is first shown, and the
+// communication page puts its return choices right.
+void TfrmRegistrationWizard::pPageShown(int iPage) {
+    if (iShownPage != iPage)
+        if (TfraWizardPage *pg = fnpgPage(iShownPage))
+            pg->pLeaving();
+    pTrackPageModified(iShownPage, iPage);
+    iShownPage = iPage;
+    if (iPage == wpSenderInfo)
+        ui->tbsSenderInfo->pLoadPhoneRulesOnce();
+    else if (iPage == wpCommSetting)
+        ui->tbsCommSetting->pCommSettingPageEntered();
+}

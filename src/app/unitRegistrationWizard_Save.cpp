@@ -2,8 +2,6 @@
 // before the site is registered and when the user leaves the wizard early.
 #include "unitRegistrationWizard.h"
 
-#include "ui_unitRegistrationWizard_SenderInfo.h"
-
 #include "UnitControlLookup.h"
 #include "UnitHourglass.h"
 #include "unitLogToFile.h"
@@ -152,7 +150,8 @@ void TfrmRegistrationWizard::pTrackPageModified(int iLeftPage, int iEnteredPage)
 
 TobjarMVData TfrmRegistrationWizard::fnobjarDestinationBillingRecords() const {
     TobjarMVData objar;
-    const QString stSenderCode = uiSenderInfo->edtSenderCode->text().left(30);
+    // The code the sender row is saved under.
+    const QString stSenderCode = recData.objSendersData.stSenderCode.left(30);
     for (const auto &[stIATA, stAccount] : fnarDestinationBillingRows()) {
         auto objRow = std::make_unique<TclsDestinationBillingData>();
         objRow->sender_cd = stSenderCode;

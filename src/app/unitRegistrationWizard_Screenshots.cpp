@@ -6,7 +6,6 @@
 #include "unitRegistrationWizard.h"
 
 #include "ui_unitRegistrationWizard.h"
-#include "ui_unitRegistrationWizard_CommSetting.h"
 
 #include "unitLogToFile.h"
 #include "unitWizardPageSteps.h"
@@ -50,9 +49,9 @@ QString fnstPageScreenshotName(int iPage) {
 // What the pages hold goes into the holders, as leaving each page would, so
 // that the summary and the site-registration page show this installation.
 void TfrmRegistrationWizard::pReadPagesForPicture() {
-    pReadFromSenderInfoScreen();
-    pReadFromSenderInfoContScreen();
-    pReadFromCommSettingScreen();
+    pReadPage(wpSenderInfo);
+    pReadPage(wpSenderInfoCont);
+    pReadPage(wpCommSetting);
     ui->tbsPickupDetails->pReadFromScreen(recData);
     ui->tbsFTPSetting->pReadFromScreen(recData);
     ui->tbsEmailSetting->pReadFromScreen(recData);
@@ -60,7 +59,7 @@ void TfrmRegistrationWizard::pReadPagesForPicture() {
 
 // The legend is up where the page has mandatory fields in use.
 bool TfrmRegistrationWizard::fnbLegendShownOn(int iPage) const {
-    const QCheckBox *chkEmail = uiCommSetting->chkCSEODviaEmail;
+    const TfraCommSettingPage &pgComm = *ui->tbsCommSetting;
     switch (iPage) {
     case wpSenderInfo:
     case wpSenderInfoCont:
@@ -68,9 +67,9 @@ bool TfrmRegistrationWizard::fnbLegendShownOn(int iPage) const {
     case wpPickupDetails:
         return true;
     case wpFTPSetting:
-        return uiCommSetting->chkCSEODviaFTP->isChecked();
+        return pgComm.fnbEndOfDayByFTP();
     case wpEmailSetting:
-        return chkEmail->isChecked() && chkEmail->isEnabled();
+        return pgComm.fnbEndOfDayByEmail() && pgComm.fnbEndOfDayByEmailAllowed();
     default:
         return false;
     }

@@ -4,9 +4,6 @@
 #include "unitRegistrationWizard.h"
 
 #include "ui_unitRegistrationWizard.h"
-#include "ui_unitRegistrationWizard_CommSetting.h"
-#include "ui_unitRegistrationWizard_SenderInfo.h"
-#include "ui_unitRegistrationWizard_SenderInfoCont.h"
 
 #include "unitAddressCheckStrings.h"
 #include "UnitControlLookup.h"
@@ -48,10 +45,11 @@ void TfrmRegistrationWizard::pNormalColour(const QStringList &slControlNames) {
 }
 
 void TfrmRegistrationWizard::pNextFromSenderInfo() {
-    TclsSenderAddressChecks &objChecks = *objSenderAddressChecks;
+    TfraSenderInfoPage &pg = *ui->tbsSenderInfo;
+    TclsSenderAddressChecks &objChecks = pg.fnobjAddressChecks();
     objChecks.bUserInformed = false;
     QString stLookupResult;
-    if (uiSenderInfo->fraSenderIATA->fnstIATA().isEmpty()) {
+    if (pg.fnstIATA().isEmpty()) {
         objChecks.pAutoDestination();
         stLookupResult = objChecks.stAutoDestinationResult;
     }
@@ -59,9 +57,9 @@ void TfrmRegistrationWizard::pNextFromSenderInfo() {
     // stay yellow on fields that are now right.
     pResetErrorColours();
     objarErrorList.clear();
-    edtSenderTelephoneExit();
-    edtSenderMobileExit();
-    pReadFromSenderInfoScreen();
+    pg.edtSenderTelephoneExit();
+    pg.edtSenderMobileExit();
+    pReadPage(wpSenderInfo);
     TrecarErrorList arErrors = objarErrorList;
     const QString stResult = TclsRWSenders().fnstValidate(recData.objSendersData, arErrors,
                                                           wpSenderInfo, recData.barMandatory);
@@ -79,15 +77,12 @@ void TfrmRegistrationWizard::pNextFromSenderInfo() {
 }
 
 void TfrmRegistrationWizard::pNextFromSenderInfoCont() {
-    Ui::TfraSenderInfoContPage &pg = *uiSenderInfoCont;
-    if (!fnbSenderInfoContSettled())
+    TfraSenderInfoContPage &pg = *ui->tbsSenderInfoCont;
+    if (!pg.fnbSenderInfoContSettled())
         return;
-    // A ticked box without a single airport bills nothing separately.
-    if (pg.stgdestinationBillingStringGrid->rowCount() == 0)
-        pg.chkDestinationBilling->setChecked(false);
-    chkDestinationBillingChange();
+    pg.pDropEmptyDestinationBilling();
     pResetErrorColours();
-    pReadFromSenderInfoContScreen();
+    pReadPage(wpSenderInfoCont);
     TrecarErrorList arErrors;
     const QString stResult = TclsRWSenders().fnstValidate(recData.objSendersData, arErrors,
                                                           wpSenderInfoCont, recData.barMandatory);
@@ -96,25 +91,18 @@ void TfrmRegistrationWizard::pNextFromSenderInfoCont() {
         // Leaving the page drops an incomplete row on the way (pPageShown).
         pChangePage(fnstTitle(wpCommSetting), wpSenderInfoCont, pdNext, 3);
         pShowMandatoryLegend(true);
-        pFocus(uiCommSetting->stgCSServiceSettings);
+        pFocus(ui->tbsCommSetting->fnwFirstField());
         return;
     }
     pDisplayErrorList(objarErrorList);
-    pLeaveDestinationBillingPage();
-}
-
-// What the page still holds half typed (a date, a grid cell) is told before
-// Next or Back moves on; the page stays when it was.
-bool TfrmRegistrationWizard::fnbSenderInfoContSettled() {
-    return !uiSenderInfoCont->calSenderLicenseExpiration->fnbTellPartialText() &&
-           fnbDestinationBillingSettled();
+    pg.pLeaving();
 }
 
 void TfrmRegistrationWizard::pBackFromSenderInfoCont() {
-    if (!fnbSenderInfoContSettled())
+    if (!ui->tbsSenderInfoCont->fnbSenderInfoContSettled())
         return;
     pNormalColour(fnslFieldNames(ui->tbsSenderInfo));
-    pReadFromSenderInfoContScreen();
+    pReadPage(wpSenderInfoCont);
     pChangePage(fnstTitle(wpSenderInfo), wpSenderInfoCont, pdBack, 2);
     pShowMandatoryLegend(true);
     pFocus(fnwFindControl(this, QStringLiteral("edtSenderCode")));
@@ -123,7 +111,7 @@ void TfrmRegistrationWizard::pBackFromSenderInfoCont() {
 void TfrmRegistrationWizard::pBackFromCommSetting() {
     // The accounts and tax numbers are the continued page's fields.
     pNormalColour(fnslFieldNames(ui->tbsSenderInfoCont));
-    pReadFromCommSettingScreen();
+    pReadPage(wpCommSetting);
     pChangePage(fnstTitle(wpSenderInfoCont), wpCommSetting, pdBack, 2);
     pShowMandatoryLegend(true);
     pFocus(fnwFindControl(this, QStringLiteral("edtSenderZorvAccount")));

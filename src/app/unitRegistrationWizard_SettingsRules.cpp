@@ -7,7 +7,6 @@
 #include "unitWizardMessages.h"
 
 #include "ui_unitRegistrationWizard.h"
-#include "ui_unitRegistrationWizard_CommSetting.h"
 
 #include "UnitDatabaseConstants.h"
 #include "UnitFieldMarks.h"
@@ -43,32 +42,17 @@ bool TfrmRegistrationWizard::fnbValidatePage(TfraWizardPage &pg) {
     return false;
 }
 
-bool TfrmRegistrationWizard::fnbValidatePage(void (TfrmRegistrationWizard::*pReadScreen)(),
-                                             TclsRWSettings &objSettings,
-                                             const TclsRWSettingsData &objData) {
-    pResetErrorColours();
-    (this->*pReadScreen)();
-    TrecarErrorList arErrors;
-    const bool bValid = objSettings.fnstValidate(objData, arErrors) == cstSuccess;
-    objarErrorList = arErrors;
-    if (!bValid)
-        pDisplayErrorList(objarErrorList);
-    return bValid;
-}
-
 void TfrmRegistrationWizard::pNextFromCommSetting() {
-    Ui::TfraCommSettingPage &pg = *uiCommSetting;
+    TfraCommSettingPage &pg = *ui->tbsCommSetting;
     // Taking the focus ends an open cell editor, so the grid is read as shown.
     if (focusWidget() != ui->btnNext)
         pFocus(ui->btnNext);
     // The later pages are mandatory only for the end-of-day way chosen here.
-    recData.objFTPSettingData.bFTPInUse = pg.chkCSEODviaFTP->isChecked();
-    recData.objEmailSettingData.bEmailInUse = pg.chkCSEODviaEmail->isChecked();
-    TclsRWCommSetting objRWCommSetting;
-    const bool bValid = fnbValidatePage(&TfrmRegistrationWizard::pReadFromCommSettingScreen,
-                                        objRWCommSetting, recData.objCommSettingData);
-    ui->tbsFTPSetting->pShowFTPInUse(pg.chkCSEODviaFTP->isChecked());
-    if (!bValid || !fnbSiteRegistrationReachable())
+    recData.objFTPSettingData.bFTPInUse = pg.fnbEndOfDayByFTP();
+    recData.objEmailSettingData.bEmailInUse = pg.fnbEndOfDayByEmail();
+    const bool bValid = fnbValidatePage(pg);
+    ui->tbsFTPSetting->pShowFTPInUse(pg.fnbEndOfDayByFTP());
+    if (!bValid || !pg.fnbSiteRegistrationReachable(recData, fnstTechSupportPhone()))
         return;
     if (!fnbSchedulePickupActivated()) {
         ui->pgcRegistrationWizard->setCurrentIndex(wpPickupDetails);
@@ -79,34 +63,6 @@ void TfrmRegistrationWizard::pNextFromCommSetting() {
     pChangePage(fnstTitle(wpPickupDetails), wpCommSetting, pdNext, 4);
     pShowMandatoryLegend(true);
     pFocus(ui->tbsPickupDetails->fnwFirstField());
-}
-
-bool TfrmRegistrationWizard::fnbSiteRegistrationReachable() {
-    if (!recData.bSiteRegActivated) {
-        pWarnUser(fnstRS(rs::rsSiteRegNotActivated) + QStringLiteral(".") + cstCrLf + cstCrLf +
-                  fnstRS(rs::rsManualRegistrationByPhone) + QStringLiteral(" ") +
-                  stTechSupportPhone + QStringLiteral("."));
-        return true;
-    }
-    const QString stMode = recData.objCommSettingData.arServices[csSiteRegistration].stMode;
-    if (stMode.trimmed().compare(cstModeModem, Qt::CaseInsensitive) != 0)
-        return true;
-    QComboBox &cmb = *uiCommSetting->cmbModemNameList;
-    const QString stModem = cmb.currentText().trimmed();
-    if (!stModem.isEmpty() && cmb.findText(stModem) >= 0)
-        return true;
-    // The list holds installed modems only (no blank entry): one modem listed
-    // is already one to choose.
-    if (cmb.count() > 0) {
-        pWarnUser(fnstRS(rs::rsNoModemSelectFromList) + QStringLiteral(" ") +
-                  fnstRS(rs::rsSelectModemFromList) + QStringLiteral("."));
-        pFocus(&cmb);
-        return false;
-    }
-    pWarnUser(fnstRS(rs::rsNoModemInstalled) + QStringLiteral(". ") +
-              fnstRS(rs::rsCannotTransmitRegistration) + QStringLiteral("."));
-    recData.bSiteRegActivated = false;
-    return true;
 }
 
 void TfrmRegistrationWizard::pNextFromPickup() {
@@ -128,7 +84,7 @@ void TfrmRegistrationWizard::pBackFromPickupOrInternet(int iPage) {
     } else {
         pChangePage(fnstTitle(wpPickupDetails), wpInternetDetails, pdBack, 4);
     }
-    pFocus(uiCommSetting->stgCSServiceSettings);
+    pFocus(ui->tbsCommSetting->fnwFirstField());
     pShowMandatoryLegend(true);
 }
 
@@ -159,19 +115,20 @@ void TfrmRegistrationWizard::pNextFromInternet() {
     }
     pResetErrorColours();
     pChangePage(fnstTitle(wpFTPSetting), wpInternetDetails, pdNext, 6);
-    pShowMandatoryLegend(uiCommSetting->chkCSEODviaFTP->isChecked());
+    pShowMandatoryLegend(ui->tbsCommSetting->fnbEndOfDayByFTP());
     pFocus(ui->tbsFTPSetting->fnwFirstField());
 }
 
 void TfrmRegistrationWizard::pNextFromFTPSetting() {
     if (!fnbValidatePage(*ui->tbsFTPSetting))
         return;
-    const QCheckBox *chk = uiCommSetting->chkCSEODviaEmail;
-    const bool bEmailInUse = chk->isChecked() && chk->isEnabled();
+    const TfraCommSettingPage &pgComm = *ui->tbsCommSetting;
+    const bool bEmailAllowed = pgComm.fnbEndOfDayByEmailAllowed();
+    const bool bEmailInUse = pgComm.fnbEndOfDayByEmail() && bEmailAllowed;
     TfraEmailSettingPage *pg = ui->tbsEmailSetting;
     pShowMandatoryLegend(bEmailInUse);
-    pg->pShowEmailInUse(bEmailInUse, chk->isEnabled());
-    if (!chk->isEnabled()) {
+    pg->pShowEmailInUse(bEmailInUse, bEmailAllowed);
+    if (!bEmailAllowed) {
         ui->pgcRegistrationWizard->setCurrentIndex(wpEmailSetting);
         pShowMandatoryLegend(false);
         pEnterApplSecurityPage();
@@ -196,13 +153,13 @@ void TfrmRegistrationWizard::pEnterApplSecurityPage() {
 }
 
 void TfrmRegistrationWizard::pBackFromEmailOrApplSecurity(int iPage) {
-    const QCheckBox *chkEmail = uiCommSetting->chkCSEODviaEmail;
+    const TfraCommSettingPage &pgComm = *ui->tbsCommSetting;
     if (iPage == wpApplSecurity) {
         pReadPage(wpApplSecurity);
-        if (chkEmail->isEnabled()) {
+        if (pgComm.fnbEndOfDayByEmailAllowed()) {
             pChangePage(fnstTitle(wpEmailSetting), wpApplSecurity, pdBack, 7);
             pFocus(ui->tbsEmailSetting->fnwFirstField());
-            pShowMandatoryLegend(chkEmail->isChecked());
+            pShowMandatoryLegend(pgComm.fnbEndOfDayByEmail());
             return;
         }
         ui->pgcRegistrationWizard->setCurrentIndex(wpEmailSetting);
@@ -212,5 +169,5 @@ void TfrmRegistrationWizard::pBackFromEmailOrApplSecurity(int iPage) {
     pNormalColour(fnslFTPFieldNames());
     pChangePage(fnstTitle(wpFTPSetting), wpEmailSetting, pdBack, 6);
     pFocus(ui->tbsFTPSetting->fnwFirstField());
-    pShowMandatoryLegend(uiCommSetting->chkCSEODviaFTP->isChecked());
+    pShowMandatoryLegend(pgComm.fnbEndOfDayByFTP());
 }

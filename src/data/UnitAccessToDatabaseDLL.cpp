@@ -163,6 +163,11 @@ TclsDatabaseBackend *fnpBackend(int *piCode) {
     return gobjBackend.get();
 }
 
+QString fnstQuoted(const QString &st) {
+    return QLatin1Char('\'') + QString(st).replace(QLatin1Char('\''), QStringLiteral("''")) +
+           QLatin1Char('\'');
+}
+
 int fniQueryRecords(const TrecarFields &arCriteria, TobjarMVData &objarResult,
                     const QString &stClassName) {
     objarResult.clear();

@@ -25,6 +25,8 @@ TclsDatabaseBackend *fnpBackend(int *piCode = nullptr);
 
 int fniQueryRecords(const TrecarFields &arCriteria, TobjarMVData &objarResult,
                     const QString &stClassName);
+// A text as a criterion of fniQueryRecords takes it: quoted, its quotes doubled.
+QString fnstQuoted(const QString &st);
 int fniInsertRecord(TobjarMVData &objarRecords);
 int fniUpdateRecord(TclsMVData &objRecord);
 // Updates the records in one transaction: all of them, or none.

@@ -7,4 +7,7 @@ class TclsRWAWBLPAllocData : public TclsRWSettingsData {
 public:
     QString stShipmentNoQty; // cmbShipNoAllocation
     QString stLPNoQty;       // cmbLPNoAlloc
+    // Whether the user ticked the request for each range.
+    bool bShipmentNoAsked = false; // chklShipmentNoAllocation
+    bool bLPNoAsked = false;       // chklicenceno
 };

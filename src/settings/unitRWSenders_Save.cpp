@@ -26,11 +26,6 @@ inline constexpr int ciDefaultSenderWidth = 10;
 // Set on every sender row the client's programs write.
 inline constexpr qint16 ciSenderFlags = 12289;
 
-QString fnstQuoted(const QString &st) {
-    return QLatin1Char('\'') + QString(st).replace(QLatin1Char('\''), QStringLiteral("''")) +
-           QLatin1Char('\'');
-}
-
 // A number as the customer information keeps it: with its calling code. A
 // number the user left empty stays empty rather than becoming a bare code.
 QString fnstWithCallingCode(const QString &stCallingCode, const QString &stNumber) {

@@ -7,7 +7,7 @@
 #include "UnitFraSuburb.h"
 #include "UnitMvDateEdit.h"
 #include "unitRegistrationWizard.h"
-#include "unitServiceGrid.h"
+#include "UnitServiceGrid.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -5,10 +5,11 @@
 // retries; what the page reads back, and a save that a second start shows.
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitAdHocQuery.h"
+#include "unitCommServiceRows.h"
 #include "unitRegistrationWizard.h"
 #include "unitRWCommSetting.h"
 #include "UnitScriptedAnswerer.h"
-#include "unitServiceGrid.h"
+#include "UnitServiceGrid.h"
 #include "UnitTestInstallation.h"
 #include "UnitWizardOnScreen.h"
 
@@ -178,10 +179,10 @@ void tst_CommSettingPage::CellsAreEditableByActivationAndMode() {
         QVERIFY(!pg.fnbEditable(cstSiteRegistration, iColumn));
     pg.pSetCell(cstSiteRegistration, sgcActivated, QStringLiteral("true"));
     QCOMPARE(pg.fnstCell(cstSiteRegistration, sgcActivated), QStringLiteral("True"));
-    pg.frm.pReadFromCommSettingScreen();
+    pg.frm.pReadPage(wpCommSetting);
     QVERIFY(pg.frm.fnbSiteRegistrationActivated());
     pg.pSetCell(cstSiteRegistration, sgcActivated, QStringLiteral("False"));
-    pg.frm.pReadFromCommSettingScreen();
+    pg.frm.pReadPage(wpCommSetting);
     QVERIFY(!pg.frm.fnbSiteRegistrationActivated());
 }
 
@@ -278,7 +279,7 @@ void tst_CommSettingPage::TheEmailFeatureLocksTheRUZServiceOrTheEmailBoxes() {
             QCOMPARE(pg.chk(pchName)->isEnabled(), bEmailFeature);
         for (const char *pchName : {"edtCSEODviaEmailAddress", "edtTPPviaEmailAddress"})
             QVERIFY(!pg.edt(pchName)->isEnabled());
-        pg.frm.pReadFromCommSettingScreen();
+        pg.frm.pReadPage(wpCommSetting);
         QCOMPARE(pg.frm.fnobjCommSettingData().arServices[csShipmentNotificationViaRUZ].bInUse,
                  !bEmailFeature);
     }
@@ -396,7 +397,7 @@ void tst_CommSettingPage::SavedValuesComeBackOnTheNextStart() {
         pg.edt("edtCSEODviaEmailAddress")->setText(QStringLiteral(" eod@example.com "));
         pg.chk("chkTPPviaEmail")->click();
         pg.edt("edtTPPviaEmailAddress")->setText(QStringLiteral("returns@example.com"));
-        pg.frm.pReadFromCommSettingScreen();
+        pg.frm.pReadPage(wpCommSetting);
         QVERIFY(pg.frm.fnbSchedulePickupActivated());
         QCOMPARE(pg.frm.fnobjCommSettingData().stEODEmailAddress,
                  QStringLiteral("eod@example.com"));
@@ -433,7 +434,7 @@ void tst_CommSettingPage::SavedValuesComeBackOnTheNextStart() {
     QVERIFY(pg.chk("chkTPPviaEmail")->isChecked());
     QCOMPARE(pg.edt("edtTPPviaEmailAddress")->text(), QStringLiteral("returns@example.com"));
     QVERIFY(pg.edt("edtTPPviaEmailAddress")->isEnabled());
-    pg.frm.pReadFromCommSettingScreen();
+    pg.frm.pReadPage(wpCommSetting);
     QVERIFY(pg.frm.fnbSchedulePickupActivated());
     QVERIFY(pg.frm.fnbSiteRegistrationActivated());
 }

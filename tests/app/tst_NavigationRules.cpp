@@ -5,7 +5,7 @@
 // check boxes while they hold the focus.
 #include "UnitAdHocQuery.h"
 #include "UnitNavWizard.h"
-#include "unitServiceGrid.h"
+#include "UnitServiceGrid.h"
 #include "UnitTestQueries.h"
 
 #include <QLabel>

@@ -2,7 +2,7 @@
 // buttons, legend) whatever page was shown before, and the thirteen files
 // saved from it.
 #include "unitRegistrationWizard_Screenshots.h"
-#include "unitServiceGrid.h"
+#include "UnitServiceGrid.h"
 #include "UnitWizardOnScreen.h"
 
 #include <QAbstractButton>

@@ -92,7 +92,7 @@ struct TrecSite : TrecHost, TrecInstalledWizard<TclsRegisteringInstallation> {
     // On the sender page: a new company name, read into the data.
     void pRenameCompany() {
         pSetText("edtSenderCompany", QStringLiteral("Harbour Traders Ltd"));
-        frm.pReadFromSenderInfoScreen();
+        frm.pReadPage(wpSenderInfo);
     }
     // On the application-security page: a password required and given.
     void pRequirePassword() {
@@ -157,7 +157,7 @@ void tst_SaveAndComplete::NextSavesTheChangedGroupsRegistersAndOnlyFinishEnds() 
     QCOMPARE(fniExec(QStringLiteral("DELETE FROM destination_billing")), 0);
     w.pWalkTo(wpCommSetting);
     fnpControl<QSpinBox>(w.frm, "speCSNoOfRetries")->setValue(7);
-    w.frm.pReadFromCommSettingScreen();
+    w.frm.pReadPage(wpCommSetting);
     w.pWalkTo(wpPickupDetails);
     fnpControl<QSpinBox>(w.frm, "speRequestCutOffMargin")->setValue(25);
     w.frm.pReadPage(wpPickupDetails);

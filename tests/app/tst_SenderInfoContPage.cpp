@@ -188,8 +188,8 @@ void tst_SenderInfoContPage::BothSenderPagesShowTheSavedSenderAndReadItBack() {
     QVERIFY(w.chk()->isChecked());
     QVERIFY(w.stg()->isEnabled());
 
-    w.frm.pReadFromSenderInfoScreen();
-    w.frm.pReadFromSenderInfoContScreen();
+    w.frm.pReadPage(wpSenderInfo);
+    w.frm.pReadPage(wpSenderInfoCont);
     const TclsRWSendersData &objRead = w.frm.fnobjSendersData();
     const std::pair<QString, QString> arFields[] = {
         {objRead.stSenderCode, objSaved.stSenderCode},
@@ -234,7 +234,7 @@ void tst_SenderInfoContPage::AFirstRunShowsDefaultAndNoDate() {
     QCOMPARE(w.cal()->text().trimmed(), QString());
     QCOMPARE(w.stg()->rowCount(), 0);
     QVERIFY(!w.chk()->isChecked());
-    w.frm.pReadFromSenderInfoContScreen();
+    w.frm.pReadPage(wpSenderInfoCont);
     QVERIFY(!w.frm.fnobjSendersData().dtLicenseExpiration.isValid());
     QVERIFY(!w.frm.fnobjSendersData().bDestinationBilling);
 }
@@ -247,7 +247,7 @@ void tst_SenderInfoContPage::TheLicenceDateOf11November1999IsNoDate() {
     QVERIFY(w.fnbOnContPage());
     QVERIFY(!w.cal()->fnbHasDate());
     QCOMPARE(w.edt("edtSenderExportLicense")->text(), QStringLiteral("EXP-42"));
-    w.frm.pReadFromSenderInfoContScreen();
+    w.frm.pReadPage(wpSenderInfoCont);
     QVERIFY(!w.frm.fnobjSendersData().dtLicenseExpiration.isValid());
 }
 
@@ -265,7 +265,7 @@ void tst_SenderInfoContPage::ALicenceDateTypedIsReadAndAHalfTypedOneStopsNext() 
     QTest::mouseClick(w.cal(), Qt::LeftButton, {}, QPoint(5, w.cal()->height() / 2));
     QTest::keyClicks(w.cal(), QLocale().toString(dtTyped, stFormat));
     QTest::mouseClick(w.edt("edtSenderExportLicense"), Qt::LeftButton);
-    w.frm.pReadFromSenderInfoContScreen();
+    w.frm.pReadPage(wpSenderInfoCont);
     QCOMPARE(w.frm.fnobjSendersData().dtLicenseExpiration.date(), dtTyped);
 
     QTest::mouseClick(w.cal(), Qt::LeftButton, {}, QPoint(5, w.cal()->height() / 2));
@@ -310,7 +310,7 @@ void tst_SenderInfoContPage::ReferenceTypesFollowTheCarrierList() {
         QCOMPARE(fnpControl<QLabel>(w.frm, "lblSenderRefType")->isVisible(), c.bShown);
         if (c.bShown)
             QCOMPARE(w.cmbRefType()->currentText(), QLatin1String(c.pchShown));
-        w.frm.pReadFromSenderInfoContScreen();
+        w.frm.pReadPage(wpSenderInfoCont);
         QCOMPARE(w.frm.fnobjSendersData().stReferenceTypeCode, QLatin1String(c.pchReadCode));
         QCOMPARE(w.frm.fnobjSendersData().stReferenceTypeDesc, QLatin1String(c.pchReadDesc));
     }

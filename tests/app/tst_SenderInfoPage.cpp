@@ -345,7 +345,7 @@ void tst_SenderInfoPage::ReadingThePageTrimsEveryText() {
         wiz.edt(c.pchField)->setText(QString::fromUtf8(c.pchTyped));
     // Typing the city and postcode empties the airport: it comes last.
     fnpControl<TfraIATA>(wiz.frm, "fraSenderIATA")->pSetIATA(QStringLiteral(" CDG "));
-    wiz.frm.pReadFromSenderInfoScreen();
+    wiz.frm.pReadPage(wpSenderInfo);
     for (const auto &c : arCases)
         QCOMPARE(*c.pstRead, QString::fromUtf8(c.pchTyped).trimmed());
     QCOMPARE(obj.stCountryCode, QStringLiteral("FR"));

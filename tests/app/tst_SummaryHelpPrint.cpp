@@ -76,7 +76,7 @@ void tst_SummaryHelpPrint::pWriteSummaryShowsTheDocumentWithNonAsciiNamesIntact(
     for (const QString &stCompany :
          {QStringLiteral("Société Générale Zürich"), QStringLiteral("北京 Smith & <Sons>")}) {
         rec.edt("edtSenderCompany")->setText(stCompany);
-        rec.frm.pReadFromSenderInfoScreen();
+        rec.frm.pReadPage(wpSenderInfo);
         rec.frm.pWriteSummary();
         QVERIFY(QFile::exists(stFile));
         QVERIFY2(wbr->toPlainText().contains(QStringLiteral("Company\t: ") + stCompany) ||

@@ -449,7 +449,7 @@ void tst_WelcomeSiteRegScreens::ChosenQuantities() {
     cmbLP->setCurrentIndex(rec.iLP);
     if (rec.bUntickShipAfter)
         chkShip->setChecked(false);
-    frm.pReadFromSiteRegScreen();
+    frm.pReadPage(wpSiteRegistration);
     QCOMPARE(frm.fnobjAWBLPAllocData().stShipmentNoQty, rec.stShipQty);
     QCOMPARE(frm.fnobjAWBLPAllocData().stLPNoQty, rec.stLPQty);
 }

@@ -29,6 +29,8 @@ public:
     virtual TrecarErrorList fnarValidate(const TrecWizardData &) const { return {}; }
     // The user arrives on the page: what the earlier pages decided is shown.
     virtual void pEntered(const TrecWizardData &) {}
+    // The user leaves the page, by whatever way.
+    virtual void pLeaving() {}
     // Where the user starts typing on the page.
     virtual QWidget *fnwFirstField() const = 0;
 };

@@ -1,11 +1,10 @@
-// The paragraphs of the welcome and site-registration pages: the carrier's
-// wording comes from the installation's RegistrationWizard ini file, one key
-// per paragraph, laid out from the top of the page until the page is full.
-#include "unitRegistrationWizard.h"
+// The carrier's paragraphs. The labels are placed by measure, not by a
+// layout: how many paragraphs a page shows depends on where the previous one
+// ended, so each is put at the pixel its predecessors leave free.
+#include "UnitCarrierParagraphs.h"
 
 #include "unitLogToFile.h"
 #include "UnitOpenURL.h"
-#include "unitWizardResourceStrings.h"
 
 #include <QLabel>
 #include <QUrl>
@@ -26,8 +25,8 @@ constexpr double cdCharWidth = 7.5;
 constexpr qsizetype ciMaxParagraphs = 13;
 constexpr int ciMaxLines = 5;
 
-// A paragraph is only started when its height, guessed from its length with a
-// generous character width, still ends above the page's bottom limit.
+// A paragraph's height guessed from its length with a generous character
+// width.
 int fniEstimatedHeight(const QString &stText) {
     return int(std::ceil(double(stText.size()) * cdCharWidth / ciLabelWidth)) * ciLineHeight;
 }
@@ -52,16 +51,15 @@ void pOpenWebAddress(const QString &stAddress) {
         pWriteLog(2, cstUnit, QStringLiteral("pFormatWelcomeScr"),
                   QStringLiteral("The web address could not be opened - ") + stAddress);
 }
-} // namespace
 
 // The language's file, else the English one. Only when neither is there is
-// each path logged: the page is then left without text.
-std::optional<TclsIniFile>
-TfrmRegistrationWizard::fnoptRegistrationWizardIni(const QString &stMethod) const {
-    const QString stInfo = stBaseDir + QStringLiteral("InfoFiles/");
+// each path logged.
+std::optional<TclsIniFile> fnoptRegistrationWizardIni(const QString &stInfoDir,
+                                                      const QString &stLanguageFileSuffix,
+                                                      const QString &stMethod) {
     const QStringList slCandidates = {
-        stInfo + QStringLiteral("RegistrationWizard_%1.ini").arg(stLanguageFileSuffix).toLower(),
-        stInfo + QStringLiteral("registrationwizard_english.ini")};
+        stInfoDir + QStringLiteral("RegistrationWizard_%1.ini").arg(stLanguageFileSuffix).toLower(),
+        stInfoDir + QStringLiteral("registrationwizard_english.ini")};
     QStringList slTried;
     for (const QString &stCandidate : slCandidates) {
         TclsIniFile ini(stCandidate);
@@ -76,27 +74,50 @@ TfrmRegistrationWizard::fnoptRegistrationWizardIni(const QString &stMethod) cons
                       stPath);
     return std::nullopt;
 }
+} // namespace
 
-void TfrmRegistrationWizard::pLayOutParagraphs(const TclsIniFile &ini, const QString &stSection,
-                                               const QStringList &slKeys, qsizetype iTextKeys,
-                                               QWidget *wParent, TpFormatParagraph pFormat,
-                                               std::vector<QLabel *> &arLabels) {
+std::optional<TclsIniFile> fnoptCarrierSection(const QString &stInfoDir,
+                                               const QString &stLanguageFileSuffix,
+                                               const QString &stSection, const QString &stMethod) {
+    std::optional<TclsIniFile> optIni =
+        fnoptRegistrationWizardIni(stInfoDir, stLanguageFileSuffix, stMethod);
+    if (optIni && !optIni->fnbSectionExists(stSection)) {
+        pWriteLog(2, cstUnit, stMethod,
+                  QStringLiteral("the ") + stSection +
+                      QStringLiteral("section does not exist in the Registration wizard ini file"));
+        return std::nullopt;
+    }
+    return optIni;
+}
+
+void TclsCarrierParagraphs::pLayOut(const TclsIniFile &ini, const QString &stSection,
+                                    const QStringList &slKeys, qsizetype iTextKeys,
+                                    const TfnText &fnText,
+                                    const std::optional<TrecWebLink> &optLink) {
+    pClear();
     int iTop = ciFirstTop;
     const qsizetype iCount = std::min(iTextKeys, ciMaxParagraphs);
     for (qsizetype i = 0; i < iCount; ++i) {
-        const QString stText = ini.fnstReadString(stSection, slKeys[i], QString());
+        const QString &stKey = slKeys[i];
+        const QString stText = ini.fnstReadString(stSection, stKey, QString());
         if (i >= 1 && fniEstimatedHeight(stText) + iTop >= ciPageBottom)
             break;
-        QLabel *lbl = nullptr;
-        (this->*pFormat)(slKeys, int(i), iTop, wParent, stText, lbl);
-        arLabels.push_back(lbl);
+        const int iParagraphTop = iTop;
+        QLabel *lbl = fnlblAddParagraph(fnText(stKey, stText), iTop);
+        if (optLink && stKey.compare(optLink->stKey, Qt::CaseInsensitive) == 0)
+            pAddWebLink(lbl, iParagraphTop, optLink->stAddress);
     }
 }
 
-void TfrmRegistrationWizard::pAddLabel(QLabel *&lbl, const QString &stText, int &iTop,
-                                       QWidget *wParent) {
-    lbl = new QLabel(wParent);
-    lbl->setFont(wParent->font());
+void TclsCarrierParagraphs::pClear() {
+    for (QLabel *lbl : arLabels)
+        delete lbl;
+    arLabels.clear();
+}
+
+QLabel *TclsCarrierParagraphs::fnlblAddParagraph(const QString &stText, int &iTop) {
+    auto *lbl = new QLabel(wPage);
+    lbl->setFont(wPage->font());
     // The carrier's wording is text: a "<" in it is not the start of markup.
     lbl->setTextFormat(Qt::PlainText);
     lbl->setWordWrap(true);
@@ -106,56 +127,28 @@ void TfrmRegistrationWizard::pAddLabel(QLabel *&lbl, const QString &stText, int 
     lbl->setGeometry(ciLeft, iTop, ciLabelWidth, iHeight);
     lbl->show();
     iTop += iHeight + ciParagraphGap;
-}
-
-void TfrmRegistrationWizard::pFormatWelcomeScr(const QStringList &slKeys, int iIndex, int &iTop,
-                                               QWidget *wParent, QString stText, QLabel *&lbl) {
-    const QString stIndent(8, QLatin1Char(' '));
-    const QString &stKey = slKeys[iIndex];
-    const bool bURL = stKey.compare(QLatin1String("WSURL"), Qt::CaseInsensitive) == 0;
-    if (stKey.compare(QLatin1String("WSTelephone"), Qt::CaseInsensitive) == 0)
-        stText = stIndent + stText + QLatin1Char(' ') + stTechSupportPhone;
-    else if (bURL)
-        stText = stIndent + stText;
-    if (iIndex == 0)
-        iTop = ciFirstTop;
-    const int iParagraphTop = iTop;
-    pAddLabel(lbl, stText, iTop, wParent);
-    if (bURL)
-        pAddWebLink(lbl, iParagraphTop, wParent);
-}
-
-void TfrmRegistrationWizard::pFormatSiteRegScr(const QStringList &slKeys, int iIndex, int &iTop,
-                                               QWidget *wParent, QString stText, QLabel *&lbl) {
-    const QString &stKey = slKeys[iIndex];
-    if (stKey.compare(QLatin1String("SRTelephone"), Qt::CaseInsensitive) == 0)
-        stText += QLatin1Char(' ') + stTechSupportPhone + QLatin1Char('.');
-    else if (stKey.compare(QLatin1String("SRManualEntry"), Qt::CaseInsensitive) == 0)
-        stText += QLatin1Char(' ') + fnstRS(rs::rsManualEntryKeys) + QLatin1Char('.');
-    if (iIndex == 0)
-        iTop = ciFirstTop;
-    pAddLabel(lbl, stText, iTop, wParent);
+    arLabels.push_back(lbl);
+    return lbl;
 }
 
 // The carrier's web address follows the paragraph's text on the same line, as
 // a link that opens the user's browser.
-void TfrmRegistrationWizard::pAddWebLink(QLabel *lblParagraph, int iTop, QWidget *wParent) {
+void TclsCarrierParagraphs::pAddWebLink(QLabel *lblParagraph, int iTop, const QString &stAddress) {
     lblParagraph->setWordWrap(false);
     const int iTextWidth = std::min(lblParagraph->sizeHint().width(), ciLabelWidth);
     lblParagraph->resize(iTextWidth, lblParagraph->height());
-    auto *lblLink = new QLabel(wParent);
+    auto *lblLink = new QLabel(wPage);
     lblLink->setObjectName(QStringLiteral("lblWelcomeURL"));
-    lblLink->setFont(wParent->font());
+    lblLink->setFont(wPage->font());
     lblLink->setTextFormat(Qt::RichText);
-    const QString stAddress = stUserURL.toHtmlEscaped();
     lblLink->setText(
         QStringLiteral("<a href=\"%1\" style=\"color:#0000ff; text-decoration:underline;\">%1</a>")
-            .arg(stAddress));
+            .arg(stAddress.toHtmlEscaped()));
     lblLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     lblLink->setCursor(Qt::PointingHandCursor);
-    connect(lblLink, &QLabel::linkActivated, this, &pOpenWebAddress);
+    QObject::connect(lblLink, &QLabel::linkActivated, lblLink, &pOpenWebAddress);
     lblLink->adjustSize();
     lblLink->move(ciLeft + iTextWidth + 4, iTop);
     lblLink->show();
-    arWelcomeLabels.push_back(lblLink);
+    arLabels.push_back(lblLink);
 }

@@ -1,8 +1,7 @@
 // The service grid's rules while the user edits it, its pick lists and its
 // way in and out by the keyboard.
-#include "unitServiceGrid.h"
+#include "UnitServiceGrid.h"
 
-#include "UnitAccessToDatabaseDLL.h"
 #include "unitRWCommSettingData.h"
 
 #include <QApplication>
@@ -100,22 +99,7 @@ private:
 
     const TclsServiceGrid &objGrid;
 };
-
-TServiceRowsReader &fnReaderSlot() {
-    static TServiceRowsReader fnReader;
-    return fnReader;
-}
 } // namespace
-
-int fniReadServiceRows(TobjarMVData &objarRows) {
-    if (const TServiceRowsReader &fnReader = fnReaderSlot())
-        return fnReader(objarRows);
-    return fniQueryRecords({{}}, objarRows, QStringLiteral("TclsCommServiceSettingsDB"));
-}
-
-TServiceRowsReader pSetServiceRowsReader(TServiceRowsReader fnReader) {
-    return std::exchange(fnReaderSlot(), std::move(fnReader));
-}
 
 TclsServiceGrid::TclsServiceGrid(QTableWidget *stg) : QObject(stg), stg(stg) {
     stg->setColumnCount(sgcColumnCount);

@@ -1,38 +1,22 @@
-// The destination-billing grid of the continued sender page: airports whose
-// shipments are billed to a separate account. Rows are added, edited and
-// deleted through the grid's menu; an airport may appear once, an account must
-// pass the carrier's destination-billing rules, and incomplete rows do not
-// survive leaving them.
-//
-// A cell takes only what passes its rule; what was refused is told in a
-// message box shown later from the event loop (or by Next and Back), never
-// from inside an editor's own signal or commit: the box's modal loop closes
-// and deletes the editor that lost the focus to it. Rows are removed in one
-// place, which the row changes it causes do not enter again.
-#include "unitRegistrationWizard.h"
-
-#include "ui_unitRegistrationWizard.h"
-#include "ui_unitRegistrationWizard_SenderInfoCont.h"
+// The destination-billing grid.
+#include "UnitDestinationBillingGrid.h"
 
 #include "UnitAccountValidation.h"
-#include "UnitAdHocQuery.h"
-#include "UnitDatabaseConstants.h"
-#include "unitDestBillingDelegate.h"
+#include "UnitDestBillingDelegate.h"
 #include "unitLogToFile.h"
 #include "UnitMsgDialog.h"
 #include "unitWizardPageSteps.h"
 #include "unitWizardResourceStrings.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QComboBox>
+#include <QCheckBox>
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPersistentModelIndex>
 #include <QPointer>
 #include <QScopedValueRollback>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <algorithm>
@@ -82,8 +66,9 @@ protected:
 };
 } // namespace
 
-void TfrmRegistrationWizard::pPrepareDestinationBillingGrid() {
-    QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
+TclsDestinationBillingGrid::TclsDestinationBillingGrid(QTableWidget *stg, QCheckBox *chk,
+                                                       std::function<bool()> fnbPageShown)
+    : stg(stg), chkDestinationBilling(chk), fnbPageShown(std::move(fnbPageShown)) {
     stg->setColumnCount(2);
     stg->setSelectionBehavior(QAbstractItemView::SelectRows);
     stg->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -99,13 +84,13 @@ void TfrmRegistrationWizard::pPrepareDestinationBillingGrid() {
             [stg](int iColumn, Qt::SortOrder iOrder) { stg->sortItems(iColumn, iOrder); });
 
     auto *objDelegate = new TclsDestBillingDelegate(stg);
-    objDelegate->fnbEditable = [this] { return bDestBillingEditable; };
-    objDelegate->fnslIATAList = [this] { return slDestBillingIATAList; };
+    objDelegate->fnbEditable = [this] { return bEditsAllowed; };
+    objDelegate->fnslIATAList = [this] { return slIATAList; };
     objDelegate->fnIATATyped = [this](const QModelIndex &idx, const QString &st) {
         stgdestinationBillingStringGridIATAChange(idx, st);
     };
     objDelegate->fnAccountTyped = [this](const QModelIndex &) {
-        idxDestBillingTold = QPersistentModelIndex();
+        idxTold = QPersistentModelIndex();
     };
     objDelegate->fnbIATAAccepted = [this](const QModelIndex &idx, QString &st) {
         return fnbDestinationBillingIATAAccepted(idx, st);
@@ -119,8 +104,21 @@ void TfrmRegistrationWizard::pPrepareDestinationBillingGrid() {
     stg->installEventFilter(objWatcher);
     stg->viewport()->installEventFilter(objWatcher);
     pSetDestinationBillingEditable(false);
+    pPrepareMenu();
+    pConnectEvents();
+}
 
-    pmnDestBillingGrid = new QMenu(this);
+// The grid's editors and signals call this object: they are let go while it
+// is still whole, and an editor closed by that is not checked.
+TclsDestinationBillingGrid::~TclsDestinationBillingGrid() {
+    disconnect(qApp, nullptr, this, nullptr);
+    optComplaint.reset();
+    bRemovingRows = true;
+    delete stg;
+}
+
+void TclsDestinationBillingGrid::pPrepareMenu() {
+    pmnDestBillingGrid = new QMenu(stg);
     pmnDestBillingGrid->setObjectName(QStringLiteral("pmnDestBillingGrid"));
     const std::pair<QAction **, const char *> arItems[] = {
         {&mnuDestbillingAdd, "mnuDestbillingAdd"},
@@ -131,51 +129,57 @@ void TfrmRegistrationWizard::pPrepareDestinationBillingGrid() {
         (*pAction)->setObjectName(QLatin1String(pchName));
     }
     connect(mnuDestbillingAdd, &QAction::triggered, this,
-            &TfrmRegistrationWizard::mnuDestbillingAdd2Click);
+            &TclsDestinationBillingGrid::mnuDestbillingAdd2Click);
     connect(mnuDestBillingEdit, &QAction::triggered, this,
-            &TfrmRegistrationWizard::mnuDestBillingEdit2Click);
+            &TclsDestinationBillingGrid::mnuDestBillingEdit2Click);
     connect(mnuDestBillingDelete, &QAction::triggered, this,
-            &TfrmRegistrationWizard::mnuDestBillingDelete2Click);
+            &TclsDestinationBillingGrid::mnuDestBillingDelete2Click);
     stg->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(stg, &QWidget::customContextMenuRequested, this, [this, stg](const QPoint &pt) {
+    connect(stg, &QWidget::customContextMenuRequested, this, [this](const QPoint &pt) {
         pUpdateDestinationBillingGridMenu();
         pmnDestBillingGrid->popup(stg->viewport()->mapToGlobal(pt));
     });
+}
 
+void TclsDestinationBillingGrid::pConnectEvents() {
     connect(stg, &QTableWidget::currentCellChanged, this,
-            &TfrmRegistrationWizard::stgdestinationBillingStringGridChangeNode);
+            &TclsDestinationBillingGrid::stgdestinationBillingStringGridChangeNode);
     connect(stg, &QTableWidget::itemSelectionChanged, this,
-            &TfrmRegistrationWizard::pUpdateDestinationBillingGridMenu);
-    connect(uiSenderInfoCont->chkDestinationBilling, &QCheckBox::toggled, this,
-            &TfrmRegistrationWizard::chkDestinationBillingChange);
-    connect(qApp, &QApplication::focusChanged, this, [this, stg](QWidget *wOld, QWidget *wNow) {
-        const auto fnbWithin = [stg](QWidget *w) {
+            &TclsDestinationBillingGrid::pUpdateDestinationBillingGridMenu);
+    connect(chkDestinationBilling, &QCheckBox::toggled, this,
+            &TclsDestinationBillingGrid::chkDestinationBillingChange);
+    // Leaving the grid ends its editing.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *wOld, QWidget *wNow) {
+        const auto fnbWithin = [this](QWidget *w) {
             return w && (w == stg || stg->isAncestorOf(w));
         };
         // Pop-ups and message boxes are other windows: the grid is not left.
         if (fnbWithin(wOld) && wNow && !fnbWithin(wNow) && wNow->window() == stg->window())
-            stgDestinationBillingStringGridExit();
+            pSetDestinationBillingEditable(false);
     });
-    connect(ui->pgcRegistrationWizard, &QStackedWidget::currentChanged, this,
-            &TfrmRegistrationWizard::pPageShown);
 }
 
-void TfrmRegistrationWizard::pFillDestinationBillingIATAList() {
-    slDestBillingIATAList.clear();
-    TclsAdHocQuery qry;
-    const int iCode = qry.fniOpen(QStringLiteral("select distinct IATA from esd order by IATA"));
-    if (iCode != dbc::iSuccess) {
-        pWriteLog(2, cstUnit, QStringLiteral("FormCreate"),
-                  QStringLiteral("Airport codes could not be read, code %1.").arg(iCode));
-        return;
+void TclsDestinationBillingGrid::pInitializeCaptions() {
+    stg->setHorizontalHeaderLabels(
+        {fnstRS(rs::rsSenderAirportCode), fnstRS(rs::rsDestBillingAccountNo)});
+    mnuDestbillingAdd->setText(fnstRS(rs::rsDestBillingAdd));
+    mnuDestBillingEdit->setText(fnstRS(rs::rsDestBillingEdit));
+    mnuDestBillingDelete->setText(fnstRS(rs::rsDestBillingDelete));
+}
+
+void TclsDestinationBillingGrid::pShowRows(const std::vector<std::pair<QString, QString>> &arRows) {
+    stg->setRowCount(0);
+    for (const auto &[stIATA, stAccount] : arRows) {
+        const int iRow = stg->rowCount();
+        stg->insertRow(iRow);
+        stg->setItem(iRow, ciColIATA, new QTableWidgetItem(stIATA));
+        stg->setItem(iRow, ciColAccNum, new QTableWidgetItem(stAccount));
     }
-    while (qry.fnbNext())
-        slDestBillingIATAList << qry.fnvField(0).toString().trimmed();
+    pUpdateDestinationBillingGridMenu();
 }
 
-void TfrmRegistrationWizard::pUpdateDestinationBillingGridMenu() {
-    QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
-    if (!mnuDestbillingAdd || !stg)
+void TclsDestinationBillingGrid::pUpdateDestinationBillingGridMenu() {
+    if (!stg)
         return;
     const qsizetype iSelected = stg->selectionModel()->selectedRows().size();
     const bool bRows = stg->rowCount() > 0;
@@ -184,29 +188,28 @@ void TfrmRegistrationWizard::pUpdateDestinationBillingGridMenu() {
     mnuDestBillingDelete->setEnabled(bRows && iSelected >= 1);
 }
 
-void TfrmRegistrationWizard::chkDestinationBillingChange() {
-    QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
-    const bool bOn = uiSenderInfoCont->chkDestinationBilling->isChecked();
+void TclsDestinationBillingGrid::chkDestinationBillingChange() {
+    const bool bOn = chkDestinationBilling->isChecked();
     stg->setEnabled(bOn);
     QPalette pal = stg->palette();
-    pal.setColor(QPalette::Base, palette().color(bOn ? QPalette::Base : QPalette::Button));
+    const QPalette &palPage = stg->parentWidget()->palette();
+    pal.setColor(QPalette::Base, palPage.color(bOn ? QPalette::Base : QPalette::Button));
     stg->setPalette(pal);
     // A grid switched off has nothing left to correct.
     if (!bOn)
-        optDestBillingComplaint.reset();
+        optComplaint.reset();
 }
 
-void TfrmRegistrationWizard::pSetDestinationBillingEditable(bool bEditable) {
-    bDestBillingEditable = bEditable;
-    uiSenderInfoCont->stgdestinationBillingStringGrid->setEditTriggers(
+void TclsDestinationBillingGrid::pSetDestinationBillingEditable(bool bEditable) {
+    bEditsAllowed = bEditable;
+    stg->setEditTriggers(
         bEditable ? QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked |
                         QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                         QAbstractItemView::AnyKeyPressed
                   : QAbstractItemView::NoEditTriggers);
 }
 
-void TfrmRegistrationWizard::mnuDestbillingAdd2Click() {
-    QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
+void TclsDestinationBillingGrid::mnuDestbillingAdd2Click() {
     stg->clearSelection();
     const int iRow = stg->rowCount();
     stg->insertRow(iRow);
@@ -220,15 +223,13 @@ void TfrmRegistrationWizard::mnuDestbillingAdd2Click() {
     pUpdateDestinationBillingGridMenu();
 }
 
-void TfrmRegistrationWizard::mnuDestBillingEdit2Click() {
-    QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
+void TclsDestinationBillingGrid::mnuDestBillingEdit2Click() {
     pSetDestinationBillingEditable(true);
     stg->setFocus();
     stg->edit(stg->currentIndex());
 }
 
-void TfrmRegistrationWizard::mnuDestBillingDelete2Click() {
-    QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
+void TclsDestinationBillingGrid::mnuDestBillingDelete2Click() {
     const QModelIndexList arSelected = stg->selectionModel()->selectedRows();
     if (arSelected.isEmpty())
         return;
@@ -252,13 +253,13 @@ void TfrmRegistrationWizard::mnuDestBillingDelete2Click() {
 
 // The one place rows leave the grid. The row changes the removal causes are
 // not row changes of the user's: they remove nothing more.
-void TfrmRegistrationWizard::pRemoveDestinationBillingRows(QList<QPersistentModelIndex> arRows) {
-    QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
+void TclsDestinationBillingGrid::pRemoveDestinationBillingRows(
+    QList<QPersistentModelIndex> arRows) {
     std::sort(arRows.begin(), arRows.end(),
               [](const QPersistentModelIndex &a, const QPersistentModelIndex &b) {
                   return a.row() > b.row();
               });
-    const QScopedValueRollback<bool> guard(bDestBillingRemovingRows, true);
+    const QScopedValueRollback<bool> guard(bRemovingRows, true);
     for (const QPersistentModelIndex &idx : arRows)
         if (idx.isValid())
             stg->removeRow(idx.row());
@@ -266,17 +267,16 @@ void TfrmRegistrationWizard::pRemoveDestinationBillingRows(QList<QPersistentMode
 }
 
 // Typed into an airport cell: a code another row has is told at once.
-void TfrmRegistrationWizard::stgdestinationBillingStringGridIATAChange(const QModelIndex &idx,
-                                                                       const QString &stText) {
+void TclsDestinationBillingGrid::stgdestinationBillingStringGridIATAChange(const QModelIndex &idx,
+                                                                           const QString &stText) {
     QString stCode = stText;
     if (!fnbDestinationBillingIATAAccepted(idx, stCode))
         pWriteLog(1, cstUnit, QStringLiteral("stgdestinationBillingStringGridIATAChange"),
                   QStringLiteral("Duplicate airport code ") + stCode);
 }
 
-bool TfrmRegistrationWizard::fnbDestinationBillingIATAAccepted(const QModelIndex &idx,
-                                                               QString &stCode) {
-    const QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
+bool TclsDestinationBillingGrid::fnbDestinationBillingIATAAccepted(const QModelIndex &idx,
+                                                                   QString &stCode) {
     stCode = stCode.trimmed().toUpper();
     if (stCode.isEmpty())
         return true;
@@ -293,8 +293,8 @@ bool TfrmRegistrationWizard::fnbDestinationBillingIATAAccepted(const QModelIndex
 // An account is refused once with its message; leaving the cell again
 // without typing lets the refused text go without a second message. The
 // cell keeps the account it had.
-bool TfrmRegistrationWizard::stgdestinationBillingStringGridAccNumValidate(const QModelIndex &idx,
-                                                                           QString &stAccount) {
+bool TclsDestinationBillingGrid::stgdestinationBillingStringGridAccNumValidate(
+    const QModelIndex &idx, QString &stAccount) {
     stAccount = stAccount.trimmed();
     QString stMessage;
     if (stAccount.isEmpty())
@@ -302,12 +302,12 @@ bool TfrmRegistrationWizard::stgdestinationBillingStringGridAccNumValidate(const
     else if (!fnbValidAccountNumber(stAccount, ciAccountTypeDestinationBilling, false, QString()))
         stMessage = fnstRS(rs::rsAccountNumberNotValid);
     if (stMessage.isEmpty()) {
-        idxDestBillingTold = QPersistentModelIndex();
+        idxTold = QPersistentModelIndex();
         return true;
     }
-    if (idxDestBillingTold == idx)
+    if (idxTold == idx)
         return false;
-    idxDestBillingTold = idx;
+    idxTold = idx;
     pWriteLog(1, cstUnit, QStringLiteral("stgdestinationBillingStringGridAccNumValidate"),
               QStringLiteral("Invalid destination billing account number"));
     pComplainAboutDestinationBillingCell(idx, stMessage,
@@ -316,19 +316,19 @@ bool TfrmRegistrationWizard::stgdestinationBillingStringGridAccNumValidate(const
 }
 
 // One refusal waits to be told at a time; it is told from the event loop.
-void TfrmRegistrationWizard::pComplainAboutDestinationBillingCell(const QModelIndex &idx,
-                                                                  const QString &stMessage,
-                                                                  const QString &stCaption) {
-    if (optDestBillingComplaint)
+void TclsDestinationBillingGrid::pComplainAboutDestinationBillingCell(const QModelIndex &idx,
+                                                                      const QString &stMessage,
+                                                                      const QString &stCaption) {
+    if (optComplaint)
         return;
-    optDestBillingComplaint = TrecDestBillingComplaint{stMessage, stCaption, idx};
+    optComplaint = TrecDestBillingComplaint{stMessage, stCaption, idx};
     QTimer::singleShot(0, this, [this] { fnbTellDestinationBillingComplaint(); });
 }
 
 // Tells the refusal waiting, then puts the user back on the refused cell
 // with what it holds. True when there was one to tell.
-bool TfrmRegistrationWizard::fnbTellDestinationBillingComplaint() {
-    if (!optDestBillingComplaint || bDestBillingTelling)
+bool TclsDestinationBillingGrid::fnbTellDestinationBillingComplaint() {
+    if (!optComplaint || bTelling)
         return false;
     // Another box is up (the close question, say): told once it has gone.
     if (QApplication::activeModalWidget()) {
@@ -337,20 +337,18 @@ bool TfrmRegistrationWizard::fnbTellDestinationBillingComplaint() {
         return false;
     }
     {
-        const QScopedValueRollback<bool> guard(bDestBillingTelling, true);
-        fniMessageDlg(optDestBillingComplaint->stMessage, optDestBillingComplaint->stCaption,
-                      {fnstRS(rs::rsOK)}, fnstRS(rs::rsOK), mikWarning);
+        const QScopedValueRollback<bool> guard(bTelling, true);
+        fniMessageDlg(optComplaint->stMessage, optComplaint->stCaption, {fnstRS(rs::rsOK)},
+                      fnstRS(rs::rsOK), mikWarning);
     }
     // The box may have ended the page or the grid: the cell is looked up anew.
-    const QPersistentModelIndex idx = std::exchange(optDestBillingComplaint, {})->idxCell;
-    QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
-    if (idx.isValid() && fniCurrentPage() == wpSenderInfoCont && stg->isEnabled())
+    const QPersistentModelIndex idx = std::exchange(optComplaint, {})->idxCell;
+    if (idx.isValid() && fnbPageShown() && stg->isEnabled())
         pReopenDestinationBillingCell(idx);
     return true;
 }
 
-void TfrmRegistrationWizard::pReopenDestinationBillingCell(const QModelIndex &idx) {
-    QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
+void TclsDestinationBillingGrid::pReopenDestinationBillingCell(const QModelIndex &idx) {
     // An editor still open shows the refused text: it goes without a commit.
     if (QWidget *wEditor = stg->indexWidget(stg->currentIndex()))
         QMetaObject::invokeMethod(
@@ -366,19 +364,17 @@ void TfrmRegistrationWizard::pReopenDestinationBillingCell(const QModelIndex &id
 
 // Row change: an incomplete row the user left empty-handed goes, once the
 // change is over; a row whose refusal waits to be told stays for it.
-void TfrmRegistrationWizard::stgdestinationBillingStringGridChangeNode(int iRow, int,
-                                                                       int iPreviousRow,
-                                                                       int iPreviousColumn) {
-    QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
-    if (bDestBillingRemovingRows)
+void TclsDestinationBillingGrid::stgdestinationBillingStringGridChangeNode(int iRow, int,
+                                                                           int iPreviousRow,
+                                                                           int iPreviousColumn) {
+    if (bRemovingRows)
         return;
     if (iPreviousRow == iRow || iPreviousRow < 0 || iPreviousRow >= stg->rowCount()) {
         pUpdateDestinationBillingGridMenu();
         return;
     }
     pSetDestinationBillingEditable(false);
-    const bool bToldLater =
-        optDestBillingComplaint && optDestBillingComplaint->idxCell.row() == iPreviousRow;
+    const bool bToldLater = optComplaint && optComplaint->idxCell.row() == iPreviousRow;
     if (!bToldLater && !fnbRowComplete(stg, iPreviousRow) &&
         fnstCell(stg, iPreviousRow, std::max(iPreviousColumn, 0)).isEmpty()) {
         const QPersistentModelIndex idxRow = stg->model()->index(iPreviousRow, 0);
@@ -389,31 +385,14 @@ void TfrmRegistrationWizard::stgdestinationBillingStringGridChangeNode(int iRow,
 }
 
 // The row is dropped unless the user went back to it or completed it meanwhile.
-void TfrmRegistrationWizard::pDropIncompleteDestinationBillingRow(
+void TclsDestinationBillingGrid::pDropIncompleteDestinationBillingRow(
     const QPersistentModelIndex &idx) {
-    const QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
     if (idx.isValid() && idx.row() != stg->currentRow() && !fnbRowComplete(stg, idx.row()))
         pRemoveDestinationBillingRows({idx});
 }
 
-void TfrmRegistrationWizard::stgDestinationBillingStringGridExit() {
-    pSetDestinationBillingEditable(false);
-}
-
-// The grid's editors and the page's signals call this form: they are let go
-// while the form is still whole, and an editor closed by that is not checked.
-void TfrmRegistrationWizard::pReleaseDestinationBillingGrid() {
-    disconnect(qApp, nullptr, this, nullptr);
-    disconnect(ui->pgcRegistrationWizard, nullptr, this, nullptr);
-    optDestBillingComplaint.reset();
-    bDestBillingRemovingRows = true;
-    delete uiSenderInfoCont->stgdestinationBillingStringGrid;
-    uiSenderInfoCont->stgdestinationBillingStringGrid = nullptr;
-}
-
 // An open editor keeps what was typed: it is committed, then closed.
-void TfrmRegistrationWizard::pEndDestinationBillingEdit() {
-    QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
+void TclsDestinationBillingGrid::pEndDestinationBillingEdit() {
     const QPointer<QWidget> wEditor = stg->indexWidget(stg->currentIndex());
     if (!wEditor)
         return;
@@ -426,39 +405,29 @@ void TfrmRegistrationWizard::pEndDestinationBillingEdit() {
 
 // Next and Back end the typing in the grid first and tell what it refused;
 // the page stays when something was refused.
-bool TfrmRegistrationWizard::fnbDestinationBillingSettled() {
+bool TclsDestinationBillingGrid::fnbDestinationBillingSettled() {
     pEndDestinationBillingEdit();
     return !fnbTellDestinationBillingComplaint();
 }
 
-void TfrmRegistrationWizard::pPageShown(int iPage) {
-    if (iShownPage == wpSenderInfoCont && iPage != wpSenderInfoCont)
-        pLeaveDestinationBillingPage();
-    pTrackPageModified(iShownPage, iPage);
-    iShownPage = iPage;
-}
-
 // Leaving the page drops the row being entered when it is incomplete; a box
 // without rows is unticked.
-void TfrmRegistrationWizard::pLeaveDestinationBillingPage() {
-    QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
+void TclsDestinationBillingGrid::pLeaveDestinationBillingPage() {
     pEndDestinationBillingEdit();
     // What the grid refused stays refused; the page is gone.
-    optDestBillingComplaint.reset();
-    idxDestBillingTold = QPersistentModelIndex();
+    optComplaint.reset();
+    idxTold = QPersistentModelIndex();
     const int iRow = stg->currentRow();
     if (iRow >= 0 && !fnbRowComplete(stg, iRow))
         pRemoveDestinationBillingRows({QPersistentModelIndex(stg->model()->index(iRow, 0))});
     pSetDestinationBillingEditable(false);
     if (stg->rowCount() == 0)
-        uiSenderInfoCont->chkDestinationBilling->setChecked(false);
+        chkDestinationBilling->setChecked(false);
     chkDestinationBillingChange();
     pUpdateDestinationBillingGridMenu();
 }
 
-std::vector<std::pair<QString, QString>>
-TfrmRegistrationWizard::fnarDestinationBillingRows() const {
-    const QTableWidget *stg = uiSenderInfoCont->stgdestinationBillingStringGrid;
+std::vector<std::pair<QString, QString>> TclsDestinationBillingGrid::fnarRows() const {
     std::vector<std::pair<QString, QString>> arRows;
     for (int iRow = 0; iRow < stg->rowCount(); ++iRow)
         if (const QString stIATA = fnstCell(stg, iRow, ciColIATA); !stIATA.isEmpty())

@@ -5,12 +5,8 @@
 // addresses are kept on https.
 #pragma once
 
-#include "UnitMV5DataInterface.h"
-
 #include <QObject>
 #include <QString>
-
-#include <functional>
 
 class QTableWidget;
 class QTableWidgetItem;
@@ -102,11 +98,3 @@ private:
     // changes run the activation rules.
     bool bUpdating = false;
 };
-
-// How the page reads the service rows: through the database library, unless
-// another reader was put in its place (a test makes the read fail with it).
-using TServiceRowsReader = std::function<int(TobjarMVData &)>;
-int fniReadServiceRows(TobjarMVData &objarRows);
-// Replaces the reader and returns the one it replaces; an empty reader brings
-// back the database library's.
-TServiceRowsReader pSetServiceRowsReader(TServiceRowsReader fnReader);

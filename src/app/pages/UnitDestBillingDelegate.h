@@ -1,8 +1,9 @@
 // The cell editors of the destination-billing grid. The airport column picks
 // from the airport list (or takes a typed code), the account column is a
 // plain field. The editors show no message of their own: what they hand over
-// is offered to the wizard, which owns the grid's rules, and a cell takes a
-// value only when the wizard accepts it; otherwise it keeps what it held.
+// is offered to the grid (UnitDestinationBillingGrid.h), which owns its
+// rules, and a cell takes a value only when the grid accepts it; otherwise it
+// keeps what it held.
 #pragma once
 
 #include <QStyledItemDelegate>

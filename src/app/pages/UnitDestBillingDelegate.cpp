@@ -1,5 +1,5 @@
 // The destination-billing grid's cell editors.
-#include "unitDestBillingDelegate.h"
+#include "UnitDestBillingDelegate.h"
 
 #include <QComboBox>
 #include <QLineEdit>
