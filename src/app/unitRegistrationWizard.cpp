@@ -22,6 +22,7 @@
 #include "unitRWSettings.h"
 #include "unitSenderAddressChecks.h"
 #include "unitSenderAddressEvents.h"
+#include "unitWizardPageSteps.h"
 #include "unitWizardResourceStrings.h"
 
 #include <QApplication>
@@ -30,8 +31,9 @@
 #include <QProcess>
 #include <QTranslator>
 
+using wps::cstUnit;
+
 namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 const QString cstCrLf = QStringLiteral("\r\n");
 } // namespace
 

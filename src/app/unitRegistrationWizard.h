@@ -98,6 +98,9 @@ public:
         return recData.objCommSettingData.arServices[csSchedulePickup].bInUse;
     }
     bool fnbSiteRegistrationActivated() const { return recData.bSiteRegActivated; }
+    // The skip rules: whether Next and Back pass over the page, as things
+    // stand now.
+    bool fnbPageSkipped(int iPage) const;
 
     // The destination-billing grid's rows with an airport code, as airport
     // code and account number, in the grid's order.

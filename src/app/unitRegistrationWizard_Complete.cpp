@@ -14,15 +14,18 @@
 #include "unitLogToFile.h"
 #include "UnitModalDialog.h"
 #include "UnitMsgDialog.h"
+#include "unitRegistrationOutcome.h"
 #include "UnitRWAWBLPAlloc.h"
 #include "unitSiteRegistrationStrings.h"
+#include "unitWizardPageSteps.h"
 #include "unitWizardResourceStrings.h"
 
 #include <QShortcut>
 #include <QTime>
 
+using wps::cstUnit;
+
 namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 const QString cstCrLf = QStringLiteral("\r\n");
 constexpr int ciFinishHelpContext = 1558;
 
@@ -38,33 +41,6 @@ private:
     QWidget *wForm;
     TclsHourglass objHourglass;
 };
-
-// What the wizard does with a text the registration returned.
-enum TRegistrationReaction { rrEnd, rrAskManual };
-
-struct TrecRegistrationOutcome {
-    QString stResult;
-    TRegistrationReaction enReaction;
-    QString stFirstSentence;
-};
-
-// The texts the registration and the communication library return on
-// failure, and how the wizard answers each.
-std::vector<TrecRegistrationOutcome> fnarRegistrationOutcomes() {
-    const QString stProcessFailed = fnstRS(rs::rsRegistrationProcessFailed);
-    const QString stModemError = fnstRS(rs::rsErrorInModemCommunication);
-    return {
-        {fnstRS(rs::rsObjectNotAssigned), rrEnd, fnstRS(rs::rsObjectNotAssigned)},
-        {fnstRS(rs::rsNotSufficientDataForSiteReg), rrEnd,
-         fnstRS(rs::rsNotSufficientDataForSiteReg)},
-        {fnstSiteRegistrationFailedText(), rrAskManual, stProcessFailed},
-        {QStringLiteral("FAILURE"), rrAskManual, stProcessFailed},
-        {QStringLiteral("US RUZ Server does not support Site Registration"), rrAskManual,
-         fnstRS(rs::rsRuzServerNoSiteRegistration)},
-        {QStringLiteral("Error in Modem Connection"), rrAskManual, stModemError},
-        {QStringLiteral("Error in modem communication"), rrAskManual, stModemError},
-    };
-}
 
 QString fnstNow() {
     return QTime::currentTime().toString(QStringLiteral("hh:mm:ss.zzz"));
@@ -213,24 +189,37 @@ QString TfrmRegistrationWizard::fnstRegisterSite() {
     return fnstSiteRegistrationFailedText();
 }
 
+// A failure the user cannot mend here ends the wizard; one the host or the
+// line caused offers the manual registration.
 void TfrmRegistrationWizard::pSiteRegistrationOutcome(const QString &stResult) {
-    for (const TrecRegistrationOutcome &rec : fnarRegistrationOutcomes()) {
-        if (stResult != rec.stResult)
-            continue;
-        if (rec.enReaction == rrAskManual)
-            pAskManualRegistration(rec.stFirstSentence);
-        else
-            pEndAfterRegistrationFailure(rec.stFirstSentence + QStringLiteral(".") + cstCrLf +
-                                             fnstSiteRegistrationFailedText() +
-                                             QStringLiteral(". ") + fnstRS(rs::rsClickOKToExit) +
-                                             QStringLiteral("."),
-                                         true);
+    const auto fnEnd = [this](TResourceString rsFirstSentence) {
+        pEndAfterRegistrationFailure(fnstRS(rsFirstSentence) + QStringLiteral(".") + cstCrLf +
+                                         fnstSiteRegistrationFailedText() + QStringLiteral(". ") +
+                                         fnstRS(rs::rsClickOKToExit) + QStringLiteral("."),
+                                     true);
+    };
+    switch (fnenRegistrationOutcome(stResult)) {
+    case roRegistered:
+        pShowRegistrationCompleted(stResult.trimmed());
+        return;
+    case roObjectNotAssigned:
+        fnEnd(rs::rsObjectNotAssigned);
+        return;
+    case roInsufficientData:
+        fnEnd(rs::rsNotSufficientDataForSiteReg);
+        return;
+    case roRuzWithoutSiteReg:
+        pAskManualRegistration(fnstRS(rs::rsRuzServerNoSiteRegistration));
+        return;
+    case roModemError:
+        pAskManualRegistration(fnstRS(rs::rsErrorInModemCommunication));
+        return;
+    case roNoSiteId:
+    case roFailed:
+    case roManualAbandoned:
+        pAskManualRegistration(fnstRS(rs::rsRegistrationProcessFailed));
         return;
     }
-    if (stResult.trimmed().isEmpty())
-        pAskManualRegistration(fnstRS(rs::rsRegistrationProcessFailed));
-    else
-        pShowRegistrationCompleted(stResult.trimmed());
 }
 
 void TfrmRegistrationWizard::pAskManualRegistration(const QString &stFirstSentence) {
@@ -285,7 +274,7 @@ void TfrmRegistrationWizard::pManualSiteRegistration() {
 void TfrmRegistrationWizard::pRefreshSiteID() {
     try {
         const QString stText = objSiteIdHolder ? objSiteIdHolder->stText : QString();
-        if (stText == cstUnsuccess) {
+        if (fnenRegistrationOutcome(stText) == roManualAbandoned) {
             bExitApplication = true;
             bNoConfirmation = true;
             if (frmManualSiteRegistration)

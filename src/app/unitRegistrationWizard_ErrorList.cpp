@@ -6,10 +6,12 @@
 #include "unitLogToFile.h"
 #include "UnitModalDialog.h"
 #include "unitWarnMessage.h"
+#include "unitWizardPageSteps.h"
 #include "unitWizardResourceStrings.h"
 
+using wps::cstUnit;
+
 namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 
 QStringList fnslControlNames(const TrecarErrorList &arErrors) {
     QStringList sl;

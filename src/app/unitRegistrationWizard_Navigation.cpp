@@ -14,6 +14,9 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include <functional>
+#include <utility>
+
 using namespace wps;
 
 void TfrmRegistrationWizard::pChangePage(const QString &stCaption, int iCurrentIndex,
@@ -72,6 +75,21 @@ void TfrmRegistrationWizard::pRunPageHandler(const QString &stMethod,
     } catch (const std::exception &e) {
         pWriteLog(3, cstUnit, stMethod, QString::fromLocal8Bit(e.what()));
     }
+}
+
+// Which page is passed over when, the same in both directions: the pickup
+// page while the "Schedule Pickup" service is not in use, the e-mail page
+// while the carrier has no e-mail feature (its box on the communication page
+// is then out of use).
+bool TfrmRegistrationWizard::fnbPageSkipped(int iPage) const {
+    const std::pair<TWizardPage, std::function<bool()>> arRules[] = {
+        {wpPickupDetails, [this] { return !fnbSchedulePickupActivated(); }},
+        {wpEmailSetting, [this] { return !ui->tbsCommSetting->fnbEndOfDayByEmailAllowed(); }},
+    };
+    for (const auto &[enPage, fnbSkipped] : arRules)
+        if (enPage == iPage)
+            return fnbSkipped();
+    return false;
 }
 
 bool TfrmRegistrationWizard::fnbNextFromPage(int iPage) {

@@ -8,9 +8,11 @@
 #include "UnitDatabaseConstants.h"
 #include "unitLogToFile.h"
 #include "unitSenderRows.h"
+#include "unitWizardPageSteps.h"
+
+using wps::cstUnit;
 
 namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 const QString cstDefaultSender = QStringLiteral("DEFAULT");
 } // namespace
 

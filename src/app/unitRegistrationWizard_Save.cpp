@@ -11,6 +11,7 @@
 #include "unitRWFTPSetting.h"
 #include "UnitRWPickupDetails.h"
 #include "unitRWSenders.h"
+#include "unitWizardPageSteps.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -18,8 +19,9 @@
 #include <QLineEdit>
 #include <QTime>
 
+using wps::cstUnit;
+
 namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 
 // The page groups of barPageModified.
 enum TPageGroup {
@@ -139,10 +141,10 @@ void TfrmRegistrationWizard::pTrackPageModified(int iLeftPage, int iEnteredPage)
     // communication page passes over it while the pickup service is off.
     if (iLeftPage == wpCommSetting && bForward) {
         barPageModified[pgCommunication] = true;
-        if (!fnbSchedulePickupActivated())
+        if (fnbPageSkipped(wpPickupDetails))
             barPageModified[pgPickup] = false;
     }
-    if (iLeftPage == wpPickupDetails && bForward && fnbSchedulePickupActivated())
+    if (iLeftPage == wpPickupDetails && bForward && !fnbPageSkipped(wpPickupDetails))
         barPageModified[pgPickup] = true;
     if (iEnteredPage >= 0 && iEnteredPage < int(arPageValues.size()))
         arPageValues[iEnteredPage] = fnslPageValues(iEnteredPage);

@@ -5,10 +5,10 @@
 
 #include "ui_unitRegistrationWizard.h"
 
-#include "unitAddressCheckStrings.h"
 #include "UnitControlLookup.h"
 #include "UnitErrorMarks.h"
 #include "UnitFraIATA.h"
+#include "unitLookupResults.h"
 #include "UnitMvDateEdit.h"
 #include "unitRWSenders.h"
 #include "unitSenderAddressChecks.h"
@@ -20,15 +20,6 @@
 using namespace wps;
 
 namespace {
-// The lookup's questions that leave the user something to answer on the page.
-bool fnbLookupLeftPrompt(const QString &stResult) {
-    for (const TResourceString &rsPrompt :
-         {ars::rsKnowStateLookup, ars::rsLookup, ars::rsLookupFromDirectory, ars::rsKnowPostcode})
-        if (stResult == fnstRS(rsPrompt))
-            return true;
-    return false;
-}
-
 // Every edit box and combo of the page, by name.
 QStringList fnslFieldNames(const QWidget *wPage) {
     QStringList sl;
@@ -48,10 +39,10 @@ void TfrmRegistrationWizard::pNextFromSenderInfo() {
     TfraSenderInfoPage &pg = *ui->tbsSenderInfo;
     TclsSenderAddressChecks &objChecks = pg.fnobjAddressChecks();
     objChecks.bUserInformed = false;
-    QString stLookupResult;
+    TLookupResult enLookupResult = lrOther;
     if (pg.fnstIATA().isEmpty()) {
         objChecks.pAutoDestination();
-        stLookupResult = objChecks.stAutoDestinationResult;
+        enLookupResult = objChecks.enAutoDestinationResult;
     }
     // The marks of the previous list go before the list does, or they would
     // stay yellow on fields that are now right.
@@ -65,7 +56,7 @@ void TfrmRegistrationWizard::pNextFromSenderInfo() {
                                                           wpSenderInfo, recData.barMandatory);
     objarErrorList = arErrors;
     if (stResult == cstSuccess) {
-        if (fnbLookupLeftPrompt(stLookupResult))
+        if (fnbLookupLeftPrompt(enLookupResult))
             return;
         pChangePage(fnstTitle(wpSenderInfoCont), wpSenderInfo, pdNext, 2);
         pFocus(fnwFindControl(this, QStringLiteral("edtSenderZorvAccount")));

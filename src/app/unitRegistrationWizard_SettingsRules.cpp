@@ -1,8 +1,7 @@
 // Leaving the communication, pickup, internet, SFTP and e-mail pages: their
-// validation, the internet page's row written at once,
-// the warnings about the site-registration service, the mandatory marks the
-// end-of-day choices put on the later pages, and the pages skipped when their
-// service is not in use (in both directions).
+// validation, the internet page's row written at once, the mandatory marks
+// the end-of-day choices put on the later pages, and passing over the pages
+// the skip rules name (fnbPageSkipped) in both directions.
 #include "unitRegistrationWizard.h"
 #include "unitWizardMessages.h"
 
@@ -54,7 +53,7 @@ void TfrmRegistrationWizard::pNextFromCommSetting() {
     ui->tbsFTPSetting->pShowFTPInUse(pg.fnbEndOfDayByFTP());
     if (!bValid || !pg.fnbSiteRegistrationReachable(recData, fnstTechSupportPhone()))
         return;
-    if (!fnbSchedulePickupActivated()) {
+    if (fnbPageSkipped(wpPickupDetails)) {
         ui->pgcRegistrationWizard->setCurrentIndex(wpPickupDetails);
         pChangePage(fnstTitle(wpInternetDetails), wpPickupDetails, pdNext, 5);
         pShowMandatoryLegend(false);
@@ -78,7 +77,7 @@ void TfrmRegistrationWizard::pBackFromPickupOrInternet(int iPage) {
     if (iPage == wpPickupDetails) {
         pReadPage(wpPickupDetails);
         pChangePage(fnstTitle(wpCommSetting), wpPickupDetails, pdBack, 3);
-    } else if (!fnbSchedulePickupActivated()) {
+    } else if (fnbPageSkipped(wpPickupDetails)) {
         ui->pgcRegistrationWizard->setCurrentIndex(wpPickupDetails);
         pChangePage(fnstTitle(wpCommSetting), wpPickupDetails, pdBack, 3);
     } else {
@@ -123,7 +122,7 @@ void TfrmRegistrationWizard::pNextFromFTPSetting() {
     if (!fnbValidatePage(*ui->tbsFTPSetting))
         return;
     const TfraCommSettingPage &pgComm = *ui->tbsCommSetting;
-    const bool bEmailAllowed = pgComm.fnbEndOfDayByEmailAllowed();
+    const bool bEmailAllowed = !fnbPageSkipped(wpEmailSetting);
     const bool bEmailInUse = pgComm.fnbEndOfDayByEmail() && bEmailAllowed;
     TfraEmailSettingPage *pg = ui->tbsEmailSetting;
     pShowMandatoryLegend(bEmailInUse);
@@ -156,7 +155,7 @@ void TfrmRegistrationWizard::pBackFromEmailOrApplSecurity(int iPage) {
     const TfraCommSettingPage &pgComm = *ui->tbsCommSetting;
     if (iPage == wpApplSecurity) {
         pReadPage(wpApplSecurity);
-        if (pgComm.fnbEndOfDayByEmailAllowed()) {
+        if (!fnbPageSkipped(wpEmailSetting)) {
             pChangePage(fnstTitle(wpEmailSetting), wpApplSecurity, pdBack, 7);
             pFocus(ui->tbsEmailSetting->fnwFirstField());
             pShowMandatoryLegend(pgComm.fnbEndOfDayByEmail());

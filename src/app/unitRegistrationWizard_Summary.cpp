@@ -8,14 +8,13 @@
 #include "unitLogToFile.h"
 #include "unitRWFormatFile.h"
 #include "UnitSummaryPage.h"
+#include "unitWizardPageSteps.h"
 
 #include <QApplication>
 #include <QFile>
 
-namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
+using wps::cstUnit;
 
-} // namespace
 
 void TfrmRegistrationWizard::pWriteSummary() {
     try {

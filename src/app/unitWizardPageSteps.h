@@ -1,5 +1,6 @@
-// Small steps the page rules of the wizard share: the page titles and the
-// sender pages' captions, and giving a control the focus.
+// Small steps the frame and the pages share: the unit their log lines name,
+// the page titles and the sender pages' captions, and giving a control the
+// focus.
 #pragma once
 
 #include "unitWizardResourceStrings.h"

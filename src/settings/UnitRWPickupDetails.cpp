@@ -1,6 +1,7 @@
 // The pickup defaults of the site: one pickup row.
 #include "UnitRWPickupDetails.h"
 
+#include "UnitAccessToDatabaseDLL.h"
 #include "UnitMV5Records.h"
 #include "unitRWRowSaver.h"
 
@@ -44,4 +45,13 @@ QStringList fnslPickupLocations(const QString &stDefault, const QStringList &slF
         if (!st.trimmed().isEmpty())
             sl.append(st.trimmed());
     return sl;
+}
+
+int fniReadPickupRow(std::optional<TclsPickupData> &optRow) {
+    optRow.reset();
+    TobjarMVData objarRows;
+    const int iCode = fniQueryRecords({{}}, objarRows, QStringLiteral("TclsPickupDB"));
+    if (const auto *pRow = fnpFirstRecord<TclsPickupData>(objarRows))
+        optRow = *pRow;
+    return iCode;
 }

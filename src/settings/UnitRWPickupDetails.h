@@ -1,8 +1,11 @@
 // The pickup page group: pickup locations, margins and default times.
 #pragma once
 
+#include "UnitMV5Records.h"
 #include "UnitRWPickupDetailsData.h"
 #include "unitRWSettings.h"
+
+#include <optional>
 
 class TclsRWPickup : public TclsRWSettings {
 public:
@@ -16,3 +19,7 @@ public:
 // first, even when empty, then each further location that is not empty after
 // trimming, in order.
 QStringList fnslPickupLocations(const QString &stDefault, const QStringList &slFurther);
+
+// The stored pickup row, for the page to show; optRow stays empty when there
+// is none. 0 or the database library's code.
+int fniReadPickupRow(std::optional<TclsPickupData> &optRow);

@@ -103,20 +103,10 @@ QString TclsRWSiteRegistration::fnstPadToGivenLength(const QString &stText, int 
 // friendly name is the modem's; the last match wins. Unlike the modem list it
 // looks at every class key, not only 0000 to 0025.
 QString TclsRWSiteRegistration::pGetModemSpeed(const QString &stModemName) const {
-    const TclsRegistry objRegistry;
-    const QString stClassKey = QLatin1String(cstModemClassKey);
     QString stSpeed;
-    for (const QString &stSubKey :
-         objRegistry.fnslSubKeyNames(TRootKey::HKEY_LOCAL_MACHINE, stClassKey)) {
-        const QString stKey = stClassKey + QLatin1Char('\\') + stSubKey;
-        if (objRegistry.fnstReadString(TRootKey::HKEY_LOCAL_MACHINE, stKey,
-                                       QStringLiteral("FriendlyName")) != stModemName)
-            continue;
-        const quint32 iBaud = fniDCBBaudRate(
-            objRegistry.fnbaReadBinary(TRootKey::HKEY_LOCAL_MACHINE, stKey, QStringLiteral("DCB"))
-                .value_or(QByteArray()));
-        stSpeed = iBaud ? QString::number(iBaud) : QString();
-    }
+    for (const TrecInstalledModem &rec : fnarEveryModemKey(TclsRegistry()))
+        if (!stModemName.isEmpty() && rec.stFriendlyName == stModemName)
+            stSpeed = rec.iBaudRate ? QString::number(rec.iBaudRate) : QString();
     return stSpeed;
 }
 

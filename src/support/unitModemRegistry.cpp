@@ -11,6 +11,20 @@ QString fnstValue(const TclsRegistry &objRegistry, const QString &stKey, const c
     return objRegistry.fnstReadString(TRootKey::HKEY_LOCAL_MACHINE, stKey, QLatin1String(pchName))
         .value_or(QString());
 }
+
+// The modem of one class key ("0012"); nothing when the key does not exist.
+std::optional<TrecInstalledModem> fnoptModemKey(const TclsRegistry &objRegistry,
+                                                const QString &stSubKey) {
+    const QString stKey = QLatin1String(cstModemClassKey) + QLatin1Char('\\') + stSubKey;
+    if (!objRegistry.fnbKeyExists(TRootKey::HKEY_LOCAL_MACHINE, stKey))
+        return std::nullopt;
+    const QByteArray baDCB =
+        objRegistry.fnbaReadBinary(TRootKey::HKEY_LOCAL_MACHINE, stKey, QStringLiteral("DCB"))
+            .value_or(QByteArray());
+    return TrecInstalledModem{fnstValue(objRegistry, stKey, "FriendlyName"),
+                              fnstValue(objRegistry, stKey, "AttachedTo"), stSubKey.toInt(),
+                              fniDCBBaudRate(baDCB)};
+}
 } // namespace
 
 std::vector<TrecInstalledModem> fnarInstalledModems() {
@@ -19,18 +33,19 @@ std::vector<TrecInstalledModem> fnarInstalledModems() {
 
 std::vector<TrecInstalledModem> fnarInstalledModems(const TclsRegistry &objRegistry) {
     std::vector<TrecInstalledModem> arModems;
-    for (int i = 0; i <= ciLastModemKey; ++i) {
-        const QString stKey = QLatin1String(cstModemClassKey) + QLatin1Char('\\') +
-                              QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0'));
-        if (!objRegistry.fnbKeyExists(TRootKey::HKEY_LOCAL_MACHINE, stKey))
-            continue;
-        const QByteArray baDCB =
-            objRegistry.fnbaReadBinary(TRootKey::HKEY_LOCAL_MACHINE, stKey, QStringLiteral("DCB"))
-                .value_or(QByteArray());
-        arModems.push_back({fnstValue(objRegistry, stKey, "FriendlyName"),
-                            fnstValue(objRegistry, stKey, "AttachedTo"), i,
-                            fniDCBBaudRate(baDCB)});
-    }
+    for (int i = 0; i <= ciLastModemKey; ++i)
+        if (auto optModem =
+                fnoptModemKey(objRegistry, QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0'))))
+            arModems.push_back(*optModem);
+    return arModems;
+}
+
+std::vector<TrecInstalledModem> fnarEveryModemKey(const TclsRegistry &objRegistry) {
+    std::vector<TrecInstalledModem> arModems;
+    for (const QString &stSubKey :
+         objRegistry.fnslSubKeyNames(TRootKey::HKEY_LOCAL_MACHINE, QLatin1String(cstModemClassKey)))
+        if (auto optModem = fnoptModemKey(objRegistry, stSubKey))
+            arModems.push_back(*optModem);
     return arModems;
 }
 

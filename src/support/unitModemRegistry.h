@@ -33,6 +33,8 @@ struct TrecInstalledModem {
 // keys above are not looked at.
 std::vector<TrecInstalledModem> fnarInstalledModems();
 std::vector<TrecInstalledModem> fnarInstalledModems(const TclsRegistry &objRegistry);
+// Every modem class key, whatever its name, in the registry's order.
+std::vector<TrecInstalledModem> fnarEveryModemKey(const TclsRegistry &objRegistry);
 
 // The first modem in key order whose friendly name is stFriendlyName, blanks
 // around either name aside; nothing for a blank name or when there is none.

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "unitAddressSearchList.h"
+#include "unitLookupResults.h"
 #include "unitSenderAddressControls.h"
 
 class TclsSenderAddressChecks {
@@ -24,9 +25,10 @@ public:
     // The airport code and state as they stood before the last lookup.
     QString stCurrentIATA;
     QString stCurrentState;
-    // The trimmed result text of the last lookup, so that Next can tell which
-    // prompt it left.
+    // The last lookup's answer: the library's words, trimmed, and what they
+    // stand for, so that Next can tell which prompt it left.
     QString stAutoDestinationResult;
+    TLookupResult enAutoDestinationResult = lrOther;
     // Raised when the last lookup showed the user a message or a question.
     bool bUserInformed = false;
 
@@ -37,7 +39,7 @@ private:
 
     void pCleanPostcode();
     void pCallAutoDestination();
-    void pReactToAutoDestination(const QString &stResult);
+    void pReactToAutoDestination(TLookupResult enResult);
 
     int fniShow(const QString &stMessage, int iIconKind, const QString &stCaptionEnd = QString());
     bool fnbAsk(const QString &stQuestion);

@@ -22,27 +22,26 @@ const QString cstMethod = QStringLiteral("pAutoDestination");
 } // namespace
 
 struct TclsSenderAddressChecks::TrecReaction {
-    TResourceString rsResult;
+    TLookupResult enResult;
     TpReaction pReaction;
 };
 
-// Compared in this order; the first text that matches decides.
 const TclsSenderAddressChecks::TrecReaction TclsSenderAddressChecks::arAutoDestinationReactions[] =
     {
-        {ars::rsLookupFromDirectory, &TclsSenderAddressChecks::pOnLookupFromDirectory},
-        {ars::rsKnowStateLookup, &TclsSenderAddressChecks::pOnKnowStateLookup},
-        {ars::rsLookup, &TclsSenderAddressChecks::pOnLookup},
-        {ars::rsPostcodeIncorrectIataByCity, &TclsSenderAddressChecks::pOnPostcodeIncorrect},
-        {ars::rsEnterPostcode, &TclsSenderAddressChecks::pOnEnterPostcode},
-        {ars::rsEnterCityOrPostcode, &TclsSenderAddressChecks::pOnNothing},
-        {ars::rsEnterCity, &TclsSenderAddressChecks::pOnEnterCity},
-        {ars::rsKnowPostcode, &TclsSenderAddressChecks::pOnKnowPostcode},
-        {ars::rsKnowState, &TclsSenderAddressChecks::pOnKnowState},
-        {ars::rsInvalidCountry, &TclsSenderAddressChecks::pOnInvalidCountry},
-        {ars::rsCountryCodeBlank, &TclsSenderAddressChecks::pOnNothing},
-        {ars::rsIataByCity, &TclsSenderAddressChecks::pOnIataByCity},
-        {ars::rsIataUnlistedCity, &TclsSenderAddressChecks::pOnIataUnlistedCity},
-        {ars::rsAutodestinationException, &TclsSenderAddressChecks::pOnException},
+        {lrLookupFromDirectory, &TclsSenderAddressChecks::pOnLookupFromDirectory},
+        {lrKnowStateLookup, &TclsSenderAddressChecks::pOnKnowStateLookup},
+        {lrLookup, &TclsSenderAddressChecks::pOnLookup},
+        {lrPostcodeIncorrectIataByCity, &TclsSenderAddressChecks::pOnPostcodeIncorrect},
+        {lrEnterPostcode, &TclsSenderAddressChecks::pOnEnterPostcode},
+        {lrEnterCityOrPostcode, &TclsSenderAddressChecks::pOnNothing},
+        {lrEnterCity, &TclsSenderAddressChecks::pOnEnterCity},
+        {lrKnowPostcode, &TclsSenderAddressChecks::pOnKnowPostcode},
+        {lrKnowState, &TclsSenderAddressChecks::pOnKnowState},
+        {lrInvalidCountry, &TclsSenderAddressChecks::pOnInvalidCountry},
+        {lrCountryCodeBlank, &TclsSenderAddressChecks::pOnNothing},
+        {lrIataByCity, &TclsSenderAddressChecks::pOnIataByCity},
+        {lrIataUnlistedCity, &TclsSenderAddressChecks::pOnIataUnlistedCity},
+        {lrException, &TclsSenderAddressChecks::pOnException},
 };
 
 void TclsSenderAddressChecks::pAutoDestination() {
@@ -58,6 +57,7 @@ void TclsSenderAddressChecks::pCallAutoDestination() {
     bRetry = false;
     bUserInformed = false;
     stAutoDestinationResult.clear();
+    enAutoDestinationResult = lrOther;
     if (!rec.fnbComplete())
         return;
     stCurrentIATA = fnstComboText(rec.cmbIATA).trimmed();
@@ -78,17 +78,17 @@ void TclsSenderAddressChecks::pCallAutoDestination() {
     if (!stIATA.isEmpty() && rec.pRefreshIATAFrame)
         rec.pRefreshIATAFrame(stIATA);
     stAutoDestinationResult = stResult.trimmed();
-    pReactToAutoDestination(stAutoDestinationResult);
+    enAutoDestinationResult = fnenLookupResult(stAutoDestinationResult);
+    pReactToAutoDestination(enAutoDestinationResult);
 }
 
-void TclsSenderAddressChecks::pReactToAutoDestination(const QString &stResult) {
-    for (const TrecReaction &recReaction : arAutoDestinationReactions) {
-        stResultText = fnstRS(recReaction.rsResult);
-        if (stResult == stResultText) {
+void TclsSenderAddressChecks::pReactToAutoDestination(TLookupResult enResult) {
+    for (const TrecReaction &recReaction : arAutoDestinationReactions)
+        if (recReaction.enResult == enResult) {
+            stResultText = fnstLookupResultWords(enResult);
             (this->*recReaction.pReaction)();
             return;
         }
-    }
 }
 
 int TclsSenderAddressChecks::fniShow(const QString &stMessage, int iIconKind,

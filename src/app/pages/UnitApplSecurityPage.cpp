@@ -15,10 +15,11 @@
 
 #include <utility>
 
+using wps::cstUnit;
+
 using wps::pFocus;
 
 namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 constexpr int ciMinPasswordLength = 4;
 // After this many mismatches both fields start over.
 constexpr int ciMaxMismatches = 3;

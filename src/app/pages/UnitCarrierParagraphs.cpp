@@ -5,14 +5,16 @@
 
 #include "unitLogToFile.h"
 #include "UnitOpenURL.h"
+#include "unitWizardPageSteps.h"
 
 #include <QLabel>
 #include <QUrl>
 
 #include <cmath>
 
+using wps::cstUnit;
+
 namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 
 // The page's grid, in pixels: an 11-pixel font on 13-pixel lines.
 constexpr int ciLeft = 11;

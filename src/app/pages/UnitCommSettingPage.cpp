@@ -20,8 +20,9 @@
 #include <exception>
 #include <optional>
 
+using wps::cstUnit;
+
 namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 const QString cstCrLf = QStringLiteral("\r\n");
 
 QString fnstConfiguredModemName() {

@@ -21,10 +21,11 @@
 
 #include <algorithm>
 
+using wps::cstUnit;
+
 using wps::fnstShipperCaption;
 
 namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 constexpr int ciColIATA = 0;
 constexpr int ciColAccNum = 1;
 // How soon a refusal is told again when another box was up.

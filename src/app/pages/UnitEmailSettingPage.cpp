@@ -8,14 +8,13 @@
 #include "unitLogToFile.h"
 #include "UnitMV5Records.h"
 #include "unitRWEmailSetting.h"
+#include "unitWizardPageSteps.h"
 #include "unitWizardResourceStrings.h"
 
 #include <utility>
 
-namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
+using wps::cstUnit;
 
-} // namespace
 
 TfraEmailSettingPage::TfraEmailSettingPage(QWidget *parent)
     : TfraWizardPage(parent), ui(std::make_unique<Ui::TfraEmailSettingPage>()) {

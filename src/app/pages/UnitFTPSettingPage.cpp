@@ -8,13 +8,15 @@
 #include "unitLogToFile.h"
 #include "UnitMV5Records.h"
 #include "unitRWFTPSetting.h"
+#include "unitWizardPageSteps.h"
 #include "unitWizardResourceStrings.h"
 
 #include <array>
 #include <utility>
 
+using wps::cstUnit;
+
 namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 
 // The transfer modes in item order: the stored mode is the item's index.
 std::array<QRadioButton *, 2> fnarModeButtons(const Ui::TfraFTPSettingPage &pg) {

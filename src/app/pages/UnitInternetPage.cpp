@@ -18,13 +18,15 @@
 #include "unitProxyServerSettingsStrings.h"
 #include "unitRegistry.h"
 #include "unitRWProxyServerData.h"
+#include "unitWizardPageSteps.h"
 #include "unitWizardResourceStrings.h"
 
 #include <QApplication>
 #include <QStackedWidget>
 
+using wps::cstUnit;
+
 namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 
 // A port of 0 is no port: the field stays blank, as it was typed.
 QString fnstPortText(int iPort) {

@@ -3,17 +3,18 @@
 
 #include "ui_UnitPickupPage.h"
 
-#include "UnitAccessToDatabaseDLL.h"
 #include "UnitDatabaseConstants.h"
 #include "unitLogToFile.h"
 #include "UnitMV5Records.h"
 #include "UnitRWPickupDetails.h"
+#include "unitWizardPageSteps.h"
 #include "unitWizardResourceStrings.h"
 
 #include <array>
 
+using wps::cstUnit;
+
 namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 
 // The further locations after the default one, in list order.
 std::array<QLineEdit *, 4> fnarFurtherPickups(const Ui::TfraPickupPage &pg) {
@@ -63,8 +64,8 @@ void TfraPickupPage::pInitializeComponents() {
 }
 
 bool TfraPickupPage::fnbPopulate(const TrecInstallationRows &) {
-    TobjarMVData objarPickupData;
-    const int iCode = fniQueryRecords({{}}, objarPickupData, QStringLiteral("TclsPickupDB"));
+    std::optional<TclsPickupData> optRow;
+    const int iCode = fniReadPickupRow(optRow);
     // Without the row the page keeps its design values; the user can still
     // enter the pickup defaults, so a failed read does not end the wizard.
     if (iCode != dbc::iSuccess) {
@@ -73,9 +74,9 @@ bool TfraPickupPage::fnbPopulate(const TrecInstallationRows &) {
                       QString::number(iCode));
         return true;
     }
-    const auto *pRow = fnpFirstRecord<TclsPickupData>(objarPickupData);
-    if (!pRow)
+    if (!optRow)
         return true;
+    const TclsPickupData *pRow = &*optRow;
     Ui::TfraPickupPage &pg = *ui;
     pg.edtDefaultPickup->setText(pRow->pickup_locations.value(0));
     const auto arFurther = fnarFurtherPickups(pg);

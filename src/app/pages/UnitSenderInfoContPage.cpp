@@ -14,8 +14,9 @@
 
 #include <QStackedWidget>
 
+using wps::cstUnit;
+
 namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 // A licence expiration stored as this day stands for "no date".
 const QString cstNoLicenseDate = QStringLiteral("11-11-1999");
 const QString cstTypeField = QStringLiteral("shipment_reference_type");

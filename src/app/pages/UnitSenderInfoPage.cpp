@@ -19,10 +19,12 @@
 #include "unitSenderAddressChecks.h"
 #include "unitSenderAddressEvents.h"
 #include "unitWizardMessages.h"
+#include "unitWizardPageSteps.h"
 #include "unitWizardResourceStrings.h"
 
+using wps::cstUnit;
+
 namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 const QString cstColon = QStringLiteral(":");
 // A calling-code box takes its field's left 60 pixels and a 3-pixel gap.
 constexpr int ciBoxWidth = 60;

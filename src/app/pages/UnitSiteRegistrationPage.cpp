@@ -5,10 +5,12 @@
 
 #include "unitLogToFile.h"
 #include "UnitRWAWBLPAlloc.h"
+#include "unitWizardPageSteps.h"
 #include "unitWizardResourceStrings.h"
 
+using wps::cstUnit;
+
 namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 const QString cstSection = QStringLiteral("SiteRegistration");
 
 // The quantity a list asks for: its choice, or the default when none is made.

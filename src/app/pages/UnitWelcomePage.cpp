@@ -2,9 +2,11 @@
 #include "UnitWelcomePage.h"
 
 #include "unitLogToFile.h"
+#include "unitWizardPageSteps.h"
+
+using wps::cstUnit;
 
 namespace {
-const QString cstUnit = QStringLiteral("unitRegistrationWizard");
 const QString cstSection = QStringLiteral("WelcomeScreen");
 } // namespace
 
