@@ -44,14 +44,16 @@ TfrmRegistrationWizard::TfrmRegistrationWizard(QWidget *parent)
             &TfrmRegistrationWizard::pPageShown);
     ui->InternetDetails->pUseHolder(recData.objProxyServerData);
     pConnectHelp();
-    // The form is laid out in pixels for an 11-pixel font: 13-pixel lines.
+    // The form is designed for an 11-pixel font: 13-pixel lines.
     QFont fntForm = font();
     fntForm.setPixelSize(11);
     setFont(fntForm);
     pSetControlColours();
-    setFixedSize(size());
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // The window opens at its designed size, or larger where the language's
+    // captions need it; the user may make it larger still.
+    resize(size().expandedTo(minimumSizeHint()));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
     connect(ui->btnNext, &QPushButton::clicked, this, &TfrmRegistrationWizard::btnNextClick);
     connect(ui->btnBack, &QPushButton::clicked, this, &TfrmRegistrationWizard::btnBackClick);
     connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmRegistrationWizard::btnCancelClick);

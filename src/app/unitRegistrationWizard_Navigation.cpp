@@ -12,6 +12,7 @@
 #include "unitWizardResourceStrings.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QPushButton>
 
 #include <functional>
@@ -193,10 +194,14 @@ bool TfrmRegistrationWizard::fnbBackFromPage(int iPage) {
     }
 }
 
-// Whatever changed the page: the page left is told, its changes are noted,
-// the phone rules are loaded when the sender page is first shown, and the
-// communication page puts its return choices right.
+// Whatever changed the page: the page shown is laid out, the page left is
+// told, its changes are noted, the phone rules are loaded when the sender
+// page is first shown, and the communication page puts its return choices
+// right.
 void TfrmRegistrationWizard::pPageShown(int iPage) {
+    // The page stands laid out before the focus goes to it or a click comes.
+    if (QLayout *lay = ui->pgcRegistrationWizard->widget(iPage)->layout())
+        lay->activate();
     if (iShownPage != iPage)
         if (TfraWizardPage *pg = fnpgPage(iShownPage))
             pg->pLeaving();

@@ -15,7 +15,6 @@
 
 using wps::cstUnit;
 
-
 void TfrmRegistrationWizard::pWriteSummary() {
     try {
         pReadPage(wpApplSecurity);

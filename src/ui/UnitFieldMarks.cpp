@@ -46,6 +46,32 @@ private:
     QWidget *w;
     std::function<void(QWidget *)> fnExit;
 };
+
+// The star stands just left of its caption wherever the page's layout puts
+// the caption, before and after the captions change.
+class TclsMarkFollower : public QObject {
+public:
+    TclsMarkFollower(QLabel *lbl, QLabel *lblMark) : QObject(lblMark), lbl(lbl), lblMark(lblMark) {
+        lbl->installEventFilter(this);
+        pFollow();
+    }
+
+protected:
+    bool eventFilter(QObject *obj, QEvent *e) override {
+        if (e->type() == QEvent::Move || e->type() == QEvent::Resize)
+            pFollow();
+        return QObject::eventFilter(obj, e);
+    }
+
+private:
+    void pFollow() {
+        const QRect rcLabel = lbl->geometry();
+        lblMark->setGeometry(rcLabel.left() - 9, rcLabel.top(), 8, rcLabel.height());
+    }
+
+    QLabel *lbl;
+    QLabel *lblMark;
+};
 } // namespace
 
 void pSetMandatoryMark(QLabel *lbl, bool bMandatory) {
@@ -60,8 +86,7 @@ void pSetMandatoryMark(QLabel *lbl, bool bMandatory) {
         QPalette pal = lblMark->palette();
         pal.setColor(QPalette::WindowText, Qt::red);
         lblMark->setPalette(pal);
-        const QRect rcLabel = lbl->geometry();
-        lblMark->setGeometry(rcLabel.left() - 9, rcLabel.top(), 8, rcLabel.height());
+        new TclsMarkFollower(lbl, lblMark);
     }
     lblMark->setVisible(bMandatory);
 }

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTableWidget>
+#include <QTranslator>
 #include <QTreeWidget>
 
 namespace {
@@ -58,6 +59,16 @@ const QStringList cslFileNames = {"01-welcome.png",
                                   "12-site-registration.png",
                                   "13-registration-completed.png"};
 
+// A language whose every text is the English one said twice.
+class TclsDoublingTranslator : public QTranslator {
+public:
+    QString translate(const char *, const char *pchSource, const char *, int) const override {
+        const QString st = QString::fromUtf8(pchSource);
+        return st.isEmpty() ? st : st + st;
+    }
+    bool isEmpty() const override { return false; }
+};
+
 QImage fnimgOf(const QPixmap &pix) {
     return pix.toImage().convertToFormat(QImage::Format_RGB32);
 }
@@ -76,6 +87,7 @@ private slots:
     void SiteRegistrationNextFollowsTheService();
     void SavedPicturesAreThePages();
     void UnwritableFolderSavesNothing();
+    void EveryCaptionFitsItsControl_data();
     void EveryCaptionFitsItsControl();
 };
 
@@ -187,17 +199,30 @@ void tst_PageScreenshots::UnwritableFolderSavesNothing() {
 // A caption the form cuts off (one line, narrower than its text) is read
 // wrongly or not at all: every label, check box and radio button shown on any
 // page is at least as wide as its text needs in the form's font.
+// Every caption is shown whole, in English and in a language whose texts
+// are twice as long (each text said twice): the pages' layouts and the
+// window grow with their captions.
+void tst_PageScreenshots::EveryCaptionFitsItsControl_data() {
+    QTest::addColumn<bool>("bDoubled");
+    QTest::newRow("English") << false;
+    QTest::newRow("twice as long") << true;
+}
+
 void tst_PageScreenshots::EveryCaptionFitsItsControl() {
+    QFETCH(bool, bDoubled);
+    TclsDoublingTranslator objDoubling;
+    if (bDoubled)
+        QCoreApplication::installTranslator(&objDoubling);
     TrecInstalledWizard<> w;
     QVERIFY2(w.fnbStarted(), w.fnbaError());
+    w.frm.show();
     QStringList slCut;
     for (int iPage = wpWelcome; iPage <= wpRegistrationCompleted; ++iPage) {
         w.frm.pShowPageAsSeen(iPage);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         for (QWidget *wgt : w.frm.findChildren<QWidget *>()) {
             auto *lbl = qobject_cast<QLabel *>(wgt);
-            // A push button's style asks for a minimum width beyond its text.
-            auto *btn =
-                qobject_cast<QPushButton *>(wgt) ? nullptr : qobject_cast<QAbstractButton *>(wgt);
+            auto *btn = qobject_cast<QAbstractButton *>(wgt);
             const bool bOneLineCaption = (lbl && !lbl->wordWrap() && !lbl->text().isEmpty()) ||
                                          (btn && !btn->text().isEmpty());
             if (bOneLineCaption && wgt->isVisibleTo(&w.frm) &&
@@ -209,6 +234,7 @@ void tst_PageScreenshots::EveryCaptionFitsItsControl() {
                              .arg(wgt->sizeHint().width());
         }
     }
+    QCoreApplication::removeTranslator(&objDoubling);
     slCut.removeDuplicates();
     QVERIFY2(slCut.isEmpty(), qPrintable(slCut.join(QLatin1Char('\n'))));
 }

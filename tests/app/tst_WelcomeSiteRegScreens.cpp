@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QLabel>
+#include <QLayout>
 #include <QtTest>
 #include <QUrl>
 
@@ -365,9 +366,13 @@ void tst_WelcomeSiteRegScreens::SiteRegistrationParagraphs() {
     QCOMPARE(ar[3].stText, QStringLiteral("If Zorv Technical Support gave you a site ID, you can "
                                           "enter it by pressing Ctrl+Alt+R."));
     QCOMPARE(ar[0].rect.top(), 11);
-    const QWidget *pnl = fnpControl<QWidget>(frm, "pnlNumberAllocation");
     for (int i = 1; i < ar.size(); ++i)
         QCOMPARE(ar[i].rect.top(), ar[i - 1].rect.bottom() + 1 + 7);
+    // Where the page's layout puts the number allocation once it is shown.
+    frm.pShowPageAsSeen(wpSiteRegistration);
+    frm.show();
+    const QWidget *pnl = fnpControl<QWidget>(frm, "pnlNumberAllocation");
+    pnl->parentWidget()->layout()->activate();
     QVERIFY(ar.back().rect.bottom() < pnl->y());
 }
 

@@ -6,10 +6,20 @@
 #include "unitSiteRegistrationStrings.h"
 #include "unitWizardResourceStrings.h"
 
+#include <algorithm>
+
 namespace {
 // Where the closing note goes when the pickup lines above it are fewer.
 constexpr int ciNoteTopPickupFailed = 162;
 constexpr int ciNoteTopNoPickup = 138;
+
+// A label placed by pixels takes the width its text needs, when that is
+// more than it was designed with (a longer language).
+void pShowWhole(QLabel *lbl, const QString &stText) {
+    lbl->setText(stText);
+    if (!lbl->wordWrap())
+        lbl->resize(std::max(lbl->width(), lbl->sizeHint().width()), lbl->height());
+}
 } // namespace
 
 TfraCompletedPage::TfraCompletedPage(QWidget *parent)
@@ -20,9 +30,9 @@ TfraCompletedPage::TfraCompletedPage(QWidget *parent)
 TfraCompletedPage::~TfraCompletedPage() = default;
 
 void TfraCompletedPage::pInitializeComponents() {
-    ui->lblRegCompleted1->setText(fnstRS(rs::rsRegCompleted1) + QStringLiteral("."));
+    pShowWhole(ui->lblRegCompleted1, fnstRS(rs::rsRegCompleted1) + QStringLiteral("."));
     ui->lblRegCompleted2->setText(fnstRS(rs::rsRegCompleted2));
-    ui->lblRegCompleted4->setText(fnstRS(rs::rsRegCompleted4) + QStringLiteral("."));
+    pShowWhole(ui->lblRegCompleted4, fnstRS(rs::rsRegCompleted4) + QStringLiteral("."));
 }
 
 void TfraCompletedPage::pShowSiteId(const QString &stSiteId) {
@@ -34,14 +44,14 @@ void TfraCompletedPage::pShowNothingAllocated(bool bPickupScheduled) {
     Ui::TfraCompletedPage &pg = *ui;
     QPalette palValue = pg.lblfsrangeshipmentvalues->palette();
     palValue.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x00));
-    pg.lblfsrangeshipment->setText(fnstRS(srs::rsShipmentRangeCaption));
-    pg.lblfsrangeshipmentvalues->setText(fnstRS(srs::rsRangeNotAvailable));
+    pShowWhole(pg.lblfsrangeshipment, fnstRS(srs::rsShipmentRangeCaption));
+    pShowWhole(pg.lblfsrangeshipmentvalues, fnstRS(srs::rsRangeNotAvailable));
     pg.lblfsrangeshipmentvalues->setPalette(palValue);
-    pg.lblfsrangelicence->setText(fnstRS(srs::rsLicenceRangeCaption));
-    pg.lblfsrangelicencevalues->setText(fnstRS(srs::rsRangeNotAvailable));
+    pShowWhole(pg.lblfsrangelicence, fnstRS(srs::rsLicenceRangeCaption));
+    pShowWhole(pg.lblfsrangelicencevalues, fnstRS(srs::rsRangeNotAvailable));
     pg.lblfsrangelicencevalues->setPalette(palValue);
-    pg.lblfspickupdetail->setText(fnstRS(srs::rsPickupDetailRequest));
-    pg.lblfspickupdetailstatus->setText(fnstRS(srs::rsNotSuccessful));
+    pShowWhole(pg.lblfspickupdetail, fnstRS(srs::rsPickupDetailRequest));
+    pShowWhole(pg.lblfspickupdetailstatus, fnstRS(srs::rsNotSuccessful));
     if (bPickupScheduled) {
         pg.lblfsPickupAddrDetails->hide();
         pg.lblRegCompleted4->move(pg.lblRegCompleted4->x(), ciNoteTopPickupFailed);

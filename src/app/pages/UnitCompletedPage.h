@@ -2,6 +2,10 @@
 // two number ranges and the pickup), filled in by the site-registration
 // library by the labels' names, or marked as not available when the site
 // was registered by hand.
+//
+// Unlike the other pages its labels keep fixed positions: the library hides
+// the lines that do not apply and moves the closing note up by pixels to
+// close the gap, the way the carrier's client shows this page.
 #pragma once
 
 #include "UnitWizardPage.h"

@@ -15,7 +15,6 @@
 
 using wps::cstUnit;
 
-
 TfraEmailSettingPage::TfraEmailSettingPage(QWidget *parent)
     : TfraWizardPage(parent), ui(std::make_unique<Ui::TfraEmailSettingPage>()) {
     ui->setupUi(this);

@@ -22,6 +22,9 @@
 #include "unitWizardPageSteps.h"
 #include "unitWizardResourceStrings.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
+
 using wps::cstUnit;
 
 namespace {
@@ -178,15 +181,27 @@ void TfraSenderInfoPage::pReadFromScreen(TrecWizardData &recData) const {
 
 // ---- The phone fields ---------------------------------------------------------
 
+// The box takes the left of the field's cell, the field keeps the rest of its
+// width.
 TmvCallingCodeLookupCombo *TfraSenderInfoPage::fncmbAddCallingCodeBox(QLineEdit *edt,
                                                                       const QString &stName) {
     auto *cmb = new TmvCallingCodeLookupCombo(&fnstGetCountryPrefixList, edt->parentWidget());
     cmb->setObjectName(stName);
     cmb->setFont(edt->font());
-    const QRect rcEdit = edt->geometry();
-    cmb->setGeometry(rcEdit.left(), rcEdit.top(), ciBoxWidth, rcEdit.height());
-    edt->setGeometry(rcEdit.left() + ciEditShift, rcEdit.top(), rcEdit.width() - ciEditShift,
-                     rcEdit.height());
+    cmb->setFixedWidth(ciBoxWidth);
+    edt->setFixedWidth(edt->maximumWidth() - ciEditShift);
+    auto *grd = qobject_cast<QGridLayout *>(layout());
+    if (const int iIndex = grd ? grd->indexOf(edt) : -1; iIndex >= 0) {
+        int iRow = 0, iColumn = 0, iRowSpan = 1, iColumnSpan = 1;
+        grd->getItemPosition(iIndex, &iRow, &iColumn, &iRowSpan, &iColumnSpan);
+        delete grd->takeAt(iIndex);
+        auto *hbx = new QHBoxLayout;
+        hbx->setSpacing(ciEditShift - ciBoxWidth);
+        hbx->addWidget(cmb);
+        hbx->addWidget(edt);
+        hbx->addStretch();
+        grd->addLayout(hbx, iRow, iColumn, iRowSpan, iColumnSpan);
+    }
     cmb->show();
     pWriteLog(0, cstUnit, QStringLiteral("pAddPhonePrefixControls"),
               QStringLiteral("TEMP_LOG : ListFieldNames Here : ") + cmb->fnstListFieldNames());
