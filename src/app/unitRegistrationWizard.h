@@ -72,16 +72,6 @@ public:
     // Removes every entry of that control (exact name) from the error list.
     void pRemoveFromErrorList(const QString &stControlName);
 
-    const TclsRWSendersData &fnobjSendersData() const { return recData.objSendersData; }
-    const TclsRWPickupData &fnobjPickupData() const { return recData.objPickupData; }
-    const TclsRWFTPSettingData &fnobjFTPSettingData() const { return recData.objFTPSettingData; }
-    const TclsRWEmailSettingData &fnobjEmailSettingData() const {
-        return recData.objEmailSettingData;
-    }
-    const TclsRWApplSecurityData &fnobjApplSecurityData() const {
-        return recData.objApplSecurityData;
-    }
-
     // The welcome and site-registration texts of the installation's ini file:
     // the carrier's web address and technical-support telephone number (read
     // with the welcome page, used by the messages of later pages).
@@ -90,9 +80,7 @@ public:
     // Lays out the site-registration page's paragraphs again; labels of an
     // earlier visit are removed first.
     void pCreateSiteRegScr();
-    const TclsRWAWBLPAllocData &fnobjAWBLPAllocData() const { return recData.objAWBLPAllocData; }
 
-    const TclsRWCommSettingData &fnobjCommSettingData() const { return recData.objCommSettingData; }
     // The "Schedule Pickup" service as last read: without it the pickup page is skipped.
     bool fnbSchedulePickupActivated() const {
         return recData.objCommSettingData.arServices[csSchedulePickup].bInUse;
@@ -105,8 +93,6 @@ public:
     // The destination-billing grid's rows with an airport code, as airport
     // code and account number, in the grid's order.
     std::vector<std::pair<QString, QString>> fnarDestinationBillingRows() const;
-
-    const TclsRWProxyServerData &fnobjProxyServerData() const { return recData.objProxyServerData; }
 
     // The summary page and help. pWriteSummary reads the
     // security page, writes "Summary.html" and shows it in wbrSummary.

@@ -280,8 +280,9 @@ void tst_CommSettingPage::TheEmailFeatureLocksTheRUZServiceOrTheEmailBoxes() {
         for (const char *pchName : {"edtCSEODviaEmailAddress", "edtTPPviaEmailAddress"})
             QVERIFY(!pg.edt(pchName)->isEnabled());
         pg.frm.pReadPage(wpCommSetting);
-        QCOMPARE(pg.frm.fnobjCommSettingData().arServices[csShipmentNotificationViaRUZ].bInUse,
-                 !bEmailFeature);
+        QCOMPARE(
+            pg.frm.fnrecData().objCommSettingData.arServices[csShipmentNotificationViaRUZ].bInUse,
+            !bEmailFeature);
     }
 }
 
@@ -399,10 +400,11 @@ void tst_CommSettingPage::SavedValuesComeBackOnTheNextStart() {
         pg.edt("edtTPPviaEmailAddress")->setText(QStringLiteral("returns@example.com"));
         pg.frm.pReadPage(wpCommSetting);
         QVERIFY(pg.frm.fnbSchedulePickupActivated());
-        QCOMPARE(pg.frm.fnobjCommSettingData().stEODEmailAddress,
+        QCOMPARE(pg.frm.fnrecData().objCommSettingData.stEODEmailAddress,
                  QStringLiteral("eod@example.com"));
         TclsRWCommSetting objSetting;
-        QCOMPARE(objSetting.fnstSaveToDB(pg.frm.fnobjCommSettingData()), QStringLiteral("success"));
+        QCOMPARE(objSetting.fnstSaveToDB(pg.frm.fnrecData().objCommSettingData),
+                 QStringLiteral("success"));
     }
     TrecCommPage pg;
     QVERIFY(pg.fnbReady());

@@ -230,7 +230,7 @@ void tst_InternetPage::TheStoredRowChoosesTheRadioButtonAndFillsThePage() {
         QComboBox *cmb = fnpControl<QComboBox>(frm, "cmbDialup");
         QCOMPARE(cmb->currentText(), c.stDialup);
         QVERIFY2(objAnswerer.fnarAsked().empty(), qPrintable(stTrace));
-        QCOMPARE(frm.fnobjProxyServerData().stPassword, QStringLiteral("Hood42"));
+        QCOMPARE(frm.fnrecData().objProxyServerData.stPassword, QStringLiteral("Hood42"));
         QVERIFY2(!fnstLog(*objInstallation).contains(QStringLiteral("Hood42")),
                  qPrintable(stTrace));
         for (const QString &stPeer : c.slPeers)

@@ -125,7 +125,7 @@ void tst_Navigation::PasswordRules() {
         QVERIFY2(edtPasswd->text() == QLatin1String(s.pchPasswdAfter), baStep);
         QVERIFY2(edtRetype->text() == QLatin1String(s.pchRetypeAfter), baStep);
     }
-    QCOMPARE(w.frm.fnobjApplSecurityData().stPassword, QStringLiteral("wxyz"));
+    QCOMPARE(w.frm.fnrecData().objApplSecurityData.stPassword, QStringLiteral("wxyz"));
     QVERIFY(w.objAnswerer.fnarUnexpected().empty());
 }
 
@@ -158,7 +158,7 @@ void tst_Navigation::ARefusedPasswordKeepsTheUserOnItAndTheNextClickCounts() {
         w.pNext();
         QTRY_COMPARE(w.frm.fniCurrentPage(), int(wpSummary));
         QCOMPARE(w.fnslMessages(), QStringList());
-        QCOMPARE(w.frm.fnobjApplSecurityData().stPassword, QStringLiteral("abcd"));
+        QCOMPARE(w.frm.fnrecData().objApplSecurityData.stPassword, QStringLiteral("abcd"));
     }
 }
 

@@ -190,7 +190,7 @@ void tst_SenderInfoContPage::BothSenderPagesShowTheSavedSenderAndReadItBack() {
 
     w.frm.pReadPage(wpSenderInfo);
     w.frm.pReadPage(wpSenderInfoCont);
-    const TclsRWSendersData &objRead = w.frm.fnobjSendersData();
+    const TclsRWSendersData &objRead = w.frm.fnrecData().objSendersData;
     const std::pair<QString, QString> arFields[] = {
         {objRead.stSenderCode, objSaved.stSenderCode},
         {objRead.stCompany, objSaved.stCompany},
@@ -235,8 +235,8 @@ void tst_SenderInfoContPage::AFirstRunShowsDefaultAndNoDate() {
     QCOMPARE(w.stg()->rowCount(), 0);
     QVERIFY(!w.chk()->isChecked());
     w.frm.pReadPage(wpSenderInfoCont);
-    QVERIFY(!w.frm.fnobjSendersData().dtLicenseExpiration.isValid());
-    QVERIFY(!w.frm.fnobjSendersData().bDestinationBilling);
+    QVERIFY(!w.frm.fnrecData().objSendersData.dtLicenseExpiration.isValid());
+    QVERIFY(!w.frm.fnrecData().objSendersData.bDestinationBilling);
 }
 
 void tst_SenderInfoContPage::TheLicenceDateOf11November1999IsNoDate() {
@@ -248,7 +248,7 @@ void tst_SenderInfoContPage::TheLicenceDateOf11November1999IsNoDate() {
     QVERIFY(!w.cal()->fnbHasDate());
     QCOMPARE(w.edt("edtSenderExportLicense")->text(), QStringLiteral("EXP-42"));
     w.frm.pReadPage(wpSenderInfoCont);
-    QVERIFY(!w.frm.fnobjSendersData().dtLicenseExpiration.isValid());
+    QVERIFY(!w.frm.fnrecData().objSendersData.dtLicenseExpiration.isValid());
 }
 
 // Typed key by key in the user's short date format, the date is what the
@@ -266,7 +266,7 @@ void tst_SenderInfoContPage::ALicenceDateTypedIsReadAndAHalfTypedOneStopsNext() 
     QTest::keyClicks(w.cal(), QLocale().toString(dtTyped, stFormat));
     QTest::mouseClick(w.edt("edtSenderExportLicense"), Qt::LeftButton);
     w.frm.pReadPage(wpSenderInfoCont);
-    QCOMPARE(w.frm.fnobjSendersData().dtLicenseExpiration.date(), dtTyped);
+    QCOMPARE(w.frm.fnrecData().objSendersData.dtLicenseExpiration.date(), dtTyped);
 
     QTest::mouseClick(w.cal(), Qt::LeftButton, {}, QPoint(5, w.cal()->height() / 2));
     QTest::keyClick(w.cal(), Qt::Key_A, Qt::ControlModifier);
@@ -311,8 +311,10 @@ void tst_SenderInfoContPage::ReferenceTypesFollowTheCarrierList() {
         if (c.bShown)
             QCOMPARE(w.cmbRefType()->currentText(), QLatin1String(c.pchShown));
         w.frm.pReadPage(wpSenderInfoCont);
-        QCOMPARE(w.frm.fnobjSendersData().stReferenceTypeCode, QLatin1String(c.pchReadCode));
-        QCOMPARE(w.frm.fnobjSendersData().stReferenceTypeDesc, QLatin1String(c.pchReadDesc));
+        QCOMPARE(w.frm.fnrecData().objSendersData.stReferenceTypeCode,
+                 QLatin1String(c.pchReadCode));
+        QCOMPARE(w.frm.fnrecData().objSendersData.stReferenceTypeDesc,
+                 QLatin1String(c.pchReadDesc));
     }
 }
 

@@ -324,7 +324,7 @@ void tst_SenderInfoPage::ReadingThePageTrimsEveryText() {
     fnpControl<TfraState>(wiz.frm, "fraSenderState")->pSetState(QStringLiteral(" Bretagne "));
     fnpControl<QComboBox>(wiz.frm, "cmbPhoneCallingCode")->setEditText(QStringLiteral(" +33 "));
     fnpControl<QComboBox>(wiz.frm, "cmbMobileCallingCode")->setEditText(QStringLiteral("+44 "));
-    const TclsRWSendersData &obj = wiz.frm.fnobjSendersData();
+    const TclsRWSendersData &obj = wiz.frm.fnrecData().objSendersData;
     const struct {
         const char *pchField, *pchTyped;
         const QString *pstRead;

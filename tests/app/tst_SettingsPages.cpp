@@ -242,10 +242,13 @@ void tst_SettingsPages::SavedPagesComeBackOnTheNextStart() {
         wiz.frm.pReadPage(wpFTPSetting);
         wiz.frm.pReadPage(wpEmailSetting);
         wiz.frm.pReadPage(wpApplSecurity);
-        QCOMPARE(TclsRWPickup().fnstSaveToDB(wiz.frm.fnobjPickupData()), cstSuccess);
-        QCOMPARE(TclsRWFTPSetting().fnstSaveToDB(wiz.frm.fnobjFTPSettingData()), cstSuccess);
-        QCOMPARE(TclsRWEmailSetting().fnstSaveToDB(wiz.frm.fnobjEmailSettingData()), cstSuccess);
-        QCOMPARE(TclsRWApplSecurity().fnstSaveToDB(wiz.frm.fnobjApplSecurityData()), cstSuccess);
+        QCOMPARE(TclsRWPickup().fnstSaveToDB(wiz.frm.fnrecData().objPickupData), cstSuccess);
+        QCOMPARE(TclsRWFTPSetting().fnstSaveToDB(wiz.frm.fnrecData().objFTPSettingData),
+                 cstSuccess);
+        QCOMPARE(TclsRWEmailSetting().fnstSaveToDB(wiz.frm.fnrecData().objEmailSettingData),
+                 cstSuccess);
+        QCOMPARE(TclsRWApplSecurity().fnstSaveToDB(wiz.frm.fnrecData().objApplSecurityData),
+                 cstSuccess);
     }
     TrecWizard wiz;
     QVERIFY(wiz.fnbStarted());
@@ -291,7 +294,7 @@ void tst_SettingsPages::SavedPagesComeBackOnTheNextStart() {
     QVERIFY(fnbPasswordFieldsEnabled(frm, true));
 
     // Start-up read the pages back into the holders the settings objects take.
-    const TclsRWPickupData &objPickup = wiz.frm.fnobjPickupData();
+    const TclsRWPickupData &objPickup = wiz.frm.fnrecData().objPickupData;
     QCOMPARE(objPickup.slPickupLocations,
              QStringList({QStringLiteral("GATE 2"), QStringLiteral("DOCK A"),
                           QStringLiteral("LOADING BAY")}));
@@ -301,7 +304,7 @@ void tst_SettingsPages::SavedPagesComeBackOnTheNextStart() {
     QCOMPARE(objPickup.iReadyByCutOffMargin, 120);
     QCOMPARE(objPickup.tmDefaultCloseTime, QTime(18, 30, 0));
     QCOMPARE(objPickup.tmDefaultReadyByTime, QTime(7, 5, 0));
-    const TclsRWFTPSettingData &objFTP = wiz.frm.fnobjFTPSettingData();
+    const TclsRWFTPSettingData &objFTP = wiz.frm.fnrecData().objFTPSettingData;
     QCOMPARE(QString(objFTP.stHost), QStringLiteral("sftp.example.test"));
     QCOMPARE(objFTP.stPort, QStringLiteral("2222"));
     QCOMPARE(objFTP.stUserId, QStringLiteral("morvane"));
@@ -309,12 +312,12 @@ void tst_SettingsPages::SavedPagesComeBackOnTheNextStart() {
     QCOMPARE(objFTP.stBuildDirPath, QStringLiteral("\\manifests\\build"));
     QCOMPARE(objFTP.stWorkDirPath, QStringLiteral("\\manifests\\work"));
     QCOMPARE(objFTP.iManifestMode, 1);
-    const TclsRWEmailSettingData &objEmail = wiz.frm.fnobjEmailSettingData();
+    const TclsRWEmailSettingData &objEmail = wiz.frm.fnrecData().objEmailSettingData;
     QCOMPARE(QString(objEmail.stHost), QStringLiteral("smtp.example.test"));
     QCOMPARE(objEmail.stPort, QString());
     QCOMPARE(objEmail.stUserId, QStringLiteral("eod@example.test"));
     QVERIFY(objEmail.stPassword == cstEmailPassword);
-    const TclsRWApplSecurityData &objSecurity = wiz.frm.fnobjApplSecurityData();
+    const TclsRWApplSecurityData &objSecurity = wiz.frm.fnrecData().objApplSecurityData;
     QVERIFY(objSecurity.bPasswordRequired);
     QVERIFY(objSecurity.stPassword == cstApplPassword);
 
@@ -345,7 +348,8 @@ void tst_SettingsPages::PickupPageKeepsItsDesignWithoutARow() {
         QVERIFY2(fniSpin(wiz.frm, "speDefaultCloseTimeHour") == 17, c.pchCase);
         QVERIFY2(fniSpin(wiz.frm, "speDefaultReadyByTimeHour") == 9, c.pchCase);
         QVERIFY2(fniSpin(wiz.frm, "speRequestCutOffMargin") == 0, c.pchCase);
-        QVERIFY2(wiz.frm.fnobjPickupData().slPickupLocations == QStringList(QString()), c.pchCase);
+        QVERIFY2(wiz.frm.fnrecData().objPickupData.slPickupLocations == QStringList(QString()),
+                 c.pchCase);
         QVERIFY2(objAnswerer.fnarAsked().empty(), c.pchCase);
     }
 }
@@ -368,7 +372,7 @@ void tst_SettingsPages::PickupListTakesTheDefaultFirstAndNoBlanks() {
         for (int i = 0; i < 5; ++i)
             pSetText(wiz.frm, arFields[i], c.slTyped[i]);
         wiz.frm.pReadPage(wpPickupDetails);
-        QCOMPARE(wiz.frm.fnobjPickupData().slPickupLocations, c.slRead);
+        QCOMPARE(wiz.frm.fnrecData().objPickupData.slPickupLocations, c.slRead);
     }
 }
 
@@ -379,7 +383,7 @@ void tst_SettingsPages::PasswordFieldsFollowTheBox() {
     // A first run: the DEFAULT user has no password, nothing is asked for.
     QVERIFY(!chk->isChecked());
     QVERIFY(fnbPasswordFieldsEnabled(wiz.frm, false));
-    QVERIFY(!wiz.frm.fnobjApplSecurityData().bPasswordRequired);
+    QVERIFY(!wiz.frm.fnrecData().objApplSecurityData.bPasswordRequired);
     for (bool bTicked : {true, false, true}) {
         chk->setChecked(bTicked);
         QVERIFY(fnbPasswordFieldsEnabled(wiz.frm, bTicked));
@@ -388,8 +392,8 @@ void tst_SettingsPages::PasswordFieldsFollowTheBox() {
     pSetText(wiz.frm, "edtApplSecurityPasswd", QStringLiteral("typed"));
     chk->setChecked(false);
     wiz.frm.pReadPage(wpApplSecurity);
-    QVERIFY(!wiz.frm.fnobjApplSecurityData().bPasswordRequired);
-    QVERIFY(wiz.frm.fnobjApplSecurityData().stPassword.isEmpty());
+    QVERIFY(!wiz.frm.fnrecData().objApplSecurityData.bPasswordRequired);
+    QVERIFY(wiz.frm.fnrecData().objApplSecurityData.stPassword.isEmpty());
 }
 
 QTEST_MAIN(tst_SettingsPages)

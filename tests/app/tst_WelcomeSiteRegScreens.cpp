@@ -455,8 +455,8 @@ void tst_WelcomeSiteRegScreens::ChosenQuantities() {
     if (rec.bUntickShipAfter)
         chkShip->setChecked(false);
     frm.pReadPage(wpSiteRegistration);
-    QCOMPARE(frm.fnobjAWBLPAllocData().stShipmentNoQty, rec.stShipQty);
-    QCOMPARE(frm.fnobjAWBLPAllocData().stLPNoQty, rec.stLPQty);
+    QCOMPARE(frm.fnrecData().objAWBLPAllocData.stShipmentNoQty, rec.stShipQty);
+    QCOMPARE(frm.fnrecData().objAWBLPAllocData.stLPNoQty, rec.stLPQty);
 }
 
 QTEST_MAIN(tst_WelcomeSiteRegScreens)
