@@ -288,32 +288,36 @@ TEST_F(RWCommSettingSave, EveryServiceRowGetsItsBlockCutToItsWidths) {
     EXPECT_EQ(fniPortOf(csSiteRegistration), 8002);
 }
 
+// The two e-mail boxes are saved each to its own flag: one ticked, the other
+// not, both ways round.
 TEST_F(RWCommSettingSave, TheConfigurationRowsGetThePageOptions) {
-    TclsRWCommSettingData obj = fnobjValidPage();
-    obj.iNoOfRetries = 4;
-    obj.bEODViaFTP = true;
-    obj.bEODViaEmail = true;
-    obj.stEODEmailAddress = QString(90, u'e') + QStringLiteral("@example.com");
-    obj.stGatewayIATA = QStringLiteral("MELX");
-    obj.stModemName = QStringLiteral("Modem ") + QString(70, u'm');
-    obj.bReturnViaEmail = true;
-    obj.stReturnEmailAddress = QString(110, u'r') + QStringLiteral("@example.com");
-    ASSERT_EQ(objSetting.fnstSaveToDB(obj), QStringLiteral("success"));
+    for (const bool bEODByEmail : {true, false}) {
+        TclsRWCommSettingData obj = fnobjValidPage();
+        obj.iNoOfRetries = 4;
+        obj.bEODViaFTP = true;
+        obj.bEODViaEmail = bEODByEmail;
+        obj.stEODEmailAddress = QString(90, u'e') + QStringLiteral("@example.com");
+        obj.stGatewayIATA = QStringLiteral("MELX");
+        obj.stModemName = QStringLiteral("Modem ") + QString(70, u'm');
+        obj.bReturnViaEmail = !bEODByEmail;
+        obj.stReturnEmailAddress = QString(110, u'r') + QStringLiteral("@example.com");
+        ASSERT_EQ(objSetting.fnstSaveToDB(obj), QStringLiteral("success"));
 
-    const auto arZorv = fnarRows<TclsConfigZorvData>("TclsConfigZorvDB");
-    ASSERT_EQ(arZorv.size(), 1u);
-    EXPECT_EQ(arZorv[0].no_of_retries, 4);
-    EXPECT_TRUE(arZorv[0].eod_via_ftp);
-    EXPECT_TRUE(arZorv[0].eod_via_email);
-    EXPECT_EQ(arZorv[0].eod_email_address, obj.stEODEmailAddress.left(80));
-    EXPECT_EQ(arZorv[0].gateway_iata, QStringLiteral("MEL"));
-    EXPECT_EQ(arZorv[0].Modem_Name, obj.stModemName.left(60));
-    EXPECT_EQ(arZorv[0].changed_by, QStringLiteral("DEFAULT"));
-    const auto arMorvane = fnarRows<TclsConfigMorvaneData>("TclsConfigMorvaneDB");
-    ASSERT_EQ(arMorvane.size(), 1u);
-    EXPECT_TRUE(arMorvane[0].return_via_email);
-    EXPECT_EQ(arMorvane[0].return_email_address, obj.stReturnEmailAddress.left(100));
-    EXPECT_EQ(arMorvane[0].changed_by, QStringLiteral("DEFAULT"));
+        const auto arZorv = fnarRows<TclsConfigZorvData>("TclsConfigZorvDB");
+        ASSERT_EQ(arZorv.size(), 1u);
+        EXPECT_EQ(arZorv[0].no_of_retries, 4);
+        EXPECT_TRUE(arZorv[0].eod_via_ftp);
+        EXPECT_EQ(arZorv[0].eod_via_email, bEODByEmail);
+        EXPECT_EQ(arZorv[0].eod_email_address, obj.stEODEmailAddress.left(80));
+        EXPECT_EQ(arZorv[0].gateway_iata, QStringLiteral("MEL"));
+        EXPECT_EQ(arZorv[0].Modem_Name, obj.stModemName.left(60));
+        EXPECT_EQ(arZorv[0].changed_by, QStringLiteral("DEFAULT"));
+        const auto arMorvane = fnarRows<TclsConfigMorvaneData>("TclsConfigMorvaneDB");
+        ASSERT_EQ(arMorvane.size(), 1u);
+        EXPECT_EQ(arMorvane[0].return_via_email, !bEODByEmail);
+        EXPECT_EQ(arMorvane[0].return_email_address, obj.stReturnEmailAddress.left(100));
+        EXPECT_EQ(arMorvane[0].changed_by, QStringLiteral("DEFAULT"));
+    }
 }
 
 TEST_F(RWCommSettingSave, RowsOfOtherServicesAreLeftAloneAndNothingIsDuplicated) {
