@@ -4,6 +4,7 @@
 // gives the settings objects.
 #include "UnitAdHocQuery.h"
 #include "UnitFieldMarks.h"
+#include "UnitFTPSettingPage.h"
 #include "unitRegistrationWizard.h"
 #include "unitRWApplSecurity.h"
 #include "unitRWEmailSetting.h"
@@ -126,6 +127,11 @@ void tst_SettingsPages::CaptionsFieldsAndHiddenStars() {
         const bool bSecret = QByteArray(c.pchField).contains("Passw");
         QVERIFY2((edt->echoMode() == QLineEdit::Password) == bSecret, c.pchField);
     }
+    // End of day by SFTP shows every SFTP field's star.
+    fnpControl<TfraFTPSettingPage>(wiz.frm, "tbsFTPSetting")->pShowFTPInUse(true);
+    for (const auto &c : arCases)
+        if (c.bStarStyle && QByteArray(c.pchLabel).startsWith("lblFTP"))
+            QVERIFY2(fnbHasMandatoryMark(fnpControl<QLabel>(wiz.frm, c.pchLabel)), c.pchLabel);
     const struct {
         const char *pchControl, *pchCaption;
     } arOthers[] = {
