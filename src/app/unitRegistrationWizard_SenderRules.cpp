@@ -42,7 +42,7 @@ void TfrmRegistrationWizard::pNextFromSenderInfo() {
     TLookupResult enLookupResult = lrOther;
     if (pg.fnstIATA().isEmpty()) {
         objChecks.pAutoDestination();
-        enLookupResult = objChecks.enAutoDestinationResult;
+        enLookupResult = objChecks.fnenAutoDestinationResult();
     }
     // The marks of the previous list go before the list does, or they would
     // stay yellow on fields that are now right.

@@ -28,7 +28,9 @@ public:
     // The last lookup's answer: the library's words, trimmed, and what they
     // stand for, so that Next can tell which prompt it left.
     QString stAutoDestinationResult;
-    TLookupResult enAutoDestinationResult = lrOther;
+    TLookupResult fnenAutoDestinationResult() const {
+        return fnenLookupResult(stAutoDestinationResult);
+    }
     // Raised when the last lookup showed the user a message or a question.
     bool bUserInformed = false;
 

@@ -57,7 +57,6 @@ void TclsSenderAddressChecks::pCallAutoDestination() {
     bRetry = false;
     bUserInformed = false;
     stAutoDestinationResult.clear();
-    enAutoDestinationResult = lrOther;
     if (!rec.fnbComplete())
         return;
     stCurrentIATA = fnstComboText(rec.cmbIATA).trimmed();
@@ -78,8 +77,7 @@ void TclsSenderAddressChecks::pCallAutoDestination() {
     if (!stIATA.isEmpty() && rec.pRefreshIATAFrame)
         rec.pRefreshIATAFrame(stIATA);
     stAutoDestinationResult = stResult.trimmed();
-    enAutoDestinationResult = fnenLookupResult(stAutoDestinationResult);
-    pReactToAutoDestination(enAutoDestinationResult);
+    pReactToAutoDestination(fnenAutoDestinationResult());
 }
 
 void TclsSenderAddressChecks::pReactToAutoDestination(TLookupResult enResult) {

@@ -124,12 +124,14 @@ void tst_SenderInfoPage::CaptionsLengthsAndMandatoryStars() {
         if (c.iMaxLength)
             QCOMPARE(qobject_cast<QLineEdit *>(w)->maxLength(), c.iMaxLength);
     }
-    // The star is red and stands left of its label.
+    // The star is red and stands just left of its label, where the page's
+    // layout put the label.
     auto *lblCode = fnpControl<QLabel>(wiz.frm, "lblSenderCode");
     auto *lblStar = fnpControl<QLabel>(wiz.frm, "lblSenderCodeMark");
     QCOMPARE(lblStar->text(), QStringLiteral("*"));
     QCOMPARE(lblStar->palette().color(QPalette::WindowText), QColor(Qt::red));
-    QVERIFY(lblStar->geometry().right() < lblCode->geometry().left());
+    QCOMPARE(lblStar->geometry().right(), lblCode->geometry().left() - 2);
+    QCOMPARE(lblStar->y(), lblCode->y());
     QCOMPARE(wiz.fraCountry()->width(), 250);
     QCOMPARE(fnpControl<QWidget>(wiz.frm, "cmbCountryName")->width(), 224);
     // The suburb frame waits for a country with suburbs.
