@@ -1,5 +1,6 @@
-// The site information file SiteRegs.txt, byte for byte, and the registration
-// message built from it.
+// The site information file SiteRegs.txt, byte for byte, and the host message
+// built from it: framed by group separators for the modem, URL-encoded as a
+// form body for HTTP.
 #include "unitEFDR.h"
 #include "unitSiteRegistration.h"
 #include "UnitTestInstallation.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 namespace {
 // The rows a registration reads, in memory.
@@ -57,144 +59,13 @@ struct TrecSiteRows {
     }
 };
 
-QByteArray fnbaLines(std::initializer_list<const char *> arLines) {
-    QByteArray ba;
-    for (const char *pch : arLines)
-        ba += QByteArray(pch) + "\r\n";
-    return ba;
+// The file as the installation above writes it on 5 December 2026, 14:03:09.
+QByteArray fnbaExpected() {
+    QFile file(QStringLiteral(SITEREGS_EXPECTED_FILE));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().replace("\n", "\r\n") : QByteArray();
 }
-
-const QByteArray cbaExpected = fnbaLines({
-    "ZOZ SITE CONFIGURATION                              05/12/2026  14:03:09",
-    "",
-    "Sec 1 : CUSTOMER INFORMATION",
-    "",
-    "Name           : Harbour Traders Ltd",
-    "Address_1      : 12 Quay Street",
-    "Address_2      : ",
-    "Address_3      : ",
-    "City           : Cork",
-    "State          : Cork",
-    "Zip            : T12 X2Y3",
-    "Country        : Ireland",
-    "Contact Person : Aoife Byrne",
-    "Phone Number   : +353214567890",
-    "",
-    "",
-    "Sec 2 : APPLICATION INFORMATION",
-    "",
-    "Application ID : ZOZ",
-    "ZOZ Version    : 5.01.02",
-    "Site Type      : Standalone",
-    "",
-    "Sec 3 : ZORV ACCOUNT NUMBERS",
-    "",
-    "123456789",
-    "987654321",
-    "---",
-    "",
-    "Sec 4 : PICKUP POINT INFORMATION",
-    "---",
-    "",
-    "Sec 5 : COMMUNICATION WORKSTATION CONFIGURATION INFORMATION",
-    "",
-    "Workstation Name : ",
-    "Description      : ",
-    "Modem Name       : Standard 56000 bps Modem",
-    "Modem Speed      : 57600",
-    "Phone Number     : 9",
-    "",
-    "---",
-    "",
-    "Sec 6 : TELECOMM SERVICES INFORMATION",
-    "",
-    "Service        : Site Registration",
-    "Workstation ID : ALL",
-    "Active         : Y",
-    "1st Phone No.  : 0214000000",
-    "2nd Phone No.  : 0214000001",
-    "Dial Retries   : 3",
-    "",
-    "Service        : Electronic Message",
-    "Workstation ID : ALL",
-    "Active         : N",
-    "1st Phone No.  : ",
-    "2nd Phone No.  : ",
-    "Dial Retries   : 0",
-    "",
-    "Service        : Electronic Manifest",
-    "Workstation ID : ALL",
-    "Active         : N",
-    "1st Phone No.  : ",
-    "2nd Phone No.  : ",
-    "Dial Retries   : 0",
-    "",
-    "Service        : Track & Trace",
-    "Workstation ID : ALL",
-    "Active         : N",
-    "1st Phone No.  : 0214000003",
-    "2nd Phone No.  : ",
-    "Dial Retries   : 3",
-    "",
-    "Service        : Pickup Booking",
-    "Workstation ID : ALL",
-    "Active         : Y",
-    "1st Phone No.  : ",
-    "2nd Phone No.  : ",
-    "Dial Retries   : 3",
-    "",
-    "Service        : Automatic Shipment ID Allocation",
-    "Workstation ID : ALL",
-    "Active         : N",
-    "1st Phone No.  : ",
-    "2nd Phone No.  : ",
-    "Dial Retries   : 0",
-    "",
-    "Service        : Automatic Licence Plate Number Allocation",
-    "Workstation ID : ALL",
-    "Active         : N",
-    "1st Phone No.  : ",
-    "2nd Phone No.  : ",
-    "Dial Retries   : 0",
-    "---",
-    "",
-    "Shipment Advisory         : Y",
-    "Checkpoint Access         : N",
-    "Inbound Shipment Tracing  : Y",
-    "",
-    "Shipment Tracing Size : 100",
-    "",
-    "Sec 7 : MANIFEST SETTINGS",
-    "",
-    "Auto-Manifest : No",
-    "",
-    "Sec 8 : EMAIL ALIASES",
-    "",
-    "Alias   : ",
-    "Address : ",
-    "---",
-    "Sec 9 : SHIPMENT RANGE",
-    "",
-    "Range required flag     : Y",
-    "Quantity                : 5000",
-    "",
-    "Sec 10 : LP RANGE",
-    "",
-    "Range required flag     : N",
-    "Quantity                : 0",
-    "",
-    "Sec 11 : IATA CODE ",
-    "",
-    "Gateway IATA Code       : ORK",
-    "",
-    "Sec 12 : Version Update Date Time",
-    "",
-    "DateTime Format         : yyyymmddhhmmss",
-    "Date Time               : 20261205140309",
-    "",
-    "Sec 13 : PickUp Address",
-    "PickUp Address Required Flag : Y",
-});
+const QByteArray cbaExpected = fnbaExpected();
+const QByteArray cbaGS(1, cchGS);
 
 class SiteInfoFile : public ::testing::Test {
 protected:
@@ -226,7 +97,14 @@ protected:
     QByteArray fnbaFile() {
         return objInstallation.fnbaReadFile(QStringLiteral("Bin/SiteRegs.txt"));
     }
-    QList<QByteArray> fnarLines() { return fnbaFile().split('\n'); }
+    QString fnstPrepare(const char *pchCode) {
+        return objSiteReg->fnstPrepareSiteRegMsgFile(QString::fromLatin1(pchCode), &rec.objZorv,
+                                                     &rec.objMorvane, &rec.objCustomer,
+                                                     rec.objarUsers, rec.objarServices);
+    }
+    TclsCommServiceSettingsData &fnobjSiteRegService() {
+        return static_cast<TclsCommServiceSettingsData &>(*rec.objarServices[0]);
+    }
 };
 } // namespace
 
@@ -243,26 +121,20 @@ TEST_F(SiteInfoFile, AccountNumbersAreWrittenOnceAndAtMostAHundredCounted) {
     for (int i = 1; i <= 105; ++i)
         rec.pAddUser(QStringLiteral("ACC%1").arg(i, 3, 10, QLatin1Char('0')));
     ASSERT_EQ(fnstMake(), QStringLiteral("success"));
-    const QByteArray baFile = fnbaFile();
-    EXPECT_TRUE(baFile.contains("\r\nACC098\r\n---\r\n"));
-    EXPECT_FALSE(baFile.contains("ACC099"));
-    EXPECT_EQ(baFile.count("\r\nACC"), 98);
+    EXPECT_TRUE(fnbaFile().contains("\r\nACC098\r\n---\r\n"));
+    EXPECT_EQ(fnbaFile().count("\r\nACC"), 98);
 }
 
 TEST_F(SiteInfoFile, SiteTypeAndAMissingSiteRegistrationRecord) {
-    const struct {
-        const char *pchType;
-        const char *pchLine;
-    } arTypes[] = {{"Single User Custom", "Site Type      : Standalone"},
-                   {"Single User Typical", "Site Type      : Standalone"},
-                   {"single user custom", "Site Type      : LAN"},
-                   {"LAN", "Site Type      : LAN"}};
-    for (const auto &r : arTypes) {
-        objSiteReg->pSetInstallationType(QString::fromLatin1(r.pchType));
+    for (const auto &[pchType, pchLine] :
+         {std::pair{"Single User Custom", "Standalone"}, std::pair{"single user custom", "LAN"},
+          std::pair{"LAN", "LAN"}}) {
+        objSiteReg->pSetInstallationType(QString::fromLatin1(pchType));
         ASSERT_EQ(fnstMake(), QStringLiteral("success"));
-        EXPECT_TRUE(fnbaFile().contains(QByteArray("\r\n") + r.pchLine + "\r\n")) << r.pchType;
+        EXPECT_TRUE(fnbaFile().contains(QByteArray("\r\nSite Type      : ") + pchLine + "\r\n"))
+            << pchType;
     }
-    rec.objarServices.erase(rec.objarServices.begin()); // no Site Registration record
+    rec.objarServices.erase(rec.objarServices.begin());
     ASSERT_EQ(fnstMake(), QStringLiteral("success"));
     EXPECT_TRUE(fnbaFile().contains("Service        : Site Registration\r\n"
                                     "Workstation ID : DUMMYWKST\r\n"
@@ -290,9 +162,7 @@ TEST_F(SiteInfoFile, AFailedWriteIsNoSuccessAndLeavesTheOldFile) {
     {
         const TclsFileSizeLimit objLimit;
         stResult = fnstMake();
-        stPrepared = objSiteReg->fnstPrepareSiteRegMsgFile(QStringLiteral("REGR"), &rec.objZorv,
-                                                           &rec.objMorvane, &rec.objCustomer,
-                                                           rec.objarUsers, rec.objarServices);
+        stPrepared = fnstPrepare("REGR");
     }
     EXPECT_EQ(stResult, QString());
     EXPECT_EQ(stPrepared, QString());
@@ -305,61 +175,72 @@ TEST_F(SiteInfoFile, AFailedWriteIsNoSuccessAndLeavesTheOldFile) {
     EXPECT_EQ(fnstMake(), QStringLiteral("success"));
 }
 
-TEST(SiteInfoPadding, PadAndCut) {
-    EXPECT_EQ(TclsRWSiteRegistration::fnstPad(QString(), 5), QString());
-    EXPECT_EQ(TclsRWSiteRegistration::fnstPad(QStringLiteral("ab"), 2), QStringLiteral("ab  "));
-    EXPECT_EQ(TclsRWSiteRegistration::fnstPadToGivenLength(QStringLiteral("abc"), 5),
-              QStringLiteral("abc  "));
-    EXPECT_EQ(TclsRWSiteRegistration::fnstPadToGivenLength(QStringLiteral("abcde"), 5),
-              QStringLiteral("abcde"));
-    EXPECT_EQ(TclsRWSiteRegistration::fnstPadToGivenLength(QStringLiteral("abcdefg"), 5),
-              QStringLiteral("abcde"));
-}
-
 TEST_F(SiteInfoFile, TheMessageCarriesTheFileInTheServicesTransportForm) {
     const QByteArray baFS(4, cchFS);
+    const QByteArray baSize = QByteArray::number(cbaExpected.size());
     // "site registration" is not the exact name: no transport, no message.
-    EXPECT_EQ(objSiteReg->fnstPrepareSiteRegMsgFile(QStringLiteral("REGR"), &rec.objZorv,
-                                                    &rec.objMorvane, &rec.objCustomer,
-                                                    rec.objarUsers, rec.objarServices),
-              QString());
+    EXPECT_EQ(fnstPrepare("REGR"), QString());
     EXPECT_TRUE(objSiteReg->fnbaMessageString().isEmpty());
     // HTTPS: the form body, its header without GS.
-    static_cast<TclsCommServiceSettingsData &>(*rec.objarServices[0]).service_name =
-        QStringLiteral("Site Registration");
-    const QByteArray baSize = QByteArray::number(cbaExpected.size());
-    ASSERT_EQ(objSiteReg->fnstPrepareSiteRegMsgFile(QStringLiteral("REGR"), &rec.objZorv,
-                                                    &rec.objMorvane, &rec.objCustomer,
-                                                    rec.objarUsers, rec.objarServices),
-              QStringLiteral("success"));
+    fnobjSiteRegService().service_name = QStringLiteral("Site Registration");
+    ASSERT_EQ(fnstPrepare("REGR"), QStringLiteral("success"));
     EXPECT_EQ(objSiteReg->fnbaMessageString(),
               "msg_type=0&msg_hdr=REGRSiteRegs%2Etxt%1C%1C%1C%1C11" + baSize +
                   "%1CDDMMYYYY0&msg_bdy=" + fnstURLEncode(cbaExpected));
     // MODEM: header with GS, the file, GS.
-    static_cast<TclsCommServiceSettingsData &>(*rec.objarServices[0]).mode =
-        QStringLiteral("MODEM");
-    ASSERT_EQ(objSiteReg->fnstPrepareSiteRegMsgFile(QStringLiteral("REGR"), &rec.objZorv,
-                                                    &rec.objMorvane, &rec.objCustomer,
-                                                    rec.objarUsers, rec.objarServices),
-              QStringLiteral("success"));
-    const QByteArray baGS(1, cchGS);
+    fnobjSiteRegService().mode = QStringLiteral("MODEM");
+    ASSERT_EQ(fnstPrepare("REGR"), QStringLiteral("success"));
     EXPECT_EQ(objSiteReg->fnbaMessageString(), "REGRSiteRegs.txt" + baFS + "11" + baSize +
-                                                   QByteArray(1, cchFS) + "DDMMYYYY0" + baGS +
-                                                   cbaExpected + baGS);
+                                                   QByteArray(1, cchFS) + "DDMMYYYY0" + cbaGS +
+                                                   cbaExpected + cbaGS);
     // An update names the site.
     rec.objMorvane.site_id = QStringLiteral("ABC0000000123ZOZ");
-    ASSERT_EQ(objSiteReg->fnstPrepareSiteRegMsgFile(QStringLiteral("UCFR"), &rec.objZorv,
-                                                    &rec.objMorvane, &rec.objCustomer,
-                                                    rec.objarUsers, rec.objarServices),
-              QStringLiteral("success"));
+    ASSERT_EQ(fnstPrepare("UCFR"), QStringLiteral("success"));
     EXPECT_TRUE(
         objSiteReg->fnbaMessageString().startsWith("UCFRABC0000000123ZOZSiteRegs.txt" + baFS));
     // Any other transport: no message and an empty result.
-    static_cast<TclsCommServiceSettingsData &>(*rec.objarServices[0]).mode =
-        QStringLiteral("Https");
-    EXPECT_EQ(objSiteReg->fnstPrepareSiteRegMsgFile(QStringLiteral("REGR"), &rec.objZorv,
-                                                    &rec.objMorvane, &rec.objCustomer,
-                                                    rec.objarUsers, rec.objarServices),
-              QString());
+    fnobjSiteRegService().mode = QStringLiteral("Https");
+    EXPECT_EQ(fnstPrepare("REGR"), QString());
     EXPECT_TRUE(objSiteReg->fnbaMessageString().isEmpty());
+}
+
+TEST(HostMessage, URLEncodingKeepsLettersAndDigitsOnly) {
+    const std::pair<QByteArray, QByteArray> arCases[] = {
+        {"x.y-z/a b", "x%2Ey%2Dz%2Fa%20b"},
+        {"AZaz09", "AZaz09"},
+        {"\x1D\r\n\xE9\xFF", "%1D%0D%0A%E9%FF"},
+    };
+    for (const auto &[baIn, baOut] : arCases)
+        EXPECT_EQ(fnstURLEncode(baIn), baOut) << baIn.toStdString();
+}
+
+TEST(HostMessage, TheModemMessageFramesTheWholeFileWithGroupSeparators) {
+    QTemporaryDir dir;
+    const QString stFile = dir.filePath(QStringLiteral("SiteRegs.txt"));
+    const auto fnbaMessage = [&](const QByteArray &baContent, const QByteArray &baHeader) {
+        QFile file(stFile);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(baContent);
+        file.close();
+        QByteArray baMessage = "old";
+        return fnbGenMessageString(stFile, baMessage, baHeader) ? baMessage : "failed:" + baMessage;
+    };
+    EXPECT_EQ(fnbaMessage("L1\r\nL2\r\n", "HDR"), "HDR" + cbaGS + "L1\r\nL2\r\n" + cbaGS);
+    // A header that already ends in GS gets no second one; an empty file
+    // leaves the header and its GS alone.
+    EXPECT_EQ(fnbaMessage("L1", "HDR" + cbaGS), "HDR" + cbaGS + "L1" + cbaGS);
+    EXPECT_EQ(fnbaMessage({}, "HDR"), "HDR" + cbaGS);
+    for (const qsizetype iSize : {4096, 4097, 3 * 4096 + 5}) {
+        QByteArray baContent(iSize, 'x');
+        baContent[0] = 'A';
+        baContent[iSize - 1] = 'Z';
+        EXPECT_EQ(fnbaMessage(baContent, "H"), "H" + cbaGS + baContent + cbaGS) << iSize;
+    }
+    // A missing file builds no message.
+    QByteArray baMessage = "old";
+    EXPECT_FALSE(fnbGenMessageString(dir.filePath(QStringLiteral("none")), baMessage, "H"));
+    EXPECT_TRUE(baMessage.isEmpty());
+    baMessage = "old";
+    EXPECT_FALSE(fnbGenMessageStringForHTTP(dir.filePath(QStringLiteral("none")), baMessage, "H"));
+    EXPECT_TRUE(baMessage.isEmpty());
 }
