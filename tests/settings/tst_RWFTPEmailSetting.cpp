@@ -2,22 +2,15 @@
 // used, every failed rule reported, a port that is not a number included) and
 // their saves into the one configuration row, cut to its widths and refused
 // while another workstation holds the row.
+#include "tstSettingsHelpers.h"
+#include "UnitLockHolder.h"
+#include "UnitMV5Records.h"
 #include "unitRWEmailSetting.h"
 #include "unitRWEmailSettingData.h"
 #include "unitRWFTPSetting.h"
 #include "unitRWFTPSettingData.h"
 
-#include "UnitAccessToDatabaseDLL.h"
-#include "UnitAdHocQuery.h"
-#include "UnitLockHolder.h"
-#include "UnitMV5Records.h"
-#include "UnitTestInstallation.h"
-#include "UnitTestQueries.h"
-
-#include <gtest/gtest.h>
-
 #include <functional>
-#include <optional>
 
 namespace {
 using TEntries = std::vector<std::pair<QString, QString>>; // control, message
@@ -42,9 +35,7 @@ void pCheckCases(const TData &objValid, const std::vector<TrecCase<TData>> &arCa
         for (const auto &recEntry : ar)
             arEntries.emplace_back(recEntry.stControlName, recEntry.stMessage);
         EXPECT_EQ(arEntries, rec.arExpected) << rec.pchCase;
-        EXPECT_EQ(stResult,
-                  rec.arExpected.empty() ? QStringLiteral("success") : QStringLiteral("unsuccess"))
-            << rec.pchCase;
+        EXPECT_EQ(stResult, rec.arExpected.empty() ? cstSuccess : cstUnsuccess) << rec.pchCase;
     }
 }
 
@@ -52,7 +43,7 @@ TclsRWFTPSettingData fnobjValidFTP() {
     TclsRWFTPSettingData obj;
     obj.bFTPInUse = true;
     obj.stHost = QStringLiteral("sftp.example.com");
-    obj.stPort = QStringLiteral("22");
+    obj.stPort = QStringLiteral(" 2222 ");
     obj.stUserId = QStringLiteral("site01");
     obj.stPassword = QStringLiteral("not-a-real-one");
     obj.stBuildDirPath = QStringLiteral("/manifests/build");
@@ -67,8 +58,7 @@ TclsRWEmailSettingData fnobjValidEmail() {
     obj.stHost = QStringLiteral("smtp.example.com");
     obj.stPort = QStringLiteral("587");
     obj.stUserId = QStringLiteral("site01@example.com");
-    obj.stPassword = QStringLiteral("not-a-real-one");
-    return obj;
+    return obj; // no password needed
 }
 
 std::pair<QString, QString> fnrecEntry(const char *pchControl, const char *pchMessage) {
@@ -78,39 +68,28 @@ std::pair<QString, QString> fnrecEntry(const char *pchControl, const char *pchMe
 
 TEST(RWFTPSetting, ValidationRules) {
     using D = TclsRWFTPSettingData;
-    const auto recPortNotNumber = fnrecEntry("edtFTPPort", "Port must be a whole number.");
     pCheckCases<TclsRWFTPSetting, D>(
         fnobjValidFTP(),
         {
             {"valid", [](D &) {}, {}},
-            {"port with blanks around it", [](D &o) { o.stPort = QStringLiteral(" 2222 "); }, {}},
-            {"not in use, nothing filled", [](D &o) { o = D(); }, {}},
             {"not in use, port not a number",
              [](D &o) {
                  o.bFTPInUse = false;
                  o.stPort = QStringLiteral("abc");
              },
              {}},
-            {"host blank",
-             [](D &o) { o.stHost = QString(); },
-             {fnrecEntry("edtFTPHost", "Host cannot be blank.")}},
             {"port zero",
              [](D &o) { o.stPort = QStringLiteral("0"); },
              {fnrecEntry("edtFTPPort", "Port cannot be zero.")}},
-            {"port blank",
-             [](D &o) { o.stPort = QString(); },
-             {fnrecEntry("edtFTPPort", "Port cannot be blank.")}},
             {"port not a number, later rules still run",
              [](D &o) {
-                 o.stPort = QStringLiteral("abc");
+                 o.stPort = QStringLiteral("21.5");
                  o.stUserId.clear();
-                 o.stWorkDirPath.clear();
+                 o.stWorkDirPath = QStringLiteral("  ");
              },
-             {recPortNotNumber, fnrecEntry("edtFTPUserId", "User Id cannot be blank."),
+             {fnrecEntry("edtFTPPort", "Port must be a whole number."),
+              fnrecEntry("edtFTPUserId", "User Id cannot be blank."),
               fnrecEntry("edtFTPWorkDirPath", "Work Directory Path cannot be blank.")}},
-            {"port with a fraction",
-             [](D &o) { o.stPort = QStringLiteral("21.5"); },
-             {recPortNotNumber}},
             {"everything blank, in the page's order",
              [](D &o) {
                  o = D();
@@ -131,17 +110,11 @@ TEST(RWEmailSetting, ValidationRules) {
         fnobjValidEmail(),
         {
             {"valid", [](D &) {}, {}},
-            {"no password needed", [](D &o) { o.stPassword.clear(); }, {}},
             {"not in use, nothing filled", [](D &o) { o = D(); }, {}},
-            {"host blank",
-             [](D &o) { o.stHost = QString(); },
-             {fnrecEntry("edtEmailHost", "Outgoing Mail Server cannot be blank.")}},
-            {"port zero",
-             [](D &o) { o.stPort = QStringLiteral("0"); },
-             {fnrecEntry("edtEmailPort", "Port(SMTP) cannot be zero.")}},
-            {"port blank",
-             [](D &o) { o.stPort = QStringLiteral("  "); },
-             {fnrecEntry("edtEmailPort", "Port(SMTP) cannot be blank.")}},
+            {"blanks only",
+             [](D &o) { o.stHost = o.stPort = QStringLiteral("  "); },
+             {fnrecEntry("edtEmailHost", "Outgoing Mail Server cannot be blank."),
+              fnrecEntry("edtEmailPort", "Port(SMTP) cannot be blank.")}},
             {"port not a number, later rules still run",
              [](D &o) {
                  o.stPort = QStringLiteral("25x");
@@ -149,111 +122,27 @@ TEST(RWEmailSetting, ValidationRules) {
              },
              {fnrecEntry("edtEmailPort", "Port(SMTP) must be a whole number."),
               fnrecEntry("edtEmailUserId", "User Id cannot be blank.")}},
-            {"everything blank, in the page's order",
-             [](D &o) {
-                 o = D();
-                 o.bEmailInUse = true;
-             },
-             {fnrecEntry("edtEmailHost", "Outgoing Mail Server cannot be blank."),
-              fnrecEntry("edtEmailPort", "Port(SMTP) cannot be blank."),
-              fnrecEntry("edtEmailUserId", "User Id cannot be blank.")}},
+            {"port zero",
+             [](D &o) { o.stPort = QStringLiteral("0"); },
+             {fnrecEntry("edtEmailPort", "Port(SMTP) cannot be zero.")}},
         });
-}
-
-TEST(RWFTPEmailSetting, AHolderOfAnotherPageIsRefused) {
-    TclsRWEmailSettingData objEmail;
-    TclsRWFTPSettingData objFTP;
-    TrecarErrorList ar;
-    EXPECT_EQ(TclsRWFTPSetting().fnstValidate(objEmail, ar), QStringLiteral("unsuccess"));
-    EXPECT_EQ(TclsRWFTPSetting().fnstSaveToDB(objEmail), QString());
-    EXPECT_EQ(TclsRWEmailSetting().fnstValidate(objFTP, ar), QStringLiteral("unsuccess"));
-    EXPECT_EQ(TclsRWEmailSetting().fnstSaveToDB(objFTP), QString());
 }
 
 namespace {
 class RWFTPEmailSave : public ::testing::Test {
 protected:
     TclsTestInstallation objInstallation;
-    TclsAdHocQuery query;
-
     void SetUp() override {
-        ASSERT_TRUE(objInstallation.fnbOk()) << qPrintable(objInstallation.fnstError());
+        ASSERT_INSTALLED(objInstallation);
         // Rows last written by someone else, so the save's own mark shows.
-        for (const char *pchTable : {"config_zorv", "config_morvane"})
-            ASSERT_EQ(
-                query.fniExecute(
-                    QStringLiteral("UPDATE %1 SET changed_by = ?").arg(QLatin1String(pchTable)),
-                    {QStringLiteral("ADMIN")}),
-                0);
-    }
-
-    template <class T> T fnobjRow(const char *pchClass) {
-        TobjarMVData objar;
-        EXPECT_EQ(fniQueryRecords({{}}, objar, QString::fromLatin1(pchClass)), 0);
-        EXPECT_EQ(objar.size(), 1u);
-        return objar.empty() ? T() : *fnobjAs<T>(objar.front());
-    }
-    TclsConfigZorvData fnobjConfigZorv() {
-        return fnobjRow<TclsConfigZorvData>("TclsConfigZorvDB");
-    }
-    TclsConfigMorvaneData fnobjConfigMorvane() {
-        return fnobjRow<TclsConfigMorvaneData>("TclsConfigMorvaneDB");
+        pExecute(QStringLiteral("UPDATE config_zorv SET changed_by = 'ADMIN'"));
+        pExecute(QStringLiteral("UPDATE config_morvane SET changed_by = 'ADMIN'"));
     }
 };
 
-} // namespace
-
-TEST_F(RWFTPEmailSave, FTPFieldsAreCutToTheirWidths) {
-    TclsRWFTPSettingData obj = fnobjValidFTP();
-    obj.stHost = QString(55, u'h') + QStringLiteral(".example");
-    obj.stPort = QStringLiteral("123456789");
-    obj.stUserId = QString(40, u'u');
-    obj.stPassword = QString(30, u'p');
-    obj.stBuildDirPath = QStringLiteral("/b") + QString(260, u'b');
-    obj.stWorkDirPath = QStringLiteral("/w") + QString(260, u'w');
-    obj.iManifestMode = 1;
-    ASSERT_EQ(TclsRWFTPSetting().fnstSaveToDB(obj), QStringLiteral("success"));
-    const TclsConfigZorvData row = fnobjConfigZorv();
-    EXPECT_EQ(row.ftp_host, QString(50, u'h'));
-    EXPECT_EQ(row.ftp_port, QStringLiteral("12345678"));
-    EXPECT_EQ(row.ftp_user_id, QString(35, u'u'));
-    EXPECT_TRUE(row.ftp_password == QString(25, u'p')) << "the password, cut to 25";
-    EXPECT_EQ(row.ftp_build_dir, obj.stBuildDirPath.left(250));
-    EXPECT_EQ(row.ftp_work_dir, obj.stWorkDirPath.left(250));
-    EXPECT_EQ(row.manifest_mode, 1);
-    EXPECT_EQ(row.changed_by, QStringLiteral("DEFAULT"));
-    EXPECT_EQ(row.no_of_retries, 1) << "fields of other pages stay";
-}
-
-TEST_F(RWFTPEmailSave, EmailFieldsAreCutToTheirWidths) {
-    TclsRWEmailSettingData obj = fnobjValidEmail();
-    obj.stHost = QString(60, u'm');
-    obj.stPort = QStringLiteral(" 5870000 ");
-    obj.stUserId = QString(90, u'u');
-    obj.stPassword = QString(300, u'p');
-    ASSERT_EQ(TclsRWEmailSetting().fnstSaveToDB(obj), QStringLiteral("success"));
-    const TclsConfigMorvaneData row = fnobjConfigMorvane();
-    EXPECT_EQ(row.smtp_host, QString(50, u'm'));
-    EXPECT_EQ(row.smtp_port, QStringLiteral(" 5870000"));
-    EXPECT_EQ(row.smtp_user_id, QString(80, u'u'));
-    EXPECT_TRUE(row.smtp_password == QString(255, u'p')) << "the password, cut to 255";
-    EXPECT_EQ(row.changed_by, QStringLiteral("DEFAULT"));
-}
-
-namespace {
-// The first column of the first row, or nullopt when there is none.
-std::optional<QVariant> fnvStored(const QString &stSQL) {
-    TclsAdHocQuery query;
-    if (query.fniOpen(stSQL) != 0 || !query.fnbNext())
-        return std::nullopt;
-    return query.fnvField(0);
-}
-
 // The two saves side by side, for what they share.
 struct TrecPageSave {
-    const char *pchTable;
-    const char *pchClass;
-    const char *pchHostColumn;
+    const char *pchTable, *pchClass, *pchHostColumn;
     QString (*fnstSave)(const QString &stHost); // a valid page with that host
 };
 const TrecPageSave arPageSaves[] = {
@@ -272,66 +161,75 @@ const TrecPageSave arPageSaves[] = {
 };
 } // namespace
 
-TEST_F(RWFTPEmailSave, AConfigurationTableWithoutRowGivesZeroAndGetsNoRow) {
-    for (const TrecPageSave &rec : arPageSaves) {
-        const QString stTable = QLatin1String(rec.pchTable);
-        ASSERT_EQ(query.fniExecute(QStringLiteral("DELETE FROM ") + stTable), 0);
-        EXPECT_EQ(rec.fnstSave(QStringLiteral("new.example.com")), QStringLiteral("0"))
-            << rec.pchTable;
-        EXPECT_FALSE(fnvStored(QStringLiteral("SELECT record_key FROM ") + stTable))
-            << rec.pchTable << ": the save never inserts";
-    }
+TEST_F(RWFTPEmailSave, FieldsAreCutToTheirWidths) {
+    TclsRWFTPSettingData objFTP = fnobjValidFTP();
+    objFTP.stHost = QString(55, u'h') + QStringLiteral(".example");
+    objFTP.stPort = QStringLiteral("123456789");
+    objFTP.stUserId = QString(40, u'u');
+    objFTP.stPassword = QString(30, u'p');
+    objFTP.stBuildDirPath = QStringLiteral("/b") + QString(260, u'b');
+    objFTP.stWorkDirPath = QStringLiteral("/w") + QString(260, u'w');
+    ASSERT_EQ(TclsRWFTPSetting().fnstSaveToDB(objFTP), cstSuccess);
+    const TclsConfigZorvData objZorv = fnarRows<TclsConfigZorvData>().at(0);
+    EXPECT_EQ(objZorv.ftp_host, QString(50, u'h'));
+    EXPECT_EQ(objZorv.ftp_port, QStringLiteral("12345678"));
+    EXPECT_EQ(objZorv.ftp_user_id, QString(35, u'u'));
+    EXPECT_TRUE(objZorv.ftp_password == QString(25, u'p')) << "the password, cut to 25";
+    EXPECT_EQ(objZorv.ftp_build_dir, objFTP.stBuildDirPath.left(250));
+    EXPECT_EQ(objZorv.ftp_work_dir, objFTP.stWorkDirPath.left(250));
+    EXPECT_EQ(objZorv.manifest_mode, 1);
+    EXPECT_EQ(objZorv.changed_by, QStringLiteral("DEFAULT"));
+    EXPECT_EQ(objZorv.no_of_retries, 1) << "fields of other pages stay";
+
+    TclsRWEmailSettingData objEmail = fnobjValidEmail();
+    objEmail.stHost = QString(60, u'm');
+    objEmail.stPort = QStringLiteral(" 5870000 ");
+    objEmail.stUserId = QString(90, u'u');
+    objEmail.stPassword = QString(300, u'p');
+    ASSERT_EQ(TclsRWEmailSetting().fnstSaveToDB(objEmail), cstSuccess);
+    const TclsConfigMorvaneData objMorvane = fnarRows<TclsConfigMorvaneData>().at(0);
+    EXPECT_EQ(objMorvane.smtp_host, QString(50, u'm'));
+    EXPECT_EQ(objMorvane.smtp_port, QStringLiteral(" 5870000"));
+    EXPECT_EQ(objMorvane.smtp_user_id, QString(80, u'u'));
+    EXPECT_TRUE(objMorvane.smtp_password == QString(255, u'p')) << "the password, cut to 255";
+    EXPECT_EQ(objMorvane.changed_by, QStringLiteral("DEFAULT"));
 }
 
-TEST_F(RWFTPEmailSave, ARowLockedByAnotherWorkstationIsLeftUnchanged) {
+TEST_F(RWFTPEmailSave, AConfigurationTableWithoutRowGivesZeroAndGetsNoRow) {
     for (const TrecPageSave &rec : arPageSaves) {
-        SCOPED_TRACE(rec.pchTable);
-        const QString stTable = QLatin1String(rec.pchTable);
-        const QString stClass = QLatin1String(rec.pchClass);
-        const QString stSelect = QStringLiteral("SELECT %1, changed_by FROM %2")
-                                     .arg(QLatin1String(rec.pchHostColumn), stTable);
-        const auto vKey = fnvStored(QStringLiteral("SELECT record_key FROM ") + stTable);
-        ASSERT_TRUE(vKey);
-        const QString stKey = vKey->toString();
-        {
-            TclsLockHolder objHolder({QStringLiteral("record"), stClass, stKey});
-            ASSERT_EQ(objHolder.fnstAnswer(), QStringLiteral("locked"));
-            EXPECT_EQ(rec.fnstSave(QStringLiteral("new.example.com")),
-                      QStringLiteral("This record is being used by another user."));
-            EXPECT_EQ(fnvStored(stSelect).value_or(QVariant()).toString(), QString());
-            TclsAdHocQuery queryChanger;
-            ASSERT_EQ(queryChanger.fniOpen(stSelect), 0);
-            ASSERT_TRUE(queryChanger.fnbNext());
-            EXPECT_EQ(queryChanger.fnvField(1).toString(), QStringLiteral("ADMIN"));
-            EXPECT_EQ(fnstIntegrityCheck(), QStringLiteral("ok"));
-        }
-        // Once the other workstation is gone the save goes through, and leaves
-        // the row free for the next one.
-        EXPECT_EQ(rec.fnstSave(QStringLiteral("new.example.com")), QStringLiteral("success"));
-        EXPECT_EQ(fnvStored(stSelect).value_or(QVariant()).toString(),
-                  QStringLiteral("new.example.com"));
-        TclsLockHolder objNext({QStringLiteral("record"), stClass, stKey});
-        EXPECT_EQ(objNext.fnstAnswer(), QStringLiteral("locked"));
+        pExecute(QStringLiteral("DELETE FROM %1").arg(rec.pchTable));
+        EXPECT_EQ(rec.fnstSave(QStringLiteral("new.example.com")), QStringLiteral("0"))
+            << rec.pchTable;
+        EXPECT_EQ(fnstScalar(QStringLiteral("SELECT count(*) FROM %1").arg(rec.pchTable)),
+                  QStringLiteral("0"))
+            << rec.pchTable << ": the save never inserts";
     }
 }
 
 // Two workstations saving one configuration row: the one that locked it first
 // writes it, the other is refused and leaves the first one's values in place.
+// Once the first is gone the save goes through, and leaves the row free.
 TEST_F(RWFTPEmailSave, ARowBeingSavedByAnotherWorkstationKeepsThatWorkstationsValues) {
     for (const TrecPageSave &rec : arPageSaves) {
         SCOPED_TRACE(rec.pchTable);
-        const QString stTable = QLatin1String(rec.pchTable);
-        const QString stHostColumn = QLatin1String(rec.pchHostColumn);
-        const QString stSelect = QStringLiteral("SELECT %1 FROM %2").arg(stHostColumn, stTable);
-        const auto vKey = fnvStored(QStringLiteral("SELECT record_key FROM ") + stTable);
-        ASSERT_TRUE(vKey);
-        TclsLockHolder objFirst({QStringLiteral("save"), QLatin1String(rec.pchClass),
-                                 vKey->toString(), stHostColumn,
-                                 QStringLiteral("first.example.com")});
-        ASSERT_EQ(objFirst.fnstAnswer(), QStringLiteral("locked"));
-        EXPECT_EQ(rec.fnstSave(QStringLiteral("second.example.com")),
-                  QStringLiteral("This record is being used by another user."));
-        EXPECT_EQ(fnvStored(stSelect).value_or(QVariant()).toString(),
-                  QStringLiteral("first.example.com"));
+        const QString stClass = QLatin1String(rec.pchClass);
+        const QString stSelect = QStringLiteral("SELECT %1 || '/' || changed_by FROM %2")
+                                     .arg(rec.pchHostColumn, rec.pchTable);
+        const QString stKey = fnstScalar(QStringLiteral("SELECT record_key FROM ") + rec.pchTable);
+        ASSERT_FALSE(stKey.isEmpty());
+        {
+            TclsLockHolder objFirst({QStringLiteral("save"), stClass, stKey,
+                                     QLatin1String(rec.pchHostColumn),
+                                     QStringLiteral("first.example.com")});
+            ASSERT_EQ(objFirst.fnstAnswer(), QStringLiteral("locked"));
+            EXPECT_EQ(rec.fnstSave(QStringLiteral("second.example.com")),
+                      fnstGetDBErrorMessage(12));
+            EXPECT_EQ(fnstScalar(stSelect), QStringLiteral("first.example.com/ADMIN"));
+            EXPECT_EQ(fnstIntegrityCheck(), QStringLiteral("ok"));
+        }
+        EXPECT_EQ(rec.fnstSave(QStringLiteral("new.example.com")), cstSuccess);
+        EXPECT_EQ(fnstScalar(stSelect), QStringLiteral("new.example.com/DEFAULT"));
+        TclsLockHolder objNext({QStringLiteral("record"), stClass, stKey});
+        EXPECT_EQ(objNext.fnstAnswer(), QStringLiteral("locked"));
     }
 }
