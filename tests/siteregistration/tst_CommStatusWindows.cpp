@@ -1,6 +1,8 @@
-// The status windows as the library's status lines drive them through the
-// status callback: what each logging level shows, the one outcome box of a
-// call, the level-2 progress bar and lights, and when a window may close.
+// The windows of a modem call as the library's status lines drive them: what
+// each logging level's status window shows, the one outcome box of a call, the
+// level-2 progress bar and lights, the call-progress window with its fields,
+// seconds and Cancel, when a window may close, and the debugger that closing
+// it opens with the lines of Comm.log.
 #include "UnitAdHocQuery.h"
 #include "unitCallProgress.h"
 #include "unitCommStatusLog0.h"
@@ -9,16 +11,22 @@
 #include "unitCommStatusWindows.h"
 #include "unitCommunicationDLLAccess.h"
 #include "UnitConfigDataCacheDLLAccess.h"
+#include "unitDebugger.h"
+#include "UnitInsideModalLoop.h"
+#include "UnitModalDialog.h"
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
 
+#include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -36,6 +44,10 @@ template <class T> T *fnpOpenControl(const char *pchName) {
     return nullptr;
 }
 
+QString fnstLabel(QWidget &frm, const char *pchName) {
+    return frm.findChild<QLabel *>(QString::fromLatin1(pchName))->text();
+}
+
 // Starts a call as the transaction does and feeds it the lines.
 void pRunCall(const std::vector<const char *> &arLines) {
     TclsCommStatusMain objStatus;
@@ -43,6 +55,39 @@ void pRunCall(const std::vector<const char *> &arLines) {
     for (const char *pchLine : arLines)
         fnpfnStatusCallback()(pchLine);
 }
+
+// What the debugger lists of the Comm.log init writes.
+const QStringList cslCommLogShown = {QStringLiteral("Going Online..."),
+                                     QStringLiteral("--Sending ENQ"), QStringLiteral(" "),
+                                     QStringLiteral("Something the library said")};
+
+// Stands in for the modal loop while it lives: records what the debugger
+// lists and whether the window whose closing opened it was still visible.
+class TclsDebuggerWatch {
+public:
+    explicit TclsDebuggerWatch(QWidget *wCallWindow = nullptr) {
+        fnPrevious = pSetModalRunner(fnrunAnsweringInside([this, wCallWindow](QDialog &dlg) {
+            dlg.show();
+            auto *lbxStatus = dlg.findChild<QListWidget *>(QStringLiteral("lbxStatus"));
+            QStringList sl;
+            for (int i = 0; i < lbxStatus->count(); ++i)
+                sl << lbxStatus->item(i)->text();
+            bCallWindowVisible = wCallWindow && wCallWindow->isVisible();
+            bAnythingSelected = !lbxStatus->selectedItems().isEmpty();
+            optListed = sl;
+            return dlg.result();
+        }));
+    }
+    ~TclsDebuggerWatch() { pSetModalRunner(fnPrevious); }
+    TclsDebuggerWatch(const TclsDebuggerWatch &) = delete;
+    TclsDebuggerWatch &operator=(const TclsDebuggerWatch &) = delete;
+
+    std::optional<QStringList> optListed; // set once the debugger was shown
+    bool bCallWindowVisible = false, bAnythingSelected = false;
+
+private:
+    TModalRunner fnPrevious;
+};
 } // namespace
 
 class tst_CommStatusWindows : public QObject {
@@ -57,15 +102,31 @@ private slots:
     void AStatusWindowClosesOnlyOnceTheCallEnded();
     void DiallingShowsTheCallProgressWindow();
     void GoingOfflineAbortsAndTheModemsSilenceIsTheUsersAbort();
+    void TheCallProgressShowsTheNumberTheModemTheAttemptAndTheSeconds();
+    void CancelClosesTheCallProgressOnlyThroughTheLibrarysAbort();
+    void TheDebuggerListsCommLogWithoutEmptyAndNotificationLines();
+    void ClosingAWindowAfterTheCallOpensTheDebugger_data();
+    void ClosingAWindowAfterTheCallOpensTheDebugger();
 
 private:
+    void pInstallTestLibrary();
     std::unique_ptr<TclsTestInstallation> objInstallation;
 };
 
 void tst_CommStatusWindows::init() {
     objInstallation = std::make_unique<TclsTestInstallation>();
     QVERIFY2(objInstallation->fnbOk(), qPrintable(objInstallation->fnstError()));
-    pExecute(QStringLiteral("UPDATE config_zorv SET installation_type = ?"), {QStringLiteral("1")});
+    pExecute(QStringLiteral("UPDATE config_zorv SET installation_type = ?, Modem_Name = ?"),
+             {QStringLiteral("1"), QStringLiteral("Hayes Optima")});
+    QVERIFY(QDir().mkpath(objInstallation->fnstPath(QStringLiteral("Logs"))));
+    QVERIFY(objInstallation->fnbWriteFile(QStringLiteral("Logs/Comm.log"),
+                                          "Going Online...\r\n"
+                                          "\n"
+                                          "12:00:01 Update Progress Shipment Notification 4711\n"
+                                          "--Sending ENQ\n"
+                                          " \n"
+                                          "Update Progress Shipment Notification\n"
+                                          "Something the library said"));
     pRegisterCommStatusWindows();
 }
 
@@ -74,35 +135,35 @@ void tst_CommStatusWindows::cleanup() {
     objInstallation.reset();
 }
 
+void tst_CommStatusWindows::pInstallTestLibrary() {
+    const QString stSource =
+        qEnvironmentVariable("WIZARD_BIN_DIR") + QStringLiteral("/libtestcommlib.so");
+    QVERIFY2(QFile::copy(stSource, objInstallation->fnstPath(
+                                       QStringLiteral("Bin/libMorvaneCommunication.so"))),
+             qPrintable(stSource));
+    pLoadCommunicationDLL();
+}
+
 void tst_CommStatusWindows::EachLevelShowsTheLinesItsWay() {
-    const struct {
-        int iLevel;
-        const char *pchControl;
-        QString stShown;
-    } arCases[] = {
-        {0, "lblStatusMsg", QStringLiteral("--Receiving data")},
-        {1, "memStatus", QStringLiteral("Ready\n--Sending ENQ\n--Receiving data")},
-        {2, "memStatus", QStringLiteral("Ready\n--Sending ENQ\n--Receiving data")},
-        {2, "lblStatus", QStringLiteral("--Receiving data")},
-    };
-    for (const auto &c : arCases) {
-        pExecute(QStringLiteral("UPDATE config_zorv SET comm_log_level = ?"), {c.iLevel});
+    const QString stAll = QStringLiteral("Ready\n--Sending ENQ\n--Receiving data");
+    const QString stLast = QStringLiteral("--Receiving data");
+    const std::tuple<int, const char *, QString> arCases[] = {{0, "lblStatusMsg", stLast},
+                                                              {1, "memStatus", stAll},
+                                                              {2, "memStatus", stAll},
+                                                              {2, "lblStatus", stLast}};
+    for (const auto &[iLevel, pchControl, stShown] : arCases) {
+        pExecute(QStringLiteral("UPDATE config_zorv SET comm_log_level = ?"), {iLevel});
         pRunCall({"Setting modem to Command state...", "--Sending ENQ", "--Receiving data"});
-        QString stShown;
-        if (auto *lbl = fnpOpenControl<QLabel>(c.pchControl))
-            stShown = lbl->text();
-        else if (auto *mem = fnpOpenControl<QPlainTextEdit>(c.pchControl))
-            stShown = mem->toPlainText();
-        QCOMPARE(stShown, c.stShown);
+        if (auto *lbl = fnpOpenControl<QLabel>(pchControl))
+            QCOMPARE(lbl->text(), stShown);
+        else
+            QCOMPARE(fnpOpenControl<QPlainTextEdit>(pchControl)->toPlainText(), stShown);
         pFreeCommStatusWindows();
     }
 }
 
 void tst_CommStatusWindows::ACallTellsItsOutcomeOnce() {
-    const struct {
-        std::vector<const char *> arLines;
-        QString stBox;
-    } arCases[] = {
+    const std::pair<std::vector<const char *>, QString> arCases[] = {
         {{"Connected to Zorv..", "--Process Successful", "--Process NOT Successful"},
          QStringLiteral("Communication is successfully completed.")},
         {{"--Sending ENQ", "--Process NOT Successful", "--Process NOT Successful"},
@@ -112,26 +173,21 @@ void tst_CommStatusWindows::ACallTellsItsOutcomeOnce() {
         {{"Setting modem to Command state...", "No response from modem", "Cannot initialize modem"},
          QStringLiteral("Modem is not available.")},
     };
-    for (const auto &c : arCases) {
+    for (const auto &[arLines, stBox] : arCases) {
         TclsScriptedAnswerer objAnswerer;
         objAnswerer.pExpect(0);
-        pRunCall(c.arLines);
+        pRunCall(arLines);
         QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
-        QCOMPARE(objAnswerer.fnarAsked()[0].stMessage, c.stBox);
+        QCOMPARE(objAnswerer.fnarAsked()[0].stMessage, stBox);
         QCOMPARE(objAnswerer.fnarAsked()[0].stCaption,
                  QStringLiteral("Zorv Morvane - Modem Communication"));
-        QCOMPARE(objAnswerer.fnarAsked()[0].slButtons, QStringList{QStringLiteral("&OK")});
         pFreeCommStatusWindows();
     }
 }
 
 void tst_CommStatusWindows::TheLevelTwoBarAndLightsFollowTheCall() {
     // Lights on after each line, in the order CD Rx Tx CTS DSR Error.
-    const struct {
-        const char *pchLine;
-        int iProgress;
-        QString stLights;
-    } arSteps[] = {
+    const std::tuple<const char *, int, QString> arSteps[] = {
         {"Setting modem to Command state...", 5, QStringLiteral("------")},
         {"Initializing Modem...", 10, QStringLiteral("---CD-")},
         {"--Dialing Phone No 0395551234", 30, QStringLiteral("---CD-")},
@@ -145,18 +201,15 @@ void tst_CommStatusWindows::TheLevelTwoBarAndLightsFollowTheCall() {
     TclsCommStatusMain objStatus;
     TfrmCommStatusLog2 frm;
     frm.show();
-    auto *prgStatus = frm.findChild<QProgressBar *>(QStringLiteral("prgStatus"));
-    QCOMPARE(prgStatus->minimum(), 0);
-    QCOMPARE(prgStatus->maximum(), 100);
-    for (const auto &c : arSteps) {
-        frm.fniUpdateStatusMsg(QString::fromLatin1(c.pchLine));
-        QString stLights;
-        for (const char *pchLight : {"btnCD", "btnRx", "btnTx", "btnCTS", "btnDSR", "btnError"}) {
-            auto *btn = frm.findChild<QPushButton *>(QString::fromLatin1(pchLight));
-            stLights += btn->isChecked() ? QChar::fromLatin1(pchLight[3]) : QLatin1Char('-');
-        }
-        QCOMPARE(prgStatus->value(), c.iProgress);
-        QCOMPARE(stLights, c.stLights);
+    for (const auto &[pchLine, iProgress, stLights] : arSteps) {
+        frm.fniUpdateStatusMsg(QString::fromLatin1(pchLine));
+        QString stOn;
+        for (const char *pchLight : {"btnCD", "btnRx", "btnTx", "btnCTS", "btnDSR", "btnError"})
+            stOn += frm.findChild<QPushButton *>(QString::fromLatin1(pchLight))->isChecked()
+                        ? QChar::fromLatin1(pchLight[3])
+                        : QLatin1Char('-');
+        QCOMPARE(frm.findChild<QProgressBar *>(QStringLiteral("prgStatus"))->value(), iProgress);
+        QCOMPARE(stOn, stLights);
     }
     QCOMPARE(frm.findChild<QPushButton *>(QStringLiteral("btnCD"))->toolTip(),
              QStringLiteral("CD - Off"));
@@ -166,39 +219,28 @@ void tst_CommStatusWindows::AStatusWindowClosesOnlyOnceTheCallEnded() {
     TclsCommStatusMain objStatus;
     QWidget wMain;
     wMain.show();
-    {
-        TfrmCommStatusLog0 frm;
-        frm.show();
-        QCOMPARE(frm.windowTitle(), QStringLiteral("Zorv Morvane - Communication Status"));
-        QVERIFY(!wMain.isEnabled());
-        frm.fniUpdateStatusMsg(QStringLiteral("--Receiving data"));
-        QTest::keyClick(&frm, Qt::Key_Escape);
-        QVERIFY(frm.isVisible());
-        frm.fniUpdateStatusMsg(QStringLiteral("Call Dropped..."));
-        QTest::keyClick(&frm, Qt::Key_Escape);
-        QVERIFY(!frm.isVisible());
-        QVERIFY(wMain.isEnabled());
-    }
+    TfrmCommStatusLog0 frm;
+    frm.show();
+    QVERIFY(!wMain.isEnabled());
+    frm.fniUpdateStatusMsg(QStringLiteral("--Receiving data"));
+    QTest::keyClick(&frm, Qt::Key_Escape);
+    QVERIFY(frm.isVisible());
+    frm.fniUpdateStatusMsg(QStringLiteral("Call Dropped..."));
+    QTest::keyClick(&frm, Qt::Key_Escape);
+    QVERIFY(!frm.isVisible());
+    QVERIFY(wMain.isEnabled());
 }
 
 void tst_CommStatusWindows::DiallingShowsTheCallProgressWindow() {
-    pExecute(QStringLiteral("UPDATE config_zorv SET Modem_Name = ?"),
-             {QStringLiteral("Hayes Optima")});
     pRunCall({"Going Online...", "--Dialing Phone No 0395551234"});
-    auto *lblDialNo = fnpOpenControl<QLabel>("lblDialNo");
-    QVERIFY(lblDialNo);
-    QCOMPARE(lblDialNo->text(), QStringLiteral("0395551234"));
+    QVERIFY(fnpOpenControl<QLabel>("lblDialNo"));
+    QCOMPARE(fnpOpenControl<QLabel>("lblDialNo")->text(), QStringLiteral("0395551234"));
     QCOMPARE(fnpOpenControl<QLabel>("lblModemName")->text(), QStringLiteral("Hayes Optima"));
     QVERIFY(!fnpOpenControl<QLabel>("lblStatusMsg"));
 }
 
 void tst_CommStatusWindows::GoingOfflineAbortsAndTheModemsSilenceIsTheUsersAbort() {
-    const QString stSource =
-        qEnvironmentVariable("WIZARD_BIN_DIR") + QStringLiteral("/libtestcommlib.so");
-    QVERIFY2(QFile::copy(stSource, objInstallation->fnstPath(
-                                       QStringLiteral("Bin/libMorvaneCommunication.so"))),
-             qPrintable(stSource));
-    pLoadCommunicationDLL();
+    pInstallTestLibrary();
     TclsScriptedAnswerer objAnswerer;
     objAnswerer.pExpect(0);
     TclsCommStatusMain objStatus;
@@ -210,8 +252,143 @@ void tst_CommStatusWindows::GoingOfflineAbortsAndTheModemsSilenceIsTheUsersAbort
     pUnloadCommunicationDLL();
     QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
     QCOMPARE(objAnswerer.fnarAsked()[0].stMessage, QStringLiteral("Dial aborted by the user."));
-    QCOMPARE(frm.findChild<QLabel *>(QStringLiteral("lblStatusMsg"))->text(),
-             QStringLiteral("Dial aborted by the user."));
+    QCOMPARE(fnstLabel(frm, "lblStatusMsg"), QStringLiteral("Dial aborted by the user."));
+}
+
+void tst_CommStatusWindows::TheCallProgressShowsTheNumberTheModemTheAttemptAndTheSeconds() {
+    TclsCommStatusMain objStatus;
+    grecCommCallState().stModemName = QStringLiteral("Hayes Optima");
+    TfrmCallProgress frm;
+    frm.pSetActivity(QStringLiteral("Going Online..."));
+    frm.pSetActivity(QStringLiteral("--Dialing Phone No 0395551234"));
+    frm.show();
+    const auto fnstShown = [&frm] {
+        QStringList sl;
+        for (const char *pch : {"lblDialNo", "lblModemName", "lblCurAttempt", "lblCurActivity"})
+            sl << fnstLabel(frm, pch);
+        return sl.join(QLatin1Char('|'));
+    };
+    QCOMPARE(fnstShown(),
+             QStringLiteral("0395551234|Hayes Optima|1|--Dialing Phone No 0395551234"));
+    frm.pSetActivity(QStringLiteral("2 Retrying... (2)"));
+    frm.pSetActivity(QStringLiteral("Retrying..."));
+    QCOMPARE(fnstShown(), QStringLiteral("0395551234|Hayes Optima|2|Retrying..."));
+    // The first tick counts one second, each later one the interval in whole seconds.
+    QVERIFY(frm.tmrElapsedTime.isActive());
+    frm.tmrElapsedTime.setInterval(2500);
+    QStringList slSeconds;
+    for (int i = 0; i < 3; ++i) {
+        frm.tmrElapsedTimeTimer();
+        slSeconds << fnstLabel(frm, "lblElapsedTime");
+    }
+    QCOMPARE(slSeconds, QStringList({QStringLiteral("Elapsed seconds... 1"),
+                                     QStringLiteral("Elapsed seconds... 3"),
+                                     QStringLiteral("Elapsed seconds... 5")}));
+    QVERIFY(frm.close());
+    QCOMPARE(fnstLabel(frm, "lblCurActivity"), QString());
+    QVERIFY(!frm.tmrElapsedTime.isActive());
+}
+
+void tst_CommStatusWindows::CancelClosesTheCallProgressOnlyThroughTheLibrarysAbort() {
+    // Cancel clicks each window takes to close (3: stays open): without the
+    // library's abort never; with it two while dialling, one after.
+    for (const auto &[bLibrary, bOnline, iClicks] :
+         {std::tuple{false, true, 3}, std::tuple{false, false, 3}, std::tuple{true, true, 2},
+          std::tuple{true, false, 1}}) {
+        if (bLibrary && !fnbCommunicationDLLLoaded()) {
+            pInstallTestLibrary();
+            QVERIFY(fnrecCommEntryPoints().pSetAbort);
+        }
+        grecCommCallState().bOnline = bOnline;
+        TfrmCallProgress frm;
+        frm.show();
+        int iClicked = 0;
+        while (frm.isVisible() && iClicked < 3) {
+            QTest::mouseClick(frm.findChild<QPushButton *>(QStringLiteral("btnCancel")),
+                              Qt::LeftButton);
+            ++iClicked;
+        }
+        QCOMPARE(iClicked, iClicks);
+        QCOMPARE(frm.isVisible(), iClicks == 3);
+        if (!bLibrary) {
+            QTest::keyClick(&frm, Qt::Key_Escape);
+            QVERIFY(frm.isVisible());
+        }
+    }
+    pUnloadCommunicationDLL();
+}
+
+void tst_CommStatusWindows::TheDebuggerListsCommLogWithoutEmptyAndNotificationLines() {
+    {
+        TclsScriptedAnswerer objAnswerer;
+        TclsDebuggerWatch objWatch;
+        TfrmDebugger frm;
+        frm.pDisplayDebugLog();
+        QCOMPARE(objWatch.optListed, std::optional(cslCommLogShown));
+        QVERIFY(!objWatch.bAnythingSelected);
+        QVERIFY(objAnswerer.fnarAsked().empty());
+    }
+    QDir(objInstallation->fnstPath(QStringLiteral("Logs"))).removeRecursively();
+    TclsScriptedAnswerer objAnswerer;
+    objAnswerer.pExpect(0);
+    TclsDebuggerWatch objWatch;
+    TfrmDebugger frm;
+    frm.pDisplayDebugLog();
+    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
+    QCOMPARE(objAnswerer.fnarAsked()[0].stMessage,
+             QStringLiteral("Log file not found on the disk."));
+    QVERIFY(!objWatch.optListed);
+    QVERIFY(!frm.isVisible());
+}
+
+void tst_CommStatusWindows::ClosingAWindowAfterTheCallOpensTheDebugger_data() {
+    QTest::addColumn<bool>("bCallProgress"); // else the level-0 status window
+    QTest::addColumn<QString>("stLine");     // the last line the window was given
+    QTest::addColumn<bool>("bDebuggerFlag");
+    QTest::addColumn<bool>("bDebugger");
+    QTest::newRow("status, success") << false << "--Process Successful" << true << true;
+    QTest::newRow("status, dropped") << false << "Call Dropped..." << true << true;
+    QTest::newRow("status, no flag") << false << "--Process Successful" << false << false;
+    QTest::newRow("status, not ended") << false << "--Receiving data" << true << false;
+    QTest::newRow("progress, offline") << true << "Going Offline" << true << true;
+    QTest::newRow("progress, failed") << true << "--Process NOT Successful" << true << true;
+    QTest::newRow("progress, no flag") << true << "--Process Successful" << false << false;
+    QTest::newRow("progress, dialling") << true << "--Dialing Phone No 0395551234" << true << false;
+}
+
+void tst_CommStatusWindows::ClosingAWindowAfterTheCallOpensTheDebugger() {
+    QFETCH(bool, bCallProgress);
+    QFETCH(QString, stLine);
+    QFETCH(bool, bDebuggerFlag);
+    QFETCH(bool, bDebugger);
+    pExecute(QStringLiteral("UPDATE config_zorv SET comm_debugger = ?"), {bDebuggerFlag});
+    TclsScriptedAnswerer objAnswerer;
+    if (!bCallProgress && stLine.startsWith(QLatin1String("--Process")))
+        objAnswerer.pExpect(0); // the outcome box
+    TclsCommStatusMain objStatus;
+    std::unique_ptr<QDialog> frm;
+    if (bCallProgress) {
+        auto *frmProgress = new TfrmCallProgress;
+        frm.reset(frmProgress);
+        frmProgress->pSetActivity(QStringLiteral("Going Online..."));
+        frmProgress->pSetActivity(stLine);
+    }
+    TfrmCommStatusLog0 *frmStatus = nullptr;
+    if (!bCallProgress)
+        frm.reset(frmStatus = new TfrmCommStatusLog0);
+    TclsDebuggerWatch objWatch(frm.get());
+    frm->show();
+    if (frmStatus)
+        frmStatus->fniUpdateStatusMsg(stLine);
+    frm->close();
+    QCOMPARE(objWatch.optListed.has_value(), bDebugger);
+    if (bDebugger) {
+        QCOMPARE(*objWatch.optListed, cslCommLogShown);
+        QVERIFY(!objWatch.bCallWindowVisible);
+    }
+    QVERIFY(objAnswerer.fnarUnexpected().empty());
+    // A status window whose call has not ended stays.
+    QCOMPARE(frm->isVisible(), stLine == QLatin1String("--Receiving data"));
 }
 
 QTEST_MAIN(tst_CommStatusWindows)
