@@ -1,8 +1,7 @@
-// The INI reader on an installation's file as bytes. Whatever the bytes, every
-// section name, key and value comes back trimmed and on one line, no key is
-// empty or holds "=", a value is its raw text with at most one pair of quotes
-// taken off, and the sections written out again as an INI text read back the
-// same.
+// The INI reader on an installation's file as bytes. Whatever the bytes, names,
+// keys and values come back trimmed and on one line, no key is empty or holds
+// "=", a value is its raw text with at most one pair of quotes taken off, and
+// the sections written out again read back the same.
 #include "UnitFuzzCheck.h"
 
 #include "unitIniFile_p.h"

@@ -1,9 +1,6 @@
-// The modem link's ENQ/ACK session over a line whose bytes, their grouping
-// into reads and its silences come from the input. Whatever the peer sends,
-// receiving ends (no read past a time-out or the line's end loops for ever),
-// a message received is within the size limit, and that message sent over a
-// clean line and received again comes back the same. Sending to the same
-// peer ends too.
+// The modem link's ENQ/ACK session over a line made of the input. Whatever
+// the peer sends, receiving and sending end, a message received is within the
+// size limit, and sent over a clean line and received again it comes back the same.
 #include "UnitFuzzCheck.h"
 #include "UnitFuzzLinkStream.h"
 

@@ -1,8 +1,7 @@
 // The registration reply as it comes over the modem link, read into the
-// caller's exchange record. Whatever the text, the message data never passes
-// the buffer's capacity and every range and pickup field ends inside its
-// array; a text the reader takes, written again by the host's writer from the
-// fields it read, is read back to the same record.
+// caller's exchange record. The message data never passes the buffer's
+// capacity, every field ends inside its array, and a text the reader takes,
+// written again by the host's writer, is read back to the same record.
 #include "UnitFuzzCheck.h"
 
 #include "unitLinkReply.h"

@@ -1,9 +1,7 @@
 // The rewrite of ad-hoc statements written for SQL Server. Whatever the text,
 // the rewrite ends; quoted literals come out as they went in (where no
 // bracketed name could hide a quote), and a statement without literals whose
-// brackets pair up comes out with no bracket and no "dbo." owner left. (A second rewrite may
-// differ: a bracketed name holding a quote becomes a plain quote, which is no statement either
-// way.)
+// brackets pair up comes out with no bracket and no "dbo." owner left.
 #include "UnitFuzzCheck.h"
 
 #include "UnitSQLDialect.h"
