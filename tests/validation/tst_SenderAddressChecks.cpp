@@ -1,18 +1,20 @@
 // The sender page's address checks on a page built with the sender page's
 // objectNames: what each answer of the two address libraries does to the
 // fields, the messages asked, the focus and the retry flag.
+#include "unitAddressSearchChooser.h"
 #include "UnitAutoDestinationReactionCases.h"
+#include "UnitInsideModalLoop.h"
 #include "UnitScriptedAnswerer.h"
+#include "UnitSearchList.h"
 #include "unitSenderAddressChecks.h"
 #include "UnitTestInstallation.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QFrame>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTranslator>
 #include <QtTest>
-
-#include <vector>
 
 namespace {
 // The sender page's address fields in their tab order; edtSenderEmail follows
@@ -28,6 +30,13 @@ struct TrecSenderPage {
     QComboBox *cmbState = fnwAdd<QComboBox>("cmbState", fraSenderState);
     QComboBox *cmbIATA = fnwAdd<QComboBox>("cmbIATA");
     QLineEdit *edtSenderEmail = fnwAdd<QLineEdit>("edtSenderEmail");
+    std::vector<TAddressSearchList> arLists; // the search lists opened
+    std::optional<TrecStationChoice> oChoice;
+    TclsSenderAddressChecks objChecks{&wPage, fnrecFindSenderAddressControls(&wPage),
+                                      [this](const TrecAddressSearch &rec) {
+                                          arLists.push_back(rec.iList);
+                                          return oChoice;
+                                      }};
 
     template <class TControl> TControl *fnwAdd(const char *pchName, QWidget *wParent = nullptr) {
         auto *w = new TControl(wParent ? wParent : &wPage);
@@ -36,18 +45,32 @@ struct TrecSenderPage {
             w->setEditable(true);
         return w;
     }
-
     QString fnstFocused() const {
         const QWidget *w = wPage.focusWidget();
         return w ? w->objectName() : QString();
     }
 };
 
-struct TrecSearch {
-    TAddressSearchList iList;
-    QString stCountryCode, stCity;
-};
+QStringList fnslAsked(const TclsScriptedAnswerer &obj) {
+    QStringList sl;
+    for (const TrecMessageDlg &rec : obj.fnarAsked())
+        sl << rec.stMessage;
+    return sl;
+}
 
+// A dictionary that words the two "Do you know state?" results apart. Qt
+// gives both one key, so the first asked for in a lookup (the state lookup's,
+// compared first) gets its own wording and the plain state question the other.
+class TclsStateWordings : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *pchSource, const char *, int) const override {
+        if (qstrcmp(pchSource, "Do you know state?") != 0)
+            return {};
+        return QString::fromLatin1(iAsked++ == 0 ? "State for the lookup?" : "State known?");
+    }
+    mutable int iAsked = 0;
+};
 } // namespace
 
 class TestSenderAddressChecks : public QObject {
@@ -57,7 +80,7 @@ private slots:
     void autoDestinationPassesThePageToTheLibrary();
     void autoDestinationWithTheReferenceData();
     void postcodeCleaningReactsToEveryResultText();
-    void checksWriteTheirLogLines();
+    void chooserStartsOnlyTheStationListAtTheCity();
 };
 
 void TestSenderAddressChecks::autoDestinationReactsToEveryResultText() {
@@ -65,47 +88,51 @@ void TestSenderAddressChecks::autoDestinationReactsToEveryResultText() {
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
     QVERIFY(objInstallation.fnbCopyBuiltLibrary("libtestautodestination.so",
                                                 "libQuiloftAutodestination.so"));
-    const std::vector<TrecReactionCase> arCases = fnarAutoDestinationReactionCases();
-    for (const TrecReactionCase &rec : arCases) {
+    std::vector<TrecReactionCase> arCases = fnarAutoDestinationReactionCases();
+    const size_t iShared = arCases.size();
+    // The plain state question, worded apart from the state lookup's: it
+    // opens no list, and No keeps the user at the state.
+    arCases.push_back(
+        {"known state unavailable", "State known?", {}, {}, true, false, {}, "cmbIATA"});
+    arCases.push_back({"known state, no",
+                       "State known?",
+                       {1},
+                       {},
+                       false,
+                       false,
+                       {"State known?"},
+                       "cmbState",
+                       true});
+    for (size_t i = 0; i < arCases.size(); ++i) {
+        const TrecReactionCase &rec = arCases[i];
         QVERIFY(objInstallation.fnbWriteFile("Bin/autodestination_answer.txt",
                                              QByteArray(rec.pchResult) + "\nScotland\n" +
                                                  (rec.recChoice ? "" : "EDI") + "\n"));
+        TclsStateWordings objWordings;
+        if (i >= iShared)
+            QCoreApplication::installTranslator(&objWordings);
         TrecSenderPage page;
+        page.oChoice = rec.recChoice;
         page.cmbCountryCode->setEditText("GB");
         page.edtSenderCity->setText("Edinburgh");
         page.cmbState->setEnabled(!rec.bStateDisabled);
         page.edtSenderPostcode->setEnabled(!rec.bPostcodeDisabled);
         page.wPage.show();
         page.edtSenderName->setFocus();
-        std::vector<TrecSearch> arSearches;
-        TclsSenderAddressChecks objChecks(
-            &page.wPage, fnrecFindSenderAddressControls(&page.wPage),
-            [&](const TrecAddressSearch &recSearch) {
-                arSearches.push_back({recSearch.iList, recSearch.stCountryCode, recSearch.stCity});
-                return rec.recChoice;
-            });
-        objChecks.bRetry = !rec.bRetry;
+        page.objChecks.bRetry = !rec.bRetry;
         TclsScriptedAnswerer objAnswerer;
         for (int iButton : rec.arAnswers)
             objAnswerer.pExpect(iButton);
-        objChecks.pAutoDestination();
+        page.objChecks.pAutoDestination();
+        QCoreApplication::removeTranslator(&objWordings);
 
-        QStringList slShown;
-        for (const TrecMessageDlg &recAsked : objAnswerer.fnarAsked())
-            slShown << recAsked.stMessage;
-        QVERIFY2(slShown == rec.slShown, rec.pchName);
+        QVERIFY2(fnslAsked(objAnswerer) == rec.slShown, rec.pchName);
         QVERIFY2(objAnswerer.fnarUnexpected().empty() && objAnswerer.fniUnused() == 0, rec.pchName);
         QVERIFY2(page.fnstFocused() == rec.stFocused,
                  qPrintable(QString(rec.pchName) + ": " + page.fnstFocused()));
-        QVERIFY2(objChecks.bRetry == rec.bRetry, rec.pchName);
-        QVERIFY2(objChecks.stAutoDestinationResult == QString(rec.pchResult), rec.pchName);
-        QVERIFY2(objChecks.bUserInformed == !rec.slShown.isEmpty(), rec.pchName);
-        QCOMPARE(arSearches.size(), rec.arLists.size());
-        for (size_t i = 0; i < arSearches.size(); ++i) {
-            QVERIFY2(arSearches[i].iList == rec.arLists[i], rec.pchName);
-            QCOMPARE(arSearches[i].stCountryCode, QStringLiteral("GB"));
-            QCOMPARE(arSearches[i].stCity, QStringLiteral("Edinburgh"));
-        }
+        QVERIFY2(page.objChecks.bRetry == rec.bRetry, rec.pchName);
+        QVERIFY2(page.objChecks.bUserInformed == !rec.slShown.isEmpty(), rec.pchName);
+        QVERIFY2(page.arLists == rec.arLists, rec.pchName);
         QVERIFY2(page.edtSenderPostcode->text() == rec.stPostcode, rec.pchName);
         QVERIFY2(page.cmbIATA->currentText() == rec.stIATA, rec.pchName);
         QVERIFY2(page.cmbState->currentText() == rec.stState, rec.pchName);
@@ -142,12 +169,12 @@ void TestSenderAddressChecks::autoDestinationPassesThePageToTheLibrary() {
     QCOMPARE(page.cmbState->currentText(), QStringLiteral("Ontario"));
     QCOMPARE(page.cmbIATA->currentText(), QStringLiteral("YYZ"));
     QCOMPARE(stRefreshed, QStringLiteral("YYZ"));
-    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
-    const TrecMessageDlg &recAsked = objAnswerer.fnarAsked().front();
-    QCOMPARE(recAsked.stCaption, QStringLiteral("Registration Wizard - Error/Invalid Data"));
-    QCOMPARE(recAsked.slButtons, QStringList{QStringLiteral("&OK")});
+    QCOMPARE(objAnswerer.fnarAsked().front().stCaption,
+             QStringLiteral("Registration Wizard - Error/Invalid Data"));
 }
 
+// Three Springfields in three states: the user does not know the state and
+// picks the station from the list; with the ZIP code no question is asked.
 void TestSenderAddressChecks::autoDestinationWithTheReferenceData() {
     TrecInstallationOptions recOptions = fnrecTestOptions();
     recOptions.bReferenceData = true;
@@ -155,33 +182,22 @@ void TestSenderAddressChecks::autoDestinationWithTheReferenceData() {
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
     QVERIFY(objInstallation.fnbCopyBuiltLibrary("libQuiloftAutodestination.so"));
     TrecSenderPage page;
+    page.oChoice =
+        TrecStationChoice{"US", "United States", "SPI", "Springfield", "Illinois", "", ""};
     page.cmbCountryCode->setEditText("US");
     page.cmbCountryName->setEditText("United States");
     page.edtSenderCity->setText("Springfield");
     page.wPage.show();
-    std::vector<TrecSearch> arSearches;
-    const TrecStationChoice recSpringfield{
-        "US", "United States", "SPI", "Springfield", "Illinois", "", ""};
-    TclsSenderAddressChecks objChecks(
-        &page.wPage, fnrecFindSenderAddressControls(&page.wPage),
-        [&](const TrecAddressSearch &recSearch) {
-            arSearches.push_back({recSearch.iList, recSearch.stCountryCode, recSearch.stCity});
-            return std::optional(recSpringfield);
-        });
-    // Three Springfields in three states: the user does not know the state
-    // and picks the station from the list.
     TclsScriptedAnswerer objAnswerer;
     objAnswerer.pExpect(1);
-    objChecks.pAutoDestination();
-    QCOMPARE(objChecks.stAutoDestinationResult, QStringLiteral("Do you know state?"));
-    QCOMPARE(arSearches.size(), size_t(1));
+    page.objChecks.pAutoDestination();
+    QCOMPARE(fnslAsked(objAnswerer), QStringList{"Do you know state?"});
+    QCOMPARE(page.arLists.size(), size_t(1));
     QCOMPARE(page.cmbIATA->currentText(), QStringLiteral("SPI"));
-    QVERIFY(!objChecks.bRetry);
-    // With the ZIP code the airport is found without a question.
     page.cmbIATA->setEditText(QString());
     page.edtSenderPostcode->setText("62701");
-    objChecks.pAutoDestination();
-    QCOMPARE(objChecks.stAutoDestinationResult, QStringLiteral("No Error"));
+    page.objChecks.pAutoDestination();
+    QCOMPARE(page.objChecks.stAutoDestinationResult, QStringLiteral("No Error"));
     QCOMPARE(page.cmbIATA->currentText(), QStringLiteral("SPI"));
     QCOMPARE(page.cmbState->currentText(), QStringLiteral("Illinois"));
     QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
@@ -191,41 +207,34 @@ void TestSenderAddressChecks::postcodeCleaningReactsToEveryResultText() {
     TclsTestInstallation objInstallation;
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
     QVERIFY(objInstallation.fnbCopyBuiltLibrary("libQuiloftPostcodeCleaningDLL.so"));
-    struct TrecCase {
-        const char *pchTyped, *pchCity;
-        QString stShown, stPostcode, stFocused;
-    };
     const QString stCorrected = "The postcode you entered has been automatically corrected. "
                                 "Please verify that the cleaned postcode is correct.";
     const QString stNeedsCity = "The entered postcode is incorrect. A valid postcode or city is "
                                 "required to process the shipment.";
     const QString stIncorrect = "The postcode you entered is incorrect and cannot be "
                                 "automatically corrected. Please enter a valid postcode.";
-    const TrecCase arCases[] = {
+    const struct {
+        const char *pchTyped, *pchCity;
+        QString stShown, stPostcode, stFocused;
+    } arCases[] = {
         {" sw1a 1aa ", "London", {}, "SW1A 1AA", "edtSenderName"},
         {"SW1A1AA", "London", stCorrected, "SW1A 1AA", "edtSenderName"},
-        {"qq1 1qq", "", stNeedsCity, "qq1 1qq", "edtSenderCity"},
+        {" qq1 1qq ", "", stNeedsCity, "qq1 1qq", "edtSenderCity"},
         {"QQ1 1QQ", "London", stIncorrect, "QQ1 1QQ", "edtSenderPostcode"},
     };
-    for (const TrecCase &rec : arCases) {
+    for (const auto &rec : arCases) {
         TrecSenderPage page;
         page.cmbCountryCode->setEditText("GB");
         page.edtSenderPostcode->setText(rec.pchTyped);
         page.edtSenderCity->setText(rec.pchCity);
         page.wPage.show();
         page.edtSenderName->setFocus();
-        TclsSenderAddressChecks objChecks(&page.wPage, fnrecFindSenderAddressControls(&page.wPage),
-                                          {});
         TclsScriptedAnswerer objAnswerer;
         if (!rec.stShown.isEmpty())
             objAnswerer.pExpect(0);
-        objChecks.pPostCodeCleaning();
-        QCOMPARE(objAnswerer.fnarAsked().size(), size_t(rec.stShown.isEmpty() ? 0 : 1));
-        if (!rec.stShown.isEmpty()) {
-            QCOMPARE(objAnswerer.fnarAsked().front().stMessage, rec.stShown);
-            QCOMPARE(objAnswerer.fnarAsked().front().stCaption,
-                     QStringLiteral("Registration Wizard - Warning"));
-        }
+        page.objChecks.pPostCodeCleaning();
+        QCOMPARE(fnslAsked(objAnswerer),
+                 rec.stShown.isEmpty() ? QStringList() : QStringList{rec.stShown});
         QCOMPARE(page.edtSenderPostcode->text(), rec.stPostcode);
         QCOMPARE(page.fnstFocused(), rec.stFocused);
     }
@@ -234,47 +243,28 @@ void TestSenderAddressChecks::postcodeCleaningReactsToEveryResultText() {
     TrecSenderPage page;
     page.cmbCountryCode->setEditText("GB");
     page.edtSenderPostcode->setText("sw1a1aa");
-    TclsSenderAddressChecks objChecks(&page.wPage, fnrecFindSenderAddressControls(&page.wPage), {});
     TclsScriptedAnswerer objAnswerer;
-    objChecks.pPostCodeCleaning();
+    page.objChecks.pPostCodeCleaning();
     QVERIFY(objAnswerer.fnarAsked().empty());
     QCOMPARE(page.edtSenderPostcode->text(), QStringLiteral("sw1a1aa"));
 }
 
-void TestSenderAddressChecks::checksWriteTheirLogLines() {
-    TrecInstallationOptions recOptions = fnrecTestOptions();
-    recOptions.bLogging = true;
-    TclsTestInstallation objInstallation(recOptions);
+// The destination-station list opens at the sender's city; the airport
+// directory opens with nothing searched for.
+void TestSenderAddressChecks::chooserStartsOnlyTheStationListAtTheCity() {
+    TclsTestInstallation objInstallation;
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    QVERIFY(objInstallation.fnbCopyBuiltLibrary("libtestautodestination.so",
-                                                "libQuiloftAutodestination.so"));
-    QVERIFY(objInstallation.fnbCopyBuiltLibrary("libQuiloftPostcodeCleaningDLL.so"));
-    QVERIFY(objInstallation.fnbWriteFile(
-        "Bin/autodestination_answer.txt",
-        "Invalid combination. Do you want to lookup from directory?\n\n\n"));
-    TrecSenderPage page;
-    page.cmbCountryCode->setEditText("GB");
-    page.edtSenderPostcode->setText("QQ1 1QQ");
-    page.edtSenderCity->setText("London");
-    TclsSenderAddressChecks objChecks(&page.wPage, fnrecFindSenderAddressControls(&page.wPage), {});
-    TclsScriptedAnswerer objAnswerer;
-    objAnswerer.pExpect(0);
-    objAnswerer.pExpect(1);
-    objChecks.pPostCodeCleaning();
-    objChecks.pAutoDestination();
-    QByteArray baLog;
-    const QDir dirLogs(objInstallation.fnstPath("Logs"));
-    for (const QString &stName : dirLogs.entryList(QDir::Files))
-        baLog += objInstallation.fnbaReadFile("Logs/" + stName);
-    for (const char *pchLine :
-         {"|Unit unitRegistrationWizard|Process pPostCodeCleaning|Calling fnstPostcodeCleaning "
-          "method.",
-          "|Unit unitRegistrationWizard|Process pPostCodeCleaning|The Postcode entered is invalid",
-          "|Unit unitRegistrationWizard|Process pAutoDestination|Calling the fnstAutodestination "
-          "method.",
-          "|Unit unitSenderMaintenance|Process pAutoDestination|Error Message Returned is "
-          "ERR_LOOKUP_DIR"})
-        QVERIFY2(baLog.contains(pchLine), pchLine);
+    QStringList slOpened;
+    TclsDialogAnswerer objLists([&](QDialog &dlg) {
+        auto &frm = dynamic_cast<TfrmTransferList &>(dlg);
+        slOpened << frm.grdList->objectName() + '=' + frm.edtSearch->text();
+        return int(QDialog::Rejected);
+    });
+    const TAddressChooser fnChooser = fnAddressSearchChooser(nullptr);
+    for (TAddressSearchList iList :
+         {TAddressSearchList::aslDestinationStations, TAddressSearchList::aslDirectory})
+        QVERIFY(!fnChooser({iList, "GB", "Edinburgh"}));
+    QCOMPARE(slOpened, (QStringList{"SearchESD=Edinburgh", "SearchDirectory="}));
 }
 
 QTEST_MAIN(TestSenderAddressChecks)
