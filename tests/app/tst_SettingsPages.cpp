@@ -1,7 +1,6 @@
-// The pickup, SFTP, e-mail and application-security pages: their captions
-// and fields, what the fields let the user type, what a second start shows of
-// the values saved through the settings objects, and what reading the pages
-// gives the settings objects.
+// The pickup, SFTP, e-mail and application-security pages: captions and
+// fields, what the fields let the user type, and what a second start shows of
+// the values saved through the settings objects.
 #include "UnitAdHocQuery.h"
 #include "UnitFieldMarks.h"
 #include "UnitFTPSettingPage.h"
@@ -17,14 +16,10 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDirIterator>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QtTest>
-
-#include <optional>
 
 namespace {
 QString fnstText(QWidget &frm, const char *pchName) {
@@ -37,10 +32,6 @@ void pSetText(QWidget &frm, const char *pchName, const QString &st) {
 
 int fniSpin(QWidget &frm, const char *pchName) {
     return fnpControl<QSpinBox>(frm, pchName)->value();
-}
-
-void pSetSpin(QWidget &frm, const char *pchName, int i) {
-    fnpControl<QSpinBox>(frm, pchName)->setValue(i);
 }
 
 // Every line the wizard and its libraries logged in the installation.
@@ -89,80 +80,42 @@ void tst_SettingsPages::CaptionsFieldsAndHiddenStars() {
     QVERIFY2(wiz.fnbStarted(), wiz.fnbaError());
     const struct {
         const char *pchLabel, *pchCaption;
-        bool bStarStyle; // the red star exists, hidden until the page is required
+        bool bStar; // the red star exists, hidden until the page is required
         const char *pchField;
         int iMaxLength;
-        int iHelpContext;
     } arCases[] = {
-        {"lblDefaultPickup", "Default Pickup Location:", false, "edtDefaultPickup", 35, 1564},
-        {"lblPickup1", "Pickup Location 1:", false, "edtPickup1", 35, 1565},
-        {"lblPickup4", "Pickup Location 4:", false, "edtPickup4", 35, 1568},
-        {"lblFTPHost", "Host:", true, "edtFTPHost", 50, 1532},
-        {"lblFTPPort", "Port:", true, "edtFTPPort", 8, 1533},
-        {"lblFTPUserId", "User ID:", true, "edtFTPUserId", 35, 1535},
-        {"lblFTPPasswd", "Password:", true, "edtFTPPasswd", 25, 1534},
-        {"lblFTPBuildDirPath", "Build Directory Path:", true, "edtFTPBuildDirPath", 250, 1536},
-        {"lblFTPWorkDirPath", "Work Directory Path:", true, "edtFTPWorkDirPath", 250, 1537},
-        {"lblFTPGatewayIATA", "Gateway IATA:", false, "edtGatewayIATA", 3, 1531},
-        {"lblEmailHost", "Outgoing Mail Server:", true, "edtEmailHost", 50, 1539},
-        {"lblEmailPort", "Port(SMTP):", true, "edtEmailPort", 8, 1540},
-        {"lblEmailUserId", "User ID:", true, "edtEmailUserId", 80, 1541},
-        {"lblEmailPassword", "Password:", false, "edtEmailPassword", 255, 1560},
-        {"lblApplSecurityPasswd", "Enter password:", false, "edtApplSecurityPasswd", 255, 1548},
+        {"lblDefaultPickup", "Default Pickup Location:", false, "edtDefaultPickup", 35},
+        {"lblFTPHost", "Host:", true, "edtFTPHost", 50},
+        {"lblFTPPort", "Port:", true, "edtFTPPort", 8},
+        {"lblFTPUserId", "User ID:", true, "edtFTPUserId", 35},
+        {"lblFTPPasswd", "Password:", true, "edtFTPPasswd", 25},
+        {"lblFTPBuildDirPath", "Build Directory Path:", true, "edtFTPBuildDirPath", 250},
+        {"lblFTPWorkDirPath", "Work Directory Path:", true, "edtFTPWorkDirPath", 250},
+        {"lblFTPGatewayIATA", "Gateway IATA:", false, "edtGatewayIATA", 3},
+        {"lblEmailHost", "Outgoing Mail Server:", true, "edtEmailHost", 50},
+        {"lblEmailPassword", "Password:", false, "edtEmailPassword", 255},
+        {"lblApplSecurityPasswd", "Enter password:", false, "edtApplSecurityPasswd", 255},
         {"lblApplSecurityRetypePasswd", "Re-type Password:", false, "edtApplSecurityRetypePasswd",
-         255, 1549},
+         255},
     };
     for (const auto &c : arCases) {
         auto *lbl = fnpControl<QLabel>(wiz.frm, c.pchLabel);
         QCOMPARE(lbl->text(), QString::fromLatin1(c.pchCaption));
         QVERIFY2(!fnbHasMandatoryMark(lbl), c.pchLabel);
-        auto *lblMark = lbl->parentWidget()->findChild<QLabel *>(QString::fromLatin1(c.pchLabel) +
-                                                                 QStringLiteral("Mark"));
-        QVERIFY2((lblMark != nullptr) == c.bStarStyle, c.pchLabel);
-        if (lblMark)
-            QCOMPARE(lblMark->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QVERIFY2(bool(lbl->parentWidget()->findChild<QLabel *>(lbl->objectName() + "Mark")) ==
+                     c.bStar,
+                 c.pchLabel);
         auto *edt = fnpControl<QLineEdit>(wiz.frm, c.pchField);
         QCOMPARE(edt->maxLength(), c.iMaxLength);
-        QCOMPARE(edt->property("helpContext").toInt(), c.iHelpContext);
-        const bool bSecret = QByteArray(c.pchField).contains("Passw");
-        QVERIFY2((edt->echoMode() == QLineEdit::Password) == bSecret, c.pchField);
+        QVERIFY2((edt->echoMode() == QLineEdit::Password) ==
+                     QByteArray(c.pchField).contains("Pass"),
+                 c.pchField);
     }
     // End of day by SFTP shows every SFTP field's star.
     fnpControl<TfraFTPSettingPage>(wiz.frm, "tbsFTPSetting")->pShowFTPInUse(true);
     for (const auto &c : arCases)
-        if (c.bStarStyle && QByteArray(c.pchLabel).startsWith("lblFTP"))
+        if (c.bStar && QByteArray(c.pchLabel).startsWith("lblFTP"))
             QVERIFY2(fnbHasMandatoryMark(fnpControl<QLabel>(wiz.frm, c.pchLabel)), c.pchLabel);
-    const struct {
-        const char *pchControl, *pchCaption;
-    } arOthers[] = {
-        {"lblReadyByCutOffMargin", "Ready By Cut-off Margin:"},
-        {"lblReadyCloseMargin", "Ready Close Margin:"},
-        {"lblRequestClosemargin", "Request Close Margin:"},
-        {"lblRequestCutOffMargin", "Request cut off margin:"},
-        {"lblDefaultCloseTime", "Default Close Time:"},
-        {"lblDefaultReadyByTime", "Default Ready By Time:"},
-        {"lblhour", "hh  :  mm"},
-        {"lblApplSecurityPasswdRequired",
-         "Yes, I want my Zorv Morvane software to request a password for the default user"},
-        {"lblApplSecurity",
-         "To ease office security concerns, Zorv Morvane application allows you to assign a "
-         "password to the default user that is required when the program is launched."},
-        {"radRWMnfModeActive", "Active Mode Transfer"},
-        {"radRWMnfModePassive", "Passive Mode Transfer"},
-    };
-    for (const auto &c : arOthers) {
-        QWidget *w = fnpControl<QWidget>(wiz.frm, c.pchControl);
-        const QString stText = qobject_cast<QLabel *>(w) ? qobject_cast<QLabel *>(w)->text()
-                                                         : qobject_cast<QRadioButton *>(w)->text();
-        QCOMPARE(stText, QString::fromLatin1(c.pchCaption));
-    }
-    QCOMPARE(fnpControl<QGroupBox>(wiz.frm, "pnlPickupMargins")->title(),
-             QStringLiteral(" Pickup Margins(in minutes)"));
-    QCOMPARE(fnpControl<QGroupBox>(wiz.frm, "pnlDefaultPickupTime")->title(),
-             QStringLiteral("Default Time For Pickups"));
-    QCOMPARE(fnpControl<QGroupBox>(wiz.frm, "rgpRWMnfMode")->title(),
-             QStringLiteral("SFTP Transfer Mode"));
-    QCOMPARE(fnpControl<QWidget>(wiz.frm, "rgpRWMnfMode")->property("helpContext").toInt(), 1701);
     QVERIFY(wiz.objAnswerer.fnarAsked().empty());
 }
 
@@ -206,157 +159,97 @@ void tst_SettingsPages::SavedPagesComeBackOnTheNextStart() {
     TclsTestInstallation objInstallation(recOptions);
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
     TclsScriptedAnswerer objAnswerer;
-    {
-        TclsAdHocQuery qry;
-        QCOMPARE(qry.fniExecute(QStringLiteral("update config_zorv set gateway_iata = ?"),
-                                {QStringLiteral("FRA")}),
-                 0);
-    }
-    {
-        // The first run: the pages typed in, read and saved as the wizard saves them.
-        TrecWizard wiz;
-        QVERIFY(wiz.fnbStarted());
-        QWidget &frm = wiz.frm;
-        pSetText(frm, "edtDefaultPickup", QStringLiteral("  GATE 2 "));
-        pSetText(frm, "edtPickup1", QString());
-        pSetText(frm, "edtPickup2", QStringLiteral("DOCK A"));
-        pSetText(frm, "edtPickup3", QStringLiteral("   "));
-        pSetText(frm, "edtPickup4", QStringLiteral("LOADING BAY"));
-        pSetSpin(frm, "speRequestCutOffMargin", 15);
-        pSetSpin(frm, "speReadyByCloseMargin", 45);
-        pSetSpin(frm, "speRequestCloseMargin", 90);
-        pSetSpin(frm, "speReadyByCutOffMargin", 120);
-        pSetSpin(frm, "speDefaultCloseTimeHour", 18);
-        pSetSpin(frm, "speDefaultCloseTimeMinute", 30);
-        pSetSpin(frm, "speDefaultReadyByTimeHour", 7);
-        pSetSpin(frm, "speDefaultReadyByTimeMinute", 5);
-        pSetText(frm, "edtFTPHost", QStringLiteral("sftp.example.test"));
-        pSetText(frm, "edtFTPPort", QStringLiteral("2222"));
-        pSetText(frm, "edtFTPUserId", QStringLiteral("morvane"));
-        pSetText(frm, "edtFTPPasswd", cstFTPPassword);
-        pSetText(frm, "edtFTPBuildDirPath", QStringLiteral("\\manifests\\build"));
-        pSetText(frm, "edtFTPWorkDirPath", QStringLiteral("\\manifests\\work"));
-        fnpControl<QRadioButton>(frm, "radRWMnfModePassive")->setChecked(true);
-        pSetText(frm, "edtEmailHost", QStringLiteral("smtp.example.test"));
-        pSetText(frm, "edtEmailPort", QString());
-        pSetText(frm, "edtEmailUserId", QStringLiteral("eod@example.test"));
-        pSetText(frm, "edtEmailPassword", cstEmailPassword);
-        fnpControl<QCheckBox>(frm, "chkApplSecurityPasswdRequired")->setChecked(true);
-        pSetText(frm, "edtApplSecurityPasswd", cstApplPassword);
-        pSetText(frm, "edtApplSecurityRetypePasswd", cstApplPassword);
-        wiz.frm.pReadPage(wpPickupDetails);
-        wiz.frm.pReadPage(wpFTPSetting);
-        wiz.frm.pReadPage(wpEmailSetting);
-        wiz.frm.pReadPage(wpApplSecurity);
-        QCOMPARE(TclsRWPickup().fnstSaveToDB(wiz.frm.fnrecData().objPickupData), cstSuccess);
-        QCOMPARE(TclsRWFTPSetting().fnstSaveToDB(wiz.frm.fnrecData().objFTPSettingData),
-                 cstSuccess);
-        QCOMPARE(TclsRWEmailSetting().fnstSaveToDB(wiz.frm.fnrecData().objEmailSettingData),
-                 cstSuccess);
-        QCOMPARE(TclsRWApplSecurity().fnstSaveToDB(wiz.frm.fnrecData().objApplSecurityData),
-                 cstSuccess);
-    }
-    TrecWizard wiz;
-    QVERIFY(wiz.fnbStarted());
-    QWidget &frm = wiz.frm;
+    QCOMPARE(TclsAdHocQuery().fniExecute(QStringLiteral("update config_zorv set gateway_iata = ?"),
+                                         {QStringLiteral("FRA")}),
+             0);
+    // Typed on the first run, shown on the second.
     const struct {
-        const char *pchField, *pchShown;
+        const char *pchField;
+        QString stTyped, stShown;
     } arTexts[] = {
-        {"edtDefaultPickup", "GATE 2"},
-        {"edtPickup1", "DOCK A"},
-        {"edtPickup2", "LOADING BAY"},
-        {"edtPickup3", ""},
-        {"edtPickup4", ""},
-        {"edtFTPHost", "sftp.example.test"},
-        {"edtFTPPort", "2222"},
-        {"edtFTPUserId", "morvane"},
-        {"edtFTPPasswd", "ftp s3cret"},
-        {"edtFTPBuildDirPath", "\\manifests\\build"},
-        {"edtFTPWorkDirPath", "\\manifests\\work"},
-        {"edtGatewayIATA", "FRA"},
-        {"edtEmailHost", "smtp.example.test"},
-        {"edtEmailPort", ""},
-        {"edtEmailUserId", "eod@example.test"},
-        {"edtEmailPassword", "m@il-pass"},
-        {"edtApplSecurityPasswd", "open sesame"},
-        {"edtApplSecurityRetypePasswd", "open sesame"},
+        {"edtDefaultPickup", "  GATE 2 ", "GATE 2"},
+        {"edtPickup1", "", "DOCK A"},
+        {"edtPickup2", "DOCK A", "LOADING BAY"},
+        {"edtPickup3", "   ", ""},
+        {"edtPickup4", "LOADING BAY", ""},
+        {"edtFTPHost", "sftp.example.test", "sftp.example.test"},
+        {"edtFTPPort", "2222", "2222"},
+        {"edtFTPUserId", "morvane", "morvane"},
+        {"edtFTPPasswd", cstFTPPassword, cstFTPPassword},
+        {"edtFTPBuildDirPath", "\\manifests\\build", "\\manifests\\build"},
+        {"edtFTPWorkDirPath", "\\manifests\\work", "\\manifests\\work"},
+        {"edtGatewayIATA", "FRA", "FRA"},
+        {"edtEmailHost", "smtp.example.test", "smtp.example.test"},
+        {"edtEmailPort", "", ""},
+        {"edtEmailUserId", "eod@example.test", "eod@example.test"},
+        {"edtEmailPassword", cstEmailPassword, cstEmailPassword},
+        {"edtApplSecurityPasswd", cstApplPassword, cstApplPassword},
+        {"edtApplSecurityRetypePasswd", cstApplPassword, cstApplPassword},
     };
-    for (const auto &c : arTexts)
-        QVERIFY2(fnstText(frm, c.pchField) == QString::fromLatin1(c.pchShown), c.pchField);
-    const struct {
-        const char *pchSpin;
-        int iShown;
-    } arSpins[] = {
+    const std::pair<const char *, int> arSpins[] = {
         {"speRequestCutOffMargin", 15},   {"speReadyByCloseMargin", 45},
         {"speRequestCloseMargin", 90},    {"speReadyByCutOffMargin", 120},
         {"speDefaultCloseTimeHour", 18},  {"speDefaultCloseTimeMinute", 30},
         {"speDefaultReadyByTimeHour", 7}, {"speDefaultReadyByTimeMinute", 5},
     };
-    for (const auto &c : arSpins)
-        QVERIFY2(fniSpin(frm, c.pchSpin) == c.iShown, c.pchSpin);
-    QVERIFY(fnpControl<QRadioButton>(frm, "radRWMnfModePassive")->isChecked());
-    QVERIFY(!fnpControl<QRadioButton>(frm, "radRWMnfModeActive")->isChecked());
-    QVERIFY(fnpControl<QCheckBox>(frm, "chkApplSecurityPasswdRequired")->isChecked());
-    QVERIFY(fnbPasswordFieldsEnabled(frm, true));
-
+    {
+        TrecWizard wiz;
+        QVERIFY(wiz.fnbStarted());
+        for (const auto &c : arTexts)
+            pSetText(wiz.frm, c.pchField, c.stTyped);
+        for (const auto &[pch, i] : arSpins)
+            fnpControl<QSpinBox>(wiz.frm, pch)->setValue(i);
+        fnpControl<QRadioButton>(wiz.frm, "radRWMnfModePassive")->setChecked(true);
+        fnpControl<QCheckBox>(wiz.frm, "chkApplSecurityPasswdRequired")->setChecked(true);
+        for (const int enPage : {wpPickupDetails, wpFTPSetting, wpEmailSetting, wpApplSecurity})
+            wiz.frm.pReadPage(enPage);
+        const TrecWizardData &rec = wiz.frm.fnrecData();
+        QCOMPARE(TclsRWPickup().fnstSaveToDB(rec.objPickupData), cstSuccess);
+        QCOMPARE(TclsRWFTPSetting().fnstSaveToDB(rec.objFTPSettingData), cstSuccess);
+        QCOMPARE(TclsRWEmailSetting().fnstSaveToDB(rec.objEmailSettingData), cstSuccess);
+        QCOMPARE(TclsRWApplSecurity().fnstSaveToDB(rec.objApplSecurityData), cstSuccess);
+    }
+    TrecWizard wiz;
+    QVERIFY(wiz.fnbStarted());
+    for (const auto &c : arTexts)
+        QVERIFY2(fnstText(wiz.frm, c.pchField) == c.stShown, c.pchField);
+    for (const auto &[pch, i] : arSpins)
+        QVERIFY2(fniSpin(wiz.frm, pch) == i, pch);
+    QVERIFY(fnpControl<QRadioButton>(wiz.frm, "radRWMnfModePassive")->isChecked());
+    QVERIFY(fnpControl<QCheckBox>(wiz.frm, "chkApplSecurityPasswdRequired")->isChecked());
+    QVERIFY(fnbPasswordFieldsEnabled(wiz.frm, true));
     // Start-up read the pages back into the holders the settings objects take.
     const TclsRWPickupData &objPickup = wiz.frm.fnrecData().objPickupData;
-    QCOMPARE(objPickup.slPickupLocations,
-             QStringList({QStringLiteral("GATE 2"), QStringLiteral("DOCK A"),
-                          QStringLiteral("LOADING BAY")}));
-    QCOMPARE(objPickup.iRequestCutOffMargin, 15);
-    QCOMPARE(objPickup.iReadyByCloseMargin, 45);
-    QCOMPARE(objPickup.iRequestCloseMargin, 90);
-    QCOMPARE(objPickup.iReadyByCutOffMargin, 120);
+    QCOMPARE(objPickup.slPickupLocations, QStringList({"GATE 2", "DOCK A", "LOADING BAY"}));
     QCOMPARE(objPickup.tmDefaultCloseTime, QTime(18, 30, 0));
     QCOMPARE(objPickup.tmDefaultReadyByTime, QTime(7, 5, 0));
-    const TclsRWFTPSettingData &objFTP = wiz.frm.fnrecData().objFTPSettingData;
-    QCOMPARE(QString(objFTP.stHost), QStringLiteral("sftp.example.test"));
-    QCOMPARE(objFTP.stPort, QStringLiteral("2222"));
-    QCOMPARE(objFTP.stUserId, QStringLiteral("morvane"));
-    QVERIFY(objFTP.stPassword == cstFTPPassword);
-    QCOMPARE(objFTP.stBuildDirPath, QStringLiteral("\\manifests\\build"));
-    QCOMPARE(objFTP.stWorkDirPath, QStringLiteral("\\manifests\\work"));
-    QCOMPARE(objFTP.iManifestMode, 1);
-    const TclsRWEmailSettingData &objEmail = wiz.frm.fnrecData().objEmailSettingData;
-    QCOMPARE(QString(objEmail.stHost), QStringLiteral("smtp.example.test"));
-    QCOMPARE(objEmail.stPort, QString());
-    QCOMPARE(objEmail.stUserId, QStringLiteral("eod@example.test"));
-    QVERIFY(objEmail.stPassword == cstEmailPassword);
-    const TclsRWApplSecurityData &objSecurity = wiz.frm.fnrecData().objApplSecurityData;
-    QVERIFY(objSecurity.bPasswordRequired);
-    QVERIFY(objSecurity.stPassword == cstApplPassword);
-
+    QCOMPARE(wiz.frm.fnrecData().objFTPSettingData.iManifestMode, 1);
+    QVERIFY(wiz.frm.fnrecData().objApplSecurityData.stPassword == cstApplPassword);
     const QString stLogs = fnstAllLogs(objInstallation);
-    QVERIFY(stLogs.contains(QStringLiteral("Inside pReadFromApplSecurityScreen.")));
+    QVERIFY(!stLogs.isEmpty());
     for (const QString &stPassword : {cstFTPPassword, cstEmailPassword, cstApplPassword})
         QVERIFY2(!stLogs.contains(stPassword), "a password reached the log");
     QVERIFY(objAnswerer.fnarAsked().empty());
 }
 
+// No pickup row, or no pickup table at all: the page keeps its design.
 void tst_SettingsPages::PickupPageKeepsItsDesignWithoutARow() {
-    const struct {
-        const char *pchCase;
-        bool bDropTable; // otherwise the table is there without a row
-    } arCases[] = {{"no row", false}, {"no pickup table", true}};
-    for (const auto &c : arCases) {
+    for (const bool bDropTable : {false, true}) {
         TrecInstallationOptions recOptions = fnrecTestOptions();
-        if (c.bDropTable)
+        if (bDropTable)
             recOptions.slDropTables = {QStringLiteral("pickup")};
         TclsTestInstallation objInstallation(recOptions);
         QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-        if (!c.bDropTable)
+        if (!bDropTable)
             QCOMPARE(TclsAdHocQuery().fniExecute(QStringLiteral("delete from pickup")), 0);
         TclsScriptedAnswerer objAnswerer;
         TrecWizard wiz;
-        QVERIFY2(wiz.fnbStarted(), c.pchCase);
-        QVERIFY2(fnstText(wiz.frm, "edtDefaultPickup").isEmpty(), c.pchCase);
-        QVERIFY2(fniSpin(wiz.frm, "speDefaultCloseTimeHour") == 17, c.pchCase);
-        QVERIFY2(fniSpin(wiz.frm, "speDefaultReadyByTimeHour") == 9, c.pchCase);
-        QVERIFY2(fniSpin(wiz.frm, "speRequestCutOffMargin") == 0, c.pchCase);
-        QVERIFY2(wiz.frm.fnrecData().objPickupData.slPickupLocations == QStringList(QString()),
-                 c.pchCase);
-        QVERIFY2(objAnswerer.fnarAsked().empty(), c.pchCase);
+        QVERIFY(wiz.fnbStarted());
+        QVERIFY(fnstText(wiz.frm, "edtDefaultPickup").isEmpty());
+        QCOMPARE(fniSpin(wiz.frm, "speDefaultCloseTimeHour"), 17);
+        QCOMPARE(fniSpin(wiz.frm, "speDefaultReadyByTimeHour"), 9);
+        QCOMPARE(wiz.frm.fnrecData().objPickupData.slPickupLocations, QStringList(QString()));
+        QVERIFY(objAnswerer.fnarAsked().empty());
     }
 }
 
