@@ -1,15 +1,24 @@
-// The modem call's state: the mail slot (one per process, kept, read without
-// waiting), the data folders beside Bin, and the configuration values the
-// status windows show.
+// A modem call's plumbing: the communication library loaded from Bin and freed
+// for each call with every argument arriving; the status mail slot (one per
+// process and user, read without waiting) and the data folders beside Bin; the
+// status callback following the call through the library's lines, which
+// window each line reaches, and the vocabulary putting them into the user's
+// language.
 #include "UnitAdHocQuery.h"
+#include "unitCommRecordText.h"
 #include "unitCommStatusMain.h"
+#include "unitCommStatusVocabulary.h"
+#include "unitCommunicationDLLAccess.h"
 #include "UnitConfigDataCacheDLLAccess.h"
 #include "unitMailSlot.h"
 #include "unitMailSlotAddress.h"
+#include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
 
-#include <QDate>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -20,8 +29,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstddef>
-#include <cstring>
+#include <memory>
+#include <vector>
 
 namespace {
 // The slot's address for the user uid (this process's user by default).
@@ -31,16 +40,27 @@ sockaddr_un frecMailSlotAddress(socklen_t &iLength, uid_t uid = ::getuid()) {
     return rec;
 }
 
-// Posts one message to the mail slot as the communication library does.
-bool fnbPost(const QByteArray &baMessage) {
+// Posts one message to the slot of the user uid as the communication library does.
+bool fnbPost(const QByteArray &baMessage, uid_t uid = ::getuid()) {
     socklen_t iLength = 0;
-    const sockaddr_un rec = frecMailSlotAddress(iLength);
+    const sockaddr_un rec = frecMailSlotAddress(iLength, uid);
     const int iSocket = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     const bool bSent =
         ::sendto(iSocket, baMessage.constData(), size_t(baMessage.size()), 0,
                  reinterpret_cast<const sockaddr *>(&rec), iLength) == baMessage.size();
     ::close(iSocket);
     return bSent;
+}
+
+// Runs fn in a child process; its exit code, or -1.
+template <class F> int fniInChild(F fn) {
+    const pid_t iPid = ::fork();
+    if (iPid == 0)
+        ::_exit(fn());
+    int iStatus = 0;
+    return iPid > 0 && ::waitpid(iPid, &iStatus, 0) == iPid && WIFEXITED(iStatus)
+               ? WEXITSTATUS(iStatus)
+               : -1;
 }
 
 // Another process that holds the mail slot's name until it is killed.
@@ -68,10 +88,8 @@ public:
         ::close(aiPipe[0]);
     }
     ~TclsOtherHolder() {
-        if (iPid > 0) {
-            ::kill(iPid, SIGKILL);
-            ::waitpid(iPid, nullptr, 0);
-        }
+        ::kill(iPid, SIGKILL);
+        ::waitpid(iPid, nullptr, 0);
     }
     TclsOtherHolder(const TclsOtherHolder &) = delete;
     TclsOtherHolder &operator=(const TclsOtherHolder &) = delete;
@@ -81,26 +99,153 @@ private:
     pid_t iPid = -1;
 };
 
-class CommStatusMain : public ::testing::Test {
+class CommStatus : public ::testing::Test {
 protected:
     // The mail slot's name is one per network namespace: a namespace of the
     // test's own keeps parallel test runs from taking each other's name.
     static void SetUpTestSuite() { ::unshare(CLONE_NEWNET); }
 
     TclsTestInstallation objInstallation;
+    QStringList slShown; // what reached the windows, in order
+
     void SetUp() override {
         ASSERT_TRUE(objInstallation.fnbOk()) << qPrintable(objInstallation.fnstError());
+        pExecute(QStringLiteral("UPDATE config_zorv SET Modem_Name = ?, no_of_retries = ?, "
+                                "comm_log_level = ?, installation_type = ?"),
+                 {QStringLiteral("Hayes Optima"), 3, 1, QStringLiteral("1")});
+        pSetCommStatusDisplay(
+            {[this](const QString &st) { slShown << QStringLiteral("progress: ") + st; },
+             [this](int iKind, const QString &st) {
+                 slShown << QStringLiteral("status %1: ").arg(iKind) + st;
+             },
+             [this] { slShown << QStringLiteral("freed"); }});
     }
+    void TearDown() override { pSetCommStatusDisplay({}); }
 
     static void pExecute(const QString &stSQL, const QVariantList &vlBinds = {}) {
         TclsAdHocQuery query;
         ASSERT_EQ(query.fniExecute(stSQL, vlBinds), 0) << qPrintable(stSQL);
         fniLoadConfigDLL(0);
     }
+
+    // Puts the named test library in Bin as the communication library.
+    void pInstallLibrary(const char *pchTestLibrary) {
+        const QString stSource = qEnvironmentVariable("WIZARD_BIN_DIR") + QLatin1Char('/') +
+                                 QLatin1String(pchTestLibrary);
+        ASSERT_TRUE(QFile::copy(
+            stSource, objInstallation.fnstPath(QStringLiteral("Bin/libMorvaneCommunication.so"))))
+            << qPrintable(stSource);
+    }
 };
+
+// A request record carrying the text as its message data, and a reply record
+// whose buffer is the caller's.
+struct TrecModemExchange {
+    QByteArray baRequest, baReply;
+    TrecMessageHeaderStructure recRequest{}, recReply{};
+
+    TrecModemExchange(const QByteArray &baText, uint32_t iReplyCapacity = 4096)
+        : baRequest(baText), baReply(qsizetype(iReplyCapacity), '\0') {
+        recRequest.recMessageData = {baRequest.data(), uint32_t(baRequest.size()),
+                                     uint32_t(baRequest.size())};
+        pSetShortText(recRequest.shtMessageCode, QStringLiteral("REGR"));
+        recReply.recMessageData = {baReply.data(), 0, iReplyCapacity};
+    }
+    QString fnstCall(TpfnStatusCallback pfnStatus = nullptr,
+                     TpfnWindowCallback pfnWindow = nullptr) {
+        return fnstCommViaModemCall(recRequest, recReply, pfnStatus, pfnWindow);
+    }
+    QByteArray fnbaReplyData() const { return baReply.left(recReply.recMessageData.iLength); }
+};
+
+QStringList gslStatusLines;
+int giWindowCalls = 0;
 } // namespace
 
-TEST_F(CommStatusMain, TheMailSlotIsCreatedOnceAndCarriesMessages) {
+TEST_F(CommStatus, EachCallLoadsAndFreesTheLibraryAndTheRequestArrives) {
+    pInstallLibrary("libtestcommlib.so");
+    const TrecCommLibraryUse recBefore = fnrecCommLibraryUse();
+    for (int iCall = 1; iCall <= 2; ++iCall) {
+        SCOPED_TRACE(iCall);
+        TrecModemExchange rec("REGRSiteRegs.txt\x1c"
+                              "body");
+        EXPECT_EQ(rec.fnstCall(
+                      [](const char *pch) {
+                          gslStatusLines << QString::fromLatin1(pch);
+                          return 0;
+                      },
+                      [] { ++giWindowCalls; }),
+                  QStringLiteral("SUCCESS"));
+        EXPECT_EQ(rec.fnbaReplyData(), rec.baRequest);
+        EXPECT_EQ(fnstFixedText(rec.recReply.recLPRange.achRangeType), QStringLiteral("REGR"));
+        // A library kept loaded between calls would count on.
+        EXPECT_EQ(fnstFixedText(rec.recReply.recShipmentRange.achRangeType),
+                  QStringLiteral("calls=1"));
+        EXPECT_FALSE(fnbCommunicationDLLLoaded());
+    }
+    EXPECT_EQ(fnrecCommLibraryUse().iLoads - recBefore.iLoads, 2);
+    EXPECT_EQ(gslStatusLines, QStringList(2, QStringLiteral("--Process Successful")));
+    EXPECT_EQ(giWindowCalls, 2);
+    // A reply never runs past the caller's buffer.
+    TrecModemExchange recSmall(QByteArray(100, 'x'), 10);
+    EXPECT_EQ(recSmall.fnstCall(), QStringLiteral("SUCCESS"));
+    EXPECT_EQ(recSmall.fnbaReplyData(), QByteArray(10, 'x'));
+
+    TrecSiteRegHTTPResp recReply{};
+    EXPECT_EQ(fnstCommViaHTTPServicesCall("msg_type=0&msg_hdr=REGR", recReply, 1, 5, QString()),
+              QStringLiteral("success"))
+        << "the library's own words come back as they are";
+    EXPECT_EQ(
+        QStringList(
+            {fnstFixedText(recReply.achPickupAddress1), fnstFixedText(recReply.achPickupCity),
+             fnstFixedText(recReply.achPickupPostcode),
+             fnstFixedText(recReply.achPickupCountryCode), fnstFixedText(recReply.achLPStatus)}),
+        QStringList({QStringLiteral("msg_type=0&msg_hdr=REGR"), QStringLiteral("ssl=1"),
+                     QStringLiteral("service=5"), QStringLiteral("[]"), QStringLiteral("1")}));
+    EXPECT_EQ(fnrecCommLibraryUse().iUnloads - recBefore.iUnloads, 4);
+}
+
+TEST_F(CommStatus, LibraryFailuresGiveTheWrappersWords) {
+    const struct {
+        const char *pchLibrary; // nullptr: no library in Bin
+        QByteArray baRequest;
+        QString stModem, stHTTP;
+    } arCases[] = {
+        {nullptr, "REGR", QStringLiteral("Error in DLL Loading"), QStringLiteral("FAILURE")},
+        {"libtestcommlibhttponly.so", "REGR", QStringLiteral("FAILURE"), QStringLiteral("success")},
+        {"libtestcommlib.so", "THROW", QStringLiteral("Error in modem communication"),
+         QStringLiteral("success")},
+    };
+    for (const auto &recCase : arCases) {
+        SCOPED_TRACE(recCase.pchLibrary ? recCase.pchLibrary : "no library");
+        QFile::remove(objInstallation.fnstPath(QStringLiteral("Bin/libMorvaneCommunication.so")));
+        if (recCase.pchLibrary)
+            pInstallLibrary(recCase.pchLibrary);
+        const TrecCommLibraryUse recBefore = fnrecCommLibraryUse();
+        EXPECT_EQ(TrecModemExchange(recCase.baRequest).fnstCall(), recCase.stModem);
+        TrecSiteRegHTTPResp recReply{};
+        EXPECT_EQ(fnstCommViaHTTPServicesCall("body", recReply, 0, 5, QString()), recCase.stHTTP);
+        EXPECT_FALSE(fnbCommunicationDLLLoaded());
+        EXPECT_EQ(fnrecCommLibraryUse().iLoads - recBefore.iLoads,
+                  fnrecCommLibraryUse().iUnloads - recBefore.iUnloads);
+    }
+    // Entry points the library lacks stay empty; loading again keeps the one handle.
+    QFile::remove(objInstallation.fnstPath(QStringLiteral("Bin/libMorvaneCommunication.so")));
+    pInstallLibrary("libtestcommlibhttponly.so");
+    pLoadCommunicationDLL();
+    ASSERT_TRUE(fnbCommunicationDLLLoaded());
+    const int iLoads = fnrecCommLibraryUse().iLoads;
+    pLoadCommunicationDLL();
+    EXPECT_EQ(fnrecCommLibraryUse().iLoads, iLoads);
+    const TrecCommEntryPoints &rec = fnrecCommEntryPoints();
+    EXPECT_NE(rec.fnstCommViaHTTPServices, nullptr);
+    EXPECT_EQ(rec.fnstCommViaModem, nullptr);
+    EXPECT_EQ(rec.pSetAbort, nullptr);
+    pUnloadCommunicationDLL();
+    EXPECT_EQ(fnrecCommEntryPoints().fnstCommViaHTTPServices, nullptr);
+}
+
+TEST_F(CommStatus, TheMailSlotIsCreatedOnceAndCarriesMessages) {
     TclsCommStatusMain objStatus;
     {
         TclsOtherHolder objOther;
@@ -108,25 +253,24 @@ TEST_F(CommStatusMain, TheMailSlotIsCreatedOnceAndCarriesMessages) {
         EXPECT_EQ(objStatus.fnstCreateMailSlot(), QStringLiteral("Failure"));
         EXPECT_EQ(objStatus.fnstReadMailSlot(), QString());
     }
+    for (const char *pchFolder : {"TempData", "EmailData"})
+        ASSERT_TRUE(QDir(objInstallation.fnstPath(QLatin1String(pchFolder))).removeRecursively());
     EXPECT_EQ(objStatus.fnstCreateMailSlot(), QStringLiteral("Success"));
+    // Creating it makes the data folders beside Bin.
+    for (const char *pchFolder : {"TempData", "EmailData"})
+        EXPECT_TRUE(QDir(objInstallation.fnstPath(QLatin1String(pchFolder))).exists()) << pchFolder;
+    EXPECT_FALSE(QDir(objInstallation.fnstPath(QStringLiteral("Bin/TempData"))).exists());
     EXPECT_EQ(TclsCommStatusMain().fnstCreateMailSlot(), QStringLiteral("Success"))
         << "a second creation keeps the slot it holds";
-    {
-        TclsOtherHolder objOther;
-        EXPECT_FALSE(objOther.bHolds) << "the process still holds the name";
-    }
-    const struct {
-        QByteArray baPosted;
-        QString stRead;
-    } arCases[] = {
+    EXPECT_FALSE(TclsOtherHolder().bHolds) << "the process still holds the name";
+    const std::pair<QByteArray, QString> arCases[] = {
         {"Going Online...", QStringLiteral("Going Online...")},
         {QByteArray("--Received ACK\0", 15), QStringLiteral("--Received ACK")},
         {QByteArray(1500, 'z'), QString(1000, QLatin1Char('z'))},
     };
-    for (const auto &rec : arCases) {
-        SCOPED_TRACE(rec.stRead.left(20).toStdString());
-        ASSERT_TRUE(fnbPost(rec.baPosted));
-        EXPECT_EQ(objStatus.fnstReadMailSlot(), rec.stRead);
+    for (const auto &[baPosted, stRead] : arCases) {
+        ASSERT_TRUE(fnbPost(baPosted));
+        EXPECT_EQ(objStatus.fnstReadMailSlot(), stRead);
         EXPECT_EQ(objStatus.fnstReadMailSlot(), QString()) << "nothing more waits";
     }
     ASSERT_TRUE(fnbPost("first"));
@@ -135,82 +279,52 @@ TEST_F(CommStatusMain, TheMailSlotIsCreatedOnceAndCarriesMessages) {
     EXPECT_EQ(objStatus.fnstReadMailSlot(), QStringLiteral("second"));
 }
 
-// What a process of another user does at the same time: it binds its own
-// user's slot, posts a line into it and reads it back, and posts a line into
-// the slot of the test's user. The exit code: 0, or which step failed.
-int fniAsAnotherUser(uid_t uid) {
-    if (::setgid(uid) != 0 || ::setuid(uid) != 0)
-        return 1;
-    TclsMailSlot objOwn;
-    if (!objOwn.fnbCreate())
-        return 2;
-    socklen_t iLength = 0;
-    const int iSocket = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    const sockaddr_un recOwn = frecMailSlotAddress(iLength);
-    if (::sendto(iSocket, "own line", 8, 0, reinterpret_cast<const sockaddr *>(&recOwn), iLength) !=
-        8)
-        return 3;
-    if (objOwn.fnbaRead() != "own line")
-        return 4;
-    const sockaddr_un recTheirs = frecMailSlotAddress(iLength, 0);
-    if (::sendto(iSocket, "from another user", 17, 0,
-                 reinterpret_cast<const sockaddr *>(&recTheirs), iLength) != 17)
-        return 5;
-    return 0;
-}
-
-TEST_F(CommStatusMain, EachUserHasASlotOfTheirOwnAndReadsOnlyTheirOwnLines) {
+// Another user's process binds its own slot, posts a line into it and reads
+// it back, and posts a line into the slot of the test's user.
+TEST_F(CommStatus, EachUserHasASlotOfTheirOwnAndReadsOnlyTheirOwnLines) {
     if (::getuid() != 0)
         GTEST_SKIP() << "changing to another user needs root";
     TclsCommStatusMain objStatus;
     ASSERT_EQ(objStatus.fnstCreateMailSlot(), QStringLiteral("Success"));
-    const pid_t iPid = ::fork();
-    ASSERT_GE(iPid, 0);
-    if (iPid == 0)
-        ::_exit(fniAsAnotherUser(65534));
-    int iStatus = 0;
-    ASSERT_EQ(::waitpid(iPid, &iStatus, 0), iPid);
-    ASSERT_TRUE(WIFEXITED(iStatus));
-    EXPECT_EQ(WEXITSTATUS(iStatus), 0) << "the step of the other user that failed";
+    EXPECT_EQ(fniInChild([] {
+                  if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                      return 1;
+                  TclsMailSlot objOwn;
+                  if (!objOwn.fnbCreate())
+                      return 1;
+                  if (!fnbPost("own line", 65534) || objOwn.fnbaRead() != "own line")
+                      return 2;
+                  return fnbPost("from another user", 0) ? 0 : 3;
+              }),
+              0)
+        << "the step of the other user that failed";
     EXPECT_EQ(objStatus.fnstReadMailSlot(), QString()) << "the other user's line is dropped";
     ASSERT_TRUE(fnbPost("a line of our own"));
     EXPECT_EQ(objStatus.fnstReadMailSlot(), QStringLiteral("a line of our own"));
 }
 
-TEST_F(CommStatusMain, CreatingTheMailSlotMakesTheDataFoldersBesideBin) {
-    for (const char *pchFolder : {"TempData", "EmailData"})
-        ASSERT_TRUE(QDir(objInstallation.fnstPath(QLatin1String(pchFolder))).removeRecursively());
-    TclsCommStatusMain().fnstCreateMailSlot();
-    for (const char *pchFolder : {"TempData", "EmailData"})
-        EXPECT_TRUE(QDir(objInstallation.fnstPath(QLatin1String(pchFolder))).exists()) << pchFolder;
-    EXPECT_FALSE(QDir(objInstallation.fnstPath(QStringLiteral("Bin/TempData"))).exists());
-}
-
-TEST_F(CommStatusMain, ModemNameRetriesRegionAndLogLevelComeFromTheCarrierConfiguration) {
+TEST_F(CommStatus, ModemNameRetriesRegionAndLogLevelComeFromTheCarrierConfiguration) {
     const struct {
         QString stSQL; // run on the seeded row before the reads
         QVariantList vlBinds;
         QString stModemName;
-        int iRetries;
-        int iRegion;
-        int iLogLevel;
+        int iRetries, iRegion, iLogLevel;
     } arCases[] = {
-        {QStringLiteral("UPDATE config_zorv SET Modem_Name = ?, no_of_retries = ?, "
-                        "comm_log_level = ?"),
-         {QStringLiteral("USR Courier V.Everything"), 4, 2},
-         QStringLiteral("USR Courier V.Everything"),
+        {QStringLiteral("UPDATE config_zorv SET no_of_retries = ?, comm_log_level = ?"),
+         {4, 2},
+         QStringLiteral("Hayes Optima"),
          4,
          1,
          2},
         {QStringLiteral("UPDATE config_zorv SET installation_type = ?"),
          {QStringLiteral("0")},
-         QStringLiteral("USR Courier V.Everything"),
+         QStringLiteral("Hayes Optima"),
          4,
          0,
          2},
         {QStringLiteral("UPDATE config_zorv SET installation_type = ?"),
          {QStringLiteral(" ")},
-         QStringLiteral("USR Courier V.Everything"),
+         QStringLiteral("Hayes Optima"),
          4,
          -1,
          2},
@@ -220,13 +334,13 @@ TEST_F(CommStatusMain, ModemNameRetriesRegionAndLogLevelComeFromTheCarrierConfig
          0,
          -1,
          -1},
+        {QStringLiteral("DROP TABLE config_zorv"), {}, QStringLiteral("Standard Modem"), 0, -1, -1},
     };
     for (const auto &rec : arCases) {
         SCOPED_TRACE(rec.stSQL.toStdString());
         pExecute(rec.stSQL, rec.vlBinds);
         TclsCommStatusMain objStatus;
         EXPECT_EQ(grecCommCallState().stModemName, QString()) << "a new call starts without one";
-        EXPECT_EQ(grecCommCallState().iRetryCount, 0);
         objStatus.pGetModemName();
         objStatus.pGetTotalAttempt();
         EXPECT_EQ(grecCommCallState().stModemName, rec.stModemName);
@@ -236,19 +350,133 @@ TEST_F(CommStatusMain, ModemNameRetriesRegionAndLogLevelComeFromTheCarrierConfig
     }
 }
 
-TEST(CommStatusMainWithoutConfiguration, TheModemIsTheStandardModemWithoutTheTable) {
-    TrecInstallationOptions recOptions = fnrecTestOptions();
-    recOptions.slDropTables << QStringLiteral("config_zorv");
-    recOptions.bLogging = true;
-    TclsTestInstallation objInstallation(recOptions);
-    ASSERT_TRUE(objInstallation.fnbOk()) << qPrintable(objInstallation.fnstError());
+TEST_F(CommStatus, TheCallStateFollowsTheLinesAndEachLineReachesItsWindow) {
+    // Online, finished and connected after each line, as o/f/c or dashes.
+    const auto fnstFlags = [] {
+        const TrecCommCallState &rec = grecCommCallState();
+        return QString(rec.bOnline ? 'o' : '-') + (rec.bFinished ? 'f' : '-') +
+               (rec.bConnected ? 'c' : '-');
+    };
+    const struct {
+        const char *pchName;
+        std::vector<const char *> arLines;
+        QStringList slFlags; // after each line
+        QStringList slShown;
+    } arCases[] = {
+        {"only Retrying at the third character is an attempt",
+         {"Setting modem to Command state...", "Retrying...", "Now Retrying...",
+          "2 Retrying... (2)"},
+         {"---", "---", "---", "o--"},
+         {"status 1: Setting modem to Command state...", "status 1: Retrying...",
+          "status 1: Now Retrying...", "progress: 2 Retrying... (2)"}},
+        {"dialling, connecting and success",
+         {"--Dialing Phone No 0395551234", "--Sending ENQ", "--Process Successful",
+          "--Sending ENQ"},
+         {"o--", "--c", "-f-", "-f-"},
+         {"progress: --Dialing Phone No 0395551234", "status 1: --Sending ENQ", "freed",
+          "status 1: --Process Successful", "status 1: --Sending ENQ"}},
+        {"a failed call after the host answered",
+         {"Going Online...", "Connected to Zorv..", "--Process NOT Successful"},
+         {"o--", "--c", "-f-"},
+         {"progress: Going Online...", "status 1: Connected to Zorv..", "freed",
+          "status 1: --Process NOT Successful"}},
+        {"going offline keeps the connection flag",
+         {"Initializing Modem...", "--Sending ENQ", "Going Offline", "Going Offline"},
+         {"o--", "--c", "-fc", "-fc"},
+         {"progress: Initializing Modem...", "status 1: --Sending ENQ", "freed",
+          "status 1: Going Offline", "status 1: Going Offline"}},
+        {"a new attempt after the end starts again",
+         {"Going Online...", "--Process Successful", "Going Online..."},
+         {"o--", "-f-", "o--"},
+         {"progress: Going Online...", "freed", "status 1: --Process Successful",
+          "progress: Going Online..."}},
+    };
+    for (const auto &c : arCases) {
+        SCOPED_TRACE(c.pchName);
+        TclsCommStatusMain objStatus;
+        grecCommCallState().bOnline = grecCommCallState().bFinished = false;
+        grecCommCallState().bConnected = false;
+        slShown.clear();
+        QStringList slFlags;
+        for (const char *pchLine : c.arLines) {
+            EXPECT_EQ(fniUpdateStatusMsg(pchLine), 0);
+            slFlags << fnstFlags();
+        }
+        EXPECT_EQ(slFlags, c.slFlags);
+        EXPECT_EQ(slShown, c.slShown);
+    }
+}
+
+TEST_F(CommStatus, AnAttemptReadsTheRetriesOnceAndTheModemName) {
     TclsCommStatusMain objStatus;
-    objStatus.pGetModemName();
-    EXPECT_EQ(grecCommCallState().stModemName, QStringLiteral("Standard Modem"));
-    const QString stLog = QString::fromUtf8(objInstallation.fnbaReadFile(
-        QStringLiteral("Logs/RegistrationWizard_%1.log")
-            .arg(QDate::currentDate().toString(QStringLiteral("ddMMyyyy")))));
-    EXPECT_TRUE(stLog.contains(QStringLiteral("|Unit unitCommStatusMain|Process pGetModemName|Got "
-                                              "modem name from db as Standard Modem\r\n")))
-        << qPrintable(stLog);
+    ASSERT_EQ(fniUpdateStatusMsg("Going Online..."), 0);
+    EXPECT_EQ(grecCommCallState().iRetryCount, 3);
+    EXPECT_EQ(grecCommCallState().stModemName, QStringLiteral("Hayes Optima"));
+    pExecute(QStringLiteral("UPDATE config_zorv SET Modem_Name = ?, no_of_retries = ?"),
+             {QStringLiteral("USR Sportster"), 7});
+    ASSERT_EQ(fniUpdateStatusMsg("2 Retrying... (2)"), 0);
+    EXPECT_EQ(grecCommCallState().iRetryCount, 3);
+    EXPECT_EQ(grecCommCallState().stModemName, QStringLiteral("USR Sportster"));
+}
+
+TEST_F(CommStatus, WhatTheConfigurationLeavesUnshown) {
+    {
+        TclsScriptedAnswerer objAnswerer;
+        objAnswerer.pExpect(0);
+        TclsCommStatusMain objStatus;
+        grecCommCallState().bOnline = false;
+        EXPECT_EQ(fniUpdateStatusMsg("Modem is not available."), 0);
+        ASSERT_EQ(objAnswerer.fnarAsked().size(), 1U) << "a missing modem is warned once";
+        EXPECT_EQ(objAnswerer.fnarAsked()[0].stMessage, QStringLiteral("Modem is not available."));
+        EXPECT_EQ(slShown, QStringList{QStringLiteral("status 1: Modem is not available.")});
+    }
+    // An unknown logging level shows no status window, only the call progress.
+    pExecute(QStringLiteral("UPDATE config_zorv SET comm_log_level = ?"), {5});
+    slShown.clear();
+    TclsCommStatusMain objStatus;
+    grecCommCallState().bOnline = false;
+    EXPECT_EQ(fniUpdateStatusMsg("--Sending ENQ"), 0);
+    EXPECT_EQ(fniUpdateStatusMsg("Going Online..."), 0);
+    EXPECT_EQ(slShown, QStringList{QStringLiteral("progress: Going Online...")});
+    // An unconfigured installation type shows nothing and ends nothing.
+    pExecute(QStringLiteral("UPDATE config_zorv SET installation_type = ?"), {QStringLiteral("")});
+    slShown.clear();
+    TclsCommStatusMain objNew;
+    EXPECT_EQ(fniUpdateStatusMsg("Going Online..."), -1);
+    EXPECT_EQ(fniUpdateStatusMsg("--Process Successful"), -1);
+    EXPECT_TRUE(slShown.isEmpty()) << qPrintable(slShown.join(QLatin1Char('\n')));
+    EXPECT_FALSE(grecCommCallState().bFinished);
+}
+
+namespace {
+// A dictionary that marks every text it knows, so a test sees which lines
+// went through it.
+class TclsMarkingTranslator : public QTranslator {
+public:
+    QString translate(const char *, const char *pchSource, const char *, int) const override {
+        return QStringLiteral("<") + QString::fromLatin1(pchSource) + QStringLiteral(">");
+    }
+    bool isEmpty() const override { return false; }
+};
+} // namespace
+
+TEST(CommStatusVocabulary, RecognisedLinesGoThroughTheDictionaryOthersStayAsTheyCame) {
+    int iArgc = 1;
+    char achName[] = "tst_CommStatusMain";
+    char *apchArgv[] = {achName, nullptr};
+    std::unique_ptr<QCoreApplication> objApp;
+    if (!QCoreApplication::instance())
+        objApp = std::make_unique<QCoreApplication>(iArgc, apchArgv);
+    TclsMarkingTranslator objTranslator;
+    ASSERT_TRUE(QCoreApplication::installTranslator(&objTranslator));
+    const std::pair<const char *, const char *> arCases[] = {
+        {"--Sending ENQ", "<--Sending ENQ>"},
+        {"--LRC Received :7F", "<--LRC Received :>7F"},
+        {"Expecting <ETX> Got <ETB>", "<Expecting <ETX> Got <>ETB>"},
+        {"--Sending ENQ ", "--Sending ENQ "},
+        {"Something new", "Something new"},
+    };
+    for (const auto &[pchLine, pchShown] : arCases)
+        EXPECT_EQ(fnstMapStatusLine(QString::fromLatin1(pchLine)), QString::fromLatin1(pchShown));
+    QCoreApplication::removeTranslator(&objTranslator);
 }
