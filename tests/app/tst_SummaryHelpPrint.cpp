@@ -29,16 +29,12 @@ struct TrecHelpRequests {
     int fniLast() const { return arRequests.empty() ? 0 : arRequests.back().second; }
 };
 
-// The print dialog answered as a user would: PDF into the folder, copies chosen.
+// The print dialog answered as a user would: PDF into the file, copies chosen.
 struct TrecPrintAnswers {
-    QString stOutput;
-    int iCopies = 1;
-    bool bAccept = true;
     bool bButtonDisabledWhileAsked = false;
     TPrintDialogRunner fnPrevious;
-    TrecPrintAnswers(QPushButton *btnPrint, QString stFile, int iCopiesChosen, bool bAccepted)
-        : stOutput(std::move(stFile)), iCopies(iCopiesChosen), bAccept(bAccepted) {
-        fnPrevious = pSetPrintDialogRunner([this, btnPrint](QPrinter &printer, QWidget *) {
+    TrecPrintAnswers(QPushButton *btnPrint, const QString &stOutput, int iCopies, bool bAccept) {
+        fnPrevious = pSetPrintDialogRunner([=, this](QPrinter &printer, QWidget *) {
             bButtonDisabledWhileAsked = !btnPrint->isEnabled();
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(stOutput);
@@ -48,10 +44,6 @@ struct TrecPrintAnswers {
     }
     ~TrecPrintAnswers() { pSetPrintDialogRunner(fnPrevious); }
 };
-
-QStringList fnslPdfFiles(const QString &stFolder) {
-    return QDir(stFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
-}
 } // namespace
 
 class tst_SummaryHelpPrint : public QObject {
@@ -62,9 +54,8 @@ private slots:
     void F1OpensTheFocusedFieldsTopicAndHelpThePages();
     void theInstallationHasATopicForEveryContextTheWizardUses();
     void theHelpWindowShowsTheTopicOfTheContext();
-    void printingThreeCopiesGivesThreeJobs();
-    void aCancelledPrintDialogPrintsNothing();
-    void aPrinterErrorIsReportedAndTheButtonComesBack();
+    void printingTheTerms_data();
+    void printingTheTerms();
 };
 
 void tst_SummaryHelpPrint::pWriteSummaryShowsTheDocumentWithNonAsciiNamesIntact() {
@@ -169,54 +160,51 @@ void tst_SummaryHelpPrint::theHelpWindowShowsTheTopicOfTheContext() {
     pCloseHelpWindows();
 }
 
-void tst_SummaryHelpPrint::printingThreeCopiesGivesThreeJobs() {
+void tst_SummaryHelpPrint::printingTheTerms_data() {
+    QTest::addColumn<QString>("stFile"); // in the installation
+    QTest::addColumn<bool>("bAccept");
+    QTest::addColumn<QStringList>("slJobs");
+    QTest::addColumn<QString>("stMessage");
+    QTest::newRow("three copies, three jobs")
+        << "TempData/terms.pdf" << true << QStringList{"terms.pdf", "terms_2.pdf", "terms_3.pdf"}
+        << QString();
+    QTest::newRow("dialog cancelled")
+        << "TempData/terms.pdf" << false << QStringList() << QString();
+    // A folder that does not exist: the job cannot be written.
+    QTest::newRow("printer error")
+        << "NoSuchFolder/terms.pdf" << true << QStringList() << "Error sending job to printer.";
+}
+
+void tst_SummaryHelpPrint::printingTheTerms() {
+    QFETCH(QString, stFile);
+    QFETCH(bool, bAccept);
+    QFETCH(QStringList, slJobs);
+    QFETCH(QString, stMessage);
     TrecInstalledWizard<> rec;
     QVERIFY2(rec.fnbStarted(), rec.fnbaError());
     auto *btnPrint = fnpControl<QPushButton>(rec.frm, "btnPrint");
     const QString stFolder = rec.objInstallation.fnstPath(QStringLiteral("TempData"));
-    TrecPrintAnswers recAnswers(btnPrint, stFolder + QStringLiteral("/terms.pdf"), 3, true);
+    TrecPrintAnswers recAnswers(btnPrint, rec.objInstallation.fnstPath(stFile), 3, bAccept);
+    if (!stMessage.isEmpty())
+        rec.objAnswerer.pExpect(0);
     btnPrint->click();
-    QVERIFY(recAnswers.bButtonDisabledWhileAsked);
+    QCOMPARE(recAnswers.bButtonDisabledWhileAsked, true);
     QVERIFY(btnPrint->isEnabled());
-    QCOMPARE(fnslPdfFiles(stFolder),
-             (QStringList{QStringLiteral("terms.pdf"), QStringLiteral("terms_2.pdf"),
-                          QStringLiteral("terms_3.pdf")}));
+    const QStringList slFiles =
+        QDir(stFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+    QCOMPARE(slFiles, slJobs);
     // Each job is one whole document of the terms.
-    for (const QString &stFile : fnslPdfFiles(stFolder)) {
-        QFile file(QDir(stFolder).filePath(stFile));
+    for (const QString &stJob : slFiles) {
+        QFile file(QDir(stFolder).filePath(stJob));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray ba = file.readAll();
         QVERIFY(ba.startsWith("%PDF"));
         QCOMPARE(ba.count("%%EOF"), 1);
     }
-    QCOMPARE(rec.objAnswerer.fnarUnexpected().size(), 0);
-}
-
-void tst_SummaryHelpPrint::aCancelledPrintDialogPrintsNothing() {
-    TrecInstalledWizard<> rec;
-    QVERIFY2(rec.fnbStarted(), rec.fnbaError());
-    auto *btnPrint = fnpControl<QPushButton>(rec.frm, "btnPrint");
-    const QString stFolder = rec.objInstallation.fnstPath(QStringLiteral("TempData"));
-    TrecPrintAnswers recAnswers(btnPrint, stFolder + QStringLiteral("/terms.pdf"), 2, false);
-    btnPrint->click();
-    QVERIFY(btnPrint->isEnabled());
-    QVERIFY(fnslPdfFiles(stFolder).isEmpty());
-    QCOMPARE(rec.objAnswerer.fnarUnexpected().size(), 0);
-}
-
-void tst_SummaryHelpPrint::aPrinterErrorIsReportedAndTheButtonComesBack() {
-    TrecInstalledWizard<> rec;
-    QVERIFY2(rec.fnbStarted(), rec.fnbaError());
-    auto *btnPrint = fnpControl<QPushButton>(rec.frm, "btnPrint");
-    // A folder that does not exist: the job cannot be written.
-    TrecPrintAnswers recAnswers(
-        btnPrint, rec.objInstallation.fnstPath(QStringLiteral("NoSuchFolder/terms.pdf")), 2, true);
-    rec.objAnswerer.pExpect(0);
-    btnPrint->click();
-    QCOMPARE(rec.objAnswerer.fnarAsked().size(), size_t(1));
-    QCOMPARE(rec.objAnswerer.fnarAsked()[0].stMessage,
-             QStringLiteral("Error sending job to printer."));
-    QVERIFY(btnPrint->isEnabled());
+    QStringList slAsked;
+    for (const TrecMessageDlg &recAsked : rec.objAnswerer.fnarAsked())
+        slAsked << recAsked.stMessage;
+    QCOMPARE(slAsked.join(QString()), stMessage);
 }
 
 QTEST_MAIN(tst_SummaryHelpPrint)
