@@ -1,19 +1,16 @@
 // A companion library as the wizard holds it: loaded by name from the build's
-// bin folder and one entry point resolved by name.
+// bin folder, its entry points resolved by name, and freed again.
 #pragma once
 
 #include <QByteArray>
 
 #include <dlfcn.h>
 
-template <class TFunction> class TclsCompanionLibrary {
+class TclsCompanionLibrary {
 public:
-    TclsCompanionLibrary(const char *pchFile, const char *pchEntryPoint) {
-        const QByteArray baFile = qgetenv("WIZARD_BIN_DIR") + "/" + pchFile;
-        pHandle = dlopen(baFile.constData(), RTLD_NOW | RTLD_LOCAL);
-        if (pHandle)
-            pfn = reinterpret_cast<TFunction>(dlsym(pHandle, pchEntryPoint));
-    }
+    explicit TclsCompanionLibrary(const char *pchFile)
+        : pHandle(dlopen((qgetenv("WIZARD_BIN_DIR") + "/" + pchFile).constData(),
+                         RTLD_NOW | RTLD_LOCAL)) {}
     ~TclsCompanionLibrary() {
         if (pHandle)
             dlclose(pHandle);
@@ -21,8 +18,11 @@ public:
     TclsCompanionLibrary(const TclsCompanionLibrary &) = delete;
     TclsCompanionLibrary &operator=(const TclsCompanionLibrary &) = delete;
 
-    TFunction pfn = nullptr;
+    // The entry point, or null when the library or the name is missing.
+    template <class TFunction> TFunction fnpfn(const char *pchName) const {
+        return pHandle ? reinterpret_cast<TFunction>(dlsym(pHandle, pchName)) : nullptr;
+    }
 
 private:
-    void *pHandle = nullptr;
+    void *pHandle;
 };

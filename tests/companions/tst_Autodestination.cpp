@@ -88,8 +88,9 @@ struct TrecLibraryCase {
 
 class Autodestination : public ::testing::Test {
 protected:
-    TclsCompanionLibrary<TpfnAutodestination> objLibrary{"libQuiloftAutodestination.so",
-                                                         "_fnstAutodestination"};
+    TclsCompanionLibrary objLibrary{"libQuiloftAutodestination.so"};
+    const TpfnAutodestination pfnAuto =
+        objLibrary.fnpfn<TpfnAutodestination>("_fnstAutodestination");
 
     // The call as the wizard makes it: the result preset, IATA empty.
     TrecAnswer fnrecCall(const char *pchCountry, const char *pchCity, const char *pchPostcode,
@@ -98,8 +99,8 @@ protected:
         char achState[AD_STATE_TEXT] = {};
         char achIATA[AD_IATA_TEXT] = {};
         std::strncpy(achState, pchState, sizeof achState - 1);
-        objLibrary.pfn(achResult, sizeof achResult, pchCountry, pchCity, pchPostcode, achState,
-                       sizeof achState, achIATA, sizeof achIATA, "", "Jane Shipper");
+        pfnAuto(achResult, sizeof achResult, pchCountry, pchCity, pchPostcode, achState,
+                sizeof achState, achIATA, sizeof achIATA, "", "Jane Shipper");
         return {achResult, achState, achIATA};
     }
 
@@ -120,7 +121,7 @@ TEST_F(Autodestination, FindsAirportsOfTheReferenceData) {
     rec.bReferenceData = true;
     TclsTestInstallation objInstallation(rec);
     ASSERT_TRUE(objInstallation.fnbOk()) << objInstallation.fnstError().toStdString();
-    ASSERT_NE(objLibrary.pfn, nullptr);
+    ASSERT_NE(pfnAuto, nullptr);
     TclsAdHocQuery query;
     ASSERT_EQ(
         query.fniExecute("insert into esd (iata, city, state, country_cd, country_name, "
@@ -155,7 +156,7 @@ TEST_F(Autodestination, AnswersWithTheExceptionTextWhenTheStationsCannotBeRead) 
     rec.slDropTables = {"esd"};
     TclsTestInstallation objInstallation(rec);
     ASSERT_TRUE(objInstallation.fnbOk()) << objInstallation.fnstError().toStdString();
-    ASSERT_NE(objLibrary.pfn, nullptr);
+    ASSERT_NE(pfnAuto, nullptr);
     TclsAdHocQuery query;
     ASSERT_EQ(query.fniExecute("insert into country (country_cd, country_name, UsePostCode_flag) "
                                "values (?, ?, ?)",

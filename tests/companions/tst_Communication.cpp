@@ -1,24 +1,126 @@
 // The communication library as the wizard uses it: loaded by name from the
 // build's bin folder for each call, reading the installation's settings and
 // posting to a carrier host, a proxy or nothing at all, on loopback.
-#include "MorvaneCommunication.h"
-
 #include "UnitAdHocQuery.h"
 #include "UnitCommunicationLibrary.h"
-#include "UnitCommunicationPeers.h"
 #include "UnitTestCertificates.h"
 #include "UnitTestInstallation.h"
 
 #include <gtest/gtest.h>
+#include <httplib.h>
 
 #include <QDir>
 #include <QFile>
 
+#include <condition_variable>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <thread>
 
 namespace {
+
+struct TrecRequest {
+    std::string stMethod, stPath, stContentType, stBody;
+    std::string stRequestLine, stProxyAuthorization; // as a proxy sees them
+};
+
+// A peer on loopback that records every request and gives each the answer
+// last set: a carrier host (HTTPS with certificates), or a forward proxy that
+// answers a forwarded request itself and refuses a CONNECT, so a test sees
+// which way a call went without a second hop. A held answer waits at most
+// 20 s, or until the peer ends.
+class TclsPeer {
+public:
+    explicit TclsPeer(const TclsTestCertificates *pobjTLS = nullptr, bool bProxy = false) {
+        if (pobjTLS)
+            objServer = std::make_unique<httplib::SSLServer>(
+                pobjTLS->fnstCertFile().toLocal8Bit().constData(),
+                pobjTLS->fnstKeyFile().toLocal8Bit().constData());
+        else
+            objServer = std::make_unique<httplib::Server>();
+        if (bProxy)
+            objServer->set_pre_routing_handler([this](const auto &req, auto &res) {
+                pTake(req, res, req.method + " " + req.target + " " + req.version);
+                return httplib::Server::HandlerResponse::Handled;
+            });
+        objServer->Post(".*", [this](const auto &req, auto &res) { pTake(req, res, {}); });
+        iPort = objServer->is_valid() ? objServer->bind_to_any_port("127.0.0.1") : -1;
+        if (iPort > 0)
+            thrListen = std::thread([this] { objServer->listen_after_bind(); });
+    }
+    ~TclsPeer() {
+        {
+            std::lock_guard lock(mtx);
+            bEnding = true;
+        }
+        cvChange.notify_all();
+        objServer->stop();
+        if (thrListen.joinable())
+            thrListen.join();
+    }
+    bool fnbOk() const { return iPort > 0; }
+    int fniPort() const { return iPort; }
+    void pAnswer(int iNewStatus, const std::string &stNewBody) {
+        std::lock_guard lock(mtx);
+        iStatus = iNewStatus;
+        stBody = stNewBody;
+    }
+    void pHold() {
+        std::lock_guard lock(mtx);
+        bHold = true;
+    }
+    bool fnbWaitForRequest(int iMilliseconds) {
+        std::unique_lock lock(mtx);
+        return cvChange.wait_for(lock, std::chrono::milliseconds(iMilliseconds),
+                                 [this] { return !arRequests.empty(); });
+    }
+    std::vector<TrecRequest> fnarRequests() const {
+        std::lock_guard lock(mtx);
+        return arRequests;
+    }
+    void pClear() {
+        std::lock_guard lock(mtx);
+        arRequests.clear();
+    }
+
+private:
+    void pTake(const httplib::Request &req, httplib::Response &res, const std::string &stLine) {
+        std::unique_lock lock(mtx);
+        arRequests.push_back({req.method, req.path, req.get_header_value("Content-Type"), req.body,
+                              stLine, req.get_header_value("Proxy-Authorization")});
+        cvChange.notify_all();
+        if (bHold)
+            cvChange.wait_for(lock, std::chrono::seconds(20), [this] { return bEnding; });
+        res.status = req.method == "CONNECT" ? 403 : iStatus;
+        res.set_content(stBody, "application/x-www-form-urlencoded");
+    }
+
+    std::unique_ptr<httplib::Server> objServer;
+    std::thread thrListen;
+    int iPort = -1;
+    mutable std::mutex mtx;
+    std::condition_variable cvChange;
+    int iStatus = 200;
+    std::string stBody;
+    bool bHold = false, bEnding = false;
+    std::vector<TrecRequest> arRequests;
+};
+
+// A registration reply in the host's wire format, values percent-encoded.
+std::string fnstFormBody(const std::vector<std::pair<std::string, std::string>> &arFields) {
+    std::string st;
+    for (const auto &[stName, stValue] : arFields) {
+        st += (st.empty() ? "" : "&") + stName + '=';
+        for (const unsigned char ch : stValue) {
+            if (std::isalnum(ch) || ch == '-' || ch == '.' || ch == '_' || ch == '~')
+                st += char(ch);
+            else
+                st += {'%', "0123456789ABCDEF"[ch >> 4], "0123456789ABCDEF"[ch & 15]};
+        }
+    }
+    return st;
+}
 
 struct TrecCall {
     std::string stResult;
@@ -136,7 +238,7 @@ protected:
 } // namespace
 
 TEST_F(Communication, TheRequestArrivesAsGivenAndTheReplyFillsEveryField) {
-    TclsHostSimulator objHost;
+    TclsPeer objHost;
     ASSERT_TRUE(objHost.fnbOk());
     pUse(QStringLiteral("127.0.0.1/carrier/siteregistration"), objHost.fniPort());
     TFields arFields = carGoodReply;
@@ -151,7 +253,7 @@ TEST_F(Communication, TheRequestArrivesAsGivenAndTheReplyFillsEveryField) {
         stBody += "line+" + std::to_string(i) + "%26%3D%0D%0A";
     const TrecCall rec = fnrecPost(stBody);
     ASSERT_EQ(rec.stResult, "SUCCESS");
-    const std::vector<TrecHostRequest> arRequests = objHost.fnarRequests();
+    const std::vector<TrecRequest> arRequests = objHost.fnarRequests();
     ASSERT_EQ(arRequests.size(), 1u);
     EXPECT_EQ(arRequests[0].stMethod, "POST");
     EXPECT_EQ(arRequests[0].stPath, "/carrier/siteregistration");
@@ -178,8 +280,8 @@ TEST_F(Communication, TheRequestArrivesAsGivenAndTheReplyFillsEveryField) {
 }
 
 TEST_F(Communication, AddressComesFromTheServiceRowAndTheFlagChoosesTLS) {
-    TclsHostSimulator objPlain;
-    TclsHostSimulator objTLS(&fnobjCertificates());
+    TclsPeer objPlain;
+    TclsPeer objTLS(&fnobjCertificates());
     ASSERT_TRUE(objPlain.fnbOk() && objTLS.fnbOk());
     objPlain.pAnswer(200, cstGoodReply);
     objTLS.pAnswer(200, cstGoodReply);
@@ -187,7 +289,7 @@ TEST_F(Communication, AddressComesFromTheServiceRowAndTheFlagChoosesTLS) {
     const struct {
         QString stServer;
         int iPort, iSSL;
-        const TclsHostSimulator *pobjHost;
+        const TclsPeer *pobjHost;
         std::string stPath;
     } arCases[] = {
         {QStringLiteral(" http://127.0.0.1/carrier/reg "), objPlain.fniPort(), 0, &objPlain,
@@ -233,7 +335,7 @@ TEST_F(Communication, HostCertificateIsVerified) {
     };
     for (const auto &recCase : arCases) {
         SCOPED_TRACE(recCase.pchCase);
-        TclsHostSimulator objHost(recCase.pobjHost);
+        TclsPeer objHost(recCase.pobjHost);
         ASSERT_TRUE(objHost.fnbOk());
         objHost.pAnswer(200, cstGoodReply);
         pUse(QStringLiteral("https://127.0.0.1"), objHost.fniPort(), recCase.stCAFile);
@@ -242,7 +344,7 @@ TEST_F(Communication, HostCertificateIsVerified) {
 }
 
 TEST_F(Communication, RepliesThatAreNotARegistrationReplyFail) {
-    TclsHostSimulator objHost;
+    TclsPeer objHost;
     pUse(QStringLiteral("127.0.0.1"), objHost.fniPort());
     const std::string stPad = "msg_code=REGP&pad=";
     const struct {
@@ -284,7 +386,7 @@ TEST_F(Communication, RepliesThatAreNotARegistrationReplyFail) {
 // the host holds the answer for far longer, then answers well, so only the
 // time-out makes this fail.
 TEST_F(Communication, HostThatNeverAnswersFailsAtTheTimeOut) {
-    TclsHostSimulator objHost;
+    TclsPeer objHost;
     pUse(QStringLiteral("127.0.0.1"), objHost.fniPort(), {}, 1);
     objHost.pAnswer(200, cstGoodReply);
     objHost.pHold();
@@ -293,7 +395,7 @@ TEST_F(Communication, HostThatNeverAnswersFailsAtTheTimeOut) {
 }
 
 TEST_F(Communication, AbortStopsTheRunningCallOnly) {
-    TclsHostSimulator objHost, objSecondHost;
+    TclsPeer objHost, objSecondHost;
     objHost.pAnswer(200, cstGoodReply);
     objSecondHost.pAnswer(200, cstGoodReply);
     objHost.pHold();
@@ -315,9 +417,10 @@ TEST_F(Communication, AbortStopsTheRunningCallOnly) {
 }
 
 TEST_F(Communication, InternetSettingsChooseTheProxy) {
-    TclsHostSimulator objHost;
-    TclsHostSimulator objTLSHost(&fnobjCertificates());
-    TclsRecordingProxy objProxy(cstGoodReply);
+    TclsPeer objHost;
+    TclsPeer objTLSHost(&fnobjCertificates());
+    TclsPeer objProxy(nullptr, true);
+    objProxy.pAnswer(200, cstGoodReply);
     ASSERT_TRUE(objHost.fnbOk() && objTLSHost.fnbOk() && objProxy.fnbOk());
     objHost.pAnswer(200, cstGoodReply);
     const QString cstRegistry = QStringLiteral("Config/registry.ini");
@@ -383,7 +486,7 @@ TEST_F(Communication, InternetSettingsChooseTheProxy) {
         objProxy.pClear();
         const size_t iHostBefore = objHost.fnarRequests().size() + objTLSHost.fnarRequests().size();
         EXPECT_EQ(fnrecPost("msg_type=REGR", recCase.iSSL).stResult, recCase.stResult);
-        const std::vector<TrecProxyRequest> arProxied = objProxy.fnarRequests();
+        const std::vector<TrecRequest> arProxied = objProxy.fnarRequests();
         const size_t iHostRequests =
             objHost.fnarRequests().size() + objTLSHost.fnarRequests().size() - iHostBefore;
         EXPECT_EQ(iHostRequests, recCase.stRequestLine.empty() ? 1u : 0u);
@@ -400,7 +503,7 @@ TEST_F(Communication, InternetSettingsChooseTheProxy) {
 }
 
 TEST_F(Communication, NoUsableServiceSettingsNoCall) {
-    TclsHostSimulator objHost;
+    TclsPeer objHost;
     ASSERT_TRUE(objHost.fnbOk());
     objHost.pAnswer(200, cstGoodReply);
     const QString stHost = QStringLiteral("127.0.0.1");
@@ -434,8 +537,9 @@ TEST_F(Communication, LogShowsTheStepsButNoSecrets) {
     TrecInstallationOptions recOptions = fnrecTestOptions();
     recOptions.bLogging = true;
     pInstall(recOptions);
-    TclsHostSimulator objTLSHost(&fnobjCertificates());
-    TclsRecordingProxy objProxy(cstGoodReply);
+    TclsPeer objTLSHost(&fnobjCertificates());
+    TclsPeer objProxy(nullptr, true);
+    objProxy.pAnswer(200, cstGoodReply);
     pUse(QStringLiteral("127.0.0.1"), objTLSHost.fniPort(), fnobjCertificates().fnstCaFile());
     pSetInternet({.iType = 0,
                   .stHTTPSProxy = QStringLiteral("127.0.0.1"),

@@ -5,16 +5,100 @@
 // host's modem are the end-to-end tests.
 #include "UnitAdHocQuery.h"
 #include "UnitCommunicationLibrary.h"
-#include "UnitScriptedModem.h"
 #include "UnitTestInstallation.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
+
 namespace {
+
+// A modem at the far end of a pseudo-terminal: it records every command the
+// library sends ("+++" as one of its own) and answers each as the test says
+// (empty: stays silent). It never connects, so only the dialogue is used.
+class TclsScriptedModem {
+public:
+    explicit TclsScriptedModem(std::function<std::string(const std::string &)> pfn)
+        : pfnAnswer(std::move(pfn)), iMaster(posix_openpt(O_RDWR | O_NOCTTY)) {
+        if (iMaster < 0 || grantpt(iMaster) != 0 || unlockpt(iMaster) != 0)
+            return;
+        stDevice = ptsname(iMaster);
+        // Our own raw descriptor on the device: the master never sees a hang-up.
+        iKeepOpen = open(stDevice.c_str(), O_RDWR | O_NOCTTY);
+        termios recRaw{};
+        if (iKeepOpen < 0 || tcgetattr(iKeepOpen, &recRaw) != 0)
+            return;
+        cfmakeraw(&recRaw);
+        tcsetattr(iKeepOpen, TCSANOW, &recRaw);
+        thrServe = std::thread([this] { pServe(); });
+    }
+    ~TclsScriptedModem() {
+        bStop = true;
+        if (thrServe.joinable())
+            thrServe.join();
+        for (const int iFd : {iKeepOpen, iMaster})
+            if (iFd >= 0)
+                close(iFd);
+    }
+    bool fnbOk() const { return thrServe.joinable(); }
+    const std::string &fnstDevice() const { return stDevice; }
+    std::vector<std::string> fnarCommands() const {
+        std::lock_guard lock(mtx);
+        return arCommands;
+    }
+
+private:
+    // Commands end in CR; the escape "+++" comes without one.
+    void pServe() {
+        std::string stPending;
+        while (!bStop) {
+            pollfd recPoll{iMaster, POLLIN, 0};
+            char ach[256];
+            const ssize_t iRead = poll(&recPoll, 1, 50) > 0 ? read(iMaster, ach, sizeof ach) : 0;
+            if (iRead <= 0)
+                continue;
+            stPending.append(ach, std::size_t(iRead));
+            for (std::size_t iEnd;;) {
+                std::string stCommand = "+++";
+                if (stPending.rfind(stCommand, 0) == 0)
+                    iEnd = 2;
+                else if ((iEnd = stPending.find('\r')) != std::string::npos)
+                    stCommand = stPending.substr(0, iEnd);
+                else
+                    break;
+                stPending.erase(0, iEnd + 1);
+                {
+                    std::lock_guard lock(mtx);
+                    arCommands.push_back(stCommand);
+                }
+                const std::string stAnswer = stCommand == "+++" ? "" : pfnAnswer(stCommand);
+                const std::string stLine = "\r\n" + stAnswer + "\r\n";
+                if (!stAnswer.empty() && write(iMaster, stLine.data(), stLine.size()) < 0)
+                    return;
+            }
+        }
+    }
+
+    std::function<std::string(const std::string &)> pfnAnswer;
+    int iMaster, iKeepOpen = -1;
+    std::string stDevice;
+    mutable std::mutex mtx;
+    std::vector<std::string> arCommands;
+    std::atomic<bool> bStop{false};
+    std::thread thrServe;
+};
 
 std::vector<std::string> garLines;
 

@@ -1,14 +1,12 @@
 // The phone-number library through its C entry points, loaded by name from the
 // build's bin folder as the wizard loads it.
 #include "LibphonenumberMorvane.h"
+#include "UnitCompanionLibrary.h"
 
-#include <QByteArray>
 #include <QDate>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <dlfcn.h>
 
 #include <fstream>
 #include <set>
@@ -19,31 +17,18 @@ namespace {
 class PhoneNumberLibrary : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QByteArray baFile = qgetenv("WIZARD_BIN_DIR") + "/libLibphonenumberMorvane.so";
-        pHandle = dlopen(baFile.constData(), RTLD_NOW | RTLD_LOCAL);
-        ASSERT_TRUE(pHandle) << dlerror();
-        pfnGetToday = reinterpret_cast<TpfnGetToday>(dlsym(pHandle, "GetToday"));
-        pfnExtract =
-            reinterpret_cast<TpfnExtractPossibleNumber>(dlsym(pHandle, "ExtractPossibleNumber"));
-        pfnBuild =
-            reinterpret_cast<TpfnBuildMetadataFromXml>(dlsym(pHandle, "BuildMetadataFromXml"));
-        pfnPrefixes =
-            reinterpret_cast<TpfnGetCountryPrefixList>(dlsym(pHandle, "GetCountryPrefixList"));
-        pfnValidate =
-            reinterpret_cast<TpfnValidatePhoneNumber>(dlsym(pHandle, "ValidatePhoneNumber"));
         ASSERT_TRUE(pfnGetToday && pfnExtract && pfnBuild && pfnPrefixes && pfnValidate);
     }
-    void TearDown() override {
-        if (pHandle)
-            dlclose(pHandle);
-    }
-
-    void *pHandle = nullptr;
-    TpfnGetToday pfnGetToday = nullptr;
-    TpfnExtractPossibleNumber pfnExtract = nullptr;
-    TpfnBuildMetadataFromXml pfnBuild = nullptr;
-    TpfnGetCountryPrefixList pfnPrefixes = nullptr;
-    TpfnValidatePhoneNumber pfnValidate = nullptr;
+    TclsCompanionLibrary objLibrary{"libLibphonenumberMorvane.so"};
+    const TpfnGetToday pfnGetToday = objLibrary.fnpfn<TpfnGetToday>("GetToday");
+    const TpfnExtractPossibleNumber pfnExtract =
+        objLibrary.fnpfn<TpfnExtractPossibleNumber>("ExtractPossibleNumber");
+    const TpfnBuildMetadataFromXml pfnBuild =
+        objLibrary.fnpfn<TpfnBuildMetadataFromXml>("BuildMetadataFromXml");
+    const TpfnGetCountryPrefixList pfnPrefixes =
+        objLibrary.fnpfn<TpfnGetCountryPrefixList>("GetCountryPrefixList");
+    const TpfnValidatePhoneNumber pfnValidate =
+        objLibrary.fnpfn<TpfnValidatePhoneNumber>("ValidatePhoneNumber");
 };
 
 // The answer for a number that was read: status, the number, its calling code

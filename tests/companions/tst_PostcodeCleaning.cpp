@@ -28,8 +28,9 @@ struct TrecAnswer {
 class PostcodeCleaning : public ::testing::Test {
 protected:
     TclsTestInstallation objInstallation;
-    TclsCompanionLibrary<TpfnPostcodeCleaning> objLibrary{"libQuiloftPostcodeCleaningDLL.so",
-                                                          "_fnstPostcodeCleaning"};
+    TclsCompanionLibrary objLibrary{"libQuiloftPostcodeCleaningDLL.so"};
+    const TpfnPostcodeCleaning pfnClean =
+        objLibrary.fnpfn<TpfnPostcodeCleaning>("_fnstPostcodeCleaning");
 
     // The call as the wizard makes it: the result preset, the fourth text empty.
     TrecAnswer fnrecClean(const std::string &stPostcode, const char *pchCountry,
@@ -37,15 +38,14 @@ protected:
         char achResult[PC_RESULT_TEXT] = "NO_ERROR";
         char achPostcode[PC_POSTCODE_TEXT] = {};
         std::strncpy(achPostcode, stPostcode.c_str(), sizeof achPostcode - 1);
-        objLibrary.pfn(achResult, sizeof achResult, achPostcode, iPostcodeSize, pchCountry, pchCity,
-                       "");
+        pfnClean(achResult, sizeof achResult, achPostcode, iPostcodeSize, pchCountry, pchCity, "");
         return {achResult, achPostcode};
     }
 };
 
 TEST_F(PostcodeCleaning, AnswersEveryCountryByItsOwnFormat) {
     ASSERT_TRUE(objInstallation.fnbOk()) << objInstallation.fnstError().toStdString();
-    ASSERT_NE(objLibrary.pfn, nullptr);
+    ASSERT_NE(pfnClean, nullptr);
     const struct {
         const char *pchCountry;
         std::string stTyped;
@@ -88,7 +88,7 @@ TEST_F(PostcodeCleaning, AnswersEveryCountryByItsOwnFormat) {
 
 TEST_F(PostcodeCleaning, LeavesThePresetWhenTheInstallationHasNoFormats) {
     ASSERT_TRUE(objInstallation.fnbOk());
-    ASSERT_NE(objLibrary.pfn, nullptr);
+    ASSERT_NE(pfnClean, nullptr);
     ASSERT_TRUE(QFile::remove(objInstallation.fnstPath("Config/PostcodeFormats.json")));
     const TrecAnswer recAnswer = fnrecClean("sw1a1aa", "GB", "London");
     EXPECT_EQ(recAnswer.stResult, "NO_ERROR");
