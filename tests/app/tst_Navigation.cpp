@@ -2,8 +2,7 @@
 // their service is not in use, the warnings about the site-registration
 // service and its modem, the internet_setting row the internet page writes
 // (and the login it refuses), the default pickup location, the application
-// password and its confirmation, the terms page's buttons, Enter moving the
-// focus and the grey of the check boxes while they hold the focus.
+// password and its confirmation, and Enter moving the focus.
 #include "UnitAdHocQuery.h"
 #include "UnitNavWizard.h"
 #include "UnitServiceGrid.h"
@@ -82,9 +81,7 @@ private slots:
     void TheErrorListClosedAnyWayKeepsThePageAsTyped();
     void PasswordRules();
     void ARefusedPasswordKeepsTheUserOnItAndTheNextClickCounts();
-    void TermsPageCaptionsBothWays();
     void EnterMovesTheFocus();
-    void CheckBoxesTurnGreyWhileFocused();
 };
 
 void tst_Navigation::PagesPassedOverBothWaysWithoutTheirService() {
@@ -223,8 +220,6 @@ void tst_Navigation::InternetPageWritesItsRow() {
         {"radProxyServer", false, true, true, "web.local|8080||||", "robin", "Hood42", "", "",
          "0|0|web.local|8080||0||0|1|robin|1", "Hood42"},
         {"radProxyServer", false, true, false, "", "", "", "Please enter username and password.",
-         "edtUserName", stNothing, ""},
-        {"radProxyServer", false, true, false, "", "", "Hood42", "Please enter username.",
          "edtUserName", stNothing, ""},
         {"radProxyServer", false, true, false, "", "robin", "", "Please enter password.",
          "edtPassword", stNothing, ""},
@@ -406,29 +401,6 @@ void tst_Navigation::ARefusedPasswordKeepsTheUserOnItAndTheNextClickCounts() {
     }
 }
 
-void tst_Navigation::TermsPageCaptionsBothWays() {
-    TrecNavWizard w;
-    QVERIFY2(w.fnbOnPage(wpSenderInfo), w.fnbaError());
-    auto *btnNext = fnpControl<QPushButton>(w.frm, "btnNext");
-    auto *btnCancel = fnpControl<QPushButton>(w.frm, "btnCancel");
-    const struct {
-        bool bBack;
-        int iPage;
-        const char *pchNext, *pchCancel;
-    } arCases[] = {
-        {true, wpTerms, "I &Accept", "I &Decline"},
-        {false, wpSenderInfo, "&Next >", "&Cancel"},
-        {true, wpTerms, "I &Accept", "I &Decline"},
-        {true, wpWelcome, "&Next >", "&Cancel"},
-    };
-    for (const auto &c : arCases) {
-        c.bBack ? w.pBack() : w.pNext();
-        QCOMPARE(w.frm.fniCurrentPage(), c.iPage);
-        QCOMPARE(btnNext->text(), QString::fromLatin1(c.pchNext));
-        QCOMPARE(btnCancel->text(), QString::fromLatin1(c.pchCancel));
-    }
-}
-
 void tst_Navigation::EnterMovesTheFocus() {
     TrecNavWizard w;
     QVERIFY2(w.fnbOnPage(wpFTPSetting), w.fnbaError());
@@ -438,29 +410,6 @@ void tst_Navigation::EnterMovesTheFocus() {
     QTest::keyClick(edtHost, Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), w.edt("edtFTPPort"));
     QCOMPARE(w.frm.fniCurrentPage(), int(wpFTPSetting));
-}
-
-void tst_Navigation::CheckBoxesTurnGreyWhileFocused() {
-    const struct {
-        int iPage;
-        const char *pchBox, *pchOther;
-    } arCases[] = {
-        {wpCommSetting, "chkCSEODviaFTP", "speCSNoOfRetries"},
-        {wpCommSetting, "chkCSEODviaEmail", "stgCSServiceSettings"},
-        {wpApplSecurity, "chkApplSecurityPasswdRequired", "btnNext"},
-    };
-    for (const auto &c : arCases) {
-        TrecNavWizard w;
-        QVERIFY2(w.fnbOnPage(c.iPage), w.fnbaError());
-        QCheckBox *chk = w.chk(c.pchBox);
-        const QColor clButtonFace = QApplication::palette(chk).color(QPalette::Button);
-        chk->setFocus();
-        QTRY_VERIFY(chk->hasFocus());
-        QCOMPARE(chk->palette().color(QPalette::Window), QColor(0x80, 0x80, 0x80));
-        fnpControl<QWidget>(w.frm, c.pchOther)->setFocus();
-        QTRY_VERIFY(!chk->hasFocus());
-        QCOMPARE(chk->palette().color(QPalette::Window), clButtonFace);
-    }
 }
 
 QTEST_MAIN(tst_Navigation)
