@@ -1,0 +1,589 @@
+// The site registration's dialogs driven through their widgets: the manual
+// site ID with its checks and its way out, the proxy server settings filled
+// from and saved to the stored row, and the completion page's account of the
+// host's answer.
+#include "tstSiteRegReplies.h"
+#include "UnitAdHocQuery.h"
+#include "UnitFocusMoves.h"
+#include "unitManualSiteRegistration.h"
+#include "unitProxyServerSettings.h"
+#include "UnitScriptedAnswerer.h"
+#include "UnitTestInstallation.h"
+#include "UnitTestQueries.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(TrecRangeText)
+
+namespace {
+const QString cstWarning = QStringLiteral("Registration Wizard - Warning");
+
+template <class T> T *fnpControl(QWidget &frm, const char *pchName) {
+    T *p = frm.findChild<T *>(QString::fromLatin1(pchName));
+    if (!p)
+        qFatal("no control %s", pchName);
+    return p;
+}
+
+// The messages asked, as "caption | message".
+QStringList fnslMessages(const TclsScriptedAnswerer &objAnswerer) {
+    QStringList sl;
+    for (const TrecMessageDlg &rec : objAnswerer.fnarAsked())
+        sl << rec.stCaption + QStringLiteral(" | ") + rec.stMessage;
+    return sl;
+}
+
+// The first row of the query's columns joined by "|", or "<no row>".
+QString fnstRow(const QString &stSQL) {
+    TclsAdHocQuery query;
+    if (query.fniOpen(stSQL) != 0 || !query.fnbNext())
+        return QStringLiteral("<no row>");
+    QStringList sl;
+    for (int i = 0; i < query.fnslFieldNames().size(); ++i)
+        sl << query.fnvField(i).toString();
+    return sl.join(QLatin1Char('|'));
+}
+
+// The stored internet settings; the password as the program reads it (stored, it is sealed).
+QString fnstProxyRow() {
+    return fnstRow(QStringLiteral(
+               "Select connection_type, use_browser_settings, http_proxy, http_port, "
+               "https_proxy, https_port, ftp_proxy, ftp_port, use_credentials, proxy_user, ntlm, "
+               "dialup_name from internet_setting")) +
+           QLatin1Char('|') + fnstStoredSecret("internet_setting", "proxy_password");
+}
+
+// The manual registration dialog as the wizard shows it, with its callback and holder.
+struct TrecManualDialog {
+    TfrmManualSiteRegistration frm;
+    TclsSiteIdHolder objHolder;
+    QStringList slCallbacks; // the holder's text at each callback
+    QLineEdit *edtSiteId = fnpControl<QLineEdit>(frm, "edtSiteId");
+    QPushButton *btnOK = fnpControl<QPushButton>(frm, "btnOK");
+    QPushButton *btnCancel = fnpControl<QPushButton>(frm, "btnCancel");
+
+    TrecManualDialog() {
+        frm.pExposedForInteraction([this] { slCallbacks << objHolder.stText; }, &objHolder);
+        frm.show();
+        frm.activateWindow();
+    }
+    bool fnbShown() { return QTest::qWaitForWindowActive(&frm); }
+};
+
+struct TrecProxyDialog {
+    TclsRWProxyServerData objData;
+    TfrmProxyServerSettings frm{objData};
+    QLineEdit *edt(const char *pchName) { return fnpControl<QLineEdit>(frm, pchName); }
+    QCheckBox *chk(const char *pchName) { return fnpControl<QCheckBox>(frm, pchName); }
+    void pClickOK() { QTest::mouseClick(fnpControl<QPushButton>(frm, "btnOK"), Qt::LeftButton); }
+    TrecProxyDialog() {
+        frm.show();
+        frm.activateWindow();
+    }
+    bool fnbShown() { return QTest::qWaitForWindowActive(&frm); }
+};
+
+const TrecRangeText crecShipment{"0", "1234567890", "1234569999", "15032024"};
+const TrecRangeText crecLP{"0", "JDA1234", "JDA123999", "       0"};
+const TrecPickupText crecPickup{"0",    "Unit 4", "Harbour Road", "Onehunga", "Auckland",
+                                "1061", "NZ"};
+
+// A completion page of "design" labels; one is spelt in another case, as
+// labels are found by name ignoring case.
+struct TrecCompletionPage {
+    QWidget wPage;
+    TrecCompletionPage() {
+        for (const char *pchName : {"lblfsrangeshipment",     "lblfsrangeshipmentvalues",
+                                    "lblfsrangelicence",      "lblFSRangeLicenceValues",
+                                    "lblfspickupdetail",      "lblfspickupdetailstatus",
+                                    "lblfsPickupAddrDetails", "lblfsaccountno",
+                                    "lblfsaccountnovalue",    "lblfsaddress1",
+                                    "lblfsaddress2",          "lblfsaddress3",
+                                    "lblfspostcode",          "lblfscity",
+                                    "lblfsaddressvalue",      "lblfsaddress2value",
+                                    "lblfsaddress3value",     "lblfspostcodevalue",
+                                    "lblfscityvalue",         "lblRegCompleted4"})
+            (new QLabel(QStringLiteral("design"), &wPage))->setObjectName(QLatin1String(pchName));
+    }
+    QLabel *lbl(const char *pchName) const {
+        for (QLabel *p : wPage.findChildren<QLabel *>())
+            if (p->objectName().compare(QLatin1String(pchName), Qt::CaseInsensitive) == 0)
+                return p;
+        qFatal("no label %s", pchName);
+    }
+    // The labels' texts joined by "|"; a maroon one marked with a "*".
+    QString fnstShown(std::initializer_list<const char *> arNames) const {
+        QStringList sl;
+        for (const char *pchName : arNames)
+            sl << lbl(pchName)->text() +
+                      (lbl(pchName)->palette().color(QPalette::WindowText) == QColor(0x80, 0, 0)
+                           ? QStringLiteral("*")
+                           : QString());
+        return sl.join(QLatin1Char('|'));
+    }
+    // Shows the answer in its modem or its HTTP form.
+    void pShow(bool bHTTP, bool bPickupRequested, const TrecRangeText &recShipment,
+               const TrecRangeText &recLP, const TrecPickupText &recPickup = {}) {
+        TclsRWSiteRegistration obj;
+        obj.pSetCompletionPage(&wPage, bPickupRequested, QStringLiteral("123456789"));
+        if (bHTTP)
+            obj.pDisplayAllocationDetails(fnrecHTTPReply("REGP", QStringLiteral("ABC1234567890ZOZ"),
+                                                         recShipment, recLP, recPickup));
+        else
+            obj.pDisplayAllocationDetails(
+                TrecModemReply("REGPABC1234567890ZOZ", recShipment, recLP, recPickup).rec);
+    }
+};
+} // namespace
+
+class tst_SiteRegDialogs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void ManualOKChecksTheIdAndHandsAValidOneToTheWizard();
+    void ManualSaveFailureEndsTheDialogAndTellsTheWizard();
+    void ManualCancelAsksAndNoKeepsTheDialogAsItWas();
+    void ManualLeavingTheBlankEditBoxSaysSoUnlessForCancel();
+    void ManualEditBoxTakesLettersDigitsAndTheClipboardKeysOnly();
+    void ManualCancelWithYesEndsTheApplication();
+    void ProxyShowFillsTheControlsFromTheStoredRow();
+    void ProxyLoginIsCheckedWithItsMessageAndFocus();
+    void ProxyOKSavesTheFieldsWithABlankPortAs0AndKeepsTheConnection();
+    void ProxyPortsTakeDigitsOnlyAndTheUserNameNoSpaces();
+    void ProxyCancelEscAPastedNonNumberAndAFailingSaveSaveNothing();
+    void CompletionRangesAreShownInMaroonOrNotAvailable_data();
+    void CompletionRangesAreShownInMaroonOrNotAvailable();
+    void CompletionPickupLinesFollowTheRequestAndTheHostsAnswer_data();
+    void CompletionPickupLinesFollowTheRequestAndTheHostsAnswer();
+    void CompletionOddPagesAndAnswers();
+
+private:
+    std::unique_ptr<TclsTestInstallation> objInstallation;
+};
+
+void tst_SiteRegDialogs::init() {
+    TrecInstallationOptions rec = fnrecTestOptions();
+    rec.bLogging = true;
+    objInstallation = std::make_unique<TclsTestInstallation>(rec);
+    QVERIFY2(objInstallation->fnbOk(), qPrintable(objInstallation->fnstError()));
+}
+
+void tst_SiteRegDialogs::cleanup() {
+    objInstallation.reset();
+}
+
+void tst_SiteRegDialogs::ManualOKChecksTheIdAndHandsAValidOneToTheWizard() {
+    TclsScriptedAnswerer objAnswerer;
+    TrecManualDialog rec;
+    QVERIFY(rec.fnbShown());
+    const std::pair<const char *, QString> arCases[] = {
+        {"   ", QStringLiteral("Site id cannot be blank.")},
+        {"ABC12345678ZOZ", QStringLiteral("Invalid site id. Please enter again.")},
+        {"1BC1234567890ZOZ", QStringLiteral("Invalid site id. Please enter again.")},
+    };
+    for (const auto &[pchTyped, stMessage] : arCases) {
+        rec.edtSiteId->setText(QString::fromLatin1(pchTyped));
+        objAnswerer.pExpect(0);
+        QTest::keyClick(rec.edtSiteId, Qt::Key_Return);
+        QCOMPARE(fnslMessages(objAnswerer).last(), cstWarning + QStringLiteral(" | ") + stMessage);
+        QVERIFY(rec.frm.isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), rec.edtSiteId);
+    }
+    QCOMPARE(rec.slCallbacks, QStringList());
+    rec.edtSiteId->setText(QStringLiteral("abc1234567890zoz"));
+    QTest::keyClick(rec.edtSiteId, Qt::Key_Return);
+    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(3));
+    QCOMPARE(rec.slCallbacks, QStringList{QStringLiteral("ABC1234567890ZOZ")});
+    QCOMPARE(fnstRow(QStringLiteral("Select site_id from config_morvane")),
+             QStringLiteral("ABC1234567890ZOZ"));
+    QVERIFY(!rec.frm.isVisible());
+    QCOMPARE(rec.frm.result(), int(QDialog::Accepted));
+    QVERIFY(objAnswerer.fnarUnexpected().empty());
+}
+
+void tst_SiteRegDialogs::ManualSaveFailureEndsTheDialogAndTellsTheWizard() {
+    TclsAdHocQuery query;
+    QCOMPARE(query.fniExecute(QStringLiteral("DROP TABLE config_morvane")), 0);
+    TclsScriptedAnswerer objAnswerer;
+    TrecManualDialog rec;
+    QVERIFY(rec.fnbShown());
+    rec.edtSiteId->setText(QStringLiteral("ABC1234567890ZOZ"));
+    objAnswerer.pExpect(0);
+    QTest::mouseClick(rec.btnOK, Qt::LeftButton);
+    QCOMPARE(fnslMessages(objAnswerer),
+             QStringList{cstWarning + QStringLiteral(" | Data could not be saved to the database."
+                                                     "Manual site registration failed.\r\n"
+                                                     "Click on OK button to exit.")});
+    QCOMPARE(rec.slCallbacks, QStringList{QStringLiteral("unsuccess")});
+    QVERIFY(!rec.frm.isVisible());
+}
+
+void tst_SiteRegDialogs::ManualCancelAsksAndNoKeepsTheDialogAsItWas() {
+    TclsScriptedAnswerer objAnswerer;
+    TrecManualDialog rec;
+    QVERIFY(rec.fnbShown());
+    QTest::keyClicks(rec.edtSiteId, QStringLiteral("ABC123"));
+    const std::function<void()> arWaysOut[] = {
+        [&] { QTest::mouseClick(rec.btnCancel, Qt::LeftButton); },
+        [&] { QTest::keyClick(&rec.frm, Qt::Key_Escape); },
+        [&] { rec.frm.close(); },
+    };
+    for (const auto &fnLeave : arWaysOut) {
+        objAnswerer.pExpect(1);
+        fnLeave();
+        QVERIFY(rec.frm.isVisible());
+        QCOMPARE(rec.edtSiteId->text(), QStringLiteral("ABC123"));
+    }
+    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(3));
+    for (const TrecMessageDlg &recAsked : objAnswerer.fnarAsked()) {
+        QCOMPARE(recAsked.stCaption + QStringLiteral(" | ") + recAsked.stMessage,
+                 QStringLiteral("Registration Wizard - Confirmation | You will not be able to use "
+                                "the Zorv Morvane application without registration.\r\n\r\n"
+                                "Are you sure that you want to close the registration wizard?"));
+        QCOMPARE(recAsked.slButtons, QStringList({QStringLiteral("&Yes"), QStringLiteral("&No")}));
+        QCOMPARE(recAsked.stDefaultButton, QStringLiteral("&No"));
+    }
+    QCOMPARE(rec.slCallbacks, QStringList());
+}
+
+void tst_SiteRegDialogs::ManualLeavingTheBlankEditBoxSaysSoUnlessForCancel() {
+    const QString stBlank = cstWarning + QStringLiteral(" | Site id cannot be blank.");
+    TclsScriptedAnswerer objAnswerer;
+    TrecManualDialog rec;
+    QVERIFY(rec.fnbShown());
+    rec.edtSiteId->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), rec.edtSiteId);
+    objAnswerer.pExpect(0);
+    QTest::keyClick(rec.edtSiteId, Qt::Key_Tab);
+    QTRY_COMPARE(fnslMessages(objAnswerer), QStringList{stBlank});
+    QTRY_COMPARE(QApplication::focusWidget(), rec.edtSiteId);
+    // A click on OK leaves the box for OK: said once, not once more by OK.
+    objAnswerer.pExpect(0);
+    QTest::mouseClick(rec.btnOK, Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), rec.edtSiteId);
+    QCOMPARE(fnslMessages(objAnswerer), QStringList({stBlank, stBlank}));
+    // Towards Cancel the box says nothing.
+    pFocusOn(rec.btnCancel, Qt::MouseFocusReason);
+    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(2));
+    QVERIFY(objAnswerer.fnarUnexpected().empty());
+}
+
+void tst_SiteRegDialogs::ManualEditBoxTakesLettersDigitsAndTheClipboardKeysOnly() {
+    TrecManualDialog rec;
+    QVERIFY(rec.fnbShown());
+    QTest::keyClicks(rec.edtSiteId, QStringLiteral("a-b.c 1!/x_"));
+    QTest::sendKeyEvent(QTest::Click, rec.edtSiteId, Qt::Key_Eacute, QStringLiteral("é"),
+                        Qt::NoModifier);
+    QTest::keyClicks(rec.edtSiteId, QStringLiteral("9"));
+    QCOMPARE(rec.edtSiteId->text(), QStringLiteral("ABC1X9"));
+    QTest::keyClick(rec.edtSiteId, Qt::Key_Backspace);
+    QTest::keyClick(rec.edtSiteId, Qt::Key_A, Qt::ControlModifier); // no select-all
+    QTest::keyClick(rec.edtSiteId, Qt::Key_Z, Qt::ControlModifier); // undo passes
+    QCOMPARE(rec.edtSiteId->text(), QStringLiteral("ABC1X9"));
+    // Pasted text keeps what it has, in upper case, spaces included.
+    QApplication::clipboard()->setText(QStringLiteral(" xyz-1 "));
+    rec.edtSiteId->clear();
+    QTest::keyClick(rec.edtSiteId, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(rec.edtSiteId->text(), QStringLiteral(" XYZ-1 "));
+}
+
+void tst_SiteRegDialogs::ManualCancelWithYesEndsTheApplication() {
+    TclsScriptedAnswerer objAnswerer;
+    TrecManualDialog rec;
+    QVERIFY(rec.fnbShown());
+    objAnswerer.pExpect(0);
+    QTimer::singleShot(0, rec.btnCancel, [&] { rec.btnCancel->click(); });
+    // Ends the loop should the dialog not end the application.
+    QTimer::singleShot(20000, qApp, [] { QCoreApplication::exit(99); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!rec.frm.isVisible());
+    QCOMPARE(fnslMessages(objAnswerer).size(), 1);
+    QCOMPARE(rec.slCallbacks, QStringList());
+}
+
+void tst_SiteRegDialogs::ProxyShowFillsTheControlsFromTheStoredRow() {
+    const char *const arEdits[] = {
+        "edtHTTPProxyAddress", "edtHTTPPort", "edtHTTPSProxyAddress", "edtHTTPSPort",
+        "edtFTPProxyAddress",  "edtFTPPort",  "edtUserName",          "edtPassword"};
+    const auto fnstShown = [&arEdits](TrecProxyDialog &rec) {
+        QStringList sl;
+        for (const char *pchName : arEdits)
+            sl << rec.edt(pchName)->text();
+        return sl.join(QLatin1Char('|'));
+    };
+    {
+        // The seeded row has no proxy: the ports show 0, the login is off until asked for.
+        TrecProxyDialog rec;
+        QCOMPARE(fnstShown(rec), QStringLiteral("|0||0||0||"));
+        QVERIFY(!rec.edt("edtUserName")->isEnabled());
+        rec.chk("chkUserNamePwdConfirmation")->click();
+        QVERIFY(rec.edt("edtUserName")->isEnabled() && rec.edt("edtPassword")->isEnabled());
+    }
+    TclsAdHocQuery query;
+    QCOMPARE(
+        query.fniExecute(
+            QStringLiteral("UPDATE internet_setting SET http_proxy = ?, http_port = ?, "
+                           "https_proxy = ?, https_port = ?, ftp_proxy = ?, ftp_port = ?, "
+                           "use_credentials = ?, proxy_user = ?, proxy_password = ?, ntlm = ?"),
+            {QStringLiteral("web.local"), 3128, QStringLiteral("tls.local"), 3129,
+             QStringLiteral("files.local"), 2121, 1, QStringLiteral("robin"),
+             QStringLiteral("Hood42"), 1}),
+        0);
+    TrecProxyDialog rec;
+    QVERIFY(rec.fnbShown());
+    QCOMPARE(fnstShown(rec),
+             QStringLiteral("web.local|3128|tls.local|3129|files.local|2121|robin|Hood42"));
+    QVERIFY(rec.chk("chkUserNamePwdConfirmation")->isChecked());
+    QVERIFY(rec.chk("chkNTLM")->isChecked());
+    QVERIFY(rec.edt("edtUserName")->isEnabled());
+}
+
+void tst_SiteRegDialogs::ProxyLoginIsCheckedWithItsMessageAndFocus() {
+    const struct {
+        const char *pchUser, *pchPassword;
+        QString stMessage;
+        const char *pchFocus;
+    } arCases[] = {
+        {"", "", QStringLiteral("Please enter username and password."), "edtUserName"},
+        {"", "Secret1", QStringLiteral("Please enter username."), "edtUserName"},
+        {"robin", "", QStringLiteral("Please enter password."), "edtPassword"},
+    };
+    TclsScriptedAnswerer objAnswerer;
+    TrecProxyDialog rec;
+    QVERIFY(rec.fnbShown());
+    rec.chk("chkUserNamePwdConfirmation")->click();
+    const QString stBefore = fnstProxyRow();
+    for (const auto &c : arCases) {
+        rec.edt("edtUserName")->setText(QString::fromLatin1(c.pchUser));
+        rec.edt("edtPassword")->setText(QString::fromLatin1(c.pchPassword));
+        rec.edt("edtHTTPProxyAddress")->setFocus();
+        objAnswerer.pExpect(0);
+        rec.pClickOK();
+        QCOMPARE(fnslMessages(objAnswerer).last(),
+                 cstWarning + QStringLiteral(" | ") + c.stMessage);
+        QTRY_COMPARE(QApplication::focusWidget(), rec.edt(c.pchFocus));
+        QVERIFY(rec.frm.isVisible());
+    }
+    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(3));
+    QCOMPARE(fnstProxyRow(), stBefore);
+    // Blanks are characters, as on the internet page: a password of blanks
+    // is a password, and it is stored as typed.
+    rec.edt("edtUserName")->setText(QStringLiteral("robin"));
+    rec.edt("edtPassword")->setText(QStringLiteral("   "));
+    rec.pClickOK();
+    QVERIFY(!rec.frm.isVisible());
+    QCOMPARE(fnstStoredSecret("internet_setting", "proxy_password"), QStringLiteral("   "));
+    QVERIFY(objAnswerer.fnarUnexpected().empty());
+}
+
+void tst_SiteRegDialogs::ProxyOKSavesTheFieldsWithABlankPortAs0AndKeepsTheConnection() {
+    TclsScriptedAnswerer objAnswerer;
+    TrecProxyDialog rec;
+    // The wizard's holder names a dial-up entry and the browser: the dialog
+    // keeps the one and, typed by hand, drops the other.
+    rec.objData.iConnectionType = ctProxy;
+    rec.objData.stDialupName = QStringLiteral("office-isdn");
+    rec.objData.bUseBrowserSettings = true;
+    QVERIFY(rec.fnbShown());
+    rec.edt("edtHTTPProxyAddress")->setText(QStringLiteral(" web.local "));
+    rec.edt("edtHTTPPort")->setText(QStringLiteral("8080"));
+    rec.edt("edtHTTPSProxyAddress")->setText(QStringLiteral("tls.local"));
+    rec.edt("edtHTTPSPort")->clear();
+    rec.edt("edtFTPProxyAddress")->clear();
+    rec.chk("chkUserNamePwdConfirmation")->click();
+    rec.edt("edtUserName")->setText(QStringLiteral("robin"));
+    // A password is kept as typed, blanks at its ends included: the proxy
+    // compares every character.
+    rec.edt("edtPassword")->setText(QStringLiteral(" Sherwood#7 "));
+    rec.chk("chkNTLM")->click();
+    rec.pClickOK();
+    QVERIFY(!rec.frm.isVisible());
+    QCOMPARE(rec.frm.result(), int(QDialog::Accepted));
+    QCOMPARE(fnstProxyRow(), QStringLiteral("0|0|web.local|8080|tls.local|0||0|1|robin|1|"
+                                            "office-isdn| Sherwood#7 "));
+    QVERIFY(objAnswerer.fnarAsked().empty());
+    QVERIFY(
+        !QString::fromUtf8(objInstallation->fnbaReadFile(
+                               QStringLiteral("Logs/RegistrationWizard_%1.log")
+                                   .arg(QDate::currentDate().toString(QStringLiteral("ddMMyyyy")))))
+             .contains(QStringLiteral("Sherwood#7")));
+}
+
+void tst_SiteRegDialogs::ProxyPortsTakeDigitsOnlyAndTheUserNameNoSpaces() {
+    TrecProxyDialog rec;
+    QVERIFY(rec.fnbShown());
+    rec.chk("chkUserNamePwdConfirmation")->click();
+    const std::tuple<const char *, const char *, const char *> arCases[] = {
+        {"edtHTTPPort", "8a0-8 0", "8080"},
+        {"edtFTPPort", "123456", "12345"},
+        {"edtUserName", "ro bin ", "robin"},
+        {"edtHTTPProxyAddress", "a b:c", "a b:c"},
+    };
+    for (const auto &[pchEdit, pchTyped, pchShown] : arCases) {
+        rec.edt(pchEdit)->clear();
+        QTest::keyClicks(rec.edt(pchEdit), QString::fromLatin1(pchTyped));
+        QCOMPARE(rec.edt(pchEdit)->text(), QString::fromLatin1(pchShown));
+    }
+    // Backspace and the clipboard keys still work in a port.
+    QLineEdit *edtPort = rec.edt("edtHTTPPort");
+    QTest::keyClick(edtPort, Qt::Key_Backspace);
+    QCOMPARE(edtPort->text(), QStringLiteral("808"));
+    QTest::keyClick(edtPort, Qt::Key_A, Qt::ControlModifier); // select all: discarded
+    QTest::keyClick(edtPort, Qt::Key_Z, Qt::ControlModifier); // undo passes
+    QCOMPARE(edtPort->text(), QStringLiteral("8080"));
+}
+
+void tst_SiteRegDialogs::ProxyCancelEscAPastedNonNumberAndAFailingSaveSaveNothing() {
+    const QString stBefore = fnstProxyRow();
+    for (bool bEsc : {false, true}) {
+        TrecProxyDialog rec;
+        QVERIFY(rec.fnbShown());
+        rec.edt("edtHTTPProxyAddress")->setText(QStringLiteral("never.saved"));
+        if (bEsc)
+            QTest::keyClick(rec.edt("edtHTTPProxyAddress"), Qt::Key_Escape);
+        else
+            QTest::mouseClick(fnpControl<QPushButton>(rec.frm, "btnCancel"), Qt::LeftButton);
+        QVERIFY(!rec.frm.isVisible());
+        QCOMPARE(rec.frm.result(), int(QDialog::Rejected));
+    }
+    {
+        // A pasted port that is no number keeps the dialog open on the port.
+        TrecProxyDialog rec;
+        QVERIFY(rec.fnbShown());
+        rec.edt("edtFTPPort")->setText(QStringLiteral("21x"));
+        rec.pClickOK();
+        QVERIFY(rec.frm.isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), rec.edt("edtFTPPort"));
+    }
+    QCOMPARE(fnstProxyRow(), stBefore);
+    TclsAdHocQuery query;
+    QCOMPARE(query.fniExecute(QStringLiteral("DROP TABLE internet_setting"), {}), 0);
+    TclsScriptedAnswerer objAnswerer;
+    TrecProxyDialog rec;
+    QVERIFY(rec.fnbShown());
+    objAnswerer.pExpect(0);
+    rec.pClickOK();
+    QVERIFY(rec.frm.isVisible());
+    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
+    QCOMPARE(objAnswerer.fnarAsked().front().stCaption, cstWarning);
+    QVERIFY(!objAnswerer.fnarAsked().front().stMessage.isEmpty());
+    QVERIFY(objAnswerer.fnarAsked().front().stMessage != QLatin1String("success"));
+}
+
+void tst_SiteRegDialogs::CompletionRangesAreShownInMaroonOrNotAvailable_data() {
+    QTest::addColumn<bool>("bHTTP");
+    QTest::addColumn<bool>("bAllocated");
+    QTest::addColumn<TrecRangeText>("recShipment");
+    QTest::addColumn<TrecRangeText>("recLP");
+    for (const bool bHTTP : {false, true}) {
+        const char *pchForm = bHTTP ? " (HTTP)" : " (modem)";
+        QTest::addRow("allocated%s", pchForm) << bHTTP << true << crecShipment << crecLP;
+        QTest::addRow("status 1%s", pchForm)
+            << bHTTP << false << TrecRangeText{"1", "1", "2"} << TrecRangeText{"2", "JDA1", "JDA2"};
+        QTest::addRow("a bound missing%s", pchForm)
+            << bHTTP << false << TrecRangeText{"0", "", "2"} << TrecRangeText{"0", "JDA1", ""};
+    }
+}
+
+void tst_SiteRegDialogs::CompletionRangesAreShownInMaroonOrNotAvailable() {
+    QFETCH(bool, bHTTP);
+    QFETCH(bool, bAllocated);
+    QFETCH(TrecRangeText, recShipment);
+    QFETCH(TrecRangeText, recLP);
+    TrecCompletionPage rec;
+    rec.pShow(bHTTP, false, recShipment, recLP);
+    QCOMPARE(rec.fnstShown({"lblfsrangeshipment", "lblfsrangeshipmentvalues", "lblfsrangelicence",
+                            "lblfsrangelicencevalues"}),
+             QStringLiteral("Range of shipment no allocated for this installation is :|%1*|"
+                            "Range of licence plate no allocated for this transaction is :|%2*")
+                 .arg(bAllocated ? QStringLiteral("1234567890  to  1234569999")
+                                 : QStringLiteral("Range not available"),
+                      bAllocated ? QStringLiteral("JDA1234  to  JDA123999")
+                                 : QStringLiteral("Range not available")));
+}
+
+void tst_SiteRegDialogs::CompletionPickupLinesFollowTheRequestAndTheHostsAnswer_data() {
+    QTest::addColumn<bool>("bHTTP");
+    QTest::addColumn<bool>("bPickupRequested");
+    QTest::addColumn<QString>("stPickupStatus");
+    QTest::addColumn<QString>("stDetail"); // the request line, with "-" for a hidden label
+    QTest::addColumn<bool>("bAddressHidden");
+    for (const bool bHTTP : {false, true}) {
+        const char *pchForm = bHTTP ? " (HTTP)" : " (modem)";
+        QTest::addRow("no pickup asked%s", pchForm) << bHTTP << false << "0"
+                                                    << "design-|design-" << false;
+        QTest::addRow("pickup known%s", pchForm)
+            << bHTTP << true << "0"
+            << "Pickup detail request is :|Successful" << false;
+        QTest::addRow("pickup not known%s", pchForm)
+            << bHTTP << true << "1"
+            << "Pickup detail request is :|Not Successful" << true;
+    }
+}
+
+void tst_SiteRegDialogs::CompletionPickupLinesFollowTheRequestAndTheHostsAnswer() {
+    QFETCH(bool, bHTTP);
+    QFETCH(bool, bPickupRequested);
+    QFETCH(QString, stPickupStatus);
+    QFETCH(QString, stDetail);
+    QFETCH(bool, bAddressHidden);
+    TrecCompletionPage rec;
+    TrecPickupText recPickup = crecPickup;
+    const QByteArray baStatus = stPickupStatus.toLatin1();
+    recPickup.pchStatus = baStatus.constData();
+    rec.pShow(bHTTP, bPickupRequested, crecShipment, crecLP, recPickup);
+    QStringList slDetail;
+    for (const char *pch : {"lblfspickupdetail", "lblfspickupdetailstatus"})
+        slDetail << rec.lbl(pch)->text() +
+                        (rec.lbl(pch)->isHidden() ? QStringLiteral("-") : QString());
+    QCOMPARE(slDetail.join(QLatin1Char('|')), stDetail);
+    QCOMPARE(rec.lbl("lblfsPickupAddrDetails")->isHidden(), bAddressHidden);
+    const QString stAddress =
+        rec.fnstShown({"lblfsPickupAddrDetails", "lblfsaccountno", "lblfsaccountnovalue",
+                       "lblfsaddress1", "lblfsaddressvalue", "lblfsaddress2", "lblfsaddress2value",
+                       "lblfsaddress3", "lblfsaddress3value", "lblfspostcode", "lblfspostcodevalue",
+                       "lblfscity", "lblfscityvalue"});
+    if (bPickupRequested && stPickupStatus == QLatin1String("0"))
+        QCOMPARE(stAddress,
+                 QStringLiteral("Pickup address details :|Account No.|123456789|"
+                                "Address 1:|Unit 4*|Address 2:|Harbour Road*|"
+                                "Address 3:|Onehunga*|Post Code:|1061*|City:|Auckland*"));
+    else
+        QCOMPARE(stAddress, QStringList(13, QStringLiteral("design")).join(QLatin1Char('|')));
+}
+
+void tst_SiteRegDialogs::CompletionOddPagesAndAnswers() {
+    {
+        // A modem range whose lower bound is the single character NUL.
+        TrecCompletionPage rec;
+        TclsRWSiteRegistration objSiteRegistration;
+        objSiteRegistration.pSetCompletionPage(&rec.wPage, false, QString());
+        TrecModemReply recReply("REGPABC1234567890ZOZ", crecShipment, crecLP);
+        recReply.rec.recShipmentRange.achLowerBound[0] = '\0';
+        objSiteRegistration.pDisplayAllocationDetails(recReply.rec);
+        QCOMPARE(rec.lbl("lblfsrangeshipmentvalues")->text(),
+                 QStringLiteral("Range not available"));
+    }
+    // A page without the labels is left alone.
+    QWidget wPage;
+    auto *lblOther = new QLabel(QStringLiteral("other"), &wPage);
+    lblOther->setObjectName(QStringLiteral("lblRegCompleted1"));
+    TclsRWSiteRegistration objSiteRegistration;
+    objSiteRegistration.pSetCompletionPage(&wPage, true, QString());
+    const TrecModemReply recReply("REGPABC1234567890ZOZ", crecShipment, crecLP, crecPickup);
+    objSiteRegistration.pDisplayAllocationDetails(recReply.rec);
+    QCOMPARE(lblOther->text(), QStringLiteral("other"));
+    TclsRWSiteRegistration().pDisplayAllocationDetails(recReply.rec); // no page at all
+}
+
+QTEST_MAIN(tst_SiteRegDialogs)
+#include "tst_SiteRegDialogs.moc"
