@@ -31,7 +31,7 @@ const QString cstDeclineQuestion = QStringLiteral(
 // Whether another process could take the runningexes lock now.
 // The holder runs in the installation's Bin, the current directory, and so
 // on its database.
-bool fnbRunningExesFree(const TclsTestInstallation &) {
+bool fnbRunningExesFree() {
     TclsLockHolder objOther({QStringLiteral("table"), QStringLiteral("runningexes")});
     return objOther.fnstAnswer() == QLatin1String("locked");
 }
@@ -70,9 +70,6 @@ void tst_StartupShutdown::StartupRefusals_data() {
     QTest::newRow("no Site Registration service")
         << TOptionsChange([](auto &rec) { rec.recSeed.bSiteRegistrationService = false; })
         << fnNoChange << QStringLiteral("Not sufficient data for site registration.");
-    QTest::newRow("no DEFAULT user")
-        << TOptionsChange([](auto &rec) { rec.recSeed.bDefaultUser = false; }) << fnNoChange
-        << QStringLiteral("Not sufficient data for site registration.");
     QTest::newRow("no WORKSTATION_ID") << TOptionsChange([](auto &rec) {
         rec.slOmitInstallationIni << QStringLiteral("INSTALLATION_INFO/WORKSTATION_ID");
     }) << fnNoChange << QString();
@@ -95,7 +92,6 @@ void tst_StartupShutdown::StartupRefusals_data() {
         "The passwords stored in the database cannot be opened with the key file %KEY%. Restore "
         "this installation's key file or contact System Administrator.");
     QTest::newRow("another key") << fnNoOptions << fnSpoilKey(QByteArray(32, 'k')) << stKeyRefused;
-    QTest::newRow("a short key") << fnNoOptions << fnSpoilKey(QByteArray(16, 'k')) << stKeyRefused;
     const QString stConnectionFailed =
         QStringLiteral("Databse Connection failed. Please contact System Administrator..");
     if (fnrecTestClusterSettings().fnbPostgreSQL()) {
@@ -107,13 +103,6 @@ void tst_StartupShutdown::StartupRefusals_data() {
             << stConnectionFailed;
         return;
     }
-    // Without the file no workstation is named: the wizard ends as without
-    // its WORKSTATION_ID, before it opens anything.
-    QTest::newRow("no Installation.ini")
-        << fnNoOptions << TInstallationChange([](TclsTestInstallation &obj) {
-               QFile::remove(obj.fnstPath(QStringLiteral("Config/Installation.ini")));
-           })
-        << QString();
     // A folder where the file should be: there, but nothing can be read from it.
     QTest::newRow("an unreadable Installation.ini")
         << fnNoOptions << TInstallationChange([](TclsTestInstallation &obj) {
@@ -194,13 +183,10 @@ void tst_StartupShutdown::AnotherWizardHoldsTheLock() {
 }
 
 void tst_StartupShutdown::WelcomePage() {
-    TclsTestInstallation objInstallation;
-    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    TclsScriptedAnswerer objAnswers;
-    TfrmRegistrationWizard frm;
-    frm.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frm));
-    QVERIFY(!frm.fnbStartupFailed());
+    TrecInstalledWizard<> w;
+    QVERIFY2(w.fnbStarted(), w.fnbaError());
+    auto &frm = w.frm;
+    auto &objAnswers = w.objAnswerer;
     QCOMPARE(frm.windowTitle(), QStringLiteral("Zorv Morvane - Registration Wizard"));
     QCOMPARE(frm.fniCurrentPage(), int(wpWelcome));
     auto *tvw = fnpControl<QTreeWidget>(frm, "tvwRegistrationWizard");
@@ -270,12 +256,10 @@ void tst_StartupShutdown::LeavingAsksFirst() {
     QFETCH(bool, bOnTerms);
     QFETCH(bool, bCloseButton);
     QFETCH(QString, stQuestion);
-    TclsTestInstallation objInstallation;
-    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    TclsScriptedAnswerer objAnswers;
-    TfrmRegistrationWizard frm;
-    frm.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frm));
+    TrecInstalledWizard<> w;
+    QVERIFY2(w.fnbStarted(), w.fnbaError());
+    auto &frm = w.frm;
+    auto &objAnswers = w.objAnswerer;
     if (bOnTerms)
         QTest::mouseClick(fnpControl<QPushButton>(frm, "btnNext"), Qt::LeftButton);
     const int iPage = frm.fniCurrentPage();
@@ -293,13 +277,13 @@ void tst_StartupShutdown::LeavingAsksFirst() {
     QCOMPARE(objAnswers.fnarAsked()[0].stDefaultButton, QStringLiteral("&No"));
     QVERIFY(frm.isVisible());
     QCOMPARE(frm.fniCurrentPage(), iPage);
-    QVERIFY(!fnbRunningExesFree(objInstallation));
+    QVERIFY(!fnbRunningExesFree());
     objAnswers.pExpect(0);
     pEnd();
     QTRY_VERIFY(!frm.isVisible());
     QCOMPARE(objAnswers.fnarAsked().size(), size_t(2));
     QVERIFY(objAnswers.fnarUnexpected().empty());
-    QVERIFY(fnbRunningExesFree(objInstallation));
+    QVERIFY(fnbRunningExesFree());
 }
 
 void tst_StartupShutdown::FinishOffersTheMainApplication_data() {
@@ -312,18 +296,16 @@ void tst_StartupShutdown::FinishOffersTheMainApplication_data() {
 void tst_StartupShutdown::FinishOffersTheMainApplication() {
     QFETCH(int, iAnswer);
     QFETCH(bool, bStarted);
-    TclsTestInstallation objInstallation;
-    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
+    TrecInstalledWizard<> w;
+    QVERIFY2(w.fnbStarted(), w.fnbaError());
     // The main application of this installation leaves a mark where it starts.
-    const QString stMark = objInstallation.fnstPath(QStringLiteral("TempData/started"));
-    QVERIFY(objInstallation.fnbWriteFile(QStringLiteral("Bin/ZorvMorvaneGlobal"),
-                                         "#!/bin/sh\npwd > ../TempData/started\n"));
-    QFile::setPermissions(objInstallation.fnstPath(QStringLiteral("Bin/ZorvMorvaneGlobal")),
+    const QString stMark = w.objInstallation.fnstPath(QStringLiteral("TempData/started"));
+    QVERIFY(w.objInstallation.fnbWriteFile(QStringLiteral("Bin/ZorvMorvaneGlobal"),
+                                           "#!/bin/sh\npwd > ../TempData/started\n"));
+    QFile::setPermissions(w.objInstallation.fnstPath(QStringLiteral("Bin/ZorvMorvaneGlobal")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    TclsScriptedAnswerer objAnswers;
-    TfrmRegistrationWizard frm;
-    frm.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frm));
+    auto &frm = w.frm;
+    auto &objAnswers = w.objAnswerer;
     frm.pChangePage(QStringLiteral("Registration Completed"), wpSiteRegistration, pdNext, 10);
     QCOMPARE(frm.fniCurrentPage(), int(wpRegistrationCompleted));
     objAnswers.pExpect(iAnswer);
@@ -337,7 +319,7 @@ void tst_StartupShutdown::FinishOffersTheMainApplication() {
         QTRY_COMPARE(QFile(stMark).exists(), true);
     else
         QVERIFY(!QFile::exists(stMark));
-    QVERIFY(fnbRunningExesFree(objInstallation));
+    QVERIFY(fnbRunningExesFree());
 }
 
 QTEST_MAIN(tst_StartupShutdown)
