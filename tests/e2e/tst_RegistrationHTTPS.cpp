@@ -27,50 +27,12 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(objCertificates.fnbOk()) << qPrintable(objCertificates.fnstError());
-        QString stError;
-        ASSERT_TRUE(objHost.fnbStart(fnrecHostOptions(objCertificates, 0), stError))
-            << qPrintable(stError);
-        pInstall(objCertificates.fnstCaFile());
-    }
-
-    TrecCarrierHostOptions fnrecHostOptions(const TclsTestCertificates &objCertificatesUsed,
-                                            int iPort) {
-        TrecCarrierHostOptions recHost;
-        recHost.iPort = iPort;
-        recHost.stDatabaseFile = dirHost.filePath(QStringLiteral("host.db"));
-        recHost.stCertFile = objCertificatesUsed.fnstCertFile();
-        recHost.stKeyFile = objCertificatesUsed.fnstKeyFile();
-        recHost.pfnLog = [](const QString &) {};
-        return recHost;
-    }
-
-    // The host started again on the port with these certificates.
-    void pRestartHost(const TclsTestCertificates &objCertificatesUsed, int iPort) {
-        objHost.pStop();
-        QString stError;
-        ASSERT_TRUE(objHost.fnbStart(fnrecHostOptions(objCertificatesUsed, iPort), stError))
-            << qPrintable(stError);
-    }
-
-    // A failed registration: the client's failure text, nothing of the site
-    // lost or half-written, and the database file sound.
-    void pExpectFailedAndNothingLost() {
-        EXPECT_EQ(fnstRegister(), QStringLiteral("Site Registration Failed"));
-        EXPECT_EQ(fnvScalar(QStringLiteral("SELECT site_id FROM config_morvane")).toString(),
-                  QString());
-        EXPECT_EQ(fnvScalar(QStringLiteral("SELECT allocation_qty FROM zorv_lp")).toInt(), 10000);
-        EXPECT_EQ(fnvScalar(QStringLiteral("SELECT company FROM customer_info")).toString(),
-                  QStringLiteral("Harbour Traders"));
-        EXPECT_EQ(fnstIntegrityCheck(), QStringLiteral("ok"));
-    }
-
-    void pInstall(const QString &stCAFile) {
-        objInstallation.reset();
+        pStartHost(objCertificates, 0);
         TrecInstallationOptions rec = fnrecTestOptions();
         rec.stBinSource = qEnvironmentVariable("WIZARD_BIN_DIR");
         rec.recSeed.stSiteRegistrationServer = QStringLiteral("https://localhost");
         rec.recSeed.iSiteRegistrationPort = objHost.fniPort();
-        rec.stCAFile = stCAFile;
+        rec.stCAFile = objCertificates.fnstCaFile();
         objInstallation = std::make_unique<TclsTestInstallation>(rec);
         ASSERT_TRUE(objInstallation->fnbOk()) << qPrintable(objInstallation->fnstError());
         // A client that gives up on a silent host after two seconds.
@@ -80,7 +42,44 @@ protected:
         ASSERT_TRUE(slFailed.isEmpty()) << qPrintable(slFailed.join(QLatin1Char('\n')));
     }
 
-    QString fnstRegister() { return fnstRegisterStoredSite(); }
+    // The host (again) on the port with these certificates.
+    void pStartHost(const TclsTestCertificates &objUsed, int iPort) {
+        objHost.pStop();
+        TrecCarrierHostOptions recHost;
+        recHost.iPort = iPort;
+        recHost.stDatabaseFile = dirHost.filePath(QStringLiteral("host.db"));
+        recHost.stCertFile = objUsed.fnstCertFile();
+        recHost.stKeyFile = objUsed.fnstKeyFile();
+        recHost.pfnLog = [](const QString &) {};
+        QString stError;
+        ASSERT_TRUE(objHost.fnbStart(recHost, stError)) << qPrintable(stError);
+    }
+
+    // Installation.ini trusts this authority instead of the one it trusts now.
+    void pTrust(const QString &stFrom, const QString &stTo) {
+        ASSERT_TRUE(objInstallation->fnbEditInstallationIni("CA_FILE=" + stFrom.toUtf8(),
+                                                            "CA_FILE=" + stTo.toUtf8()));
+    }
+
+    // A failed registration: the client's failure text, nothing of the site
+    // lost or half-written, and the database file sound.
+    void pExpectFailedAndNothingLost() {
+        EXPECT_EQ(fnstRegisterStoredSite(), QStringLiteral("Site Registration Failed"));
+        EXPECT_EQ(fnvScalar(QStringLiteral("SELECT site_id FROM config_morvane")).toString(),
+                  QString());
+        EXPECT_EQ(fnvScalar(QStringLiteral("SELECT allocation_qty FROM zorv_lp")).toInt(), 10000);
+        EXPECT_EQ(fnvScalar(QStringLiteral("SELECT company FROM customer_info")).toString(),
+                  QStringLiteral("Harbour Traders"));
+        EXPECT_EQ(fnstIntegrityCheck(), QStringLiteral("ok"));
+    }
+
+    // A retry once the fault is gone registers and stores the site ID.
+    void pExpectRegistered() {
+        const QString stSiteId = fnstRegisterStoredSite();
+        EXPECT_TRUE(fnbSiteIdForm(stSiteId)) << qPrintable(stSiteId);
+        EXPECT_EQ(fnvScalar(QStringLiteral("SELECT site_id FROM config_morvane")).toString(),
+                  stSiteId);
+    }
 };
 } // namespace
 
@@ -90,7 +89,7 @@ TEST_F(RegistrationHTTPS, TheHostsAnswerIsStoredAndTheCachesReload) {
     EXPECT_EQ(fniExec(QStringLiteral("UPDATE config_zorv SET no_of_retries = 7")), 0);
     const TrecCommLibraryUse recBefore = fnrecCommLibraryUse();
 
-    const QString stSiteId = fnstRegister();
+    const QString stSiteId = fnstRegisterStoredSite();
     ASSERT_TRUE(fnbSiteIdForm(stSiteId)) << qPrintable(stSiteId);
     EXPECT_TRUE(stSiteId.startsWith(QStringLiteral("HAR")));
     EXPECT_EQ(fnslRegistrationNotStored(stSiteId).join(QLatin1Char('\n')), QString());
@@ -108,10 +107,7 @@ TEST_F(RegistrationHTTPS, TheHostsAnswerIsStoredAndTheCachesReload) {
 }
 
 TEST_F(RegistrationHTTPS, ABadAnswerFailsAndARetrySucceeds) {
-    const struct {
-        const char *pchCase;
-        TenumHostFailure enFailure;
-    } arCases[] = {
+    const std::pair<const char *, TenumHostFailure> arCases[] = {
         {"HTTP 500", TenumHostFailure::Http500},
         {"garbage", TenumHostFailure::Garbage},
         {"blank site ID", TenumHostFailure::BlankSiteId},
@@ -123,20 +119,18 @@ TEST_F(RegistrationHTTPS, ABadAnswerFailsAndARetrySucceeds) {
         {"a redirect", TenumHostFailure::Redirect},
     };
     const TrecCommLibraryUse recBefore = fnrecCommLibraryUse();
-    for (const auto &rec : arCases) {
-        SCOPED_TRACE(rec.pchCase);
-        objHost.pFailNextRequest(rec.enFailure);
+    for (const auto &[pchCase, enFailure] : arCases) {
+        SCOPED_TRACE(pchCase);
+        objHost.pFailNextRequest(enFailure);
         pExpectFailedAndNothingLost();
     }
     EXPECT_EQ(fnrecCommLibraryUse().iLoads, recBefore.iLoads + int(std::size(arCases)));
-    const QString stSiteId = fnstRegister();
-    EXPECT_TRUE(fnbSiteIdForm(stSiteId)) << qPrintable(stSiteId);
-    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT site_id FROM config_morvane")).toString(), stSiteId);
+    pExpectRegistered();
 }
 
 TEST_F(RegistrationHTTPS, ARangeTheHostDoesNotHandOutIsNotStored) {
     objHost.pFailNextRequest(TenumHostFailure::RangeStatus1);
-    const QString stSiteId = fnstRegister();
+    const QString stSiteId = fnstRegisterStoredSite();
     EXPECT_TRUE(fnbSiteIdForm(stSiteId)) << qPrintable(stSiteId);
     EXPECT_EQ(fnvScalar(QStringLiteral("SELECT start_number FROM shipment_number")).toString(),
               QString());
@@ -144,22 +138,18 @@ TEST_F(RegistrationHTTPS, ARangeTheHostDoesNotHandOutIsNotStored) {
 }
 
 // A host whose certificate comes from an authority the installation does not
-// trust fails like any other; once the installation trusts it, a retry
-// registers.
-TEST_F(RegistrationHTTPS, AHostCertificateFromAnotherAuthorityFailsAndARetrySucceeds) {
-    pInstall(objCertificates.fnstOtherCaFile());
-    pExpectFailedAndNothingLost();
-    ASSERT_TRUE(objInstallation->fnbEditInstallationIni(
-        "CA_FILE=" + objCertificates.fnstOtherCaFile().toUtf8(),
-        "CA_FILE=" + objCertificates.fnstCaFile().toUtf8()));
-    const QString stSiteId = fnstRegister();
-    EXPECT_TRUE(fnbSiteIdForm(stSiteId)) << qPrintable(stSiteId);
-}
-
-// A host that cannot be reached, or that shows a certificate for another name
-// (signed by an authority the installation trusts), fails the registration
-// and leaves everything as it was; once the fault is gone a retry registers.
-TEST_F(RegistrationHTTPS, AnUnreachableOrMisnamedHostFailsAndARetrySucceeds) {
+// trust, one that cannot be reached, or one that shows a certificate for
+// another name (signed by an authority the installation trusts) fails the
+// registration and leaves everything as it was; once the fault is gone a
+// retry registers.
+TEST_F(RegistrationHTTPS, AnUntrustedUnreachableOrMisnamedHostFailsAndARetrySucceeds) {
+    const QString stOurCA = objCertificates.fnstCaFile();
+    {
+        SCOPED_TRACE("another authority");
+        pTrust(stOurCA, objCertificates.fnstOtherCaFile());
+        pExpectFailedAndNothingLost();
+        pTrust(objCertificates.fnstOtherCaFile(), stOurCA);
+    }
     const int iPort = objHost.fniPort();
     objHost.pStop();
     {
@@ -168,17 +158,13 @@ TEST_F(RegistrationHTTPS, AnUnreachableOrMisnamedHostFailsAndARetrySucceeds) {
     }
     TclsTestCertificates objMisnamed(QStringLiteral("DNS:carrier.invalid"));
     ASSERT_TRUE(objMisnamed.fnbOk()) << qPrintable(objMisnamed.fnstError());
-    const QByteArray baOurCA = "CA_FILE=" + objCertificates.fnstCaFile().toUtf8();
-    const QByteArray baMisnamedCA = "CA_FILE=" + objMisnamed.fnstCaFile().toUtf8();
     {
         SCOPED_TRACE("a certificate for another name");
-        pRestartHost(objMisnamed, iPort);
-        ASSERT_TRUE(objInstallation->fnbEditInstallationIni(baOurCA, baMisnamedCA));
+        pStartHost(objMisnamed, iPort);
+        pTrust(stOurCA, objMisnamed.fnstCaFile());
         pExpectFailedAndNothingLost();
     }
-    pRestartHost(objCertificates, iPort);
-    ASSERT_TRUE(objInstallation->fnbEditInstallationIni(baMisnamedCA, baOurCA));
-    const QString stSiteId = fnstRegister();
-    EXPECT_TRUE(fnbSiteIdForm(stSiteId)) << qPrintable(stSiteId);
-    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT site_id FROM config_morvane")).toString(), stSiteId);
+    pStartHost(objCertificates, iPort);
+    pTrust(objMisnamed.fnstCaFile(), stOurCA);
+    pExpectRegistered();
 }
