@@ -1,0 +1,394 @@
+// The wizard's own controls as a user drives them: the lookup combo's leaving
+// steps and the calling-code box's list, the transfer list's incremental
+// search, the optional date field, and the window that is active again once a
+// modal window has gone.
+#include "UnitAdHocQuery.h"
+#include "UnitInsideModalLoop.h"
+#include "UnitModalDialog.h"
+#include "UnitMsgDialog.h"
+#include "UnitMvCallingCodeLookupCombo.h"
+#include "UnitMvDateEdit.h"
+#include "UnitScriptedAnswerer.h"
+#include "UnitSearchList.h"
+#include "UnitTestInstallation.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QtTest>
+#include <QVBoxLayout>
+
+namespace {
+void pExecute(const char *pchSQL, const QVariantList &vlBinds) {
+    TclsAdHocQuery qry;
+    QCOMPARE(qry.fniExecute(QString::fromLatin1(pchSQL), vlBinds), 0);
+}
+
+const QString cstLongCity = QStringLiteral("San Jose del Monte de las Flores y los Campos Verdes");
+
+// The date field and a second field to leave it for, on screen.
+struct TrecDateForm {
+    QWidget wForm;
+    TmvDateEdit *cal = new TmvDateEdit(&wForm);
+    QLineEdit *edtNext = new QLineEdit(&wForm);
+    explicit TrecDateForm(const QString &stFormat = QStringLiteral("dd/MM/yyyy")) {
+        auto *lay = new QVBoxLayout(&wForm);
+        lay->addWidget(cal);
+        lay->addWidget(edtNext);
+        cal->setDisplayFormat(stFormat);
+        cal->pSetRefusalTexts(QStringLiteral("Shipper - Invalid Data"),
+                              QStringLiteral("License Expiration"));
+        wForm.show();
+    }
+    bool fnbTyped(const QString &st) {
+        if (!QTest::qWaitForWindowActive(&wForm))
+            return false;
+        cal->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(cal, st);
+        return true;
+    }
+    void pLeave() { QTest::mouseClick(edtNext, Qt::LeftButton); }
+};
+} // namespace
+
+class tst_UiControls : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void lookupComboLeavingSteps();
+    void callingCodeList();
+    void lookupComboUpperCaseInput();
+    void searchListNarrowsAndWidens();
+    void searchListGivesTheChosenRecord();
+    void dateTypedInTheShownFormatIsKept_data();
+    void dateTypedInTheShownFormatIsKept();
+    void dateKeysThatMakeNoDateAreRefused();
+    void halfTypedDateIsNamedAndTakenBack();
+    void calendarOfAnEmptyFieldOpensOnThisMonthAndPicks();
+    void shortDateFormatHasAFourDigitYear();
+    void openerIsActiveAgainOnceTheModalWindowHasGone_data();
+    void openerIsActiveAgainOnceTheModalWindowHasGone();
+
+private:
+    std::unique_ptr<TclsTestInstallation> objInstallation;
+};
+
+void tst_UiControls::init() {
+    objInstallation = std::make_unique<TclsTestInstallation>();
+    QVERIFY2(objInstallation->fnbOk(), qPrintable(objInstallation->fnstError()));
+    for (const auto &[pchCode, pchName, iCallingCode] :
+         {std::tuple{"DE", "Germany", 49}, std::tuple{"GB", "United Kingdom", 44},
+          std::tuple{"FR", "France", 33}}) {
+        pExecute("insert into country (country_cd, country_name) values (?, ?)",
+                 {QLatin1String(pchCode), QLatin1String(pchName)});
+        pExecute("insert into phonemobile_regex (countrycode, country_cd, number_type) "
+                 "values (?, ?, 'MOBILE')",
+                 {iCallingCode, QLatin1String(pchCode)});
+    }
+    for (const QStringList &sl : {QStringList{"SFO", "San Francisco", "US"},
+                                  {"SAN", "San Diego", "US"},
+                                  {"SJC", cstLongCity, "US"},
+                                  {"SEA", "Seattle", "US"},
+                                  {"FRA", "Frankfurt am Main", "DE"}})
+        pExecute("insert into directory (iata, city, country_cd, country_name) values (?, ?, ?, ?)",
+                 {sl[0], sl[1], sl[2], sl[2] == "US" ? "United States" : "Germany"});
+}
+
+void tst_UiControls::cleanup() {
+    pSetModalRunner({});
+    objInstallation.reset();
+}
+
+// The list is the statement's rows: a country the statement excludes is not
+// in it, whatever the table holds.
+void tst_UiControls::lookupComboLeavingSteps() {
+    const struct {
+        const char *pchTyped;
+        bool bAllowBlank, bCheckValidity, bDisplayDefault;
+        int iAnswer; // -1: no question expected
+        const char *pchText, *pchLastValue, *pchHandler;
+    } arCases[] = {
+        {"  fr ", true, true, false, -1, "fr", "fr", ""}, // in the list, ignoring case
+        {"XX", true, true, false, 0, "XX", "XX", "yes"},
+        {" DE", true, true, false, 1, "DE", "DE", "no"},
+        {"XX", true, false, false, -1, "XX", "XX", ""},
+        {"  ", true, true, true, -1, "GB", "GB", ""}, // empty shows the default
+        {"", false, true, false, -1, "", "old", ""},  // blank not allowed skips the rest
+        {"", true, true, false, -1, "", "", ""},
+    };
+    for (const auto &c : arCases) {
+        QWidget wForm;
+        auto *cmb = new TmvLookupCombo(&wForm);
+        cmb->pSetListFieldNames(QStringLiteral("country_cd;country_name"));
+        QCOMPARE(cmb->fniSetListSource(
+                     QStringLiteral("select * from country where country_cd <> ?"), {"DE"}),
+                 0);
+        cmb->AllowBlank = c.bAllowBlank;
+        cmb->CheckValidity = c.bCheckValidity;
+        cmb->CheckValidMsgStr = QStringLiteral("Value %s missing");
+        cmb->DisplayDefault = c.bDisplayDefault;
+        cmb->DefaultValue = QStringLiteral("GB");
+        cmb->FormCaption = QStringLiteral("Sender");
+        cmb->RestoreLastValue = true;
+        cmb->LastValue = QStringLiteral("old");
+        QString stHandler;
+        cmb->OnYesClick = [&] { stHandler = QStringLiteral("yes"); };
+        cmb->OnNoClick = [&] { stHandler = QStringLiteral("no"); };
+        wForm.show();
+        TclsScriptedAnswerer objAnswers;
+        if (c.iAnswer >= 0)
+            objAnswers.pExpect(c.iAnswer);
+        cmb->setEditText(QString::fromLatin1(c.pchTyped));
+        cmb->pDoExit();
+        QVERIFY2(objAnswers.fnarUnexpected().empty() && objAnswers.fniUnused() == 0, c.pchTyped);
+        QCOMPARE(cmb->currentText(), QString::fromLatin1(c.pchText));
+        QCOMPARE(cmb->LastValue, QString::fromLatin1(c.pchLastValue));
+        QCOMPARE(stHandler, QString::fromLatin1(c.pchHandler));
+        if (c.iAnswer >= 0) {
+            const TrecMessageDlg &rec = objAnswers.fnarAsked().front();
+            QCOMPARE(rec.stMessage, QStringLiteral("Value '%1' missing").arg(c.pchText));
+            QCOMPARE(rec.stCaption, QStringLiteral("Confirmation - Sender"));
+        }
+    }
+}
+
+void tst_UiControls::callingCodeList() {
+    // A prefix list of the library's length: a header, the given pairs, and
+    // pairs of codes no country has.
+    const auto fnstPrefixList = [](QStringList sl, int iElements) {
+        sl.prepend(QStringLiteral("CountryPrefixList"));
+        for (int iCode = 900; sl.size() < iElements; ++iCode)
+            sl << QStringLiteral("%1=ZZ").arg(iCode);
+        return sl.join(QLatin1Char(','));
+    };
+    const int iElements = TmvCallingCodeLookupCombo::ciMinimumElements;
+    const QString stGood = fnstPrefixList({"49=DE", "GB=44", "33=FR", "1=US"}, iElements);
+    const struct {
+        QStringList slAnswers; // the library's answer per try; the last one repeats
+        int iTries;
+        QStringList slCodes;
+    } arCases[] = {
+        {{QString()}, 4, {}},                 // the library missing
+        {{"x,44=GB,49=DE"}, 4, {"44", "49"}}, // damaged every time keeps what it holds
+        {{fnstPrefixList({"49=DE"}, iElements - 1)}, 4, {"49"}}, // one element short
+        {{"x,44", stGood}, 2, {"49", "44", "33"}},
+    };
+    for (const auto &c : arCases) {
+        int iAsked = 0;
+        TmvCallingCodeLookupCombo cmb([&] {
+            return c.slAnswers.value(std::min<int>(iAsked++, int(c.slAnswers.size()) - 1));
+        });
+        // The library is asked when the list is first needed.
+        QVERIFY(iAsked == 0 && cmb.fnrecRows().arRows.empty());
+        cmb.fniEnsureListOpen();
+        QCOMPARE(iAsked, c.iTries);
+        QStringList slCodes;
+        for (const QStringList &slRow : cmb.fnrecRows().arRows)
+            slCodes << slRow.value(0);
+        QCOMPARE(slCodes, c.slCodes);
+        QCOMPARE(cmb.count(), int(c.slCodes.size()));
+    }
+    TmvCallingCodeLookupCombo cmb([&] { return stGood; });
+    QCOMPARE(cmb.fnstCountryNameOfCode(QStringLiteral("44")), QStringLiteral("United Kingdom"));
+    QCOMPARE(cmb.fnstCountryNameOfCode(QStringLiteral("1")), QString());
+}
+
+void tst_UiControls::lookupComboUpperCaseInput() {
+    for (const auto &[iDataType, pchTyped, pchText] :
+         {std::tuple{ldtUpperCase, "x1-q", "X1-Q"}, std::tuple{ldtText, "xq", "xq"}}) {
+        TmvLookupCombo cmb;
+        cmb.DataType = iDataType;
+        QTest::keyClicks(&cmb, QString::fromLatin1(pchTyped));
+        QCOMPARE(cmb.currentText(), QString::fromLatin1(pchText));
+    }
+}
+
+// Each step shows the rows whose city starts with the text so far, in city
+// order; after a miss, another text brings rows back.
+void tst_UiControls::searchListNarrowsAndWidens() {
+    TfrmTransferList frm(fnrecDirectoryAdaptor());
+    QCOMPARE(frm.fniLoad(), 0);
+    const struct {
+        const char *pchText;
+        QStringList slCities;
+    } arSteps[] = {
+        {"", {"Frankfurt", "San Diego", "San Franc", "San Jose ", "Seattle"}},
+        {"sa", {"San Diego", "San Franc", "San Jose "}},
+        {"SAN J", {"San Jose "}},
+        {"san jx", {}},
+        {"fr", {"Frankfurt"}},
+    };
+    for (const auto &step : arSteps) {
+        frm.edtSearch->clear();
+        QTest::keyClicks(frm.edtSearch, QString::fromLatin1(step.pchText));
+        QStringList slCities;
+        for (int i = 0; i < frm.fnmdlRows()->rowCount(); ++i)
+            slCities << frm.fnmdlRows()->index(i, 0).data().toString().left(9);
+        QCOMPARE(slCities, step.slCities);
+        QCOMPARE(frm.fnoSelected().has_value(), !step.slCities.isEmpty());
+    }
+}
+
+// Transfer gives the row found; Cancel, or Transfer with no row shown, none.
+void tst_UiControls::searchListGivesTheChosenRecord() {
+    for (const auto &[pchTyped, bTransfer, bChosen] :
+         {std::tuple{"san j", true, true}, std::tuple{"fr", false, false},
+          std::tuple{"zz", true, false}}) {
+        pSetModalRunner(fnrunAnsweringInside([&](QDialog &dlg) {
+            auto &frm = dynamic_cast<TfrmTransferList &>(dlg);
+            QTest::keyClicks(frm.edtSearch, QString::fromLatin1(pchTyped));
+            (bTransfer ? frm.btnTransfer : frm.btnCancel)->click();
+            return dlg.result();
+        }));
+        const auto oRecord = fnoRunSearchList(fnrecDirectoryAdaptor(QStringLiteral("US")));
+        QCOMPARE(oRecord.has_value(), bChosen);
+        if (!bChosen)
+            continue;
+        QCOMPARE(oRecord->value(QStringLiteral("IATA")), QStringLiteral("SJC"));
+        QCOMPARE(oRecord->value(QStringLiteral("CITY")), cstLongCity.left(45));
+        QCOMPARE(oRecord->value(QStringLiteral("COUNTRY_NAME")), QStringLiteral("United States"));
+    }
+}
+
+void tst_UiControls::dateTypedInTheShownFormatIsKept_data() {
+    QTest::addColumn<QString>("stFormat");
+    QTest::addColumn<QDate>("dtHeld"); // before typing; null: empty
+    for (const char *pch : {"dd/MM/yyyy", "M/d/yyyy", "yyyy/M/d", "d MMM yyyy"}) {
+        QTest::newRow(QByteArray(pch) + " into an empty field") << QString(pch) << QDate();
+        QTest::newRow(QByteArray(pch) + " over a date") << QString(pch) << QDate(2025, 6, 30);
+    }
+}
+
+void tst_UiControls::dateTypedInTheShownFormatIsKept() {
+    QFETCH(QString, stFormat);
+    QFETCH(QDate, dtHeld);
+    for (const QDate &dtTyped : {QDate(2027, 3, 15), QDate(2028, 12, 1)}) {
+        TrecDateForm frm(stFormat);
+        frm.cal->pSetDate(dtHeld);
+        TclsScriptedAnswerer objAnswers;
+        QVERIFY(frm.fnbTyped(frm.cal->locale().toString(dtTyped, stFormat)));
+        frm.pLeave();
+        QTRY_COMPARE(QApplication::focusWidget(), frm.edtNext);
+        QCOMPARE(frm.cal->fndtDate(), dtTyped);
+        QCOMPARE(frm.cal->text(), frm.cal->locale().toString(dtTyped, stFormat));
+        QVERIFY(objAnswers.fnarAsked().empty());
+    }
+}
+
+// Letters in a field of digits change nothing, and the empty field stays
+// empty.
+void tst_UiControls::dateKeysThatMakeNoDateAreRefused() {
+    TrecDateForm frm;
+    TclsScriptedAnswerer objAnswers;
+    QVERIFY(frm.fnbTyped(QStringLiteral("ab")));
+    QVERIFY(!frm.cal->fnbHasDate());
+    QCOMPARE(frm.cal->text().trimmed(), QString());
+    QTest::keyClicks(frm.cal, QStringLiteral("1x5/0y3/2027"));
+    QCOMPARE(frm.cal->fndtDate(), QDate(2027, 3, 15));
+}
+
+// Left half typed, by mouse or by asking the field (Next from the keyboard),
+// and whatever closes the box: the text is named, the field holds what it
+// held before, the user is back in it.
+void tst_UiControls::halfTypedDateIsNamedAndTakenBack() {
+    const struct {
+        QDate dtHeld;
+        bool bLeftByMouse;
+        int iClose; // 0: OK, 1: Escape, 2: the close button
+    } arCases[] = {{QDate(), true, 0}, {QDate(), false, 1}, {QDate(2025, 6, 30), true, 2}};
+    for (const auto &c : arCases) {
+        TrecDateForm frm;
+        frm.cal->pSetDate(c.dtHeld);
+        TclsScriptedAnswerer objAnswers;
+        c.iClose == 0 ? objAnswers.pExpect(0)
+                      : (c.iClose == 1 ? objAnswers.pExpectEscape() : objAnswers.pExpectClose());
+        QVERIFY(frm.fnbTyped(QStringLiteral("15/03/20")));
+        if (c.bLeftByMouse)
+            frm.pLeave();
+        else
+            QVERIFY(frm.cal->fnbTellPartialText());
+        QTRY_COMPARE(objAnswers.fnarAsked().size(), size_t(1));
+        QCOMPARE(objAnswers.fnarAsked()[0].stMessage,
+                 QStringLiteral("License Expiration: \"15/03/20\" is not a date. Type the date "
+                                "as dd/MM/yyyy, or leave the field empty."));
+        QCOMPARE(objAnswers.fnarAsked()[0].stCaption, QStringLiteral("Shipper - Invalid Data"));
+        QCOMPARE(frm.cal->fndtDate(), c.dtHeld);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(frm.cal));
+        QVERIFY(!frm.cal->fnbTellPartialText());
+    }
+}
+
+void tst_UiControls::calendarOfAnEmptyFieldOpensOnThisMonthAndPicks() {
+    TrecDateForm frm;
+    QVERIFY(QTest::qWaitForWindowActive(&frm.wForm));
+    // The drop-down button is the field's right end.
+    QTest::mouseClick(frm.cal, Qt::LeftButton, {},
+                      QPoint(frm.cal->width() - 5, frm.cal->height() / 2));
+    QCalendarWidget *calPopup = frm.cal->calendarWidget();
+    QTRY_VERIFY(calPopup->isVisible());
+    const QDate dtToday = QDate::currentDate();
+    QCOMPARE(calPopup->yearShown(), dtToday.year());
+    QCOMPARE(calPopup->monthShown(), dtToday.month());
+    // The 20th of the month shown is one cell of the calendar's table.
+    auto *tbl = calPopup->findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
+    QVERIFY(tbl);
+    QModelIndex idxDay;
+    for (int iRow = 1; iRow < tbl->model()->rowCount() && !idxDay.isValid(); ++iRow)
+        for (int iColumn = 0; iColumn < tbl->model()->columnCount(); ++iColumn)
+            if (const QModelIndex idx = tbl->model()->index(iRow, iColumn);
+                idx.data().toString() == QLatin1String("20"))
+                idxDay = idx;
+    QVERIFY(idxDay.isValid());
+    QTest::mouseClick(tbl->viewport(), Qt::LeftButton, {}, tbl->visualRect(idxDay).center());
+    QTRY_VERIFY(!calPopup->isVisible());
+    QCOMPARE(frm.cal->fndtDate(), QDate(dtToday.year(), dtToday.month(), 20));
+}
+
+void tst_UiControls::shortDateFormatHasAFourDigitYear() {
+    QCOMPARE(TmvDateEdit::fnstShortDateFormat(QLocale(QLocale::English, QLocale::UnitedStates)),
+             QStringLiteral("M/d/yyyy"));
+    QCOMPARE(TmvDateEdit::fnstShortDateFormat(QLocale(QLocale::German, QLocale::Germany)),
+             QStringLiteral("dd.MM.yyyy"));
+}
+
+void tst_UiControls::openerIsActiveAgainOnceTheModalWindowHasGone_data() {
+    QTest::addColumn<bool>("bMessageBox");
+    QTest::newRow("message box") << true;
+    QTest::newRow("dialog") << false;
+}
+
+// Closed from inside, and then no window is active, as on a desktop whose
+// window manager gives the activation to nobody: the window the user was
+// typing in is active again, so the keyboard goes on where it was.
+void tst_UiControls::openerIsActiveAgainOnceTheModalWindowHasGone() {
+    QFETCH(bool, bMessageBox);
+    QWidget wForm;
+    auto *edt = new QLineEdit(&wForm);
+    wForm.show();
+    wForm.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&wForm));
+    edt->setFocus();
+    pRunInsideNextModal([](QWidget &wModal) {
+        wModal.close();
+        QApplication::setActiveWindow(nullptr);
+    });
+    QDialog dlg(&wForm);
+    if (bMessageBox)
+        fniShowMessageBox({QStringLiteral("Blanks are not allowed"),
+                           QStringLiteral("Shipper - Invalid Data"),
+                           {},
+                           {},
+                           mikWarning,
+                           {}});
+    else
+        fniExecModal(dlg);
+    QTRY_VERIFY(wForm.isActiveWindow());
+    QCOMPARE(QApplication::focusWidget(), edt);
+}
+
+QTEST_MAIN(tst_UiControls)
+#include "tst_UiControls.moc"
