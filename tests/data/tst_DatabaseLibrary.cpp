@@ -1,11 +1,15 @@
 // The database library as its callers see it: codes, rows, widths, inserts and
-// updates, the combined writes, ad-hoc statements and the dialect rewrite.
+// updates, the combined writes, ad-hoc statements and the dialect rewrite; row
+// and table locks across processes; the configuration and user caches.
+#include "UnitConfigDataCacheDLLAccess.h"
 #include "UnitDatabaseConstants.h"
+#include "UnitLockHolder.h"
 #include "UnitMV5Records.h"
 #include "UnitMV5ReferenceRecords.h"
 #include "UnitSQLDialect.h"
 #include "UnitTestInstallation.h"
 #include "UnitTestQueries.h"
+#include "UnitUserDataCacheDLLAccess.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -239,4 +243,84 @@ TEST(SQLDialect, SQLServerStatementsAreRewritten) {
         EXPECT_EQ(fnstRewriteSQLServerDialect(QString::fromLatin1(rec.pchIn)),
                   QString::fromLatin1(rec.pchOut))
             << rec.pchIn;
+}
+
+// A second workstation is refused a row while the first holds it; another
+// row, another class, or the row once its holder died, is free.
+TEST_F(DatabaseLibrary, ARowLockedByAnotherProcessIsRefusedUntilItsHolderDies) {
+    const QString stClass = QStringLiteral("TclsConfigZorvDB");
+    TclsLockHolder objHolder({QStringLiteral("record"), stClass, QStringLiteral("1")});
+    ASSERT_EQ(objHolder.fnstAnswer(), QStringLiteral("locked"));
+    EXPECT_EQ(fniLockRecord(1, stClass), dbc::iRecordLocked);
+    EXPECT_EQ(fniLockRecord(1, QStringLiteral("tclsconfigzorvdb")), dbc::iRecordLocked)
+        << "class names ignore case";
+    EXPECT_EQ(fniLockRecord(2, stClass), 0) << "another row is free";
+    EXPECT_EQ(fniLockRecord(1, QStringLiteral("TclsConfigMorvaneDB")), 0);
+    objHolder.pKill();
+    EXPECT_EQ(fniLockRecord(1, stClass), 0);
+    TclsLockHolder objRefused({QStringLiteral("record"), stClass, QStringLiteral("1")});
+    EXPECT_EQ(objRefused.fnstAnswer(), QStringLiteral("refused 12"));
+    objRefused.pKill();
+    fniUnLockRecord(1, stClass);
+    TclsLockHolder objNext({QStringLiteral("record"), stClass, QStringLiteral("1")});
+    EXPECT_EQ(objNext.fnstAnswer(), QStringLiteral("locked")) << "free again after its unlock";
+}
+
+// A workstation killed in the middle of its save, its row written and still
+// locked: what it wrote stays, the database is sound and the row is free for
+// the next save.
+TEST_F(DatabaseLibrary, AWorkstationKilledInItsSaveLeavesItsRowSoundAndFree) {
+    const QString stClass = QStringLiteral("TclsConfigZorvDB");
+    const QString stKey = fnstScalar(QStringLiteral("SELECT record_key FROM config_zorv"));
+    TclsLockHolder objHolder({QStringLiteral("save"), stClass, stKey, QStringLiteral("ftp_host"),
+                              QStringLiteral("killed.example.com")});
+    ASSERT_EQ(objHolder.fnstAnswer(), QStringLiteral("locked"));
+    EXPECT_EQ(fniLockRecord(stKey.toInt(), stClass), dbc::iRecordLocked);
+    objHolder.pKill();
+    EXPECT_EQ(fnstScalar(QStringLiteral("SELECT ftp_host FROM config_zorv")),
+              QStringLiteral("killed.example.com"));
+    EXPECT_EQ(fnstIntegrityCheck(), QStringLiteral("ok"));
+    EXPECT_EQ(fniLockRecord(stKey.toInt(), stClass), 0);
+}
+
+TEST_F(DatabaseLibrary, RunningExesKeepsASecondWizardOffTheDatabase) {
+    const QString stTable = QString::fromLatin1(cstRunningExes);
+    {
+        TclsLockHolder objHolder({QStringLiteral("table"), stTable});
+        ASSERT_EQ(objHolder.fnstAnswer(), QStringLiteral("locked"));
+        EXPECT_NE(fniLockTable(stTable, 0), 0);
+        objHolder.pKill();
+        EXPECT_EQ(fniLockTable(stTable, 0), 0);
+        TclsLockHolder objSecond({QStringLiteral("table"), stTable});
+        EXPECT_EQ(objSecond.fnstAnswer(), QStringLiteral("refused 12"));
+    }
+    fniUnlockTable(stTable);
+    TclsLockHolder objThird({QStringLiteral("table"), stTable});
+    EXPECT_EQ(objThird.fnstAnswer(), QStringLiteral("locked"));
+}
+
+// Rows are read once and kept until the cache is told to reload; a row handed
+// out never changes under its holder.
+TEST_F(DatabaseLibrary, TheConfigurationRowIsKeptUntilTheCacheReloads) {
+    std::shared_ptr<const TclsConfigZorvData> objConfig, objAgain;
+    ASSERT_EQ(fniGetConfigZorvData(objConfig), 0);
+    ASSERT_EQ(objConfig->no_of_retries, 1);
+    ASSERT_EQ(fniExec(QStringLiteral("UPDATE config_zorv SET no_of_retries = 4")), 0);
+    fniGetConfigZorvData(objAgain);
+    EXPECT_EQ(objAgain->no_of_retries, 1);
+    fniLoadConfigDLL(0);
+    fniGetConfigZorvData(objAgain);
+    EXPECT_EQ(objAgain->no_of_retries, 4);
+    EXPECT_EQ(objConfig->no_of_retries, 1);
+}
+
+TEST_F(DatabaseLibrary, TheUserCacheOpensAUserByItsPassword) {
+    ASSERT_EQ(fniExec(QStringLiteral("UPDATE users SET password = ? WHERE user_id = 'DEFAULT'"),
+                      {QStringLiteral("s3cret")}),
+              0);
+    EXPECT_NE(fniLoadUserDLL(QStringLiteral("DEFAULT"), QStringLiteral("wrong")), 0);
+    EXPECT_TRUE(fnstCurrentUserId().isEmpty());
+    EXPECT_EQ(fniLoadUserDLL(QStringLiteral("DEFAULT"), QStringLiteral("s3cret")), 0);
+    EXPECT_EQ(fnstCurrentUserId(), QStringLiteral("DEFAULT"));
+    EXPECT_NE(fniLoadUserDLL(QStringLiteral("NOBODY"), QString()), 0);
 }
