@@ -1,5 +1,5 @@
 // The summary document written for a filled installation, byte for byte; its
-// escaping, colours and dates; the help file names; the file's removal.
+// escaping, colours and dates; the file's removal; the help file names and topics.
 #include "unitHelpFile.h"
 #include "unitRWFormatFile.h"
 #include "UnitTestInstallation.h"
@@ -98,105 +98,56 @@ struct TrecFilledHolders {
     }
 };
 
-TEST(FormatFile, WritesTheWholeDocumentForAFilledInstallation) {
+TEST(FormatFile, WritesTheWholeDocumentAndRemovesItWhenDestroyed) {
     TclsTestInstallation objInstallation;
     ASSERT_TRUE(objInstallation.fnbOk()) << objInstallation.fnstError().toStdString();
-    TclsFormatFile obj;
-    const TrecFilledHolders rec;
-    ASSERT_EQ(rec.fnstWrite(obj), QStringLiteral("success"));
-    const QByteArray ba = fnbaRead(objInstallation.fnstPath(QStringLiteral("Backup/Summary.html")));
-    EXPECT_EQ(ba.toStdString(), fnbaRead(QStringLiteral(SUMMARY_EXPECTED_FILE)).toStdString());
-    EXPECT_EQ(ba.count("Smith &amp; &lt;Sons&gt;"), 1);
-    EXPECT_FALSE(ba.contains("&amp;amp;"));
-    for (const char *pchSecret : {"FtpSecret1", "MailSecret2", "ProxySecret3", "AppSecret4"})
-        EXPECT_FALSE(ba.contains(pchSecret)) << pchSecret;
-}
-
-TEST(FormatFile, MakesTheBackupFolderAndRemovesTheFileWhenDestroyed) {
-    TclsTestInstallation objInstallation;
-    ASSERT_TRUE(objInstallation.fnbOk());
     // A missing backup folder is made when the writer is created.
     ASSERT_TRUE(QDir(objInstallation.fnstPath(QStringLiteral("Backup"))).removeRecursively());
     const QString stFile = objInstallation.fnstPath(QStringLiteral("Backup/Summary.html"));
     {
         TclsFormatFile obj;
-        EXPECT_EQ(obj.fnstLanguage(), QStringLiteral("English"));
         ASSERT_EQ(TrecFilledHolders().fnstWrite(obj), QStringLiteral("success"));
-        EXPECT_TRUE(QFile::exists(stFile));
+        const QByteArray ba = fnbaRead(stFile);
+        EXPECT_EQ(ba.toStdString(), fnbaRead(QStringLiteral(SUMMARY_EXPECTED_FILE)).toStdString());
+        for (const char *pchSecret : {"FtpSecret1", "MailSecret2", "ProxySecret3", "AppSecret4"})
+            EXPECT_FALSE(ba.contains(pchSecret)) << pchSecret;
     }
     EXPECT_FALSE(QFile::exists(stFile));
-}
-
-TEST(FormatFile, ReportsAFileThatCannotBeWritten) {
-    TclsTestInstallation objInstallation;
-    ASSERT_TRUE(objInstallation.fnbOk());
-    TclsFormatFile obj;
     // A folder where the file should be: nothing can be written there.
+    TclsFormatFile obj;
     ASSERT_TRUE(QDir().mkpath(obj.fnstSummaryFile()));
     EXPECT_EQ(TrecFilledHolders().fnstWrite(obj), QStringLiteral("unsuccess"));
 }
 
-TEST(FormatFile, EscapesEachSpecialCharacterOnce) {
-    const std::pair<QString, QString> arCases[] = {
-        {QStringLiteral("a>b"), QStringLiteral("a&gt;b")},
-        {QStringLiteral("<x>"), QStringLiteral("&lt;x&gt;")},
-        {QStringLiteral("say \"hi\""), QStringLiteral("say &quot;hi&quot;")},
+TEST(FormatFile, EscapesColoursAndDates) {
+    const std::pair<QString, QString> arEscapes[] = {
+        {QStringLiteral("<x> say \"hi\""), QStringLiteral("&lt;x&gt; say &quot;hi&quot;")},
         {QStringLiteral("&amp;"), QStringLiteral("&amp;amp;")},
-        {QStringLiteral("a\rb\nc"), QStringLiteral("a&#13;b\nc")},
-        {QStringLiteral("O'Hara"), QStringLiteral("O&#39;Hara")},
+        {QStringLiteral("a\rb\nO'Hara"), QStringLiteral("a&#13;b\nO&#39;Hara")},
         {QStringLiteral("Zürich 北京"), QStringLiteral("Zürich 北京")},
-        {QString(), QString()},
     };
-    for (const auto &[stIn, stOut] : arCases)
+    for (const auto &[stIn, stOut] : arEscapes)
         EXPECT_EQ(TclsFormatFile::fnstHtmlEscape(stIn), stOut) << stIn.toStdString();
+    EXPECT_EQ(TclsFormatFile::fnstColToHtml(QColor(0x01, 0xAB, 0xCD)), QStringLiteral("#01ABCD"));
+    EXPECT_EQ(TclsFormatFile::fnstFormatDate(QDateTime(QDate(2026, 3, 5), QTime(0, 0))),
+              QStringLiteral("05-03-2026"));
+    EXPECT_EQ(TclsFormatFile::fnstFormatDate(QDateTime(QDate(1999, 11, 11), QTime(14, 20))),
+              QString())
+        << "the no-date marker";
 }
 
-TEST(FormatFile, WritesColoursAsRedGreenBlue) {
-    const std::pair<QColor, QString> arCases[] = {
-        {QColor(0xD4, 0xD0, 0xC8), QStringLiteral("#D4D0C8")},
-        {QColor(0xFF, 0x00, 0x00), QStringLiteral("#FF0000")},
-        {QColor(0x00, 0x00, 0x0A), QStringLiteral("#00000A")},
-        {QColor(0x01, 0xAB, 0xCD), QStringLiteral("#01ABCD")},
+TEST(HelpFile, NamesTheHelpFileOfTheLanguageAndFindsTopicsInTheContextMap) {
+    const std::tuple<const char *, THelpFileKind, const char *> arCases[] = {
+        {"chinese, simplified", hfkWizard, "Help_Chinese_Simplified.chm"},
+        {"Chinese, Traditional", hfkWizard, "Help_Chinese_Traditional.chm"},
+        {"cHINESE, tRADITIONAL", hfkAdmin, "Help_Admin_Chinese_Traditional.chm"},
+        {"German", hfkAdmin, "Help_Admin_German.chm"},
+        {"Chinese", hfkWizard, "Help_Chinese.chm"},
     };
-    for (const auto &[cl, st] : arCases)
-        EXPECT_EQ(TclsFormatFile::fnstColToHtml(cl), st);
-}
-
-TEST(FormatFile, WritesDatesAndLeavesTheNoDateMarkerEmpty) {
-    const std::pair<QDateTime, QString> arCases[] = {
-        {QDateTime(QDate(2026, 3, 5), QTime(0, 0)), QStringLiteral("05-03-2026")},
-        {QDateTime(QDate(1999, 11, 11), QTime(14, 20)), QString()},
-        {QDateTime(), QString()},
-    };
-    for (const auto &[dt, st] : arCases)
-        EXPECT_EQ(TclsFormatFile::fnstFormatDate(dt), st);
-}
-
-TEST(HelpFile, NamesTheHelpFileOfTheLanguage) {
-    struct TrecCase {
-        QString stLanguage;
-        THelpFileKind kind;
-        QString stFile;
-    };
-    const TrecCase arCases[] = {
-        {QStringLiteral("CHINESE, SIMPLIFIED"), hfkWizard,
-         QStringLiteral("Help_Chinese_Simplified.chm")},
-        {QStringLiteral("chinese, simplified"), hfkWizard,
-         QStringLiteral("Help_Chinese_Simplified.chm")},
-        {QStringLiteral("Chinese, Traditional"), hfkWizard,
-         QStringLiteral("Help_Chinese_Traditional.chm")},
-        {QStringLiteral("cHINESE, tRADITIONAL"), hfkAdmin,
-         QStringLiteral("Help_Admin_Chinese_Traditional.chm")},
-        {QStringLiteral("English"), hfkWizard, QStringLiteral("Help_English.chm")},
-        {QStringLiteral("German"), hfkAdmin, QStringLiteral("Help_Admin_German.chm")},
-        {QStringLiteral("Chinese"), hfkWizard, QStringLiteral("Help_Chinese.chm")},
-    };
-    for (const TrecCase &rec : arCases)
-        EXPECT_EQ(fnstHelpFileName(rec.stLanguage, rec.kind), rec.stFile)
-            << rec.stLanguage.toStdString();
-}
-
-TEST(HelpFile, FindsTopicsInTheContextMap) {
+    for (const auto &[pchLanguage, kind, pchFile] : arCases)
+        EXPECT_EQ(fnstHelpFileName(QString::fromLatin1(pchLanguage), kind),
+                  QString::fromLatin1(pchFile))
+            << pchLanguage;
     TclsTestInstallation objInstallation;
     ASSERT_TRUE(objInstallation.fnbOk());
     ASSERT_TRUE(QDir().mkpath(objInstallation.fnstPath(QStringLiteral("Help/Test"))));
@@ -205,14 +156,10 @@ TEST(HelpFile, FindsTopicsInTheContextMap) {
                                      "1492=welcome.html\n 1498 = sender.html#edtSenderCode\n"
                                      "x=bad.html\n14990=other.html\n"));
     const QString stFolder = objInstallation.fnstPath(QStringLiteral("Help/Test"));
-    const std::pair<int, QString> arCases[] = {
-        {1492, QStringLiteral("welcome.html")},
-        {1498, QStringLiteral("sender.html#edtSenderCode")},
-        {1499, QString()},
-        {0, QString()},
-    };
-    for (const auto &[iContext, stTopic] : arCases)
-        EXPECT_EQ(fnstHelpTopic(stFolder, iContext), stTopic) << iContext;
+    for (const auto &[iContext, pchTopic] :
+         {std::pair{1492, "welcome.html"}, std::pair{1498, "sender.html#edtSenderCode"},
+          std::pair{1499, ""}, std::pair{0, ""}})
+        EXPECT_EQ(fnstHelpTopic(stFolder, iContext), QString::fromLatin1(pchTopic)) << iContext;
     EXPECT_EQ(fnstHelpTopic(objInstallation.fnstPath(QStringLiteral("Help/None")), 1492),
               QString());
 }
