@@ -1,8 +1,7 @@
-// The library's modem call up to the point where a host would answer: which
-// modem and port it uses, what it dials in which order, the status lines it
-// reports (to the callback and Comm.log) and how it ends when nothing
-// connects or the modem cannot be used. Whole calls against the carrier
-// host's modem are the end-to-end tests.
+// The library's modem call up to the point where a host would answer: what
+// it dials in which order, the status lines it reports, and what it never
+// sends. Whole calls against the carrier host's modem are the end-to-end
+// tests.
 #include "UnitAdHocQuery.h"
 #include "UnitCommunicationLibrary.h"
 #include "UnitTestInstallation.h"
@@ -171,10 +170,6 @@ std::string fnstAnswerBusy(const std::string &stCommand) {
     return stCommand.rfind("ATD", 0) == 0 ? "BUSY" : "OK";
 }
 
-bool fnbHolds(const std::vector<std::string> &ar, const std::string &st) {
-    return std::find(ar.begin(), ar.end(), st) != ar.end();
-}
-
 } // namespace
 
 TEST(ModemCall, DialsEachNumberWithTheLocationsPrefixForEveryRound) {
@@ -211,42 +206,7 @@ TEST(ModemCall, DialsEachNumberWithTheLocationsPrefixForEveryRound) {
                                                           "--Dialing Phone No " + stSecondary,
                                                           "--Process NOT Successful"};
         EXPECT_EQ(recOutcome.arLines, arExpectedLines);
-        // Comm.log holds the same lines and why each dial failed.
-        const std::vector<std::string> &arLog = recOutcome.arLog;
-        EXPECT_EQ(std::count(arLog.begin(), arLog.end(), "Dialling " + stPrimary + " gave BUSY."),
-                  2);
-        EXPECT_EQ(arLog.back(), "--Process NOT Successful");
     }
-}
-
-TEST(ModemCall, AModemThatCannotBeUsedTakesTheCallOffline) {
-    TclsScriptedModem objRefusing([](const std::string &) { return std::string("ERROR"); });
-    ASSERT_TRUE(objRefusing.fnbOk());
-    const struct {
-        std::string stDevice;
-        std::vector<std::string> arLines;
-        std::string stLogged;
-    } arCases[] = {
-        {"",
-         {"Modem is not available.", "Going Offline"},
-         "No modem named \"\" is attached to a port."},
-        {"/dev/no-such-modem",
-         {"Modem is not available.", "Going Offline"},
-         "The port /dev/no-such-modem could not be opened."},
-        {objRefusing.fnstDevice(),
-         {"Initializing Modem...", "Modem is not available.", "Going Offline"},
-         "The modem does not answer."},
-    };
-    for (const auto &rec : arCases) {
-        SCOPED_TRACE(rec.stLogged);
-        const TrecOutcome recOutcome = fnrecCall({rec.stDevice, 3});
-        EXPECT_EQ(recOutcome.stResult, "FAILURE");
-        EXPECT_EQ(recOutcome.arLines, rec.arLines);
-        EXPECT_TRUE(fnbHolds(recOutcome.arLog, rec.stLogged));
-    }
-    // The refusing modem was reset twice and never dialled.
-    const std::vector<std::string> arExpected = {"ATZ", "AT&F"};
-    EXPECT_EQ(objRefusing.fnarCommands(), arExpected);
 }
 
 TEST(ModemCall, ANumberOrPrefixThatIsNoDialStringIsNeverSent) {
@@ -276,6 +236,7 @@ TEST(ModemCall, ANumberOrPrefixThatIsNoDialStringIsNeverSent) {
             fnrecCall({objModem.fnstDevice(), 1, rec.stLocation, rec.stPrimary, rec.stSecondary});
         EXPECT_EQ(recOutcome.stResult, "FAILURE");
         EXPECT_TRUE(objModem.fnarCommands().empty());
-        EXPECT_TRUE(fnbHolds(recOutcome.arLog, rec.stLogged));
+        EXPECT_NE(std::find(recOutcome.arLog.begin(), recOutcome.arLog.end(), rec.stLogged),
+                  recOutcome.arLog.end());
     }
 }
