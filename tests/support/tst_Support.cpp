@@ -1,0 +1,519 @@
+// The support units in throw-away folder trees: installation folders and
+// paths resolved ignoring case, INI files, the diagnostic trail and the
+// manifest log, the registry stand-in with its modems and the browser proxy,
+// and the dial-up peers.
+#include "unitDialUpEntries.h"
+#include "unitGlobalData.h"
+#include "unitIniFile.h"
+#include "unitLogFile.h"
+#include "unitLogToFile.h"
+#include "unitModemRegistry.h"
+#include "unitRegistry.h"
+
+#include <QDate>
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <memory>
+#include <optional>
+
+inline void PrintTo(const QString &st, std::ostream *pOut) {
+    *pOut << '"' << st.toStdString() << '"';
+}
+
+namespace {
+// A folder tree whose random name never holds "bin" in any case ("rBINx"
+// would be cut), so the folder rules only see the names a test puts below it.
+// The executable's folder is put back after each test.
+class Support : public ::testing::Test {
+protected:
+    Support() {
+        do
+            pDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/morvane-XXXXXX");
+        while (pDir->path()
+                   .mid(QDir::tempPath().size())
+                   .contains(QLatin1String("bin"), Qt::CaseInsensitive));
+    }
+    void TearDown() override { pSetExecutableDir({}); }
+    QString fnstPath(const QString &stRelative) const { return pDir->path() + '/' + stRelative; }
+    QString pMakeDir(const QString &stRelative) const {
+        EXPECT_TRUE(QDir().mkpath(fnstPath(stRelative)));
+        return fnstPath(stRelative);
+    }
+    QString pWriteFile(const QString &stRelative, const QByteArray &baContent) const {
+        QDir().mkpath(QFileInfo(fnstPath(stRelative)).absolutePath());
+        QFile objFile(fnstPath(stRelative));
+        EXPECT_TRUE(objFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        objFile.write(baContent);
+        return objFile.fileName();
+    }
+
+    std::unique_ptr<QTemporaryDir> pDir;
+};
+
+QByteArray fnbaReadFile(const QString &stPath) {
+    QFile objFile(stPath);
+    return objFile.open(QIODevice::ReadOnly) ? objFile.readAll() : QByteArray();
+}
+
+class TCurrentDirGuard {
+public:
+    explicit TCurrentDirGuard(const QString &stDir) : stPrevious(QDir::currentPath()) {
+        EXPECT_TRUE(QDir::setCurrent(stDir)) << stDir.toStdString();
+    }
+    ~TCurrentDirGuard() { QDir::setCurrent(stPrevious); }
+
+private:
+    QString stPrevious;
+};
+} // namespace
+
+TEST_F(Support, FoldersFollowTheFirstBinInTheExecutablePathOrTheCurrentDirectory) {
+    const struct {
+        const char *pchExeDir, *pchRoot, *pchConfig, *pchManifestLogs;
+    } arrCases[] = {
+        {"/opt/Client/Bin", "/opt/Client/", "/opt/Client/Config/", "/opt/Client/LOGS/"},
+        // The first occurrence counts, even inside a folder name.
+        {"/opt/Cabinet/Bin", "/opt/Ca/", "/opt/Ca/Config/", "/opt/CaLOGSet/Bin/"},
+        // No "bin": relative to the current directory; the manifest log stays put.
+        {"/srv/Morvane/Programs", "", "Config/", "/srv/Morvane/Programs/"},
+    };
+    for (const auto &objCase : arrCases) {
+        SCOPED_TRACE(objCase.pchExeDir);
+        pSetExecutableDir(QString::fromUtf8(objCase.pchExeDir));
+        EXPECT_EQ(fnstExecutableRoot(), QString::fromUtf8(objCase.pchRoot));
+        EXPECT_EQ(fnstConfigDir(), QString::fromUtf8(objCase.pchConfig));
+        EXPECT_EQ(fnstLogsDir(), QString::fromUtf8(objCase.pchRoot) + "Logs/");
+        EXPECT_EQ(fnstManifestLogDir(), QString::fromUtf8(objCase.pchManifestLogs));
+    }
+    for (const auto &[pchCurrent, pchBase] :
+         {std::pair{"Client/bin/tools", "Client//tools"}, {"Cabinet/Bin", "Caet/Bin"}}) {
+        const TCurrentDirGuard objGuard(pMakeDir(QString::fromUtf8(pchCurrent)));
+        EXPECT_EQ(fnstWorkingBase(), fnstPath(QString::fromUtf8(pchBase))) << pchCurrent;
+    }
+}
+
+TEST_F(Support, ResolvePathMatchesExistingEntriesIgnoringCase) {
+    pWriteFile("Client/Config/Installation.ini", {});
+    pMakeDir("Client/InfoFiles");
+    pMakeDir("Client/Data");
+    pMakeDir("Client/data");
+    const TCurrentDirGuard objGuard(pMakeDir("Client/Bin"));
+    const struct {
+        QString stInput, stExpected;
+    } arrCases[] = {
+        {"..\\CONFIG\\installation.INI", "../Config/Installation.ini"},
+        {"../bin/../CONFIG", "../Bin/../Config"},
+        // Of two entries differing only in case, the one spelled alike is taken.
+        {"../data/x", "../data/x"},
+        {"../Data/x", "../Data/x"},
+        // What does not exist is kept as written, and so is everything after it.
+        {"..\\Config\\Missing\\INSTALLATION.ini", "../Config/Missing/INSTALLATION.ini"},
+        // The information folder of the working base carries a doubled separator.
+        {fnstWorkingBase() + "/infofiles", fnstPath("Client/InfoFiles")},
+    };
+    for (const auto &objCase : arrCases)
+        EXPECT_EQ(fnstResolvePath(objCase.stInput), objCase.stExpected)
+            << objCase.stInput.toStdString();
+}
+
+// The INI reader against a file written the way installations write them:
+// byte-order mark, mixed case, duplicates, quotes, comments, Windows line ends.
+TEST_F(Support, IniFilesFollowPrivateProfileRules) {
+    const QString stFile = pWriteFile(
+        "Config/Installation.ini", "\xEF\xBB\xBF[Log]\r\n"
+                                   "FileName=  \"Wizard\"  \r\n"
+                                   "[INSTALLATION_INFO]\r\n"
+                                   "LANGUAGE='Fran\xC3\xA7\x61is'\r\n"
+                                   "WORKSTATION_ID=WKST01\r\nworkstation_id=SECOND\r\n"
+                                   "DATABASE_PATH=..\\Database ; not a comment\r\n"
+                                   "Quoted=\"a\"b\"\r\nMismatched=\"abc'\r\n"
+                                   "   Indented = a=b\r\n# Hash=1\r\nNoEquals\r\n"
+                                   "[EmptySection]\r\n"
+                                   "[Numbers] trailing words\r\n"
+                                   "Hex=0x1F\nDollar=$10\nAllOnes=0xFFFFFFFF\nTooBig=2147483648\n"
+                                   "Lowest=-2147483648\nTrailing=12abc\nTrue=tRuE\nYes=yes\n"
+                                   "[log]\r\nExtra=only in the second Log section\r\n");
+    // Found although every letter case differs.
+    const TclsIniFile objIni(fnstPath("CONFIG/installation.INI"));
+    EXPECT_EQ(objIni.fnstFileName(), stFile);
+    const struct {
+        const char *pchSection, *pchKey, *pchExpected;
+    } arrStrings[] = {
+        {"Log", "FileName", "Wizard"},
+        {"installation_info", "Language", "Fran\u00E7ais"},
+        {"INSTALLATION_INFO", "WORKSTATION_ID", "WKST01"},
+        {"INSTALLATION_INFO", "DATABASE_PATH", "..\\Database ; not a comment"},
+        {"INSTALLATION_INFO", "Quoted", "a\"b"},
+        {"INSTALLATION_INFO", "Mismatched", "\"abc'"},
+        {"INSTALLATION_INFO", "Indented", "a=b"},
+        // Comments, lines without "=", a second section of the same name: the default.
+        {"INSTALLATION_INFO", "# Hash", "<default>"},
+        {"INSTALLATION_INFO", "NoEquals", "<default>"},
+        {"Log", "Extra", "<default>"},
+    };
+    for (const auto &objCase : arrStrings)
+        EXPECT_EQ(objIni.fnstReadString(objCase.pchSection, objCase.pchKey, "<default>"),
+                  QString::fromUtf8(objCase.pchExpected))
+            << objCase.pchKey;
+    EXPECT_EQ(objIni.fnslSections(),
+              QStringList({"Log", "INSTALLATION_INFO", "EmptySection", "Numbers"}));
+    EXPECT_EQ(objIni.fnslSectionKeys("installation_info"),
+              QStringList({"LANGUAGE", "WORKSTATION_ID", "DATABASE_PATH", "Quoted", "Mismatched",
+                           "Indented"}));
+    EXPECT_FALSE(objIni.fnbSectionExists("EmptySection"));
+    const struct {
+        const char *pchKey;
+        qint32 iInteger; // read with default -99
+        bool bBool;      // read with default false
+    } arrNumbers[] = {
+        {"Hex", 31, true},      {"Dollar", 16, true},      {"AllOnes", -1, true},
+        {"TooBig", -99, false}, {"Lowest", INT_MIN, true}, {"Trailing", -99, false},
+        {"True", -99, true},    {"Yes", -99, false},
+    };
+    for (const auto &objCase : arrNumbers) {
+        EXPECT_EQ(objIni.fniReadInteger("Numbers", objCase.pchKey, -99), objCase.iInteger)
+            << objCase.pchKey;
+        EXPECT_EQ(objIni.fnbReadBool("Numbers", objCase.pchKey, false), objCase.bBool)
+            << objCase.pchKey;
+    }
+    EXPECT_EQ(TclsIniFile(fnstPath("none.ini")).fniReadInteger("Log", "Severity", 3), 3);
+}
+
+namespace {
+// An installation whose Bin is both the executable's folder and the current one.
+class LogToFile : public Support {
+protected:
+    void SetUp() override { pSetExecutableDir(stBin); }
+    void pWriteConfig(const QString &stName, const QByteArray &baContent) {
+        pWriteFile("Client/Config/" + stName, baContent);
+    }
+    // The lines of a log file, each ended by CR LF.
+    QStringList fnslLines(const QString &stFile) {
+        const QByteArray baContent = fnbaReadFile(stFile);
+        EXPECT_TRUE(baContent.isEmpty() || baContent.endsWith("\r\n"));
+        return QString::fromUtf8(baContent).split("\r\n", Qt::SkipEmptyParts);
+    }
+    // The date is taken at construction; across midnight either day is accepted.
+    static bool fnbDatedName(const QString &stFileName, const QString &stPrefix,
+                             const QDate &objBefore) {
+        for (const QDate &objDate : {objBefore, QDate::currentDate()})
+            if (stFileName == stPrefix + objDate.toString("ddMMyyyy") + ".log")
+                return true;
+        return false;
+    }
+
+    const QString stBin = pMakeDir("Client/Bin");
+    const QString stLogs = pMakeDir("Client/Logs");
+    const TCurrentDirGuard objCurrent{stBin};
+};
+} // namespace
+
+TEST_F(LogToFile, WritesFromTheConfiguredSeverityOnInTheLineFormat) {
+    // The global logger is built before the configuration exists: it stays off.
+    pReplaceGlobalLogger(std::make_unique<TclsLogToFile>());
+    pWriteLog(4, "unitTest", "pRun", "not configured yet");
+    pWriteConfig("Installation.ini", "[Log]\r\nLogging=True\r\nSeverity=2\r\n");
+    const QDate objToday = QDate::currentDate();
+    const TclsLogToFile objLog;
+    EXPECT_TRUE(fnbDatedName(objLog.FileName, stLogs + "/Morvane_", objToday));
+    objLog.pWriteLog(1, "unitRWSenders", "fnstValidate", "Invalid sender code");
+    EXPECT_FALSE(QFile::exists(objLog.FileName)) << "a level below Severity creates no file";
+    objLog.pWriteLog(4, "unitRegistrationWizard", "FormCreate", "Caf\u00E9 | closing");
+    const QStringList slLines = fnslLines(objLog.FileName);
+    ASSERT_EQ(slLines.size(), 1);
+    EXPECT_TRUE(QRegularExpression(R"(^\d{1,2}[:.]\d\d[:.]\d\d[^|]*\|Severity Level 4\|)"
+                                   R"(Unit unitRegistrationWizard\|Process FormCreate\|)"
+                                   R"(Caf\x{E9} \| closing$)")
+                    .match(slLines.at(0))
+                    .hasMatch())
+        << slLines.at(0).toStdString();
+
+    // Every unit writes through the global logger, which the main form replaces.
+    pReplaceGlobalLogger(std::make_unique<TclsLogToFile>());
+    pWriteLog(3, "unitTest", "pRun", "through the global logger");
+    EXPECT_EQ(fnslLines(objLog.FileName).size(), 2);
+}
+
+TEST_F(LogToFile, ConfigurationFileAndDefaults) {
+    const struct {
+        const char *pchName;
+        std::optional<QByteArray> optInstallation, optModuleDetails;
+        bool bLogging;
+        qint32 iSeverity;
+    } arrCases[] = {
+        {"neither file: logging off", {}, {}, false, 3},
+        {"module_details: severity 3", {}, "[Log]\nLogging=1\n", true, 3},
+        {"Installation.ini wins without a Log section", "[Other]\n", "[Log]\nLogging=1\n", false,
+         0},
+        {"numbers", "[Log]\nLogging=0x1\nSeverity=4\n", {}, true, 4},
+    };
+    for (const auto &objCase : arrCases) {
+        SCOPED_TRACE(objCase.pchName);
+        QDir(fnstPath("Client/Config")).removeRecursively();
+        if (objCase.optInstallation)
+            pWriteConfig("INSTALLATION.INI", *objCase.optInstallation);
+        if (objCase.optModuleDetails)
+            pWriteConfig("module_details.ini", *objCase.optModuleDetails);
+        const TclsLogToFile objLog;
+        EXPECT_EQ(objLog.Logging, objCase.bLogging);
+        EXPECT_EQ(objLog.Severity, objCase.iSeverity);
+        objLog.pWriteLog(objCase.iSeverity, "unitTest", "pRun", "x");
+        EXPECT_EQ(QDir(stLogs).entryList(QDir::Files).size(), objCase.bLogging ? 1 : 0);
+        QDir(stLogs).removeRecursively();
+        QDir().mkpath(stLogs);
+    }
+}
+
+TEST_F(LogToFile, FileNameCompletion) {
+    const QString stTemp = pMakeDir("Temp");
+    const struct {
+        QString stLine;
+        QString stExpected; // the whole name, or the part before the date
+        bool bDated;
+    } arrCases[] = {
+        {"FileName=\"  \"", stLogs + "/Morvane_", true},
+        {"FileName=" + QString(stTemp).replace('/', '\\') + "\\trace", stTemp + "/trace.log",
+         false},
+        {"FileName=" + stTemp.toUpper() + "/trace.txt", stTemp + "/trace.txt", false},
+    };
+    for (const auto &objCase : arrCases) {
+        SCOPED_TRACE(objCase.stLine.toStdString());
+        pWriteConfig("Installation.ini", "[Log]\nLogging=true\n" + objCase.stLine.toUtf8());
+        const QDate objToday = QDate::currentDate();
+        const TclsLogToFile objLog;
+        EXPECT_TRUE(objCase.bDated ? fnbDatedName(objLog.FileName, objCase.stExpected, objToday)
+                                   : objLog.FileName == objCase.stExpected)
+            << objLog.FileName.toStdString();
+    }
+    // The translation unit's logger brings its own base name.
+    pWriteConfig("Installation.ini", "[Log]\nLogging=true\nFileName=Wizard\n");
+    const QDate objToday = QDate::currentDate();
+    EXPECT_TRUE(
+        fnbDatedName(TclsLogToFile(" Translator ").FileName, stLogs + "/Translator_", objToday));
+}
+
+TEST_F(LogToFile, FoldersRelativeToTheCurrentDirectoryWithoutBin) {
+    pSetExecutableDir(pMakeDir("Programs"));
+    pWriteFile("Site/Config/Installation.ini", "[Log]\nLogging=true\nFileName=Here\n");
+    const TCurrentDirGuard objGuard(fnstPath("Site"));
+    const QDate objToday = QDate::currentDate();
+    const TclsLogToFile objLog;
+    EXPECT_TRUE(fnbDatedName(objLog.FileName, "Logs/Here_", objToday));
+    // No Logs folder: nothing is written and nothing is created.
+    objLog.pWriteLog(0, "unitTest", "pRun", "x");
+    EXPECT_FALSE(QDir(fnstPath("Site/Logs")).exists());
+    pMakeDir("Site/Logs");
+    objLog.pWriteLog(0, "unitTest", "pRun", "x");
+    EXPECT_EQ(fnslLines(fnstPath("Site/" + objLog.FileName)).size(), 1);
+}
+
+// The only test to touch the manifest log, which is made on first use.
+TEST_F(LogToFile, ManifestLogLiesInTheLogsFolderBesideBin) {
+    const QString stBefore = QDate::currentDate().toString("ddMMyyyy");
+    TLogFile &objLog = gobjManifestLog();
+    const QString stAfter = QDate::currentDate().toString("ddMMyyyy");
+    EXPECT_TRUE(objLog.fnstFileName() == stLogs + "/MorvaneManifest_" + stBefore + ".log" ||
+                objLog.fnstFileName() == stLogs + "/MorvaneManifest_" + stAfter + ".log")
+        << objLog.fnstFileName().toStdString();
+    ASSERT_TRUE(objLog.fnbWriteLine("unitCommon|fnwstGetMaxUTF8String|Exception: Range"));
+    objLog.TimeStamp = false;
+    ASSERT_TRUE(objLog.fnbWriteLine("no stamp"));
+    const QString stContent = QString::fromUtf8(fnbaReadFile(objLog.fnstFileName()));
+    EXPECT_TRUE(QRegularExpression(R"(^\d\d:\d\d:\d\d:  unitCommon\|fnwstGetMaxUTF8String)"
+                                   R"(\|Exception: Range\r\nno stamp\r\n$)")
+                    .match(stContent)
+                    .hasMatch())
+        << stContent.toStdString();
+    ASSERT_TRUE(QDir(stLogs).removeRecursively());
+    EXPECT_FALSE(objLog.fnbWriteLine("the folder is gone"));
+}
+
+TEST_F(LogToFile, LogFileNamesAreAcceptedOnlyWhereTheyCanBeWritten) {
+    const QString stElsewhere = pMakeDir("Elsewhere");
+    const struct {
+        QString stExeDir, stName;
+        QString stExpected; // empty: rejected, the previous name stays
+    } arrCases[] = {
+        {stBin, "m.log", stLogs + "/m.log"},
+        {pMakeDir("Other/Bin"), "m.log", {}},
+        {stBin, stElsewhere.toUpper().replace('/', '\\') + "\\m.txt", stElsewhere + "/m.txt"},
+        {stBin, stElsewhere + "/missing/m.txt", {}},
+    };
+    for (const auto &objCase : arrCases) {
+        SCOPED_TRACE(objCase.stName.toStdString());
+        pSetExecutableDir(objCase.stExeDir);
+        TLogFile objLog;
+        objLog.UseLogsFolder = true;
+        objLog.pSetFileName(stElsewhere + "/previous.log");
+        objLog.pSetFileName(objCase.stName);
+        EXPECT_EQ(objLog.ErrorCode, objCase.stExpected.isEmpty() ? 1 : 0);
+        EXPECT_EQ(objLog.fnstFileName(), objCase.stExpected.isEmpty()
+                                             ? stElsewhere + "/previous.log"
+                                             : objCase.stExpected);
+    }
+}
+
+namespace {
+const QString stModems = cstModemClassKey;
+const QString stLocation = "SOFTWARE\\Telephony\\Locations\\Location1";
+constexpr TRootKey eLM = TRootKey::HKEY_LOCAL_MACHINE;
+constexpr TRootKey eCU = TRootKey::HKEY_CURRENT_USER;
+
+// A modem class key's section, as registry.ini holds it.
+QByteArray fnbaModemKey(const char *pchKey, const char *pchName, const char *pchDevice) {
+    return "[HKEY_LOCAL_MACHINE\\" + stModems.toLatin1() + "\\" + pchKey + "]\r\n" +
+           "FriendlyName=" + pchName + "\r\nAttachedTo=" + pchDevice + "\r\n";
+}
+
+class Registry : public Support {
+protected:
+    const QString stBin = pMakeDir("Client/Bin");
+    const QString stFile = pWriteFile(
+        "Client/config/REGISTRY.ini",
+        fnbaModemKey("0012", "Hayes Optima", "/dev/pts/7") +
+            fnbaModemKey("0003", "\" USB Modem \"", "/dev/ttyUSB0") +
+            fnbaModemKey("0000", "Standard Modem", "/dev/ttyS0") +
+            fnbaModemKey("0005", "\"  \"", "/dev/ttyS5") +
+            fnbaModemKey("0025", "Last", "/dev/ttyS3") +
+            fnbaModemKey("0026", "Beyond The Last Key", "/dev/ttyS9") +
+            fnbaModemKey("12", "Not Four Digits", "/dev/ttyS8") +
+            // Written loosely: short root, other case, doubled and trailing separators.
+            "[HKLM\\" + stModems.toLower().toLatin1() + "\\\\0020\\]\r\n" +
+            "FriendlyName=USB Modem\r\nAttachedTo=/dev/ttyACM0\r\n" +
+            // Only a subkey names 0007: the key exists, without values of its own.
+            "[HKEY_LOCAL_MACHINE\\" + stModems.toLatin1() + "\\0007\\Settings]\r\nInit=ATZ\r\n" +
+            "[HKEY_LOCAL_MACHINE\\" + stLocation.toLatin1() + "]\n" +
+            "Flags=DWORD:0000000c\nAllOnes=dword:ffffffff\nBadDword=dword:10000000z\n"
+            "OutsideAccess=9\nBytes=hex:01,02,ff\nBadHex=hex:1,100\n"
+            "[HKEY_CURRENT_USER\\Software\\Zorvline\\Morvane]\n"
+            "Application path=C:\\Morvane\n"
+            "[HKEY_CLASSES_ROOT\\Software\\Zorvline\\Morvane]\n"
+            "Application path=not a root this program reads\n");
+};
+} // namespace
+
+TEST_F(Registry, TypedValuesUnderLooselyWrittenKeys) {
+    pSetExecutableDir(stBin);
+    const TclsRegistry objRegistry; // Config/registry.ini, found ignoring case
+    const struct {
+        TRootKey eRoot;
+        QString stKey;
+        const char *pchName;
+        std::optional<QString> optString;
+        std::optional<qint32> optInteger;
+        std::optional<QByteArray> optBinary;
+    } arrCases[] = {
+        {eLM, stModems.toUpper() + "\\\\0020\\", "friendlyname", "USB Modem", {}, {}},
+        {eCU, "\\Software\\Zorvline\\Morvane", "Application path", "C:\\Morvane", {}, {}},
+        {eLM, stLocation, "OutsideAccess", "9", {}, {}},
+        {eLM, stLocation, "Flags", {}, 12, {}},
+        {eLM, stLocation, "AllOnes", {}, -1, {}},
+        {eLM, stLocation, "BadDword", {}, {}, {}},
+        {eLM, stLocation, "Bytes", {}, {}, QByteArray("\x01\x02\xff", 3)},
+        {eLM, stLocation, "BadHex", {}, {}, {}},
+        {eCU, stModems + "\\0012", "FriendlyName", {}, {}, {}},
+    };
+    for (const auto &objCase : arrCases) {
+        SCOPED_TRACE(objCase.stKey.toStdString() + " / " + objCase.pchName);
+        EXPECT_EQ(objRegistry.fnstReadString(objCase.eRoot, objCase.stKey, objCase.pchName),
+                  objCase.optString);
+        EXPECT_EQ(objRegistry.fniReadInteger(objCase.eRoot, objCase.stKey, objCase.pchName),
+                  objCase.optInteger);
+        EXPECT_EQ(objRegistry.fnbaReadBinary(objCase.eRoot, objCase.stKey, objCase.pchName),
+                  objCase.optBinary);
+    }
+    EXPECT_EQ(objRegistry.fnslSubKeyNames(eLM, stModems.toLower() + "\\0007\\"),
+              QStringList({"Settings"}));
+    EXPECT_EQ(objRegistry.fnslSubKeyNames(eLM, {}), QStringList({"SYSTEM", "SOFTWARE"}));
+    EXPECT_TRUE(objRegistry.fnbKeyExists(eLM, "system\\CurrentControlSet"));
+    EXPECT_FALSE(objRegistry.fnbKeyExists(eCU, stLocation));
+
+    pSetExecutableDir(pMakeDir("Empty/Bin"));
+    EXPECT_EQ(TclsRegistry().fnstReadString(eLM, stModems + "\\0020", "FriendlyName"),
+              std::nullopt);
+    EXPECT_TRUE(fnarInstalledModems().empty()) << "no registry file, no modems";
+}
+
+// The class keys from 0000 to 0025 count, in key order; a modem's device is
+// found by its name.
+TEST_F(Registry, InstalledModemsAndTheirDevices) {
+    pSetExecutableDir(stBin);
+    QStringList slModems;
+    for (const TrecInstalledModem &rec : fnarInstalledModems())
+        slModems << QStringLiteral("%1:%2:%3")
+                        .arg(rec.iKeyNumber)
+                        .arg(rec.stFriendlyName, rec.stAttachedTo);
+    EXPECT_EQ(slModems.join(u'|'), "0:Standard Modem:/dev/ttyS0|3: USB Modem :/dev/ttyUSB0|"
+                                   "5:  :/dev/ttyS5|7::|12:Hayes Optima:/dev/pts/7|"
+                                   "20:USB Modem:/dev/ttyACM0|25:Last:/dev/ttyS3");
+    const struct {
+        const char *pchName, *pchDevice;
+    } arrCases[] = {
+        {"Standard Modem ", "/dev/ttyS0"},
+        // The first of two modems of one name, blanks around the name aside.
+        {"USB Modem", "/dev/ttyUSB0"},
+        {"hayes optima", ""},
+        {"Beyond The Last Key", ""},
+        {"Not Four Digits", ""},
+        // A blank name is no modem, not the one registered without a name.
+        {" ", ""},
+    };
+    for (const auto &objCase : arrCases)
+        EXPECT_EQ(fnstModemDevice(QLatin1String(objCase.pchName)), QLatin1String(objCase.pchDevice))
+            << objCase.pchName;
+}
+
+TEST_F(Registry, BrowserProxyFromRegistryOrEnvironment) {
+    const TclsRegistry objWith(pWriteFile(
+        "with.ini", "[HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings]\n"
+                    "ProxyServer=http=corp:8080\n"));
+    const struct {
+        QList<std::pair<const char *, const char *>> lstEnvironment;
+        QString stExpected;
+    } arrCases[] = {
+        {{{"http_proxy", "http://robin:p@ss@proxy.local:3128/"},
+          {"https_proxy", "https://secure.local:443"},
+          {"ftp_proxy", "ftp://ftp.local:21/x/"}},
+         "http=proxy.local:3128;https=secure.local:443;ftp=ftp.local:21"},
+        {{{"HTTPS_PROXY", "s:2"}, {"FTP_PROXY", "f:3"}, {"ftp_proxy", "lower:4"}},
+         "https=s:2;ftp=lower:4"},
+        {{{"all_proxy", "http://gate:8000/"}}, "gate:8000"},
+        {{{"ALL_PROXY", "socks.local:1080"}, {"https_proxy", "s:2"}},
+         "https=s:2;http=socks.local:1080;ftp=socks.local:1080"},
+    };
+    const char *arrNames[] = {"http_proxy", "https_proxy", "ftp_proxy", "all_proxy",
+                              "HTTP_PROXY", "HTTPS_PROXY", "FTP_PROXY", "ALL_PROXY"};
+    for (const auto &objCase : arrCases) {
+        for (const char *pchName : arrNames)
+            qunsetenv(pchName);
+        for (const auto &[pchName, pchValue] : objCase.lstEnvironment)
+            qputenv(pchName, pchValue);
+        EXPECT_EQ(TclsRegistry(stFile).fnstBrowserProxyServer(), objCase.stExpected);
+        EXPECT_EQ(objWith.fnstBrowserProxyServer(), "http=corp:8080");
+    }
+    for (const char *pchName : arrNames)
+        qunsetenv(pchName);
+}
+
+// The dial-up connections: the peer files of the pppd peers folder, named by
+// MORVANE_PPP_PEERS_DIR in tests.
+TEST_F(Support, DialUpEntriesAreThePeerFilesSortedWithoutHiddenBackupsOrFolders) {
+    pWriteFile("peers/provider", "/dev/ttyS0 115200\n");
+    pWriteFile("peers/Office ISDN", "");
+    pWriteFile("peers/dsl-provider", "");
+    pWriteFile("peers/provider~", "");
+    pWriteFile("peers/.hidden", "");
+    pMakeDir("peers/chatscripts");
+    qputenv("MORVANE_PPP_PEERS_DIR", fnstPath("peers").toUtf8());
+    EXPECT_EQ(fnslDialUpEntries(), (QStringList{"Office ISDN", "dsl-provider", "provider"}));
+    qputenv("MORVANE_PPP_PEERS_DIR", fnstPath("missing").toUtf8());
+    EXPECT_TRUE(fnslDialUpEntries().isEmpty());
+    qputenv("MORVANE_PPP_PEERS_DIR", "  ");
+    EXPECT_EQ(fnstDialUpPeersDir(), QStringLiteral("/etc/ppp/peers"));
+    qunsetenv("MORVANE_PPP_PEERS_DIR");
+}
