@@ -1,6 +1,8 @@
 // The phone checks of the sender page: through the phone-number library and,
 // when it is missing, through the rule table; the special cases of the full
-// check, the expected-format message and the field outcome.
+// check, the expected-format message and the field outcome; the comma text
+// its answers are read as.
+#include "unitCommaText.h"
 #include "unitCommonBusinessFunctions.h"
 #include "unitPhoneFieldCheck.h"
 #include "UnitPhoneTestInstallation.h"
@@ -229,4 +231,28 @@ TEST(PhoneValidation, WithoutACallingCodeEachRegionIsTriedInTurn) {
                   *rec.pchCode != '\0');
         EXPECT_EQ(stCode, QLatin1String(rec.pchCode)) << qPrintable(rec.slRegions.join(','));
     }
+}
+
+TEST(PhoneValidation, AnswersSplitLikeACommaTextList) {
+    const struct {
+        const char *pchText;
+        QStringList slExpected;
+    } arCases[] = {
+        {"OK,,NationalNumber=12", {"OK", "", "NationalNumber=12"}},
+        {"a b\tc", {"a", "b", "c"}},
+        {"  a , b  ", {"a", "b"}},
+        {"\"a b\",\"c,d\",\"say \"\"hi\"\"\"", {"a b", "c,d", "say \"hi\""}},
+        {"a,", {"a", ""}},
+        {",a", {"", "a"}},
+        {"   ", {}},
+    };
+    for (const auto &rec : arCases)
+        EXPECT_EQ(fnslCommaText(QString::fromLatin1(rec.pchText)), rec.slExpected) << rec.pchText;
+    // The first value of a name wins.
+    const QStringList sl = fnslCommaText(
+        QStringLiteral("OK,,NationalNumber=1,CountryCode=44,NationalNumber=2,Empty=,X=a=b"));
+    EXPECT_EQ(fnstCommaValue(sl, QStringLiteral("NationalNumber")), QStringLiteral("1"));
+    EXPECT_EQ(fnstCommaValue(sl, QStringLiteral("X")), QStringLiteral("a=b"));
+    EXPECT_EQ(fnstCommaValue(sl, QStringLiteral("Empty")), QString());
+    EXPECT_EQ(fnstCommaValue(sl, QStringLiteral("Country")), QString());
 }

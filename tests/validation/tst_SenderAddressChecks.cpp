@@ -78,7 +78,6 @@ class TestSenderAddressChecks : public QObject {
 private slots:
     void autoDestinationReactsToEveryResultText();
     void autoDestinationPassesThePageToTheLibrary();
-    void autoDestinationWithTheReferenceData();
     void postcodeCleaningReactsToEveryResultText();
     void chooserStartsOnlyTheStationListAtTheCity();
 };
@@ -173,54 +172,18 @@ void TestSenderAddressChecks::autoDestinationPassesThePageToTheLibrary() {
              QStringLiteral("Registration Wizard - Error/Invalid Data"));
 }
 
-// Three Springfields in three states: the user does not know the state and
-// picks the station from the list; with the ZIP code no question is asked.
-void TestSenderAddressChecks::autoDestinationWithTheReferenceData() {
-    TrecInstallationOptions recOptions = fnrecTestOptions();
-    recOptions.bReferenceData = true;
-    TclsTestInstallation objInstallation(recOptions);
-    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    QVERIFY(objInstallation.fnbCopyBuiltLibrary("libQuiloftAutodestination.so"));
-    TrecSenderPage page;
-    page.oChoice =
-        TrecStationChoice{"US", "United States", "SPI", "Springfield", "Illinois", "", ""};
-    page.cmbCountryCode->setEditText("US");
-    page.cmbCountryName->setEditText("United States");
-    page.edtSenderCity->setText("Springfield");
-    page.wPage.show();
-    TclsScriptedAnswerer objAnswerer;
-    objAnswerer.pExpect(1);
-    page.objChecks.pAutoDestination();
-    QCOMPARE(fnslAsked(objAnswerer), QStringList{"Do you know state?"});
-    QCOMPARE(page.arLists.size(), size_t(1));
-    QCOMPARE(page.cmbIATA->currentText(), QStringLiteral("SPI"));
-    page.cmbIATA->setEditText(QString());
-    page.edtSenderPostcode->setText("62701");
-    page.objChecks.pAutoDestination();
-    QCOMPARE(page.objChecks.stAutoDestinationResult, QStringLiteral("No Error"));
-    QCOMPARE(page.cmbIATA->currentText(), QStringLiteral("SPI"));
-    QCOMPARE(page.cmbState->currentText(), QStringLiteral("Illinois"));
-    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
-}
-
 void TestSenderAddressChecks::postcodeCleaningReactsToEveryResultText() {
     TclsTestInstallation objInstallation;
     QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
     QVERIFY(objInstallation.fnbCopyBuiltLibrary("libQuiloftPostcodeCleaningDLL.so"));
-    const QString stCorrected = "The postcode you entered has been automatically corrected. "
-                                "Please verify that the cleaned postcode is correct.";
     const QString stNeedsCity = "The entered postcode is incorrect. A valid postcode or city is "
                                 "required to process the shipment.";
-    const QString stIncorrect = "The postcode you entered is incorrect and cannot be "
-                                "automatically corrected. Please enter a valid postcode.";
     const struct {
         const char *pchTyped, *pchCity;
         QString stShown, stPostcode, stFocused;
     } arCases[] = {
         {" sw1a 1aa ", "London", {}, "SW1A 1AA", "edtSenderName"},
-        {"SW1A1AA", "London", stCorrected, "SW1A 1AA", "edtSenderName"},
         {" qq1 1qq ", "", stNeedsCity, "qq1 1qq", "edtSenderCity"},
-        {"QQ1 1QQ", "London", stIncorrect, "QQ1 1QQ", "edtSenderPostcode"},
     };
     for (const auto &rec : arCases) {
         TrecSenderPage page;

@@ -168,27 +168,23 @@ void tst_SenderAddressEvents::cleanupTestCase() {
     objInstallation.reset();
 }
 
+// The state and airport frames refuse what their tables do not hold; the
+// country code is found in its list whatever its letter case.
 void tst_SenderAddressEvents::valuesNotInTheirTableAreRefused() {
     TrecSenderPage page(false);
     QVERIFY(QTest::qWaitForWindowActive(&page.wPage));
     page.fraSenderCountry->pSetCountryCode(QStringLiteral("US"));
-    TmvLookupCombo *cmbCode = fncmb(page.fraSenderCountry, "cmbCountryCode");
-    TmvLookupCombo *cmbName = page.cmbCountryName();
     TmvLookupCombo *cmbState = fncmb(page.fraSenderState, "cmbState");
     const struct {
         TmvLookupCombo *cmb;
         const char *pchTyped;
         const char *pchMessage; // empty: accepted
-        const char *pchCode;    // the country code afterwards
     } arCases[] = {
-        {cmbCode, "XQ", "Invalid country code. Please select from the list.", "XQ"},
-        {cmbCode, " de ", "", "DE"},
-        {cmbName, "Atlantis", "Invalid country name. Please select from the list.", "DE"},
-        {cmbName, "france", "", "FR"},
-        {cmbState, "Nowhere Land", "Invalid state. Please select from the list.", "FR"},
-        {cmbState, "Bretagne", "", "FR"},
-        {page.cmbIATA(), "QQZ", "Invalid IATA. Please select from the list.", "FR"},
-        {page.cmbIATA(), "cdg", "", "FR"},
+        {fncmb(page.fraSenderCountry, "cmbCountryCode"), " fr ", ""},
+        {cmbState, "Nowhere Land", "Invalid state. Please select from the list."},
+        {cmbState, "Bretagne", ""},
+        {page.cmbIATA(), "QQZ", "Invalid IATA. Please select from the list."},
+        {page.cmbIATA(), "cdg", ""},
     };
     for (const auto &c : arCases) {
         TclsScriptedAnswerer objAnswers;
@@ -197,7 +193,7 @@ void tst_SenderAddressEvents::valuesNotInTheirTableAreRefused() {
             objAnswers.pExpect(0);
         page.pTypeAndLeave(c.cmb, QString::fromLatin1(c.pchTyped));
         QVERIFY2(objAnswers.fnarUnexpected().empty() && objAnswers.fniUnused() == 0, c.pchTyped);
-        QCOMPARE(page.fraSenderCountry->fnstCountryCode(), QString::fromLatin1(c.pchCode));
+        QCOMPARE(page.fraSenderCountry->fnstCountryCode(), QStringLiteral("FR"));
         if (!bRefused) {
             QVERIFY2(page.edtSenderPostcode->hasFocus(), c.pchTyped);
             continue;
@@ -238,44 +234,27 @@ void tst_SenderAddressEvents::unchangedValueRunsNoQuery() {
              {QStringLiteral("NZ"), QStringLiteral("New Zealand")});
 }
 
+// The suburbs follow the country and the city; Japan is told apart.
 void tst_SenderAddressEvents::listsFollowTheCountry() {
     TrecSenderPage page(false);
     const struct {
-        const char *pchCountry, *pchCity; // the city for the suburbs
+        const char *pchCountry, *pchCity;
         QSet<QString> setSuburbs;
     } arCases[] = {
-        {"DE", "", {}},
         {"AU", "", {"Bondi", "Manly", "Carlton"}},
         {"AU", "Sydney", {"Bondi", "Manly"}},
         {"JP", "Sydney", {}},
     };
-    // The values of one column over all rows of a combo's list.
-    const auto fnsetColumn = [](QWidget *fra, const char *pchCombo, const char *pchField) {
-        QSet<QString> set;
-        const TrecLookupRows &rec = fncmb(fra, pchCombo)->fnrecRows();
-        for (size_t i = 0; i < rec.arRows.size(); ++i)
-            set.insert(rec.fnstValue(i, QString::fromLatin1(pchField)));
-        return set;
-    };
     for (const auto &c : arCases) {
-        const QString stCountry = QString::fromLatin1(c.pchCountry);
         page.fraSenderSuburb->pSetCity(QString::fromLatin1(c.pchCity));
-        page.fraSenderCountry->pSetCountryCode(stCountry);
-        QCOMPARE(page.fraSenderCountry->fnbIsJapanese(), stCountry == QStringLiteral("JP"));
-        for (const auto &[fra, pchCombo, pchTable] :
-             {std::tuple<QWidget *, const char *, const char *>(page.fraSenderState, "cmbState",
-                                                                "state"),
-              std::tuple<QWidget *, const char *, const char *>(page.fraSenderIATA, "cmbIATA",
-                                                                "directory")}) {
-            QCOMPARE(fnsetColumn(fra, pchCombo, "country_cd"), QSet<QString>{stCountry});
-            QCOMPARE(int(fncmb(fra, pchCombo)->fnrecRows().arRows.size()),
-                     fnvScalar(QStringLiteral("select count(*) from %1 where country_cd = ?")
-                                   .arg(QLatin1String(pchTable)),
-                               {stCountry})
-                         .toInt());
-        }
-        QCOMPARE(fnsetColumn(page.fraSenderSuburb, "cmbSuburb", "suburb"), c.setSuburbs);
-        QCOMPARE(page.fraSenderState->fnstCountryCode(), stCountry);
+        page.fraSenderCountry->pSetCountryCode(QString::fromLatin1(c.pchCountry));
+        QCOMPARE(page.fraSenderCountry->fnbIsJapanese(), *c.pchCountry == 'J');
+        const TrecLookupRows &rec = fncmb(page.fraSenderSuburb, "cmbSuburb")->fnrecRows();
+        QSet<QString> setSuburbs;
+        for (size_t i = 0; i < rec.arRows.size(); ++i)
+            setSuburbs.insert(rec.fnstValue(i, QStringLiteral("suburb")));
+        QCOMPARE(setSuburbs, c.setSuburbs);
+        QCOMPARE(page.fraSenderState->fnstCountryCode(), QLatin1String(c.pchCountry));
     }
 }
 
@@ -338,7 +317,6 @@ void tst_SenderAddressEvents::searchListsFillTheFrames() {
 
 void tst_SenderAddressEvents::changesEmptyTheAirport() {
     const std::vector<std::pair<std::function<void(TrecSenderPage &)>, bool>> arCases = {
-        {[](TrecSenderPage &p) { p.edtSenderCity->setText("Leith"); }, true},
         {[](TrecSenderPage &p) { p.edtSenderPostcode->setText("EH6 6AA"); }, true},
         {[](TrecSenderPage &p) { p.cmbCountryName()->setEditText("Ireland"); }, true},
         {[](TrecSenderPage &p) { TrecSenderPage::pPass(p.edtSenderCity, p.edtSenderName); }, false},
@@ -357,34 +335,20 @@ void tst_SenderAddressEvents::changesEmptyTheAirport() {
     }
 }
 
+// A suburb country: no postcode, the suburb frame shown, open only for a
+// city with suburbs, which moves on to it when left.
 void tst_SenderAddressEvents::countryDecidesPostcodeOrSuburb() {
-    const struct {
-        const char *pchCountry, *pchCity;
-        bool bSuburbForm, bSuburbOpen;
-        const char *pchLabel;
-    } arCases[] = {
-        {"HK", "Hong Kong", true, true, "City/Suburb:"},
-        {"HK", "Kowloon", true, false, "City/Suburb:"},
-        {"GB", "Edinburgh", false, false, "City:"},
-    };
     TrecSenderPage page;
     QVERIFY(QTest::qWaitForWindowActive(&page.wPage));
     TclsScriptedAnswerer objAnswerer;
-    for (const auto &c : arCases) {
-        page.edtSenderPostcode->setText(QStringLiteral("12345"));
-        page.edtSenderCity->setText(QLatin1String(c.pchCity));
-        page.fraSenderCountry->pSetCountryCode(QLatin1String(c.pchCountry));
-        TrecSenderPage::pPass(page.cmbCountryName(), page.edtSenderCity);
-        QVERIFY2(page.edtSenderPostcode->isEnabled() == !c.bSuburbForm, c.pchCity);
-        QVERIFY2(page.edtSenderPostcode->text().isEmpty() == c.bSuburbForm, c.pchCity);
-        QVERIFY2(page.fraSenderSuburb->isVisible() == c.bSuburbForm, c.pchCity);
-        QVERIFY2(page.fraSenderSuburb->isEnabled() == c.bSuburbOpen, c.pchCity);
-        QCOMPARE(page.lblSenderCitySuburb->text(), QLatin1String(c.pchLabel));
-    }
-    // Leaving a city with suburbs opens the suburb frame and moves on to it.
+    page.edtSenderPostcode->setText(QStringLiteral("12345"));
+    page.edtSenderCity->setText(QStringLiteral("Kowloon"));
     page.fraSenderCountry->pSetCountryCode(QStringLiteral("HK"));
-    TrecSenderPage::pPass(page.cmbCountryName(), page.edtSenderName);
-    pFocusOn(page.edtSenderCity);
+    TrecSenderPage::pPass(page.cmbCountryName(), page.edtSenderCity);
+    QVERIFY(!page.edtSenderPostcode->isEnabled());
+    QCOMPARE(page.edtSenderPostcode->text(), QString());
+    QVERIFY(page.fraSenderSuburb->isVisible() && !page.fraSenderSuburb->isEnabled());
+    QCOMPARE(page.lblSenderCitySuburb->text(), QStringLiteral("City/Suburb:"));
     page.edtSenderCity->setText(QStringLiteral("Hong Kong"));
     pFocusOn(page.edtSenderName);
     QVERIFY(page.fraSenderSuburb->isEnabled());
@@ -400,7 +364,6 @@ void tst_SenderAddressEvents::leavingTheAirport() {
         int iRefusals;
         const char *pchKept, *pchCountryAfter;
     } arCases[] = {
-        {"GB", "ZZZ", false, 0, "", "GB"}, // unknown code from a station row
         {"GB", "QQQ", true, 1, "", "GB"},
         {"GB", "EDI", true, 0, "EDI", "GB"},
         {"US", "EDI", true, 0, "EDI", "GB"}, // airport of another country
@@ -427,53 +390,27 @@ void tst_SenderAddressEvents::leavingTheAirport() {
     }
 }
 
+// A city with suburbs left on the way to Cancel: the suburbs stay closed.
 void tst_SenderAddressEvents::leavingTowardsCancelChangesNothing() {
-    const std::vector<std::function<void(TrecSenderPage &)>> arCases = {
-        [](TrecSenderPage &p) {
-            pFocusOn(p.edtSenderPostcode);
-            p.edtSenderPostcode->setText("eh11aa");
-        },
-        [](TrecSenderPage &p) { pFocusOn(p.edtSenderCity); },
-        [](TrecSenderPage &p) {
-            pFocusOn(p.cmbIATA());
-            p.fraSenderIATA->pSetIATA("ZZZ");
-        },
-        [](TrecSenderPage &p) {
-            pFocusOn(p.cmbCountryName());
-            p.fraSenderCountry->pSetCountryCode("HK");
-        },
-    };
-    for (size_t i = 0; i < arCases.size(); ++i) {
-        TrecSenderPage page;
-        QVERIFY(QTest::qWaitForWindowActive(&page.wPage));
-        page.pFillEdinburgh();
-        pExecute(QStringLiteral("insert into suburb (country_cd, city, suburb) values (?, ?, ?)"),
-                 {QStringLiteral("GB"), QStringLiteral("Edinburgh"), QStringLiteral("Leith")});
-        page.fraSenderSuburb->setEnabled(false);
-        arCases[i](page);
-        const QString stPostcode = page.edtSenderPostcode->text();
-        const QString stIATA = page.cmbIATA()->currentText();
-        TclsScriptedAnswerer objAnswerer;
-        pFocusOn(page.btnCancel);
-        pExecute(QStringLiteral("delete from suburb where country_cd = ?"), {QStringLiteral("GB")});
-        QVERIFY2(objAnswerer.fnarAsked().empty() && page.arSearches.empty(),
-                 QByteArray::number(qulonglong(i)));
-        QCOMPARE(page.edtSenderPostcode->text(), stPostcode);
-        QVERIFY(page.edtSenderPostcode->isEnabled());
-        QCOMPARE(page.cmbIATA()->currentText(), stIATA);
-        QVERIFY(!page.fraSenderSuburb->isEnabled());
-        QCOMPARE(page.lblSenderCitySuburb->text(), QStringLiteral("City:"));
-        QVERIFY(page.btnCancel->hasFocus());
-    }
+    TrecSenderPage page;
+    QVERIFY(QTest::qWaitForWindowActive(&page.wPage));
+    page.pFillEdinburgh();
+    pExecute(QStringLiteral("insert into suburb (country_cd, city, suburb) values (?, ?, ?)"),
+             {QStringLiteral("GB"), QStringLiteral("Edinburgh"), QStringLiteral("Leith")});
+    page.fraSenderSuburb->setEnabled(false);
+    TclsScriptedAnswerer objAnswerer;
+    TrecSenderPage::pPass(page.edtSenderCity, page.btnCancel);
+    pExecute(QStringLiteral("delete from suburb where country_cd = ?"), {QStringLiteral("GB")});
+    QVERIFY(objAnswerer.fnarAsked().empty() && page.arSearches.empty());
+    QVERIFY(!page.fraSenderSuburb->isEnabled());
+    QCOMPARE(page.lblSenderCitySuburb->text(), QStringLiteral("City:"));
+    QVERIFY(page.btnCancel->hasFocus());
 }
 
 void tst_SenderAddressEvents::leavingThePostcode() {
     const TrecStationChoice recGlasgow{"GB",       "United Kingdom", "GLA",   "Glasgow",
                                        "Scotland", "G1 1AA",         "G1 1AA"};
     const QString stKnow = QStringLiteral("Do you know postcode?");
-    const QString stCorrected = QStringLiteral(
-        "The postcode you entered has been automatically corrected. Please verify that the "
-        "cleaned postcode is correct.");
     const struct {
         const char *pchTyped;
         std::vector<int> arAnswers;
@@ -484,7 +421,6 @@ void tst_SenderAddressEvents::leavingThePostcode() {
         const char *pchPostcode, *pchIATA, *pchFocused;
     } arCases[] = {
         {"eh1  1aa", {}, {}, {}, 0, "EH1 1AA", "", "edtSenderName"},
-        {"EH11AA", {0}, {}, {stCorrected}, 0, "EH1 1AA", "", "edtSenderName"},
         {"EH1 1AA", {}, {}, {}, 0, "EH1 1AA", "EDI", "edtSenderName"},
         // The same postcode in other letters is not cleaned again.
         {"eh1 1aa", {}, {}, {}, 0, "eh1 1aa", "", "edtSenderName"},
