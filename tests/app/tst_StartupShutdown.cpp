@@ -16,7 +16,6 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QTextEdit>
-#include <QTreeWidget>
 #include <QtTest>
 #include <QUrl>
 
@@ -110,7 +109,6 @@ private slots:
     void StartupRefusals_data();
     void StartupRefusals();
     void AnotherWizardHoldsTheLock();
-    void WelcomePage();
     void TermsText_data();
     void TermsText();
     void LeavingAsksFirst_data();
@@ -250,25 +248,6 @@ void tst_StartupShutdown::AnotherWizardHoldsTheLock() {
     objOther.pKill();
     TfrmRegistrationWizard frmAfter;
     QVERIFY(!frmAfter.fnbStartupFailed());
-}
-
-void tst_StartupShutdown::WelcomePage() {
-    TrecInstalledWizard<> w;
-    QVERIFY2(w.fnbStarted(), w.fnbaError());
-    auto &frm = w.frm;
-    auto &objAnswers = w.objAnswerer;
-    QCOMPARE(frm.windowTitle(), QStringLiteral("Zorv Morvane - Registration Wizard"));
-    QCOMPARE(frm.fniCurrentPage(), int(wpWelcome));
-    auto *tvw = fnpControl<QTreeWidget>(frm, "tvwRegistrationWizard");
-    QStringList slItems;
-    for (int i = 0; i < tvw->topLevelItemCount(); ++i)
-        slItems << tvw->topLevelItem(i)->text(0);
-    QCOMPARE(slItems, (QStringList{"Welcome", "Terms and Conditions", "Shipper Information",
-                                   "Communication Settings", "Pickup Options", "Internet Settings",
-                                   "SFTP Settings", "Email Settings", "Application Security",
-                                   "Site Registration", "Registration Completed"}));
-    QVERIFY(!tvw->isEnabled());
-    QVERIFY(objAnswers.fnarAsked().empty());
 }
 
 void tst_StartupShutdown::TermsText_data() {
