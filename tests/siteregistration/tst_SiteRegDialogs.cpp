@@ -153,17 +153,15 @@ private slots:
     void ManualSaveFailureEndsTheDialogAndTellsTheWizard();
     void ManualCancelAsksAndNoKeepsTheDialogAsItWas();
     void ManualLeavingTheBlankEditBoxSaysSoUnlessForCancel();
-    void ManualEditBoxTakesLettersDigitsAndTheClipboardKeysOnly();
     void ManualCancelWithYesEndsTheApplication();
     void ProxyShowFillsTheControlsFromTheStoredRow();
     void ProxyLoginIsCheckedWithItsMessageAndFocus();
     void ProxyOKSavesTheFieldsWithABlankPortAs0AndKeepsTheConnection();
-    void ProxyPortsTakeDigitsOnlyAndTheUserNameNoSpaces();
+    void EditBoxesTakeTheirKeysOnly_data();
+    void EditBoxesTakeTheirKeysOnly();
     void ProxyCancelEscAPastedNonNumberAndAFailingSaveSaveNothing();
-    void CompletionRangesAreShownInMaroonOrNotAvailable_data();
-    void CompletionRangesAreShownInMaroonOrNotAvailable();
-    void CompletionPickupLinesFollowTheRequestAndTheHostsAnswer_data();
-    void CompletionPickupLinesFollowTheRequestAndTheHostsAnswer();
+    void CompletionShowsTheRangesAndThePickup_data();
+    void CompletionShowsTheRangesAndThePickup();
     void CompletionOddPagesAndAnswers();
 
 private:
@@ -275,25 +273,6 @@ void tst_SiteRegDialogs::ManualLeavingTheBlankEditBoxSaysSoUnlessForCancel() {
     pFocusOn(rec.btnCancel, Qt::MouseFocusReason);
     QCOMPARE(objAnswerer.fnarAsked().size(), size_t(2));
     QVERIFY(objAnswerer.fnarUnexpected().empty());
-}
-
-void tst_SiteRegDialogs::ManualEditBoxTakesLettersDigitsAndTheClipboardKeysOnly() {
-    TrecManualDialog rec;
-    QVERIFY(rec.fnbShown());
-    QTest::keyClicks(rec.edtSiteId, QStringLiteral("a-b.c 1!/x_"));
-    QTest::sendKeyEvent(QTest::Click, rec.edtSiteId, Qt::Key_Eacute, QStringLiteral("é"),
-                        Qt::NoModifier);
-    QTest::keyClicks(rec.edtSiteId, QStringLiteral("9"));
-    QCOMPARE(rec.edtSiteId->text(), QStringLiteral("ABC1X9"));
-    QTest::keyClick(rec.edtSiteId, Qt::Key_Backspace);
-    QTest::keyClick(rec.edtSiteId, Qt::Key_A, Qt::ControlModifier); // no select-all
-    QTest::keyClick(rec.edtSiteId, Qt::Key_Z, Qt::ControlModifier); // undo passes
-    QCOMPARE(rec.edtSiteId->text(), QStringLiteral("ABC1X9"));
-    // Pasted text keeps what it has, in upper case, spaces included.
-    QApplication::clipboard()->setText(QStringLiteral(" xyz-1 "));
-    rec.edtSiteId->clear();
-    QTest::keyClick(rec.edtSiteId, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(rec.edtSiteId->text(), QStringLiteral(" XYZ-1 "));
 }
 
 void tst_SiteRegDialogs::ManualCancelWithYesEndsTheApplication() {
@@ -418,30 +397,6 @@ void tst_SiteRegDialogs::ProxyOKSavesTheFieldsWithABlankPortAs0AndKeepsTheConnec
              .contains(QStringLiteral("Sherwood#7")));
 }
 
-void tst_SiteRegDialogs::ProxyPortsTakeDigitsOnlyAndTheUserNameNoSpaces() {
-    TrecProxyDialog rec;
-    QVERIFY(rec.fnbShown());
-    rec.chk("chkUserNamePwdConfirmation")->click();
-    const std::tuple<const char *, const char *, const char *> arCases[] = {
-        {"edtHTTPPort", "8a0-8 0", "8080"},
-        {"edtFTPPort", "123456", "12345"},
-        {"edtUserName", "ro bin ", "robin"},
-        {"edtHTTPProxyAddress", "a b:c", "a b:c"},
-    };
-    for (const auto &[pchEdit, pchTyped, pchShown] : arCases) {
-        rec.edt(pchEdit)->clear();
-        QTest::keyClicks(rec.edt(pchEdit), QString::fromLatin1(pchTyped));
-        QCOMPARE(rec.edt(pchEdit)->text(), QString::fromLatin1(pchShown));
-    }
-    // Backspace and the clipboard keys still work in a port.
-    QLineEdit *edtPort = rec.edt("edtHTTPPort");
-    QTest::keyClick(edtPort, Qt::Key_Backspace);
-    QCOMPARE(edtPort->text(), QStringLiteral("808"));
-    QTest::keyClick(edtPort, Qt::Key_A, Qt::ControlModifier); // select all: discarded
-    QTest::keyClick(edtPort, Qt::Key_Z, Qt::ControlModifier); // undo passes
-    QCOMPARE(edtPort->text(), QStringLiteral("8080"));
-}
-
 void tst_SiteRegDialogs::ProxyCancelEscAPastedNonNumberAndAFailingSaveSaveNothing() {
     const QString stBefore = fnstProxyRow();
     for (bool bEsc : {false, true}) {
@@ -479,86 +434,121 @@ void tst_SiteRegDialogs::ProxyCancelEscAPastedNonNumberAndAFailingSaveSaveNothin
     QVERIFY(objAnswerer.fnarAsked().front().stMessage != QLatin1String("success"));
 }
 
-void tst_SiteRegDialogs::CompletionRangesAreShownInMaroonOrNotAvailable_data() {
+void tst_SiteRegDialogs::EditBoxesTakeTheirKeysOnly_data() {
+    QTest::addColumn<QString>("stEdit"); // edtSiteId: the manual dialog's, else the proxy's
+    QTest::addColumn<QString>("stTyped");
+    QTest::addColumn<QString>("stShown");
+    QTest::newRow("site id") << "edtSiteId"
+                             << "a-b.c 1!/x_é9"
+                             << "ABC1X9";
+    QTest::newRow("port") << "edtHTTPPort"
+                          << "8a0-8 0"
+                          << "8080";
+    QTest::newRow("long port") << "edtFTPPort"
+                               << "123456"
+                               << "12345";
+    QTest::newRow("user name") << "edtUserName"
+                               << "ro bin "
+                               << "robin";
+    QTest::newRow("address") << "edtHTTPProxyAddress"
+                             << "a b:c"
+                             << "a b:c";
+}
+
+void tst_SiteRegDialogs::EditBoxesTakeTheirKeysOnly() {
+    QFETCH(QString, stEdit);
+    QFETCH(QString, stTyped);
+    QFETCH(QString, stShown);
+    TrecManualDialog recManual;
+    TrecProxyDialog recProxy;
+    recProxy.chk("chkUserNamePwdConfirmation")->click();
+    QWidget &frm =
+        stEdit == QLatin1String("edtSiteId") ? static_cast<QWidget &>(recManual.frm) : recProxy.frm;
+    frm.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frm));
+    QLineEdit *edt = fnpControl<QLineEdit>(frm, qPrintable(stEdit));
+    edt->clear();
+    for (const QChar ch : stTyped)
+        QTest::sendKeyEvent(QTest::Click, edt, ch == QChar(0xE9) ? Qt::Key_Eacute : Qt::Key(0),
+                            QString(ch), Qt::NoModifier);
+    QCOMPARE(edt->text(), stShown);
+    // Backspace and the clipboard keys still work; select-all is discarded, undo passes.
+    QTest::keyClick(edt, Qt::Key_Backspace);
+    QCOMPARE(edt->text(), stShown.chopped(1));
+    QTest::keyClick(edt, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edt, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(edt->text(), stShown);
+    if (edt == recManual.edtSiteId) {
+        // Pasted text keeps what it has, in upper case, spaces included.
+        QApplication::clipboard()->setText(QStringLiteral(" xyz-1 "));
+        edt->clear();
+        QTest::keyClick(edt, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edt->text(), QStringLiteral(" XYZ-1 "));
+    }
+}
+
+void tst_SiteRegDialogs::CompletionShowsTheRangesAndThePickup_data() {
     QTest::addColumn<bool>("bHTTP");
-    QTest::addColumn<bool>("bAllocated");
     QTest::addColumn<TrecRangeText>("recShipment");
     QTest::addColumn<TrecRangeText>("recLP");
-    for (const bool bHTTP : {false, true}) {
-        const char *pchForm = bHTTP ? " (HTTP)" : " (modem)";
-        QTest::addRow("allocated%s", pchForm) << bHTTP << true << crecShipment << crecLP;
-        QTest::addRow("status 1%s", pchForm)
-            << bHTTP << false << TrecRangeText{"1", "1", "2"} << TrecRangeText{"2", "JDA1", "JDA2"};
-        QTest::addRow("a bound missing%s", pchForm)
-            << bHTTP << false << TrecRangeText{"0", "", "2"} << TrecRangeText{"0", "JDA1", ""};
-    }
-}
-
-void tst_SiteRegDialogs::CompletionRangesAreShownInMaroonOrNotAvailable() {
-    QFETCH(bool, bHTTP);
-    QFETCH(bool, bAllocated);
-    QFETCH(TrecRangeText, recShipment);
-    QFETCH(TrecRangeText, recLP);
-    TrecCompletionPage rec;
-    rec.pShow(bHTTP, false, recShipment, recLP);
-    QCOMPARE(rec.fnstShown({"lblfsrangeshipment", "lblfsrangeshipmentvalues", "lblfsrangelicence",
-                            "lblfsrangelicencevalues"}),
-             QStringLiteral("Range of shipment no allocated for this installation is :|%1*|"
-                            "Range of licence plate no allocated for this transaction is :|%2*")
-                 .arg(bAllocated ? QStringLiteral("1234567890  to  1234569999")
-                                 : QStringLiteral("Range not available"),
-                      bAllocated ? QStringLiteral("JDA1234  to  JDA123999")
-                                 : QStringLiteral("Range not available")));
-}
-
-void tst_SiteRegDialogs::CompletionPickupLinesFollowTheRequestAndTheHostsAnswer_data() {
-    QTest::addColumn<bool>("bHTTP");
     QTest::addColumn<bool>("bPickupRequested");
     QTest::addColumn<QString>("stPickupStatus");
-    QTest::addColumn<QString>("stDetail"); // the request line, with "-" for a hidden label
-    QTest::addColumn<bool>("bAddressHidden");
+    QTest::addColumn<QString>("stRanges"); // the values, "*" marking maroon
+    // The request lines and the address, "-" marking a hidden label.
+    QTest::addColumn<QString>("stPickup");
+    const QString stNone = QStringLiteral("Range not available*|Range not available*");
     for (const bool bHTTP : {false, true}) {
         const char *pchForm = bHTTP ? " (HTTP)" : " (modem)";
-        QTest::addRow("no pickup asked%s", pchForm) << bHTTP << false << "0"
-                                                    << "design-|design-" << false;
-        QTest::addRow("pickup known%s", pchForm)
-            << bHTTP << true << "0"
-            << "Pickup detail request is :|Successful" << false;
-        QTest::addRow("pickup not known%s", pchForm)
-            << bHTTP << true << "1"
-            << "Pickup detail request is :|Not Successful" << true;
+        QTest::addRow("allocated, no pickup asked%s", pchForm)
+            << bHTTP << crecShipment << crecLP << false << "0"
+            << "1234567890  to  1234569999*|JDA1234  to  JDA123999*"
+            << "design-|design-|";
+        QTest::addRow("status 1, pickup known%s", pchForm)
+            << bHTTP << TrecRangeText{"1", "1", "2"} << TrecRangeText{"2", "JDA1", "JDA2"} << true
+            << "0" << stNone << "Pickup detail request is :|Successful|address";
+        QTest::addRow("a bound missing, pickup not known%s", pchForm)
+            << bHTTP << TrecRangeText{"0", "", "2"} << TrecRangeText{"0", "JDA1", ""} << true << "1"
+            << stNone << "Pickup detail request is :|Not Successful|-";
     }
 }
 
-void tst_SiteRegDialogs::CompletionPickupLinesFollowTheRequestAndTheHostsAnswer() {
+void tst_SiteRegDialogs::CompletionShowsTheRangesAndThePickup() {
     QFETCH(bool, bHTTP);
+    QFETCH(TrecRangeText, recShipment);
+    QFETCH(TrecRangeText, recLP);
     QFETCH(bool, bPickupRequested);
     QFETCH(QString, stPickupStatus);
-    QFETCH(QString, stDetail);
-    QFETCH(bool, bAddressHidden);
+    QFETCH(QString, stRanges);
+    QFETCH(QString, stPickup);
     TrecCompletionPage rec;
     TrecPickupText recPickup = crecPickup;
     const QByteArray baStatus = stPickupStatus.toLatin1();
     recPickup.pchStatus = baStatus.constData();
-    rec.pShow(bHTTP, bPickupRequested, crecShipment, crecLP, recPickup);
-    QStringList slDetail;
-    for (const char *pch : {"lblfspickupdetail", "lblfspickupdetailstatus"})
-        slDetail << rec.lbl(pch)->text() +
-                        (rec.lbl(pch)->isHidden() ? QStringLiteral("-") : QString());
-    QCOMPARE(slDetail.join(QLatin1Char('|')), stDetail);
-    QCOMPARE(rec.lbl("lblfsPickupAddrDetails")->isHidden(), bAddressHidden);
+    rec.pShow(bHTTP, bPickupRequested, recShipment, recLP, recPickup);
+    QCOMPARE(rec.fnstShown({"lblfsrangeshipment", "lblfsrangelicence"}),
+             QStringLiteral("Range of shipment no allocated for this installation is :|"
+                            "Range of licence plate no allocated for this transaction is :"));
+    QCOMPARE(rec.fnstShown({"lblfsrangeshipmentvalues", "lblfsrangelicencevalues"}), stRanges);
     const QString stAddress =
         rec.fnstShown({"lblfsPickupAddrDetails", "lblfsaccountno", "lblfsaccountnovalue",
                        "lblfsaddress1", "lblfsaddressvalue", "lblfsaddress2", "lblfsaddress2value",
                        "lblfsaddress3", "lblfsaddress3value", "lblfspostcode", "lblfspostcodevalue",
                        "lblfscity", "lblfscityvalue"});
-    if (bPickupRequested && stPickupStatus == QLatin1String("0"))
+    const bool bAddress =
+        stAddress != QStringList(13, QStringLiteral("design")).join(QLatin1Char('|'));
+    QStringList slPickup;
+    for (const char *pch : {"lblfspickupdetail", "lblfspickupdetailstatus"})
+        slPickup << rec.lbl(pch)->text() +
+                        (rec.lbl(pch)->isHidden() ? QStringLiteral("-") : QString());
+    slPickup << (rec.lbl("lblfsPickupAddrDetails")->isHidden() ? QStringLiteral("-")
+                 : bAddress                                    ? QStringLiteral("address")
+                                                               : QString());
+    QCOMPARE(slPickup.join(QLatin1Char('|')), stPickup);
+    if (bAddress)
         QCOMPARE(stAddress,
                  QStringLiteral("Pickup address details :|Account No.|123456789|"
                                 "Address 1:|Unit 4*|Address 2:|Harbour Road*|"
                                 "Address 3:|Onehunga*|Post Code:|1061*|City:|Auckland*"));
-    else
-        QCOMPARE(stAddress, QStringList(13, QStringLiteral("design")).join(QLatin1Char('|')));
 }
 
 void tst_SiteRegDialogs::CompletionOddPagesAndAnswers() {
