@@ -52,8 +52,7 @@ class tst_SummaryHelpPrint : public QObject {
 private slots:
     void pWriteSummaryShowsTheDocumentWithNonAsciiNamesIntact();
     void F1OpensTheFocusedFieldsTopicAndHelpThePages();
-    void theInstallationHasATopicForEveryContextTheWizardUses();
-    void theHelpWindowShowsTheTopicOfTheContext();
+    void everyHelpContextHasATopicTheHelpWindowShows();
     void printingTheTerms_data();
     void printingTheTerms();
 };
@@ -120,7 +119,7 @@ void tst_SummaryHelpPrint::F1OpensTheFocusedFieldsTopicAndHelpThePages() {
     QVERIFY(recHelp.arRequests.back().first.endsWith(QStringLiteral("/Help/Help_English")));
 }
 
-void tst_SummaryHelpPrint::theInstallationHasATopicForEveryContextTheWizardUses() {
+void tst_SummaryHelpPrint::everyHelpContextHasATopicTheHelpWindowShows() {
     TrecInstalledWizard<> rec;
     QVERIFY2(rec.fnbStarted(), rec.fnbaError());
     // Next and Cancel change their topics on the terms and completion pages.
@@ -142,12 +141,8 @@ void tst_SummaryHelpPrint::theInstallationHasATopicForEveryContextTheWizardUses(
             QVERIFY2(file.readAll().contains("name=\"" + stAnchor.toUtf8() + "\""),
                      qPrintable(stTopic));
     }
-}
-
-void tst_SummaryHelpPrint::theHelpWindowShowsTheTopicOfTheContext() {
-    TrecInstalledWizard<> rec;
-    QVERIFY2(rec.fnbStarted(), rec.fnbaError());
-    pOpenHelpContext(rec.frm.fnstHelpFolder(), 1531);
+    // The help window shows the topic of the context.
+    pOpenHelpContext(stFolder, 1531);
     QTextBrowser *wbrHelp = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("wbrHelp"))
@@ -155,7 +150,7 @@ void tst_SummaryHelpPrint::theHelpWindowShowsTheTopicOfTheContext() {
     QVERIFY(wbrHelp && wbrHelp->isVisible());
     QVERIFY(wbrHelp->toPlainText().contains(QStringLiteral("Zorv gateway airport")));
     QCOMPARE(wbrHelp->source().fragment(), QStringLiteral("edtGatewayIATA"));
-    pOpenHelpContext(rec.frm.fnstHelpFolder(), 9999);
+    pOpenHelpContext(stFolder, 9999);
     QVERIFY(wbrHelp->toPlainText().startsWith(QStringLiteral("The help topic could not be found")));
     pCloseHelpWindows();
 }
