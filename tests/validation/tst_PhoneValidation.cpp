@@ -1,7 +1,7 @@
 // The phone checks of the sender page: through the phone-number library and,
 // when it is missing, through the rule table; the special cases of the full
-// check, the expected-format message and the field outcome; the comma text
-// its answers are read as.
+// check and the expected-format message; the comma text its answers are
+// read as.
 #include "unitCommaText.h"
 #include "unitCommonBusinessFunctions.h"
 #include "unitPhoneFieldCheck.h"
@@ -93,10 +93,7 @@ TEST(PhoneValidation, NumbersThroughTheLibrary) {
     EXPECT_TRUE(objInstallation.fnstTodaysLog().contains(
         fnstPhoneLogLine(0, "unitCommonBusinessFunctions", "fnbValidateCountryPhoneMobileViaRegex",
                          "stPhoneNumber: 028012345 iPrefix: 383 stRegionCode: ZZ")));
-    const QStringList sl = fnstGetCountryPrefixList().split(QLatin1Char(','));
-    ASSERT_GE(sl.size(), 246);
-    EXPECT_EQ(sl.front().toInt(), sl.size() - 1);
-    EXPECT_TRUE(sl.contains(QStringLiteral("383=XK")));
+    EXPECT_TRUE(fnstGetCountryPrefixList().split(QLatin1Char(',')).contains("383=XK"));
 }
 
 TEST(PhoneValidation, NumbersThroughTheTableWithoutTheLibrary) {
@@ -184,32 +181,6 @@ TEST(PhoneValidation, ALibraryThatCannotLoadIsReported) {
     EXPECT_EQ(ValidatePhoneNumber(QStringLiteral("+447400123456"), 44, QStringLiteral("ZZ")),
               QString());
     EXPECT_TRUE(objAnswerer.fnarUnexpected().empty());
-}
-
-TEST(PhoneValidation, FieldOutcomeAndErrorList) {
-    TclsPhoneTestInstallation objInstallation(TPhoneLibrary::Present);
-    ASSERT_PHONE_INSTALLED(objInstallation);
-    TrecarErrorList arErrors = {{QStringLiteral("edtSenderMobile"), QStringLiteral("old"), 0, 0},
-                                {QStringLiteral("edtSenderCode"), QStringLiteral("other"), 0, 0}};
-    const TrecPhoneFieldOutcome recBad =
-        fnrecCheckPhoneField(QStringLiteral(" 2079460000 "), QStringLiteral("+44"),
-                             QStringLiteral("GB"), QStringLiteral("MOBILE"));
-    EXPECT_TRUE(recBad.bChecked && !recBad.bValid);
-    EXPECT_EQ(recBad.stErrorText, QStringLiteral(" Phone number is not valid.\r\nThe expected "
-                                                 "format is [ '07400123456' ]."));
-    pApplyPhoneFieldOutcome(recBad, QStringLiteral("edtSenderMobile"), arErrors);
-    ASSERT_EQ(arErrors.size(), 3u);
-    EXPECT_EQ(arErrors[2].stControlName, QStringLiteral("edtSenderMobile"));
-    EXPECT_EQ(arErrors[2].stMessage, recBad.stErrorText);
-    // The sender's country is used when the calling-code box is empty.
-    const TrecPhoneFieldOutcome recGood = fnrecCheckPhoneField(
-        QStringLiteral("07400 123456"), QString(), QStringLiteral("GB"), QStringLiteral("MOBILE"));
-    EXPECT_TRUE(recGood.bValid);
-    EXPECT_EQ(recGood.stCallingCode, QStringLiteral("+44"));
-    EXPECT_EQ(recGood.stNationalNumber, QStringLiteral("7400123456"));
-    pApplyPhoneFieldOutcome(recGood, QStringLiteral("edtSenderMobile"), arErrors);
-    ASSERT_EQ(arErrors.size(), 1u);
-    EXPECT_EQ(arErrors[0].stControlName, QStringLiteral("edtSenderCode"));
 }
 
 TEST(PhoneValidation, WithoutACallingCodeEachRegionIsTriedInTurn) {
