@@ -1,6 +1,8 @@
 // The communication library as the wizard uses it: loaded by name from the
 // build's bin folder for each call, reading the installation's settings and
-// posting to a carrier host, a proxy or nothing at all, on loopback.
+// posting to a carrier host, a proxy or nothing at all, on loopback; and its
+// modem call up to the point where a host would answer, against a scripted
+// modem (whole calls against the carrier host's modem are end to end).
 #include "UnitCommunicationLibrary.h"
 #include "UnitTestCertificates.h"
 #include "UnitTestInstallation.h"
@@ -12,11 +14,18 @@
 #include <QDir>
 #include <QFile>
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <thread>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
 
 namespace {
 
@@ -102,6 +111,81 @@ private:
     std::string stBody;
     bool bHold = false, bEnding = false;
     std::vector<TrecRequest> arRequests;
+};
+
+// A modem at the far end of a pseudo-terminal: it records every command the
+// library sends ("+++" as one of its own) and answers each as the test says
+// (empty: stays silent). It never connects, so only the dialogue is used.
+class TclsScriptedModem {
+public:
+    explicit TclsScriptedModem(std::function<std::string(const std::string &)> pfn)
+        : pfnAnswer(std::move(pfn)), iMaster(posix_openpt(O_RDWR | O_NOCTTY)) {
+        if (iMaster < 0 || grantpt(iMaster) != 0 || unlockpt(iMaster) != 0)
+            return;
+        stDevice = ptsname(iMaster);
+        // Our own raw descriptor on the device: the master never sees a hang-up.
+        iKeepOpen = open(stDevice.c_str(), O_RDWR | O_NOCTTY);
+        termios recRaw{};
+        if (iKeepOpen < 0 || tcgetattr(iKeepOpen, &recRaw) != 0)
+            return;
+        cfmakeraw(&recRaw);
+        tcsetattr(iKeepOpen, TCSANOW, &recRaw);
+        thrServe = std::thread([this] { pServe(); });
+    }
+    ~TclsScriptedModem() {
+        bStop = true;
+        if (thrServe.joinable())
+            thrServe.join();
+        for (const int iFd : {iKeepOpen, iMaster})
+            if (iFd >= 0)
+                close(iFd);
+    }
+    bool fnbOk() const { return thrServe.joinable(); }
+    const std::string &fnstDevice() const { return stDevice; }
+    std::vector<std::string> fnarCommands() const {
+        std::lock_guard lock(mtx);
+        return arCommands;
+    }
+
+private:
+    // Commands end in CR; the escape "+++" comes without one.
+    void pServe() {
+        std::string stPending;
+        while (!bStop) {
+            pollfd recPoll{iMaster, POLLIN, 0};
+            char ach[256];
+            const ssize_t iRead = poll(&recPoll, 1, 50) > 0 ? read(iMaster, ach, sizeof ach) : 0;
+            if (iRead <= 0)
+                continue;
+            stPending.append(ach, std::size_t(iRead));
+            for (std::size_t iEnd;;) {
+                std::string stCommand = "+++";
+                if (stPending.rfind(stCommand, 0) == 0)
+                    iEnd = 2;
+                else if ((iEnd = stPending.find('\r')) != std::string::npos)
+                    stCommand = stPending.substr(0, iEnd);
+                else
+                    break;
+                stPending.erase(0, iEnd + 1);
+                {
+                    std::lock_guard lock(mtx);
+                    arCommands.push_back(stCommand);
+                }
+                const std::string stAnswer = stCommand == "+++" ? "" : pfnAnswer(stCommand);
+                const std::string stLine = "\r\n" + stAnswer + "\r\n";
+                if (!stAnswer.empty() && write(iMaster, stLine.data(), stLine.size()) < 0)
+                    return;
+            }
+        }
+    }
+
+    std::function<std::string(const std::string &)> pfnAnswer;
+    int iMaster, iKeepOpen = -1;
+    std::string stDevice;
+    mutable std::mutex mtx;
+    std::vector<std::string> arCommands;
+    std::atomic<bool> bStop{false};
+    std::thread thrServe;
 };
 
 // A registration reply in the host's wire format, values percent-encoded.
@@ -519,4 +603,94 @@ TEST_F(Communication, ResultTextFitsTheCallersBufferAndRecordsStayUntouched) {
     }
     EXPECT_EQ(std::memcmp(&recReply, arUntouched.data(), sizeof recReply), 0);
     EXPECT_EQ(std::memcmp(&recRequest, arUntouched.data(), sizeof recRequest), 0);
+}
+
+namespace {
+std::vector<std::string> garLines;
+int giWindowCalls = 0;
+} // namespace
+
+// What is dialled in which order with the location's prefix and tone or pulse
+// for every round, the status lines the call reports, and that a number or
+// prefix that is no dial string is never sent.
+TEST_F(Communication, TheModemCallDialsEachNumberForEveryRoundAndNothingElse) {
+    const QString stPrimary = QStringLiteral("0395551234"),
+                  stSecondary = QStringLiteral("0395559876");
+    const QString stPulse = QStringLiteral("Flags=dword:00000000\r\n");
+    const std::string stNoDial = " holds characters a modem does not dial.";
+    const auto fnarRounds = [](const std::string &stDial, const std::string &stPrimaryNo,
+                               const std::string &stSecondaryNo) {
+        return std::vector<std::string>{"ATZ",
+                                        "ATE0",
+                                        stDial + stPrimaryNo,
+                                        stDial + stSecondaryNo,
+                                        stDial + stPrimaryNo,
+                                        stDial + stSecondaryNo};
+    };
+    const struct {
+        QString stLocation, stPrimary, stSecondary; // location values; empty: tone, prefix 9
+        std::vector<std::string> arCommands;
+        std::string stLogged; // the reason none is sent
+    } arCases[] = {
+        // clang-format off
+        {{}, stPrimary, stSecondary, fnarRounds("ATDT", "90395551234", "90395559876"), {}},
+        {stPulse, stPrimary, stSecondary, fnarRounds("ATDP", "0395551234", "0395559876"), {}},
+        {{}, QStringLiteral("0395551234\rATH"), stSecondary, {}, "The primary phone number of the Site Registration service" + stNoDial},
+        {{}, stPrimary, QStringLiteral("0395;559876"), {}, "The secondary phone number of the Site Registration service" + stNoDial},
+        {QStringLiteral("Flags=dword:00000001\r\nOutsideAccess=9ATZ\r\n"), stPrimary, stSecondary, {}, "The outside-line prefix of the dialling location" + stNoDial},
+        // clang-format on
+    };
+    for (const auto &rec : arCases) {
+        SCOPED_TRACE(rec.stPrimary.toStdString() + " " + rec.stLocation.toStdString());
+        TclsScriptedModem objModem([](const std::string &stCommand) {
+            return stCommand.rfind("ATD", 0) == 0 ? "BUSY" : "OK";
+        });
+        ASSERT_TRUE(objModem.fnbOk());
+        TrecInstallationOptions recOptions = fnrecTestOptions();
+        recOptions.stModemDevice = QString::fromStdString(objModem.fnstDevice());
+        recOptions.recSeed.stSiteRegistrationMode = QStringLiteral("MODEM");
+        recOptions.recSeed.stPrimaryPhone = rec.stPrimary;
+        recOptions.recSeed.stSecondaryPhone = rec.stSecondary;
+        pInstall(recOptions);
+        const QString stRegistry = QStringLiteral("Config/registry.ini");
+        QByteArray baRegistry = objInstallation->fnbaReadFile(stRegistry);
+        baRegistry.replace("Locations\\Location1]", "Locations\\Location0]");
+        if (!rec.stLocation.isEmpty())
+            baRegistry += "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\"
+                          "Telephony\\Locations\\Location1]\r\n" +
+                          rec.stLocation.toLatin1();
+        ASSERT_TRUE(objInstallation->fnbWriteFile(stRegistry, baRegistry));
+        ASSERT_EQ(fniExec(QStringLiteral("UPDATE config_zorv SET no_of_retries = 2")), 0);
+
+        TclsCommunicationLibrary objLibrary;
+        garLines.clear();
+        giWindowCalls = 0;
+        std::string stRequest = "REGR-HEADER\x1dSITE FILE\x1d";
+        TrecMessageHeaderStructure recRequest{}, recReply{};
+        recRequest.recMessageData = {stRequest.data(), uint32_t(stRequest.size()),
+                                     uint32_t(stRequest.size())};
+        char achReplyData[512] = {};
+        recReply.recMessageData = {achReplyData, 0, sizeof achReplyData};
+        char achResult[MV_RESULT_TEXT];
+        objLibrary.pfnModem(
+            achResult, sizeof achResult, &recRequest, &recReply,
+            [](const char *pchLine) { return garLines.emplace_back(pchLine), 0; },
+            [] { ++giWindowCalls; });
+        EXPECT_STREQ(achResult, "FAILURE");
+        EXPECT_EQ(recReply.recMessageData.iLength, 0u);
+        EXPECT_EQ(objModem.fnarCommands(), rec.arCommands);
+        EXPECT_TRUE(objInstallation->fnbaReadFile(QStringLiteral("Logs/Comm.log"))
+                        .contains(QByteArray::fromStdString(rec.stLogged)));
+        if (rec.arCommands.empty())
+            continue;
+        EXPECT_EQ(giWindowCalls, 1);
+        std::vector<std::string> arExpected = {"Initializing Modem...", "Going Online..."};
+        for (int i = 0; i < 4; ++i) {
+            if (i)
+                arExpected.push_back("--Retrying... " + std::to_string(i + 1));
+            arExpected.push_back("--Dialing Phone No " + rec.arCommands[2 + i].substr(4));
+        }
+        arExpected.push_back("--Process NOT Successful");
+        EXPECT_EQ(garLines, arExpected);
+    }
 }
