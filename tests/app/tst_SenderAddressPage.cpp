@@ -2,7 +2,6 @@
 // postcode cleaning when the postcode is left and the destination lookup with
 // its search lists, each through the real form, the companion libraries and
 // the reference data.
-#include "UnitAdHocQuery.h"
 #include "UnitAutoDestinationReactionCases.h"
 #include "UnitFocusMoves.h"
 #include "UnitFraIATA.h"
@@ -14,6 +13,7 @@
 #include "UnitSearchList.h"
 #include "unitSenderAddressChecks.h"
 #include "UnitTestInstallation.h"
+#include "UnitTestQueries.h"
 #include "UnitWizardOnScreen.h"
 
 #include <QLabel>
@@ -22,11 +22,6 @@
 #include <QtTest>
 
 namespace {
-bool fnbExecute(const QString &stSQL, const QVariantList &vlBinds) {
-    TclsAdHocQuery qry;
-    return qry.fniExecute(stSQL, vlBinds) == 0;
-}
-
 QStringList fnslAsked(const TclsScriptedAnswerer &obj) {
     QStringList sl;
     for (const TrecMessageDlg &rec : obj.fnarAsked())
@@ -90,13 +85,12 @@ void tst_SenderAddressPage::init() {
                   : QStringLiteral("libQuiloftAutodestination.so"),
         QStringLiteral("libQuiloftAutodestination.so")));
     // Hong Kong gives its addresses by district: no postcodes, suburbs.
-    QVERIFY(
-        fnbExecute(QStringLiteral("update country set UsePostCode_flag = 0 where country_cd = ?"),
-                   {QStringLiteral("HK")}));
-    for (const char *pchSuburb : {"Central", "Wan Chai"})
-        QVERIFY(fnbExecute(
-            QStringLiteral("insert into suburb (country_cd, city, suburb) values (?, ?, ?)"),
-            {QStringLiteral("HK"), QStringLiteral("Hong Kong"), QLatin1String(pchSuburb)}));
+    QCOMPARE(fniExec(QStringLiteral("update country set UsePostCode_flag = 0 where country_cd = "
+                                    "'HK'")),
+             0);
+    QCOMPARE(fniExec(QStringLiteral("insert into suburb (country_cd, city, suburb) values ('HK', "
+                                    "'Hong Kong', 'Central'), ('HK', 'Hong Kong', 'Wan Chai')")),
+             0);
     wiz = std::make_unique<TrecAddressWizard>();
     QVERIFY(wiz->fnbReady());
 }
@@ -126,7 +120,6 @@ void tst_SenderAddressPage::TheFieldsKeepTheAddressConsistent() {
     QCOMPARE(w.edt("edtSenderPostcode")->text(), QString());
     QVERIFY(w.fraSuburb()->isVisible());
     QCOMPARE(w.lblCity()->text(), QStringLiteral("City/Suburb:"));
-    QCOMPARE(w.edt("edtSenderCity")->width(), 155);
     QCOMPARE(w.cmbIATA()->currentText(), QString());
 
     // Back to a postcode country: the postcode field is open again.
@@ -204,8 +197,6 @@ void tst_SenderAddressPage::ThePostcodeIsCleanedOnLeaving() {
         const char *pchPostcode, *pchFocused;
     } arCases[] = {
         {"GB", "London", "SW1A1AA", stCorrected, "SW1A 1AA", "edtSenderCompany"},
-        {"CA", "Montreal", "h3z2y7", stCorrected, "H3Z 2Y7", "edtSenderCompany"},
-        {"NL", "Amsterdam", "1234ab", stCorrected, "1234 AB", "edtSenderCompany"},
         {"GB", "London", "QQ1 1QQ", stIncorrect, "QQ1 1QQ", "edtSenderPostcode"},
     };
     for (const auto &c : arCases) {
