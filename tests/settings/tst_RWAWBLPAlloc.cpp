@@ -5,31 +5,23 @@
 #include "UnitMV5Records.h"
 #include "UnitRWAWBLPAlloc.h"
 
-#include <optional>
-
 namespace {
-const QString cstNotWholeNumber =
+// Both saves of one quantity: their results, and the stored quantities of
+// both tables' rows.
+QString fnstSaveBoth(const QString &stQuantity) {
+    TclsRWAWBLPAllocData objData;
+    objData.stShipmentNoQty = objData.stLPNoQty = stQuantity;
+    QStringList sl = {TclsRWAWBLPAlloc().fnstSaveShipmentNoAlloc(objData),
+                      TclsRWAWBLPAlloc().fnstSaveLPNoAlloc(objData)};
+    for (const TclsShipmentNumberData &objRow : fnarRows<TclsShipmentNumberData>())
+        sl << QString::number(objRow.allocation_qty);
+    for (const TclsZorvLpData &objRow : fnarRows<TclsZorvLpData>())
+        sl << QString::number(objRow.allocation_qty);
+    return sl.join(QLatin1Char(' '));
+}
+
+const QString cstRefused =
     QStringLiteral("The requested quantity of numbers is not a positive whole number.");
-
-QString fnstSaveShipment(const QString &stQuantity) {
-    TclsRWAWBLPAllocData objData;
-    objData.stShipmentNoQty = stQuantity;
-    return TclsRWAWBLPAlloc().fnstSaveShipmentNoAlloc(objData);
-}
-
-QString fnstSaveLP(const QString &stQuantity) {
-    TclsRWAWBLPAllocData objData;
-    objData.stLPNoQty = stQuantity;
-    return TclsRWAWBLPAlloc().fnstSaveLPNoAlloc(objData);
-}
-
-// The stored quantities of the tables' rows, in key order.
-template <class T> std::vector<qint32> fnarQuantities() {
-    std::vector<qint32> ar;
-    for (const T &objRow : fnarRows<T>())
-        ar.push_back(objRow.allocation_qty);
-    return ar;
-}
 
 class RWAWBLPAlloc : public ::testing::Test {
 protected:
@@ -39,70 +31,29 @@ protected:
 } // namespace
 
 TEST_F(RWAWBLPAlloc, AFreshDatabaseGetsOneRowInEachTableLaterRunsUpdateThem) {
+    EXPECT_EQ(fnstSaveBoth(QStringLiteral("abc")), cstRefused + " " + cstRefused)
+        << "refused on an empty table: no row is created either";
     // Stored date-times keep whole seconds.
     const QDateTime dtBefore = QDateTime::currentDateTime().addMSecs(-1000);
-    ASSERT_EQ(fnstSaveShipment(cstDefaultShipmentNoQty), cstSuccess);
-    ASSERT_EQ(fnstSaveLP(cstDefaultLPNoQty), cstSuccess);
-    const QDateTime dtAfter = QDateTime::currentDateTime();
-
-    const std::vector<TclsShipmentNumberData> arShipment = fnarRows<TclsShipmentNumberData>();
-    ASSERT_EQ(arShipment.size(), 1u);
-    EXPECT_EQ(arShipment[0].allocation_qty, 1000);
-    std::vector<TclsZorvLpData> arLP = fnarRows<TclsZorvLpData>();
-    ASSERT_EQ(arLP.size(), 1u);
-    EXPECT_EQ(arLP[0].allocation_qty, 10000);
-    EXPECT_EQ(arLP[0].lp_status, QStringLiteral("J"));
-    EXPECT_EQ(arLP[0].lp_source, QStringLiteral("J"));
-    EXPECT_EQ(arLP[0].changed_by, QStringLiteral("DEFAULT"));
-    EXPECT_TRUE(arLP[0].changed_date >= dtBefore && arLP[0].changed_date <= dtAfter)
-        << arLP[0].changed_date.toString(Qt::ISODate).toStdString();
+    ASSERT_EQ(fnstSaveBoth(QStringLiteral(" 2500 ")), "success success 2500 2500");
+    const TclsZorvLpData objLP = fnarRows<TclsZorvLpData>().at(0);
+    EXPECT_EQ(objLP.lp_status + objLP.lp_source + objLP.changed_by, QStringLiteral("JJDEFAULT"));
+    EXPECT_TRUE(objLP.changed_date >= dtBefore &&
+                objLP.changed_date <= QDateTime::currentDateTime());
 
     // Site registration has since stored what the host said in the LP row.
-    TclsZorvLpData objRegistered = arLP[0];
+    TclsZorvLpData objRegistered = objLP;
     objRegistered.lp_status = QStringLiteral("0");
     ASSERT_EQ(fniUpdateRecord(objRegistered), 0);
-    ASSERT_EQ(fnstSaveShipment(QStringLiteral("500000")), cstSuccess);
-    ASSERT_EQ(fnstSaveLP(QStringLiteral("1000000")), cstSuccess);
-    EXPECT_EQ(fnarQuantities<TclsShipmentNumberData>(), std::vector<qint32>{500000});
-    const std::vector<TclsZorvLpData> arLPAgain = fnarRows<TclsZorvLpData>();
-    ASSERT_EQ(arLPAgain.size(), 1u);
-    EXPECT_EQ(arLPAgain[0].record_key, arLP[0].record_key);
-    EXPECT_EQ(fnarRows<TclsShipmentNumberData>()[0].record_key, arShipment[0].record_key);
-    EXPECT_EQ(arLPAgain[0].allocation_qty, 1000000);
-    EXPECT_EQ(arLPAgain[0].lp_status, QStringLiteral("0")) << "an existing row keeps its codes";
-    EXPECT_EQ(arLPAgain[0].changed_date, arLP[0].changed_date);
-}
-
-TEST_F(RWAWBLPAlloc, AQuantityThatIsNoPositiveWholeNumberIsRefusedAndNothingWritten) {
-    const struct {
-        QString stQuantity;
-        std::optional<qint32> iStored; // nullopt: refused
-    } arCases[] = {
-        {QStringLiteral(""), std::nullopt},      {QStringLiteral("abc"), std::nullopt},
-        {QStringLiteral("1,000"), std::nullopt}, {QStringLiteral("10k"), std::nullopt},
-        {QStringLiteral("2.5"), std::nullopt},   {QStringLiteral("0"), std::nullopt},
-        {QStringLiteral("-500"), std::nullopt},  {QStringLiteral("99999999999"), std::nullopt},
-        {QStringLiteral(" 2500 "), 2500},        {QStringLiteral("250"), 250},
-    };
-    // Refused on an empty table: no row is created either.
-    EXPECT_EQ(fnstSaveShipment(QStringLiteral("abc")), cstNotWholeNumber);
-    EXPECT_EQ(fnstSaveLP(QStringLiteral("abc")), cstNotWholeNumber);
-    EXPECT_TRUE(fnarRows<TclsShipmentNumberData>().empty());
-    EXPECT_TRUE(fnarRows<TclsZorvLpData>().empty());
-
-    qint32 iLastStored = 0;
-    for (const auto &rec : arCases) {
-        SCOPED_TRACE(rec.stQuantity.toStdString());
-        const QString stExpected = rec.iStored ? cstSuccess : cstNotWholeNumber;
-        EXPECT_EQ(fnstSaveShipment(rec.stQuantity), stExpected);
-        EXPECT_EQ(fnstSaveLP(rec.stQuantity), stExpected);
-        if (rec.iStored)
-            iLastStored = *rec.iStored;
-        if (iLastStored == 0)
-            continue; // nothing stored yet: no row was created
-        EXPECT_EQ(fnarQuantities<TclsShipmentNumberData>(), std::vector<qint32>{iLastStored});
-        EXPECT_EQ(fnarQuantities<TclsZorvLpData>(), std::vector<qint32>{iLastStored});
-    }
+    for (const char *pchQuantity : {"0", "-500", "2.5", "1,000", "99999999999", ""})
+        EXPECT_EQ(fnstSaveBoth(QLatin1String(pchQuantity)),
+                  cstRefused + " " + cstRefused + " 2500 2500")
+            << pchQuantity;
+    ASSERT_EQ(fnstSaveBoth(QStringLiteral("1000000")), "success success 1000000 1000000");
+    const TclsZorvLpData objAgain = fnarRows<TclsZorvLpData>().at(0);
+    EXPECT_EQ(objAgain.record_key, objLP.record_key);
+    EXPECT_EQ(objAgain.lp_status, QStringLiteral("0")) << "an existing row keeps its codes";
+    EXPECT_EQ(objAgain.changed_date, objLP.changed_date);
 }
 
 TEST(RWAWBLPAllocFailures, AMissingTableGivesItsMessage) {
@@ -110,8 +61,9 @@ TEST(RWAWBLPAllocFailures, AMissingTableGivesItsMessage) {
     rec.slDropTables = {QStringLiteral("shipment_number"), QStringLiteral("zorv_lp")};
     TclsTestInstallation objInstallation(rec);
     ASSERT_INSTALLED(objInstallation);
-    const QString stMessage = QStringLiteral(
-        "Database Configuration is not correct. Please contact System Administrator.");
-    EXPECT_EQ(fnstSaveShipment(cstDefaultShipmentNoQty), stMessage);
-    EXPECT_EQ(fnstSaveLP(cstDefaultLPNoQty), stMessage);
+    TclsRWAWBLPAllocData objData;
+    objData.stShipmentNoQty = cstDefaultShipmentNoQty;
+    objData.stLPNoQty = cstDefaultLPNoQty;
+    EXPECT_EQ(TclsRWAWBLPAlloc().fnstSaveShipmentNoAlloc(objData), fnstGetDBErrorMessage(9));
+    EXPECT_EQ(TclsRWAWBLPAlloc().fnstSaveLPNoAlloc(objData), fnstGetDBErrorMessage(9));
 }
