@@ -1,14 +1,12 @@
 // The host's answer: the site ID, the ranges and the pickup address of a modem
 // reply record and of an HTTP reply object, checked and stored in the
-// database whole or not at all, the site ID under a row lock; the host's date
-// format, a site ID typed by the user and the installation's own values.
+// database whole or not at all, the site ID under a row lock; a site ID typed
+// by the user and the installation's own values.
 #include "tstSiteRegHelpers.h"
 #include "UnitLockHolder.h"
 #include "UnitMV5ReferenceRecords.h"
 #include "UnitScriptedAnswerer.h"
 #include "unitSiteRegistrationReply.h"
-
-#include <optional>
 
 namespace {
 const QString cstSiteId = QStringLiteral("ABC1234567890ZOZ");
@@ -142,45 +140,6 @@ TEST(SiteRegistrationReplyWhole, AnAnswerIsStoredWholeOrNotAtAll) {
     }
 }
 
-// A value of the host's that is no value of its kind fails the registration
-// with the text the user gets for a bad answer, and nothing is stored.
-TEST_F(SiteRegistrationReply, TheHostsValuesAreCheckedBeforeAnythingIsStored) {
-    const struct {
-        const char *pchCase;
-        QString stSiteId;
-        TrecRangeText recShipment, recLP;
-        TrecPickupText recPickup;
-    } arCases[] = {
-        {"a site id of 15 characters", QStringLiteral("ABC123456789ZOZ"), crecShipment, crecLP,
-         crecPickup},
-        {"a line end in the site id", QStringLiteral("ABC12345678\r\n0ZOZ"), crecShipment, crecLP,
-         crecPickup},
-        {"a range of letters", cstSiteId, {"0", "12A", "999", "15032024"}, crecLP, crecPickup},
-        {"a low bound above the high one",
-         cstSiteId,
-         {"0", "2000", "999", "15032024"},
-         crecLP,
-         crecPickup},
-        {"licence plates of letters",
-         cstSiteId,
-         crecShipment,
-         {"0", "JDA12X", "JDA199"},
-         crecPickup},
-        {"a line end in the pickup city",
-         cstSiteId,
-         crecShipment,
-         crecLP,
-         {"0", "Unit 4", "Harbour Road", "Onehunga", "Auck\r\nland", "1061", "NZ"}},
-    };
-    for (const auto &rec : arCases) {
-        SCOPED_TRACE(rec.pchCase);
-        EXPECT_EQ(fnstSaveHTTP(fnrecHTTPReply("REGP", rec.stSiteId, rec.recShipment, rec.recLP,
-                                              rec.recPickup)),
-                  cstFailed);
-        EXPECT_EQ(fnstStored(), stBefore);
-    }
-}
-
 TEST_F(SiteRegistrationReply, ThePickupAddressTakesItsCountryNameFromTheCountryTable) {
     TobjarMVData objarCountry;
     auto objCountry = std::make_unique<TclsCountryData>();
@@ -215,31 +174,43 @@ TEST_F(SiteRegistrationReply, ThePickupAddressTakesItsCountryNameFromTheCountryT
 }
 
 TEST_F(SiteRegistrationReply, AnHTTPReplyStoresItsSiteIdAndThenWhatWasAllocated) {
-    const QStringList slBefore = stBefore.split(QLatin1Char('|'));
-    const struct {
-        const char *pchCase;
-        TrecSiteRegHTTPResp recReply;
-        QString stResult, stStored;
-    } arCases[] = {
-        {"not REGP", fnrecHTTPReply("REGX", cstSiteId, crecShipment, crecLP, crecPickup), cstFailed,
-         stBefore},
-        {"blank site id",
-         fnrecHTTPReply("REGP", QString(16, QLatin1Char(' ')), crecShipment, crecLP, crecPickup),
-         cstFailed, stBefore},
-        {"nothing allocated", fnrecHTTPReply("REGP", cstSiteId, {}, {}, {}), cstSiteId,
-         QStringList({cstSiteId, slBefore[1], slBefore[2], slBefore[3]}).join(QLatin1Char('|'))},
-        {"all allocated", fnrecHTTPReply("REGP", cstSiteId, crecShipment, crecLP, crecPickup),
-         cstSiteId,
-         QStringList({cstSiteId, cstShipmentStored, cstLPStored, QStringLiteral("Unit 4")})
-             .join(QLatin1Char('|'))},
+    const auto fnrecReply =
+        [](const QString &stSiteId, const TrecRangeText &recShipment = crecShipment,
+           const TrecRangeText &recLP = crecLP, const TrecPickupText &recPickup = crecPickup) {
+            return fnrecHTTPReply("REGP", stSiteId, recShipment, recLP, recPickup);
+        };
+    // A value of the host's that is no value of its kind fails the
+    // registration with the text the user gets for a bad answer, and nothing
+    // is stored.
+    const std::pair<const char *, TrecSiteRegHTTPResp> arRefused[] = {
+        {"not REGP", fnrecHTTPReply("REGX", cstSiteId, crecShipment, crecLP, crecPickup)},
+        {"blank site id", fnrecReply(QString(16, QLatin1Char(' ')))},
+        {"a site id of 15 characters", fnrecReply(QStringLiteral("ABC123456789ZOZ"))},
+        {"a line end in the site id", fnrecReply(QStringLiteral("ABC12345678\r\n0ZOZ"))},
+        {"a range of letters", fnrecReply(cstSiteId, {"0", "12A", "999", "15032024"})},
+        {"a low bound above the high one", fnrecReply(cstSiteId, {"0", "2000", "999", "15032024"})},
+        {"licence plates of letters",
+         fnrecReply(cstSiteId, crecShipment, {"0", "JDA12X", "JDA199"})},
+        {"a line end in the pickup city",
+         fnrecReply(cstSiteId, crecShipment, crecLP,
+                    {"0", "Unit 4", "Harbour Road", "Onehunga", "Auck\r\nland", "1061", "NZ"})},
     };
-    for (const auto &rec : arCases) {
-        SCOPED_TRACE(rec.pchCase);
-        EXPECT_EQ(fnstSaveHTTP(rec.recReply), rec.stResult);
-        EXPECT_EQ(fnstStored(), rec.stStored);
+    for (const auto &[pchCase, recReply] : arRefused) {
+        EXPECT_EQ(fnstSaveHTTP(recReply), cstFailed) << pchCase;
+        EXPECT_EQ(fnstStored(), stBefore) << pchCase;
     }
+    const QStringList slBefore = stBefore.split(QLatin1Char('|'));
+    EXPECT_EQ(fnstSaveHTTP(fnrecReply(cstSiteId, {}, {}, {})), cstSiteId);
+    EXPECT_EQ(
+        fnstStored(),
+        QStringList({cstSiteId, slBefore[1], slBefore[2], slBefore[3]}).join(QLatin1Char('|')))
+        << "nothing allocated";
+    EXPECT_EQ(fnstSaveHTTP(fnrecReply(cstSiteId)), cstSiteId);
+    EXPECT_EQ(fnstStored(),
+              QStringList({cstSiteId, cstShipmentStored, cstLPStored, QStringLiteral("Unit 4")})
+                  .join(QLatin1Char('|')));
     // A length byte beyond the site ID's 16 characters reads no further.
-    TrecSiteRegHTTPResp recLong = fnrecHTTPReply("REGP", cstSiteId, {}, {}, {});
+    TrecSiteRegHTTPResp recLong = fnrecReply(cstSiteId, {}, {}, {});
     recLong.shtSiteId.iLength = 200;
     EXPECT_EQ(fnstSaveHTTP(recLong), cstSiteId);
 }
@@ -278,18 +249,6 @@ TEST_F(SiteRegistrationReply, TheSiteIdIsStoredUnderARowLockThatIsAlwaysReleased
     pExecute(QStringLiteral("DELETE FROM config_morvane"));
     EXPECT_EQ(TclsRWSiteRegistration().fnstSaveSiteID(cstSiteId), QStringLiteral("0"))
         << "a query that ran but found no row";
-}
-
-TEST(SiteRegistrationDate, TheHostsDatesReadAsDayMonthYear) {
-    const std::pair<const char *, std::optional<QDate>> arCases[] = {
-        {"       0", QDate(1999, 11, 11)}, {"15032024", QDate(2024, 3, 15)},
-        {"29022024", QDate(2024, 2, 29)},  {"29022023", std::nullopt},
-        {"00012024", std::nullopt},        {"1503202", std::nullopt},
-        {" 5032024", std::nullopt},        {"", std::nullopt},
-    };
-    for (const auto &[pchText, optDate] : arCases)
-        EXPECT_EQ(TclsRWSiteRegistration::fnbFormatDate(QString::fromLatin1(pchText)), optDate)
-            << pchText;
 }
 
 TEST_F(SiteRegistrationReply, ATypedSiteIdIsCheckedAndStoredInUpperCase) {
