@@ -10,7 +10,6 @@
 #include <optional>
 
 namespace {
-using TEntries = std::vector<std::string>; // the result, then "control|message" each
 using D = TclsRWSendersData;
 
 TbarMandatory fnbarFlags(std::initializer_list<int> arSet) {
@@ -52,12 +51,20 @@ protected:
         objInstallation.emplace(rec);
         ASSERT_INSTALLED(*objInstallation);
     }
-    TEntries fnarValidate(const D &obj, TWizardPage enPage, const TbarMandatory &bar,
-                          TrecarErrorList arErrors = {}) {
-        TEntries ar{objSenders.fnstValidate(obj, arErrors, enPage, bar).toStdString()};
+    // The check's result and its entries: "result: control|message; ...". The
+    // list starts with pchEarlier's entry when there is one.
+    std::string fnstCheck(TWizardPage enPage, const std::vector<TrecChange> &arChanges,
+                          std::initializer_list<int> arFlags, const char *pchEarlier = nullptr,
+                          D objData = fnobjFilledSender()) {
+        for (const TrecChange &recChange : arChanges)
+            objData.*recChange.pstField = QLatin1String(recChange.pchValue);
+        TrecarErrorList arErrors;
+        if (pchEarlier)
+            arErrors.push_back({QLatin1String(pchEarlier), QStringLiteral("Old."), 0, 0});
+        QString st = objSenders.fnstValidate(objData, arErrors, enPage, fnbarFlags(arFlags)) + ':';
         for (const auto &rec : arErrors)
-            ar.push_back((rec.stControlName + QLatin1Char('|') + rec.stMessage).toStdString());
-        return ar;
+            st += QLatin1Char(' ') + rec.stControlName + QLatin1Char('|') + rec.stMessage;
+        return st.toStdString();
     }
     QString fnstSave(const D &obj, TobjarMVData objarBilling = {}) {
         return objSenders.fnstSaveToDB(obj, objarBilling);
@@ -71,110 +78,61 @@ protected:
 } // namespace
 
 TEST_F(Senders, RulesOfEachPage) {
-    const TbarMandatory barNone{};
-    const TbarMandatory barAll = fnbarFlags({0, 1, 2, 3, 4, 5});
-    const struct {
-        TWizardPage enPage;
-        std::vector<TrecChange> arChanges;
-        TbarMandatory barFlags;
-        const char *pchEarlier; // an entry an earlier check left in the list
-        TEntries arExpected;
-    } arCases[] = {
-        {wpSenderInfo, {}, barAll, nullptr, {"success"}},
-        {wpSenderInfo, {{&D::stAddress2}}, barNone, nullptr, {"success"}},
-        {wpSenderInfo,
-         {{&D::stAddress2}},
-         fnbarFlags({0}),
-         nullptr,
-         {"unsuccess", "edtSenderAddress2|Address line 2 cannot be blank."}},
-        {wpSenderInfo, {{&D::stEmail}}, fnbarFlags({0, 2}), nullptr, {"success"}},
-        {wpSenderInfo,
-         {{&D::stEmail}},
-         fnbarFlags({1}),
-         nullptr,
-         {"unsuccess", "edtSenderEmail|Email cannot be blank."}},
-        {wpSenderInfo,
-         {{&D::stEmail, "jane@example"}},
-         barNone,
-         nullptr,
-         {"unsuccess", "edtSenderEmail|Invalid Email Address."}},
-        {wpSenderInfo, {{&D::stMobile}}, fnbarFlags({0, 1}), nullptr, {"success"}},
-        {wpSenderInfo,
-         {{&D::stMobile}},
-         fnbarFlags({2}),
-         nullptr,
-         {"unsuccess", "edtSenderMobile|Mobile cannot be blank."}},
-        {wpSenderInfoCont,
-         {{&D::stZorvAccount, "12345"}, {&D::stTCAccount, "   "}},
-         barNone,
-         nullptr,
-         {"unsuccess", "edtSenderZorvAccount|Zorv Account number is invalid."}},
-        {wpSenderInfoCont,
-         {{&D::stZorvAccount}, {&D::stTCAccount, "TC12"}, {&D::stFederalTaxId}, {&D::stStateTaxId}},
-         fnbarFlags({4, 5}),
-         nullptr,
-         {"unsuccess", "edtSenderZorvAccount|Zorv Account cannot be blank.",
-          "edtSenderTCAccount|TC Account number is invalid.",
-          "edtSenderTaxId|Federal Tax Id cannot be blank.",
-          "edtSenderCNPJ|State Tax Id cannot be blank."}},
-        {wpSenderInfoCont, {{&D::stSenderCode}, {&D::stMobile}}, barAll, nullptr, {"success"}},
-        // Phone entries already in the list hold the page back; others do not,
-        // and new entries follow the old ones.
-        {wpSenderInfo,
-         {},
-         barAll,
-         "cmbMobileCallingCode",
-         {"unsuccess", "cmbMobileCallingCode|Old."}},
-        {wpSenderInfo, {}, barAll, "EDTSENDERTELEPHONE", {"unsuccess", "EDTSENDERTELEPHONE|Old."}},
-        {wpSenderInfo, {}, barAll, "edtSenderCompany", {"success", "edtSenderCompany|Old."}},
-        {wpSenderInfo,
-         {{&D::stSenderCode}},
-         barNone,
-         "edtSenderTelephone",
-         {"unsuccess", "edtSenderTelephone|Old.", "edtSenderCode|ID cannot be blank.."}},
-    };
-    for (const auto &rec : arCases) {
-        D objData = fnobjFilledSender();
-        for (const TrecChange &recChange : rec.arChanges)
-            objData.*recChange.pstField = QLatin1String(recChange.pchValue);
-        TrecarErrorList arEarlier;
-        if (rec.pchEarlier)
-            arEarlier.push_back({QLatin1String(rec.pchEarlier), QStringLiteral("Old."), 0, 0});
-        EXPECT_EQ(fnarValidate(objData, rec.enPage, rec.barFlags, arEarlier), rec.arExpected)
-            << "case " << &rec - arCases;
-    }
+    const std::initializer_list<int> arAll = {0, 1, 2, 3, 4, 5};
+    EXPECT_EQ(fnstCheck(wpSenderInfo, {}, arAll), "success:");
+    EXPECT_EQ(fnstCheck(wpSenderInfo, {{&D::stAddress2}}, {}), "success:");
+    EXPECT_EQ(fnstCheck(wpSenderInfo, {{&D::stAddress2}}, {0}),
+              "unsuccess: edtSenderAddress2|Address line 2 cannot be blank.");
+    EXPECT_EQ(fnstCheck(wpSenderInfo, {{&D::stEmail}}, {0, 2}), "success:");
+    EXPECT_EQ(fnstCheck(wpSenderInfo, {{&D::stEmail}}, {1}),
+              "unsuccess: edtSenderEmail|Email cannot be blank.");
+    EXPECT_EQ(fnstCheck(wpSenderInfo, {{&D::stEmail, "jane@example"}}, {}),
+              "unsuccess: edtSenderEmail|Invalid Email Address.");
+    EXPECT_EQ(fnstCheck(wpSenderInfo, {{&D::stMobile}}, {0, 1}), "success:");
+    EXPECT_EQ(fnstCheck(wpSenderInfo, {{&D::stMobile}}, {2}),
+              "unsuccess: edtSenderMobile|Mobile cannot be blank.");
     EXPECT_EQ(
-        fnarValidate(D(), wpSenderInfo, barAll),
-        (TEntries{
-            "unsuccess", "edtSenderCode|ID cannot be blank..",
-            "edtSenderCompany|Company cannot be blank.", "edtSenderName|Shipper cannot be blank.",
-            "fraSenderCountry|Country cannot be blank.",
-            "edtSenderAddress1|Address line 1 cannot be blank.",
-            "edtSenderAddress2|Address line 2 cannot be blank.",
-            "fraSenderIATA|Airport Code cannot be blank.", "edtSenderCity|City cannot be blank.",
-            "edtSenderEmail|Email cannot be blank.", "edtSenderMobile|Mobile cannot be blank.",
-            "edtSenderTelephone|Telephone cannot be blank."}));
-    EXPECT_EQ(fnarValidate(D(), wpCommSetting, barAll), TEntries{"success"});
+        fnstCheck(wpSenderInfoCont, {{&D::stZorvAccount, "12345"}, {&D::stTCAccount, "  "}}, {}),
+        "unsuccess: edtSenderZorvAccount|Zorv Account number is invalid.");
+    EXPECT_EQ(fnstCheck(wpSenderInfoCont,
+                        {{&D::stZorvAccount},
+                         {&D::stTCAccount, "TC12"},
+                         {&D::stFederalTaxId},
+                         {&D::stStateTaxId}},
+                        {4, 5}),
+              "unsuccess: edtSenderZorvAccount|Zorv Account cannot be blank. "
+              "edtSenderTCAccount|TC Account number is invalid. "
+              "edtSenderTaxId|Federal Tax Id cannot be blank. "
+              "edtSenderCNPJ|State Tax Id cannot be blank.");
+    EXPECT_EQ(fnstCheck(wpSenderInfoCont, {{&D::stSenderCode}, {&D::stMobile}}, arAll), "success:");
+    EXPECT_EQ(fnstCheck(wpCommSetting, {}, arAll, nullptr, D()), "success:");
+    EXPECT_EQ(fnstCheck(wpSenderInfo, {}, arAll, nullptr, D()),
+              "unsuccess: edtSenderCode|ID cannot be blank.. edtSenderCompany|Company cannot be "
+              "blank. edtSenderName|Shipper cannot be blank. fraSenderCountry|Country cannot be "
+              "blank. edtSenderAddress1|Address line 1 cannot be blank. edtSenderAddress2|Address "
+              "line 2 cannot be blank. fraSenderIATA|Airport Code cannot be blank. "
+              "edtSenderCity|City cannot be blank. edtSenderEmail|Email cannot be blank. "
+              "edtSenderMobile|Mobile cannot be blank. edtSenderTelephone|Telephone cannot be "
+              "blank.");
+    // Phone entries already in the list hold the page back, others do not; new
+    // entries follow the old ones.
+    EXPECT_EQ(fnstCheck(wpSenderInfo, {}, arAll, "cmbMobileCallingCode"),
+              "unsuccess: cmbMobileCallingCode|Old.");
+    EXPECT_EQ(fnstCheck(wpSenderInfo, {}, arAll, "EDTSENDERTELEPHONE"),
+              "unsuccess: EDTSENDERTELEPHONE|Old.");
+    EXPECT_EQ(fnstCheck(wpSenderInfo, {}, arAll, "edtSenderCompany"),
+              "success: edtSenderCompany|Old.");
+    EXPECT_EQ(fnstCheck(wpSenderInfo, {{&D::stSenderCode}}, {}, "edtSenderTelephone"),
+              "unsuccess: edtSenderTelephone|Old. edtSenderCode|ID cannot be blank..");
 }
 
 TEST(SendersEmail, Syntax) {
-    const struct {
-        const char *pchEmail;
-        bool bValid;
-    } arCases[] = {
-        {"first.last-2_x@mail-host.co.uk", true},
-        {"j@c.de", true},
-        {"@example.com", false},
-        {"jane@c.d", false},
-        {"jane..doe@example.com", false},
-        {"jane+tag@example.com", false},
-        {"jane@example.com.", false},
-        {"jane@exa@mple.com", false},
-        {"jane doe@example.com", false},
-    };
-    for (const auto &rec : arCases)
-        EXPECT_EQ(TclsRWSenders::fnbEmailValidation(QLatin1String(rec.pchEmail)), rec.bValid)
-            << rec.pchEmail;
+    for (const char *pchEmail : {"first.last-2_x@mail-host.co.uk", "j@c.de"})
+        EXPECT_TRUE(TclsRWSenders::fnbEmailValidation(QLatin1String(pchEmail))) << pchEmail;
+    for (const char *pchEmail :
+         {"@example.com", "jane@c.d", "jane..doe@example.com", "jane+tag@example.com",
+          "jane@example.com.", "jane@exa@mple.com", "jane doe@example.com"})
+        EXPECT_FALSE(TclsRWSenders::fnbEmailValidation(QLatin1String(pchEmail))) << pchEmail;
 }
 
 namespace {
@@ -263,10 +221,8 @@ TEST_F(Senders, AnAccountWhoseRulesCannotBeReadIsInvalid) {
     pExec(QStringLiteral("DROP TABLE account_number_validations"));
     EXPECT_FALSE(fnbValid("123456789"));
     // A TC account of blanks is not looked up; the Zorv account needs the rules.
-    D objData = fnobjFilledSender();
-    objData.stTCAccount = QStringLiteral("    ");
-    EXPECT_EQ(fnarValidate(objData, wpSenderInfoCont, {}),
-              (TEntries{"unsuccess", "edtSenderZorvAccount|Zorv Account number is invalid."}));
+    EXPECT_EQ(fnstCheck(wpSenderInfoCont, {{&D::stTCAccount, "    "}}, {}),
+              "unsuccess: edtSenderZorvAccount|Zorv Account number is invalid.");
 }
 
 TEST_F(Senders, ANewSenderIsInsertedWithTheRowsItTouches) {
