@@ -1,6 +1,6 @@
 // The communication page on a test installation: the service grid filled from
-// the service rows, its editable cells, pick lists, server rewrite and keyboard
-// ends; the e-mail boxes against Forward/Return and the carrier's e-mail
+// the service rows, its editable cells, pick lists and server rewrite; the
+// e-mail boxes against Forward/Return and the carrier's e-mail
 // feature; the retries; the installed modems; a save that a second start shows.
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitAdHocQuery.h"
@@ -83,7 +83,6 @@ private slots:
     void TheGridShowsTheServiceRows();
     void CellsAreEditableByActivationAndMode();
     void ServersAreRewrittenToHttpsOnARowChange();
-    void TabLeavesTheGridOnlyAtItsEnds();
     void EmailFeatureAndForwardReturnOnEntering();
     void ForwardReturnAndItsEmailVariantExcludeEachOther();
     void TheEndOfDayAddressAndTheRetries();
@@ -194,27 +193,6 @@ void tst_CommSettingPage::ServersAreRewrittenToHttpsOnARowChange() {
         pg.stg()->setCurrentItem(pg.item(cstPLT, sgcHTTPServer));
         QCOMPARE(pg.fnstCell(cstTracking, sgcHTTPServer), c.stShown);
     }
-}
-
-void tst_CommSettingPage::TabLeavesTheGridOnlyAtItsEnds() {
-    TrecCommPage pg;
-    QVERIFY(pg.fnbReady());
-    QTableWidget *stg = pg.stg();
-    pg.speRetries()->setFocus();
-    stg->setCurrentCell(3, sgcMode);
-    QTest::keyClick(pg.speRetries(), Qt::Key_Backtab, Qt::ShiftModifier);
-    // Coming in by the keyboard starts at the first column of the row.
-    QCOMPARE(QApplication::focusWidget(), stg);
-    QCOMPARE(stg->currentIndex(), stg->model()->index(3, sgcService));
-    stg->setCurrentCell(stg->rowCount() - 1, sgcColumnCount - 2);
-    QTest::keyClick(stg, Qt::Key_Tab);
-    QCOMPARE(stg->currentColumn(), sgcColumnCount - 1);
-    QTest::keyClick(stg, Qt::Key_Tab);
-    QVERIFY(pg.speRetries()->hasFocus());
-    stg->setFocus(Qt::TabFocusReason);
-    stg->setCurrentCell(0, 0);
-    QTest::keyClick(stg, Qt::Key_Backtab, Qt::ShiftModifier);
-    QVERIFY(!stg->hasFocus());
 }
 
 // With the carrier's e-mail feature the RUZ service is switched off and locked,
