@@ -3,7 +3,8 @@
 // posting to a carrier host, a proxy or nothing at all, on loopback; and its
 // modem call up to the point where a host would answer, against a scripted
 // modem (whole calls against the carrier host's modem are end to end).
-#include "UnitCommunicationLibrary.h"
+#include "MorvaneCommunication.h"
+#include "UnitCompanionLibrary.h"
 #include "UnitTestCertificates.h"
 #include "UnitTestInstallation.h"
 #include "UnitTestQueries.h"
@@ -28,6 +29,18 @@
 #include <unistd.h>
 
 namespace {
+
+// The communication library with the entry points the wizard calls, loaded
+// for one call and freed again as the wizard does.
+class TclsCommunicationLibrary : public TclsCompanionLibrary {
+public:
+    TclsCommunicationLibrary() : TclsCompanionLibrary("libMorvaneCommunication.so") {}
+    bool fnbOk() const { return pfnHTTP && pfnModem && pfnAbort; }
+    const TpfnCommViaHTTPServices pfnHTTP =
+        fnpfn<TpfnCommViaHTTPServices>("fnstCommViaHTTPServices");
+    const TpfnCommViaModem pfnModem = fnpfn<TpfnCommViaModem>("fnstCommViaModem");
+    const TpfnSetAbort pfnAbort = fnpfn<TpfnSetAbort>("pSetAbort");
+};
 
 struct TrecRequest {
     std::string stMethod, stPath, stContentType, stBody;
@@ -114,12 +127,11 @@ private:
 };
 
 // A modem at the far end of a pseudo-terminal: it records every command the
-// library sends ("+++" as one of its own) and answers each as the test says
-// (empty: stays silent). It never connects, so only the dialogue is used.
+// library sends ("+++" as one of its own), says OK to each and BUSY to every
+// dial. It never connects, so only the dialogue is used.
 class TclsScriptedModem {
 public:
-    explicit TclsScriptedModem(std::function<std::string(const std::string &)> pfn)
-        : pfnAnswer(std::move(pfn)), iMaster(posix_openpt(O_RDWR | O_NOCTTY)) {
+    TclsScriptedModem() : iMaster(posix_openpt(O_RDWR | O_NOCTTY)) {
         if (iMaster < 0 || grantpt(iMaster) != 0 || unlockpt(iMaster) != 0)
             return;
         stDevice = ptsname(iMaster);
@@ -171,7 +183,9 @@ private:
                     std::lock_guard lock(mtx);
                     arCommands.push_back(stCommand);
                 }
-                const std::string stAnswer = stCommand == "+++" ? "" : pfnAnswer(stCommand);
+                const std::string stAnswer = stCommand == "+++"               ? ""
+                                             : stCommand.rfind("ATD", 0) == 0 ? "BUSY"
+                                                                              : "OK";
                 const std::string stLine = "\r\n" + stAnswer + "\r\n";
                 if (!stAnswer.empty() && write(iMaster, stLine.data(), stLine.size()) < 0)
                     return;
@@ -179,7 +193,6 @@ private:
         }
     }
 
-    std::function<std::string(const std::string &)> pfnAnswer;
     int iMaster, iKeepOpen = -1;
     std::string stDevice;
     mutable std::mutex mtx;
@@ -190,17 +203,11 @@ private:
 
 // A registration reply in the host's wire format, values percent-encoded.
 std::string fnstFormBody(const std::vector<std::pair<std::string, std::string>> &arFields) {
-    std::string st;
-    for (const auto &[stName, stValue] : arFields) {
-        st += (st.empty() ? "" : "&") + stName + '=';
-        for (const unsigned char ch : stValue) {
-            if (std::isalnum(ch) || ch == '-' || ch == '.' || ch == '_' || ch == '~')
-                st += char(ch);
-            else
-                st += {'%', "0123456789ABCDEF"[ch >> 4], "0123456789ABCDEF"[ch & 15]};
-        }
-    }
-    return st;
+    QByteArray ba;
+    for (const auto &[stName, stValue] : arFields)
+        ba += (ba.isEmpty() ? "" : "&") + QByteArray::fromStdString(stName) + '=' +
+              QByteArray::fromStdString(stValue).toPercentEncoding();
+    return ba.toStdString();
 }
 
 struct TrecCall {
@@ -642,9 +649,7 @@ TEST_F(Communication, TheModemCallDialsEachNumberForEveryRoundAndNothingElse) {
     };
     for (const auto &rec : arCases) {
         SCOPED_TRACE(rec.stPrimary.toStdString() + " " + rec.stLocation.toStdString());
-        TclsScriptedModem objModem([](const std::string &stCommand) {
-            return stCommand.rfind("ATD", 0) == 0 ? "BUSY" : "OK";
-        });
+        TclsScriptedModem objModem;
         ASSERT_TRUE(objModem.fnbOk());
         TrecInstallationOptions recOptions = fnrecTestOptions();
         recOptions.stModemDevice = QString::fromStdString(objModem.fnstDevice());
