@@ -1,8 +1,8 @@
-// The internet page of the wizard: captions, the page filled from the stored
+// The internet page of the wizard: the page filled from the stored
 // internet_setting row (and the end without one), the radio buttons' control
 // states, the dial-up list from a peers folder, the browser's proxy from the
-// registry stand-in and the environment, and a round trip through the proxy
-// server settings dialog into a second start.
+// registry stand-in and the environment, a round trip through the proxy
+// server settings dialog into a second start, and a full disk on Next.
 #include "UnitErrorMarks.h"
 #include "UnitFileSizeLimit.h"
 #include "UnitInsideModalLoop.h"
@@ -25,8 +25,6 @@ namespace {
 const char *const carProxyEdits[] = {"edtHTTPProxyAddress",  "edtHTTPPortNumber",
                                      "edtHTTPSProxyAddress", "edtHTTPSPortNumber",
                                      "edtFTPProxyAddress",   "edtFTPPortNumber"};
-const char *const carProxyVariables[] = {"http_proxy", "https_proxy", "ftp_proxy", "all_proxy",
-                                         "HTTP_PROXY", "HTTPS_PROXY", "FTP_PROXY", "ALL_PROXY"};
 
 QString fnstLog(const TclsTestInstallation &obj) {
     return QString::fromUtf8(
@@ -64,26 +62,12 @@ QString fnstShown(QWidget &frm) {
     return sl.join(QLatin1Char('|'));
 }
 
-// The proxy variables of the environment, put back at the end of a test.
-class TclsProxyEnvironment {
-public:
-    TclsProxyEnvironment() {
-        for (const char *pch : carProxyVariables) {
-            if (qEnvironmentVariableIsSet(pch))
-                lstSaved.append({pch, qgetenv(pch)});
-            qunsetenv(pch);
-        }
-    }
-    ~TclsProxyEnvironment() {
-        for (const char *pch : carProxyVariables)
-            qunsetenv(pch);
-        for (const auto &[pch, ba] : lstSaved)
-            qputenv(pch, ba);
-    }
-
-private:
-    QList<std::pair<const char *, QByteArray>> lstSaved;
-};
+// The test starts each case from an environment without proxy variables.
+void pClearProxyEnvironment() {
+    for (const char *pch : {"http_proxy", "https_proxy", "ftp_proxy", "all_proxy", "HTTP_PROXY",
+                            "HTTPS_PROXY", "FTP_PROXY", "ALL_PROXY"})
+        qunsetenv(pch);
+}
 } // namespace
 
 class tst_InternetPage : public QObject {
@@ -271,7 +255,7 @@ void tst_InternetPage::TheBrowserProxyComesFromTheRegistryOrTheEnvironment() {
         objInstallation->fnbaReadFile(QStringLiteral("Config/registry.ini"));
     for (const auto &c : arCases) {
         const QString stTrace = QString::fromLatin1(c.pchName);
-        TclsProxyEnvironment objEnvironment;
+        pClearProxyEnvironment();
         for (const auto &[pch, pchValue] : c.lstEnvironment)
             qputenv(pch, pchValue);
         QVERIFY(objInstallation->fnbWriteFile(
@@ -283,14 +267,12 @@ void tst_InternetPage::TheBrowserProxyComesFromTheRegistryOrTheEnvironment() {
         TfrmRegistrationWizard frm;
         QVERIFY2(!frm.fnbStartupFailed(), qPrintable(stTrace));
         fnpControl<QCheckBox>(frm, "chkBrowserProxysettings")->click();
-        QStringList sl;
-        for (const char *pch : carProxyEdits)
-            sl << fnpControl<QLineEdit>(frm, pch)->text();
-        QVERIFY2(sl.join(QLatin1Char('|')) == c.stShown,
-                 qPrintable(stTrace + QStringLiteral(": ") + sl.join(QLatin1Char('|'))));
+        QVERIFY2(fnstShown(frm).section(QLatin1Char('|'), 0, 5) == c.stShown,
+                 qPrintable(stTrace + QStringLiteral(": ") + fnstShown(frm)));
         // Taken from the browser, the six fields are not typed into.
         QCOMPARE(fnstState(frm), QStringLiteral("radProxyServer -E--E---E"));
     }
+    pClearProxyEnvironment();
 }
 
 void tst_InternetPage::TheDialogsSettingsComeBackOnASecondStart() {
