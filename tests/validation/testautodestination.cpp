@@ -6,14 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
-
-namespace {
-void pReadLine(std::FILE *pFile, char *pchBuffer, size_t iSize) {
-    if (!std::fgets(pchBuffer, static_cast<int>(iSize), pFile))
-        return;
-    pchBuffer[std::strcspn(pchBuffer, "\r\n")] = '\0';
-}
-} // namespace
+#include <utility>
 
 extern "C" void _fnstAutodestination(char *pchResult, size_t iResultSize,
                                      const char *pchCountryCode, const char *pchCity,
@@ -26,9 +19,11 @@ extern "C" void _fnstAutodestination(char *pchResult, size_t iResultSize,
         std::fclose(pCall);
     }
     if (std::FILE *pAnswer = std::fopen("autodestination_answer.txt", "r")) {
-        pReadLine(pAnswer, pchResult, iResultSize);
-        pReadLine(pAnswer, pchState, iStateSize);
-        pReadLine(pAnswer, pchIATA, iIATASize);
+        for (const auto &[pch, iSize] :
+             {std::pair{pchResult, iResultSize}, std::pair{pchState, iStateSize},
+              std::pair{pchIATA, iIATASize}})
+            if (std::fgets(pch, static_cast<int>(iSize), pAnswer))
+                pch[std::strcspn(pch, "\r\n")] = '\0';
         std::fclose(pAnswer);
     }
 }
