@@ -19,8 +19,10 @@ template <size_t N> void pCopy(char (&achTarget)[N], const char *pchSource, size
     achTarget[iUsed] = '\0';
 }
 
-void pAnswer(char *pchResult, size_t iResultSize, const char *pchText) {
-    std::snprintf(pchResult, iResultSize, "%s", pchText);
+// Formats into the fixed text as snprintf does.
+template <size_t N, class... Args>
+void pPrint(char (&achTarget)[N], const char *pchFormat, Args... args) {
+    std::snprintf(achTarget, N, pchFormat, args...);
 }
 } // namespace
 
@@ -40,16 +42,14 @@ void fnstCommViaModem(char *pchResult, size_t iResultSize, TrecMessageHeaderStru
     TrecMessageData &recOut = pReply->recMessageData;
     recOut.iLength = std::min(recIn.iLength, recOut.iCapacity);
     std::memcpy(recOut.pchData, recIn.pchData, recOut.iLength);
-    char achCalls[32];
-    std::snprintf(achCalls, sizeof(achCalls), "calls=%d", giCallsThisLoad);
-    pCopy(pReply->recShipmentRange.achRangeType, achCalls, std::strlen(achCalls));
+    pPrint(pReply->recShipmentRange.achRangeType, "calls=%d", giCallsThisLoad);
     pCopy(pReply->recLPRange.achRangeType, pRequest->shtMessageCode.achText,
           pRequest->shtMessageCode.iLength);
     if (pfnStatus)
         pfnStatus("--Process Successful");
     if (pfnWindow)
         pfnWindow();
-    pAnswer(pchResult, iResultSize, "SUCCESS");
+    std::snprintf(pchResult, iResultSize, "SUCCESS");
 }
 
 void pSetAbort(void) {}
@@ -63,15 +63,10 @@ void fnstCommViaHTTPServices(char *pchResult, size_t iResultSize, const char *pc
                              int iServiceNumber, const char *pchExtra) {
     ++giCallsThisLoad;
     pCopy(pReply->achPickupAddress1, pchRequest, iRequestLength);
-    char achNumber[32];
-    std::snprintf(achNumber, sizeof(achNumber), "ssl=%d", iSSL);
-    pCopy(pReply->achPickupCity, achNumber, std::strlen(achNumber));
-    std::snprintf(achNumber, sizeof(achNumber), "service=%d", iServiceNumber);
-    pCopy(pReply->achPickupPostcode, achNumber, std::strlen(achNumber));
-    std::snprintf(achNumber, sizeof(achNumber), "[%s]", pchExtra ? pchExtra : "null");
-    pCopy(pReply->achPickupCountryCode, achNumber, std::strlen(achNumber));
-    std::snprintf(achNumber, sizeof(achNumber), "%d", giCallsThisLoad);
-    pCopy(pReply->achLPStatus, achNumber, std::strlen(achNumber));
-    pAnswer(pchResult, iResultSize, "success");
+    pPrint(pReply->achPickupCity, "ssl=%d", iSSL);
+    pPrint(pReply->achPickupPostcode, "service=%d", iServiceNumber);
+    pPrint(pReply->achPickupCountryCode, "[%s]", pchExtra ? pchExtra : "null");
+    pPrint(pReply->achLPStatus, "%d", giCallsThisLoad);
+    std::snprintf(pchResult, iResultSize, "success");
 }
 }
