@@ -189,11 +189,6 @@ std::string fnstShort(const TShortText8 &sht) {
 } // namespace
 
 TEST(ModemLink, ReplyRecord) {
-    const std::string stFS(1, kchFS);
-    EXPECT_EQ(fnstEncodeRegistrationReply("SITE1", {"0", "A1", "A9"}),
-              "REGPSITE1           0" + stFS + "A1" + stFS + "A9" + stFS + fnstRepeat(stFS, 11));
-    EXPECT_EQ(fnstEncodeRegistrationReply("ABCDEFGHIJKLMNOPQRS", {}).substr(0, 20),
-              "REGPABCDEFGHIJKLMNOP");
     const std::string stReply = fnstEncodeRegistrationReply("PT00000000001234", vecAllocated);
     const TrecFilledReply recFilled = fnrecFill(stReply);
     ASSERT_TRUE(recFilled.bFilled);

@@ -55,16 +55,12 @@ TEST_F(PostcodeCleaning, AnswersEveryCountryByItsOwnFormat) {
         // clang-format off
         {"GB", "  sw1a  1aa ", "London", cstNoError, "SW1A 1AA"},
         {"GB", "m25bq", "Manchester", cstCorrected, "M2 5BQ"},
-        {"GB", "BFPO61", "", cstCorrected, "BFPO 61"},
         {"GB", "QQ1 1QQ", "London", cstIncorrect, "QQ1 1QQ"},
         {"GB", "QQ1 1QQ", " ", cstNeedsCity, "QQ1 1QQ"},
         {"gb", "EC1Y-8SY", "London", cstCorrected, "EC1Y 8SY"},
         {"US", "950141010", "Cupertino", cstCorrected, "95014-1010"},
         {"CA", "h3z2y7", "Montreal", cstCorrected, "H3Z 2Y7"},
-        {"CA", "D3Z 2Y7", "Montreal", cstIncorrect, "D3Z 2Y7"},
-        {"NL", "1234 ab", "Amsterdam", cstNoError, "1234 AB"},
         {"DE", "2613", "", cstNeedsCity, "2613"},
-        {"JP", "1540023", "Tokyo", cstCorrected, "154-0023"},
         {"IE", "a65f4e2", "Dublin", cstCorrected, "A65 F4E2"},
         // No postcode format: whatever is typed stands.
         {"AE", " 12345 ", "Dubai", cstNoError, "12345"},
