@@ -81,14 +81,6 @@ TrecarErrorList fnarErrors(std::initializer_list<std::pair<const char *, const c
     return ar;
 }
 
-// A control of the given kind on the page, under the name.
-template <class T> T *fnpAdd(QWidget *wParent, const char *pchName, int iY = 0) {
-    auto *p = new T(wParent);
-    p->setObjectName(QString::fromLatin1(pchName));
-    p->move(0, iY);
-    p->show();
-    return p;
-}
 } // namespace
 
 class tst_Navigation : public QObject {
@@ -102,7 +94,6 @@ private slots:
     void PasswordRules();
     void ARefusedPasswordKeepsTheUserOnItAndTheNextClickCounts();
     void EnterMovesTheFocus();
-    void FramesAreMarkedAndFocusedThroughTheirCombos();
     void TheFormShowsTheListAndFocusesThePickedLine();
     void RemovingAControlsEntries();
 };
@@ -428,71 +419,44 @@ void tst_Navigation::EnterMovesTheFocus() {
     QCOMPARE(w.frm.fniCurrentPage(), int(wpFTPSetting));
 }
 
-void tst_Navigation::FramesAreMarkedAndFocusedThroughTheirCombos() {
-    QWidget wPage;
-    auto *edtPickup = fnpAdd<QLineEdit>(&wPage, "edtDefaultPickup");
-    auto *fraCountry = fnpAdd<QWidget>(&wPage, "fraSenderCountry", 120);
-    auto *cmbCode = fnpAdd<QComboBox>(fraCountry, "cmbCountryCode");
-    auto *cmbName = fnpAdd<QComboBox>(fraCountry, "cmbCountryName");
-    auto *fraIATA = fnpAdd<QWidget>(&wPage, "fraSenderIATA", 60);
-    auto *cmbIATA = fnpAdd<QComboBox>(fraIATA, "cmbIATA");
-    cmbName->setEditable(true);
-    cmbIATA->setEditable(true);
-    wPage.resize(300, 200);
-    wPage.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&wPage));
-    const TclsErrorMarks objMarks(&wPage);
-    // Names are matched ignoring case; a name no control has is passed over.
-    objMarks.pMark({QStringLiteral("edtDefaultpickup"), QStringLiteral("edtNoSuchField"),
-                    QStringLiteral("fraSenderCountry"), QStringLiteral("fraSenderIATA")},
-                   cclErrorField);
-    QCOMPARE(fnclFieldColour(edtPickup), cclErrorField);
-    QCOMPARE(fnclFieldColour(cmbName), cclErrorField);
-    QCOMPARE(fnclFieldColour(cmbCode), cclNormalField);
-    QCOMPARE(fnclFieldColour(cmbIATA), cclErrorField);
-    objMarks.pMark({QStringLiteral("EDTDEFAULTPICKUP")}, cclNormalField);
-    QCOMPARE(fnclFieldColour(edtPickup), cclNormalField);
-    objMarks.pFocus(QStringLiteral("fraSenderCountry"));
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(cmbName));
-    objMarks.pFocus(QStringLiteral("fraSenderIATA"));
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(cmbIATA));
-}
-
+// On the sender page: a field named in another letter case, and the lookup
+// frames, marked and focused through their combos.
 void tst_Navigation::TheFormShowsTheListAndFocusesThePickedLine() {
     TrecInstalledWizard<> w;
-    QVERIFY2(w.fnbStarted(), w.fnbaError());
-    // Two fields on the page shown, named as no page of the form names its own.
-    auto *wPage = fnpControl<QWidget>(w.frm, "tbsWelcome");
-    auto *edtFirst = fnpAdd<QLineEdit>(wPage, "edtTestFirst");
-    auto *edtSecond = fnpAdd<QLineEdit>(wPage, "edtTestSecond", 40);
+    QVERIFY2(w.fnbReady(), w.fnbaError());
     QString stCaption, stHeading;
     QStringList slLines;
     const TModalRunner fnPrevious = pSetModalRunner(fnrunAnsweringInside([&](QDialog &dlg) {
         stCaption = dlg.windowTitle();
         slLines = static_cast<TfrmWarnMessage &>(dlg).fnslLines();
         stHeading = fnpControl<QLabel>(dlg, "lblWarnMessage")->text();
-        fnpControl<QListWidget>(dlg, "lbxWarnMessage")->setCurrentRow(1);
+        fnpControl<QListWidget>(dlg, "lbxWarnMessage")->setCurrentRow(2);
         dlg.accept();
         return int(QDialog::Accepted);
     }));
     // One line per control, with its first message; a note makes no line.
-    TrecarErrorList ar = fnarErrors({{"edtTestFirst", "First is wrong."},
-                                     {"EDTTESTSECOND", "Second is wrong."},
-                                     {"edtTestFirst", "First is wrong again."}});
-    ar.push_back({QStringLiteral("edtWeight"), QStringLiteral("Weight."), 1, 0});
+    TrecarErrorList ar = fnarErrors({{"EDTSENDERCODE", "Code is wrong."},
+                                     {"fraSenderCountry", "Country is wrong."},
+                                     {"fraSenderIATA", "Airport is wrong."},
+                                     {"EDTSENDERCODE", "Code is wrong again."}});
+    ar.push_back({QStringLiteral("edtSenderName"), QStringLiteral("Name."), 1, 0});
     w.frm.pSetErrorList(ar);
     w.frm.pDisplayErrorList(ar);
     pSetModalRunner(fnPrevious);
     QCOMPARE(stCaption, QStringLiteral("Registration Wizard - Error List"));
     QCOMPARE(stHeading, QStringLiteral("The following fields are blank or contain invalid data"));
-    QCOMPARE(slLines, (QStringList{"First is wrong.", "Second is wrong."}));
-    QCOMPARE(fnclFieldColour(edtFirst), cclErrorField);
-    QCOMPARE(fnclFieldColour(edtSecond), cclErrorField);
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(edtSecond));
+    QCOMPARE(slLines, (QStringList{"Code is wrong.", "Country is wrong.", "Airport is wrong."}));
+    QWidget *const arMarked[] = {w.edt("edtSenderCode"),
+                                 fnpControl<QWidget>(w.frm, "cmbCountryName"),
+                                 fnpControl<QWidget>(w.frm, "cmbIATA")};
+    for (QWidget *wMarked : arMarked)
+        QCOMPARE(fnclFieldColour(wMarked), cclErrorField);
+    QCOMPARE(fnclFieldColour(fnpControl<QWidget>(w.frm, "cmbCountryCode")), cclNormalField);
+    QTRY_COMPARE(QApplication::focusWidget(), arMarked[2]);
     // The next Next or Back clears the marks of the stored list.
     w.frm.pResetErrorColours();
-    QCOMPARE(fnclFieldColour(edtFirst), cclNormalField);
-    QCOMPARE(fnclFieldColour(edtSecond), cclNormalField);
+    for (QWidget *wMarked : arMarked)
+        QCOMPARE(fnclFieldColour(wMarked), cclNormalField);
     QVERIFY(w.objAnswerer.fnarAsked().empty());
 }
 
