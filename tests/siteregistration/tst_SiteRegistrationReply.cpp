@@ -2,13 +2,42 @@
 // reply record and of an HTTP reply object, checked and stored in the
 // database whole or not at all, the site ID under a row lock; a site ID typed
 // by the user and the installation's own values.
-#include "tstSiteRegHelpers.h"
+#include "../settings/tstSettingsHelpers.h"
+#include "tstSiteRegReplies.h"
 #include "UnitLockHolder.h"
+#include "UnitMV5Records.h"
 #include "UnitMV5ReferenceRecords.h"
+#include "unitRWSettings.h"
 #include "UnitScriptedAnswerer.h"
 #include "unitSiteRegistrationReply.h"
 
 namespace {
+const QString cstFailed = QStringLiteral("Site Registration Failed");
+
+// The stored site ID.
+QString fnstStoredSiteId() {
+    const auto ar = fnarRows<TclsConfigMorvaneData>();
+    return ar.empty() ? QStringLiteral("<no row>") : ar.front().site_id;
+}
+
+// The rows the range savers write into, as the number allocation left them.
+void pInsertRangeRows() {
+    TobjarMVData objar;
+    auto objShipment = std::make_unique<TclsShipmentNumberData>();
+    objShipment->allocation_qty = 1000;
+    objar.push_back(std::move(objShipment));
+    auto objLP = std::make_unique<TclsZorvLpData>();
+    objLP->allocation_qty = 10000;
+    objLP->lp_status = QStringLiteral("J");
+    objLP->lp_source = QStringLiteral("J");
+    objar.push_back(std::move(objLP));
+    for (auto &obj : objar) {
+        TobjarMVData objarOne;
+        objarOne.push_back(std::move(obj));
+        EXPECT_EQ(fniInsertRecord(objarOne), 0);
+    }
+}
+
 const QString cstSiteId = QStringLiteral("ABC1234567890ZOZ");
 const QByteArray cbaSiteId = cstSiteId.toLatin1();
 const TrecRangeText crecShipment{"0", "1234567890", "1234569999", "15032024"};
