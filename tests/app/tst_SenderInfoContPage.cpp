@@ -97,8 +97,7 @@ class tst_SenderInfoContPage : public QObject {
 private slots:
     void init();
     void cleanup();
-    void CaptionsLengthsAndStars();
-    void NextListsOnlyWhatIsStillWrong();
+    void StarsAndTheErrorListOfNext();
     void BothSenderPagesShowTheSavedSenderAndReadItBack();
     void AFirstRunShowsDefaultAndNoDate();
     void TheLicenceDateOf11November1999IsNoDate();
@@ -121,37 +120,18 @@ void tst_SenderInfoContPage::cleanup() {
     objInstallation.reset();
 }
 
-void tst_SenderInfoContPage::CaptionsLengthsAndStars() {
+// The carrier's flags decide the stars; Next starts from an empty error list,
+// so a field corrected since is not listed again.
+void tst_SenderInfoContPage::StarsAndTheErrorListOfNext() {
     QCOMPARE(fniExec(QStringLiteral("update config_zorv set mandatory_federal_tax_id = 1, "
                                     "mandatory_state_tax_id = 0")),
              0);
     TrecContWizard w;
     QVERIFY(w.fnbOnContPage());
-    const struct {
-        const char *pchLabel, *pchCaption, *pchField;
-        int iMaxLength;
-        bool bStar;
-    } arCases[] = {
-        {"lblSenderZorvAccount", "Zorv Account:", "edtSenderZorvAccount", 12, true},
-        {"lblSenderTCAccount", "TC Account:", "edtSenderTCAccount", 12, false},
-        {"lblSenderContents", "Contents:", "edtSenderContents3", 255, false},
-        {"lblSenderTaxId", "Federal Tax ID:", "edtSenderTaxId", 19, true},
-        {"lblSenderCNPJ", "State Tax ID:", "edtSenderCNPJ", 19, false},
-    };
-    for (const auto &c : arCases) {
-        auto *lbl = fnpControl<QLabel>(w.frm, c.pchLabel);
-        QCOMPARE(lbl->text(), QString::fromLatin1(c.pchCaption));
-        QCOMPARE(fnbHasMandatoryMark(lbl), c.bStar);
-        QCOMPARE(w.edt(c.pchField)->maxLength(), c.iMaxLength);
-    }
-}
-
-// Next starts from an empty error list: a field corrected since is not
-// listed again.
-void tst_SenderInfoContPage::NextListsOnlyWhatIsStillWrong() {
-    QCOMPARE(fniExec(QStringLiteral("update config_zorv set mandatory_federal_tax_id = 1")), 0);
-    TrecContWizard w;
-    QVERIFY(w.fnbOnContPage());
+    for (const auto &[pchLabel, bStar] :
+         {std::pair{"lblSenderZorvAccount", true}, std::pair{"lblSenderTCAccount", false},
+          std::pair{"lblSenderTaxId", true}, std::pair{"lblSenderCNPJ", false}})
+        QVERIFY2(fnbHasMandatoryMark(fnpControl<QLabel>(w.frm, pchLabel)) == bStar, pchLabel);
     const auto fnslListed = [&w] {
         const TclsDialogCounter objErrorList;
         fnpControl<QPushButton>(w.frm, "btnNext")->click();
