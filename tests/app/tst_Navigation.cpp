@@ -95,7 +95,6 @@ private slots:
     void ARefusedPasswordKeepsTheUserOnItAndTheNextClickCounts();
     void EnterMovesTheFocus();
     void TheFormShowsTheListAndFocusesThePickedLine();
-    void RemovingAControlsEntries();
 };
 
 void tst_Navigation::PagesPassedOverBothWaysWithoutTheirService() {
@@ -457,22 +456,15 @@ void tst_Navigation::TheFormShowsTheListAndFocusesThePickedLine() {
     w.frm.pResetErrorColours();
     for (QWidget *wMarked : arMarked)
         QCOMPARE(fnclFieldColour(wMarked), cclNormalField);
-    QVERIFY(w.objAnswerer.fnarAsked().empty());
-}
-
-void tst_Navigation::RemovingAControlsEntries() {
-    TrecInstalledWizard<> w;
-    QVERIFY2(w.fnbStarted(), w.fnbaError());
-    w.frm.pSetErrorList(fnarErrors({{"edtSenderTelephone", "a."},
-                                    {"edtSenderCode", "b."},
-                                    {"edtSenderTelephone", "c."},
-                                    {"edtSenderMobile", "d."}}));
-    w.frm.pRemoveFromErrorList(QStringLiteral("edtSenderTelephone"));
-    w.frm.pRemoveFromErrorList(QStringLiteral("edtsendercode")); // the comparison is exact
-    QStringList sl;
+    // A control's entries go from the list all at once; the name must match exactly.
+    w.frm.pRemoveFromErrorList(QStringLiteral("EDTSENDERCODE"));
+    w.frm.pRemoveFromErrorList(QStringLiteral("frasendercountry"));
+    QStringList slLeft;
     for (const auto &rec : w.frm.fnarErrorList())
-        sl << rec.stControlName + QLatin1Char(' ') + rec.stMessage;
-    QCOMPARE(sl, (QStringList{"edtSenderCode b.", "edtSenderMobile d."}));
+        slLeft << rec.stControlName + QLatin1Char(' ') + rec.stMessage;
+    QCOMPARE(slLeft, (QStringList{"fraSenderCountry Country is wrong.",
+                                  "fraSenderIATA Airport is wrong.", "edtSenderName Name."}));
+    QVERIFY(w.objAnswerer.fnarAsked().empty());
 }
 
 QTEST_MAIN(tst_Navigation)
