@@ -1,0 +1,361 @@
+// The checking libraries through their C entry points, loaded by name from
+// the build's bin folder as the wizard loads them: postcode cleaning against
+// the formats an installation gets from Google's address data, the
+// auto-destination rules on a made-up country and against an installation's
+// reference data, and the phone-number library.
+#include "LibphonenumberMorvane.h"
+#include "QuiloftAutodestination.h"
+#include "QuiloftPostcodeCleaning.h"
+#include "UnitAdHocQuery.h"
+#include "UnitCompanionLibrary.h"
+#include "unitDestinationRules.h"
+#include "UnitTestInstallation.h"
+
+#include <QDate>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <set>
+#include <string>
+
+namespace {
+const std::string cstNoError = "No Error";
+const std::string cstNeedsCity = "The entered postcode is incorrect. A valid postcode or city is "
+                                 "required to process the shipment.";
+const std::string cstCorrected = "The postcode you entered has been automatically corrected. "
+                                 "Please verify that the cleaned postcode is correct.";
+const std::string cstIncorrect = "The postcode you entered is incorrect and cannot be "
+                                 "automatically corrected. Please enter a valid postcode.";
+
+struct TrecCleaned {
+    std::string stResult;
+    std::string stPostcode;
+};
+
+class PostcodeCleaning : public ::testing::Test {
+protected:
+    TclsTestInstallation objInstallation;
+    TclsCompanionLibrary objLibrary{"libQuiloftPostcodeCleaningDLL.so"};
+    const TpfnPostcodeCleaning pfnClean =
+        objLibrary.fnpfn<TpfnPostcodeCleaning>("_fnstPostcodeCleaning");
+
+    // The call as the wizard makes it: the result preset, the fourth text empty.
+    TrecCleaned fnrecClean(const std::string &stPostcode, const char *pchCountry,
+                           const char *pchCity, size_t iPostcodeSize = PC_POSTCODE_TEXT) {
+        char achResult[PC_RESULT_TEXT] = "NO_ERROR";
+        char achPostcode[PC_POSTCODE_TEXT] = {};
+        std::strncpy(achPostcode, stPostcode.c_str(), sizeof achPostcode - 1);
+        pfnClean(achResult, sizeof achResult, achPostcode, iPostcodeSize, pchCountry, pchCity, "");
+        return {achResult, achPostcode};
+    }
+};
+
+TEST_F(PostcodeCleaning, AnswersEveryCountryByItsOwnFormat) {
+    ASSERT_TRUE(objInstallation.fnbOk()) << objInstallation.fnstError().toStdString();
+    ASSERT_NE(pfnClean, nullptr);
+    const struct {
+        const char *pchCountry;
+        std::string stTyped;
+        const char *pchCity;
+        std::string stResult, stPostcode;
+    } arCases[] = {
+        // clang-format off
+        {"GB", "  sw1a  1aa ", "London", cstNoError, "SW1A 1AA"},
+        {"GB", "m25bq", "Manchester", cstCorrected, "M2 5BQ"},
+        {"GB", "QQ1 1QQ", "London", cstIncorrect, "QQ1 1QQ"},
+        {"GB", "QQ1 1QQ", " ", cstNeedsCity, "QQ1 1QQ"},
+        {"gb", "EC1Y-8SY", "London", cstCorrected, "EC1Y 8SY"},
+        {"US", "950141010", "Cupertino", cstCorrected, "95014-1010"},
+        {"CA", "h3z2y7", "Montreal", cstCorrected, "H3Z 2Y7"},
+        {"DE", "2613", "", cstNeedsCity, "2613"},
+        {"IE", "a65f4e2", "Dublin", cstCorrected, "A65 F4E2"},
+        // No postcode format: whatever is typed stands.
+        {"AE", " 12345 ", "Dubai", cstNoError, "12345"},
+        {"XX", "anything", "", cstNoError, "anything"},
+        // An empty postcode is only wrong when there is no city either.
+        {"GB", "", "London", cstNoError, ""},
+        {"GB", "", "", cstNeedsCity, ""},
+        // clang-format on
+    };
+    for (const auto &rec : arCases) {
+        const TrecCleaned recAnswer = fnrecClean(rec.stTyped, rec.pchCountry, rec.pchCity);
+        EXPECT_EQ(recAnswer.stResult, rec.stResult) << rec.pchCountry << " " << rec.stTyped;
+        EXPECT_EQ(recAnswer.stPostcode, rec.stPostcode) << rec.pchCountry << " " << rec.stTyped;
+    }
+    // A buffer of 6 bytes holds the typed "M25BQ" but only 5 characters of the
+    // cleaned "M2 5BQ" and the terminator.
+    const TrecCleaned recAnswer = fnrecClean("M25BQ", "GB", "Manchester", 6);
+    EXPECT_EQ(recAnswer.stResult, cstCorrected);
+    EXPECT_EQ(recAnswer.stPostcode, "M2 5B");
+}
+
+TEST_F(PostcodeCleaning, LeavesThePresetWhenTheInstallationHasNoFormats) {
+    ASSERT_TRUE(objInstallation.fnbOk());
+    ASSERT_NE(pfnClean, nullptr);
+    ASSERT_TRUE(QFile::remove(objInstallation.fnstPath("Config/PostcodeFormats.json")));
+    const TrecCleaned recAnswer = fnrecClean("sw1a1aa", "GB", "London");
+    EXPECT_EQ(recAnswer.stResult, "NO_ERROR");
+    EXPECT_EQ(recAnswer.stPostcode, "sw1a1aa");
+}
+
+TrecCountryStations fnrecMadeUpCountry() {
+    TrecCountryStations rec;
+    rec.bCountryKnown = true;
+    rec.bUsesPostcode = true;
+    rec.arStations = {
+        {"AAA", "Alpha", "North", "", ""},
+        {"BB1", "Beta", "North", "", ""},
+        {"BB2", "Beta", "South", "", ""},
+        {"CC1", "Gamma", "East", "", ""},
+        {"CC2", "Gamma", "East", "", ""},
+        {"RR1", "Ranged", "West", "10000", "10999"},
+        {"RR2", "Ranged", "West", "11000", "11999"},
+        {"SS1", "Solo", "West", "20000", "20999"},
+    };
+    rec.arDirectory = rec.arStations;
+    return rec;
+}
+
+TEST(DestinationRules, DecideAirportAndStateOrSayWhatIsMissing) {
+    TrecCountryStations recCountry = fnrecMadeUpCountry();
+    const struct {
+        const char *pchName;
+        TrecDestinationQuery recQuery;
+        QString stResult, stState, stIATA;
+    } arCases[] = {
+        // clang-format off
+        {"blank country", {"", "Alpha", "", "", ""}, adr::cstCountryBlank, "", ""},
+        {"city in other case", {"ZZ", " alpha ", "12345", "", ""}, adr::cstNoError, "North", "AAA"},
+        {"postcode missing", {"ZZ", "Alpha", "", "", ""}, adr::cstByCity, "North", "AAA"},
+        {"city in two states", {"ZZ", "Beta", "1", "", ""}, adr::cstKnowState, "", ""},
+        {"state decides", {"ZZ", "Beta", "1", "south", ""}, adr::cstNoError, "south", "BB2"},
+        {"state fits no station", {"ZZ", "Alpha", "1", "West", ""}, adr::cstLookup, "West", ""},
+        {"two airports, one state", {"ZZ", "Gamma", "1", "", ""}, adr::cstLookup, "", ""},
+        {"ZIP+4 in range", {"ZZ", "Ranged", "11500-1234", "", ""}, adr::cstNoError, "West", "RR2"},
+        {"no range fits, one airport", {"ZZ", "Solo", "30000", "", ""}, adr::cstPostcodeIncorrect, "West", "SS1"},
+        {"ranges need the postcode", {"ZZ", "Ranged", "", "", ""}, adr::cstKnowPostcode, "", ""},
+        {"unlisted city by postcode", {"ZZ", "Nowhere", "20500", "", ""}, adr::cstUnlistedCity, "West", "SS1"},
+        {"unlisted city, no postcode", {"ZZ", "Nowhere", "", "", ""}, adr::cstEnterPostcode, "", ""},
+        {"postcode alone", {"ZZ", "", "11500", "", ""}, adr::cstNoError, "West", "RR2"},
+        {"postcode alone, unknown", {"ZZ", "", "99999", "", ""}, adr::cstEnterCity, "", ""},
+        {"airport of the country stands", {"ZZ", "Beta", "1", "", "aaa"}, adr::cstNoError, "", "aaa"},
+        {"foreign airport is replaced", {"ZZ", "Alpha", "1", "", "XYZ"}, adr::cstNoError, "North", "AAA"},
+        // clang-format on
+    };
+    for (const auto &rec : arCases) {
+        const TrecDestination recAnswer = fnrecDetermineDestination(rec.recQuery, recCountry);
+        EXPECT_EQ(recAnswer.stResult, rec.stResult) << rec.pchName;
+        EXPECT_EQ(recAnswer.stState, rec.stState) << rec.pchName;
+        EXPECT_EQ(recAnswer.stIATA, rec.stIATA) << rec.pchName;
+    }
+    EXPECT_EQ(fnrecDetermineDestination({"ZZ", "Alpha", "", "", ""}, {}).stResult,
+              adr::cstInvalidCountry);
+    // A country without postcodes needs none to be complete.
+    recCountry.bUsesPostcode = false;
+    EXPECT_EQ(fnrecDetermineDestination({"ZZ", "Alpha", "", "", ""}, recCountry).stResult,
+              adr::cstNoError);
+    recCountry.arStations.clear();
+    EXPECT_EQ(fnrecDetermineDestination({"ZZ", "Alpha", "", "", ""}, recCountry).stResult,
+              adr::cstLookupDirectory);
+}
+
+struct TrecAnswer {
+    std::string stResult, stState, stIATA;
+};
+
+struct TrecLibraryCase {
+    const char *pchCountry, *pchCity, *pchPostcode, *pchState;
+    TrecAnswer recExpected;
+};
+
+class Autodestination : public ::testing::Test {
+protected:
+    TclsCompanionLibrary objLibrary{"libQuiloftAutodestination.so"};
+    const TpfnAutodestination pfnAuto =
+        objLibrary.fnpfn<TpfnAutodestination>("_fnstAutodestination");
+
+    // The call as the wizard makes it: the result preset, IATA empty.
+    TrecAnswer fnrecCall(const char *pchCountry, const char *pchCity, const char *pchPostcode,
+                         const char *pchState) {
+        char achResult[AD_RESULT_TEXT] = "No Error";
+        char achState[AD_STATE_TEXT] = {};
+        char achIATA[AD_IATA_TEXT] = {};
+        std::strncpy(achState, pchState, sizeof achState - 1);
+        pfnAuto(achResult, sizeof achResult, pchCountry, pchCity, pchPostcode, achState,
+                sizeof achState, achIATA, sizeof achIATA, "", "Jane Shipper");
+        return {achResult, achState, achIATA};
+    }
+
+    void pExpectAll(const std::vector<TrecLibraryCase> &arCases) {
+        for (const TrecLibraryCase &rec : arCases) {
+            const TrecAnswer recAnswer =
+                fnrecCall(rec.pchCountry, rec.pchCity, rec.pchPostcode, rec.pchState);
+            const std::string stCase = std::string(rec.pchCountry) + " " + rec.pchCity;
+            EXPECT_EQ(recAnswer.stResult, rec.recExpected.stResult) << stCase;
+            EXPECT_EQ(recAnswer.stState, rec.recExpected.stState) << stCase;
+            EXPECT_EQ(recAnswer.stIATA, rec.recExpected.stIATA) << stCase;
+        }
+    }
+};
+
+TEST_F(Autodestination, FindsAirportsOfTheReferenceData) {
+    TrecInstallationOptions rec = fnrecTestOptions();
+    rec.bReferenceData = true;
+    TclsTestInstallation objInstallation(rec);
+    ASSERT_TRUE(objInstallation.fnbOk()) << objInstallation.fnstError().toStdString();
+    ASSERT_NE(pfnAuto, nullptr);
+    TclsAdHocQuery query;
+    ASSERT_EQ(
+        query.fniExecute("insert into esd (iata, city, state, country_cd, country_name, "
+                         "postcode_low, postcode_high) values (?, ?, ?, ?, ?, ?, ?)",
+                         {"TVL", "Testville", "Ohio", "US", "United States", "00100", "00199"}),
+        0);
+    // clang-format off
+    pExpectAll({
+        {"GB", "Edinburgh", "EH1 1AA", "", {"No Error", "Scotland", "EDI"}},
+        {"GB", "edinburgh", "", "", {"Iata determined based on City and Country.", "Scotland", "EDI"}},
+        // The ZIP code tells the three Springfields apart; without it the state must.
+        {"US", "Springfield", "65806", "", {"No Error", "Missouri", "SGF"}},
+        {"US", "Springfield", "", "Illinois", {"Iata determined based on City and Country.", "Illinois", "SPI"}},
+        {"US", "", "00150", "", {"No Error", "Ohio", "TVL"}},
+        {"US", "Nowhere Town", "00150-1234", "", {"Iata determined corresponding to unlisted city.", "Ohio", "TVL"}},
+        {"US", "Testville", "00300", "", {"Iata determined based on City and Country. But the postcode is incorrect.", "Ohio", "TVL"}},
+        {" ", "Edinburgh", "", "", {"Country Code is Blank.", "", ""}},
+    });
+    // clang-format on
+    // A country whose stations are gone is looked up in the directory instead.
+    ASSERT_EQ(query.fniExecute("delete from esd where country_cd = ?", {"GB"}), 0);
+    // clang-format off
+    pExpectAll({{"GB", "Edinburgh", "EH1 1AA", "", {"Invalid combination. Do you want to lookup from directory?", "", ""}}});
+    // clang-format on
+}
+
+TEST_F(Autodestination, AnswersWithTheExceptionTextWhenTheStationsCannotBeRead) {
+    TrecInstallationOptions rec = fnrecTestOptions();
+    rec.slDropTables = {"esd"};
+    TclsTestInstallation objInstallation(rec);
+    ASSERT_TRUE(objInstallation.fnbOk()) << objInstallation.fnstError().toStdString();
+    ASSERT_NE(pfnAuto, nullptr);
+    TclsAdHocQuery query;
+    ASSERT_EQ(query.fniExecute("insert into country (country_cd, country_name, UsePostCode_flag) "
+                               "values (?, ?, ?)",
+                               {"GB", "United Kingdom", 1}),
+              0);
+    // clang-format off
+    pExpectAll({{"GB", "Edinburgh", "", "Lothian", {"An exception occurred in autodestination.", "Lothian", ""}}});
+    // clang-format on
+}
+
+class PhoneNumberLibrary : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(pfnGetToday && pfnExtract && pfnBuild && pfnPrefixes && pfnValidate);
+    }
+    TclsCompanionLibrary objLibrary{"libLibphonenumberMorvane.so"};
+    const TpfnGetToday pfnGetToday = objLibrary.fnpfn<TpfnGetToday>("GetToday");
+    const TpfnExtractPossibleNumber pfnExtract =
+        objLibrary.fnpfn<TpfnExtractPossibleNumber>("ExtractPossibleNumber");
+    const TpfnBuildMetadataFromXml pfnBuild =
+        objLibrary.fnpfn<TpfnBuildMetadataFromXml>("BuildMetadataFromXml");
+    const TpfnGetCountryPrefixList pfnPrefixes =
+        objLibrary.fnpfn<TpfnGetCountryPrefixList>("GetCountryPrefixList");
+    const TpfnValidatePhoneNumber pfnValidate =
+        objLibrary.fnpfn<TpfnValidatePhoneNumber>("ValidatePhoneNumber");
+};
+
+// The answer for a number that was read: status, the number, its calling code
+// and where that came from, region, type, NANPA, the region's sample numbers.
+std::string fnstRead(const char *pchStatus, const std::string &stNational, int iCode,
+                     const char *pchSource, const char *pchRegion, const char *pchType,
+                     const char *pchSamples) {
+    return std::string(pchStatus) + ",,NationalNumber=" + stNational +
+           ",CountryCode=" + std::to_string(iCode) + ",CountryCodeSource=FROM_" + pchSource +
+           ",NationalNumber=" + stNational + ",RegionCode=" + pchRegion + ",NumberType=" + pchType +
+           ",IsNANPA=" + (iCode == 1 ? "TRUE" : "FALSE") + pchSamples;
+}
+
+const char *const cpchGB = ",SampleFormatFixed=01212345678,SampleFormatMobile=07400123456";
+
+} // namespace
+
+TEST_F(PhoneNumberLibrary, AnswersNumbersOfSeveralCountries) {
+    const struct {
+        const char *pchNumber;
+        int iCode;
+        const char *pchRegion;
+        std::string stExpected;
+    } arCases[] = {
+        // clang-format off
+        {"+61 2 1234 5678", 61, "ZZ", fnstRead("OK", "212345678", 61, "NUMBER_WITH_PLUS_SIGN", "AU", "FIXED_LINE", ",SampleFormatFixed=0212345678,SampleFormatMobile=0412345678")},
+        {"+447400123456", 44, "ZZ", fnstRead("OK", "7400123456", 44, "NUMBER_WITH_PLUS_SIGN", "GB", "MOBILE", cpchGB)},
+        // A national trunk zero after the calling code is dropped.
+        {"+4402079460000", 44, "ZZ", fnstRead("OK", "2079460000", 44, "NUMBER_WITH_PLUS_SIGN", "GB", "FIXED_LINE", cpchGB)},
+        {"0044 20 7946 0000", 44, "ZZ", fnstRead("OK", "2079460000", 44, "NUMBER_WITH_IDD", "GB", "FIXED_LINE", cpchGB)},
+        // Region ZZ is no region: the calling code is looked for in the digits.
+        {"4420 7946 0000", 44, "ZZ", fnstRead("OK", "2079460000", 44, "NUMBER_WITHOUT_PLUS_SIGN", "GB", "FIXED_LINE", cpchGB)},
+        {"+12015550123", 1, "ZZ", fnstRead("OK", "2015550123", 1, "NUMBER_WITH_PLUS_SIGN", "US", "FIXED_LINE_OR_MOBILE", ",SampleFormatFixed=2015550123,SampleFormatMobile=2015550123")},
+        {"4165550123", 0, "CA", fnstRead("OK", "4165550123", 1, "DEFAULT_COUNTRY", "CA", "FIXED_LINE_OR_MOBILE", ",SampleFormatFixed=5062345678,SampleFormatMobile=5062345678")},
+        // Italian fixed lines keep their leading zero in the national number.
+        {"0212345678", 0, "IT", fnstRead("OK", "0212345678", 39, "DEFAULT_COUNTRY", "IT", "FIXED_LINE", ",SampleFormatFixed=0212345678,SampleFormatMobile=3123456789")},
+        // Too short to be a number of the region: read, but not valid.
+        {"+4412", 44, "ZZ", fnstRead("!OK", "12", 44, "NUMBER_WITH_PLUS_SIGN", "GB", "UNKNOWN", cpchGB)},
+        {"abc", 0, "GB", "BAD NUMBER"},
+        {"", 44, "ZZ", "BAD NUMBER"},
+        {"12345", 0, "ZZ", "BAD NUMBER"},
+        // clang-format on
+    };
+    for (const auto &rec : arCases)
+        EXPECT_EQ(pfnValidate(rec.pchNumber, rec.iCode, rec.pchRegion), rec.stExpected)
+            << rec.pchNumber << " " << rec.iCode << " " << rec.pchRegion;
+    EXPECT_EQ(std::string(pfnValidate(nullptr, 44, nullptr)), "BAD NUMBER");
+}
+
+TEST_F(PhoneNumberLibrary, ListsEveryCallingCodeWithItsRegions) {
+    std::vector<std::string> arElements;
+    const std::string st = pfnPrefixes();
+    for (size_t i = 0, iComma = 0; iComma != std::string::npos; i = iComma + 1)
+        arElements.push_back(st.substr(i, (iComma = st.find(',', i)) - i));
+    ASSERT_GE(arElements.size(), 246u);
+    EXPECT_EQ(arElements.front(), std::to_string(arElements.size() - 1));
+    const std::set<std::string> setPairs(arElements.begin() + 1, arElements.end());
+    EXPECT_EQ(setPairs.size(), arElements.size() - 1) << "no pair is listed twice";
+    // A shared code names its main region first.
+    EXPECT_EQ(arElements[1], "1=US");
+    for (const char *pchPair : {"44=GB", "39=VA", "383=XK", "800=001"})
+        EXPECT_TRUE(setPairs.count(pchPair)) << pchPair;
+}
+
+TEST_F(PhoneNumberLibrary, ExtractsThePossibleNumberAndGivesTodaysDate) {
+    EXPECT_EQ(std::string(pfnExtract("Tel: +44 (20) 7946-0000.")), "+44 (20) 7946-0000");
+    EXPECT_EQ(std::string(pfnExtract("020 7946 0000 / x12")), "020 7946 0000");
+    EXPECT_EQ(std::string(pfnExtract("no digits")), "");
+    // The date is read on both sides of the call, so a run at midnight still passes.
+    const std::string stBefore = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    const std::string stToday = pfnGetToday();
+    const std::string stAfter = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    EXPECT_TRUE(stToday == stBefore || stToday == stAfter) << stToday;
+}
+
+TEST_F(PhoneNumberLibrary, CountsTheTerritoriesOfAMetadataFile) {
+    const std::pair<const char *, int> arCases[] = {
+        {"<phoneNumberMetadata><territories>"
+         "<territory id=\"GB\" countryCode=\"44\"><fixedLine/></territory>"
+         "<territory id=\"IT\" countryCode=\"39\"/></territories></phoneNumberMetadata>",
+         2},
+        {"<phoneNumberMetadata><territories/></phoneNumberMetadata>", -1},
+        {"<html><territory id=\"GB\" countryCode=\"44\"/></html>", -1},
+        {"<phoneNumberMetadata><territories><territory id=\"GB\" countryCode=\"44\">", -1},
+    };
+    QTemporaryDir dir;
+    const std::string stPath = dir.filePath(QStringLiteral("metadata.xml")).toStdString();
+    EXPECT_EQ(pfnBuild(stPath.c_str()), -1);
+    EXPECT_EQ(pfnBuild(nullptr), -1);
+    for (const auto &[pchContent, iExpected] : arCases) {
+        std::ofstream(stPath) << pchContent;
+        EXPECT_EQ(pfnBuild(stPath.c_str()), iExpected) << pchContent;
+    }
+}
