@@ -62,7 +62,8 @@ const QStringList cslCommLogShown = {QStringLiteral("Going Online..."),
                                      QStringLiteral("Something the library said")};
 
 // Stands in for the modal loop while it lives: records what the debugger
-// lists and whether the window whose closing opened it was still visible.
+// lists and whether the window whose closing opened it was still visible,
+// then closes it with Esc as the user would.
 class TclsDebuggerWatch {
 public:
     explicit TclsDebuggerWatch(QWidget *wCallWindow = nullptr) {
@@ -75,6 +76,8 @@ public:
             bCallWindowVisible = wCallWindow && wCallWindow->isVisible();
             bAnythingSelected = !lbxStatus->selectedItems().isEmpty();
             optListed = sl;
+            QTest::keyClick(&dlg, Qt::Key_Escape);
+            bClosedByEsc = !dlg.isVisible();
             return dlg.result();
         }));
     }
@@ -83,7 +86,7 @@ public:
     TclsDebuggerWatch &operator=(const TclsDebuggerWatch &) = delete;
 
     std::optional<QStringList> optListed; // set once the debugger was shown
-    bool bCallWindowVisible = false, bAnythingSelected = false;
+    bool bCallWindowVisible = false, bAnythingSelected = false, bClosedByEsc = false;
 
 private:
     TModalRunner fnPrevious;
@@ -326,6 +329,7 @@ void tst_CommStatusWindows::TheDebuggerListsCommLogWithoutEmptyAndNotificationLi
         frm.pDisplayDebugLog();
         QCOMPARE(objWatch.optListed, std::optional(cslCommLogShown));
         QVERIFY(!objWatch.bAnythingSelected);
+        QVERIFY(objWatch.bClosedByEsc);
         QVERIFY(objAnswerer.fnarAsked().empty());
     }
     QDir(objInstallation->fnstPath(QStringLiteral("Logs"))).removeRecursively();

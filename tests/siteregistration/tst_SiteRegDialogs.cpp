@@ -295,6 +295,7 @@ void tst_SiteRegDialogs::ProxyShowFillsTheControlsFromTheStoredRow() {
         TrecProxyDialog rec;
         QCOMPARE(fnstShown(rec), QStringLiteral("|0||0||0||"));
         QVERIFY(!rec.edt("edtUserName")->isEnabled());
+        QCOMPARE(rec.edt("edtPassword")->echoMode(), QLineEdit::Password);
         rec.chk("chkUserNamePwdConfirmation")->click();
         QVERIFY(rec.edt("edtUserName")->isEnabled() && rec.edt("edtPassword")->isEnabled());
     }
