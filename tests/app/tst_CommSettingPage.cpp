@@ -1,7 +1,7 @@
 // The communication page on a test installation: the service grid filled from
 // the service rows, its editable cells, pick lists and server rewrite; the
-// e-mail boxes against Forward/Return and the carrier's e-mail
-// feature; the retries; the installed modems; a save that a second start shows.
+// e-mail boxes against Forward/Return and the carrier's e-mail feature; the
+// retries; the installed modems; a save that a second start shows.
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitAdHocQuery.h"
 #include "unitCommServiceRows.h"
@@ -26,6 +26,10 @@ const QString cstForwardReturn = QStringLiteral("Forward/Return");
 const QString cstRUZ = QStringLiteral("Shipment Notification Via RUZ");
 const QString cstPickup = QStringLiteral("Schedule Pickup");
 const QString cstPLT = QStringLiteral("Paperless Trade (PLT)");
+
+void pExec(const QString &stSQL, const QVariantList &vlBinds = {}) {
+    QCOMPARE(fniExec(stSQL, vlBinds), 0);
+}
 
 // The wizard started on the current installation, moved to the communication page.
 struct TrecCommPage {
@@ -103,17 +107,14 @@ private:
 void tst_CommSettingPage::TheGridShowsTheServiceRows() {
     // Blank modes in the seed; one stored mode, one unknown service, one name
     // in another case.
-    QCOMPARE(fniExec(QStringLiteral("UPDATE comm_service_settings SET mode = 'HTTP' WHERE "
-                                    "service_name = ?"),
-                     {cstTracking}),
-             0);
-    QCOMPARE(fniExec(QStringLiteral("UPDATE comm_service_settings SET service_name = "
-                                    "'SCHEDULE PICKUP' WHERE service_name = ?"),
-                     {cstPickup}),
-             0);
-    QCOMPARE(fniExec(QStringLiteral("INSERT INTO comm_service_settings (service_name, in_use, "
-                                    "mode) VALUES ('Weather Service', 1, 'HTTPS')")),
-             0);
+    pExec(QStringLiteral("UPDATE comm_service_settings SET mode = 'HTTP' WHERE "
+                         "service_name = ?"),
+          {cstTracking});
+    pExec(QStringLiteral("UPDATE comm_service_settings SET service_name = "
+                         "'SCHEDULE PICKUP' WHERE service_name = ?"),
+          {cstPickup});
+    pExec(QStringLiteral("INSERT INTO comm_service_settings (service_name, in_use, "
+                         "mode) VALUES ('Weather Service', 1, 'HTTPS')"));
     TrecCommPage pg;
     QVERIFY(pg.fnbReady());
     const struct {
@@ -210,17 +211,13 @@ void tst_CommSettingPage::EmailFeatureAndForwardReturnOnEntering() {
     };
     for (const auto &c : arCases) {
         pFreshInstallation();
-        QCOMPARE(fniExec(QStringLiteral("UPDATE config_zorv SET email_feature = ?"),
-                         {int(c.bEmailFeature)}),
-                 0);
-        QCOMPARE(fniExec(QStringLiteral("UPDATE config_morvane SET return_via_email = 1, "
-                                        "return_email_address = 'returns@example.com'")),
-                 0);
-        QCOMPARE(fniExec(QStringLiteral("UPDATE comm_service_settings SET in_use = CASE WHEN "
-                                        "service_name = ? THEN ? ELSE 1 END WHERE service_name "
-                                        "IN (?, ?)"),
-                         {cstForwardReturn, int(c.bForwardReturnStored), cstForwardReturn, cstRUZ}),
-                 0);
+        pExec(QStringLiteral("UPDATE config_zorv SET email_feature = ?"), {int(c.bEmailFeature)});
+        pExec(QStringLiteral("UPDATE config_morvane SET return_via_email = 1, "
+                             "return_email_address = 'returns@example.com'"));
+        pExec(QStringLiteral("UPDATE comm_service_settings SET in_use = CASE WHEN "
+                             "service_name = ? THEN ? ELSE 1 END WHERE service_name "
+                             "IN (?, ?)"),
+              {cstForwardReturn, int(c.bForwardReturnStored), cstForwardReturn, cstRUZ});
         TrecCommPage pg;
         QVERIFY(pg.fnbReady());
         QCOMPARE(pg.fnstCell(cstRUZ, sgcActivated), c.stRUZ);
@@ -259,9 +256,8 @@ void tst_CommSettingPage::ForwardReturnAndItsEmailVariantExcludeEachOther() {
 }
 
 void tst_CommSettingPage::TheEndOfDayAddressAndTheRetries() {
-    QCOMPARE(fniExec(QStringLiteral("UPDATE config_zorv SET eod_via_email = 1, no_of_retries = 7, "
-                                    "eod_email_address = 'eod@example.com'")),
-             0);
+    pExec(QStringLiteral("UPDATE config_zorv SET eod_via_email = 1, no_of_retries = 7, "
+                         "eod_email_address = 'eod@example.com'"));
     TrecCommPage pg;
     QVERIFY(pg.fnbReady());
     QCheckBox *chk = pg.chk("chkCSEODviaEmail");
@@ -390,8 +386,7 @@ void tst_CommSettingPage::TheInstalledModemsAreListed() {
         pFreshInstallation();
         QVERIFY(objInstallation->fnbWriteFile(stRegistry,
                                               objInstallation->fnbaReadFile(stRegistry) + baKeys));
-        QCOMPARE(fniExec(QStringLiteral("UPDATE config_zorv SET Modem_Name = ?"), {stConfigured}),
-                 0);
+        pExec(QStringLiteral("UPDATE config_zorv SET Modem_Name = ?"), {stConfigured});
         TrecCommPage pg;
         QVERIFY(pg.fnbReady());
         auto *cmb = fnpControl<QComboBox>(pg.frm, "cmbModemNameList");
