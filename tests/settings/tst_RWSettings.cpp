@@ -1,0 +1,690 @@
+// The settings objects of the communication, SFTP, e-mail, internet, pickup,
+// application-security and number-allocation pages: their checks (which
+// fields are examined, in which order, with which texts) and their saves into
+// the rows of a real installation, cut to the columns' widths, refused while
+// another workstation holds the row, and what a failed write answers.
+#include "tstSettingsHelpers.h"
+#include "UnitLockHolder.h"
+#include "UnitMV5Records.h"
+#include "unitRWApplSecurity.h"
+#include "UnitRWAWBLPAlloc.h"
+#include "unitRWCommSetting.h"
+#include "unitRWCommSettingData.h"
+#include "unitRWEmailSetting.h"
+#include "unitRWEmailSettingData.h"
+#include "unitRWFTPSetting.h"
+#include "unitRWFTPSettingData.h"
+#include "UnitRWPickupDetails.h"
+#include "unitRWProxyServer.h"
+
+#include <algorithm>
+#include <functional>
+#include <map>
+
+namespace {
+// A check's result and its entries, "result: control|message; ...". The list
+// starts with an entry of an earlier page, which the check must drop.
+template <class TSetting, class TData>
+std::string fnstCheck(TData obj, const std::function<void(TData &)> &fnChange) {
+    fnChange(obj);
+    TrecarErrorList ar = {{QStringLiteral("edtSenderCode"), QStringLiteral("Earlier."), 0, 0}};
+    QString st = TSetting().fnstValidate(obj, ar) + QLatin1Char(':');
+    for (const auto &rec : ar)
+        st += QLatin1Char(' ') + rec.stControlName + QLatin1Char('|') + rec.stMessage;
+    return st.toStdString();
+}
+
+// A communication page that passes: every service off, a gateway airport.
+TclsRWCommSettingData fnobjValidComm() {
+    TclsRWCommSettingData obj;
+    obj.stGatewayIATA = QStringLiteral("SYD");
+    return obj;
+}
+
+std::string fnstCheckComm(const std::function<void(TclsRWCommSettingData &)> &fnChange) {
+    return fnstCheck<TclsRWCommSetting>(fnobjValidComm(), fnChange);
+}
+
+void pUse(TclsRWCommSettingData &obj, TCommService e, const char *pchMode,
+          const char *pchPhone = "", const char *pchServer = "", const char *pchPort = "") {
+    obj.arServices[e] = {true,      QString::fromLatin1(pchMode),   QString::fromLatin1(pchPhone),
+                         QString(), QString::fromLatin1(pchServer), QString::fromLatin1(pchPort)};
+}
+
+TclsRWFTPSettingData fnobjValidFTP() {
+    TclsRWFTPSettingData obj;
+    obj.bFTPInUse = true;
+    obj.stHost = QStringLiteral("sftp.example.com");
+    obj.stPort = QStringLiteral(" 2222 ");
+    obj.stUserId = QStringLiteral("site01");
+    obj.stPassword = QStringLiteral("not-a-real-one");
+    obj.stBuildDirPath = QStringLiteral("/manifests/build");
+    obj.stWorkDirPath = QStringLiteral("/manifests/work");
+    obj.iManifestMode = 1;
+    return obj;
+}
+
+TclsRWEmailSettingData fnobjValidEmail() {
+    TclsRWEmailSettingData obj;
+    obj.bEmailInUse = true;
+    obj.stHost = QStringLiteral("smtp.example.com");
+    obj.stPort = QStringLiteral("587");
+    obj.stUserId = QStringLiteral("site01@example.com");
+    return obj; // no password needed
+}
+} // namespace
+
+TEST(RWSettingsChecks, CommunicationPage) {
+    using D = TclsRWCommSettingData;
+    EXPECT_EQ(fnstCheckComm([](D &) {}), "success:");
+    EXPECT_EQ(fnstCheckComm([](D &o) { pUse(o, csTracking, "MODEM AND HTTPS", "0299998888"); }),
+              "success:");
+    EXPECT_EQ(fnstCheckComm([](D &o) { pUse(o, csSiteRegistration, "MODEM", "   "); }),
+              "unsuccess: stgCSServiceSettings|Primary Phone for Site Registration service "
+              "cannot be blank.");
+    EXPECT_EQ(fnstCheckComm([](D &o) {
+                  pUse(o, csSiteRegistration, "MODEM", "+61 (2) 9999-8888,,*1#");
+                  o.arServices[csSiteRegistration].stSecondaryPhone = "9W0299998888pt";
+              }),
+              "success:");
+    EXPECT_EQ(fnstCheckComm([](D &o) {
+                  pUse(o, csTracking, "MODEM", "0299998888\rATH");
+                  o.arServices[csTracking].stSecondaryPhone = QStringLiteral("0299;");
+              }),
+              "unsuccess: stgCSServiceSettings|Primary Phone for Tracking service may hold only "
+              "the characters 0-9 + - ( ) , * # W P T. stgCSServiceSettings|Secondary Phone for "
+              "Tracking service may hold only the characters 0-9 + - ( ) , * # W P T.");
+    EXPECT_EQ(
+        fnstCheckComm([](D &o) { pUse(o, csTracking, "HTTPS", "not;a;number", "host", "443"); }),
+        "success:");
+    EXPECT_EQ(fnstCheckComm([](D &o) { pUse(o, csSiteRegistration, "HTTP"); }),
+              "unsuccess: stgCSServiceSettings|HTTP Server for Site Registration service cannot "
+              "be blank.");
+    EXPECT_EQ(fnstCheckComm(
+                  [](D &o) { pUse(o, csAutomaticLPNumberAllocation, "HTTPS", "", "host", " "); }),
+              "unsuccess: stgCSServiceSettings|HTTP Port for automatic LP number allocation "
+              "service cannot be blank.");
+    // Not in use, Software Upgrade, PLT, RUZ by modem and HTTPS, an address
+    // without its box: not examined.
+    EXPECT_EQ(fnstCheckComm([](D &o) {
+                  pUse(o, csSiteRegistration, "HTTP");
+                  o.arServices[csSiteRegistration].bInUse = false;
+                  pUse(o, csSoftwareUpgrade, "MODEM");
+                  pUse(o, csPaperlessTrade, "HTTPS");
+                  pUse(o, csShipmentNotificationViaRUZ, "MODEM AND HTTPS");
+                  o.stEODEmailAddress = QStringLiteral("not an address");
+              }),
+              "success:");
+    EXPECT_EQ(fnstCheckComm([](D &o) {
+                  o.bEODViaEmail = o.bReturnViaEmail = true;
+                  o.stEODEmailAddress = QStringLiteral("eod@abc");
+                  o.stReturnEmailAddress = QStringLiteral("returns..desk@example.com");
+              }),
+              "unsuccess: edtCSEODviaEmailAddress|End of day via Email is not a valid email "
+              "address. edtTPPviaEmailAddress|Return Shipment via Email is not a valid email "
+              "address.");
+    EXPECT_EQ(fnstCheckComm([](D &o) {
+                  for (int i = 0; i < csServiceCount; ++i)
+                      pUse(o, TCommService(i), "MODEM");
+                  o.bEODViaEmail = o.bReturnViaEmail = true;
+                  o.stGatewayIATA.clear();
+              }),
+              "unsuccess: stgCSServiceSettings|Primary Phone for Site Registration service cannot "
+              "be blank. stgCSServiceSettings|Primary Phone for Tracking service cannot be blank. "
+              "stgCSServiceSettings|Primary Phone for Shipment Data File service cannot be blank. "
+              "edtCSEODviaEmailAddress|End of day via Email cannot be blank. "
+              "edtTPPviaEmailAddress|Return Shipment via Email cannot be blank. "
+              "stgCSServiceSettings|Primary Phone for Return service cannot be blank. "
+              "stgCSServiceSettings|Primary Phone for automatic shipment number allocation "
+              "service cannot be blank. stgCSServiceSettings|Primary Phone for automatic LP "
+              "number allocation service cannot be blank. stgCSServiceSettings|Primary Phone for "
+              "Pickup service cannot be blank. stgCSServiceSettings|Primary Phone for Shipment "
+              "Notification Via RUZ service cannot be blank. edtGatewayiata|Gateway IATA  can not "
+              "be blank.");
+}
+
+TEST(RWSettingsChecks, SFTPAndEmailPages) {
+    using F = TclsRWFTPSettingData;
+    const auto fnstFTP = [](const std::function<void(F &)> &fn) {
+        return fnstCheck<TclsRWFTPSetting>(fnobjValidFTP(), fn);
+    };
+    EXPECT_EQ(fnstFTP([](F &) {}), "success:");
+    EXPECT_EQ(fnstFTP([](F &o) {
+                  o.bFTPInUse = false;
+                  o.stPort = QStringLiteral("abc");
+              }),
+              "success:");
+    EXPECT_EQ(fnstFTP([](F &o) { o.stPort = QStringLiteral("0"); }),
+              "unsuccess: edtFTPPort|Port cannot be zero.");
+    EXPECT_EQ(fnstFTP([](F &o) {
+                  o.stPort = QStringLiteral("21.5");
+                  o.stUserId.clear();
+                  o.stWorkDirPath = QStringLiteral("  ");
+              }),
+              "unsuccess: edtFTPPort|Port must be a whole number. edtFTPUserId|User Id cannot be "
+              "blank. edtFTPWorkDirPath|Work Directory Path cannot be blank.");
+    EXPECT_EQ(fnstFTP([](F &o) {
+                  o = F();
+                  o.bFTPInUse = true;
+              }),
+              "unsuccess: edtFTPHost|Host cannot be blank. edtFTPPort|Port cannot be blank. "
+              "edtFTPUserId|User Id cannot be blank. edtFTPPasswd|Password cannot be blank. "
+              "edtFTPBuildDirPath|Build Directory Path cannot be blank. edtFTPWorkDirPath|Work "
+              "Directory Path cannot be blank.");
+
+    using E = TclsRWEmailSettingData;
+    const auto fnstEmail = [](const std::function<void(E &)> &fn) {
+        return fnstCheck<TclsRWEmailSetting>(fnobjValidEmail(), fn);
+    };
+    EXPECT_EQ(fnstEmail([](E &) {}), "success:");
+    EXPECT_EQ(fnstEmail([](E &o) { o = E(); }), "success:");
+    EXPECT_EQ(
+        fnstEmail([](E &o) { o.stHost = o.stPort = QStringLiteral("  "); }),
+        "unsuccess: edtEmailHost|Outgoing Mail Server cannot be blank. edtEmailPort|Port(SMTP) "
+        "cannot be blank.");
+    EXPECT_EQ(fnstEmail([](E &o) {
+                  o.stPort = QStringLiteral("25x");
+                  o.stUserId.clear();
+              }),
+              "unsuccess: edtEmailPort|Port(SMTP) must be a whole number. edtEmailUserId|User Id "
+              "cannot be blank.");
+    EXPECT_EQ(fnstEmail([](E &o) { o.stPort = QStringLiteral("0"); }),
+              "unsuccess: edtEmailPort|Port(SMTP) cannot be zero.");
+}
+
+namespace {
+// An installation whose configuration rows were last written by someone else,
+// so a save's own mark shows.
+class RWSettings : public ::testing::Test {
+protected:
+    TclsTestInstallation objInstallation{fnrecLogging()};
+    void SetUp() override {
+        ASSERT_INSTALLED(objInstallation);
+        for (const char *pchTable : {"comm_service_settings", "config_zorv", "config_morvane"})
+            pExecute(QStringLiteral("UPDATE %1 SET changed_by = 'ADMIN'").arg(pchTable));
+    }
+    static TrecInstallationOptions fnrecLogging() {
+        TrecInstallationOptions rec = fnrecTestOptions();
+        rec.bLogging = true;
+        return rec;
+    }
+};
+
+// Service i's block: texts longer than their columns, ports of every kind.
+TclsRWCommSettingData fnobjFullComm() {
+    TclsRWCommSettingData obj = fnobjValidComm();
+    for (int i = 0; i < csServiceCount; ++i) {
+        TrecCommServiceBlock &rec = obj.arServices[i];
+        rec.bInUse = i % 2 == 0;
+        rec.stMode = i % 3 == 0 ? QStringLiteral("MODEM AND HTTPS") : QStringLiteral("HTTP");
+        rec.stPrimaryPhone = QString(25, QChar(u'0' + i));
+        rec.stSecondaryPhone = QStringLiteral("+61") + QString(22, QChar(u'0' + i));
+        rec.stHTTPServer = QStringLiteral("https://s%1.example.com/").arg(i) + QString(120, u'p');
+        rec.stHTTPPort = QString::number(8000 + i);
+    }
+    obj.arServices[csTracking].stHTTPPort = QStringLiteral("abc");
+    obj.arServices[csSchedulePickup].stHTTPPort = QStringLiteral(" 9443 ");
+    return obj;
+}
+} // namespace
+
+// Every service row gets its block, cut to its widths; a row of another
+// service is left alone, a service name in other letters is the same service,
+// and a second save duplicates nothing.
+TEST_F(RWSettings, EveryServiceRowGetsItsBlockAndOnlyThose) {
+    auto objExtra = std::make_unique<TclsCommServiceSettingsData>();
+    objExtra->service_name = QStringLiteral("Label Printing");
+    objExtra->http_server = QStringLiteral("labels.example.com");
+    objExtra->changed_by = QStringLiteral("ADMIN");
+    TobjarMVData objarExtra = fnarOne(std::move(objExtra));
+    ASSERT_EQ(fniInsertRecord(objarExtra), 0);
+    pExecute(QStringLiteral("UPDATE comm_service_settings SET service_name = 'TRACKING' WHERE "
+                            "service_name = 'Tracking'"));
+    const TclsRWCommSettingData obj = fnobjFullComm();
+    ASSERT_EQ(TclsRWCommSetting().fnstSaveToDB(obj), cstSuccess);
+    ASSERT_EQ(TclsRWCommSetting().fnstSaveToDB(obj), cstSuccess);
+
+    const auto arRows = fnarRows<TclsCommServiceSettingsData>();
+    ASSERT_EQ(arRows.size(), size_t(csServiceCount) + 1);
+    std::map<QString, int> mapPorts;
+    for (const auto &row : arRows) {
+        SCOPED_TRACE(qPrintable(row.service_name));
+        mapPorts[row.service_name] = row.http_port;
+        const auto &arNames = fnarCommServiceNames();
+        const auto it = std::find(arNames.begin(), arNames.end(), row.service_name);
+        if (it == arNames.end()) {
+            EXPECT_EQ(row.service_name + row.http_server + row.changed_by,
+                      QStringLiteral("Label Printinglabels.example.comADMIN"));
+            continue;
+        }
+        const TrecCommServiceBlock &rec = obj.arServices[it - arNames.begin()];
+        EXPECT_EQ(row.in_use, rec.bInUse);
+        EXPECT_EQ(
+            QStringList({row.mode, row.primary_phone, row.secondary_phone, row.http_server,
+                         row.changed_by}),
+            QStringList({rec.stMode, rec.stPrimaryPhone.left(20), rec.stSecondaryPhone.left(20),
+                         rec.stHTTPServer.left(100), "DEFAULT"}));
+    }
+    EXPECT_EQ(mapPorts[fnarCommServiceNames()[csTracking]], 0) << "a port that is not a number";
+    EXPECT_EQ(mapPorts[fnarCommServiceNames()[csSchedulePickup]], 9443) << "blanks around it";
+    EXPECT_EQ(mapPorts[fnarCommServiceNames()[csSiteRegistration]], 8002);
+}
+
+// The two e-mail boxes are saved each to its own flag: one ticked, the other
+// not, both ways round.
+TEST_F(RWSettings, TheConfigurationRowsGetTheCommunicationPageOptions) {
+    for (const bool bEODByEmail : {true, false}) {
+        TclsRWCommSettingData obj = fnobjValidComm();
+        obj.iNoOfRetries = 4;
+        obj.bEODViaFTP = true;
+        obj.bEODViaEmail = bEODByEmail;
+        obj.stEODEmailAddress = QString(90, u'e') + QStringLiteral("@example.com");
+        obj.stGatewayIATA = QStringLiteral("MELX");
+        obj.stModemName = QStringLiteral("Modem ") + QString(70, u'm');
+        obj.bReturnViaEmail = !bEODByEmail;
+        obj.stReturnEmailAddress = QString(110, u'r') + QStringLiteral("@example.com");
+        ASSERT_EQ(TclsRWCommSetting().fnstSaveToDB(obj), cstSuccess);
+
+        const TclsConfigZorvData objZorv = fnarRows<TclsConfigZorvData>().at(0);
+        EXPECT_EQ(objZorv.no_of_retries, 4);
+        EXPECT_TRUE(objZorv.eod_via_ftp);
+        EXPECT_EQ(objZorv.eod_via_email, bEODByEmail);
+        EXPECT_EQ(QStringList({objZorv.eod_email_address, objZorv.gateway_iata, objZorv.Modem_Name,
+                               objZorv.changed_by}),
+                  QStringList({obj.stEODEmailAddress.left(80), "MEL", obj.stModemName.left(60),
+                               "DEFAULT"}));
+        const TclsConfigMorvaneData objMorvane = fnarRows<TclsConfigMorvaneData>().at(0);
+        EXPECT_EQ(objMorvane.return_via_email, !bEODByEmail);
+        EXPECT_EQ(objMorvane.return_email_address, obj.stReturnEmailAddress.left(100));
+        EXPECT_EQ(objMorvane.changed_by, QStringLiteral("DEFAULT"));
+    }
+}
+
+TEST_F(RWSettings, SFTPAndEmailFieldsAreCutToTheirWidths) {
+    TclsRWFTPSettingData objFTP = fnobjValidFTP();
+    objFTP.stHost = QString(55, u'h') + QStringLiteral(".example");
+    objFTP.stPort = QStringLiteral("123456789");
+    objFTP.stUserId = QString(40, u'u');
+    objFTP.stPassword = QString(30, u'p');
+    objFTP.stBuildDirPath = QStringLiteral("/b") + QString(260, u'b');
+    objFTP.stWorkDirPath = QStringLiteral("/w") + QString(260, u'w');
+    ASSERT_EQ(TclsRWFTPSetting().fnstSaveToDB(objFTP), cstSuccess);
+    const TclsConfigZorvData objZorv = fnarRows<TclsConfigZorvData>().at(0);
+    EXPECT_EQ(
+        QStringList({objZorv.ftp_host, objZorv.ftp_port, objZorv.ftp_user_id, objZorv.ftp_build_dir,
+                     objZorv.ftp_work_dir, objZorv.changed_by}),
+        QStringList({QString(50, u'h'), "12345678", QString(35, u'u'),
+                     objFTP.stBuildDirPath.left(250), objFTP.stWorkDirPath.left(250), "DEFAULT"}));
+    EXPECT_TRUE(objZorv.ftp_password == QString(25, u'p')) << "the password, cut to 25";
+    EXPECT_EQ(objZorv.manifest_mode, 1);
+    EXPECT_EQ(objZorv.no_of_retries, 1) << "fields of other pages stay";
+
+    TclsRWEmailSettingData objEmail = fnobjValidEmail();
+    objEmail.stHost = QString(60, u'm');
+    objEmail.stPort = QStringLiteral(" 5870000 ");
+    objEmail.stUserId = QString(90, u'u');
+    objEmail.stPassword = QString(300, u'p');
+    ASSERT_EQ(TclsRWEmailSetting().fnstSaveToDB(objEmail), cstSuccess);
+    const TclsConfigMorvaneData objMorvane = fnarRows<TclsConfigMorvaneData>().at(0);
+    EXPECT_EQ(QStringList({objMorvane.smtp_host, objMorvane.smtp_port, objMorvane.smtp_user_id,
+                           objMorvane.changed_by}),
+              QStringList({QString(50, u'm'), " 5870000", QString(80, u'u'), "DEFAULT"}));
+    EXPECT_TRUE(objMorvane.smtp_password == QString(255, u'p')) << "the password, cut to 255";
+}
+
+namespace {
+// The SFTP and e-mail saves side by side, for what they share.
+struct TrecPageSave {
+    const char *pchTable, *pchClass, *pchHostColumn;
+    QString (*fnstSave)(const QString &stHost); // a valid page with that host
+};
+const TrecPageSave arPageSaves[] = {
+    {"config_zorv", "TclsConfigZorvDB", "ftp_host",
+     [](const QString &stHost) {
+         TclsRWFTPSettingData obj = fnobjValidFTP();
+         obj.stHost = stHost;
+         return TclsRWFTPSetting().fnstSaveToDB(obj);
+     }},
+    {"config_morvane", "TclsConfigMorvaneDB", "smtp_host",
+     [](const QString &stHost) {
+         TclsRWEmailSettingData obj = fnobjValidEmail();
+         obj.stHost = stHost;
+         return TclsRWEmailSetting().fnstSaveToDB(obj);
+     }},
+};
+} // namespace
+
+// Two workstations saving one configuration row: the one that locked it first
+// writes it, the other is refused and leaves the first one's values in place.
+// Once the first is gone the save goes through, and leaves the row free.
+TEST_F(RWSettings, ARowBeingSavedByAnotherWorkstationKeepsThatWorkstationsValues) {
+    for (const TrecPageSave &rec : arPageSaves) {
+        SCOPED_TRACE(rec.pchTable);
+        const QString stClass = QLatin1String(rec.pchClass);
+        const QString stSelect = QStringLiteral("SELECT %1 || '/' || changed_by FROM %2")
+                                     .arg(rec.pchHostColumn, rec.pchTable);
+        const QString stKey = fnstScalar(QStringLiteral("SELECT record_key FROM ") + rec.pchTable);
+        ASSERT_FALSE(stKey.isEmpty());
+        {
+            TclsLockHolder objFirst({QStringLiteral("save"), stClass, stKey,
+                                     QLatin1String(rec.pchHostColumn),
+                                     QStringLiteral("first.example.com")});
+            ASSERT_EQ(objFirst.fnstAnswer(), QStringLiteral("locked"));
+            EXPECT_EQ(rec.fnstSave(QStringLiteral("second.example.com")),
+                      fnstGetDBErrorMessage(12));
+            EXPECT_EQ(fnstScalar(stSelect), QStringLiteral("first.example.com/ADMIN"));
+            EXPECT_EQ(fnstIntegrityCheck(), QStringLiteral("ok"));
+        }
+        EXPECT_EQ(rec.fnstSave(QStringLiteral("new.example.com")), cstSuccess);
+        EXPECT_EQ(fnstScalar(stSelect), QStringLiteral("new.example.com/DEFAULT"));
+        TclsLockHolder objNext({QStringLiteral("record"), stClass, stKey});
+        EXPECT_EQ(objNext.fnstAnswer(), QStringLiteral("locked"));
+    }
+}
+
+// A service table that cannot be read ends the communication save before it
+// writes anything; a configuration table without its row: the SFTP and
+// e-mail saves answer 0 and insert none.
+TEST_F(RWSettings, AMissingRowOrTableEndsTheSave) {
+    pExecute(QStringLiteral("DROP TABLE comm_service_settings"));
+    TclsRWCommSettingData obj = fnobjValidComm();
+    obj.stGatewayIATA = QStringLiteral("PER");
+    EXPECT_EQ(TclsRWCommSetting().fnstSaveToDB(obj), fnstGetDBErrorMessage(9));
+    EXPECT_NE(fnarRows<TclsConfigZorvData>().at(0).gateway_iata, QStringLiteral("PER"));
+    for (const TrecPageSave &rec : arPageSaves) {
+        pExecute(QStringLiteral("DELETE FROM %1").arg(rec.pchTable));
+        EXPECT_EQ(rec.fnstSave(QStringLiteral("new.example.com")), QStringLiteral("0"))
+            << rec.pchTable;
+        EXPECT_EQ(fnstScalar(QStringLiteral("SELECT count(*) FROM %1").arg(rec.pchTable)),
+                  QStringLiteral("0"))
+            << rec.pchTable;
+    }
+}
+
+namespace {
+TclsRWProxyServerData fnobjProxyData(const QString &stTag, int iConnectionType) {
+    TclsRWProxyServerData obj;
+    obj.stHTTPProxyAddress = QStringLiteral("http.") + stTag;
+    obj.stHTTPSProxyAddress = QStringLiteral("https.") + stTag;
+    obj.stFTPProxyAddress = QStringLiteral("ftp.") + stTag;
+    obj.iHTTPPort = 8080 + iConnectionType;
+    obj.iHTTPSPort = 8443 + iConnectionType;
+    obj.iFTPPort = 2121 + iConnectionType;
+    obj.bNTLM = iConnectionType == ctProxy;
+    obj.stUserName = QStringLiteral("user.") + stTag;
+    obj.stPassword = QStringLiteral("pw.") + stTag;
+    obj.bUseBrowserSettings = iConnectionType != ctDialUp;
+    obj.bUserNamePwdConfirmation = iConnectionType == ctProxy;
+    obj.iConnectionType = iConnectionType;
+    obj.stDialupName = QStringLiteral("peer.") + stTag;
+    return obj;
+}
+
+// Saves the holder; the one row of the table must then hold it.
+TclsInternetSettingData fnobjSaveProxy(const TclsRWProxyServerData &objData) {
+    EXPECT_EQ(TclsRWProxyServer().fnstSaveToDB(objData), cstSuccess);
+    const std::vector<TclsInternetSettingData> ar = fnarRows<TclsInternetSettingData>();
+    EXPECT_EQ(ar.size(), 1u);
+    const TclsInternetSettingData objRow = ar.empty() ? TclsInternetSettingData() : ar.front();
+    EXPECT_EQ(objRow.connection_type, objData.iConnectionType);
+    EXPECT_EQ(objRow.use_browser_settings, objData.bUseBrowserSettings);
+    EXPECT_EQ(QStringList({objRow.http_proxy, objRow.https_proxy, objRow.ftp_proxy,
+                           objRow.proxy_user, objRow.dialup_name}),
+              QStringList({objData.stHTTPProxyAddress.fnst(), objData.stHTTPSProxyAddress.fnst(),
+                           objData.stFTPProxyAddress.fnst(), objData.stUserName.left(35),
+                           objData.stDialupName.left(60)}));
+    EXPECT_EQ(QList<int>({objRow.http_port, objRow.https_port, objRow.ftp_port}),
+              QList<int>({objData.iHTTPPort, objData.iHTTPSPort, objData.iFTPPort}));
+    EXPECT_EQ(objRow.ntlm, objData.bNTLM);
+    EXPECT_EQ(objRow.use_credentials, objData.bUserNamePwdConfirmation);
+    // Compared without printing: a password never reaches the test output.
+    EXPECT_TRUE(objRow.proxy_password == objData.stPassword.left(30)) << "proxy password differs";
+    return objRow;
+}
+
+TclsRWPickupData fnobjPickupData(const QStringList &slLocations, int iMargin, QTime tmClose,
+                                 QTime tmReadyBy) {
+    TclsRWPickupData obj;
+    obj.slPickupLocations = slLocations;
+    obj.iRequestCutOffMargin = iMargin;
+    obj.iReadyByCloseMargin = iMargin + 1;
+    obj.iRequestCloseMargin = iMargin + 2;
+    obj.iReadyByCutOffMargin = iMargin + 3;
+    obj.tmDefaultCloseTime = tmClose;
+    obj.tmDefaultReadyByTime = tmReadyBy;
+    return obj;
+}
+
+// Saves the holder; the one row of the table must then hold it.
+TclsPickupData fnobjSavePickup(const TclsRWPickupData &objData) {
+    EXPECT_EQ(TclsRWPickup().fnstSaveToDB(objData), cstSuccess);
+    const std::vector<TclsPickupData> ar = fnarRows<TclsPickupData>();
+    EXPECT_EQ(ar.size(), 1u);
+    const TclsPickupData objRow = ar.empty() ? TclsPickupData() : ar.front();
+    EXPECT_EQ(objRow.pickup_locations, objData.slPickupLocations);
+    EXPECT_EQ(QList<int>({objRow.request_cutoff_margin, objRow.readyby_close_margin,
+                          objRow.request_close_margin, objRow.readyby_cutoff_margin}),
+              QList<int>({objData.iRequestCutOffMargin, objData.iReadyByCloseMargin,
+                          objData.iRequestCloseMargin, objData.iReadyByCutOffMargin}));
+    EXPECT_EQ(objRow.default_close_time, objData.tmDefaultCloseTime);
+    EXPECT_EQ(objRow.default_readyby_time, objData.tmDefaultReadyByTime);
+    return objRow;
+}
+} // namespace
+
+// The first run inserts the row, later runs update it, cut to its columns.
+// Dial-up still stores the proxy fields: they are there when the user
+// switches back. The browser choice stored is the one the holder carries.
+TEST_F(RWSettings, TheInternetRowIsInsertedThenUpdated) {
+    pExecute(QStringLiteral("DELETE FROM internet_setting"));
+    const TclsRWProxyServerData objFirst = fnobjProxyData(QStringLiteral("first"), ctProxy);
+    const qint32 iKey = fnobjSaveProxy(objFirst).record_key;
+    EXPECT_EQ(fnobjSaveProxy(fnobjProxyData(QStringLiteral("second"), ctDialUp)).record_key, iKey);
+    TclsRWProxyServerData objLong = objFirst;
+    objLong.stHTTPSProxyAddress = QString(36, QLatin1Char('s'));
+    objLong.stUserName = QString(36, QLatin1Char('u'));
+    objLong.stPassword = QString(31, QLatin1Char('p'));
+    objLong.stDialupName = QString(61, QLatin1Char('d'));
+    fnobjSaveProxy(objLong);
+    for (const bool bInHolder : {true, false}) {
+        TclsInternetSettingData objRow = fnarRows<TclsInternetSettingData>().at(0);
+        objRow.use_browser_settings = !bInHolder;
+        ASSERT_EQ(fniUpdateRecord(objRow), 0);
+        TclsRWProxyServerData objData = fnobjProxyData(QStringLiteral("b"), ctWithoutProxy);
+        objData.bUseBrowserSettings = bInHolder;
+        fnobjSaveProxy(objData);
+    }
+}
+
+TEST_F(RWSettings, ThePickupRowIsInsertedThenUpdated) {
+    pExecute(QStringLiteral("DELETE FROM pickup"));
+    TclsPickupData objInserted = fnobjSavePickup(fnobjPickupData(
+        {QStringLiteral("Reception"), QStringLiteral("Dock 1")}, 15, QTime(17, 30), QTime(9, 15)));
+    // Site registration stores the host's pickup address in the same row.
+    objInserted.address1 = QStringLiteral("1 Quay Street");
+    ASSERT_EQ(fniUpdateRecord(objInserted), 0);
+    const TclsPickupData objUpdated =
+        fnobjSavePickup(fnobjPickupData({QStringLiteral("Gate")}, 40, QTime(18, 0), QTime(8, 45)));
+    EXPECT_EQ(objUpdated.record_key, objInserted.record_key);
+    EXPECT_EQ(objUpdated.address1, QStringLiteral("1 Quay Street")) << "the address is not ours";
+
+    // The default location leads, only filled ones follow; a list of one empty
+    // entry is stored as an empty text and reads back empty.
+    const struct {
+        QString stDefault;
+        QStringList slFurther; // edtPickup1..4
+        QStringList slExpected;
+    } arCases[] = {
+        {{}, {{}, {}, {}, {}}, {QString()}},
+        {{}, {{}, QStringLiteral("Dock 2"), {}, {}}, {QString(), QStringLiteral("Dock 2")}},
+        {QStringLiteral(" Reception "),
+         {QStringLiteral("Dock 1"), QStringLiteral("  "), {}, QStringLiteral(" Gate ")},
+         {QStringLiteral("Reception"), QStringLiteral("Dock 1"), QStringLiteral("Gate")}},
+    };
+    for (const auto &rec : arCases) {
+        const QStringList sl = fnslPickupLocations(rec.stDefault, rec.slFurther);
+        EXPECT_EQ(sl, rec.slExpected);
+        ASSERT_EQ(TclsRWPickup().fnstSaveToDB(fnobjPickupData(sl, 0, QTime(17, 0), QTime(9, 0))),
+                  cstSuccess);
+        EXPECT_EQ(fnarRows<TclsPickupData>().at(0).pickup_locations.join(QLatin1Char('\n')),
+                  rec.slExpected.join(QLatin1Char('\n')));
+    }
+}
+
+namespace {
+TclsUsersData fnobjUser(const char *pchId = "'DEFAULT'") {
+    const std::vector<TclsUsersData> ar =
+        fnarRows<TclsUsersData>({{QStringLiteral("user_id"), QLatin1String(pchId)}});
+    EXPECT_EQ(ar.size(), 1u);
+    return ar.empty() ? TclsUsersData() : ar.front();
+}
+
+// Puts the DEFAULT user's password and flag as an earlier run left them.
+void pSetDefaultUser(const QString &stPassword, bool bPasswordSet) {
+    TclsUsersData objUser = fnobjUser();
+    objUser.password = stPassword;
+    objUser.password_set = bPasswordSet;
+    ASSERT_EQ(fniUpdateRecord(objUser), 0);
+}
+
+QString fnstSavePassword(const QString &stPassword) {
+    TclsRWApplSecurityData objData;
+    objData.bPasswordRequired = !stPassword.isEmpty();
+    objData.stPassword = stPassword;
+    return TclsRWApplSecurity().fnstSaveToDB(objData);
+}
+} // namespace
+
+// The password is stored, cut to 255, and sets the flag; no password leaves
+// the flag as it was. Nothing of it reaches the log.
+TEST_F(RWSettings, StoresThePasswordAndSetsTheFlagOnlyForAPassword) {
+    const QString stLong = QStringLiteral("Zq8-unlikely-text") + QString(300, QLatin1Char('p'));
+    const struct {
+        bool bOldFlag;
+        QString stPassword, stStored;
+    } arCases[] = {{true, {}, {}}, {false, {}, {}}, {false, stLong, stLong.left(255)}};
+    for (const auto &rec : arCases) {
+        pSetDefaultUser(QStringLiteral("Old1"), rec.bOldFlag);
+        EXPECT_EQ(fnstSavePassword(rec.stPassword), cstSuccess);
+        const TclsUsersData objUser = fnobjUser();
+        // Compared without printing: a password never reaches the test output.
+        EXPECT_TRUE(objUser.password == rec.stStored) << "stored password differs";
+        EXPECT_EQ(objUser.password_set, rec.bOldFlag || !rec.stPassword.isEmpty());
+        EXPECT_EQ(objUser.changed_by, QStringLiteral("DEFAULT"));
+    }
+    EXPECT_TRUE(fnobjUser("'ADMIN'").changed_by.isEmpty()) << "only the DEFAULT user is written";
+    const QString stLog = fnstTodaysLog(objInstallation);
+    EXPECT_TRUE(stLog.contains(QStringLiteral("|Process fnstSaveToDB|")));
+    EXPECT_FALSE(stLog.contains(QStringLiteral("Zq8-unlikely-text"))) << "the password is logged";
+}
+
+TEST_F(RWSettings, ADefaultUserLockedByAnotherWorkstationIsLeftAlone) {
+    pSetDefaultUser(QStringLiteral("Old1"), false);
+    const QString stKey = QString::number(fnobjUser().record_key);
+    {
+        TclsLockHolder objHolder({QStringLiteral("record"), QStringLiteral("TclsUsersDB"), stKey});
+        ASSERT_EQ(objHolder.fnstAnswer(), QStringLiteral("locked"));
+        EXPECT_EQ(fnstSavePassword(QStringLiteral("New2")), fnstGetDBErrorMessage(12));
+        const TclsUsersData objUser = fnobjUser();
+        EXPECT_TRUE(objUser.password == QStringLiteral("Old1")) << "the row was updated";
+        EXPECT_FALSE(objUser.password_set);
+    }
+    EXPECT_EQ(fnstSavePassword(QStringLiteral("New2")), cstSuccess) << "the other one has gone";
+    TclsLockHolder objLater({QStringLiteral("record"), QStringLiteral("TclsUsersDB"), stKey});
+    EXPECT_EQ(objLater.fnstAnswer(), QStringLiteral("locked")) << "the save unlocked its row";
+}
+
+namespace {
+// Both number allocation saves of one quantity: their results, and the stored
+// quantities of both tables' rows.
+QString fnstSaveQuantities(const QString &stQuantity) {
+    TclsRWAWBLPAllocData objData;
+    objData.stShipmentNoQty = objData.stLPNoQty = stQuantity;
+    QStringList sl = {TclsRWAWBLPAlloc().fnstSaveShipmentNoAlloc(objData),
+                      TclsRWAWBLPAlloc().fnstSaveLPNoAlloc(objData)};
+    for (const TclsShipmentNumberData &objRow : fnarRows<TclsShipmentNumberData>())
+        sl << QString::number(objRow.allocation_qty);
+    for (const TclsZorvLpData &objRow : fnarRows<TclsZorvLpData>())
+        sl << QString::number(objRow.allocation_qty);
+    return sl.join(QLatin1Char(' '));
+}
+} // namespace
+
+TEST_F(RWSettings, AFreshDatabaseGetsOneAllocationRowInEachTableLaterRunsUpdateThem) {
+    const QString stRefused =
+        QStringLiteral("The requested quantity of numbers is not a positive whole number.");
+    EXPECT_EQ(fnstSaveQuantities(QStringLiteral("abc")), stRefused + " " + stRefused)
+        << "refused on an empty table: no row is created either";
+    // Stored date-times keep whole seconds.
+    const QDateTime dtBefore = QDateTime::currentDateTime().addMSecs(-1000);
+    ASSERT_EQ(fnstSaveQuantities(QStringLiteral(" 2500 ")), "success success 2500 2500");
+    const TclsZorvLpData objLP = fnarRows<TclsZorvLpData>().at(0);
+    EXPECT_EQ(objLP.lp_status + objLP.lp_source + objLP.changed_by, QStringLiteral("JJDEFAULT"));
+    EXPECT_TRUE(objLP.changed_date >= dtBefore &&
+                objLP.changed_date <= QDateTime::currentDateTime());
+
+    // Site registration has since stored what the host said in the LP row.
+    TclsZorvLpData objRegistered = objLP;
+    objRegistered.lp_status = QStringLiteral("0");
+    ASSERT_EQ(fniUpdateRecord(objRegistered), 0);
+    for (const char *pchQuantity : {"0", "-500", "2.5", "1,000", "99999999999", ""})
+        EXPECT_EQ(fnstSaveQuantities(QLatin1String(pchQuantity)),
+                  stRefused + " " + stRefused + " 2500 2500")
+            << pchQuantity;
+    ASSERT_EQ(fnstSaveQuantities(QStringLiteral("1000000")), "success success 1000000 1000000");
+    const TclsZorvLpData objAgain = fnarRows<TclsZorvLpData>().at(0);
+    EXPECT_EQ(objAgain.record_key, objLP.record_key);
+    EXPECT_EQ(objAgain.lp_status, QStringLiteral("0")) << "an existing row keeps its codes";
+    EXPECT_EQ(objAgain.changed_date, objLP.changed_date);
+}
+
+// A write the database refuses, a table that is missing, a row that is not
+// there: the save answers with the message of the code.
+TEST(RWSettingsFailures, AFailedWriteGivesItsMessage) {
+    const auto fnstQuantity = [](bool bLP) {
+        TclsRWAWBLPAllocData objData;
+        objData.stShipmentNoQty = objData.stLPNoQty = QStringLiteral("10");
+        return bLP ? TclsRWAWBLPAlloc().fnstSaveLPNoAlloc(objData)
+                   : TclsRWAWBLPAlloc().fnstSaveShipmentNoAlloc(objData);
+    };
+    const std::function<QString()> fnstInternet = [] {
+        return TclsRWProxyServer().fnstSaveToDB(fnobjProxyData(QStringLiteral("f"), ctProxy));
+    };
+    const std::function<QString()> fnstPickup = [] {
+        return TclsRWPickup().fnstSaveToDB(fnobjPickupData({}, 0, QTime(17, 0), QTime(9, 0)));
+    };
+    const std::function<QString()> fnstPassword = [] {
+        return fnstSavePassword(QStringLiteral("Secret7"));
+    };
+    const QString stConfiguration = fnstGetDBErrorMessage(9);
+    const struct {
+        const char *pchTable, *pchSetUp; // the write a trigger refuses, DROP, or NODEFAULT
+        std::function<QString()> fnstSave;
+        QString stExpected;
+    } arCases[] = {
+        {"internet_setting", "UPDATE", fnstInternet, stConfiguration},
+        {"pickup", "INSERT", fnstPickup, stConfiguration},
+        {"pickup", "DROP", fnstPickup, stConfiguration},
+        {"users", "DROP", fnstPassword, stConfiguration},
+        {"users", "NODEFAULT", fnstPassword, QStringLiteral("0")},
+        {"shipment_number", "DROP", [&] { return fnstQuantity(false); }, stConfiguration},
+        {"zorv_lp", "DROP", [&] { return fnstQuantity(true); }, stConfiguration},
+    };
+    for (const auto &rec : arCases) {
+        SCOPED_TRACE(std::string(rec.pchTable) + " " + rec.pchSetUp);
+        const QString stTable = QString::fromLatin1(rec.pchTable);
+        const QString stSetUp = QString::fromLatin1(rec.pchSetUp);
+        TrecInstallationOptions recOptions = fnrecTestOptions();
+        if (stSetUp == QLatin1String("DROP"))
+            recOptions.slDropTables = {stTable};
+        recOptions.recSeed.bDefaultUser = stSetUp != QLatin1String("NODEFAULT");
+        TclsTestInstallation objInstallation(recOptions);
+        ASSERT_INSTALLED(objInstallation);
+        // An insert needs an empty table, an update the seeded row.
+        if (stSetUp == QLatin1String("INSERT"))
+            pExecute(QStringLiteral("DELETE FROM ") + stTable);
+        ASSERT_TRUE((stSetUp != QLatin1String("UPDATE") && stSetUp != QLatin1String("INSERT")) ||
+                    fniRefuseWrites(stTable, stSetUp, TRefusal::MissingTable) == 0);
+        EXPECT_EQ(rec.fnstSave(), rec.stExpected);
+    }
+}
