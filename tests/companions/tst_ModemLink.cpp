@@ -90,56 +90,44 @@ TEST(ModemLink, BlockBytes) {
             << rec.stExpected.size();
 }
 
-TEST(ModemLink, SendMessage) {
+// Each row sends its message, or (without one) receives, against the peer's
+// reads; it ends with the message sent or received, or with none.
+TEST(ModemLink, SendAndReceive) {
+    const std::optional<std::string> none, stRecv;
     const struct {
         const char *pchName;
-        std::string stMessage;
+        std::optional<std::string> stSend;
         std::vector<std::string> vecPeer;
         std::string stExpectedWritten;
-        bool bExpected;
-    } arCases[] = {
-        // clang-format off
-        {"one block", stShort, {stACK, stACK}, stENQ + stBlock + stEOT, true},
-        {"NAK, block sent again", stShort, {stACK, stNAK, stACK}, stENQ + stBlock + stBlock + stEOT, true},
-        {"silence after a block", stShort, {stACK, stSilence, stACK}, stENQ + stBlock + stBlock + stEOT, true},
-        {"ENQ unanswered once", stShort, {stSilence, stACK, stACK}, stENQ + stENQ + stBlock + stEOT, true},
-        {"ETB then ETX", stLong, {stACK, stACK, stACK}, stENQ + stFirst + stSecond + stEOT, true},
-        {"block refused four times", stShort, {stACK, stNAK, stNAK, stNAK, stNAK, stACK}, stENQ + fnstRepeat(stBlock, 4) + stEOT, false},
-        {"ENQ never answered", stShort, {stSilence, stSilence, stSilence, stACK}, fnstRepeat(stENQ, 3) + stEOT, false},
-        {"line gone after ENQ", stShort, {}, stENQ + stEOT, false},
-        // clang-format on
-    };
-    for (const auto &rec : arCases) {
-        TclsScriptedStream objPeer(rec.vecPeer);
-        TclsLinkSession objSession(objPeer, {});
-        EXPECT_EQ(objSession.fnbSendMessage(rec.stMessage), rec.bExpected) << rec.pchName;
-        EXPECT_EQ(objPeer.stWritten, rec.stExpectedWritten) << rec.pchName;
-    }
-}
-
-TEST(ModemLink, ReceiveMessage) {
-    const std::optional<std::string> none;
-    const struct {
-        const char *pchName;
-        std::vector<std::string> vecPeer;
         std::optional<std::string> stExpected;
-        std::string stExpectedWritten;
     } arCases[] = {
         // clang-format off
-        {"corrupt LRC, resent once", {stENQ, stBad, stBlock, stEOT}, stShort, stACK + stNAK + stACK},
-        {"block split across reads", {stENQ, stBlock.substr(0, 7), stBlock.substr(7), stEOT}, stShort, stACK + stACK},
-        {"repeated block after a lost ACK", {stENQ, stFirst, stFirst, stSecond, stEOT}, stLong, fnstRepeat(stACK, 4)},
-        {"noise before STX", {stENQ, "\r\n" + stBlock, stEOT}, stShort, stACK + stACK},
-        {"silence inside a block", {stENQ, stBlock.substr(0, 5), stSilence, stBlock, stEOT}, stShort, stACK + stNAK + stACK},
-        {"NAK limit passed", {stENQ, stBad, stBad, stBad, stBad, stBlock, stEOT}, none, stACK + fnstRepeat(stNAK, 3)},
-        {"EOT instead of ENQ", {stEOT}, none, ""},
-        {"no EOT after the last block", {stENQ, stBlock, stSilence}, none, stACK + stACK},
+        {"one block", stShort, {stACK, stACK}, stENQ + stBlock + stEOT, stShort},
+        {"NAK, block sent again", stShort, {stACK, stNAK, stACK}, stENQ + stBlock + stBlock + stEOT, stShort},
+        {"silence after a block", stShort, {stACK, stSilence, stACK}, stENQ + stBlock + stBlock + stEOT, stShort},
+        {"ENQ unanswered once", stShort, {stSilence, stACK, stACK}, stENQ + stENQ + stBlock + stEOT, stShort},
+        {"ETB then ETX", stLong, {stACK, stACK, stACK}, stENQ + stFirst + stSecond + stEOT, stLong},
+        {"block refused four times", stShort, {stACK, stNAK, stNAK, stNAK, stNAK, stACK}, stENQ + fnstRepeat(stBlock, 4) + stEOT, none},
+        {"ENQ never answered", stShort, {stSilence, stSilence, stSilence, stACK}, fnstRepeat(stENQ, 3) + stEOT, none},
+        {"line gone after ENQ", stShort, {}, stENQ + stEOT, none},
+        {"corrupt LRC, resent once", stRecv, {stENQ, stBad, stBlock, stEOT}, stACK + stNAK + stACK, stShort},
+        {"block split across reads", stRecv, {stENQ, stBlock.substr(0, 7), stBlock.substr(7), stEOT}, stACK + stACK, stShort},
+        {"repeated block after a lost ACK", stRecv, {stENQ, stFirst, stFirst, stSecond, stEOT}, fnstRepeat(stACK, 4), stLong},
+        {"noise before STX", stRecv, {stENQ, "\r\n" + stBlock, stEOT}, stACK + stACK, stShort},
+        {"silence inside a block", stRecv, {stENQ, stBlock.substr(0, 5), stSilence, stBlock, stEOT}, stACK + stNAK + stACK, stShort},
+        {"NAK limit passed", stRecv, {stENQ, stBad, stBad, stBad, stBad, stBlock, stEOT}, stACK + fnstRepeat(stNAK, 3), none},
+        {"EOT instead of ENQ", stRecv, {stEOT}, "", none},
+        {"no EOT after the last block", stRecv, {stENQ, stBlock, stSilence}, stACK + stACK, none},
         // clang-format on
     };
     for (const auto &rec : arCases) {
         TclsScriptedStream objPeer(rec.vecPeer);
         TclsLinkSession objSession(objPeer, {});
-        EXPECT_EQ(objSession.fnstReceiveMessage(), rec.stExpected) << rec.pchName;
+        const std::optional<std::string> stEnded = !rec.stSend ? objSession.fnstReceiveMessage()
+                                                   : objSession.fnbSendMessage(*rec.stSend)
+                                                       ? rec.stSend
+                                                       : none;
+        EXPECT_EQ(stEnded, rec.stExpected) << rec.pchName;
         EXPECT_EQ(objPeer.stWritten, rec.stExpectedWritten) << rec.pchName;
     }
 }
