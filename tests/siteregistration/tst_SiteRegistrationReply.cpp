@@ -153,7 +153,7 @@ TEST_F(SiteRegistrationReply, OnlyAllocatedRangesAreStoredAndLPNumbersAreSliced)
     }
 }
 
-// A part that cannot be stored stores nothing of the answer: the site stays
+// A row that cannot be written stores nothing of the answer: the site stays
 // unregistered and can register again.
 TEST(SiteRegistrationReplyWhole, AnAnswerIsStoredWholeOrNotAtAll) {
     for (const char *pchTable : {"shipment_number", "zorv_lp", "pickup"}) {
