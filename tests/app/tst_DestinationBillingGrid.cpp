@@ -48,7 +48,6 @@ struct TrecGridWizard : TrecNavWizard {
         QTest::mouseClick(pmn, Qt::LeftButton, {}, pmn->actionGeometry(act).center());
         QTRY_VERIFY(!pmn->isVisible());
     }
-    // Keys typed one by one into whatever holds the focus, as a keyboard does.
     // A click on the cell.
     void pClick(int iRow, int iColumn) {
         QTest::mouseClick(stg()->viewport(), Qt::LeftButton, {}, fnrcCell(iRow, iColumn).center());
