@@ -442,33 +442,16 @@ TclsInternetSettingData fnobjSaveProxy(const TclsRWProxyServerData &objData) {
     return objRow;
 }
 
-TclsRWPickupData fnobjPickupData(const QStringList &slLocations, int iMargin, QTime tmClose,
-                                 QTime tmReadyBy) {
+TclsRWPickupData fnobjPickupData(const QStringList &slLocations, int iMargin) {
     TclsRWPickupData obj;
     obj.slPickupLocations = slLocations;
     obj.iRequestCutOffMargin = iMargin;
     obj.iReadyByCloseMargin = iMargin + 1;
     obj.iRequestCloseMargin = iMargin + 2;
     obj.iReadyByCutOffMargin = iMargin + 3;
-    obj.tmDefaultCloseTime = tmClose;
-    obj.tmDefaultReadyByTime = tmReadyBy;
+    obj.tmDefaultCloseTime = QTime(17, iMargin);
+    obj.tmDefaultReadyByTime = QTime(9, iMargin);
     return obj;
-}
-
-// Saves the holder; the one row of the table must then hold it.
-TclsPickupData fnobjSavePickup(const TclsRWPickupData &objData) {
-    EXPECT_EQ(TclsRWPickup().fnstSaveToDB(objData), cstSuccess);
-    const std::vector<TclsPickupData> ar = fnarRows<TclsPickupData>();
-    EXPECT_EQ(ar.size(), 1u);
-    const TclsPickupData objRow = ar.empty() ? TclsPickupData() : ar.front();
-    EXPECT_EQ(objRow.pickup_locations, objData.slPickupLocations);
-    EXPECT_EQ(QList<int>({objRow.request_cutoff_margin, objRow.readyby_close_margin,
-                          objRow.request_close_margin, objRow.readyby_cutoff_margin}),
-              QList<int>({objData.iRequestCutOffMargin, objData.iReadyByCloseMargin,
-                          objData.iRequestCloseMargin, objData.iReadyByCutOffMargin}));
-    EXPECT_EQ(objRow.default_close_time, objData.tmDefaultCloseTime);
-    EXPECT_EQ(objRow.default_readyby_time, objData.tmDefaultReadyByTime);
-    return objRow;
 }
 } // namespace
 
@@ -496,38 +479,46 @@ TEST_F(RWSettings, TheInternetRowIsInsertedThenUpdated) {
     }
 }
 
+// The default location leads, only filled ones follow; a list of one empty
+// entry is stored as an empty text and reads back empty. The first run inserts
+// the row, later runs update it, leaving the host's pickup address alone.
 TEST_F(RWSettings, ThePickupRowIsInsertedThenUpdated) {
     pExecute(QStringLiteral("DELETE FROM pickup"));
-    TclsPickupData objInserted = fnobjSavePickup(fnobjPickupData(
-        {QStringLiteral("Reception"), QStringLiteral("Dock 1")}, 15, QTime(17, 30), QTime(9, 15)));
-    // Site registration stores the host's pickup address in the same row.
-    objInserted.address1 = QStringLiteral("1 Quay Street");
-    ASSERT_EQ(fniUpdateRecord(objInserted), 0);
-    const TclsPickupData objUpdated =
-        fnobjSavePickup(fnobjPickupData({QStringLiteral("Gate")}, 40, QTime(18, 0), QTime(8, 45)));
-    EXPECT_EQ(objUpdated.record_key, objInserted.record_key);
-    EXPECT_EQ(objUpdated.address1, QStringLiteral("1 Quay Street")) << "the address is not ours";
-
-    // The default location leads, only filled ones follow; a list of one empty
-    // entry is stored as an empty text and reads back empty.
     const struct {
         QString stDefault;
         QStringList slFurther; // edtPickup1..4
         QStringList slExpected;
     } arCases[] = {
-        {{}, {{}, {}, {}, {}}, {QString()}},
-        {{}, {{}, QStringLiteral("Dock 2"), {}, {}}, {QString(), QStringLiteral("Dock 2")}},
         {QStringLiteral(" Reception "),
          {QStringLiteral("Dock 1"), QStringLiteral("  "), {}, QStringLiteral(" Gate ")},
          {QStringLiteral("Reception"), QStringLiteral("Dock 1"), QStringLiteral("Gate")}},
+        {{}, {{}, {}, {}, {}}, {QString()}},
+        {{}, {{}, QStringLiteral("Dock 2"), {}, {}}, {QString(), QStringLiteral("Dock 2")}},
     };
+    TclsPickupData objInserted;
     for (const auto &rec : arCases) {
+        const int iMargin = int(&rec - arCases) * 10 + 5;
         const QStringList sl = fnslPickupLocations(rec.stDefault, rec.slFurther);
         EXPECT_EQ(sl, rec.slExpected);
-        ASSERT_EQ(TclsRWPickup().fnstSaveToDB(fnobjPickupData(sl, 0, QTime(17, 0), QTime(9, 0))),
-                  cstSuccess);
-        EXPECT_EQ(fnarRows<TclsPickupData>().at(0).pickup_locations.join(QLatin1Char('\n')),
-                  rec.slExpected.join(QLatin1Char('\n')));
+        ASSERT_EQ(TclsRWPickup().fnstSaveToDB(fnobjPickupData(sl, iMargin)), cstSuccess);
+        const std::vector<TclsPickupData> arRows = fnarRows<TclsPickupData>();
+        ASSERT_EQ(arRows.size(), 1u);
+        const TclsPickupData &objRow = arRows[0];
+        EXPECT_EQ(objRow.pickup_locations.join(u'|'), rec.slExpected.join(u'|'));
+        EXPECT_EQ(QList<int>({objRow.request_cutoff_margin, objRow.readyby_close_margin,
+                              objRow.request_close_margin, objRow.readyby_cutoff_margin}),
+                  QList<int>({iMargin, iMargin + 1, iMargin + 2, iMargin + 3}));
+        EXPECT_EQ(objRow.default_close_time, QTime(17, iMargin));
+        EXPECT_EQ(objRow.default_readyby_time, QTime(9, iMargin));
+        if (objInserted.record_key == 0) {
+            // Site registration stores the host's pickup address in the same row.
+            objInserted = objRow;
+            objInserted.address1 = QStringLiteral("1 Quay Street");
+            ASSERT_EQ(fniUpdateRecord(objInserted), 0);
+            continue;
+        }
+        EXPECT_EQ(objRow.record_key, objInserted.record_key);
+        EXPECT_EQ(objRow.address1, objInserted.address1) << "the address is not ours";
     }
 }
 
@@ -651,7 +642,7 @@ TEST(RWSettingsFailures, AFailedWriteGivesItsMessage) {
         return TclsRWProxyServer().fnstSaveToDB(fnobjProxyData(QStringLiteral("f"), ctProxy));
     };
     const std::function<QString()> fnstPickup = [] {
-        return TclsRWPickup().fnstSaveToDB(fnobjPickupData({}, 0, QTime(17, 0), QTime(9, 0)));
+        return TclsRWPickup().fnstSaveToDB(fnobjPickupData({}, 0));
     };
     const std::function<QString()> fnstPassword = [] {
         return fnstSavePassword(QStringLiteral("Secret7"));
