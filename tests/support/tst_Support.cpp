@@ -247,10 +247,9 @@ TEST_F(LogToFile, ConfigurationFileAndDefaults) {
         qint32 iSeverity;
     } arrCases[] = {
         {"neither file: logging off", {}, {}, false, 3},
-        {"module_details: severity 3", {}, "[Log]\nLogging=1\n", true, 3},
+        {"module_details: severity 3", {}, "[Log]\nLogging=0x1\n", true, 3},
         {"Installation.ini wins without a Log section", "[Other]\n", "[Log]\nLogging=1\n", false,
          0},
-        {"numbers", "[Log]\nLogging=0x1\nSeverity=4\n", {}, true, 4},
     };
     for (const auto &objCase : arrCases) {
         SCOPED_TRACE(objCase.pchName);
