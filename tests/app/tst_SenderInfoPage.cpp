@@ -141,16 +141,14 @@ void tst_SenderInfoPage::TheCountryDrivesStatesAirportsAndTheStateCaption() {
     for (const char *pchCountry : {"AU", "US", "DE"}) {
         const QString stCountry = QString::fromLatin1(pchCountry);
         wiz.fraCountry()->pSetCountryCode(stCountry);
-        QCOMPARE(fnsetColumn(*cmbState, "country_cd"), QSet<QString>{stCountry});
-        QCOMPARE(int(cmbState->fnrecRows().arRows.size()),
-                 fnvScalar(QStringLiteral("select count(*) from state where country_cd = ?"),
-                           {stCountry})
-                     .toInt());
-        QCOMPARE(fnsetColumn(*cmbIATA, "country_cd"), QSet<QString>{stCountry});
-        QCOMPARE(int(cmbIATA->fnrecRows().arRows.size()),
-                 fnvScalar(QStringLiteral("select count(*) from directory where country_cd = ?"),
-                           {stCountry})
-                     .toInt());
+        for (const auto &[cmb, pchTable] : {std::pair{cmbState, "state"}, {cmbIATA, "directory"}}) {
+            QCOMPARE(fnsetColumn(*cmb, "country_cd"), QSet<QString>{stCountry});
+            QCOMPARE(int(cmb->fnrecRows().arRows.size()),
+                     fnvScalar(QStringLiteral("select count(*) from %1 where country_cd = ?")
+                                   .arg(QLatin1String(pchTable)),
+                               {stCountry})
+                         .toInt());
+        }
         QCOMPARE(fnpControl<QLabel>(wiz.frm, "lblSenderState")->text(),
                  wiz.fraCountry()->fnrecDetails().state_label + QStringLiteral(":"));
     }
