@@ -111,7 +111,10 @@ private:
         cvChange.notify_all();
         if (bHold)
             cvChange.wait_for(lock, std::chrono::seconds(20), [this] { return bEnding; });
-        res.status = req.method == "CONNECT" ? 403 : iStatus;
+        // A redirect leads to /moved, where the answer is taken as it comes.
+        res.status = req.method == "CONNECT" ? 403 : req.path == "/moved" ? 200 : iStatus;
+        if (res.status / 100 == 3)
+            res.set_header("Location", "/moved");
         res.set_content(stBody, "application/x-www-form-urlencoded");
     }
 
@@ -407,6 +410,7 @@ TEST_F(Communication, RepliesThatAreNotARegistrationReplyFail) {
         {"64 KiB exactly", 200, stPad + std::string(65536 - stPad.size(), 'x'), "SUCCESS"},
         {"one byte more than 64 KiB", 200, stPad + std::string(65537 - stPad.size(), 'x'), "FAILURE"},
         {"status 500", 500, cstGoodReply, "FAILURE"},
+        {"a redirect to a good reply", 307, cstGoodReply, "FAILURE"},
         {"an HTML page", 200, "<html><body>Service unavailable</body></html>", "FAILURE"},
         {"an empty msg_code", 200, "msg_code=&site_id=ABC0000012345ZOZ", "FAILURE"},
         {"a bad escape", 200, "msg_code=REGP&site_id=%zz", "FAILURE"},
