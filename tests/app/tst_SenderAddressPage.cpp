@@ -244,17 +244,6 @@ void tst_SenderAddressPage::TheDestinationLookupFillsThePage() {
     QCOMPARE(w.cmbIATA()->currentText(), QStringLiteral("SPI"));
     QCOMPARE(w.fraIATA()->fnstIATA(), QStringLiteral("SPI"));
     QVERIFY(!objChecks.bRetry);
-
-    // With the ZIP code the airport and the state are found without a word.
-    w.edt("edtSenderPostcode")->setText(QStringLiteral("62701"));
-    QCOMPARE(w.cmbIATA()->currentText(), QString());
-    TclsScriptedAnswerer objQuiet;
-    objChecks.pAutoDestination();
-    QVERIFY(objQuiet.fnarAsked().empty());
-    QCOMPARE(objChecks.stAutoDestinationResult, QStringLiteral("No Error"));
-    QCOMPARE(w.cmbIATA()->currentText(), QStringLiteral("SPI"));
-    QCOMPARE(w.fraIATA()->fnstIATA(), QStringLiteral("SPI"));
-    QCOMPARE(w.cmbState()->currentText(), QStringLiteral("Illinois"));
 }
 
 // Each answer of the library through the wizard's page and its real search
