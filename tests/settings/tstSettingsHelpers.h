@@ -45,10 +45,3 @@ inline QString fnstTodaysLog(const TclsTestInstallation &objInstallation) {
 // An installation that must have been built before the test goes on.
 #define ASSERT_INSTALLED(objInstallation)                                                          \
     ASSERT_TRUE((objInstallation).fnbOk()) << qPrintable((objInstallation).fnstError())
-
-// How a log line ends: "|Severity Level 2|Unit U|Process M|message" and CR LF.
-inline QString fnstLogLine(int iLevel, const QString &stUnit, const QString &stMethod,
-                           const QString &stMessage) {
-    return QStringLiteral("|Severity Level %1|Unit %2|Process %3|%4\r\n")
-        .arg(QString::number(iLevel), stUnit, stMethod, stMessage);
-}
