@@ -278,7 +278,6 @@ TEST_F(LogToFile, FileNameCompletion) {
         {"FileName=\"  \"", stLogs + "/Morvane_", true},
         {"FileName=" + QString(stTemp).replace('/', '\\') + "\\trace", stTemp + "/trace.log",
          false},
-        {"FileName=" + stTemp.toUpper() + "/trace.txt", stTemp + "/trace.txt", false},
     };
     for (const auto &objCase : arrCases) {
         SCOPED_TRACE(objCase.stLine.toStdString());
