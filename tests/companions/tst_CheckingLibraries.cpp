@@ -32,11 +32,6 @@ const std::string cstCorrected = "The postcode you entered has been automaticall
 const std::string cstIncorrect = "The postcode you entered is incorrect and cannot be "
                                  "automatically corrected. Please enter a valid postcode.";
 
-struct TrecCleaned {
-    std::string stResult;
-    std::string stPostcode;
-};
-
 class PostcodeCleaning : public ::testing::Test {
 protected:
     TclsTestInstallation objInstallation;
@@ -44,14 +39,15 @@ protected:
     const TpfnPostcodeCleaning pfnClean =
         objLibrary.fnpfn<TpfnPostcodeCleaning>("_fnstPostcodeCleaning");
 
-    // The call as the wizard makes it: the result preset, the fourth text empty.
-    TrecCleaned fnrecClean(const std::string &stPostcode, const char *pchCountry,
-                           const char *pchCity, size_t iPostcodeSize = PC_POSTCODE_TEXT) {
+    // The call as the wizard makes it (the result preset, the fourth text
+    // empty), and its answer as "result|postcode".
+    std::string fnstClean(const std::string &stPostcode, const char *pchCountry,
+                          const char *pchCity, size_t iPostcodeSize = PC_POSTCODE_TEXT) {
         char achResult[PC_RESULT_TEXT] = "NO_ERROR";
         char achPostcode[PC_POSTCODE_TEXT] = {};
         std::strncpy(achPostcode, stPostcode.c_str(), sizeof achPostcode - 1);
         pfnClean(achResult, sizeof achResult, achPostcode, iPostcodeSize, pchCountry, pchCity, "");
-        return {achResult, achPostcode};
+        return std::string(achResult) + "|" + achPostcode;
     }
 };
 
@@ -82,25 +78,20 @@ TEST_F(PostcodeCleaning, AnswersEveryCountryByItsOwnFormat) {
         {"GB", "", "", cstNeedsCity, ""},
         // clang-format on
     };
-    for (const auto &rec : arCases) {
-        const TrecCleaned recAnswer = fnrecClean(rec.stTyped, rec.pchCountry, rec.pchCity);
-        EXPECT_EQ(recAnswer.stResult, rec.stResult) << rec.pchCountry << " " << rec.stTyped;
-        EXPECT_EQ(recAnswer.stPostcode, rec.stPostcode) << rec.pchCountry << " " << rec.stTyped;
-    }
+    for (const auto &rec : arCases)
+        EXPECT_EQ(fnstClean(rec.stTyped, rec.pchCountry, rec.pchCity),
+                  rec.stResult + "|" + rec.stPostcode)
+            << rec.pchCountry;
     // A buffer of 6 bytes holds the typed "M25BQ" but only 5 characters of the
     // cleaned "M2 5BQ" and the terminator.
-    const TrecCleaned recAnswer = fnrecClean("M25BQ", "GB", "Manchester", 6);
-    EXPECT_EQ(recAnswer.stResult, cstCorrected);
-    EXPECT_EQ(recAnswer.stPostcode, "M2 5B");
+    EXPECT_EQ(fnstClean("M25BQ", "GB", "Manchester", 6), cstCorrected + "|M2 5B");
 }
 
 TEST_F(PostcodeCleaning, LeavesThePresetWhenTheInstallationHasNoFormats) {
     ASSERT_TRUE(objInstallation.fnbOk());
     ASSERT_NE(pfnClean, nullptr);
     ASSERT_TRUE(QFile::remove(objInstallation.fnstPath("Config/PostcodeFormats.json")));
-    const TrecCleaned recAnswer = fnrecClean("sw1a1aa", "GB", "London");
-    EXPECT_EQ(recAnswer.stResult, "NO_ERROR");
-    EXPECT_EQ(recAnswer.stPostcode, "sw1a1aa");
+    EXPECT_EQ(fnstClean("sw1a1aa", "GB", "London"), "NO_ERROR|sw1a1aa");
 }
 
 TrecCountryStations fnrecMadeUpCountry() {
