@@ -231,8 +231,8 @@ TEST_F(CommStatus, TheMailSlotIsCreatedOnceAndCarriesMessages) {
         EXPECT_EQ(objStatus.fnstReadMailSlot(), QString()) << "nothing more waits";
     }
     ASSERT_TRUE(fnbPost("first") && fnbPost("second"));
-    EXPECT_EQ(objStatus.fnstReadMailSlot() + objStatus.fnstReadMailSlot(),
-              QStringLiteral("firstsecond"));
+    const QString stFirst = objStatus.fnstReadMailSlot();
+    EXPECT_EQ(stFirst + objStatus.fnstReadMailSlot(), QStringLiteral("firstsecond"));
 }
 
 // Another user's process binds its own slot, posts a line into it and reads
