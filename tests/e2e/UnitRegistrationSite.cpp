@@ -24,6 +24,16 @@ qint64 fniCount(const char *pchTable) {
            fnvScalar(QStringLiteral("SELECT start_number FROM ") + stTable).toLongLong() + 1;
 }
 
+template <size_t N> QStringList fnslDifferences(const TrecExpectation (&arExpected)[N]) {
+    QStringList sl;
+    for (const TrecExpectation &rec : arExpected)
+        if (rec.vActual.toString() != rec.vExpected.toString())
+            sl << QStringLiteral("%1: %2, expected %3")
+                      .arg(QLatin1String(rec.pchWhat), rec.vActual.toString(),
+                           rec.vExpected.toString());
+    return sl;
+}
+
 } // namespace
 
 bool fnbSiteIdForm(const QString &st) {
@@ -86,12 +96,18 @@ QStringList fnslRegistrationNotStored(const QString &stSiteId) {
         {"pickup country", fnstText(QStringLiteral("SELECT country_name FROM pickup")),
          QStringLiteral("Ireland")},
     };
-    QStringList sl;
-    for (const TrecExpectation &rec : arExpected) {
-        if (rec.vActual.toString() != rec.vExpected.toString())
-            sl << QStringLiteral("%1: %2, expected %3")
-                      .arg(QLatin1String(rec.pchWhat), rec.vActual.toString(),
-                           rec.vExpected.toString());
-    }
-    return sl;
+    return fnslDifferences(arExpected);
+}
+
+QStringList fnslNotAsBeforeRegistering() {
+    const TrecExpectation arExpected[] = {
+        {"site ID", fnstText(QStringLiteral("SELECT site_id FROM config_morvane")), QString()},
+        {"company", fnstText(QStringLiteral("SELECT company FROM customer_info")),
+         QStringLiteral("Harbour Traders")},
+        {"LP quantity", fnstText(QStringLiteral("SELECT allocation_qty FROM zorv_lp")), 10000},
+        {"shipment range", fnstText(QStringLiteral("SELECT start_number FROM shipment_number")),
+         QString()},
+        {"integrity check", fnstIntegrityCheck(), QStringLiteral("ok")},
+    };
+    return fnslDifferences(arExpected);
 }

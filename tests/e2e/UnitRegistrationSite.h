@@ -1,8 +1,5 @@
-// What an end-to-end registration needs besides the host: the rows the wizard
-// has saved by the time it registers (customer, account, country, the
-// requested quantities), the registration itself with the rows as stored, and
-// reading the rows back. Free of any test framework, so GoogleTest and Qt
-// Test cases share it: failures come back as texts.
+// The rows a registration reads, the registration, and what it stored; free
+// of any test framework, so failures come back as texts.
 #pragma once
 
 #include <QString>
@@ -18,6 +15,10 @@ QString fnstRegisterStoredSite();
 // ID, both ranges as the quantities asked and the pickup address the host
 // answered. Empty when everything is stored.
 QStringList fnslRegistrationNotStored(const QString &stSiteId);
+
+// What is not as before a registration that failed: no site ID or range, the
+// saved rows all there, the database sound. Empty when all is as before.
+QStringList fnslNotAsBeforeRegistering();
 
 // A site ID as the carrier host hands them out.
 bool fnbSiteIdForm(const QString &st);

@@ -1,7 +1,4 @@
-// A site registration over the modem from end to end: the transaction writes
-// SiteRegs.txt, the communication library dials the carrier host's modem on a
-// pseudo-terminal and exchanges the request and reply over the link, the
-// status windows follow the call, and what the host answers is stored.
+// A site registration over the carrier host's modem on a pseudo-terminal, end to end.
 #include "unitCallProgress.h"
 #include "UnitCarrierHost.h"
 #include "UnitCommStatusBase.h"
@@ -100,13 +97,7 @@ void tst_RegistrationModem::pStart(
 }
 
 void tst_RegistrationModem::pExpectNothingLostAndARetrySucceeds() {
-    QCOMPARE(fnvScalar(QStringLiteral("SELECT site_id FROM config_morvane")).toString(), QString());
-    QCOMPARE(fnvScalar(QStringLiteral("SELECT company FROM customer_info")).toString(),
-             QStringLiteral("Harbour Traders"));
-    QCOMPARE(fnvScalar(QStringLiteral("SELECT allocation_qty FROM zorv_lp")).toInt(), 10000);
-    QCOMPARE(fnvScalar(QStringLiteral("SELECT start_number FROM shipment_number")).toString(),
-             QString());
-    QCOMPARE(fnstIntegrityCheck(), QStringLiteral("ok"));
+    QCOMPARE(fnslNotAsBeforeRegistering(), QStringList());
 
     pFreeCommStatusWindows();
     objAnswers->pExpect(0);
@@ -128,22 +119,19 @@ void tst_RegistrationModem::ARegistrationOverTheModemIsStored_data() {
     QTest::addColumn<QString>("stInstallationType");
     QTest::addColumn<int>("iFailure");
     QTest::addColumn<QString>("stDialResult"); // of the first number; empty: connected
-    // Type 1 hands the lines to the status callback, type 0 posts them to the
-    // mail slot the callback reads.
-    const QString stCallback = QStringLiteral("1");
-    QTest::newRow("lines through the callback") << stCallback << 0 << QString();
+    // Type 1 hands the lines to the status callback, type 0 posts them to the mail slot.
+    const QString st1 = QStringLiteral("1");
+    using F = TenumModemFailure;
+    // clang-format off
+    QTest::newRow("lines through the callback") << st1 << 0 << QString();
     QTest::newRow("lines through the mail slot") << QStringLiteral("0") << 0 << QString();
-    QTest::newRow("a corrupt block resent")
-        << stCallback << int(TenumModemFailure::CorruptOnce) << QString();
-    QTest::newRow("busy") << stCallback << int(TenumModemFailure::Busy) << QStringLiteral("BUSY");
-    QTest::newRow("no carrier") << stCallback << int(TenumModemFailure::NoCarrier)
-                                << QStringLiteral("NO CARRIER");
-    QTest::newRow("no dial tone") << stCallback << int(TenumModemFailure::NoDialTone)
-                                  << QStringLiteral("NO DIALTONE");
-    QTest::newRow("no answer") << stCallback << int(TenumModemFailure::NoAnswer)
-                               << QStringLiteral("NO ANSWER");
-    QTest::newRow("a modem error")
-        << stCallback << int(TenumModemFailure::DialError) << QStringLiteral("no usable answer");
+    QTest::newRow("a corrupt block resent") << st1 << int(F::CorruptOnce) << QString();
+    QTest::newRow("busy") << st1 << int(F::Busy) << QStringLiteral("BUSY");
+    QTest::newRow("no carrier") << st1 << int(F::NoCarrier) << QStringLiteral("NO CARRIER");
+    QTest::newRow("no dial tone") << st1 << int(F::NoDialTone) << QStringLiteral("NO DIALTONE");
+    QTest::newRow("no answer") << st1 << int(F::NoAnswer) << QStringLiteral("NO ANSWER");
+    QTest::newRow("a modem error") << st1 << int(F::DialError) << QStringLiteral("no usable answer");
+    // clang-format on
 }
 
 void tst_RegistrationModem::ARegistrationOverTheModemIsStored() {
@@ -199,24 +187,16 @@ void tst_RegistrationModem::AFailedCallLosesNothingAndARetrySucceeds_data() {
     const QString stFailed = QStringLiteral("Communication with Zorv backend server failed.");
     const QString stNoReply = QStringLiteral("No reply was received.");
     const QString stAborted = QStringLiteral("Aborted by the user.");
-    QTest::newRow("line dropped") << int(TenumModemFailure::Drop) << 0 << 0 << stNoReply
-                                  << stFailed;
-    QTest::newRow("NAK until the limit")
-        << int(TenumModemFailure::CorruptAlways) << 0 << 0 << stNoReply << stFailed;
-    QTest::newRow("wrong answer") << int(TenumModemFailure::WrongAnswer) << 0 << 0
-                                  << QStringLiteral(
-                                         "The host's answer is not a registration reply.")
-                                  << stFailed;
-    // One round over both numbers, each answered BUSY: the host is never
-    // reached.
-    QTest::newRow("every number busy")
-        << int(TenumModemFailure::None) << 2 << 0
-        << QStringLiteral("Dialling 90214567001 gave BUSY.")
-        << QStringLiteral("The backend Zorv server is not available. Modem operation failed.");
-    QTest::newRow("cancelled while dialling")
-        << int(TenumModemFailure::NoAnswer) << 0 << 1 << stAborted << QString();
-    QTest::newRow("cancelled after CONNECT")
-        << int(TenumModemFailure::Silent) << 0 << 2 << stAborted << QString();
+    using F = TenumModemFailure;
+    // clang-format off
+    QTest::newRow("line dropped") << int(F::Drop) << 0 << 0 << stNoReply << stFailed;
+    QTest::newRow("NAK until the limit") << int(F::CorruptAlways) << 0 << 0 << stNoReply << stFailed;
+    QTest::newRow("wrong answer") << int(F::WrongAnswer) << 0 << 0 << QStringLiteral("The host's answer is not a registration reply.") << stFailed;
+    // One round over both numbers, each answered BUSY.
+    QTest::newRow("every number busy") << int(F::None) << 2 << 0 << QStringLiteral("Dialling 90214567001 gave BUSY.") << QStringLiteral("The backend Zorv server is not available. Modem operation failed.");
+    QTest::newRow("cancelled while dialling") << int(F::NoAnswer) << 0 << 1 << stAborted << QString();
+    QTest::newRow("cancelled after CONNECT") << int(F::Silent) << 0 << 2 << stAborted << QString();
+    // clang-format on
 }
 
 void tst_RegistrationModem::AFailedCallLosesNothingAndARetrySucceeds() {
