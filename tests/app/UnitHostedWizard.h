@@ -1,5 +1,3 @@
-// The carrier's host on this machine over HTTPS, for the tests that register
-// a site through the wizard.
 #pragma once
 
 #include "UnitCarrierHost.h"
@@ -9,8 +7,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-// The host on loopback with a test certificate, started before the
-// installation that points at it.
 struct TrecHost {
     TclsTestCertificates objCertificates;
     QTemporaryDir dirHost;
@@ -27,8 +23,6 @@ struct TrecHost {
         else
             objHost.fnbStart(rec, stError);
     }
-    // The installation's site-registration service points at the host and
-    // trusts its certificate.
     TrecInstallationOptions
     fnrecInstallation(TrecInstallationOptions rec = fnrecTestOptions()) const {
         rec.recSeed.stSiteRegistrationServer = QStringLiteral("https://localhost");

@@ -1,6 +1,3 @@
-// The wizard put straight onto one of its pages and driven with its Next and
-// Back buttons; the error lists it shows are closed at once and counted, the
-// texts of its message boxes read back in the order they came.
 #pragma once
 
 #include "UnitFocusMoves.h"
@@ -14,8 +11,6 @@
 
 #include <utility>
 
-// How the test closes a box: its first button, Escape, or the window's close
-// button.
 enum TClose { clOK, clEscape, clCloseButton };
 
 struct TrecNavWizard : TrecInstalledWizard<> {

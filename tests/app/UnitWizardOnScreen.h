@@ -1,5 +1,3 @@
-// The wizard started on a test installation and shown, for the tests that
-// drive its pages through the real form.
 #pragma once
 
 #include "UnitFocusMoves.h"
@@ -26,16 +24,20 @@ template <class T> T *fnpControl(QWidget &frm, const char *pchName) {
     return fnpControl<T>(frm, QString::fromLatin1(pchName));
 }
 
-// The test options with the carrier's reference data (countries, states,
-// airports) loaded.
+// The texts of the message boxes asked so far, in order.
+inline QStringList fnslAsked(const TclsScriptedAnswerer &obj) {
+    QStringList sl;
+    for (const TrecMessageDlg &rec : obj.fnarAsked())
+        sl << rec.stMessage;
+    return sl;
+}
+
 inline TrecInstallationOptions
 fnrecWithReferenceData(TrecInstallationOptions rec = fnrecTestOptions()) {
     rec.bReferenceData = true;
     return rec;
 }
 
-// The wizard started on the current installation and shown, so that leaving
-// a field is a real change of focus.
 struct TrecWizard {
     TfrmRegistrationWizard frm;
     TrecWizard() {
@@ -65,9 +67,6 @@ struct TrecWizard {
     }
 };
 
-// While it lives, every modal dialog (the error list) is really shown, closed
-// from inside its own loop as soon as it is on screen, and counted; the
-// runner before it comes back afterwards.
 class TclsDialogCounter : public TclsDialogAnswerer {
 public:
     TclsDialogCounter() : TclsDialogAnswerer([](QDialog &) { return int(QDialog::Accepted); }) {}
@@ -82,8 +81,6 @@ template <class TInstallation> struct TrecInstallationFirst {
         : objInstallation(std::forward<TArgs>(args)...) {}
 };
 
-// A test installation made from the given arguments, then the wizard started
-// on it; its questions go to objAnswerer.
 template <class TInstallation = TclsTestInstallation>
 struct TrecInstalledWizard : TrecInstallationFirst<TInstallation>, TrecWizard {
     template <class... TArgs>
