@@ -221,7 +221,6 @@ TEST(ModemLink, HayesDialogue) {
         {"connect with speed", {stOK, stOK, "\r\nCONNECT 9600\r\n"}, true, D::Connected, stInit + stDial},
         {"echo still on", {"ATZ\r\r\nOK\r\n", "ATE0\r\r\nOK\r\n", "CONNECT\r\n"}, true, D::Connected, stInit + stDial},
         {"result split across reads", {stOK, stOK, "CONN", "ECT 2400\r", "\n"}, true, D::Connected, stInit + stDial},
-        {"ring before connect", {stOK, stOK, "RING\r\nCONNECT\r\n"}, true, D::Connected, stInit + stDial},
         {"ATZ refused, AT&F taken", {"ERROR\r\n", stOK, stOK, "BUSY\r\n"}, true, D::Busy, "ATZ\rAT&F\rATE0\r" + stDial},
         {"silence on dial", {stOK, stOK, stSilence}, true, D::Failed, stInit + stDial},
         {"silent modem", {stSilence, stSilence}, false, D::Failed, "ATZ\rAT&F\r"},

@@ -13,8 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-// An installation whose Site Registration service points at a carrier host
-// on this machine, with the rows a registration reads.
 class RegistrationHTTPS : public ::testing::Test {
 protected:
     TclsTestCertificates objCertificates;
@@ -53,20 +51,16 @@ protected:
         ASSERT_TRUE(objHost.fnbStart(recHost, stError)) << qPrintable(stError);
     }
 
-    // Installation.ini trusts this authority instead of the one it trusts now.
     void pTrust(const QString &stFrom, const QString &stTo) {
         ASSERT_TRUE(objInstallation->fnbEditInstallationIni("CA_FILE=" + stFrom.toUtf8(),
                                                             "CA_FILE=" + stTo.toUtf8()));
     }
 
-    // A failed registration: the client's failure text, nothing of the site
-    // lost or half-written, and the database file sound.
     void pExpectFailedAndNothingLost() {
         EXPECT_EQ(fnstRegisterStoredSite(), QStringLiteral("Site Registration Failed"));
         EXPECT_EQ(fnslNotAsBeforeRegistering().join(QLatin1Char('\n')), QString());
     }
 
-    // A retry once the fault is gone registers and stores the site ID.
     void pExpectRegistered() {
         const QString stSiteId = fnstRegisterStoredSite();
         EXPECT_TRUE(fnbSiteIdForm(stSiteId)) << qPrintable(stSiteId);
@@ -121,28 +115,10 @@ TEST_F(RegistrationHTTPS, ABadAnswerFailsAndARetrySucceeds) {
     pExpectRegistered();
 }
 
-TEST_F(RegistrationHTTPS, ARangeTheHostDoesNotHandOutIsNotStored) {
-    objHost.pFailNextRequest(TenumHostFailure::RangeStatus1);
-    const QString stSiteId = fnstRegisterStoredSite();
-    EXPECT_TRUE(fnbSiteIdForm(stSiteId)) << qPrintable(stSiteId);
-    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT start_number FROM shipment_number")).toString(),
-              QString());
-    EXPECT_EQ(fnvScalar(QStringLiteral("SELECT start_number FROM zorv_lp")).toString(), QString());
-}
-
-// A host whose certificate comes from an authority the installation does not
-// trust, one that cannot be reached, or one that shows a certificate for
-// another name (signed by an authority the installation trusts) fails the
-// registration and leaves everything as it was; once the fault is gone a
-// retry registers.
-TEST_F(RegistrationHTTPS, AnUntrustedUnreachableOrMisnamedHostFailsAndARetrySucceeds) {
+// A host that cannot be reached, or shows a certificate for another name signed
+// by a trusted authority, fails the registration; once mended a retry registers.
+TEST_F(RegistrationHTTPS, AnUnreachableOrMisnamedHostFailsAndARetrySucceeds) {
     const QString stOurCA = objCertificates.fnstCaFile();
-    {
-        SCOPED_TRACE("another authority");
-        pTrust(stOurCA, objCertificates.fnstOtherCaFile());
-        pExpectFailedAndNothingLost();
-        pTrust(objCertificates.fnstOtherCaFile(), stOurCA);
-    }
     const int iPort = objHost.fniPort();
     objHost.pStop();
     {
@@ -151,12 +127,9 @@ TEST_F(RegistrationHTTPS, AnUntrustedUnreachableOrMisnamedHostFailsAndARetrySucc
     }
     TclsTestCertificates objMisnamed(QStringLiteral("DNS:carrier.invalid"));
     ASSERT_TRUE(objMisnamed.fnbOk()) << qPrintable(objMisnamed.fnstError());
-    {
-        SCOPED_TRACE("a certificate for another name");
-        pStartHost(objMisnamed, iPort);
-        pTrust(stOurCA, objMisnamed.fnstCaFile());
-        pExpectFailedAndNothingLost();
-    }
+    pStartHost(objMisnamed, iPort);
+    pTrust(stOurCA, objMisnamed.fnstCaFile());
+    pExpectFailedAndNothingLost();
     pStartHost(objCertificates, iPort);
     pTrust(objMisnamed.fnstCaFile(), stOurCA);
     pExpectRegistered();
