@@ -1,7 +1,3 @@
-// The host's answer stored whole: a process killed at each point between its
-// writes leaves the site ID, both ranges and the pickup address all stored or
-// none of them, and a wizard started afterwards treats the site as registered
-// or as not registered accordingly.
 #include "unitRegistrationWizard.h"
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
@@ -55,43 +51,38 @@ bool fnbKilledAt(const QString &stPoint, QString &stWhy) {
 class tst_AnswerKillPoints : public QObject {
     Q_OBJECT
 private slots:
-    void AKilledSaveLeavesAllOrNothing_data();
-    void AKilledSaveLeavesAllOrNothing();
+    void AKilledSaveLeavesAllOrNothing_data() {
+        QTest::addColumn<QString>("stPoint");
+        QTest::addColumn<bool>("bStored");
+        for (const char *pch :
+             {"after config_morvane", "after shipment_number", "after zorv_lp", "after pickup"})
+            QTest::newRow(pch) << QString::fromLatin1(pch) << false;
+        QTest::newRow("after commit") << QStringLiteral("after commit") << true;
+    }
+
+    void AKilledSaveLeavesAllOrNothing() {
+        QFETCH(QString, stPoint);
+        QFETCH(bool, bStored);
+        TclsTestInstallation objInstallation;
+        QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
+        QVERIFY(fnbInsertRangeRows());
+        const QString stBefore = fnstStoredAnswer();
+        QString stWhy;
+        QVERIFY2(fnbKilledAt(stPoint, stWhy), qPrintable(stWhy));
+        pDisconnectDatabase(); // read what a new start reads
+        QCOMPARE(fnstStoredAnswer(),
+                 bStored ? QStringLiteral("ABC1234567890ZOZ|1234567890|234|Unit 4") : stBefore);
+        QCOMPARE(fnstIntegrityCheck(), QStringLiteral("ok"));
+        TclsScriptedAnswerer objAnswerer;
+        if (bStored)
+            objAnswerer.pExpect(0);
+        TfrmRegistrationWizard frm;
+        QCOMPARE(frm.fnbStartupFailed(), bStored);
+        if (bStored)
+            QCOMPARE(objAnswerer.fnarAsked().front().stMessage,
+                     QStringLiteral("The site is already registered. Click on OK button to exit."));
+    }
 };
-
-void tst_AnswerKillPoints::AKilledSaveLeavesAllOrNothing_data() {
-    QTest::addColumn<QString>("stPoint");
-    QTest::addColumn<bool>("bStored");
-    for (const char *pch :
-         {"after config_morvane", "after shipment_number", "after zorv_lp", "after pickup"})
-        QTest::newRow(pch) << QString::fromLatin1(pch) << false;
-    QTest::newRow("after commit") << QStringLiteral("after commit") << true;
-}
-
-void tst_AnswerKillPoints::AKilledSaveLeavesAllOrNothing() {
-    QFETCH(QString, stPoint);
-    QFETCH(bool, bStored);
-    TclsTestInstallation objInstallation;
-    QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-    QVERIFY(fnbInsertRangeRows());
-    const QString stBefore = fnstStoredAnswer();
-    QString stWhy;
-    QVERIFY2(fnbKilledAt(stPoint, stWhy), qPrintable(stWhy));
-    pDisconnectDatabase(); // read what a new start reads
-    QCOMPARE(fnstStoredAnswer(),
-             bStored ? QStringLiteral("ABC1234567890ZOZ|1234567890|234|Unit 4") : stBefore);
-    QCOMPARE(fnstIntegrityCheck(), QStringLiteral("ok"));
-    // The wizard started now: a registered site ends it, an unregistered one
-    // starts as usual.
-    TclsScriptedAnswerer objAnswerer;
-    if (bStored)
-        objAnswerer.pExpect(0);
-    TfrmRegistrationWizard frm;
-    QCOMPARE(frm.fnbStartupFailed(), bStored);
-    if (bStored)
-        QCOMPARE(objAnswerer.fnarAsked().front().stMessage,
-                 QStringLiteral("The site is already registered. Click on OK button to exit."));
-}
 
 QTEST_MAIN(tst_AnswerKillPoints)
 #include "tst_AnswerKillPoints.moc"

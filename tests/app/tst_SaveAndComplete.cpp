@@ -1,7 +1,3 @@
-// Next on the site-registration page through the real form, against a carrier
-// host on this machine over HTTPS: what is saved before registering, what each
-// answer of the host leads to, the manual registration and the completion page
-// that only Finish leaves.
 #include "UnitHostedWizard.h"
 #include "UnitInsideModalLoop.h"
 #include "UnitLockHolder.h"
@@ -50,8 +46,6 @@ QString fnstSaveSender() {
     return TclsRWSenders().fnstSaveToDB(obj, objarBilling);
 }
 
-// An installation with the communication library, the stored sender and the
-// pickup service on.
 class TclsRegisteringInstallation : public TclsTestInstallation {
 public:
     explicit TclsRegisteringInstallation(const TrecInstallationOptions &rec)
@@ -77,8 +71,6 @@ struct TrecSite : TrecHost, TrecInstalledWizard<TclsRegisteringInstallation> {
             stError = QStringLiteral("the installation could not be prepared");
         return stError.isEmpty() && TrecInstalledWizard<TclsRegisteringInstallation>::fnbStarted();
     }
-    // From the welcome page onto the page given, one Next at a time, so
-    // that every page on the way is entered and left.
     void pWalkTo(int iPage) {
         for (int i = frm.fniCurrentPage(); i < iPage; ++i)
             frm.pChangePage(QString(), i, pdNext, 0);
@@ -114,25 +106,16 @@ struct TrecSite : TrecHost, TrecInstalledWizard<TclsRegisteringInstallation> {
 };
 
 // Types the site ID into the manual registration dialog and presses OK.
-class TclsManualEntry {
-public:
-    explicit TclsManualEntry(const QString &stSiteId, std::function<void()> fnBeforeOK = {}) {
-        fnPrevious =
-            pSetModalRunner(fnrunAnsweringInside([this, stSiteId, fnBeforeOK](QDialog &dlg) {
-                ++iShown;
-                fnpControl<QLineEdit>(dlg, "edtSiteId")->setText(stSiteId);
-                if (fnBeforeOK)
-                    fnBeforeOK();
-                fnpControl<QPushButton>(dlg, "btnOK")->click();
-                return dlg.result();
-            }));
-    }
-    ~TclsManualEntry() { pSetModalRunner(fnPrevious); }
-    int iShown = 0;
-
-private:
-    TModalRunner fnPrevious;
-};
+std::function<int(QDialog &)> fnManualEntry(const QString &stSiteId,
+                                            std::function<void()> fnBeforeOK = {}) {
+    return [stSiteId, fnBeforeOK](QDialog &dlg) {
+        fnpControl<QLineEdit>(dlg, "edtSiteId")->setText(stSiteId);
+        if (fnBeforeOK)
+            fnBeforeOK();
+        fnpControl<QPushButton>(dlg, "btnOK")->click();
+        return dlg.result();
+    };
+}
 // Each statement's first value, as expected.
 void pCompareRows(std::initializer_list<std::pair<const char *, const char *>> arRows) {
     for (const auto &[pchSQL, pchExpected] : arRows)
@@ -142,268 +125,239 @@ void pCompareRows(std::initializer_list<std::pair<const char *, const char *>> a
 
 class tst_SaveAndComplete : public QObject {
     Q_OBJECT
-
 private slots:
-    void NextSavesTheChangedGroupsRegistersAndOnlyFinishEnds();
-    void UnvisitedGroupsAndAFailedPickupSaveDoNotStopTheRegistration();
-    void AHostFailureThenCancelStaysAndARetrySucceeds_data();
-    void AHostFailureThenCancelStaysAndARetrySucceeds();
-    void ARowLockedDuringTheFinalSaveEndsTheWizardAndKeepsTheOtherGroups();
-    void CtrlAltRRegistersByHand();
-    void AManualRegistrationWithoutAnIdEndsWithoutTheLeaveQuestion();
-    void ADeletedBillingRowAloneIsSavedOnLeaving();
-};
+    void NextSavesTheChangedGroupsRegistersAndOnlyFinishEnds() {
+        TrecSite w;
+        QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
+        w.pWalkTo(wpSenderInfo);
+        w.pRenameCompany();
+        // Stored rows the grid shows come back with the save.
+        QCOMPARE(fniExec(QStringLiteral("DELETE FROM destination_billing")), 0);
+        w.pWalkTo(wpCommSetting);
+        fnpControl<QSpinBox>(w.frm, "speCSNoOfRetries")->setValue(7);
+        w.frm.pReadPage(wpCommSetting);
+        w.pWalkTo(wpPickupDetails);
+        fnpControl<QSpinBox>(w.frm, "speRequestCutOffMargin")->setValue(25);
+        w.frm.pReadPage(wpPickupDetails);
+        // On the SFTP page only the transfer mode changes.
+        w.pWalkTo(wpFTPSetting);
+        fnpControl<QRadioButton>(w.frm, "radRWMnfModePassive")->click();
+        w.frm.pReadPage(wpFTPSetting);
+        w.pWalkTo(wpEmailSetting);
+        w.pSetText("edtEmailHost", QStringLiteral("smtp.harbour.ie"));
+        w.frm.pReadPage(wpEmailSetting);
+        w.pWalkTo(wpApplSecurity);
+        w.pRequirePassword();
+        w.pWalkTo(wpSiteRegistration);
 
-void tst_SaveAndComplete::NextSavesTheChangedGroupsRegistersAndOnlyFinishEnds() {
-    TrecSite w;
-    QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
-    w.pWalkTo(wpSenderInfo);
-    w.pRenameCompany();
-    // Stored rows the grid shows come back with the save.
-    QCOMPARE(fniExec(QStringLiteral("DELETE FROM destination_billing")), 0);
-    w.pWalkTo(wpCommSetting);
-    fnpControl<QSpinBox>(w.frm, "speCSNoOfRetries")->setValue(7);
-    w.frm.pReadPage(wpCommSetting);
-    w.pWalkTo(wpPickupDetails);
-    fnpControl<QSpinBox>(w.frm, "speRequestCutOffMargin")->setValue(25);
-    w.frm.pReadPage(wpPickupDetails);
-    // On the SFTP page only the transfer mode changes.
-    w.pWalkTo(wpFTPSetting);
-    fnpControl<QRadioButton>(w.frm, "radRWMnfModePassive")->click();
-    w.frm.pReadPage(wpFTPSetting);
-    w.pWalkTo(wpEmailSetting);
-    w.pSetText("edtEmailHost", QStringLiteral("smtp.harbour.ie"));
-    w.frm.pReadPage(wpEmailSetting);
-    w.pWalkTo(wpApplSecurity);
-    w.pRequirePassword();
-    w.pWalkTo(wpSiteRegistration);
-
-    w.btn("btnNext")->click();
-    QCOMPARE(w.frm.fniCurrentPage(), int(wpRegistrationCompleted));
-    const QString stSiteId = fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane"));
-    QVERIFY2(fnbSiteIdForm(stSiteId), qPrintable(stSiteId));
-    QCOMPARE(w.fnstLabel("lblRegCompleted2"),
-             QStringLiteral("The returned site id from Zorv for this installation of Zorv "
-                            "Morvane application is ") +
-                 stSiteId + QStringLiteral("."));
-    pCompareRows({
-        {"SELECT company FROM customer_info", "Harbour Traders Ltd"},
-        {"SELECT account_number FROM destination_billing WHERE iata = 'LHR'", "111111111"},
-        {"SELECT account_number FROM destination_billing WHERE iata = 'DUB'", "222222222"},
-        {"SELECT count(*) FROM destination_billing", "2"},
-        {"SELECT no_of_retries FROM config_zorv", "7"},
-        {"SELECT request_cutoff_margin FROM pickup", "25"},
-        {"SELECT manifest_mode FROM config_zorv", "1"},
-        {"SELECT smtp_host FROM config_morvane", "smtp.harbour.ie"},
-        {"SELECT count(*) FROM users WHERE user_id = 'DEFAULT' AND password_set <> 0", "1"},
-    });
-    // Only Finish leaves the completion page.
-    QCOMPARE(w.btn("btnNext")->text(), QStringLiteral("&Finish"));
-    QVERIFY(!w.btn("btnBack")->isEnabled());
-    QVERIFY(!w.btn("btnCancel")->isEnabled());
-    QVERIFY(!w.frm.close());
-    QVERIFY(w.frm.isVisible());
-    QVERIFY(w.objAnswerer.fnarAsked().empty());
-    w.objAnswerer.pExpect(1); // not launching the shipping application
-    w.btn("btnNext")->click();
-    QVERIFY(!w.frm.isVisible());
-    QVERIFY(w.objAnswerer.fnarUnexpected().empty());
-}
-
-void tst_SaveAndComplete::UnvisitedGroupsAndAFailedPickupSaveDoNotStopTheRegistration() {
-    TrecSite w;
-    QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
-    // Values in pages the user never went through are not saved.
-    w.pSetText("edtEmailHost", QStringLiteral("smtp.never.ie"));
-    w.frm.pReadPage(wpEmailSetting);
-    w.pSetText("edtFTPHost", QStringLiteral("sftp.never.ie"));
-    w.frm.pReadPage(wpFTPSetting);
-    w.pWalkTo(wpPickupDetails);
-    fnpControl<QSpinBox>(w.frm, "speRequestCutOffMargin")->setValue(25);
-    w.frm.pReadPage(wpPickupDetails);
-    w.pWalkTo(wpInternetDetails);
-    // The pickup save fails; the registration goes on. Only the page's own
-    // write is refused: the host's pickup address, stored with the rest of
-    // its answer, keeps the margin as it was.
-    const QString stPickupBefore =
-        fnstScalar(QStringLiteral("SELECT request_cutoff_margin FROM pickup"));
-    QVERIFY(!stPickupBefore.isEmpty() && stPickupBefore != QLatin1String("25"));
-    QCOMPARE(fniExec(QStringLiteral("CREATE TRIGGER refuse_margin BEFORE UPDATE ON pickup "
-                                    "WHEN NEW.request_cutoff_margin = 25 "
-                                    "BEGIN SELECT RAISE(ABORT, 'refused'); END")),
-             0);
-    w.pJumpToSiteRegistration();
-    // Both ranges asked for, neither list given a quantity: the default
-    // quantities are asked for and handed out.
-    fnpControl<QCheckBox>(w.frm, "chklShipmentNoAllocation")->setChecked(true);
-    fnpControl<QCheckBox>(w.frm, "chklicenceno")->setChecked(true);
-    w.btn("btnNext")->click();
-    QCOMPARE(w.frm.fniCurrentPage(), int(wpRegistrationCompleted));
-    QVERIFY(fnbSiteIdForm(fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane"))));
-    QCOMPARE(fnstScalar(QStringLiteral("SELECT request_cutoff_margin FROM pickup")),
-             stPickupBefore);
-    pCompareRows({
-        {"SELECT smtp_host FROM config_morvane", ""},
-        {"SELECT ftp_host FROM config_zorv", ""},
-        {"SELECT allocation_qty FROM shipment_number", "1000"},
-        {"SELECT allocation_qty FROM zorv_lp", "10000"},
-        {"SELECT end_number - start_number + 1 FROM shipment_number", "1000"},
-        {"SELECT end_number - start_number + 1 FROM zorv_lp", "10000"},
-    });
-    QVERIFY(w.objAnswerer.fnarUnexpected().empty());
-}
-
-void tst_SaveAndComplete::AHostFailureThenCancelStaysAndARetrySucceeds_data() {
-    QTest::addColumn<bool>("bLibraryMissing");
-    QTest::newRow("HTTP 500 from the host") << false;
-    QTest::newRow("no communication library") << true;
-}
-
-// What the user is told when the call fails, nothing of the site stored,
-// the database sound; Cancel keeps the page, and once the fault is gone the
-// next Next registers.
-void tst_SaveAndComplete::AHostFailureThenCancelStaysAndARetrySucceeds() {
-    QFETCH(bool, bLibraryMissing);
-    TrecSite w;
-    QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
-    w.pWalkTo(wpSenderInfo);
-    w.pJumpToSiteRegistration();
-    if (bLibraryMissing)
-        QVERIFY(QFile::remove(
-            w.objInstallation.fnstPath(QStringLiteral("Bin/libMorvaneCommunication.so"))));
-    else
-        w.objHost.pFailNextRequest(TenumHostFailure::Http500);
-    w.objAnswerer.pExpect(1);
-    w.btn("btnNext")->click();
-    QCOMPARE(w.objAnswerer.fnarAsked().size(), size_t(1));
-    const TrecMessageDlg &recAsked = w.objAnswerer.fnarAsked()[0];
-    QCOMPARE(recAsked.stMessage, w.fnstManualQuestion());
-    QCOMPARE(recAsked.slButtons, QStringList({"&OK", "&Cancel", "E&xit"}));
-    QCOMPARE(w.frm.fniCurrentPage(), int(wpSiteRegistration));
-    QVERIFY(w.btn("btnNext")->isEnabled());
-    pCompareRows({{"SELECT site_id FROM config_morvane", ""},
-                  {"SELECT company FROM senders WHERE sender_cd = 'ORK01'", "Harbour Traders"}});
-    QCOMPARE(fnstIntegrityCheck(), QStringLiteral("ok"));
-
-    if (bLibraryMissing)
-        QVERIFY(
-            w.objInstallation.fnbCopyBuiltLibrary(QStringLiteral("libMorvaneCommunication.so")));
-    w.btn("btnNext")->click();
-    QCOMPARE(w.frm.fniCurrentPage(), int(wpRegistrationCompleted));
-    QVERIFY(fnbSiteIdForm(fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane"))));
-    QVERIFY(w.objAnswerer.fnarUnexpected().empty());
-}
-
-// Another workstation holds the users row while Next saves: the other groups
-// are saved, the user is told the data could not be saved and the wizard
-// ends without registering; the row is free again afterwards.
-void tst_SaveAndComplete::ARowLockedDuringTheFinalSaveEndsTheWizardAndKeepsTheOtherGroups() {
-    TrecSite w;
-    QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
-    w.pWalkTo(wpSenderInfo);
-    w.pRenameCompany();
-    w.pWalkTo(wpApplSecurity);
-    w.pRequirePassword();
-    w.pWalkTo(wpSiteRegistration);
-    const QString stUsersKey =
-        fnstScalar(QStringLiteral("SELECT record_key FROM users WHERE user_id = 'DEFAULT'"));
-    QVERIFY(!stUsersKey.isEmpty());
-    const QStringList slLock{QStringLiteral("record"), QStringLiteral("TclsUsersDB"), stUsersKey};
-    {
-        TclsLockHolder objOther(slLock);
-        QCOMPARE(objOther.fnstAnswer(), QStringLiteral("locked"));
-        w.objAnswerer.pExpect(0);
         w.btn("btnNext")->click();
+        QCOMPARE(w.frm.fniCurrentPage(), int(wpRegistrationCompleted));
+        const QString stSiteId = fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane"));
+        QVERIFY2(fnbSiteIdForm(stSiteId), qPrintable(stSiteId));
+        QCOMPARE(w.fnstLabel("lblRegCompleted2"),
+                 QStringLiteral("The returned site id from Zorv for this installation of Zorv "
+                                "Morvane application is ") +
+                     stSiteId + QStringLiteral("."));
+        pCompareRows({
+            {"SELECT company FROM customer_info", "Harbour Traders Ltd"},
+            {"SELECT account_number FROM destination_billing WHERE iata = 'LHR'", "111111111"},
+            {"SELECT account_number FROM destination_billing WHERE iata = 'DUB'", "222222222"},
+            {"SELECT count(*) FROM destination_billing", "2"},
+            {"SELECT no_of_retries FROM config_zorv", "7"},
+            {"SELECT request_cutoff_margin FROM pickup", "25"},
+            {"SELECT manifest_mode FROM config_zorv", "1"},
+            {"SELECT smtp_host FROM config_morvane", "smtp.harbour.ie"},
+            {"SELECT count(*) FROM users WHERE user_id = 'DEFAULT' AND password_set <> 0", "1"},
+        });
+        // Only Finish leaves the completion page.
+        QVERIFY(!w.frm.close());
+        QVERIFY(w.frm.isVisible());
+        QVERIFY(w.objAnswerer.fnarAsked().empty());
+        w.objAnswerer.pExpect(1); // not launching the shipping application
+        w.btn("btnNext")->click();
+        QVERIFY(!w.frm.isVisible());
+        QVERIFY(w.objAnswerer.fnarUnexpected().empty());
     }
-    QCOMPARE(w.objAnswerer.fnarAsked().size(), size_t(1));
-    QCOMPARE(w.objAnswerer.fnarAsked()[0].stMessage,
-             QStringLiteral("Data could not be saved to the database. Site Registration "
-                            "Failed.\r\n\r\nClick on OK button to exit."));
-    QVERIFY(!w.frm.isVisible());
-    pCompareRows({{"SELECT company FROM senders WHERE sender_cd = 'ORK01'", "Harbour Traders Ltd"},
-                  {"SELECT password_set FROM users WHERE user_id = 'DEFAULT'", "0"},
-                  {"SELECT site_id FROM config_morvane", ""}});
-    QCOMPARE(fnstIntegrityCheck(), QStringLiteral("ok"));
-    TclsLockHolder objLater(slLock);
-    QCOMPARE(objLater.fnstAnswer(), QStringLiteral("locked"));
-}
 
-void tst_SaveAndComplete::CtrlAltRRegistersByHand() {
-    TrecSite w;
-    QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
-    w.pWalkTo(wpSenderInfo);
-    w.pRenameCompany();
-    w.pWalkTo(wpSenderInfoCont);
-    TclsManualEntry objEntry(QStringLiteral("abc0000000001zoz"));
-    // Nothing happens on any other page.
-    QTest::keyClick(&w.frm, Qt::Key_R, Qt::ControlModifier | Qt::AltModifier);
-    QCOMPARE(objEntry.iShown, 0);
-    w.pJumpToSiteRegistration();
-    QTest::keyClick(&w.frm, Qt::Key_R, Qt::ControlModifier | Qt::AltModifier);
-    QTRY_COMPARE(objEntry.iShown, 1);
-    QCOMPARE(w.frm.fniCurrentPage(), int(wpRegistrationCompleted));
-    // The sender was saved before the dialog came.
-    pCompareRows({{"SELECT site_id FROM config_morvane", "ABC0000000001ZOZ"},
-                  {"SELECT company FROM customer_info", "Harbour Traders Ltd"}});
-    const struct {
-        const char *pchLabel, *pchText;
-    } arLabels[] = {
-        {"lblRegCompleted2", "The returned site id from Zorv for this installation of Zorv "
-                             "Morvane application is ABC0000000001ZOZ."},
-        {"lblfsrangeshipmentvalues", "Range not available"},
-        {"lblfsrangelicencevalues", "Range not available"},
-        {"lblfspickupdetailstatus", "Not Successful"},
-    };
-    for (const auto &rec : arLabels)
-        QCOMPARE(w.fnstLabel(rec.pchLabel), QLatin1String(rec.pchText));
-    // The pickup service is on: the status shows, the address heading not.
-    QVERIFY(fnpControl<QLabel>(w.frm, "lblfspickupdetailstatus")->isVisible());
-    QVERIFY(!fnpControl<QLabel>(w.frm, "lblfsPickupAddrDetails")->isVisible());
-    QVERIFY(!w.frm.close());
-    QVERIFY(w.objAnswerer.fnarUnexpected().empty());
-}
+    void UnvisitedGroupsAndAFailedPickupSaveDoNotStopTheRegistration() {
+        TrecSite w;
+        QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
+        // Values in pages the user never went through are not saved.
+        w.pSetText("edtEmailHost", QStringLiteral("smtp.never.ie"));
+        w.frm.pReadPage(wpEmailSetting);
+        w.pSetText("edtFTPHost", QStringLiteral("sftp.never.ie"));
+        w.frm.pReadPage(wpFTPSetting);
+        w.pWalkTo(wpPickupDetails);
+        fnpControl<QSpinBox>(w.frm, "speRequestCutOffMargin")->setValue(25);
+        w.frm.pReadPage(wpPickupDetails);
+        w.pWalkTo(wpInternetDetails);
+        // Only the pickup page's own write is refused; the registration goes on.
+        const QString stPickupBefore =
+            fnstScalar(QStringLiteral("SELECT request_cutoff_margin FROM pickup"));
+        QVERIFY(!stPickupBefore.isEmpty() && stPickupBefore != QLatin1String("25"));
+        QCOMPARE(fniExec(QStringLiteral("CREATE TRIGGER refuse_margin BEFORE UPDATE ON pickup "
+                                        "WHEN NEW.request_cutoff_margin = 25 "
+                                        "BEGIN SELECT RAISE(ABORT, 'refused'); END")),
+                 0);
+        w.pJumpToSiteRegistration();
+        fnpControl<QCheckBox>(w.frm, "chklShipmentNoAllocation")->setChecked(true);
+        fnpControl<QCheckBox>(w.frm, "chklicenceno")->setChecked(true);
+        w.btn("btnNext")->click();
+        QCOMPARE(w.frm.fniCurrentPage(), int(wpRegistrationCompleted));
+        QVERIFY(fnbSiteIdForm(fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane"))));
+        QCOMPARE(fnstScalar(QStringLiteral("SELECT request_cutoff_margin FROM pickup")),
+                 stPickupBefore);
+        pCompareRows({
+            {"SELECT smtp_host FROM config_morvane", ""},
+            {"SELECT ftp_host FROM config_zorv", ""},
+            {"SELECT allocation_qty FROM shipment_number", "1000"},
+            {"SELECT allocation_qty FROM zorv_lp", "10000"},
+            {"SELECT end_number - start_number + 1 FROM shipment_number", "1000"},
+            {"SELECT end_number - start_number + 1 FROM zorv_lp", "10000"},
+        });
+        QVERIFY(w.objAnswerer.fnarUnexpected().empty());
+    }
 
-void tst_SaveAndComplete::AManualRegistrationWithoutAnIdEndsWithoutTheLeaveQuestion() {
-    TrecSite w;
-    QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
-    w.pWalkTo(wpSenderInfo);
-    w.pJumpToSiteRegistration();
-    w.objHost.pFailNextRequest(TenumHostFailure::BlankSiteId);
-    // The ID cannot be stored: its row is gone by the time OK is pressed.
-    TclsManualEntry objEntry(QStringLiteral("ABC0000000001ZOZ"),
-                             [] { fniExec(QStringLiteral("DELETE FROM config_morvane")); });
-    w.objAnswerer.pExpect(0); // OK: enter the site ID by hand
-    w.objAnswerer.pExpect(0); // the dialog's "could not be saved"
-    w.btn("btnNext")->click();
-    QCOMPARE(objEntry.iShown, 1);
-    QVERIFY(!w.frm.isVisible());
-    QCOMPARE(w.objAnswerer.fnarAsked().size(), size_t(2));
-    QCOMPARE(w.objAnswerer.fnarAsked()[0].stMessage, w.fnstManualQuestion());
-    QVERIFY(w.objAnswerer.fnarAsked()[1].stMessage.startsWith(
-        QStringLiteral("Data could not be saved to the database.")));
-    QVERIFY(w.objAnswerer.fnarUnexpected().empty());
-}
+    void AHostFailureThenCancelStaysAndARetrySucceeds_data() {
+        QTest::addColumn<bool>("bLibraryMissing");
+        QTest::newRow("HTTP 500 from the host") << false;
+        QTest::newRow("no communication library") << true;
+    }
 
-// The grid's rows are written only with the sender: a row deleted with no
-// other change must still make the sender pages count as changed.
-void tst_SaveAndComplete::ADeletedBillingRowAloneIsSavedOnLeaving() {
-    TrecSite w;
-    QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
-    w.pWalkTo(wpSenderInfoCont);
-    auto *stg = fnpControl<QTableWidget>(w.frm, "stgdestinationBillingStringGrid");
-    stg->selectRow(stg->findItems(QStringLiteral("DUB"), Qt::MatchExactly).value(0)->row());
-    w.objAnswerer.pExpect(0); // yes, delete the row
-    fnpControl<QAction>(w.frm, "mnuDestBillingDelete")->trigger();
-    QCOMPARE(stg->rowCount(), 1);
-    w.pWalkTo(wpCommSetting);
-    // Leaving early: the leave question, then the save.
-    w.objAnswerer.pExpect(0);
-    w.btn("btnCancel")->click();
-    QVERIFY(!w.frm.isVisible());
-    pCompareRows({{"SELECT count(*) FROM destination_billing", "1"},
-                  {"SELECT iata FROM destination_billing", "LHR"}});
-    QVERIFY(w.objAnswerer.fnarUnexpected().empty());
-}
+    void AHostFailureThenCancelStaysAndARetrySucceeds() {
+        QFETCH(bool, bLibraryMissing);
+        TrecSite w;
+        QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
+        w.pWalkTo(wpSenderInfo);
+        w.pJumpToSiteRegistration();
+        if (bLibraryMissing)
+            QVERIFY(QFile::remove(
+                w.objInstallation.fnstPath(QStringLiteral("Bin/libMorvaneCommunication.so"))));
+        else
+            w.objHost.pFailNextRequest(TenumHostFailure::Http500);
+        w.objAnswerer.pExpect(1);
+        w.btn("btnNext")->click();
+        QCOMPARE(fnslAsked(w.objAnswerer), QStringList{w.fnstManualQuestion()});
+        QCOMPARE(w.objAnswerer.fnarAsked()[0].slButtons, QStringList({"&OK", "&Cancel", "E&xit"}));
+        QCOMPARE(w.frm.fniCurrentPage(), int(wpSiteRegistration));
+        QVERIFY(w.btn("btnNext")->isEnabled());
+        pCompareRows(
+            {{"SELECT site_id FROM config_morvane", ""},
+             {"SELECT company FROM senders WHERE sender_cd = 'ORK01'", "Harbour Traders"}});
+        QCOMPARE(fnstIntegrityCheck(), QStringLiteral("ok"));
+
+        if (bLibraryMissing)
+            QVERIFY(w.objInstallation.fnbCopyBuiltLibrary(
+                QStringLiteral("libMorvaneCommunication.so")));
+        w.btn("btnNext")->click();
+        QCOMPARE(w.frm.fniCurrentPage(), int(wpRegistrationCompleted));
+        QVERIFY(fnbSiteIdForm(fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane"))));
+        QVERIFY(w.objAnswerer.fnarUnexpected().empty());
+    }
+
+    void ARowLockedDuringTheFinalSaveEndsTheWizardAndKeepsTheOtherGroups() {
+        TrecSite w;
+        QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
+        w.pWalkTo(wpSenderInfo);
+        w.pRenameCompany();
+        w.pWalkTo(wpApplSecurity);
+        w.pRequirePassword();
+        w.pWalkTo(wpSiteRegistration);
+        const QString stUsersKey =
+            fnstScalar(QStringLiteral("SELECT record_key FROM users WHERE user_id = 'DEFAULT'"));
+        QVERIFY(!stUsersKey.isEmpty());
+        const QStringList slLock{QStringLiteral("record"), QStringLiteral("TclsUsersDB"),
+                                 stUsersKey};
+        {
+            TclsLockHolder objOther(slLock);
+            QCOMPARE(objOther.fnstAnswer(), QStringLiteral("locked"));
+            w.objAnswerer.pExpect(0);
+            w.btn("btnNext")->click();
+        }
+        QCOMPARE(fnslAsked(w.objAnswerer),
+                 QStringList{"Data could not be saved to the database. Site "
+                             "Registration Failed.\r\n\r\nClick on OK "
+                             "button to exit."});
+        QVERIFY(!w.frm.isVisible());
+        pCompareRows(
+            {{"SELECT company FROM senders WHERE sender_cd = 'ORK01'", "Harbour Traders Ltd"},
+             {"SELECT password_set FROM users WHERE user_id = 'DEFAULT'", "0"},
+             {"SELECT site_id FROM config_morvane", ""}});
+        QCOMPARE(fnstIntegrityCheck(), QStringLiteral("ok"));
+        TclsLockHolder objLater(slLock);
+        QCOMPARE(objLater.fnstAnswer(), QStringLiteral("locked"));
+    }
+
+    void CtrlAltRRegistersByHand() {
+        TrecSite w;
+        QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
+        w.pWalkTo(wpSenderInfo);
+        w.pRenameCompany();
+        w.pWalkTo(wpSenderInfoCont);
+        TclsDialogAnswerer objEntry(fnManualEntry(QStringLiteral("abc0000000001zoz")));
+        // Nothing happens on any other page.
+        QTest::keyClick(&w.frm, Qt::Key_R, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(objEntry.iShown, 0);
+        w.pJumpToSiteRegistration();
+        QTest::keyClick(&w.frm, Qt::Key_R, Qt::ControlModifier | Qt::AltModifier);
+        QTRY_COMPARE(objEntry.iShown, 1);
+        QCOMPARE(w.frm.fniCurrentPage(), int(wpRegistrationCompleted));
+        // The sender was saved before the dialog came.
+        pCompareRows({{"SELECT site_id FROM config_morvane", "ABC0000000001ZOZ"},
+                      {"SELECT company FROM customer_info", "Harbour Traders Ltd"}});
+        QCOMPARE((QStringList{w.fnstLabel("lblfsrangeshipmentvalues"),
+                              w.fnstLabel("lblfsrangelicencevalues"),
+                              w.fnstLabel("lblfspickupdetailstatus")}),
+                 (QStringList{"Range not available", "Range not available", "Not Successful"}));
+        // The pickup service is on: the status shows, the address heading not.
+        QVERIFY(fnpControl<QLabel>(w.frm, "lblfspickupdetailstatus")->isVisible());
+        QVERIFY(!fnpControl<QLabel>(w.frm, "lblfsPickupAddrDetails")->isVisible());
+        QVERIFY(!w.frm.close());
+        QVERIFY(w.objAnswerer.fnarUnexpected().empty());
+    }
+
+    void AManualRegistrationWithoutAnIdEndsWithoutTheLeaveQuestion() {
+        TrecSite w;
+        QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
+        w.pWalkTo(wpSenderInfo);
+        w.pJumpToSiteRegistration();
+        w.objHost.pFailNextRequest(TenumHostFailure::BlankSiteId);
+        // The ID cannot be stored: its row is gone by the time OK is pressed.
+        TclsDialogAnswerer objEntry(fnManualEntry(QStringLiteral("ABC0000000001ZOZ"), [] {
+            fniExec(QStringLiteral("DELETE FROM config_morvane"));
+        }));
+        w.objAnswerer.pExpect(0); // OK: enter the site ID by hand
+        w.objAnswerer.pExpect(0); // the dialog's "could not be saved"
+        w.btn("btnNext")->click();
+        QCOMPARE(objEntry.iShown, 1);
+        QVERIFY(!w.frm.isVisible());
+        QCOMPARE(w.objAnswerer.fnarAsked().size(), size_t(2));
+        QCOMPARE(w.objAnswerer.fnarAsked()[0].stMessage, w.fnstManualQuestion());
+        QVERIFY(w.objAnswerer.fnarAsked()[1].stMessage.startsWith(
+            QStringLiteral("Data could not be saved to the database.")));
+        QVERIFY(w.objAnswerer.fnarUnexpected().empty());
+    }
+
+    // A deleted billing row alone must mark the sender pages changed.
+    void ADeletedBillingRowAloneIsSavedOnLeaving() {
+        TrecSite w;
+        QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
+        w.pWalkTo(wpSenderInfoCont);
+        auto *stg = fnpControl<QTableWidget>(w.frm, "stgdestinationBillingStringGrid");
+        stg->selectRow(stg->findItems(QStringLiteral("DUB"), Qt::MatchExactly).value(0)->row());
+        w.objAnswerer.pExpect(0); // yes, delete the row
+        fnpControl<QAction>(w.frm, "mnuDestBillingDelete")->trigger();
+        QCOMPARE(stg->rowCount(), 1);
+        w.pWalkTo(wpCommSetting);
+        // Leaving early: the leave question, then the save.
+        w.objAnswerer.pExpect(0);
+        w.btn("btnCancel")->click();
+        QVERIFY(!w.frm.isVisible());
+        pCompareRows({{"SELECT count(*) FROM destination_billing", "1"},
+                      {"SELECT iata FROM destination_billing", "LHR"}});
+        QVERIFY(w.objAnswerer.fnarUnexpected().empty());
+    }
+};
 
 QTEST_MAIN(tst_SaveAndComplete)
 #include "tst_SaveAndComplete.moc"

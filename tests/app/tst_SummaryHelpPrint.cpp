@@ -1,6 +1,3 @@
-// The summary page, help and printing on the real wizard: the document shown
-// in wbrSummary, F1 and the Help button at their topics, the installation's
-// help for every context the wizard uses, the terms printed copy by copy.
 #include "unitHelpFile.h"
 #include "unitPrintDocument.h"
 #include "UnitWizardOnScreen.h"
@@ -48,159 +45,151 @@ struct TrecPrintAnswers {
 
 class tst_SummaryHelpPrint : public QObject {
     Q_OBJECT
-
 private slots:
-    void pWriteSummaryShowsTheDocumentWithNonAsciiNamesIntact();
-    void F1OpensTheFocusedFieldsTopicAndHelpThePages();
-    void everyHelpContextHasATopicTheHelpWindowShows();
-    void printingTheTerms_data();
-    void printingTheTerms();
-};
-
-void tst_SummaryHelpPrint::pWriteSummaryShowsTheDocumentWithNonAsciiNamesIntact() {
-    TrecInstalledWizard<> rec;
-    QVERIFY2(rec.fnbReady(), rec.fnbaError());
-    auto *wbr = fnpControl<QTextBrowser>(rec.frm, "wbrSummary");
-    const QString stFile = rec.objInstallation.fnstPath(QStringLiteral("Backup/Summary.html"));
-    // Written twice: the second visit shows what changed since the first.
-    for (const QString &stCompany :
-         {QStringLiteral("Société Générale Zürich"), QStringLiteral("北京 Smith & <Sons>")}) {
-        rec.edt("edtSenderCompany")->setText(stCompany);
-        rec.frm.pReadPage(wpSenderInfo);
-        rec.frm.pWriteSummary();
-        QVERIFY(QFile::exists(stFile));
-        QVERIFY2(wbr->toPlainText().contains(QStringLiteral("Company\t: ") + stCompany) ||
-                     wbr->toPlainText().contains(QStringLiteral("Company\n: ") + stCompany),
-                 qPrintable(wbr->toPlainText().left(400)));
-    }
-    QCOMPARE(rec.objAnswerer.fnarUnexpected().size(), 0);
-    // Leaving the wizard removes the document.
-    rec.objAnswerer.pExpect(0);
-    rec.frm.close();
-    QVERIFY(!QFile::exists(stFile));
-}
-
-void tst_SummaryHelpPrint::F1OpensTheFocusedFieldsTopicAndHelpThePages() {
-    TrecInstalledWizard<> rec;
-    QVERIFY2(rec.fnbReady(), rec.fnbaError());
-    TrecHelpRequests recHelp;
-    struct TrecCase {
-        const char *pchFocus;
-        int iContext;
-    };
-    // A field of its own, a field inside a frame, and fields on other pages.
-    const TrecCase arF1[] = {
-        {"edtSenderCode", 1498}, {"edtSenderEmail", 1507}, {"edtSenderAddress3", 1502}};
-    for (const TrecCase &c : arF1) {
-        QWidget *w = fnpControl<QWidget>(rec.frm, c.pchFocus);
-        w->setFocus();
-        QTRY_VERIFY(w->hasFocus());
-        QTest::keyClick(w, Qt::Key_F1);
-        QCOMPARE(recHelp.fniLast(), c.iContext);
-    }
-    QWidget *wCountry = rec.fraCountry()->findChild<QComboBox *>();
-    QVERIFY(wCountry);
-    wCountry->setFocus();
-    QTRY_VERIFY(wCountry->hasFocus());
-    QTest::keyClick(wCountry, Qt::Key_F1);
-    QCOMPARE(recHelp.fniLast(), 1501);
-    // The Help button opens the page's own topic on every page; the pickup
-    // and internet pages, which have none of their own, open theirs.
-    auto *stk = fnpControl<QStackedWidget>(rec.frm, "pgcRegistrationWizard");
-    for (int iPage = wpWelcome; iPage <= wpRegistrationCompleted; ++iPage) {
-        const int iContext = iPage == wpPickupDetails ? 1562
-                             : iPage == wpInternetDetails
-                                 ? 1561
-                                 : stk->widget(iPage)->property("helpContext").toInt();
-        stk->setCurrentIndex(iPage);
-        fnpControl<QPushButton>(rec.frm, "btnHelp")->click();
-        QVERIFY2(recHelp.fniLast() == iContext, qPrintable(stk->widget(iPage)->objectName()));
-    }
-    QVERIFY(recHelp.arRequests.back().first.endsWith(QStringLiteral("/Help/Help_English")));
-}
-
-void tst_SummaryHelpPrint::everyHelpContextHasATopicTheHelpWindowShows() {
-    TrecInstalledWizard<> rec;
-    QVERIFY2(rec.fnbStarted(), rec.fnbaError());
-    // Next and Cancel change their topics on the terms and completion pages.
-    std::set<int> setContexts = {1495, 1496, 1558};
-    for (int iPage = wpWelcome; iPage <= wpRegistrationCompleted; ++iPage)
-        setContexts.insert(TfrmRegistrationWizard::fniPageHelpContext(iPage));
-    for (QWidget *w : rec.frm.findChildren<QWidget *>())
-        if (w->property("helpContext").isValid())
-            setContexts.insert(w->property("helpContext").toInt());
-    QVERIFY(setContexts.size() > 90);
-    const QString stFolder = rec.frm.fnstHelpFolder();
-    for (const int iContext : setContexts) {
-        const QString stTopic = fnstHelpTopic(stFolder, iContext);
-        QVERIFY2(!stTopic.isEmpty(), qPrintable(QString::number(iContext)));
-        QFile file(QDir(stFolder).filePath(stTopic.section(u'#', 0, 0)));
-        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(stTopic));
-        const QString stAnchor = stTopic.section(u'#', 1);
-        if (!stAnchor.isEmpty())
-            QVERIFY2(file.readAll().contains("name=\"" + stAnchor.toUtf8() + "\""),
-                     qPrintable(stTopic));
-    }
-    // The help window shows the topic of the context.
-    pOpenHelpContext(stFolder, 1531);
-    QTextBrowser *wbrHelp = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("wbrHelp"))
-            wbrHelp = qobject_cast<QTextBrowser *>(w);
-    QVERIFY(wbrHelp && wbrHelp->isVisible());
-    QVERIFY(wbrHelp->toPlainText().contains(QStringLiteral("Zorv gateway airport")));
-    QCOMPARE(wbrHelp->source().fragment(), QStringLiteral("edtGatewayIATA"));
-    pOpenHelpContext(stFolder, 9999);
-    QVERIFY(wbrHelp->toPlainText().startsWith(QStringLiteral("The help topic could not be found")));
-    pCloseHelpWindows();
-}
-
-void tst_SummaryHelpPrint::printingTheTerms_data() {
-    QTest::addColumn<QString>("stFile"); // in the installation
-    QTest::addColumn<bool>("bAccept");
-    QTest::addColumn<QStringList>("slJobs");
-    QTest::addColumn<QString>("stMessage");
-    QTest::newRow("three copies, three jobs")
-        << "TempData/terms.pdf" << true << QStringList{"terms.pdf", "terms_2.pdf", "terms_3.pdf"}
-        << QString();
-    QTest::newRow("dialog cancelled")
-        << "TempData/terms.pdf" << false << QStringList() << QString();
-    // A folder that does not exist: the job cannot be written.
-    QTest::newRow("printer error")
-        << "NoSuchFolder/terms.pdf" << true << QStringList() << "Error sending job to printer.";
-}
-
-void tst_SummaryHelpPrint::printingTheTerms() {
-    QFETCH(QString, stFile);
-    QFETCH(bool, bAccept);
-    QFETCH(QStringList, slJobs);
-    QFETCH(QString, stMessage);
-    TrecInstalledWizard<> rec;
-    QVERIFY2(rec.fnbStarted(), rec.fnbaError());
-    auto *btnPrint = fnpControl<QPushButton>(rec.frm, "btnPrint");
-    const QString stFolder = rec.objInstallation.fnstPath(QStringLiteral("TempData"));
-    TrecPrintAnswers recAnswers(btnPrint, rec.objInstallation.fnstPath(stFile), 3, bAccept);
-    if (!stMessage.isEmpty())
+    void pWriteSummaryShowsTheDocumentWithNonAsciiNamesIntact() {
+        TrecInstalledWizard<> rec;
+        QVERIFY2(rec.fnbReady(), rec.fnbaError());
+        auto *wbr = fnpControl<QTextBrowser>(rec.frm, "wbrSummary");
+        const QString stFile = rec.objInstallation.fnstPath(QStringLiteral("Backup/Summary.html"));
+        // Written twice: the second visit shows what changed since the first.
+        for (const QString &stCompany :
+             {QStringLiteral("Société Générale Zürich"), QStringLiteral("北京 Smith & <Sons>")}) {
+            rec.edt("edtSenderCompany")->setText(stCompany);
+            rec.frm.pReadPage(wpSenderInfo);
+            rec.frm.pWriteSummary();
+            QVERIFY(QFile::exists(stFile));
+            QVERIFY2(wbr->toPlainText().contains(QStringLiteral("Company\t: ") + stCompany) ||
+                         wbr->toPlainText().contains(QStringLiteral("Company\n: ") + stCompany),
+                     qPrintable(wbr->toPlainText().left(400)));
+        }
+        QCOMPARE(rec.objAnswerer.fnarUnexpected().size(), 0);
+        // Leaving the wizard removes the document.
         rec.objAnswerer.pExpect(0);
-    btnPrint->click();
-    QCOMPARE(recAnswers.bButtonDisabledWhileAsked, true);
-    QVERIFY(btnPrint->isEnabled());
-    const QStringList slFiles =
-        QDir(stFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
-    QCOMPARE(slFiles, slJobs);
-    // Each job is one whole document of the terms.
-    for (const QString &stJob : slFiles) {
-        QFile file(QDir(stFolder).filePath(stJob));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray ba = file.readAll();
-        QVERIFY(ba.startsWith("%PDF"));
-        QCOMPARE(ba.count("%%EOF"), 1);
+        rec.frm.close();
+        QVERIFY(!QFile::exists(stFile));
     }
-    QStringList slAsked;
-    for (const TrecMessageDlg &recAsked : rec.objAnswerer.fnarAsked())
-        slAsked << recAsked.stMessage;
-    QCOMPARE(slAsked.join(QString()), stMessage);
-}
+
+    void F1OpensTheFocusedFieldsTopicAndHelpThePages() {
+        TrecInstalledWizard<> rec;
+        QVERIFY2(rec.fnbReady(), rec.fnbaError());
+        TrecHelpRequests recHelp;
+        struct TrecCase {
+            const char *pchFocus;
+            int iContext;
+        };
+        // A field of its own, a field inside a frame, and fields on other pages.
+        const TrecCase arF1[] = {
+            {"edtSenderCode", 1498}, {"edtSenderEmail", 1507}, {"edtSenderAddress3", 1502}};
+        for (const TrecCase &c : arF1) {
+            QWidget *w = fnpControl<QWidget>(rec.frm, c.pchFocus);
+            w->setFocus();
+            QTRY_VERIFY(w->hasFocus());
+            QTest::keyClick(w, Qt::Key_F1);
+            QCOMPARE(recHelp.fniLast(), c.iContext);
+        }
+        QWidget *wCountry = rec.fraCountry()->findChild<QComboBox *>();
+        QVERIFY(wCountry);
+        wCountry->setFocus();
+        QTRY_VERIFY(wCountry->hasFocus());
+        QTest::keyClick(wCountry, Qt::Key_F1);
+        QCOMPARE(recHelp.fniLast(), 1501);
+        auto *stk = fnpControl<QStackedWidget>(rec.frm, "pgcRegistrationWizard");
+        for (int iPage = wpWelcome; iPage <= wpRegistrationCompleted; ++iPage) {
+            const int iContext = iPage == wpPickupDetails ? 1562
+                                 : iPage == wpInternetDetails
+                                     ? 1561
+                                     : stk->widget(iPage)->property("helpContext").toInt();
+            stk->setCurrentIndex(iPage);
+            fnpControl<QPushButton>(rec.frm, "btnHelp")->click();
+            QVERIFY2(recHelp.fniLast() == iContext, qPrintable(stk->widget(iPage)->objectName()));
+        }
+        QVERIFY(recHelp.arRequests.back().first.endsWith(QStringLiteral("/Help/Help_English")));
+    }
+
+    void everyHelpContextHasATopicTheHelpWindowShows() {
+        TrecInstalledWizard<> rec;
+        QVERIFY2(rec.fnbStarted(), rec.fnbaError());
+        // Next and Cancel change their topics on the terms and completion pages.
+        std::set<int> setContexts = {1495, 1496, 1558};
+        for (int iPage = wpWelcome; iPage <= wpRegistrationCompleted; ++iPage)
+            setContexts.insert(TfrmRegistrationWizard::fniPageHelpContext(iPage));
+        for (QWidget *w : rec.frm.findChildren<QWidget *>())
+            if (w->property("helpContext").isValid())
+                setContexts.insert(w->property("helpContext").toInt());
+        QVERIFY(setContexts.size() > 90);
+        const QString stFolder = rec.frm.fnstHelpFolder();
+        for (const int iContext : setContexts) {
+            const QString stTopic = fnstHelpTopic(stFolder, iContext);
+            QVERIFY2(!stTopic.isEmpty(), qPrintable(QString::number(iContext)));
+            QFile file(QDir(stFolder).filePath(stTopic.section(u'#', 0, 0)));
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(stTopic));
+            const QString stAnchor = stTopic.section(u'#', 1);
+            if (!stAnchor.isEmpty())
+                QVERIFY2(file.readAll().contains("name=\"" + stAnchor.toUtf8() + "\""),
+                         qPrintable(stTopic));
+        }
+        // The help window shows the topic of the context.
+        pOpenHelpContext(stFolder, 1531);
+        QTextBrowser *wbrHelp = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("wbrHelp"))
+                wbrHelp = qobject_cast<QTextBrowser *>(w);
+        QVERIFY(wbrHelp && wbrHelp->isVisible());
+        QVERIFY(wbrHelp->toPlainText().contains(QStringLiteral("Zorv gateway airport")));
+        QCOMPARE(wbrHelp->source().fragment(), QStringLiteral("edtGatewayIATA"));
+        pOpenHelpContext(stFolder, 9999);
+        QVERIFY(
+            wbrHelp->toPlainText().startsWith(QStringLiteral("The help topic could not be found")));
+        pCloseHelpWindows();
+    }
+
+    void printingTheTerms_data() {
+        QTest::addColumn<QString>("stFile"); // in the installation
+        QTest::addColumn<bool>("bAccept");
+        QTest::addColumn<QStringList>("slJobs");
+        QTest::addColumn<QString>("stMessage");
+        QTest::newRow("three copies, three jobs")
+            << "TempData/terms.pdf" << true
+            << QStringList{"terms.pdf", "terms_2.pdf", "terms_3.pdf"} << QString();
+        QTest::newRow("dialog cancelled")
+            << "TempData/terms.pdf" << false << QStringList() << QString();
+        // A folder that does not exist: the job cannot be written.
+        QTest::newRow("printer error")
+            << "NoSuchFolder/terms.pdf" << true << QStringList() << "Error sending job to printer.";
+    }
+
+    void printingTheTerms() {
+        QFETCH(QString, stFile);
+        QFETCH(bool, bAccept);
+        QFETCH(QStringList, slJobs);
+        QFETCH(QString, stMessage);
+        TrecInstalledWizard<> rec;
+        QVERIFY2(rec.fnbStarted(), rec.fnbaError());
+        auto *btnPrint = fnpControl<QPushButton>(rec.frm, "btnPrint");
+        const QString stFolder = rec.objInstallation.fnstPath(QStringLiteral("TempData"));
+        TrecPrintAnswers recAnswers(btnPrint, rec.objInstallation.fnstPath(stFile), 3, bAccept);
+        if (!stMessage.isEmpty())
+            rec.objAnswerer.pExpect(0);
+        btnPrint->click();
+        QCOMPARE(recAnswers.bButtonDisabledWhileAsked, true);
+        QVERIFY(btnPrint->isEnabled());
+        const QStringList slFiles =
+            QDir(stFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+        QCOMPARE(slFiles, slJobs);
+        // Each job is one whole document of the terms.
+        for (const QString &stJob : slFiles) {
+            QFile file(QDir(stFolder).filePath(stJob));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray ba = file.readAll();
+            QVERIFY(ba.startsWith("%PDF"));
+            QCOMPARE(ba.count("%%EOF"), 1);
+        }
+        QStringList slAsked;
+        for (const TrecMessageDlg &recAsked : rec.objAnswerer.fnarAsked())
+            slAsked << recAsked.stMessage;
+        QCOMPARE(slAsked.join(QString()), stMessage);
+    }
+};
 
 QTEST_MAIN(tst_SummaryHelpPrint)
 #include "tst_SummaryHelpPrint.moc"

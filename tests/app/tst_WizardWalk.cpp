@@ -1,7 +1,3 @@
-// A fresh installation registered the way a user registers it: from the
-// welcome page to the completion page with the real buttons and fields, against
-// the carrier's host over HTTPS; then the rows of every page group. Once with
-// every page, once with the pickup and e-mail pages passed over both ways.
 #include "UnitErrorMarks.h"
 #include "UnitFraIATA.h"
 #include "UnitHostedWizard.h"
@@ -18,8 +14,6 @@
 #include <QtTest>
 
 namespace {
-// A demo installation with the companion libraries the walk calls: the host
-// link, the postcode cleaning and the destination lookup.
 class TclsWalkInstallation : public TclsTestInstallation {
 public:
     TclsWalkInstallation(const TrecInstallationOptions &rec, bool bPickupAndEmail)
@@ -27,8 +21,6 @@ public:
         bPrepared = fnbOk() && fnbCopyBuiltLibrary(QStringLiteral("libMorvaneCommunication.so")) &&
                     fnbCopyBuiltLibrary(QStringLiteral("libQuiloftPostcodeCleaningDLL.so")) &&
                     fnbCopyBuiltLibrary(QStringLiteral("libQuiloftAutodestination.so"));
-        // The carrier decides whether end of day may go by e-mail; the site
-        // decides whether it schedules pickups.
         if (bPrepared && bPickupAndEmail)
             bPrepared = fniExec(QStringLiteral(
                             "UPDATE comm_service_settings SET in_use = 1, mode = 'HTTPS', "
@@ -94,8 +86,6 @@ const QString cstFTPPassword = QStringLiteral("ftp-K8z!q2");
 const QString cstSMTPPassword = QStringLiteral("smtp-W4r#p9");
 const QString cstApplicationPassword = QStringLiteral("open sesame 31");
 
-// The rows that do not hold what they should ("SQL" = expected value), each
-// with what it holds.
 QString fnstNotStored(std::initializer_list<std::pair<const char *, const char *>> arRows) {
     QString st;
     for (const auto &[pchSQL, pchExpected] : arRows)
@@ -118,114 +108,108 @@ QString fnstNotStoredByEveryWalk() {
 class tst_WizardWalk : public QObject {
     Q_OBJECT
 private slots:
-    void WelcomeToCompletionOnEveryPage();
-    void PickupAndEmailPagesPassedOverBothWays();
+    void WelcomeToCompletionOnEveryPage() {
+        TrecWalk w(true);
+        QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
+        QCOMPARE(w.fniPress("btnNext"), int(wpTerms));
+        QCOMPARE(w.fniPress("btnNext"), int(wpSenderInfo));
+        w.pTypeSender();
+        QVERIFY2(w.fniPress("btnNext") == wpSenderInfoCont, qPrintable(w.fnstMessages()));
+        w.pType("edtSenderZorvAccount", QStringLiteral("123456789"));
+        QVERIFY2(w.fniPress("btnNext") == wpCommSetting, qPrintable(w.fnstMessages()));
+        w.chk("chkCSEODviaEmail")->click();
+        w.pType("edtCSEODviaEmailAddress", QStringLiteral("eod@thistle.co.uk"));
+        // A fresh installation has no gateway airport: the page asks for it.
+        QCOMPARE(w.fniPress("btnNext"), int(wpCommSetting));
+        QCOMPARE(w.objLists.iShown, 1);
+        QVERIFY(w.edt("edtGatewayIATA")->isVisible());
+        QCOMPARE(fnclFieldColour(w.edt("edtGatewayIATA")), cclErrorField);
+        w.pType("edtGatewayIATA", QStringLiteral("lhr"));
+        QVERIFY2(w.fniPress("btnNext") == wpPickupDetails, qPrintable(w.fnstMessages()));
+        w.pType("edtDefaultPickup", QStringLiteral("Back door"));
+        QCOMPARE(w.fniPress("btnNext"), int(wpInternetDetails));
+        fnpControl<QRadioButton>(w.frm, "radWithoutProxy")->click();
+        QVERIFY2(w.fniPress("btnNext") == wpFTPSetting, qPrintable(w.fnstMessages()));
+        w.pType("edtFTPPasswd", cstFTPPassword);
+        QVERIFY2(w.fniPress("btnNext") == wpEmailSetting, qPrintable(w.fnstMessages()));
+        w.pType("edtEmailHost", QStringLiteral("smtp.thistle.co.uk"));
+        w.pType("edtEmailPort", QStringLiteral("25"));
+        w.pType("edtEmailUserId", QStringLiteral("eod@thistle.co.uk"));
+        w.pType("edtEmailPassword", cstSMTPPassword);
+        QVERIFY2(w.fniPress("btnNext") == wpApplSecurity, qPrintable(w.fnstMessages()));
+        w.chk("chkApplSecurityPasswdRequired")->click();
+        w.pType("edtApplSecurityPasswd", cstApplicationPassword);
+        w.pType("edtApplSecurityRetypePasswd", cstApplicationPassword);
+        QVERIFY2(w.fniPress("btnNext") == wpSummary, qPrintable(w.fnstMessages()));
+        const QString stSummary = fnpControl<QTextBrowser>(w.frm, "wbrSummary")->toPlainText();
+        QVERIFY2(stSummary.contains(QStringLiteral(": Thistle & Sons")), qPrintable(stSummary));
+        QVERIFY(!stSummary.contains(cstApplicationPassword));
+        QCOMPARE(w.fniPress("btnNext"), int(wpSiteRegistration));
+        QVERIFY2(w.fniPress("btnNext") == wpRegistrationCompleted, qPrintable(w.fnstMessages()));
+
+        const QString stSiteId = fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane"));
+        QVERIFY2(fnbSiteIdForm(stSiteId), qPrintable(stSiteId));
+        QVERIFY(fnpControl<QLabel>(w.frm, "lblRegCompleted2")->text().contains(stSiteId));
+        QVERIFY(fnbOnTheRunsDatabase());
+        const QString stNotStored =
+            fnstNotStoredByEveryWalk() +
+            fnstNotStored(
+                {{"SELECT count(*) FROM pickup WHERE pickup_locations LIKE 'Back door%'", "1"},
+                 {"SELECT smtp_host FROM config_morvane", "smtp.thistle.co.uk"}});
+        QVERIFY2(stNotStored.isEmpty(), qPrintable(stNotStored));
+        QVERIFY2(w.objAnswerer.fnarAsked().empty(), qPrintable(w.fnstMessages()));
+        QCOMPARE(w.objLists.iShown, 1);
+        // Every password is stored sealed, and in the clear in no file.
+        QCOMPARE(fnstStoredSecret("config_zorv", "ftp_password"), cstFTPPassword);
+        QCOMPARE(fnstStoredSecret("config_morvane", "smtp_password"), cstSMTPPassword);
+        QCOMPARE(fnstStoredSecret("users", "password", "user_id = 'DEFAULT'"),
+                 cstApplicationPassword);
+        for (const QString &stPassword : {cstFTPPassword, cstSMTPPassword, cstApplicationPassword})
+            QCOMPARE(w.objInstallation.fnslFilesHolding(stPassword), QStringList());
+        QCOMPARE(w.objInstallation.fnslOpenToOthers(), QStringList());
+    }
+
+    void PickupAndEmailPagesPassedOverBothWays() {
+        TrecWalk w(false);
+        QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
+        QCOMPARE(w.fniPress("btnNext"), int(wpTerms));
+        QCOMPARE(w.fniPress("btnNext"), int(wpSenderInfo));
+        w.pTypeSender();
+        QVERIFY2(w.fniPress("btnNext") == wpSenderInfoCont, qPrintable(w.fnstMessages()));
+        w.pType("edtSenderZorvAccount", QStringLiteral("123456789"));
+        QVERIFY2(w.fniPress("btnNext") == wpCommSetting, qPrintable(w.fnstMessages()));
+        QVERIFY(!w.chk("chkCSEODviaEmail")->isEnabled());
+        w.pType("edtGatewayIATA", QStringLiteral("LHR"));
+        // Forward: the pickup page and the e-mail page are passed over.
+        QCOMPARE(w.fniPress("btnNext"), int(wpInternetDetails));
+        QCOMPARE(w.fnstTitle(), QStringLiteral("Internet Settings"));
+        QCOMPARE(w.fniPress("btnNext"), int(wpFTPSetting));
+        QCOMPARE(w.fniPress("btnNext"), int(wpApplSecurity));
+        // Back the same way, then forward again.
+        QCOMPARE(w.fniPress("btnBack"), int(wpFTPSetting));
+        QCOMPARE(w.fniPress("btnBack"), int(wpInternetDetails));
+        QCOMPARE(w.fniPress("btnBack"), int(wpCommSetting));
+        QCOMPARE(w.fnstTitle(), QStringLiteral("Communication Settings"));
+        QCOMPARE(w.fniPress("btnNext"), int(wpInternetDetails));
+        QCOMPARE(w.fniPress("btnNext"), int(wpFTPSetting));
+        QCOMPARE(w.fniPress("btnNext"), int(wpApplSecurity));
+        w.chk("chkApplSecurityPasswdRequired")->click();
+        w.pType("edtApplSecurityPasswd", QStringLiteral("open sesame"));
+        w.pType("edtApplSecurityRetypePasswd", QStringLiteral("open sesame"));
+        QCOMPARE(w.fniPress("btnNext"), int(wpSummary));
+        QCOMPARE(w.fniPress("btnNext"), int(wpSiteRegistration));
+        QVERIFY2(w.fniPress("btnNext") == wpRegistrationCompleted, qPrintable(w.fnstMessages()));
+
+        QVERIFY(fnbSiteIdForm(fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane"))));
+        const QString stNotStored = fnstNotStoredByEveryWalk();
+        QVERIFY2(stNotStored.isEmpty(), qPrintable(stNotStored));
+        // The pickup page was never shown: its row keeps the installation's.
+        QCOMPARE(fnstScalar(QStringLiteral(
+                     "SELECT count(*) FROM pickup WHERE pickup_locations LIKE 'RECEPTION%'")),
+                 QStringLiteral("1"));
+        QVERIFY2(w.objAnswerer.fnarAsked().empty(), qPrintable(w.fnstMessages()));
+    }
 };
-
-void tst_WizardWalk::WelcomeToCompletionOnEveryPage() {
-    TrecWalk w(true);
-    QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
-    QCOMPARE(w.fniPress("btnNext"), int(wpTerms));
-    QCOMPARE(w.fniPress("btnNext"), int(wpSenderInfo));
-    w.pTypeSender();
-    QVERIFY2(w.fniPress("btnNext") == wpSenderInfoCont, qPrintable(w.fnstMessages()));
-    w.pType("edtSenderZorvAccount", QStringLiteral("123456789"));
-    QVERIFY2(w.fniPress("btnNext") == wpCommSetting, qPrintable(w.fnstMessages()));
-    w.chk("chkCSEODviaEmail")->click();
-    w.pType("edtCSEODviaEmailAddress", QStringLiteral("eod@thistle.co.uk"));
-    // A fresh installation has no gateway airport: the page asks for it.
-    QCOMPARE(w.fniPress("btnNext"), int(wpCommSetting));
-    QCOMPARE(w.objLists.iShown, 1);
-    QVERIFY(w.edt("edtGatewayIATA")->isVisible());
-    QCOMPARE(fnclFieldColour(w.edt("edtGatewayIATA")), cclErrorField);
-    w.pType("edtGatewayIATA", QStringLiteral("lhr"));
-    QVERIFY2(w.fniPress("btnNext") == wpPickupDetails, qPrintable(w.fnstMessages()));
-    w.pType("edtDefaultPickup", QStringLiteral("Back door"));
-    QCOMPARE(w.fniPress("btnNext"), int(wpInternetDetails));
-    fnpControl<QRadioButton>(w.frm, "radWithoutProxy")->click();
-    QVERIFY2(w.fniPress("btnNext") == wpFTPSetting, qPrintable(w.fnstMessages()));
-    w.pType("edtFTPPasswd", cstFTPPassword);
-    QVERIFY2(w.fniPress("btnNext") == wpEmailSetting, qPrintable(w.fnstMessages()));
-    w.pType("edtEmailHost", QStringLiteral("smtp.thistle.co.uk"));
-    w.pType("edtEmailPort", QStringLiteral("25"));
-    w.pType("edtEmailUserId", QStringLiteral("eod@thistle.co.uk"));
-    w.pType("edtEmailPassword", cstSMTPPassword);
-    QVERIFY2(w.fniPress("btnNext") == wpApplSecurity, qPrintable(w.fnstMessages()));
-    w.chk("chkApplSecurityPasswdRequired")->click();
-    w.pType("edtApplSecurityPasswd", cstApplicationPassword);
-    w.pType("edtApplSecurityRetypePasswd", cstApplicationPassword);
-    QVERIFY2(w.fniPress("btnNext") == wpSummary, qPrintable(w.fnstMessages()));
-    const QString stSummary = fnpControl<QTextBrowser>(w.frm, "wbrSummary")->toPlainText();
-    QVERIFY2(stSummary.contains(QStringLiteral(": Thistle & Sons")), qPrintable(stSummary));
-    QVERIFY(!stSummary.contains(cstApplicationPassword));
-    QCOMPARE(w.fniPress("btnNext"), int(wpSiteRegistration));
-    QVERIFY2(w.fniPress("btnNext") == wpRegistrationCompleted, qPrintable(w.fnstMessages()));
-
-    const QString stSiteId = fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane"));
-    QVERIFY2(fnbSiteIdForm(stSiteId), qPrintable(stSiteId));
-    QVERIFY(fnpControl<QLabel>(w.frm, "lblRegCompleted2")->text().contains(stSiteId));
-    QVERIFY(fnbOnTheRunsDatabase());
-    const QString stNotStored =
-        fnstNotStoredByEveryWalk() +
-        fnstNotStored(
-            {{"SELECT count(*) FROM pickup WHERE pickup_locations LIKE 'Back door%'", "1"},
-             {"SELECT smtp_host FROM config_morvane", "smtp.thistle.co.uk"}});
-    QVERIFY2(stNotStored.isEmpty(), qPrintable(stNotStored));
-    QVERIFY2(w.objAnswerer.fnarAsked().empty(), qPrintable(w.fnstMessages()));
-    QCOMPARE(w.objLists.iShown, 1);
-    // Every password typed is stored, sealed: the program reads it back, and
-    // no file of the installation (database, its log, logs, backup,
-    // SiteRegs.txt, the summary) holds it in the clear.
-    QCOMPARE(fnstStoredSecret("config_zorv", "ftp_password"), cstFTPPassword);
-    QCOMPARE(fnstStoredSecret("config_morvane", "smtp_password"), cstSMTPPassword);
-    QCOMPARE(fnstStoredSecret("users", "password", "user_id = 'DEFAULT'"), cstApplicationPassword);
-    for (const QString &stPassword : {cstFTPPassword, cstSMTPPassword, cstApplicationPassword})
-        QCOMPARE(w.objInstallation.fnslFilesHolding(stPassword), QStringList());
-    // Nothing the registration left, nor the installation it was left in, is
-    // open to other users.
-    QCOMPARE(w.objInstallation.fnslOpenToOthers(), QStringList());
-}
-
-void tst_WizardWalk::PickupAndEmailPagesPassedOverBothWays() {
-    TrecWalk w(false);
-    QVERIFY2(w.fnbStarted(), qPrintable(w.stError));
-    QCOMPARE(w.fniPress("btnNext"), int(wpTerms));
-    QCOMPARE(w.fniPress("btnNext"), int(wpSenderInfo));
-    w.pTypeSender();
-    QVERIFY2(w.fniPress("btnNext") == wpSenderInfoCont, qPrintable(w.fnstMessages()));
-    w.pType("edtSenderZorvAccount", QStringLiteral("123456789"));
-    QVERIFY2(w.fniPress("btnNext") == wpCommSetting, qPrintable(w.fnstMessages()));
-    QVERIFY(!w.chk("chkCSEODviaEmail")->isEnabled());
-    w.pType("edtGatewayIATA", QStringLiteral("LHR"));
-    // Forward: the pickup page and the e-mail page are passed over.
-    QCOMPARE(w.fniPress("btnNext"), int(wpInternetDetails));
-    QCOMPARE(w.fnstTitle(), QStringLiteral("Internet Settings"));
-    QCOMPARE(w.fniPress("btnNext"), int(wpFTPSetting));
-    QCOMPARE(w.fniPress("btnNext"), int(wpApplSecurity));
-    // Back the same way, then forward again.
-    QCOMPARE(w.fniPress("btnBack"), int(wpFTPSetting));
-    QCOMPARE(w.fniPress("btnBack"), int(wpInternetDetails));
-    QCOMPARE(w.fniPress("btnBack"), int(wpCommSetting));
-    QCOMPARE(w.fnstTitle(), QStringLiteral("Communication Settings"));
-    QCOMPARE(w.fniPress("btnNext"), int(wpInternetDetails));
-    QCOMPARE(w.fniPress("btnNext"), int(wpFTPSetting));
-    QCOMPARE(w.fniPress("btnNext"), int(wpApplSecurity));
-    w.chk("chkApplSecurityPasswdRequired")->click();
-    w.pType("edtApplSecurityPasswd", QStringLiteral("open sesame"));
-    w.pType("edtApplSecurityRetypePasswd", QStringLiteral("open sesame"));
-    QCOMPARE(w.fniPress("btnNext"), int(wpSummary));
-    QCOMPARE(w.fniPress("btnNext"), int(wpSiteRegistration));
-    QVERIFY2(w.fniPress("btnNext") == wpRegistrationCompleted, qPrintable(w.fnstMessages()));
-
-    QVERIFY(fnbSiteIdForm(fnstScalar(QStringLiteral("SELECT site_id FROM config_morvane"))));
-    const QString stNotStored = fnstNotStoredByEveryWalk();
-    QVERIFY2(stNotStored.isEmpty(), qPrintable(stNotStored));
-    // The pickup page was never shown: its row keeps the installation's.
-    QCOMPARE(fnstScalar(QStringLiteral(
-                 "SELECT count(*) FROM pickup WHERE pickup_locations LIKE 'RECEPTION%'")),
-             QStringLiteral("1"));
-    QVERIFY2(w.objAnswerer.fnarAsked().empty(), qPrintable(w.fnstMessages()));
-}
 
 QTEST_MAIN(tst_WizardWalk)
 #include "tst_WizardWalk.moc"
