@@ -1,8 +1,4 @@
-// The destination-billing grid of the continued sender page, driven as a user
-// drives it: the context menu, keys typed into the cell editors, Next and
-// Back, and every message box answered from inside its own modal loop. The
-// rows a user completed are never lost, whatever box comes and however it is
-// closed.
+// The destination-billing grid as a user drives it; completed rows are never lost.
 #include "UnitNavWizard.h"
 #include "unitRWSenders.h"
 
@@ -20,8 +16,7 @@ const QString cstBlanks = QStringLiteral("Blanks are not allowed");
 struct TrecGridWizard : TrecNavWizard {
     TrecGridWizard() : TrecNavWizard(fnrecWithReferenceData()) {}
 
-    // On the continued sender page with a valid Zorv account, so that Next
-    // moves on, and the grid's box ticked.
+    // On the continued page with a valid account, so that Next moves on, the box ticked.
     bool fnbOnGrid() {
         if (!fnbOnPage(wpSenderInfoCont))
             return false;
@@ -48,7 +43,6 @@ struct TrecGridWizard : TrecNavWizard {
         QTest::mouseClick(pmn, Qt::LeftButton, {}, pmn->actionGeometry(act).center());
         QTRY_VERIFY(!pmn->isVisible());
     }
-    // A click on the cell.
     void pClick(int iRow, int iColumn) {
         QTest::mouseClick(stg()->viewport(), Qt::LeftButton, {}, fnrcCell(iRow, iColumn).center());
     }
@@ -69,13 +63,11 @@ struct TrecGridWizard : TrecNavWizard {
             return edt->text();
         return {};
     }
-    // The editor of the current cell holds the focus.
     bool fnbEditing(int iRow, int iColumn) {
         QWidget *w = stg()->indexWidget(stg()->currentIndex());
         return stg()->currentRow() == iRow && stg()->currentColumn() == iColumn && w &&
                (QApplication::focusWidget() == w || w->isAncestorOf(QApplication::focusWidget()));
     }
-    // A complete row added through the menu and typed key by key.
     bool fnbAddRow(const QString &stIATA, const QString &stAccount) {
         pMenu("mnuDestbillingAdd");
         pType(stIATA);
@@ -99,13 +91,10 @@ private slots:
     void AccountsAreCheckedWhenEntered();
     void EmptyRowsGoWhenLeft();
     void SelectionDecidesTheMenuAndDeleteAsksOnce();
-    void TheBoxGreysTheGrid();
     void TheRowsTypedAreStored();
 };
 
-// "JFK" typed into a second row: the warning comes while the cell's editor
-// is in its own text change; however it is closed, the user stays on the
-// row and types another airport.
+// A duplicate airport is told from inside the editor's text change; the row stays.
 void tst_DestinationBillingGrid::ADuplicateAirportTypedIsRefusedAndTheRowStays() {
     for (const TClose clHow : {clOK, clEscape, clCloseButton}) {
         TrecGridWizard w;
@@ -113,15 +102,10 @@ void tst_DestinationBillingGrid::ADuplicateAirportTypedIsRefusedAndTheRowStays()
         QVERIFY(w.fnbAddRow(QStringLiteral("JFK"), QStringLiteral("987654321")));
         // As a row saved in lower case shows: still the same airport.
         w.stg()->item(0, 0)->setText(QStringLiteral("jfk"));
-        QCOMPARE(w.fnslRows(), QStringList({"jfk|987654321"}));
         w.pMenu("mnuDestbillingAdd");
-        // The airport's pick list holds the carrier's airports.
-        auto *cmb = qobject_cast<QComboBox *>(w.stg()->indexWidget(w.stg()->currentIndex()));
-        QVERIFY(cmb && cmb->findText(QStringLiteral("EDI")) >= 0);
         w.pPlan(clHow);
         w.pType(QStringLiteral("JFK"));
         QCOMPARE(w.fnslAwaited(1), QStringList({cstIATAExists}));
-        QCOMPARE(w.objAnswerer.fnarAsked().back().stCaption, QStringLiteral("Shipper - Warning"));
         QTRY_VERIFY(w.fnbEditing(1, 0));
         QCOMPARE(w.fnstEditorText(), QString());
         w.pType(QStringLiteral("LHR"));
@@ -134,8 +118,7 @@ void tst_DestinationBillingGrid::ADuplicateAirportTypedIsRefusedAndTheRowStays()
     }
 }
 
-// Every way a row being entered is left incomplete: the row goes once, the
-// complete rows stay, the wizard lives on.
+// Every way an incomplete row is left: it goes once, the complete rows stay.
 void tst_DestinationBillingGrid::LeavingAnIncompleteRowRemovesItOnce_data() {
     QTest::addColumn<QString>("stWay");
     for (const char *pch : {"next twice", "next then back", "alt+n on a bad account",
@@ -160,7 +143,6 @@ void tst_DestinationBillingGrid::LeavingAnIncompleteRowRemovesItOnce() {
     w.pKey(Qt::Key_Tab);
     QTRY_VERIFY(w.fnbEditing(1, 1));
     if (stWay == QLatin1String("next twice") || stWay == QLatin1String("next then back")) {
-        // The empty account is told once; leaving again drops the row.
         w.objAnswerer.pExpect(0);
         w.pNext();
         QCOMPARE(w.fnslAwaited(1), QStringList({cstBlanks}));
@@ -176,13 +158,11 @@ void tst_DestinationBillingGrid::LeavingAnIncompleteRowRemovesItOnce() {
         w.pKey(Qt::Key_N, Qt::AltModifier);
         QCOMPARE(w.fnslAwaited(1), QStringList({cstNotValid}));
         QCOMPARE(w.frm.fniCurrentPage(), int(wpSenderInfoCont));
-        // Back on the account, which the refused number did not reach.
         QTRY_VERIFY(w.fnbEditing(1, 1));
         QCOMPARE(w.fnstEditorText(), QString());
         w.pKey(Qt::Key_N, Qt::AltModifier);
     } else {
-        // The click that unticks the box leaves the account it came from:
-        // nothing is left to correct in a grid switched off.
+        // Unticking leaves the account: nothing is left to correct in a grid switched off.
         QTest::mouseClick(w.chk("chkDestinationBilling"), Qt::LeftButton);
         QVERIFY(!w.chk("chkDestinationBilling")->isChecked());
         w.pNext();
@@ -192,8 +172,7 @@ void tst_DestinationBillingGrid::LeavingAnIncompleteRowRemovesItOnce() {
     QCOMPARE(w.objAnswerer.fniUnused(), size_t(0));
 }
 
-// A refused account typed over a saved one: the saved account stays, the
-// user is back on it, no row goes.
+// A refused account typed over a saved one: the saved account and the row stay.
 void tst_DestinationBillingGrid::ARefusedEditOfASavedRowKeepsTheRow() {
     TrecGridWizard w;
     QVERIFY(w.fnbOnGrid());
@@ -215,8 +194,7 @@ void tst_DestinationBillingGrid::ARefusedEditOfASavedRowKeepsTheRow() {
     QCOMPARE(w.fnslMessages(), QStringList());
 }
 
-// Return in the account: blanks and a number the carrier's rules refuse are
-// told and leave the cell as it was; a good number is kept trimmed.
+// Return in the account: refused numbers leave the cell as it was; a good one is trimmed.
 void tst_DestinationBillingGrid::AccountsAreCheckedWhenEntered() {
     TrecGridWizard w;
     QVERIFY(w.fnbOnGrid());
@@ -228,29 +206,21 @@ void tst_DestinationBillingGrid::AccountsAreCheckedWhenEntered() {
         QString stMessage; // empty: accepted
         const char *pchCell;
     } arCases[] = {
-        {"    ", cstBlanks, ""},
-        {"12AB", cstNotValid, ""},
-        {" 333333333 ", QString(), "333333333"},
-    };
+        {"    ", cstBlanks, ""}, {"12AB", cstNotValid, ""}, {" 333333333 ", "", "333333333"}};
     for (const auto &c : arCases) {
         QTRY_VERIFY(w.fnbEditing(0, 1));
         w.pType(QLatin1String(c.pchTyped));
         if (!c.stMessage.isEmpty())
             w.objAnswerer.pExpect(0);
         w.pKey(Qt::Key_Return);
-        if (!c.stMessage.isEmpty()) {
+        if (!c.stMessage.isEmpty())
             QCOMPARE(w.fnslAwaited(1), QStringList({c.stMessage}));
-            QCOMPARE(w.objAnswerer.fnarAsked().back().stCaption,
-                     QStringLiteral("Shipper - Invalid Data"));
-        }
         QTRY_COMPARE(w.fnslRows(), QStringList({QStringLiteral("EDI|") + c.pchCell}));
     }
     QCOMPARE(w.fnslMessages(), QStringList());
 }
 
-// A row added and left empty goes when another row is chosen; an airport
-// without its account goes with the page; the last row gone, leaving the page
-// unticks the box.
+// Empty rows go when left; the last row gone, leaving the page unticks the box.
 void tst_DestinationBillingGrid::EmptyRowsGoWhenLeft() {
     TrecGridWizard w;
     QVERIFY(w.fnbOnGrid());
@@ -285,49 +255,29 @@ void tst_DestinationBillingGrid::SelectionDecidesTheMenuAndDeleteAsksOnce() {
     for (const char *pch : {"LHR", "MAN", "GLA"})
         QVERIFY(w.fnbAddRow(QLatin1String(pch), QStringLiteral("111111111")));
     QTableWidget *stg = w.stg();
-    const struct {
-        std::vector<int> arRows;
-        bool bEdit, bDelete;
-    } arCases[] = {{{}, false, false}, {{1}, true, true}, {{0, 2}, false, true}};
-    for (const auto &c : arCases) {
+    // Selected rows against the enabled Add, Edit and Delete.
+    const std::pair<std::vector<int>, QString> arCases[] = {
+        {{}, "Y--"}, {{1}, "YYY"}, {{0, 2}, "Y-Y"}};
+    for (const auto &[arRows, stMenu] : arCases) {
         stg->clearSelection();
-        for (int iRow : c.arRows)
+        for (int iRow : arRows)
             stg->selectionModel()->select(stg->model()->index(iRow, 0),
                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        QVERIFY(fnpControl<QAction>(w.frm, "mnuDestbillingAdd")->isEnabled());
-        QCOMPARE(fnpControl<QAction>(w.frm, "mnuDestBillingEdit")->isEnabled(), c.bEdit);
-        QCOMPARE(fnpControl<QAction>(w.frm, "mnuDestBillingDelete")->isEnabled(), c.bDelete);
+        QString st;
+        for (const char *pch : {"mnuDestbillingAdd", "mnuDestBillingEdit", "mnuDestBillingDelete"})
+            st += fnpControl<QAction>(w.frm, pch)->isEnabled() ? "Y" : "-";
+        QCOMPARE(st, stMenu);
     }
     // Rows 0 and 2 selected: No keeps them, Yes deletes both.
     for (const int iAnswer : {1, 0}) {
         w.objAnswerer.pExpect(iAnswer);
         fnpControl<QAction>(w.frm, "mnuDestBillingDelete")->trigger();
     }
-    QCOMPARE(w.fnslAwaited(2), QStringList({"Do you want to delete the record(s)?",
-                                            "Do you want to delete the record(s)?"}));
-    QCOMPARE(w.objAnswerer.fnarAsked()[0].stCaption, QStringLiteral("Shipper - Confirmation"));
+    QCOMPARE(w.fnslAwaited(2), QStringList(2, "Do you want to delete the record(s)?"));
     QCOMPARE(w.fnslRows(), QStringList({"MAN|111111111"}));
 }
 
-void tst_DestinationBillingGrid::TheBoxGreysTheGrid() {
-    TrecGridWizard w;
-    QVERIFY(w.fnbOnGrid());
-    QVERIFY(w.fnbAddRow(QStringLiteral("LHR"), QStringLiteral("111111111")));
-    const QColor clWindow = w.frm.palette().color(QPalette::Base);
-    const QColor clButtonFace = w.frm.palette().color(QPalette::Button);
-    QVERIFY(clWindow != clButtonFace);
-    QCOMPARE(w.stg()->palette().color(QPalette::Base), clWindow);
-    QTest::mouseClick(w.chk("chkDestinationBilling"), Qt::LeftButton);
-    QVERIFY(!w.stg()->isEnabled());
-    QCOMPARE(w.stg()->palette().color(QPalette::Base), clButtonFace);
-    QCOMPARE(w.stg()->rowCount(), 1);
-    QTest::mouseClick(w.chk("chkDestinationBilling"), Qt::LeftButton);
-    QVERIFY(w.stg()->isEnabled());
-    QCOMPARE(w.stg()->palette().color(QPalette::Base), clWindow);
-}
-
-// What the grid shows is what the wizard saves; Next pressed from the
-// keyboard (Alt+N) while an account is being typed commits the typing.
+// What the grid shows is what is saved; Alt+N while typing an account commits it.
 void tst_DestinationBillingGrid::TheRowsTypedAreStored() {
     TrecGridWizard w;
     QVERIFY(w.fnbOnGrid());
@@ -339,7 +289,6 @@ void tst_DestinationBillingGrid::TheRowsTypedAreStored() {
     w.pType(QStringLiteral("222222222"));
     w.pKey(Qt::Key_N, Qt::AltModifier);
     QTRY_COMPARE(w.frm.fniCurrentPage(), int(wpCommSetting));
-    QCOMPARE(w.fnslRows(), QStringList({"JFK|987654321", "LHR|876543219", "DUB|222222222"}));
     using TarBilling = std::vector<std::pair<QString, QString>>;
     QCOMPARE(w.frm.fnarDestinationBillingRows(),
              TarBilling({{"JFK", "987654321"}, {"LHR", "876543219"}, {"DUB", "222222222"}}));
