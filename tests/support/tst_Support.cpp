@@ -1,7 +1,4 @@
-// The support units in throw-away folder trees: installation folders and
-// paths resolved ignoring case, INI files, the diagnostic trail and the
-// manifest log, the registry stand-in with its modems and the browser proxy,
-// and the dial-up peers.
+// The support units: folders and paths, INI files, logs, the registry stand-in, dial-up peers.
 #include "unitDialUpEntries.h"
 #include "unitGlobalData.h"
 #include "unitIniFile.h"
@@ -12,7 +9,6 @@
 
 #include <QDate>
 #include <QDir>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -26,9 +22,7 @@ inline void PrintTo(const QString &st, std::ostream *pOut) {
 }
 
 namespace {
-// A folder tree whose random name never holds "bin" in any case ("rBINx"
-// would be cut), so the folder rules only see the names a test puts below it.
-// The executable's folder is put back after each test.
+// A folder tree whose random name holds no "bin", which the folder rules would cut at.
 class Support : public ::testing::Test {
 protected:
     Support() {
@@ -121,8 +115,6 @@ TEST_F(Support, ResolvePathMatchesExistingEntriesIgnoringCase) {
             << objCase.stInput.toStdString();
 }
 
-// The INI reader against a file written the way installations write them:
-// byte-order mark, mixed case, duplicates, quotes, comments, Windows line ends.
 TEST_F(Support, IniFilesFollowPrivateProfileRules) {
     const QString stFile = pWriteFile(
         "Config/Installation.ini", "\xEF\xBB\xBF[Log]\r\n"
@@ -138,7 +130,6 @@ TEST_F(Support, IniFilesFollowPrivateProfileRules) {
                                    "Hex=0x1F\nDollar=$10\nAllOnes=0xFFFFFFFF\nTooBig=2147483648\n"
                                    "Lowest=-2147483648\nTrailing=12abc\nTrue=tRuE\nYes=yes\n"
                                    "[log]\r\nExtra=only in the second Log section\r\n");
-    // Found although every letter case differs.
     const TclsIniFile objIni(fnstPath("CONFIG/installation.INI"));
     EXPECT_EQ(objIni.fnstFileName(), stFile);
     const struct {
@@ -185,20 +176,18 @@ TEST_F(Support, IniFilesFollowPrivateProfileRules) {
 }
 
 namespace {
-// An installation whose Bin is both the executable's folder and the current one.
 class LogToFile : public Support {
 protected:
     void SetUp() override { pSetExecutableDir(stBin); }
     void pWriteConfig(const QString &stName, const QByteArray &baContent) {
         pWriteFile("Client/Config/" + stName, baContent);
     }
-    // The lines of a log file, each ended by CR LF.
     QStringList fnslLines(const QString &stFile) {
         const QByteArray baContent = fnbaReadFile(stFile);
         EXPECT_TRUE(baContent.isEmpty() || baContent.endsWith("\r\n"));
         return QString::fromUtf8(baContent).split("\r\n", Qt::SkipEmptyParts);
     }
-    // The date is taken at construction; across midnight either day is accepted.
+    // Across midnight either day is accepted.
     static bool fnbDatedName(const QString &stFileName, const QString &stPrefix,
                              const QDate &objBefore) {
         for (const QDate &objDate : {objBefore, QDate::currentDate()})
@@ -226,13 +215,8 @@ TEST_F(LogToFile, WritesFromTheConfiguredSeverityOnInTheLineFormat) {
     objLog.pWriteLog(4, "unitRegistrationWizard", "FormCreate", "Caf\u00E9 | closing");
     const QStringList slLines = fnslLines(objLog.FileName);
     ASSERT_EQ(slLines.size(), 1);
-    EXPECT_TRUE(QRegularExpression(R"(^\d{1,2}[:.]\d\d[:.]\d\d[^|]*\|Severity Level 4\|)"
-                                   R"(Unit unitRegistrationWizard\|Process FormCreate\|)"
-                                   R"(Caf\x{E9} \| closing$)")
-                    .match(slLines.at(0))
-                    .hasMatch())
-        << slLines.at(0).toStdString();
-
+    EXPECT_TRUE(slLines.at(0).endsWith(
+        "|Severity Level 4|Unit unitRegistrationWizard|Process FormCreate|Caf\u00E9 | closing"));
     // Every unit writes through the global logger, which the main form replaces.
     pReplaceGlobalLogger(std::make_unique<TclsLogToFile>());
     pWriteLog(3, "unitTest", "pRun", "through the global logger");
@@ -295,38 +279,14 @@ TEST_F(LogToFile, FileNameCompletion) {
         fnbDatedName(TclsLogToFile(" Translator ").FileName, stLogs + "/Translator_", objToday));
 }
 
-TEST_F(LogToFile, FoldersRelativeToTheCurrentDirectoryWithoutBin) {
-    pSetExecutableDir(pMakeDir("Programs"));
-    pWriteFile("Site/Config/Installation.ini", "[Log]\nLogging=true\nFileName=Here\n");
-    const TCurrentDirGuard objGuard(fnstPath("Site"));
-    const QDate objToday = QDate::currentDate();
-    const TclsLogToFile objLog;
-    EXPECT_TRUE(fnbDatedName(objLog.FileName, "Logs/Here_", objToday));
-    // No Logs folder: nothing is written and nothing is created.
-    objLog.pWriteLog(0, "unitTest", "pRun", "x");
-    EXPECT_FALSE(QDir(fnstPath("Site/Logs")).exists());
-    pMakeDir("Site/Logs");
-    objLog.pWriteLog(0, "unitTest", "pRun", "x");
-    EXPECT_EQ(fnslLines(fnstPath("Site/" + objLog.FileName)).size(), 1);
-}
-
 // The only test to touch the manifest log, which is made on first use.
 TEST_F(LogToFile, ManifestLogLiesInTheLogsFolderBesideBin) {
-    const QString stBefore = QDate::currentDate().toString("ddMMyyyy");
+    const QDate objToday = QDate::currentDate();
     TLogFile &objLog = gobjManifestLog();
-    const QString stAfter = QDate::currentDate().toString("ddMMyyyy");
-    EXPECT_TRUE(objLog.fnstFileName() == stLogs + "/MorvaneManifest_" + stBefore + ".log" ||
-                objLog.fnstFileName() == stLogs + "/MorvaneManifest_" + stAfter + ".log")
-        << objLog.fnstFileName().toStdString();
-    ASSERT_TRUE(objLog.fnbWriteLine("unitCommon|fnwstGetMaxUTF8String|Exception: Range"));
+    EXPECT_TRUE(fnbDatedName(objLog.fnstFileName(), stLogs + "/MorvaneManifest_", objToday));
     objLog.TimeStamp = false;
     ASSERT_TRUE(objLog.fnbWriteLine("no stamp"));
-    const QString stContent = QString::fromUtf8(fnbaReadFile(objLog.fnstFileName()));
-    EXPECT_TRUE(QRegularExpression(R"(^\d\d:\d\d:\d\d:  unitCommon\|fnwstGetMaxUTF8String)"
-                                   R"(\|Exception: Range\r\nno stamp\r\n$)")
-                    .match(stContent)
-                    .hasMatch())
-        << stContent.toStdString();
+    EXPECT_EQ(fnslLines(objLog.fnstFileName()), QStringList({"no stamp"}));
     ASSERT_TRUE(QDir(stLogs).removeRecursively());
     EXPECT_FALSE(objLog.fnbWriteLine("the folder is gone"));
 }
@@ -437,8 +397,7 @@ TEST_F(Registry, TypedValuesUnderLooselyWrittenKeys) {
     EXPECT_TRUE(fnarInstalledModems().empty()) << "no registry file, no modems";
 }
 
-// The class keys from 0000 to 0025 count, in key order; a modem's device is
-// found by its name.
+// The class keys from 0000 to 0025 count, in key order.
 TEST_F(Registry, InstalledModemsAndTheirDevices) {
     pSetExecutableDir(stBin);
     QStringList slModems;
@@ -498,8 +457,6 @@ TEST_F(Registry, BrowserProxyFromRegistryOrEnvironment) {
         qunsetenv(pchName);
 }
 
-// The dial-up connections: the peer files of the pppd peers folder, named by
-// MORVANE_PPP_PEERS_DIR in tests.
 TEST_F(Support, DialUpEntriesAreThePeerFilesSortedWithoutHiddenBackupsOrFolders) {
     pWriteFile("peers/provider", "/dev/ttyS0 115200\n");
     pWriteFile("peers/Office ISDN", "");
