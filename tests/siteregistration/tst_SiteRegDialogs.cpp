@@ -112,14 +112,18 @@ struct TrecCompletionPage {
                 return p;
         qFatal("no label %s", pchName);
     }
-    // The labels' texts joined by "|"; a maroon one marked with a "*".
-    QString fnstShown(std::initializer_list<const char *> arNames) const {
+    // The labels' texts joined by "|"; a maroon one marked "*", a hidden one "-".
+    QString fnstShown() const {
         QStringList sl;
-        for (const char *pchName : arNames)
+        for (const char *pchName :
+             {"lblfsrangeshipmentvalues", "lblfsrangelicencevalues", "lblfspickupdetail",
+              "lblfspickupdetailstatus", "lblfsPickupAddrDetails", "lblfsaccountnovalue",
+              "lblfsaddressvalue", "lblfsaddress3value", "lblfscityvalue"})
             sl << lbl(pchName)->text() +
                       (lbl(pchName)->palette().color(QPalette::WindowText) == QColor(0x80, 0, 0)
                            ? QStringLiteral("*")
-                           : QString());
+                           : QString()) +
+                      (lbl(pchName)->isHidden() ? QStringLiteral("-") : QString());
         return sl.join(QLatin1Char('|'));
     }
     // Shows the answer in its modem or its HTTP form.
@@ -148,7 +152,6 @@ private slots:
     void ManualCancelAsksNoKeepsTheDialogAndYesEndsTheApplication();
     void ManualLeavingTheBlankEditBoxSaysSoUnlessForCancel();
     void ProxyShowFillsTheControlsFromTheStoredRow();
-    void ProxyLoginIsCheckedWithItsMessageAndFocus();
     void ProxyOKSavesTheFieldsWithABlankPortAs0AndKeepsTheConnection();
     void EditBoxesTakeTheirKeysOnly_data();
     void EditBoxesTakeTheirKeysOnly();
@@ -294,35 +297,6 @@ void tst_SiteRegDialogs::ProxyShowFillsTheControlsFromTheStoredRow() {
     QVERIFY(rec.chk("chkUserNamePwdConfirmation")->isChecked() && rec.chk("chkNTLM")->isChecked());
 }
 
-void tst_SiteRegDialogs::ProxyLoginIsCheckedWithItsMessageAndFocus() {
-    const struct {
-        const char *pchUser, *pchPassword;
-        QString stMessage;
-        const char *pchFocus;
-    } arCases[] = {
-        {"", "", QStringLiteral("Please enter username and password."), "edtUserName"},
-        {"", "Secret1", QStringLiteral("Please enter username."), "edtUserName"},
-        {"robin", "", QStringLiteral("Please enter password."), "edtPassword"},
-    };
-    TclsScriptedAnswerer objAnswerer;
-    TrecProxyDialog rec;
-    QVERIFY(rec.fnbShown());
-    rec.chk("chkUserNamePwdConfirmation")->click();
-    const QString stBefore = fnstProxyRow();
-    for (const auto &c : arCases) {
-        rec.edt("edtUserName")->setText(QString::fromLatin1(c.pchUser));
-        rec.edt("edtPassword")->setText(QString::fromLatin1(c.pchPassword));
-        rec.edt("edtHTTPProxyAddress")->setFocus();
-        objAnswerer.pExpect(0);
-        rec.pClickOK();
-        QCOMPARE(fnslMessages(objAnswerer).last(),
-                 cstWarning + QStringLiteral(" | ") + c.stMessage);
-        QTRY_COMPARE(QApplication::focusWidget(), rec.edt(c.pchFocus));
-        QVERIFY(rec.frm.isVisible());
-    }
-    QCOMPARE(fnstProxyRow(), stBefore);
-}
-
 void tst_SiteRegDialogs::ProxyOKSavesTheFieldsWithABlankPortAs0AndKeepsTheConnection() {
     TclsScriptedAnswerer objAnswerer;
     TrecProxyDialog rec;
@@ -345,11 +319,6 @@ void tst_SiteRegDialogs::ProxyOKSavesTheFieldsWithABlankPortAs0AndKeepsTheConnec
     QCOMPARE(fnstProxyRow(), QStringLiteral("0|0|web.local|8080|tls.local|0||0|1|robin|1|"
                                             "office-isdn| Sherwood#7 "));
     QVERIFY(objAnswerer.fnarAsked().empty());
-    QVERIFY(
-        !QString::fromUtf8(objInstallation->fnbaReadFile(
-                               QStringLiteral("Logs/RegistrationWizard_%1.log")
-                                   .arg(QDate::currentDate().toString(QStringLiteral("ddMMyyyy")))))
-             .contains(QStringLiteral("Sherwood#7")));
 }
 
 void tst_SiteRegDialogs::ProxyCancelEscAPastedNonNumberAndAFailingSaveSaveNothing() {
@@ -409,13 +378,6 @@ void tst_SiteRegDialogs::EditBoxesTakeTheirKeysOnly() {
     QTest::keyClick(edt, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edt, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(edt->text(), stShown);
-    if (edt == recManual.edtSiteId) {
-        // Pasted text keeps what it has, in upper case, spaces included.
-        QApplication::clipboard()->setText(QStringLiteral(" xyz-1 "));
-        edt->clear();
-        QTest::keyClick(edt, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(edt->text(), QStringLiteral(" XYZ-1 "));
-    }
 }
 
 void tst_SiteRegDialogs::CompletionShowsTheRangesAndThePickup_data() {
@@ -424,22 +386,23 @@ void tst_SiteRegDialogs::CompletionShowsTheRangesAndThePickup_data() {
     QTest::addColumn<TrecRangeText>("recLP");
     QTest::addColumn<bool>("bPickupRequested");
     QTest::addColumn<QString>("stPickupStatus");
-    QTest::addColumn<QString>("stRanges"); // the values, "*" marking maroon
-    // The request lines and the address, "-" marking a hidden label.
-    QTest::addColumn<QString>("stPickup");
-    const QString stNone = QStringLiteral("Range not available*|Range not available*");
+    QTest::addColumn<QString>("stShown");
+    const QString stNone = QStringLiteral("Range not available*|Range not available*|");
     for (const bool bHTTP : {false, true}) {
         const char *pchForm = bHTTP ? " (HTTP)" : " (modem)";
         QTest::addRow("allocated, no pickup asked%s", pchForm)
             << bHTTP << crecShipment << crecLP << false << "0"
-            << "1234567890  to  1234569999*|JDA1234  to  JDA123999*"
-            << "design-|design-|";
+            << "1234567890  to  1234569999*|JDA1234  to  JDA123999*|design-|design-|design|design|"
+               "design|design|design";
         QTest::addRow("status 1, pickup known%s", pchForm)
             << bHTTP << TrecRangeText{"1", "1", "2"} << TrecRangeText{"2", "JDA1", "JDA2"} << true
-            << "0" << stNone << "Pickup detail request is :|Successful|address";
+            << "0"
+            << stNone + "Pickup detail request is :|Successful|Pickup address details :|123456789|"
+                        "Unit 4*|Onehunga*|Auckland*";
         QTest::addRow("a bound missing, pickup not known%s", pchForm)
             << bHTTP << TrecRangeText{"0", "", "2"} << TrecRangeText{"0", "JDA1", ""} << true << "1"
-            << stNone << "Pickup detail request is :|Not Successful|-";
+            << stNone + "Pickup detail request is :|Not Successful|design-|design|design|design|"
+                        "design";
     }
 }
 
@@ -449,34 +412,12 @@ void tst_SiteRegDialogs::CompletionShowsTheRangesAndThePickup() {
     QFETCH(TrecRangeText, recLP);
     QFETCH(bool, bPickupRequested);
     QFETCH(QString, stPickupStatus);
-    QFETCH(QString, stRanges);
-    QFETCH(QString, stPickup);
     TrecCompletionPage rec;
     TrecPickupText recPickup = crecPickup;
     const QByteArray baStatus = stPickupStatus.toLatin1();
     recPickup.pchStatus = baStatus.constData();
     rec.pShow(bHTTP, bPickupRequested, recShipment, recLP, recPickup);
-    QCOMPARE(rec.fnstShown({"lblfsrangeshipmentvalues", "lblfsrangelicencevalues"}), stRanges);
-    const QString stAddress =
-        rec.fnstShown({"lblfsPickupAddrDetails", "lblfsaccountno", "lblfsaccountnovalue",
-                       "lblfsaddress1", "lblfsaddressvalue", "lblfsaddress2", "lblfsaddress2value",
-                       "lblfsaddress3", "lblfsaddress3value", "lblfspostcode", "lblfspostcodevalue",
-                       "lblfscity", "lblfscityvalue"});
-    const bool bAddress =
-        stAddress != QStringList(13, QStringLiteral("design")).join(QLatin1Char('|'));
-    QStringList slPickup;
-    for (const char *pch : {"lblfspickupdetail", "lblfspickupdetailstatus"})
-        slPickup << rec.lbl(pch)->text() +
-                        (rec.lbl(pch)->isHidden() ? QStringLiteral("-") : QString());
-    slPickup << (rec.lbl("lblfsPickupAddrDetails")->isHidden() ? QStringLiteral("-")
-                 : bAddress                                    ? QStringLiteral("address")
-                                                               : QString());
-    QCOMPARE(slPickup.join(QLatin1Char('|')), stPickup);
-    if (bAddress)
-        QCOMPARE(stAddress,
-                 QStringLiteral("Pickup address details :|Account No.|123456789|"
-                                "Address 1:|Unit 4*|Address 2:|Harbour Road*|"
-                                "Address 3:|Onehunga*|Post Code:|1061*|City:|Auckland*"));
+    QTEST(rec.fnstShown(), "stShown");
 }
 
 void tst_SiteRegDialogs::CompletionOddPagesAndAnswers() {
