@@ -250,7 +250,6 @@ TEST_F(PhoneNumberLibrary, AnswersNumbersOfSeveralCountries) {
         std::string stExpected;
     } arCases[] = {
         // clang-format off
-        {"+61 2 1234 5678", 61, "ZZ", fnstRead("OK", "212345678", 61, "NUMBER_WITH_PLUS_SIGN", "AU", "FIXED_LINE", ",SampleFormatFixed=0212345678,SampleFormatMobile=0412345678")},
         {"+447400123456", 44, "ZZ", fnstRead("OK", "7400123456", 44, "NUMBER_WITH_PLUS_SIGN", "GB", "MOBILE", cpchGB)},
         // A national trunk zero after the calling code is dropped.
         {"+4402079460000", 44, "ZZ", fnstRead("OK", "2079460000", 44, "NUMBER_WITH_PLUS_SIGN", "GB", "FIXED_LINE", cpchGB)},

@@ -418,16 +418,18 @@ TEST_F(Communication, InternetSettingsChooseTheProxy) {
         const size_t iHostBefore = objHost.fnarRequests().size() + objTLSHost.fnarRequests().size();
         EXPECT_EQ(fnrecPost("msg_type=REGR&msg_bdy=SITE-DETAILS-7731", recCase.iSSL).stResult,
                   recCase.stResult);
-        const std::vector<TrecRequest> arProxied = objProxy.fnarRequests();
         EXPECT_EQ(objHost.fnarRequests().size() + objTLSHost.fnarRequests().size() - iHostBefore,
                   recCase.stRequestLine.empty() ? 1u : 0u);
-        ASSERT_EQ(arProxied.size(), recCase.stRequestLine.empty() ? 0u : 1u);
-        if (arProxied.empty())
-            continue;
-        EXPECT_EQ(arProxied[0].stRequestLine, recCase.stRequestLine);
-        EXPECT_EQ(arProxied[0].stProxyAuthorization.substr(0, recCase.stAuthorization.size()),
-                  recCase.stAuthorization);
-        EXPECT_EQ(arProxied[0].stProxyAuthorization.empty(), recCase.stAuthorization.empty());
+        // The request line, and the login as far as the row knows it (NTLM: its scheme).
+        std::string stProxied;
+        for (const TrecRequest &rec : objProxy.fnarRequests())
+            stProxied += rec.stRequestLine + '|' +
+                         rec.stProxyAuthorization.substr(0, recCase.stAuthorization.empty()
+                                                                ? std::string::npos
+                                                                : recCase.stAuthorization.size());
+        EXPECT_EQ(stProxied, recCase.stRequestLine.empty()
+                                 ? ""
+                                 : recCase.stRequestLine + '|' + recCase.stAuthorization);
     }
     for (const char *pch : apchEnvironment)
         unsetenv(pch);

@@ -174,12 +174,7 @@ std::string fnstShort(const TShortText8 &sht) {
 
 TEST(ModemLink, ReplyRecord) {
     const std::string stReply = fnstEncodeRegistrationReply("PT00000000001234", vecAllocated);
-    const TrecFilledReply recFilled = fnrecFill(stReply);
-    ASSERT_TRUE(recFilled.bFilled);
-    EXPECT_EQ(recFilled.stMessageData, stReply);
-    const TrecMessageHeaderStructure &r = recFilled.rec;
-    EXPECT_EQ(r.recPickup.achPostcode, vecAllocated[12]);
-    EXPECT_EQ(fnstShort(r.recLPRange.shtAllocationDate), "06122026");
+    EXPECT_EQ(fnrecFill(stReply).stMessageData, stReply);
     EXPECT_EQ(fnrecFill(stReply, 10).stMessageData, "REGPPT0000");
 
     std::vector<std::string> vecNoDate = vecAllocated, vecLongCity = vecAllocated;
@@ -189,21 +184,24 @@ TEST(ModemLink, ReplyRecord) {
         const char *pchName;
         std::string stMessage;
         bool bExpected;
-        std::string stDate, stCity;
+        std::string stFields; // shipment allocation date, pickup postcode and city
     } arCases[] = {
         // clang-format off
-        {"no allocation date", fnstEncodeRegistrationReply("S", vecNoDate), true, "       0", "Lisbon"},
-        {"refused site: blank ID", fnstEncodeRegistrationReply("", vecAllocated), true, "06122026", "Lisbon"},
-        {"city cut at a character", fnstEncodeRegistrationReply("S", vecLongCity), true, "06122026", std::string(62, 'a')},
-        {"a field missing", stReply.substr(0, stReply.size() - 1), false, "", ""},
+        {"allocated", stReply, true, "06122026|1100-001|Lisbon"},
+        {"no allocation date", fnstEncodeRegistrationReply("S", vecNoDate), true, "       0|1100-001|Lisbon"},
+        {"refused site: blank ID", fnstEncodeRegistrationReply("", vecAllocated), true, "06122026|1100-001|Lisbon"},
+        {"city cut at a character", fnstEncodeRegistrationReply("S", vecLongCity), true, "06122026|1100-001|" + std::string(62, 'a')},
+        {"a field missing", stReply.substr(0, stReply.size() - 1), false, "||"},
         // clang-format on
     };
     for (const auto &rec : arCases) {
         const TrecFilledReply recFilled = fnrecFill(rec.stMessage);
+        const TrecMessageHeaderStructure &r = recFilled.rec;
         EXPECT_EQ(recFilled.bFilled, rec.bExpected) << rec.pchName;
-        EXPECT_EQ(fnstShort(recFilled.rec.recShipmentRange.shtAllocationDate), rec.stDate)
+        EXPECT_EQ(fnstShort(r.recShipmentRange.shtAllocationDate) + '|' + r.recPickup.achPostcode +
+                      '|' + r.recPickup.achCity,
+                  rec.stFields)
             << rec.pchName;
-        EXPECT_EQ(recFilled.rec.recPickup.achCity, rec.stCity) << rec.pchName;
     }
 }
 
