@@ -16,7 +16,6 @@ enum TClose { clOK, clEscape, clCloseButton };
 struct TrecNavWizard : TrecInstalledWizard<> {
     TclsDialogCounter objLists; // the error lists shown
     size_t iSeen = 0;
-    // The arguments make the installation (none: the test options).
     template <class... TArgs>
     explicit TrecNavWizard(TArgs &&...args) : TrecInstalledWizard<>(std::forward<TArgs>(args)...) {}
     // Puts the wizard on the page, as Next from the page before would.
@@ -31,13 +30,11 @@ struct TrecNavWizard : TrecInstalledWizard<> {
     void pNext() { QTest::mouseClick(fnpControl<QPushButton>(frm, "btnNext"), Qt::LeftButton); }
     void pBack() { QTest::mouseClick(fnpControl<QPushButton>(frm, "btnBack"), Qt::LeftButton); }
     QCheckBox *chk(const char *pch) { return fnpControl<QCheckBox>(frm, pch); }
-    // A user types once the window is back in front.
     QWidget *fnwKeyboard() {
         if (!fnbWindowInFront(&frm))
             qFatal("the wizard did not come back to the front");
         return QApplication::focusWidget();
     }
-    // Keys typed one by one into whatever holds the focus, as a keyboard does.
     void pType(const QString &st) {
         for (const QChar ch : st)
             QTest::keyClick(fnwKeyboard(), ch.toLatin1());
@@ -45,7 +42,6 @@ struct TrecNavWizard : TrecInstalledWizard<> {
     void pKey(Qt::Key iKey, Qt::KeyboardModifiers iModifiers = {}) {
         QTest::keyClick(fnwKeyboard(), iKey, iModifiers);
     }
-    // The next box is closed this way.
     void pPlan(TClose clHow) {
         if (clHow == clOK)
             objAnswerer.pExpect(0);
@@ -54,13 +50,11 @@ struct TrecNavWizard : TrecInstalledWizard<> {
         else
             objAnswerer.pExpectClose();
     }
-    // The texts of the next iCount boxes, once they have come.
     QStringList fnslAwaited(size_t iCount) {
         if (!QTest::qWaitFor([&] { return objAnswerer.fnarAsked().size() >= iSeen + iCount; }))
             return {QStringLiteral("(no box came)")};
         return fnslMessages();
     }
-    // The texts of the message boxes asked since the last call.
     QStringList fnslMessages() {
         QStringList sl;
         for (size_t i = iSeen; i < objAnswerer.fnarAsked().size(); ++i)

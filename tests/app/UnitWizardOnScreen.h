@@ -45,9 +45,7 @@ struct TrecWizard {
         frm.show();
         frm.activateWindow();
     }
-    // Started and on screen, on the welcome page.
     bool fnbStarted() { return !frm.fnbStartupFailed() && QTest::qWaitForWindowActive(&frm); }
-    // Started and moved on to the sender page.
     bool fnbReady() {
         if (!fnbStarted())
             return false;
@@ -56,7 +54,6 @@ struct TrecWizard {
     }
     QLineEdit *edt(const char *pchName) { return fnpControl<QLineEdit>(frm, pchName); }
     TfraCountry *fraCountry() { return fnpControl<TfraCountry>(frm, "fraSenderCountry"); }
-    // Types into the field and moves on to the company field.
     void pTypeAndLeave(QWidget *w, const QString &stText) {
         pFocusOn(w);
         if (auto *edtField = qobject_cast<QLineEdit *>(w))
@@ -88,6 +85,5 @@ struct TrecInstalledWizard : TrecInstallationFirst<TInstallation>, TrecWizard {
         : TrecInstallationFirst<TInstallation>(std::forward<TArgs>(args)...) {}
     bool fnbStarted() { return this->objInstallation.fnbOk() && TrecWizard::fnbStarted(); }
     bool fnbReady() { return this->objInstallation.fnbOk() && TrecWizard::fnbReady(); }
-    // Why the installation could not be made; empty when it was.
     QByteArray fnbaError() const { return this->objInstallation.fnstError().toLocal8Bit(); }
 };

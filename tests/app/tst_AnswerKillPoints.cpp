@@ -7,7 +7,6 @@
 #include <QtTest>
 
 namespace {
-// What of the answer is in the database, as one text.
 QString fnstStoredAnswer() {
     QStringList sl;
     for (const char *pchSQL :
@@ -25,7 +24,6 @@ bool fnbInsertRangeRows() {
                                   "VALUES (10000, 'J', 'J')")) == 0;
 }
 
-// Runs the answer saver until it halts at the point, then kills it.
 bool fnbKilledAt(const QString &stPoint, QString &stWhy) {
     QProcess objProcess;
     objProcess.setProgram(qEnvironmentVariable("WIZARD_BIN_DIR") + QStringLiteral("/answersaver"));
@@ -78,9 +76,6 @@ private slots:
             objAnswerer.pExpect(0);
         TfrmRegistrationWizard frm;
         QCOMPARE(frm.fnbStartupFailed(), bStored);
-        if (bStored)
-            QCOMPARE(objAnswerer.fnarAsked().front().stMessage,
-                     QStringLiteral("The site is already registered. Click on OK button to exit."));
     }
 };
 

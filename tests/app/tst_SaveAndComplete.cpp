@@ -65,29 +65,25 @@ public:
 struct TrecSite : TrecHost, TrecInstalledWizard<TclsRegisteringInstallation> {
     TrecSite() : TrecInstalledWizard<TclsRegisteringInstallation>(fnrecInstallation()) {}
     bool fnbStarted() {
-        if (stError.isEmpty() && !objInstallation.fnbOk())
-            stError = objInstallation.fnstError();
         if (stError.isEmpty() && !objInstallation.bSeeded)
-            stError = QStringLiteral("the installation could not be prepared");
+            stError = QStringLiteral("the installation could not be prepared: ") +
+                      objInstallation.fnstError();
         return stError.isEmpty() && TrecInstalledWizard<TclsRegisteringInstallation>::fnbStarted();
     }
     void pWalkTo(int iPage) {
         for (int i = frm.fniCurrentPage(); i < iPage; ++i)
             frm.pChangePage(QString(), i, pdNext, 0);
     }
-    // From the sender page straight onto the site-registration page.
     void pJumpToSiteRegistration() {
         frm.pChangePage(QString(), wpSiteRegistration - 1, pdNext, 9);
     }
     QPushButton *btn(const char *pchName) { return fnpControl<QPushButton>(frm, pchName); }
     QString fnstLabel(const char *pchName) { return fnpControl<QLabel>(frm, pchName)->text(); }
     void pSetText(const char *pchName, const QString &st) { edt(pchName)->setText(st); }
-    // On the sender page: a new company name, read into the data.
     void pRenameCompany() {
         pSetText("edtSenderCompany", QStringLiteral("Harbour Traders Ltd"));
         frm.pReadPage(wpSenderInfo);
     }
-    // On the application-security page: a password required and given.
     void pRequirePassword() {
         fnpControl<QCheckBox>(frm, "chkApplSecurityPasswdRequired")->setChecked(true);
         pSetText("edtApplSecurityPasswd", QStringLiteral("open sesame"));
@@ -116,7 +112,6 @@ std::function<int(QDialog &)> fnManualEntry(const QString &stSiteId,
         return dlg.result();
     };
 }
-// Each statement's first value, as expected.
 void pCompareRows(std::initializer_list<std::pair<const char *, const char *>> arRows) {
     for (const auto &[pchSQL, pchExpected] : arRows)
         QCOMPARE(fnstScalar(QLatin1String(pchSQL)), QLatin1String(pchExpected));
@@ -139,7 +134,6 @@ private slots:
         w.pWalkTo(wpPickupDetails);
         fnpControl<QSpinBox>(w.frm, "speRequestCutOffMargin")->setValue(25);
         w.frm.pReadPage(wpPickupDetails);
-        // On the SFTP page only the transfer mode changes.
         w.pWalkTo(wpFTPSetting);
         fnpControl<QRadioButton>(w.frm, "radRWMnfModePassive")->click();
         w.frm.pReadPage(wpFTPSetting);
@@ -295,7 +289,6 @@ private slots:
         w.pRenameCompany();
         w.pWalkTo(wpSenderInfoCont);
         TclsDialogAnswerer objEntry(fnManualEntry(QStringLiteral("abc0000000001zoz")));
-        // Nothing happens on any other page.
         QTest::keyClick(&w.frm, Qt::Key_R, Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(objEntry.iShown, 0);
         w.pJumpToSiteRegistration();
@@ -349,7 +342,6 @@ private slots:
         fnpControl<QAction>(w.frm, "mnuDestBillingDelete")->trigger();
         QCOMPARE(stg->rowCount(), 1);
         w.pWalkTo(wpCommSetting);
-        // Leaving early: the leave question, then the save.
         w.objAnswerer.pExpect(0);
         w.btn("btnCancel")->click();
         QVERIFY(!w.frm.isVisible());
