@@ -1,12 +1,5 @@
-// A second workstation for the lock tests: connects to the database of the
-// installation it is started in (like the wizard, from ..\Config), takes a row
-// lock or a table lock, says "locked" and waits until it is killed.
-//   lockholder record CLASS KEY
-//   lockholder table NAME
-//   lockholder save CLASS KEY FIELD VALUE
-// "save" is a workstation in the middle of its save: it locks the row, writes
-// VALUE into the text field FIELD and keeps the lock, as a save does until it
-// unlocks.
+// A second workstation: locks, says "locked", waits to be killed. Arguments: record CLASS KEY,
+// table NAME, or save CLASS KEY FIELD VALUE (writes VALUE into FIELD and keeps the lock).
 #include "UnitAccessToDatabaseDLL.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,4 @@
-// The passwords the database library keeps: sealed where they are stored,
-// plain to the library's callers, across starts; an installation made before
-// they were sealed is sealed on its first start; a key that is missing or
-// wrong, or a sealed value that was moved, stops the connection and changes
-// nothing stored.
+// The passwords the database library keeps: sealed where stored, plain to its callers.
 #include "UnitDatabaseConstants.h"
 #include "UnitSecretColumns.h"
 #include "UnitTestInstallation.h"
@@ -17,7 +13,7 @@
 namespace {
 const QString cstKeyFile = QStringLiteral("Config/secrets.key");
 
-// Reads, and with pstNew first writes, one text field of a record named by its column.
+// One text field of a record by its column, with pstNew written first.
 class TclsTextField : public TclsFieldVisitor {
 public:
     TclsTextField(const char *pchColumn, const QString *pstNew)
@@ -37,8 +33,7 @@ private:
     const QString *pstNew;
 };
 
-// The password of every secret column's first row as the library's callers
-// read it; with pstNew written through the library's records first.
+// Every secret column's first row as callers read it, with pstNew written through first.
 QStringList fnslEverySecret(const QString *pstNew = nullptr) {
     const std::pair<const char *, const char *> arSecrets[] = {
         {"TclsUsersDB", "password"},
@@ -59,7 +54,6 @@ QStringList fnslEverySecret(const QString *pstNew = nullptr) {
     return sl;
 }
 
-// The raw values of the first row of every secret column.
 QStringList fnslRawSecrets() {
     QStringList sl;
     for (const TrecSecretColumn &rec : fnarSecretColumns())
@@ -69,7 +63,6 @@ QStringList fnslRawSecrets() {
     return sl;
 }
 
-// The process starts anew on the installation: 0 or the connection's code.
 int fniRestart() {
     pDisconnectDatabase();
     return fniConnectDatabase(fnrecInstallationDatabaseSettings());
@@ -86,9 +79,7 @@ protected:
 };
 } // namespace
 
-// Written on one start, read back on the next; sealed where it is stored, a
-// fresh nonce each time, the width the plain value's. A key file others can
-// read is still used.
+// A fresh nonce each time; a key file others can read is still used.
 TEST_F(SecretColumns, AWrittenSecretIsSealedAndReadsBackOnTheNextStart) {
     const QString stPassword = QStringLiteral("Sherwood#7 \u00e9t\u00e9");
     ASSERT_EQ(fnslEverySecret(&stPassword), QStringList(4, stPassword));
@@ -108,9 +99,7 @@ TEST_F(SecretColumns, AWrittenSecretIsSealedAndReadsBackOnTheNextStart) {
     EXPECT_EQ(fnslEverySecret()[1], QString(25, QLatin1Char('x')));
 }
 
-// An installation from before: no key file, plain passwords. Its first start
-// makes the key, its owner's alone whatever the umask, and seals every
-// password in one go; later starts read them.
+// An installation from before: its first start makes the key, its owner's alone whatever the umask.
 TEST_F(SecretColumns, AnInstallationWithPlainPasswordsIsSealedOnItsFirstStart) {
     for (const TrecSecretColumn &rec : fnarSecretColumns())
         ASSERT_EQ(fniExec(QStringLiteral("UPDATE %1 SET %2 = ?").arg(rec.stTable, rec.stColumn),
@@ -126,14 +115,12 @@ TEST_F(SecretColumns, AnInstallationWithPlainPasswordsIsSealedOnItsFirstStart) {
     EXPECT_EQ(QFileInfo(fnstKeyPath()).size(), 32);
     for (const QString &st : fnslRawSecrets())
         EXPECT_TRUE(fnbSealed(st)) << qPrintable(st);
-    // Nothing of the plain values is left in the installation's files.
     EXPECT_EQ(objInstallation.fnslFilesHolding(QStringLiteral("old plain")), QStringList());
     ASSERT_EQ(fniRestart(), 0);
     EXPECT_EQ(fnslEverySecret(), QStringList(4, QStringLiteral("old plain")));
 }
 
-// A missing or wrong key, or a sealed value moved to another column: the
-// connection is refused with its own code, and every stored value stays.
+// A missing or wrong key, or a moved sealed value: refused, and nothing stored changes.
 TEST(SecretColumnsRefused, AKeyThatDoesNotOpenTheSecretsStopsTheConnection) {
     for (const char *pchCase : {"key file missing", "another key", "a sealed value moved"}) {
         SCOPED_TRACE(pchCase);
@@ -155,7 +142,7 @@ TEST(SecretColumnsRefused, AKeyThatDoesNotOpenTheSecretsStopsTheConnection) {
         EXPECT_EQ(fniRestart(), dbc::iSecretKeyUnusable);
         // A missing key is not made anew over sealed values.
         EXPECT_EQ(QFileInfo::exists(stKeyPath), !bKeyMissing);
-        // Nothing stored was changed by the refused start: read without the library.
+        // Read without the library.
         TrecDatabaseSettings rec = fnrecInstallationDatabaseSettings();
         rec.bInstallation = false;
         ASSERT_EQ(fniConnectDatabase(rec), 0);

@@ -1,9 +1,4 @@
-// A LAN installation whose database server goes away while a workstation is
-// connected: the next write answers 11 (the connection dropped), a new
-// connection 19 (the server cannot be reached), and what was committed before
-// is still there once the server is back; a save cut off in the middle leaves
-// nothing of itself. The tests run a cluster of their own, since they stop the
-// server.
+// A database server going away under a connected workstation; a cluster of its own, as it stops.
 #include "../settings/tstFilledSender.h"
 #include "../settings/tstSettingsHelpers.h"
 #include "UnitDatabaseConstants.h"
@@ -32,10 +27,10 @@ protected:
 } // namespace
 
 TEST_F(ServerLoss, TheServerStoppingGivesCode11ThenCode19KeepsCommittedRowsAndARetryInserts) {
+    TclsTestInstallation objInstallation;
+    ASSERT_INSTALLED(objInstallation);
+    ASSERT_TRUE(objInstallation.fnbPostgreSQL());
     {
-        TclsTestInstallation objInstallation;
-        ASSERT_TRUE(objInstallation.fnbOk()) << qPrintable(objInstallation.fnstError());
-        ASSERT_TRUE(objInstallation.fnbPostgreSQL());
         auto objarFirst = fnarUser("FIRST");
         ASSERT_EQ(fniInsertRecord(objarFirst), 0);
 
@@ -61,9 +56,7 @@ TEST_F(ServerLoss, TheServerStoppingGivesCode11ThenCode19KeepsCommittedRowsAndAR
 }
 
 namespace {
-// The other workstation: holds config_morvane against writes in an open
-// transaction, waits until a save queues behind it (at most 400 looks), then
-// stops the server. What it says: "halted", or where it went wrong.
+// Another workstation locks config_morvane, waits for a save to queue behind it, stops the server.
 class TclsBlockerThenHalt {
 public:
     TclsBlockerThenHalt(const TrecDatabaseSettings &recDatabase, const TclsOwnCluster &objCluster)
@@ -124,12 +117,7 @@ private:
 
 } // namespace
 
-// The server going away in the middle of a save: another workstation holds
-// the table the save writes last, so the save waits inside its transaction
-// with its first rows written; the server then stops. The user is told of the
-// network error, the half-done save leaves nothing behind, and what an earlier
-// save committed is still there once the server is back, when the same save
-// then goes through.
+// The save waits on the table it writes last with its first rows written; the server then stops.
 TEST_F(ServerLoss, AServerStoppingDuringASaveGivesTheNetworkErrorKeepsEarlierRowsAndARetrySaves) {
     TclsTestInstallation objInstallation;
     ASSERT_INSTALLED(objInstallation);
@@ -152,23 +140,13 @@ TEST_F(ServerLoss, AServerStoppingDuringASaveGivesTheNetworkErrorKeepsEarlierRow
 
     ASSERT_TRUE(objCluster.fnbResume());
     pDisconnectDatabase();
-    const auto arSenders = fnarRows<TclsSendersData>();
-    ASSERT_EQ(arSenders.size(), 1u);
-    EXPECT_EQ(arSenders[0].company, QStringLiteral("Acme Ltd"));
-    EXPECT_EQ(arSenders[0].zorv_account, QStringLiteral("123456789"));
-    EXPECT_EQ(fnstScalar(QStringLiteral("SELECT account_number FROM users WHERE user_id = ?"),
-                         {QStringLiteral("DEFAULT")}),
-              QStringLiteral("123456789"))
-        << "the user row written before the wait is not kept";
-    EXPECT_EQ(fnstScalar(QStringLiteral("SELECT default_sender_cd FROM config_morvane")),
-              QStringLiteral("SND001"));
-
-    // With the server back, the same save goes through whole.
+    // The senders' rows, the DEFAULT user's account (written before the wait) and the default
+    // sender.
+    const QString stState = QStringLiteral(
+        "SELECT (SELECT string_agg(company || '/' || zorv_account, ',') FROM senders) || ' ' || "
+        "(SELECT account_number FROM users WHERE user_id = 'DEFAULT') || ' ' || "
+        "(SELECT default_sender_cd FROM config_morvane)");
+    EXPECT_EQ(fnstScalar(stState), "Acme Ltd/123456789 123456789 SND001");
     ASSERT_EQ(objSenders.fnstSaveToDB(objChanged, objarNoBilling), QStringLiteral("success"));
-    const auto arSaved = fnarRows<TclsSendersData>();
-    ASSERT_EQ(arSaved.size(), 1u);
-    EXPECT_EQ(arSaved[0].company, QStringLiteral("Second Ltd"));
-    EXPECT_EQ(fnstScalar(QStringLiteral("SELECT account_number FROM users WHERE user_id = ?"),
-                         {QStringLiteral("DEFAULT")}),
-              QStringLiteral("987654321"));
+    EXPECT_EQ(fnstScalar(stState), "Second Ltd/987654321 987654321 SND001");
 }

@@ -1,5 +1,4 @@
-// What the settings tests share: reading and changing rows behind the settings
-// objects' backs, and reading the installation's diagnostic log.
+// Reading and changing rows behind the settings objects' backs.
 #pragma once
 
 #include "UnitAccessToDatabaseDLL.h"
@@ -13,7 +12,7 @@
 
 #include <vector>
 
-// The rows of T's record class (all of them, or those of the criteria), in key order.
+// The rows of T's record class (all, or those of the criteria), in key order.
 template <class T> std::vector<T> fnarRows(const TrecarFields &arCriteria = {{}}) {
     TobjarMVData objar;
     EXPECT_EQ(fniQueryRecords(arCriteria, objar, T().fnstClassName()), 0);
@@ -29,8 +28,7 @@ inline void pExecute(const QString &stSQL) {
     EXPECT_EQ(query.fniExecute(stSQL), 0) << stSQL.toStdString();
 }
 
-// Makes every write of the statement kind ("INSERT", "UPDATE") on the table
-// fail: a trigger refuses it.
+// Every INSERT or UPDATE (stStatement) on the table fails.
 inline void pRefuseWrites(const QString &stTable, const QString &stStatement) {
     EXPECT_EQ(fniRefuseWrites(stTable, stStatement, TRefusal::Raise), 0);
 }
