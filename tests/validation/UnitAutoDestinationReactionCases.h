@@ -1,6 +1,5 @@
-// The answers of the auto-destination library, one case per result text, and
-// what the sender page shows after each: shared by the tests of the checks on
-// their own and on the wizard's page.
+// One case per result text of the auto-destination library and what the
+// sender page shows after it, for the checks on their own and on the wizard.
 #pragma once
 
 #include "unitAddressSearchList.h"
@@ -10,8 +9,6 @@
 #include <optional>
 #include <vector>
 
-// One scripted answer of the auto-destination library and what the page
-// shows afterwards.
 struct TrecReactionCase {
     const char *pchName;
     const char *pchResult;

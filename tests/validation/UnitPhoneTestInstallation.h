@@ -1,6 +1,5 @@
-// A test installation for the phone checks: the rule table filled, the
-// metadata file in Config, the diagnostic log on, and the phone-number library
-// in Bin or not; the access unit starts afresh and loads the metadata.
+// A test installation for the phone checks: rule table, metadata and log on,
+// the phone-number library in Bin or not; the access unit starts afresh.
 #pragma once
 
 #include "UnitLibPhonenumberAccess.h"

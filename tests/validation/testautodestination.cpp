@@ -1,7 +1,6 @@
-// A stand-in auto-destination library for the reaction tests: it answers with
-// the result, state and IATA code written in "autodestination_answer.txt" of
-// the current directory (one per line) and writes the arguments it was given
-// into "autodestination_call.txt", one per line.
+// A stand-in auto-destination library: answers with the result, state and IATA
+// lines of ./autodestination_answer.txt and writes its arguments, one a line,
+// into ./autodestination_call.txt.
 #include "QuiloftAutodestination.h"
 
 #include <cstdio>
