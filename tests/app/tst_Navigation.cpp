@@ -167,10 +167,11 @@ private slots:
             if (!c.stMessage.isEmpty())
                 w.objAnswerer.pExpect(0);
             w.pNext();
-            QVERIFY2(w.fnslMessages() == fnslOne(c.stMessage), baName);
+            QCOMPARE(w.fnslMessages() << QString::number(w.frm.fniCurrentPage())
+                                      << QString::number(w.frm.fnbSiteRegistrationActivated()),
+                     fnslOne(c.stMessage)
+                         << QString::number(c.iPage) << QString::number(c.bSiteRegActivated));
             QVERIFY2(w.objAnswerer.fnarUnexpected().empty(), baName);
-            QVERIFY2(w.frm.fniCurrentPage() == c.iPage, baName);
-            QVERIFY2(w.frm.fnbSiteRegistrationActivated() == c.bSiteRegActivated, baName);
             if (c.iPage == wpCommSetting)
                 QTRY_VERIFY2(cmbModems->hasFocus(), baName);
             // Without the service the site-registration page has no Next.

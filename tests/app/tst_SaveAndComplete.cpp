@@ -1,8 +1,8 @@
+#include "tstFilledSender.h"
 #include "UnitHostedWizard.h"
 #include "UnitInsideModalLoop.h"
 #include "UnitLockHolder.h"
 #include "UnitModalDialog.h"
-#include "unitRWSenders.h"
 #include "UnitTestQueries.h"
 #include "UnitWizardOnScreen.h"
 
@@ -21,19 +21,9 @@ namespace {
 
 // The site's sender as an earlier run stored it, with two destination-billing rows.
 QString fnstSaveSender() {
-    TclsRWSendersData obj;
+    TclsRWSendersData obj = fnobjFilledSender();
     obj.stSenderCode = QStringLiteral("ORK01");
     obj.stCompany = QStringLiteral("Harbour Traders");
-    obj.stShipperName = QStringLiteral("Aoife Byrne");
-    obj.stCountryCode = QStringLiteral("IE");
-    obj.stCountryName = QStringLiteral("Ireland");
-    obj.stAddress1 = QStringLiteral("12 Quay Street");
-    obj.stCity = QStringLiteral("Cork");
-    obj.stPostcode = QStringLiteral("T12 X2Y3");
-    obj.stAirportCode = QStringLiteral("ORK");
-    obj.stTelephone = QStringLiteral("214567890");
-    obj.stZorvAccount = QStringLiteral("123456789");
-    obj.bDestinationBilling = true;
     TobjarMVData objarBilling;
     for (const auto &[pchIATA, pchAccount] :
          {std::pair{"LHR", "111111111"}, {"DUB", "222222222"}}) {
@@ -54,7 +44,7 @@ public:
             return;
         bSeeded = fnbCopyBuiltLibrary(QStringLiteral("libMorvaneCommunication.so")) &&
                   fniExec(QStringLiteral("INSERT INTO country (country_cd, country_name) "
-                                         "VALUES ('IE', 'Ireland')")) == 0 &&
+                                         "VALUES ('GB', 'United Kingdom')")) == 0 &&
                   fniExec(QStringLiteral("UPDATE comm_service_settings SET in_use = 1 "
                                          "WHERE service_name = 'Schedule Pickup'")) == 0 &&
                   fnstSaveSender() == QLatin1String("success");
