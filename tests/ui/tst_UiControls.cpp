@@ -175,7 +175,6 @@ void tst_UiControls::callingCodeList() {
         for (const QStringList &slRow : cmb.fnrecRows().arRows)
             slCodes << slRow.value(0);
         QCOMPARE(slCodes, c.slCodes);
-        QCOMPARE(cmb.count(), int(c.slCodes.size()));
     }
     TmvCallingCodeLookupCombo cmb([&] { return stGood; });
     QCOMPARE(cmb.fnstCountryNameOfCode("44"), QStringLiteral("United Kingdom"));
@@ -265,11 +264,10 @@ void tst_UiControls::openerIsActiveAgainOnceTheModalWindowHasGone() {
             QApplication::setActiveWindow(nullptr);
         });
         QDialog dlg(&wForm);
-        if (bMessageBox)
-            fniShowMessageBox(
-                {"Blanks are not allowed", "Shipper - Invalid Data", {}, {}, mikWarning, {}});
-        else
-            fniExecModal(dlg);
+        static_cast<void>(
+            bMessageBox
+                ? fniShowMessageBox({"Blanks are not allowed", "Shipper", {}, {}, mikWarning, {}})
+                : fniExecModal(dlg));
         QTRY_VERIFY(wForm.isActiveWindow());
         QCOMPARE(QApplication::focusWidget(), edt);
     }

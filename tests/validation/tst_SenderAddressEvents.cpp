@@ -115,11 +115,6 @@ struct TrecSenderPage {
         pFocusOn(wField);
         pFocusOn(wTo);
     }
-    void pTypeAndLeave(TmvLookupCombo *cmb, const QString &stText) {
-        pFocusOn(cmb);
-        cmb->setEditText(stText);
-        pFocusOn(edtSenderPostcode);
-    }
     void pFillEdinburgh() {
         fraSenderCountry->pSetCountryCode(QStringLiteral("GB"));
         edtSenderPostcode->setText(QStringLiteral("EH1 1AA"));
@@ -175,7 +170,6 @@ private slots:
     void initTestCase();
     void cleanupTestCase() { objInstallation.reset(); }
     void valuesNotInTheirTableAreRefused();
-    void unchangedValueRunsNoQuery();
     void countryDecidesPostcodeOrSuburb();
     void leavingTheAirport();
     void leavingTowardsCancelChangesNothing();
@@ -226,7 +220,9 @@ void tst_SenderAddressEvents::valuesNotInTheirTableAreRefused() {
         const bool bRefused = *c.pchMessage != '\0';
         if (bRefused)
             objAnswers.pExpect(0);
-        page.pTypeAndLeave(c.cmb, QString::fromLatin1(c.pchTyped));
+        pFocusOn(c.cmb);
+        c.cmb->setEditText(c.pchTyped);
+        pFocusOn(page.edtSenderPostcode);
         QVERIFY2(fnbAllAnswered(objAnswers), c.pchTyped);
         QCOMPARE(page.fraSenderCountry->fnstCountryCode(), QStringLiteral("FR"));
         if (!bRefused) {
@@ -241,27 +237,6 @@ void tst_SenderAddressEvents::valuesNotInTheirTableAreRefused() {
         c.cmb->setEditText(c.cmb->LastValue);
     }
     QCOMPARE(page.fraSenderIATA->fnstIATA(), QStringLiteral("CDG"));
-}
-
-// The country row is deleted behind the frame's back: leaving the combo with
-// the value it already held asks nothing of the database; typing it again is refused.
-void tst_SenderAddressEvents::unchangedValueRunsNoQuery() {
-    TrecSenderPage page(false);
-    page.fraSenderCountry->pSetCountryCode("NZ");
-    pExecute("delete from country where country_cd = ?", {"NZ"});
-    TmvLookupCombo *cmb = fncmb(page.fraSenderCountry, "cmbCountryCode");
-    TclsScriptedAnswerer objAnswers;
-    page.pTypeAndLeave(cmb, " NZ ");
-    QVERIFY(objAnswers.fnarAsked().empty());
-    QCOMPARE(cmb->currentText(), QStringLiteral("NZ"));
-    objAnswers.pExpect(0);
-    for (const char *pch : {"AU", "NZ"}) {
-        page.pTypeAndLeave(cmb, pch);
-        cmb->hidePopup();
-    }
-    QCOMPARE(fnslAsked(objAnswers),
-             QStringList{"Invalid country code. Please select from the list."});
-    pExecute("insert into country (country_cd, country_name) values (?, ?)", {"NZ", "New Zealand"});
 }
 
 // A suburb country: no postcode, the suburb frame shown, open only for a
@@ -430,8 +405,9 @@ void tst_SenderAddressEvents::autoDestinationReactsToEveryResultText() {
             objAnswerer.pExpect(iButton);
         page.objChecks.pAutoDestination();
         QCoreApplication::removeTranslator(&objWordings);
-        QVERIFY2(fnbAllAnswered(objAnswerer), rec.pchName);
-        QVERIFY2(page.objChecks.bUserInformed == !rec.slShown.isEmpty(), rec.pchName);
+        QVERIFY2(fnbAllAnswered(objAnswerer) &&
+                     page.objChecks.bUserInformed == !rec.slShown.isEmpty(),
+                 rec.pchName);
         QCOMPARE(fnslShown(fnslAsked(objAnswerer), fnstFocused(page.wPage), page.objChecks.bRetry,
                            page.arLists,
                            {page.edtSenderPostcode->text(), page.cmbIATA->currentText(),
