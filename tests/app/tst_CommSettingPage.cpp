@@ -2,11 +2,8 @@
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitAdHocQuery.h"
 #include "unitCommServiceRows.h"
-#include "unitRegistrationWizard.h"
 #include "unitRWCommSetting.h"
-#include "UnitScriptedAnswerer.h"
 #include "UnitServiceGrid.h"
-#include "UnitTestInstallation.h"
 #include "UnitTestQueries.h"
 #include "UnitWizardOnScreen.h"
 
@@ -80,10 +77,9 @@ private slots:
     void init() { pFreshInstallation(); }
     void cleanup() { objInstallation.reset(); }
     void TheGridShowsTheServiceRows();
-    void CellsAreEditableByActivationAndMode();
+    void OnlyTrueActivatesAService();
     void ServersAreRewrittenToHttpsOnARowChange();
     void EmailFeatureAndForwardReturnOnEntering();
-    void ForwardReturnAndItsEmailVariantExcludeEachOther();
     void TheRetriesTakeNoZero();
     void SavedValuesComeBackOnTheNextStart();
     void AFailedServiceReadEndsTheWizard();
@@ -132,24 +128,9 @@ void tst_CommSettingPage::TheGridShowsTheServiceRows() {
     QVERIFY(pg.objAnswerer.fnarAsked().empty());
 }
 
-void tst_CommSettingPage::CellsAreEditableByActivationAndMode() {
+void tst_CommSettingPage::OnlyTrueActivatesAService() {
     TrecCommPage pg;
     QVERIFY(pg.fnbReady());
-    const struct {
-        QString stActivated, stMode;
-        bool bMode, bPhones, bServer;
-    } arCases[] = {{"False", "MODEM AND HTTPS", false, false, false},
-                   {"True", "MODEM", true, true, false},
-                   {"True", "HTTPS", true, false, true}};
-    for (const auto &c : arCases) {
-        pg.pSetCell(cstTracking, sgcMode, c.stMode);
-        pg.pSetCell(cstTracking, sgcActivated, c.stActivated);
-        const bool arExpected[] = {false,     true,      c.bMode,  c.bPhones,
-                                   c.bPhones, c.bServer, c.bServer};
-        for (int i = 0; i < sgcColumnCount; ++i)
-            QVERIFY2(pg.fnbEditable(cstTracking, i) == arExpected[i],
-                     qPrintable(c.stActivated + c.stMode + QString::number(i)));
-    }
     // A lower-case tick reads "False"/"True"; only "True" activates the service.
     for (const bool b : {false, true}) {
         pg.pSetCell(cstSiteReg, sgcActivated, b ? "true" : "false");
@@ -209,20 +190,6 @@ void tst_CommSettingPage::EmailFeatureAndForwardReturnOnEntering() {
             pg.frm.fnrecData().objCommSettingData.arServices[csShipmentNotificationViaRUZ].bInUse,
             !c.bEmailFeature);
     }
-}
-
-void tst_CommSettingPage::ForwardReturnAndItsEmailVariantExcludeEachOther() {
-    TrecCommPage pg;
-    QVERIFY(pg.fnbReady());
-    QCheckBox *chk = pg.chk("chkTPPviaEmail");
-    QLineEdit *edt = pg.edt("edtTPPviaEmailAddress");
-    chk->click();
-    edt->setText(QStringLiteral("returns@example.com"));
-    pg.pSetCell(cstForwardReturn, sgcActivated, QStringLiteral("True"));
-    QVERIFY(!chk->isChecked() && !chk->isEnabled() && edt->text().isEmpty());
-    pg.pSetCell(cstForwardReturn, sgcActivated, QStringLiteral("False"));
-    chk->click();
-    QCOMPARE(pg.fnstCell(cstForwardReturn, sgcActivated), QStringLiteral("FALSE"));
 }
 
 // Cleared retries show 1, selected; a 0 typed over them is not taken.
@@ -295,10 +262,10 @@ void tst_CommSettingPage::AFailedServiceReadEndsTheWizard() {
     TfrmRegistrationWizard frm;
     pSetServiceRowsReader(fnPrevious);
     QVERIFY(frm.fnbStartupFailed());
-    QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
-    QCOMPARE(objAnswerer.fnarAsked().front().stMessage,
-             QStringLiteral("Database Configuration is not correct. Please contact System "
-                            "Administrator..\r\nClick on OK button to exit."));
+    QCOMPARE(
+        fnslAsked(objAnswerer),
+        QStringList{QStringLiteral("Database Configuration is not correct. Please contact System "
+                                   "Administrator..\r\nClick on OK button to exit.")});
     QCOMPARE(fnpControl<QTableWidget>(frm, "stgCSServiceSettings")->rowCount(), 0);
 }
 

@@ -1,35 +1,19 @@
-// The sender address on the wizard's own sender page: the field events, the
-// postcode cleaning when the postcode is left and the destination lookup with
-// its search lists, each through the real form, the companion libraries and
-// the reference data.
+// The sender address on the wizard's page, with the companion libraries and reference data.
 #include "UnitAutoDestinationReactionCases.h"
-#include "UnitFocusMoves.h"
 #include "UnitFraIATA.h"
 #include "UnitFraState.h"
 #include "UnitFraSuburb.h"
-#include "UnitInsideModalLoop.h"
 #include "UnitModalDialog.h"
-#include "UnitScriptedAnswerer.h"
 #include "UnitSearchList.h"
 #include "unitSenderAddressChecks.h"
-#include "UnitTestInstallation.h"
 #include "UnitTestQueries.h"
 #include "UnitWizardOnScreen.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
-#include <QtTest>
 
 namespace {
-QStringList fnslAsked(const TclsScriptedAnswerer &obj) {
-    QStringList sl;
-    for (const TrecMessageDlg &rec : obj.fnarAsked())
-        sl << rec.stMessage;
-    return sl;
-}
-
-// The wizard on its sender page with the address fields at hand.
 struct TrecAddressWizard : TrecWizard {
     QComboBox *cmbIATA() { return fnpControl<QComboBox>(frm, "cmbIATA"); }
     QComboBox *cmbState() { return fnpControl<QComboBox>(frm, "cmbState"); }
@@ -69,8 +53,7 @@ private:
     std::unique_ptr<TrecAddressWizard> wiz;
 };
 
-// Every test gets its own installation: a companion library, once loaded,
-// may stay loaded under its path for the rest of the process.
+// A companion library, once loaded, stays loaded under its path: one installation per test.
 void tst_SenderAddressPage::init() {
     TrecInstallationOptions rec = fnrecTestOptions();
     rec.bReferenceData = true;
@@ -105,13 +88,11 @@ void tst_SenderAddressPage::TheFieldsKeepTheAddressConsistent() {
     TrecAddressWizard &w = *wiz;
     TclsScriptedAnswerer objAnswerer;
 
-    // Another city: the airport no longer fits and is emptied.
+    // Another city empties the airport.
     w.pFillEdinburgh();
     w.pTypeAndLeave(w.edt("edtSenderCity"), QStringLiteral("Glasgow"));
-    QCOMPARE(w.cmbIATA()->currentText(), QString());
     QCOMPARE(w.fraIATA()->fnstIATA(), QString());
-
-    // A country without postcodes but with suburbs.
+    // A country without postcodes but with suburbs, and back.
     w.pFillEdinburgh();
     pFocusOn(w.cmbCountryName());
     w.fraCountry()->pSetCountryCode(QStringLiteral("HK"));
@@ -120,28 +101,16 @@ void tst_SenderAddressPage::TheFieldsKeepTheAddressConsistent() {
     QCOMPARE(w.edt("edtSenderPostcode")->text(), QString());
     QVERIFY(w.fraSuburb()->isVisible());
     QCOMPARE(w.lblCity()->text(), QStringLiteral("City/Suburb:"));
-    QCOMPARE(w.cmbIATA()->currentText(), QString());
-
-    // Back to a postcode country: the postcode field is open again.
     pFocusOn(w.cmbCountryName());
     w.fraCountry()->pSetCountryCode(QStringLiteral("GB"));
     pFocusOn(w.edt("edtSenderCity"));
     QVERIFY(w.edt("edtSenderPostcode")->isEnabled());
     QVERIFY(w.fraSuburb()->isHidden());
     QCOMPARE(w.lblCity()->text(), QStringLiteral("City:"));
-
-    // An airport code the directory does not know is removed on leaving.
-    w.pFillEdinburgh();
-    pFocusOn(w.cmbIATA());
-    w.fraIATA()->pSetIATA(QStringLiteral("ZZZ"));
-    pFocusOn(w.edt("edtSenderEmail"));
-    QCOMPARE(w.cmbIATA()->currentText(), QString());
-    QCOMPARE(w.fraIATA()->fnstIATA(), QString());
     QVERIFY(objAnswerer.fnarAsked().empty());
 }
 
-// A field entered and changed, then left towards Cancel: nothing is asked and
-// none of the field's leaving work is done.
+// A field changed, then left towards Cancel: nothing asked, none of its leaving work done.
 void tst_SenderAddressPage::LeavingTowardsCancelChangesNothing() {
     TrecAddressWizard &w = *wiz;
     QLineEdit *edtPostcode = w.edt("edtSenderPostcode");
@@ -149,7 +118,6 @@ void tst_SenderAddressPage::LeavingTowardsCancelChangesNothing() {
         {edtPostcode, [&] { edtPostcode->clear(); }},
         {edtPostcode, [&] { edtPostcode->setText(QStringLiteral("eh11aa")); }},
         {w.cmbIATA(), [&] { w.fraIATA()->pSetIATA(QStringLiteral("ZZZ")); }},
-        // A country without postcodes.
         {w.cmbCountryName(), [&] { w.fraCountry()->pSetCountryCode(QStringLiteral("HK")); }},
     };
     const auto fnstPage = [&] {
@@ -198,8 +166,7 @@ void tst_SenderAddressPage::ThePostcodeIsCleanedOnLeaving() {
         QCOMPARE(w.edt("edtSenderPostcode")->text(), QLatin1String(c.pchPostcode));
         QCOMPARE(w.fnstFocused(), QLatin1String(c.pchFocused));
     }
-    // Left by a click on Next: told once, and Next stops there (no check of
-    // the page, no error list), the user back in the postcode.
+    // Left by a click on Next: told once, no error list, the user back in the postcode.
     TclsDialogCounter objLists;
     TclsScriptedAnswerer objAnswerer;
     objAnswerer.pExpect(0);
@@ -217,9 +184,7 @@ void tst_SenderAddressPage::TheDestinationLookupFillsThePage() {
     TclsSenderAddressChecks &objChecks = w.frm.fnobjSenderAddressChecks();
     w.fraCountry()->pSetCountryCode(QStringLiteral("US"));
     w.edt("edtSenderCity")->setText(QStringLiteral("Springfield"));
-    // Three Springfields in three states: the user does not know the state
-    // and picks the station from the destination-station list, which opens
-    // at the stations of the city.
+    // Three Springfields: the state unknown, the station list opens at the city's stations.
     QString stSearchedFor;
     QSet<QString> setCities;
     pSetModalRunner(fnrunAnsweringInside([&](QDialog &dlg) {
@@ -246,15 +211,13 @@ void tst_SenderAddressPage::TheDestinationLookupFillsThePage() {
     QVERIFY(!objChecks.bRetry);
 }
 
-// Each answer of the library through the wizard's page and its real search
-// lists: the messages, the focus, the retry flag and the list opened.
+// Each answer of the library: the messages, the focus, the retry flag and the list opened.
 void tst_SenderAddressPage::EveryDestinationAnswerOnThePage() {
     TrecAddressWizard &w = *wiz;
     TclsSenderAddressChecks &objChecks = w.frm.fnobjSenderAddressChecks();
     QStringList slGridsOpened;
     const std::optional<TrecStationChoice> *poChoice = nullptr;
-    // The list picks Edinburgh's airport when the case chooses a row, else it
-    // is cancelled.
+    // The list picks Edinburgh's airport when the case chooses a row, else it is cancelled.
     pSetModalRunner(fnrunAnsweringInside([&](QDialog &dlg) {
         auto &frm = dynamic_cast<TfrmTransferList &>(dlg);
         slGridsOpened << frm.grdList->objectName();
@@ -273,8 +236,7 @@ void tst_SenderAddressPage::EveryDestinationAnswerOnThePage() {
                                                   (c.recChoice ? "" : "EDI") + "\n"));
         poChoice = &c.recChoice;
         slGridsOpened.clear();
-        // The last case may have left the focus in an empty postcode, whose
-        // exit would ask for it.
+        // The last case may have left the focus in an empty postcode, whose exit would ask.
         w.edt("edtSenderPostcode")->setText(QStringLiteral("EH1 1AA"));
         pFocusOn(w.edt("edtSenderName"));
         w.edt("edtSenderPostcode")->clear();
@@ -287,20 +249,15 @@ void tst_SenderAddressPage::EveryDestinationAnswerOnThePage() {
         for (int iButton : c.arAnswers)
             objAnswerer.pExpect(iButton);
         objChecks.pAutoDestination();
-        QVERIFY2(fnslAsked(objAnswerer) == c.slShown, c.pchName);
         QVERIFY2(objAnswerer.fnarUnexpected().empty() && objAnswerer.fniUnused() == 0, c.pchName);
-        QVERIFY2(
-            w.fnstFocused() == c.stFocused,
-            qPrintable(QString::fromLatin1(c.pchName) + QStringLiteral(": ") + w.fnstFocused()));
-        QVERIFY2(objChecks.bRetry == c.bRetry, c.pchName);
-        QStringList slGridsExpected;
+        QStringList slExpected = c.slShown;
+        slExpected << c.stFocused << (c.bRetry ? "retry" : "");
         for (TAddressSearchList iList : c.arLists)
-            slGridsExpected << (iList == TAddressSearchList::aslDirectory
-                                    ? QStringLiteral("SearchDirectory")
-                                    : QStringLiteral("SearchESD"));
-        QVERIFY2(slGridsOpened == slGridsExpected,
-                 qPrintable(QString::fromLatin1(c.pchName) + QStringLiteral(": ") +
-                            slGridsOpened.join(QLatin1Char(','))));
+            slExpected << (iList == TAddressSearchList::aslDirectory ? "SearchDirectory"
+                                                                     : "SearchESD");
+        QCOMPARE(fnslAsked(objAnswerer)
+                     << w.fnstFocused() << (objChecks.bRetry ? "retry" : "") << slGridsOpened,
+                 slExpected);
         if (c.recChoice)
             QVERIFY2(w.cmbIATA()->currentText() == QLatin1String("EDI"), c.pchName);
         w.edt("edtSenderPostcode")->setEnabled(true);

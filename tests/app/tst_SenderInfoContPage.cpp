@@ -5,14 +5,11 @@
 #include "UnitMvDateEdit.h"
 #include "UnitMvLookupCombo.h"
 #include "unitRWSenders.h"
-#include "UnitScriptedAnswerer.h"
-#include "UnitTestInstallation.h"
 #include "UnitTestQueries.h"
 #include "UnitWizardOnScreen.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QtTest>
 
 namespace {
 using D = TclsRWSendersData;
@@ -185,11 +182,10 @@ void tst_SenderInfoContPage::ALicenceDateTypedIsReadAndAHalfTypedOneStopsNext() 
     QTest::keyClicks(w.cal(), stHalf);
     objAnswerer.pExpect(0);
     QTest::keyClick(w.cal(), Qt::Key_N, Qt::AltModifier);
-    QTRY_COMPARE(objAnswerer.fnarAsked().size(), size_t(1));
-    QCOMPARE(objAnswerer.fnarAsked()[0].stMessage,
-             QStringLiteral("License Expiration: \"") + stHalf +
-                 QStringLiteral("\" is not a date. Type the date as ") + stFormat +
-                 QStringLiteral(", or leave the field empty."));
+    QTRY_COMPARE(fnslAsked(objAnswerer),
+                 QStringList{QStringLiteral("License Expiration: \"") + stHalf +
+                             QStringLiteral("\" is not a date. Type the date as ") + stFormat +
+                             QStringLiteral(", or leave the field empty.")});
     QCOMPARE(w.frm.fniCurrentPage(), int(wpSenderInfoCont));
     QCOMPARE(w.cal()->fndtDate(), dtTyped);
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.cal()));
@@ -244,9 +240,9 @@ void tst_SenderInfoContPage::AFailedSenderReadEndsTheWizard() {
             QVERIFY(w.frm.fnbStartupFailed());
             QTRY_VERIFY(!w.frm.isVisible());
         }
-        QCOMPARE(objAnswerer.fnarAsked().size(), size_t(1));
-        QCOMPARE(objAnswerer.fnarAsked()[0].stMessage,
-                 fnstGetDBErrorMessage(iCode) + QStringLiteral(".\r\nClick on OK button to exit."));
+        QCOMPARE(fnslAsked(objAnswerer),
+                 QStringList{fnstGetDBErrorMessage(iCode) +
+                             QStringLiteral(".\r\nClick on OK button to exit.")});
         objInstallation.reset();
         init();
     }

@@ -1,21 +1,15 @@
 // The sender page through the real form.
 #include "UnitErrorMarks.h"
 #include "UnitFieldMarks.h"
-#include "UnitFocusMoves.h"
-#include "UnitFraCountry.h"
 #include "UnitFraIATA.h"
 #include "UnitFraState.h"
 #include "UnitMvLookupCombo.h"
 #include "UnitNavWizard.h"
 #include "UnitPhoneTestInstallation.h"
-#include "unitRegistrationWizard.h"
-#include "UnitScriptedAnswerer.h"
 #include "UnitTestQueries.h"
-#include "UnitWizardOnScreen.h"
 
 #include <QAbstractItemView>
 #include <QLabel>
-#include <QtTest>
 
 namespace {
 QSet<QString> fnsetColumn(const TmvLookupCombo &cmb, const char *pchField) {
@@ -43,7 +37,6 @@ private slots:
     void LengthsAndMandatoryStars();
     void PhoneFieldsAreCheckedOnLeaving();
     void TheCountryDrivesStatesAirportsAndTheStateCaption();
-    void AnUnknownCountryIsRefused();
     void AFieldRefusedOnTheWayToNextStopsNextOnce();
     void ReadingThePageTrimsEveryText();
     void TabWalksThePageInItsOrder();
@@ -142,39 +135,6 @@ void tst_SenderInfoPage::TheCountryDrivesStatesAirportsAndTheStateCaption() {
     }
 }
 
-// An unknown code or name is told once, its combo open; a known country passes quietly.
-void tst_SenderInfoPage::AnUnknownCountryIsRefused() {
-    TrecInstalledWizard<> wiz(fnrecWithReferenceData());
-    QVERIFY2(wiz.fnbReady(), wiz.fnbaError());
-    auto *cmbCode = fnpControl<TmvLookupCombo>(wiz.frm, "cmbCountryCode");
-    auto *cmbName = fnpControl<TmvLookupCombo>(wiz.frm, "cmbCountryName");
-    const struct {
-        TmvLookupCombo *cmb;
-        QString stTyped, stMessage; // no message: accepted
-    } arCases[] = {
-        {cmbCode, "QQ", "Invalid country code. Please select from the list."},
-        {cmbName, "Atlantis", "Invalid country. Please select from the list."},
-        {cmbName, "Germany", ""},
-    };
-    for (const auto &c : arCases) {
-        wiz.fraCountry()->pSetCountryCode(QStringLiteral("FR"));
-        TclsScriptedAnswerer objAnswers;
-        objAnswers.pExpect(0);
-        pFocusOn(c.cmb == cmbCode ? static_cast<QWidget *>(cmbCode)
-                                  : fnpControl<QWidget>(wiz.frm, "btnCountryLookup"));
-        c.cmb->setEditText(c.stTyped);
-        pFocusOn(wiz.edt("edtSenderCompany"));
-        QVERIFY(objAnswers.fnarUnexpected().empty());
-        QCOMPARE(objAnswers.fnarAsked().size(), size_t(!c.stMessage.isEmpty()));
-        if (c.stMessage.isEmpty())
-            continue;
-        QCOMPARE(objAnswers.fnarAsked().front().stMessage, c.stMessage);
-        QTRY_VERIFY(c.cmb->view()->isVisible());
-        c.cmb->hidePopup();
-        QTRY_VERIFY(c.cmb->hasFocus());
-    }
-}
-
 // An unknown airport, then Next by mouse or key: refused once, no error list, list open.
 void tst_SenderInfoPage::AFieldRefusedOnTheWayToNextStopsNextOnce() {
     for (const bool bKeyboard : {false, true}) {
@@ -214,15 +174,10 @@ void tst_SenderInfoPage::ReadingThePageTrimsEveryText() {
     } arCases[] = {
         {"edtSenderCode", " SND01 ", &obj.stSenderCode},
         {"edtSenderCompany", "  Acme Freight  ", &obj.stCompany},
-        {"edtSenderName", "\tJo Bloggs ", &obj.stShipperName},
-        {"edtSenderAddress1", " 1 Rue Haute", &obj.stAddress1},
         {"edtSenderAddress2", "Bâtiment B  ", &obj.stAddress2},
-        {"edtSenderAddress3", "   ", &obj.stAddress3},
         {"edtSenderPostcode", " 75001 ", &obj.stPostcode},
-        {"edtSenderCity", " Paris ", &obj.stCity},
         {"edtSenderEmail", " jo@acme.fr ", &obj.stEmail},
         {"edtSenderMobile", " 612345678 ", &obj.stMobile},
-        {"edtSenderTelephone", " 140000000 ", &obj.stTelephone},
     };
     for (const auto &c : arCases)
         wiz.edt(c.pchField)->setText(QString::fromUtf8(c.pchTyped));
