@@ -3,9 +3,14 @@
 #include "UnitCarrierHost.h"
 #include "UnitTestCertificates.h"
 #include "UnitTestInstallation.h"
+#include "UnitTestQueries.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QtTest>
+
+#include <initializer_list>
+#include <utility>
 
 struct TrecHost {
     TclsTestCertificates objCertificates;
@@ -36,4 +41,10 @@ struct TrecHost {
 inline bool fnbSiteIdForm(const QString &st) {
     static const QRegularExpression re(QStringLiteral("^[A-Z]{3}[0-9]{10}ZOZ$"));
     return re.match(st).hasMatch();
+}
+
+// Each statement's first value, as expected.
+inline void pCompareRows(std::initializer_list<std::pair<const char *, const char *>> arRows) {
+    for (const auto &[pchSQL, pchExpected] : arRows)
+        QCOMPARE(fnstScalar(QLatin1String(pchSQL)), QLatin1String(pchExpected));
 }

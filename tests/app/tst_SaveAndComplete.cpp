@@ -102,10 +102,6 @@ std::function<int(QDialog &)> fnManualEntry(const QString &stSiteId,
         return dlg.result();
     };
 }
-void pCompareRows(std::initializer_list<std::pair<const char *, const char *>> arRows) {
-    for (const auto &[pchSQL, pchExpected] : arRows)
-        QCOMPARE(fnstScalar(QLatin1String(pchSQL)), QLatin1String(pchExpected));
-}
 } // namespace
 
 class tst_SaveAndComplete : public QObject {
