@@ -135,9 +135,6 @@ TEST(DestinationRules, DecideAirportAndStateOrSayWhatIsMissing) {
     recCountry.bUsesPostcode = false;
     EXPECT_EQ(fnrecDetermineDestination({"ZZ", "Alpha", "", "", ""}, recCountry).stResult,
               adr::cstNoError);
-    recCountry.arStations.clear();
-    EXPECT_EQ(fnrecDetermineDestination({"ZZ", "Alpha", "", "", ""}, recCountry).stResult,
-              adr::cstLookupDirectory);
 }
 
 class Autodestination : public ::testing::Test {

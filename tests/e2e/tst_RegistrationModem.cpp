@@ -205,16 +205,12 @@ void tst_RegistrationModem::AFailedCallLosesNothingAndARetrySucceeds() {
     objHost->pFailNextCall(TenumModemFailure(iFailure));
     // The button the user presses once the call is where this row cancels it.
     const auto fnbtnCancel = [&]() -> QPushButton * {
-        if (iCancel == 2) {
-            TfrmCommStatusBase *frm = fnfrmVisible<TfrmCommStatusBase>();
-            return bRequestTaken && frm ? frm->findChild<QPushButton *>(QStringLiteral("btnCancel"))
-                                        : nullptr;
-        }
-        TfrmCallProgress *frm = iCancel ? fnfrmVisible<TfrmCallProgress>() : nullptr;
+        QWidget *frm = iCancel == 1 ? fnfrmVisible<TfrmCallProgress>() : nullptr;
+        if (iCancel == 2 && bRequestTaken)
+            frm = fnfrmVisible<TfrmCommStatusBase>();
         QLabel *lblDialNo = frm ? frm->findChild<QLabel *>(QStringLiteral("lblDialNo")) : nullptr;
-        return lblDialNo && !lblDialNo->text().isEmpty()
-                   ? frm->findChild<QPushButton *>(QStringLiteral("btnCancel"))
-                   : nullptr;
+        const bool bReady = frm && (iCancel == 2 || (lblDialNo && !lblDialNo->text().isEmpty()));
+        return bReady ? frm->findChild<QPushButton *>(QStringLiteral("btnCancel")) : nullptr;
     };
     bool bCancelled = false;
     QTimer tmrUser;
