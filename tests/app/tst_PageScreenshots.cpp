@@ -12,10 +12,8 @@
 
 namespace {
 // Title, tree item, Next, Cancel, Back and Cancel enabled, legend shown.
-const struct TrecPageSeen {
-    int iPage;
-    const char *pchSeen;
-} arPagesSeen[] = {
+using TrecPageSeen = std::pair<int, const char *>;
+const TrecPageSeen arPagesSeen[] = {
     {wpWelcome, "Welcome to Zorv Morvane Registration|0|&Next >|&Cancel|01|0"},
     {wpTerms, "Terms and Conditions|1|I &Accept|I &Decline|11|0"},
     {wpSenderInfo, "Shipper Information|2|&Next >|&Cancel|11|1"},
@@ -71,10 +69,10 @@ private slots:
         };
         std::vector<TrecPageSeen> arOrder(std::begin(arPagesSeen), std::end(arPagesSeen));
         arOrder.insert(arOrder.end(), std::rbegin(arPagesSeen), std::rend(arPagesSeen));
-        for (const TrecPageSeen &c : arOrder) {
-            w.frm.pShowPageAsSeen(c.iPage);
-            QCOMPARE(w.frm.fniCurrentPage(), c.iPage);
-            QCOMPARE(fnstSeen(), QLatin1String(c.pchSeen));
+        for (const auto &[iPage, pchSeen] : arOrder) {
+            w.frm.pShowPageAsSeen(iPage);
+            QCOMPARE(w.frm.fniCurrentPage(), iPage);
+            QCOMPARE(fnstSeen(), QLatin1String(pchSeen));
         }
         // No page was checked on the way: the empty sender page raised nothing.
         QVERIFY(w.objAnswerer.fnarAsked().empty());

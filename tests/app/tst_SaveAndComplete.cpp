@@ -150,9 +150,7 @@ private slots:
             {"SELECT count(*) FROM users WHERE user_id = 'DEFAULT' AND password_set <> 0", "1"},
         });
         // Only Finish leaves the completion page.
-        QVERIFY(!w.frm.close());
-        QVERIFY(w.frm.isVisible());
-        QVERIFY(w.objAnswerer.fnarAsked().empty());
+        QVERIFY(!w.frm.close() && w.frm.isVisible() && w.objAnswerer.fnarAsked().empty());
         w.objAnswerer.pExpect(1); // not launching the shipping application
         w.btn("btnNext")->click();
         QVERIFY(!w.frm.isVisible());

@@ -71,21 +71,18 @@ private slots:
         TrecInstalledWizard<> rec;
         QVERIFY2(rec.fnbReady(), rec.fnbaError());
         TrecHelpRequests recHelp;
-        struct TrecCase {
-            const char *pchFocus;
-            int iContext;
-        };
+
         // The focused field's topic; a frame's combo opens the frame's.
-        const TrecCase arF1[] = {{"edtSenderCode", 1498},
-                                 {"edtSenderEmail", 1507},
-                                 {"edtSenderAddress3", 1502},
-                                 {"cmbCountryCode", 1501}};
-        for (const TrecCase &c : arF1) {
-            QWidget *w = fnpControl<QWidget>(rec.frm, c.pchFocus);
+        const std::pair<const char *, int> arF1[] = {{"edtSenderCode", 1498},
+                                                     {"edtSenderEmail", 1507},
+                                                     {"edtSenderAddress3", 1502},
+                                                     {"cmbCountryCode", 1501}};
+        for (const auto &[pchFocus, iContext] : arF1) {
+            QWidget *w = fnpControl<QWidget>(rec.frm, pchFocus);
             w->setFocus();
             QTRY_VERIFY(w->hasFocus());
             QTest::keyClick(w, Qt::Key_F1);
-            QCOMPARE(recHelp.fniLast(), c.iContext);
+            QCOMPARE(recHelp.fniLast(), iContext);
         }
 
         auto *stk = fnpControl<QStackedWidget>(rec.frm, "pgcRegistrationWizard");
