@@ -1,5 +1,4 @@
-// A companion library as the wizard holds it: loaded by name from the build's
-// bin folder, its entry points resolved by name, and freed again.
+// A companion library loaded from the build's bin folder as the wizard loads it.
 #pragma once
 
 #include <QByteArray>
@@ -18,7 +17,6 @@ public:
     TclsCompanionLibrary(const TclsCompanionLibrary &) = delete;
     TclsCompanionLibrary &operator=(const TclsCompanionLibrary &) = delete;
 
-    // The entry point, or null when the library or the name is missing.
     template <class TFunction> TFunction fnpfn(const char *pchName) const {
         return pHandle ? reinterpret_cast<TFunction>(dlsym(pHandle, pchName)) : nullptr;
     }

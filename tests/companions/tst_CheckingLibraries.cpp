@@ -73,8 +73,7 @@ TEST_F(PostcodeCleaning, AnswersEveryCountryByItsOwnFormat) {
         EXPECT_EQ(fnstClean(rec.stTyped, rec.pchCountry, rec.pchCity),
                   rec.stResult + "|" + rec.stPostcode)
             << rec.pchCountry;
-    // A buffer of 6 bytes holds the typed "M25BQ" but only 5 characters of the
-    // cleaned "M2 5BQ" and the terminator.
+    // A buffer of 6 bytes holds only "M2 5B" of the cleaned postcode.
     EXPECT_EQ(fnstClean("M25BQ", "GB", "Manchester", 6), cstCorrected + "|M2 5B");
 }
 
@@ -213,8 +212,7 @@ protected:
         objLibrary.fnpfn<TpfnValidatePhoneNumber>("ValidatePhoneNumber");
 };
 
-// The answer for a number that was read: status, the number, its calling code
-// and where that came from, region, type, NANPA, the region's sample numbers.
+// The answer for a number that was read, sample numbers of its region last.
 std::string fnstRead(const char *pchStatus, const std::string &stNational, int iCode,
                      const char *pchSource, const char *pchRegion, const char *pchType,
                      const char *pchSamples) {

@@ -1,5 +1,4 @@
-// The communication library as the wizard loads it, posting on loopback to a
-// carrier host, a proxy or nothing, and refusing what a modem must not dial.
+// The communication library as the wizard loads it, posting on loopback.
 #include "MorvaneCommunication.h"
 #include "UnitCompanionLibrary.h"
 #include "UnitTestCertificates.h"
@@ -36,8 +35,7 @@ struct TrecRequest {
     std::string stRequestLine, stProxyAuthorization; // as a proxy sees them
 };
 
-// A loopback host (HTTPS with certificates) or forward proxy that records each
-// request and gives the answer last set; the proxy refuses a CONNECT.
+// A host or forward proxy recording each request; the proxy refuses a CONNECT.
 class TclsPeer {
 public:
     explicit TclsPeer(const TclsTestCertificates *pobjTLS = nullptr, bool bProxy = false) {

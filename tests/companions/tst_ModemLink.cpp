@@ -121,8 +121,7 @@ TEST(ModemLink, SendAndReceive) {
     }
 }
 
-// What one side sends, the other reads back unchanged, whatever bytes the
-// message holds. The block of "1" ends in the LRC 0x02, an STX byte.
+// Any bytes read back unchanged; the block of "1" ends in the LRC 0x02, an STX.
 TEST(ModemLink, RoundTrip) {
     std::string stAllBytes;
     for (int i = 0; i < 700; ++i)

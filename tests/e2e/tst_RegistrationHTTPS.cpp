@@ -38,7 +38,6 @@ protected:
         ASSERT_TRUE(slFailed.isEmpty()) << qPrintable(slFailed.join(QLatin1Char('\n')));
     }
 
-    // The host (again) on the port with these certificates.
     void pStartHost(const TclsTestCertificates &objUsed, int iPort) {
         objHost.pStop();
         TrecCarrierHostOptions recHost;
@@ -86,7 +85,6 @@ TEST_F(RegistrationHTTPS, TheHostsAnswerIsStoredAndTheCachesReload) {
     ASSERT_EQ(fniGetConfigZorvData(objReloaded), 0);
     EXPECT_EQ(objReloaded->no_of_retries, 7);
     EXPECT_EQ(fnstCurrentUserId(), QStringLiteral("DEFAULT"));
-    // The library was loaded for the call and freed after it.
     EXPECT_EQ(fnrecCommLibraryUse().iUnloads, recBefore.iUnloads + 1);
     EXPECT_FALSE(fnbCommunicationDLLLoaded());
     EXPECT_TRUE(objAnswers.fnarUnexpected().empty());
@@ -99,8 +97,7 @@ TEST_F(RegistrationHTTPS, ABadAnswerFailsAndARetrySucceeds) {
         {"blank site ID", TenumHostFailure::BlankSiteId},
         {"truncated", TenumHostFailure::Truncated},
         {"no answer", TenumHostFailure::Hang},
-        // A whole REGP with a made-up site ID past the size limit, and a
-        // redirect that would register at another path if it were followed.
+        // A whole REGP past the size limit; a redirect to a path that would register.
         {"over the size limit", TenumHostFailure::Oversize},
         {"a redirect", TenumHostFailure::Redirect},
     };
@@ -114,8 +111,7 @@ TEST_F(RegistrationHTTPS, ABadAnswerFailsAndARetrySucceeds) {
     pExpectRegistered();
 }
 
-// A host that cannot be reached, or shows a certificate for another name signed
-// by a trusted authority, fails the registration; once mended a retry registers.
+// A host unreachable, or with a trusted certificate for another name, fails.
 TEST_F(RegistrationHTTPS, AnUnreachableOrMisnamedHostFailsAndARetrySucceeds) {
     const QString stOurCA = objCertificates.fnstCaFile();
     const int iPort = objHost.fniPort();

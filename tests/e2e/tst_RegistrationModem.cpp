@@ -163,8 +163,7 @@ void tst_RegistrationModem::ARegistrationOverTheModemIsStored() {
     QVERIFY(!fnfrmVisible<TfrmCallProgress>());
 }
 
-// A call that breaks, or that the user cancels while it rings or once connected: nothing
-// is stored, nobody is told a cancelled call failed, and the next call registers.
+// A broken or cancelled call stores nothing, and the next call registers.
 void tst_RegistrationModem::AFailedCallLosesNothingAndARetrySucceeds_data() {
     QTest::addColumn<int>("iFailure");
     QTest::addColumn<int>("iBusyCalls");
@@ -203,7 +202,6 @@ void tst_RegistrationModem::AFailedCallLosesNothingAndARetrySucceeds() {
         };
     });
     objHost->pFailNextCall(TenumModemFailure(iFailure));
-    // The button the user presses once the call is where this row cancels it.
     const auto fnbtnCancel = [&]() -> QPushButton * {
         QWidget *frm = iCancel == 1 ? fnfrmVisible<TfrmCallProgress>() : nullptr;
         if (iCancel == 2 && bRequestTaken)
