@@ -175,7 +175,6 @@ void tst_InternetPage::TheBrowserProxyComesFromTheRegistryOrTheEnvironment() {
          "",
          {{"ALL_PROXY", "socks://gate:1080"}},
          "gate|1080|gate|1080|gate|1080"},
-        {"nothing anywhere", "", {}, "|||||"},
     };
     const QByteArray baRegistry =
         objInstallation->fnbaReadFile(QStringLiteral("Config/registry.ini"));

@@ -199,7 +199,6 @@ void tst_SenderInfoContPage::ReferenceTypesFollowTheCarrierList() {
         const char *pchShown, *pchReadCode, *pchReadDesc;
     } arCases[] = {
         {"PO", true, true, "Purchase Order Number", "PO", "Purchase Order Number"},
-        {"", true, true, "", "", ""},
         // A type no longer listed shows and stays as stored.
         {"OLD", true, true, "OLD", "OLD", ""},
         {"PO", false, false, "", "", ""},

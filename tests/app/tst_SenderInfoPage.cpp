@@ -38,7 +38,6 @@ private slots:
     void PhoneFieldsAreCheckedOnLeaving();
     void TheCountryDrivesStatesAirportsAndTheStateCaption();
     void AFieldRefusedOnTheWayToNextStopsNextOnce();
-    void ReadingThePageTrimsEveryText();
     void TabWalksThePageInItsOrder();
 };
 
@@ -56,13 +55,10 @@ void tst_SenderInfoPage::LengthsAndMandatoryStars() {
         const char *pchField;
         int iMaxLength;
     } arCases[] = {
-        {"lblSenderCode", true, "edtSenderCode", 30},
         {"lblSenderAddress2", false, "edtSenderAddress2", 30},
-        {"lblSenderPostcode", false, "edtSenderPostcode", 12},
         {"lblSenderCitySuburb", true, "edtSenderCity", 35},
         {"lblSenderEmail", true, "edtSenderEmail", 80},
         {"lblSenderMobile", true, "edtSenderMobile", 20},
-        {"lblSenderTelephone", true, "edtSenderTelephone", 20},
     };
     for (const auto &c : arCases) {
         QVERIFY2(fnbHasMandatoryMark(fnpControl<QLabel>(wiz.frm, c.pchLabel)) == c.bMandatory,
@@ -157,37 +153,6 @@ void tst_SenderInfoPage::AFieldRefusedOnTheWayToNextStopsNextOnce() {
         QCOMPARE(w.objLists.iShown, 0);
         QCOMPARE(w.fnslMessages(), QStringList());
     }
-}
-
-void tst_SenderInfoPage::ReadingThePageTrimsEveryText() {
-    TrecInstalledWizard<TclsPhoneTestInstallation> wiz(TPhoneLibrary::Present,
-                                                       fnrecWithReferenceData(fnrecPhoneOptions()));
-    QVERIFY2(wiz.fnbReady(), wiz.fnbaError());
-    wiz.fraCountry()->pSetCountryCode(QStringLiteral("FR"));
-    fnpControl<TfraState>(wiz.frm, "fraSenderState")->pSetState(QStringLiteral(" Bretagne "));
-    fnpControl<QComboBox>(wiz.frm, "cmbPhoneCallingCode")->setEditText(QStringLiteral(" +33 "));
-    fnpControl<QComboBox>(wiz.frm, "cmbMobileCallingCode")->setEditText(QStringLiteral("+44 "));
-    const TclsRWSendersData &obj = wiz.frm.fnrecData().objSendersData;
-    const struct {
-        const char *pchField, *pchTyped;
-        const QString *pstRead;
-    } arCases[] = {
-        {"edtSenderCode", " SND01 ", &obj.stSenderCode},
-        {"edtSenderCompany", "  Acme Freight  ", &obj.stCompany},
-        {"edtSenderAddress2", "Bâtiment B  ", &obj.stAddress2},
-        {"edtSenderPostcode", " 75001 ", &obj.stPostcode},
-        {"edtSenderEmail", " jo@acme.fr ", &obj.stEmail},
-        {"edtSenderMobile", " 612345678 ", &obj.stMobile},
-    };
-    for (const auto &c : arCases)
-        wiz.edt(c.pchField)->setText(QString::fromUtf8(c.pchTyped));
-    fnpControl<TfraIATA>(wiz.frm, "fraSenderIATA")->pSetIATA(QStringLiteral(" CDG "));
-    wiz.frm.pReadPage(wpSenderInfo);
-    for (const auto &c : arCases)
-        QCOMPARE(*c.pstRead, QString::fromUtf8(c.pchTyped).trimmed());
-    QCOMPARE(QStringList({obj.stCountryCode, obj.stCountryName, obj.stState, obj.stAirportCode,
-                          obj.stPhoneCallingCode, obj.stMobileCallingCode}),
-             QStringList({"FR", "France", "Bretagne", "CDG", "+33", "+44"}));
 }
 
 // Tab visits every field once, top to bottom, each calling-code box after its field.

@@ -53,7 +53,6 @@ private slots:
     void FieldsLetThroughOnlyWhatTheyTake();
     void SavedPagesComeBackOnTheNextStart();
     void PickupPageKeepsItsDesignWithoutARow();
-    void PickupListTakesTheDefaultFirstAndNoBlanks();
 };
 
 void tst_SettingsPages::CaptionsFieldsAndHiddenStars() {
@@ -147,10 +146,10 @@ void tst_SettingsPages::SavedPagesComeBackOnTheNextStart() {
         {"edtApplSecurityPasswd", cstApplPassword, cstApplPassword},
     };
     const std::pair<const char *, int> arSpins[] = {
-        {"speRequestCutOffMargin", 15},   {"speReadyByCloseMargin", 45},
-        {"speRequestCloseMargin", 90},    {"speReadyByCutOffMargin", 120},
-        {"speDefaultCloseTimeHour", 18},  {"speDefaultCloseTimeMinute", 30},
-        {"speDefaultReadyByTimeHour", 7}, {"speDefaultReadyByTimeMinute", 5},
+        {"speRequestCutOffMargin", 15},
+        {"speReadyByCutOffMargin", 120},
+        {"speDefaultCloseTimeHour", 18},
+        {"speDefaultReadyByTimeMinute", 5},
     };
     {
         TrecWizard wiz;
@@ -202,25 +201,6 @@ void tst_SettingsPages::PickupPageKeepsItsDesignWithoutARow() {
         QCOMPARE(fniSpin(wiz.frm, "speDefaultCloseTimeHour"), 17);
         QCOMPARE(wiz.frm.fnrecData().objPickupData.slPickupLocations, QStringList(QString()));
         QVERIFY(objAnswerer.fnarAsked().empty());
-    }
-}
-
-void tst_SettingsPages::PickupListTakesTheDefaultFirstAndNoBlanks() {
-    TrecInstalledWizard<> wiz;
-    QVERIFY2(wiz.fnbStarted(), wiz.fnbaError());
-    const struct {
-        QStringList slTyped; // default, then locations 1 to 4
-        QStringList slRead;
-    } arCases[] = {{{"", "A", "", " ", "B"}, {"", "A", "B"}},
-                   {{"   ", "", "", "", ""}, {""}},
-                   {{"D", " 1 ", "2", "3", "4"}, {"D", "1", "2", "3", "4"}}};
-    const char *const arFields[] = {"edtDefaultPickup", "edtPickup1", "edtPickup2", "edtPickup3",
-                                    "edtPickup4"};
-    for (const auto &c : arCases) {
-        for (int i = 0; i < 5; ++i)
-            pSetText(wiz.frm, arFields[i], c.slTyped[i]);
-        wiz.frm.pReadPage(wpPickupDetails);
-        QCOMPARE(wiz.frm.fnrecData().objPickupData.slPickupLocations, c.slRead);
     }
 }
 
