@@ -334,21 +334,18 @@ TclsInternetSettingData fnobjSaveProxy(const TclsRWProxyServerData &objData) {
     EXPECT_EQ(TclsRWProxyServer().fnstSaveToDB(objData), cstSuccess);
     const std::vector<TclsInternetSettingData> ar = fnarRows<TclsInternetSettingData>();
     EXPECT_EQ(ar.size(), 1u);
-    const TclsInternetSettingData objRow = ar.empty() ? TclsInternetSettingData() : ar.front();
-    EXPECT_EQ(objRow.connection_type, objData.iConnectionType);
-    EXPECT_EQ(objRow.use_browser_settings, objData.bUseBrowserSettings);
-    EXPECT_EQ(QStringList({objRow.http_proxy, objRow.https_proxy, objRow.ftp_proxy,
-                           objRow.proxy_user, objRow.dialup_name}),
-              QStringList({objData.stHTTPProxyAddress.fnst(), objData.stHTTPSProxyAddress.fnst(),
-                           objData.stFTPProxyAddress.fnst(), objData.stUserName.left(35),
-                           objData.stDialupName.left(60)}));
-    EXPECT_EQ(QList<int>({objRow.http_port, objRow.https_port, objRow.ftp_port}),
-              QList<int>({objData.iHTTPPort, objData.iHTTPSPort, objData.iFTPPort}));
-    EXPECT_EQ(objRow.ntlm, objData.bNTLM);
-    EXPECT_EQ(objRow.use_credentials, objData.bUserNamePwdConfirmation);
+    const TclsInternetSettingData r = ar.empty() ? TclsInternetSettingData() : ar.front();
+    const TclsRWProxyServerData &d = objData;
+    EXPECT_EQ(QVariantList({r.connection_type, r.use_browser_settings, r.http_proxy, r.https_proxy,
+                            r.ftp_proxy, r.proxy_user, r.dialup_name, r.http_port, r.https_port,
+                            r.ftp_port, r.ntlm, r.use_credentials}),
+              QVariantList({d.iConnectionType, d.bUseBrowserSettings, d.stHTTPProxyAddress.fnst(),
+                            d.stHTTPSProxyAddress.fnst(), d.stFTPProxyAddress.fnst(),
+                            d.stUserName.left(35), d.stDialupName.left(60), d.iHTTPPort,
+                            d.iHTTPSPort, d.iFTPPort, d.bNTLM, d.bUserNamePwdConfirmation}));
     // Compared without printing: a password never reaches the test output.
-    EXPECT_TRUE(objRow.proxy_password == objData.stPassword.left(30)) << "proxy password differs";
-    return objRow;
+    EXPECT_TRUE(r.proxy_password == d.stPassword.left(30)) << "proxy password differs";
+    return r;
 }
 
 TclsRWPickupData fnobjPickupData(const QStringList &slLocations, int iMargin) {
@@ -409,12 +406,12 @@ TEST_F(RWSettings, ThePickupRowIsInsertedThenUpdated) {
         const std::vector<TclsPickupData> arRows = fnarRows<TclsPickupData>();
         ASSERT_EQ(arRows.size(), 1u);
         const TclsPickupData &objRow = arRows[0];
-        EXPECT_EQ(objRow.pickup_locations.join(u'|'), rec.slExpected.join(u'|'));
-        EXPECT_EQ(QList<int>({objRow.request_cutoff_margin, objRow.readyby_close_margin,
-                              objRow.request_close_margin, objRow.readyby_cutoff_margin}),
-                  QList<int>({iMargin, iMargin + 1, iMargin + 2, iMargin + 3}));
-        EXPECT_EQ(objRow.default_close_time, QTime(17, iMargin));
-        EXPECT_EQ(objRow.default_readyby_time, QTime(9, iMargin));
+        EXPECT_EQ(QVariantList({objRow.pickup_locations.join(u'|'), objRow.request_cutoff_margin,
+                                objRow.readyby_close_margin, objRow.request_close_margin,
+                                objRow.readyby_cutoff_margin, objRow.default_close_time,
+                                objRow.default_readyby_time}),
+                  QVariantList({rec.slExpected.join(u'|'), iMargin, iMargin + 1, iMargin + 2,
+                                iMargin + 3, QTime(17, iMargin), QTime(9, iMargin)}));
         if (objInserted.record_key == 0) {
             objInserted = objRow;
             objInserted.address1 = QStringLiteral("1 Quay Street");
