@@ -25,35 +25,29 @@ protected:
 };
 } // namespace
 
-TEST_F(DatabaseLibrary, CriterionValuesAreBoundNeverSpliced) {
-    auto objUser = std::make_unique<TclsUsersData>();
-    objUser->user_id = QStringLiteral("O'BRIEN");
-    auto objar = fnarOne(std::move(objUser));
-    ASSERT_EQ(fniInsertRecord(objar), 0);
-    EXPECT_EQ(
-        fnarRows<TclsUsersData>({{QStringLiteral("user_id"), QStringLiteral("'O''BRIEN'")}}).size(),
-        1u);
-    EXPECT_TRUE(
-        fnarRows<TclsUsersData>({{QStringLiteral("user_id"), QStringLiteral("'x'' OR ''1''=''1'")}})
-            .empty());
-    EXPECT_EQ(fnarRows<TclsUsersData>().size(), 3u);
-    // Rows come back in table order.
-    const auto arServices = fnarRows<TclsCommServiceSettingsData>();
-    ASSERT_EQ(arServices.size(), 10u);
-    EXPECT_EQ(arServices.front().service_name, QStringLiteral("Site Registration"));
-    EXPECT_EQ(arServices.back().service_name, QStringLiteral("Paperless Trade (PLT)"));
+TobjarMVData fnarUser(const char *pchId) {
+    auto obj = std::make_unique<TclsUsersData>();
+    obj->user_id = QLatin1String(pchId);
+    return fnarOne(std::move(obj));
 }
 
-TEST_F(DatabaseLibrary, FailuresAnswerWithTheirCodes) {
+// Criterion values are bound, never spliced; a refused statement is no connection failure.
+TEST_F(DatabaseLibrary, CriterionValuesAreBoundAndFailuresAnswerWithTheirCodes) {
+    ASSERT_EQ(fniExec(QStringLiteral("CREATE UNIQUE INDEX users_id ON users (user_id)")), 0);
+    TobjarMVData objar = fnarUser("O'BRIEN");
+    ASSERT_EQ(fniInsertRecord(objar), 0);
+    const auto fniCount = [](const char *pchId) {
+        return fnarRows<TclsUsersData>({{QStringLiteral("user_id"), QLatin1String(pchId)}}).size();
+    };
+    EXPECT_EQ(fniCount("'O''BRIEN'"), 1u);
+    EXPECT_EQ(fniCount("'x'' OR ''1''=''1'"), 0u);
+    EXPECT_EQ(fnarRows<TclsCommServiceSettingsData>().front().service_name, "Site Registration")
+        << "rows come back in table order";
+    objar = fnarUser("DEFAULT");
+    EXPECT_EQ(fniInsertRecord(objar), dbc::iDuplicateRecord);
     EXPECT_EQ(fniQuery(QStringLiteral("TclsNoSuchDB")), dbc::iConfigurationError);
     EXPECT_EQ(fniQuery(QStringLiteral("TclsUsersDB"), {{QStringLiteral("no_such_column"), 1}}),
               dbc::iConfigurationError);
-    // A statement the database refuses is no connection failure.
-    ASSERT_EQ(fniExec(QStringLiteral("CREATE UNIQUE INDEX users_id ON users (user_id)")), 0);
-    auto objUser = std::make_unique<TclsUsersData>();
-    objUser->user_id = QStringLiteral("DEFAULT");
-    auto objar = fnarOne(std::move(objUser));
-    EXPECT_EQ(fniInsertRecord(objar), dbc::iDuplicateRecord);
     EXPECT_EQ(fniExec(QStringLiteral("UPDATE users SET no_such_column = 1")),
               dbc::iConfigurationError);
     EXPECT_EQ(fniExec(QStringLiteral("SELECT * FROM")), dbc::iOperationFailed);
