@@ -1,6 +1,6 @@
 // A second workstation: locks, says "locked", waits to be killed. Arguments: record CLASS KEY,
 // table NAME, or save CLASS KEY FIELD VALUE (writes VALUE into FIELD and keeps the lock).
-#include "UnitAccessToDatabaseDLL.h"
+#include "tstTextField.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -9,25 +9,6 @@
 #include <cstdio>
 
 namespace {
-// Sets one text field of a record by its column name.
-class TclsTextFieldSetter : public TclsFieldVisitor {
-public:
-    TclsTextFieldSetter(const QString &stName, const QString &stValue)
-        : stName(stName), stValue(stValue) {}
-    void pField(const TrecColumn &recColumn, TFieldRef refField) override {
-        if (QLatin1String(recColumn.pchName) != stName)
-            return;
-        if (auto *pst = std::get_if<QString *>(&refField)) {
-            **pst = stValue;
-            bFound = true;
-        }
-    }
-    bool bFound = false;
-
-private:
-    QString stName, stValue;
-};
-
 // Locks the row and writes the field under the lock; 0 or the library's code
 // (-1 for a row or field that does not exist).
 int fniSaveLocked(const QString &stClass, qint32 iKey, const QString &stField,
@@ -41,7 +22,7 @@ int fniSaveLocked(const QString &stClass, qint32 iKey, const QString &stField,
         return -1;
     if (const int iCode = fniLockRecord(iKey, stClass))
         return iCode;
-    TclsTextFieldSetter objSetter(stField, stValue);
+    TclsTextField objSetter(stField.toLatin1(), &stValue);
     (*it)->pVisitFields(objSetter);
     if (!objSetter.bFound)
         return -1;

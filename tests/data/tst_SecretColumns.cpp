@@ -1,4 +1,5 @@
 // The passwords the database library keeps: sealed where stored, plain to its callers.
+#include "tstTextField.h"
 #include "UnitDatabaseConstants.h"
 #include "UnitSecretColumns.h"
 #include "UnitTestInstallation.h"
@@ -12,26 +13,6 @@
 
 namespace {
 const QString cstKeyFile = QStringLiteral("Config/secrets.key");
-
-// One text field of a record by its column, with pstNew written first.
-class TclsTextField : public TclsFieldVisitor {
-public:
-    TclsTextField(const char *pchColumn, const QString *pstNew)
-        : pchColumn(pchColumn), pstNew(pstNew) {}
-    void pField(const TrecColumn &recColumn, TFieldRef refField) override {
-        auto *ppst = std::get_if<QString *>(&refField);
-        if (!ppst || qstrcmp(recColumn.pchName, pchColumn) != 0)
-            return;
-        if (pstNew)
-            **ppst = *pstNew;
-        stValue = **ppst;
-    }
-    QString stValue = QStringLiteral("<no field>");
-
-private:
-    const char *pchColumn;
-    const QString *pstNew;
-};
 
 // Every secret column's first row as callers read it, with pstNew written through first.
 QStringList fnslEverySecret(const QString *pstNew = nullptr) {
