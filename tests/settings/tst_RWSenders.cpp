@@ -301,16 +301,10 @@ TEST_F(Senders, NothingIsSavedWithoutCodeCountryOrAccount) {
 
 TEST_F(Senders, TheLastAdministratorBeforeDefaultBecomesTheSendersUser) {
     pExec(QStringLiteral("DELETE FROM users"));
-    TobjarMVData objarUsers;
-    const std::pair<const char *, qint32> arUsers[] = {
-        {"CLERK", 0}, {"OPER", 1}, {"CHIEF", 0}, {"DEFAULT", 1}, {"LATE", 0}};
-    for (const auto &[pchId, iType] : arUsers) {
-        auto obj = std::make_unique<TclsUsersData>();
-        obj->user_id = QLatin1String(pchId);
-        obj->user_type = iType;
-        objarUsers.push_back(std::move(obj));
-    }
-    ASSERT_EQ(fniInsertRecord(objarUsers), 0);
+    for (const auto &[pchId, iType] :
+         {std::pair{"CLERK", 0}, {"OPER", 1}, {"CHIEF", 0}, {"DEFAULT", 1}, {"LATE", 0}})
+        pExec(QStringLiteral("INSERT INTO users (user_id, user_type) VALUES (?, ?)"),
+              {QString::fromLatin1(pchId), iType});
     ASSERT_EQ(fnstSave(fnobjFilledSender()), cstSuccess);
     EXPECT_EQ(fnarRows<TclsSendersData>().at(0).user_id, QStringLiteral("CHIEF"));
 
