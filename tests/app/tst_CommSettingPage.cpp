@@ -1,4 +1,4 @@
-// The communication page: service grid, e-mail boxes, retries, modems, save.
+// The communication page: service grid, e-mail boxes, modems, save.
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitAdHocQuery.h"
 #include "unitCommServiceRows.h"
@@ -24,7 +24,6 @@ void pExec(const QString &stSQL, const QVariantList &vlBinds = {}) {
     QCOMPARE(fniExec(stSQL, vlBinds), 0);
 }
 
-// The wizard started on the current installation, moved to the communication page.
 struct TrecCommPage {
     TclsScriptedAnswerer objAnswerer;
     TfrmRegistrationWizard frm;
@@ -80,7 +79,6 @@ private slots:
     void OnlyTrueActivatesAService();
     void ServersAreRewrittenToHttpsOnARowChange();
     void EmailFeatureAndForwardReturnOnEntering();
-    void TheRetriesTakeNoZero();
     void SavedValuesComeBackOnTheNextStart();
     void AFailedServiceReadEndsTheWizard();
     void ANumberAModemCannotDialIsAnErrorEntryAndThePageStays();
@@ -192,24 +190,6 @@ void tst_CommSettingPage::EmailFeatureAndForwardReturnOnEntering() {
             pg.frm.fnrecData().objCommSettingData.arServices[csShipmentNotificationViaRUZ].bInUse,
             !c.bEmailFeature);
     }
-}
-
-// Cleared retries show 1, selected; a 0 typed over them is not taken.
-void tst_CommSettingPage::TheRetriesTakeNoZero() {
-    pExec(QStringLiteral("UPDATE config_zorv SET no_of_retries = 7"));
-    TrecCommPage pg;
-    QVERIFY(pg.fnbReady());
-    QSpinBox *spe = pg.speRetries();
-    auto *edtRetries = spe->findChild<QLineEdit *>();
-    QCOMPARE(spe->value(), 7);
-    spe->setFocus();
-    edtRetries->selectAll();
-    QTest::keyClick(spe, Qt::Key_Backspace);
-    QCOMPARE(edtRetries->selectedText(), QStringLiteral("1"));
-    QTest::keyClicks(spe, QStringLiteral("0"));
-    pg.chk("chkCSEODviaEmail")->setFocus();
-    QCOMPARE(edtRetries->text(), QStringLiteral("1"));
-    QCOMPARE(spe->value(), 1);
 }
 
 void tst_CommSettingPage::SavedValuesComeBackOnTheNextStart() {

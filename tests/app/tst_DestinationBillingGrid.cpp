@@ -45,7 +45,6 @@ struct TrecGridWizard : TrecNavWizard {
     void pClick(int iRow, int iColumn) {
         QTest::mouseClick(stg()->viewport(), Qt::LeftButton, {}, fnrcCell(iRow, iColumn).center());
     }
-    // The grid's rows as "airport|account".
     QStringList fnslRows() {
         QStringList sl;
         for (int i = 0; i < stg()->rowCount(); ++i)

@@ -57,7 +57,6 @@ QString fnstSaveSender(const TclsRWSendersData &obj,
     return objSenders.fnstSaveToDB(obj, objarBilling);
 }
 
-// The wizard moved on to the continued sender page.
 struct TrecContWizard : TrecWizard {
     bool fnbOnContPage() {
         if (!fnbReady())

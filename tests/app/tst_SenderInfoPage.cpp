@@ -1,8 +1,6 @@
 // The sender page through the real form.
 #include "UnitErrorMarks.h"
 #include "UnitFieldMarks.h"
-#include "UnitFraIATA.h"
-#include "UnitFraState.h"
 #include "UnitMvLookupCombo.h"
 #include "UnitNavWizard.h"
 #include "UnitPhoneTestInstallation.h"
@@ -12,13 +10,6 @@
 #include <QLabel>
 
 namespace {
-QSet<QString> fnsetColumn(const TmvLookupCombo &cmb, const char *pchField) {
-    QSet<QString> set;
-    for (size_t i = 0; i < cmb.fnrecRows().arRows.size(); ++i)
-        set.insert(cmb.fnrecRows().fnstValue(i, QString::fromLatin1(pchField)));
-    return set;
-}
-
 // The widget Tab moves to from w (w's own inner widgets are part of w).
 QWidget *fnwNextTabStop(QWidget *w) {
     QWidget *wNext = w->nextInFocusChain();
@@ -36,7 +27,6 @@ class tst_SenderInfoPage : public QObject {
 private slots:
     void LengthsAndMandatoryStars();
     void PhoneFieldsAreCheckedOnLeaving();
-    void TheCountryDrivesStatesAirportsAndTheStateCaption();
     void AFieldRefusedOnTheWayToNextStopsNextOnce();
     void TabWalksThePageInItsOrder();
 };
@@ -107,27 +97,6 @@ void tst_SenderInfoPage::PhoneFieldsAreCheckedOnLeaving() {
                      QStringLiteral(" Phone number is not valid.\r\nThe expected format is [ '") +
                          c.pchFormat + QStringLiteral("' ]."));
         QCOMPARE(fnclFieldColour(edtField), c.pchFormat ? cclErrorField : cclNormalField);
-    }
-}
-
-void tst_SenderInfoPage::TheCountryDrivesStatesAirportsAndTheStateCaption() {
-    TrecInstalledWizard<> wiz(fnrecWithReferenceData());
-    QVERIFY2(wiz.fnbReady(), wiz.fnbaError());
-    auto *cmbState = fnpControl<TmvLookupCombo>(wiz.frm, "cmbState");
-    auto *cmbIATA = fnpControl<TmvLookupCombo>(wiz.frm, "cmbIATA");
-    for (const char *pchCountry : {"AU", "US", "DE"}) {
-        const QString stCountry = QString::fromLatin1(pchCountry);
-        wiz.fraCountry()->pSetCountryCode(stCountry);
-        for (const auto &[cmb, pchTable] : {std::pair{cmbState, "state"}, {cmbIATA, "directory"}}) {
-            QCOMPARE(fnsetColumn(*cmb, "country_cd"), QSet<QString>{stCountry});
-            QCOMPARE(int(cmb->fnrecRows().arRows.size()),
-                     fnvScalar(QStringLiteral("select count(*) from %1 where country_cd = ?")
-                                   .arg(QLatin1String(pchTable)),
-                               {stCountry})
-                         .toInt());
-        }
-        QCOMPARE(fnpControl<QLabel>(wiz.frm, "lblSenderState")->text(),
-                 wiz.fraCountry()->fnrecDetails().state_label + QStringLiteral(":"));
     }
 }
 
