@@ -207,21 +207,6 @@ TEST_F(DatabaseLibrary, ARowLockedByAnotherProcessIsRefusedUntilItsHolderDies) {
     EXPECT_EQ(objNext.fnstAnswer(), QStringLiteral("locked")) << "free again after its unlock";
 }
 
-// A workstation killed in its save: what it wrote stays, the database is sound, the row free.
-TEST_F(DatabaseLibrary, AWorkstationKilledInItsSaveLeavesItsRowSoundAndFree) {
-    const QString stClass = QStringLiteral("TclsConfigZorvDB");
-    const QString stKey = fnstScalar(QStringLiteral("SELECT record_key FROM config_zorv"));
-    TclsLockHolder objHolder({QStringLiteral("save"), stClass, stKey, QStringLiteral("ftp_host"),
-                              QStringLiteral("killed.example.com")});
-    ASSERT_EQ(objHolder.fnstAnswer(), QStringLiteral("locked"));
-    EXPECT_EQ(fniLockRecord(stKey.toInt(), stClass), dbc::iRecordLocked);
-    objHolder.pKill();
-    EXPECT_EQ(fnstScalar(QStringLiteral("SELECT ftp_host FROM config_zorv")),
-              QStringLiteral("killed.example.com"));
-    EXPECT_EQ(fnstIntegrityCheck(), QStringLiteral("ok"));
-    EXPECT_EQ(fniLockRecord(stKey.toInt(), stClass), 0);
-}
-
 // A row handed out never changes under its holder.
 TEST_F(DatabaseLibrary, TheConfigurationRowIsKeptUntilTheCacheReloads) {
     std::shared_ptr<const TclsConfigZorvData> objConfig, objAgain;
