@@ -25,12 +25,6 @@ protected:
 };
 } // namespace
 
-TobjarMVData fnarUser(const char *pchId) {
-    auto obj = std::make_unique<TclsUsersData>();
-    obj->user_id = QLatin1String(pchId);
-    return fnarOne(std::move(obj));
-}
-
 // Criterion values are bound, never spliced; a refused statement is no connection failure.
 TEST_F(DatabaseLibrary, CriterionValuesAreBoundAndFailuresAnswerWithTheirCodes) {
     ASSERT_EQ(fniExec(QStringLiteral("CREATE UNIQUE INDEX users_id ON users (user_id)")), 0);

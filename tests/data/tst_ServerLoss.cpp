@@ -13,12 +13,6 @@
 #include <thread>
 
 namespace {
-TobjarMVData fnarUser(const char *pchId) {
-    auto obj = std::make_unique<TclsUsersData>();
-    obj->user_id = QLatin1String(pchId);
-    return fnarOne(std::move(obj));
-}
-
 class ServerLoss : public ::testing::Test {
 protected:
     TclsOwnCluster objCluster;
@@ -65,8 +59,6 @@ public:
         if (thrWork.joinable())
             thrWork.join();
     }
-    TclsBlockerThenHalt(const TclsBlockerThenHalt &) = delete;
-    TclsBlockerThenHalt &operator=(const TclsBlockerThenHalt &) = delete;
 
     bool fnbHolding() { return futHolding.get(); }
     QString fnstOutcome() {

@@ -3,6 +3,7 @@
 
 #include "UnitAccessToDatabaseDLL.h"
 #include "UnitAdHocQuery.h"
+#include "UnitMV5Records.h"
 #include "UnitTestInstallation.h"
 #include "UnitTestQueries.h"
 
@@ -20,6 +21,13 @@ template <class T> std::vector<T> fnarRows(const TrecarFields &arCriteria = {{}}
     for (const auto &obj : objar)
         ar.push_back(*fnobjAs<T>(obj));
     return ar;
+}
+
+// One user row to insert.
+inline TobjarMVData fnarUser(const char *pchId) {
+    auto obj = std::make_unique<TclsUsersData>();
+    obj->user_id = QLatin1String(pchId);
+    return fnarOne(std::move(obj));
 }
 
 // Runs a statement on the test's database; a failure fails the test.
