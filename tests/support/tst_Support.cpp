@@ -223,33 +223,20 @@ TEST_F(LogToFile, WritesFromTheConfiguredSeverityOnInTheLineFormat) {
     EXPECT_EQ(fnslLines(objLog.FileName).size(), 2);
 }
 
+// "Logging Severity" as read from Installation.ini, else module_details.ini.
 TEST_F(LogToFile, ConfigurationFileAndDefaults) {
-    const struct {
-        const char *pchName;
-        std::optional<QByteArray> optInstallation, optModuleDetails;
-        bool bLogging;
-        qint32 iSeverity;
-    } arrCases[] = {
-        {"neither file: logging off", {}, {}, false, 3},
-        {"module_details: severity 3", {}, "[Log]\nLogging=0x1\n", true, 3},
-        {"Installation.ini wins without a Log section", "[Other]\n", "[Log]\nLogging=1\n", false,
-         0},
-    };
-    for (const auto &objCase : arrCases) {
-        SCOPED_TRACE(objCase.pchName);
+    const auto fnstRead = [this](const char *pchInstallation, const char *pchModuleDetails) {
         QDir(fnstPath("Client/Config")).removeRecursively();
-        if (objCase.optInstallation)
-            pWriteConfig("INSTALLATION.INI", *objCase.optInstallation);
-        if (objCase.optModuleDetails)
-            pWriteConfig("module_details.ini", *objCase.optModuleDetails);
+        if (pchInstallation)
+            pWriteConfig("INSTALLATION.INI", pchInstallation);
+        if (pchModuleDetails)
+            pWriteConfig("module_details.ini", pchModuleDetails);
         const TclsLogToFile objLog;
-        EXPECT_EQ(objLog.Logging, objCase.bLogging);
-        EXPECT_EQ(objLog.Severity, objCase.iSeverity);
-        objLog.pWriteLog(objCase.iSeverity, "unitTest", "pRun", "x");
-        EXPECT_EQ(QDir(stLogs).entryList(QDir::Files).size(), objCase.bLogging ? 1 : 0);
-        QDir(stLogs).removeRecursively();
-        QDir().mkpath(stLogs);
-    }
+        return QStringLiteral("%1 %2").arg(int(objLog.Logging)).arg(objLog.Severity);
+    };
+    EXPECT_EQ(fnstRead(nullptr, nullptr), "0 3");
+    EXPECT_EQ(fnstRead(nullptr, "[Log]\nLogging=0x1\n"), "1 3");
+    EXPECT_EQ(fnstRead("[Other]\n", "[Log]\nLogging=1\n"), "0 0");
 }
 
 TEST_F(LogToFile, FileNameCompletion) {
