@@ -109,7 +109,6 @@ void tst_InternetPage::TheStoredRowChoosesTheRadioButtonAndFillsThePage() {
         {"dial-up", 1, false, {"adsl", "office"}, "radDialUp E--------", "office"},
     };
     for (const auto &c : arCases) {
-        const QString stTrace = QString::fromLatin1(c.pchName);
         for (const QString &stPeer : c.slPeers)
             QVERIFY(QFile(dirPeers->filePath(stPeer)).open(QIODevice::WriteOnly));
         QCOMPARE(
@@ -125,15 +124,14 @@ void tst_InternetPage::TheStoredRowChoosesTheRadioButtonAndFillsThePage() {
             0);
         TclsScriptedAnswerer objAnswerer;
         TfrmRegistrationWizard frm;
-        QVERIFY2(!frm.fnbStartupFailed(), qPrintable(stTrace));
+        QVERIFY2(!frm.fnbStartupFailed(), c.pchName);
         QCOMPARE(fnstState(frm), c.stState);
         QCOMPARE(fnstShown(frm), QStringLiteral("web.local|3128|tls.local|3129|files.local||robin|"
                                                 "Hood42|") +
                                      (c.bBrowser ? "x|x|x" : "o|x|x"));
         QCOMPARE(fnpControl<QComboBox>(frm, "cmbDialup")->currentText(), c.stDialup);
-        QVERIFY2(objAnswerer.fnarAsked().empty(), qPrintable(stTrace));
-        QVERIFY2(!fnstLog(*objInstallation).contains(QStringLiteral("Hood42")),
-                 qPrintable(stTrace));
+        QVERIFY2(objAnswerer.fnarAsked().empty(), c.pchName);
+        QVERIFY2(!fnstLog(*objInstallation).contains(QStringLiteral("Hood42")), c.pchName);
     }
 }
 
@@ -177,7 +175,6 @@ void tst_InternetPage::TheBrowserProxyComesFromTheRegistryOrTheEnvironment() {
     const QByteArray baRegistry =
         objInstallation->fnbaReadFile(QStringLiteral("Config/registry.ini"));
     for (const auto &c : arCases) {
-        const QString stTrace = QString::fromLatin1(c.pchName);
         pClearProxyEnvironment();
         for (const auto &[pch, pchValue] : c.lstEnvironment)
             qputenv(pch, pchValue);
@@ -188,10 +185,9 @@ void tst_InternetPage::TheBrowserProxyComesFromTheRegistryOrTheEnvironment() {
         QCOMPARE(fniExec(QStringLiteral("UPDATE internet_setting SET connection_type = 0"), {}), 0);
         TclsScriptedAnswerer objAnswerer;
         TfrmRegistrationWizard frm;
-        QVERIFY2(!frm.fnbStartupFailed(), qPrintable(stTrace));
+        QVERIFY2(!frm.fnbStartupFailed(), c.pchName);
         fnpControl<QCheckBox>(frm, "chkBrowserProxysettings")->click();
-        QVERIFY2(fnstShown(frm).section(QLatin1Char('|'), 0, 5) == c.stShown,
-                 qPrintable(stTrace + QStringLiteral(": ") + fnstShown(frm)));
+        QCOMPARE(fnstShown(frm).section(QLatin1Char('|'), 0, 5), c.stShown);
         QCOMPARE(fnstState(frm), QStringLiteral("radProxyServer -E--E---E"));
     }
     pClearProxyEnvironment();
@@ -266,7 +262,6 @@ void tst_InternetPage::AFullDiskOnNextIsToldAsTheDatabasesDiskAndThePageStays() 
     QCOMPARE(wiz.frm.fniCurrentPage(), int(wpInternetDetails));
     QCOMPARE(fnstScalar(QStringLiteral("SELECT connection_type FROM internet_setting")), stBefore);
     QCOMPARE(fnstIntegrityCheck(), QStringLiteral("ok"));
-    // With room again the same Next writes the row and moves on.
     fnpControl<QPushButton>(wiz.frm, "btnNext")->click();
     QCOMPARE(wiz.frm.fniCurrentPage(), int(wpFTPSetting));
     QCOMPARE(fnstScalar(QStringLiteral("SELECT use_browser_settings FROM internet_setting")),

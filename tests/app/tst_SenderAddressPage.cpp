@@ -147,24 +147,17 @@ void tst_SenderAddressPage::ThePostcodeIsCleanedOnLeaving() {
     const QString stIncorrect = QStringLiteral(
         "The postcode you entered is incorrect and cannot be automatically corrected. Please "
         "enter a valid postcode.");
-    const struct {
-        const char *pchCountry, *pchCity, *pchTyped;
-        QString stShown;
-        const char *pchPostcode, *pchFocused;
-    } arCases[] = {
-        {"GB", "London", "SW1A1AA", stCorrected, "SW1A 1AA", "edtSenderCompany"},
-        {"GB", "London", "QQ1 1QQ", stIncorrect, "QQ1 1QQ", "edtSenderPostcode"},
-    };
-    for (const auto &c : arCases) {
-        const QString stCase = QLatin1String(c.pchCountry) + QLatin1Char(' ') + c.pchTyped;
-        w.fraCountry()->pSetCountryCode(QLatin1String(c.pchCountry));
-        w.edt("edtSenderCity")->setText(QLatin1String(c.pchCity));
+    // Typed, then the message, the postcode and the focus.
+    const QStringList arCases[] = {{"SW1A1AA", stCorrected, "SW1A 1AA", "edtSenderCompany"},
+                                   {"QQ1 1QQ", stIncorrect, "QQ1 1QQ", "edtSenderPostcode"}};
+    for (const QStringList &sl : arCases) {
+        w.fraCountry()->pSetCountryCode(QStringLiteral("GB"));
+        w.edt("edtSenderCity")->setText(QStringLiteral("London"));
         TclsScriptedAnswerer objAnswerer;
         objAnswerer.pExpect(0);
-        w.pTypeAndLeave(w.edt("edtSenderPostcode"), QLatin1String(c.pchTyped));
-        QVERIFY2(fnslAsked(objAnswerer) == QStringList{c.stShown}, qPrintable(stCase));
-        QCOMPARE(w.edt("edtSenderPostcode")->text(), QLatin1String(c.pchPostcode));
-        QCOMPARE(w.fnstFocused(), QLatin1String(c.pchFocused));
+        w.pTypeAndLeave(w.edt("edtSenderPostcode"), sl[0]);
+        QCOMPARE(fnslAsked(objAnswerer) << w.edt("edtSenderPostcode")->text() << w.fnstFocused(),
+                 sl.mid(1));
     }
     // Left by a click on Next: told once, no error list, the user back in the postcode.
     TclsDialogCounter objLists;
@@ -206,7 +199,6 @@ void tst_SenderAddressPage::TheDestinationLookupFillsThePage() {
     QCOMPARE(fnslAsked(objAnswerer), QStringList{QStringLiteral("Do you know state?")});
     QCOMPARE(stSearchedFor, QStringLiteral("Springfield"));
     QCOMPARE(setCities, QSet<QString>{QStringLiteral("Springfield")});
-    QCOMPARE(w.cmbIATA()->currentText(), QStringLiteral("SPI"));
     QCOMPARE(w.fraIATA()->fnstIATA(), QStringLiteral("SPI"));
     QVERIFY(!objChecks.bRetry);
 }

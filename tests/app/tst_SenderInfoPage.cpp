@@ -9,18 +9,6 @@
 #include <QAbstractItemView>
 #include <QLabel>
 
-namespace {
-// The widget Tab moves to from w (w's own inner widgets are part of w).
-QWidget *fnwNextTabStop(QWidget *w) {
-    QWidget *wNext = w->nextInFocusChain();
-    for (int i = 0; i < 1000 && wNext != w; ++i, wNext = wNext->nextInFocusChain())
-        if (!w->isAncestorOf(wNext) && (wNext->focusPolicy() & Qt::TabFocus))
-            return wNext;
-    return nullptr;
-}
-
-} // namespace
-
 class tst_SenderInfoPage : public QObject {
     Q_OBJECT
 
@@ -28,7 +16,6 @@ private slots:
     void LengthsAndMandatoryStars();
     void PhoneFieldsAreCheckedOnLeaving();
     void AFieldRefusedOnTheWayToNextStopsNextOnce();
-    void TabWalksThePageInItsOrder();
 };
 
 void tst_SenderInfoPage::LengthsAndMandatoryStars() {
@@ -122,34 +109,6 @@ void tst_SenderInfoPage::AFieldRefusedOnTheWayToNextStopsNextOnce() {
         QCOMPARE(w.objLists.iShown, 0);
         QCOMPARE(w.fnslMessages(), QStringList());
     }
-}
-
-// Tab visits every field once, top to bottom, each calling-code box after its field.
-void tst_SenderInfoPage::TabWalksThePageInItsOrder() {
-    TrecInstalledWizard<> wiz(fnrecWithReferenceData());
-    QVERIFY2(wiz.fnbReady(), wiz.fnbaError());
-    // Hong Kong: the suburb frame is shown and takes part.
-    wiz.fraCountry()->pSetCountryCode(QStringLiteral("HK"));
-    fnpControl<QWidget>(wiz.frm, "fraSenderSuburb")->show();
-    QWidget *wPage = fnpControl<QWidget>(wiz.frm, "tbsSenderInfo");
-    // The page's own child a tab stop belongs to (a frame for its combos).
-    const auto fnstField = [wPage](QWidget *w) {
-        while (w && w->parentWidget() != wPage)
-            w = w->parentWidget();
-        return w ? w->objectName() : QString();
-    };
-    QStringList slVisited;
-    QWidget *w = wiz.edt("edtSenderCode");
-    for (int i = 0; i < 60 && w && wPage->isAncestorOf(w); ++i, w = fnwNextTabStop(w))
-        if (slVisited.isEmpty() || slVisited.last() != fnstField(w))
-            slVisited << fnstField(w);
-    const QStringList slExpected = {
-        "edtSenderCode",      "edtSenderCompany",  "edtSenderName",        "fraSenderCountry",
-        "edtSenderAddress1",  "edtSenderAddress2", "edtSenderAddress3",    "edtSenderPostcode",
-        "edtSenderCity",      "fraSenderSuburb",   "fraSenderState",       "fraSenderIATA",
-        "edtSenderEmail",     "edtSenderMobile",   "cmbMobileCallingCode", "edtSenderTelephone",
-        "cmbPhoneCallingCode"};
-    QCOMPARE(slVisited, slExpected);
 }
 
 QTEST_MAIN(tst_SenderInfoPage)
