@@ -9,6 +9,17 @@
 #include <QAbstractItemView>
 #include <QLabel>
 
+namespace {
+// The page's own child the tab stop after w belongs to (a frame for its combos).
+QWidget *fnwNextTabStop(QWidget *w) {
+    QWidget *wNext = w->nextInFocusChain();
+    for (int i = 0; i < 1000 && wNext != w; ++i, wNext = wNext->nextInFocusChain())
+        if (!w->isAncestorOf(wNext) && (wNext->focusPolicy() & Qt::TabFocus))
+            return wNext;
+    return nullptr;
+}
+} // namespace
+
 class tst_SenderInfoPage : public QObject {
     Q_OBJECT
 
@@ -16,6 +27,7 @@ private slots:
     void LengthsAndMandatoryStars();
     void PhoneFieldsAreCheckedOnLeaving();
     void AFieldRefusedOnTheWayToNextStopsNextOnce();
+    void TabWalksThePageInItsOrder();
 };
 
 void tst_SenderInfoPage::LengthsAndMandatoryStars() {
@@ -109,6 +121,32 @@ void tst_SenderInfoPage::AFieldRefusedOnTheWayToNextStopsNextOnce() {
         QCOMPARE(w.objLists.iShown, 0);
         QCOMPARE(w.fnslMessages(), QStringList());
     }
+}
+
+// Tab once skipped the lookup frames: every field once, top to bottom, each calling code after its
+// field.
+void tst_SenderInfoPage::TabWalksThePageInItsOrder() {
+    TrecInstalledWizard<> wiz(fnrecWithReferenceData());
+    QVERIFY2(wiz.fnbReady(), wiz.fnbaError());
+    wiz.fraCountry()->pSetCountryCode(QStringLiteral("HK")); // shows the suburb frame
+    fnpControl<QWidget>(wiz.frm, "fraSenderSuburb")->show();
+    QWidget *wPage = fnpControl<QWidget>(wiz.frm, "tbsSenderInfo");
+    const auto fnstField = [wPage](QWidget *w) {
+        while (w && w->parentWidget() != wPage)
+            w = w->parentWidget();
+        return w ? w->objectName() : QString();
+    };
+    QStringList slVisited;
+    QWidget *w = wiz.edt("edtSenderCode");
+    for (int i = 0; i < 60 && w && wPage->isAncestorOf(w); ++i, w = fnwNextTabStop(w))
+        if (slVisited.isEmpty() || slVisited.last() != fnstField(w))
+            slVisited << fnstField(w);
+    QCOMPARE(slVisited.join(' '),
+             QStringLiteral("edtSenderCode edtSenderCompany edtSenderName fraSenderCountry "
+                            "edtSenderAddress1 edtSenderAddress2 edtSenderAddress3 "
+                            "edtSenderPostcode edtSenderCity fraSenderSuburb fraSenderState "
+                            "fraSenderIATA edtSenderEmail edtSenderMobile cmbMobileCallingCode "
+                            "edtSenderTelephone cmbPhoneCallingCode"));
 }
 
 QTEST_MAIN(tst_SenderInfoPage)
