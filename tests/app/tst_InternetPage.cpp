@@ -41,12 +41,13 @@ QString fnstState(QWidget &frm) {
     return st;
 }
 
+// The password shows as one star per character: a failing comparison prints no password.
 QString fnstShown(QWidget &frm) {
     QStringList sl;
     for (const char *pch : carProxyEdits)
         sl << fnpControl<QLineEdit>(frm, pch)->text();
     sl << fnpControl<QLineEdit>(frm, "edtUserName")->text()
-       << fnpControl<QLineEdit>(frm, "edtPassword")->text();
+       << QString(fnpControl<QLineEdit>(frm, "edtPassword")->text().size(), QLatin1Char('*'));
     for (const char *pch : {"chkBrowserProxysettings", "chkUserNamePwdConfirmation", "chkNTLM"})
         sl << (fnpControl<QCheckBox>(frm, pch)->isChecked() ? QStringLiteral("x")
                                                             : QStringLiteral("o"));
@@ -127,8 +128,9 @@ void tst_InternetPage::TheStoredRowChoosesTheRadioButtonAndFillsThePage() {
         QVERIFY2(!frm.fnbStartupFailed(), c.pchName);
         QCOMPARE(fnstState(frm), c.stState);
         QCOMPARE(fnstShown(frm), QStringLiteral("web.local|3128|tls.local|3129|files.local||robin|"
-                                                "Hood42|") +
+                                                "******|") +
                                      (c.bBrowser ? "x|x|x" : "o|x|x"));
+        QVERIFY(fnpControl<QLineEdit>(frm, "edtPassword")->text() == QStringLiteral("Hood42"));
         QCOMPARE(fnpControl<QComboBox>(frm, "cmbDialup")->currentText(), c.stDialup);
         QVERIFY2(objAnswerer.fnarAsked().empty(), c.pchName);
         QVERIFY2(!fnstLog(*objInstallation).contains(QStringLiteral("Hood42")), c.pchName);
@@ -218,7 +220,7 @@ void tst_InternetPage::TheDialogsSettingsComeBackOnASecondStart() {
         return dlg.result();
     }));
     const QString stShown =
-        QStringLiteral("web.local|8080|tls.local||files.local|2121|robin| Sherwood#7 |o|x|x");
+        QStringLiteral("web.local|8080|tls.local||files.local|2121|robin|************|o|x|x");
     {
         TclsScriptedAnswerer objAnswerer;
         TrecWizard wiz;
@@ -229,6 +231,7 @@ void tst_InternetPage::TheDialogsSettingsComeBackOnASecondStart() {
                           Qt::LeftButton);
         QCOMPARE(iRuns, 1);
         QCOMPARE(fnstShown(wiz.frm), stShown);
+        QVERIFY(fnpControl<QLineEdit>(wiz.frm, "edtPassword")->text() == stPassword);
         QVERIFY(objAnswerer.fnarAsked().empty());
     }
     pSetModalRunner(fnPrevious);
@@ -237,6 +240,7 @@ void tst_InternetPage::TheDialogsSettingsComeBackOnASecondStart() {
     QVERIFY(!frm.fnbStartupFailed());
     QCOMPARE(fnstState(frm), QStringLiteral("radProxyServer -EEEEEEEE"));
     QCOMPARE(fnstShown(frm), stShown);
+    QVERIFY(fnpControl<QLineEdit>(frm, "edtPassword")->text() == stPassword);
     QVERIFY(!fnstLog(*objInstallation).contains(stPassword));
 }
 
