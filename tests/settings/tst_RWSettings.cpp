@@ -70,8 +70,8 @@ TclsRWEmailSettingData fnobjValidEmail() {
 TEST(RWSettingsChecks, CommunicationPage) {
     using D = TclsRWCommSettingData;
     EXPECT_EQ(fnstCheckComm([](D &) {}), "success:");
-    // Not in use, Software Upgrade, PLT, RUZ, a phone of HTTPS, an address without its box:
-    // not examined.
+    // Not in use, Software Upgrade, RUZ, a phone of HTTPS, an address without its box: not
+    // examined.
     EXPECT_EQ(fnstCheckComm([](D &o) {
                   pUse(o, csSiteRegistration, "MODEM", "+61 (2) 9999-8888,,*1#");
                   o.arServices[csSiteRegistration].stSecondaryPhone = "9W0299998888pt";
@@ -79,7 +79,6 @@ TEST(RWSettingsChecks, CommunicationPage) {
                   pUse(o, csSchedulePickup, "HTTP");
                   o.arServices[csSchedulePickup].bInUse = false;
                   pUse(o, csSoftwareUpgrade, "MODEM");
-                  pUse(o, csPaperlessTrade, "HTTPS");
                   pUse(o, csShipmentNotificationViaRUZ, "MODEM AND HTTPS");
                   o.stEODEmailAddress = QStringLiteral("not an address");
               }),
@@ -107,23 +106,13 @@ TEST(RWSettingsChecks, CommunicationPage) {
               "address. edtTPPviaEmailAddress|Return Shipment via Email is not a valid email "
               "address.");
     EXPECT_EQ(fnstCheckComm([](D &o) {
-                  for (int i = 0; i < csServiceCount; ++i)
-                      pUse(o, TCommService(i), "MODEM");
-                  o.bEODViaEmail = o.bReturnViaEmail = true;
+                  pUse(o, csTracking, "MODEM");
+                  o.bEODViaEmail = true;
                   o.stGatewayIATA.clear();
               }),
-              "unsuccess: stgCSServiceSettings|Primary Phone for Site Registration service cannot "
-              "be blank. stgCSServiceSettings|Primary Phone for Tracking service cannot be blank. "
-              "stgCSServiceSettings|Primary Phone for Shipment Data File service cannot be blank. "
+              "unsuccess: stgCSServiceSettings|Primary Phone for Tracking service cannot be blank. "
               "edtCSEODviaEmailAddress|End of day via Email cannot be blank. "
-              "edtTPPviaEmailAddress|Return Shipment via Email cannot be blank. "
-              "stgCSServiceSettings|Primary Phone for Return service cannot be blank. "
-              "stgCSServiceSettings|Primary Phone for automatic shipment number allocation "
-              "service cannot be blank. stgCSServiceSettings|Primary Phone for automatic LP "
-              "number allocation service cannot be blank. stgCSServiceSettings|Primary Phone for "
-              "Pickup service cannot be blank. stgCSServiceSettings|Primary Phone for Shipment "
-              "Notification Via RUZ service cannot be blank. edtGatewayiata|Gateway IATA  can not "
-              "be blank.");
+              "edtGatewayiata|Gateway IATA  can not be blank.");
 }
 
 TEST(RWSettingsChecks, SFTPAndEmailPages) {
@@ -141,21 +130,12 @@ TEST(RWSettingsChecks, SFTPAndEmailPages) {
               }),
               "unsuccess: edtFTPPort|Port must be a whole number. edtFTPUserId|User Id cannot be "
               "blank. edtFTPWorkDirPath|Work Directory Path cannot be blank.");
-    EXPECT_EQ(fnstFTP([](F &o) {
-                  o = F();
-                  o.bFTPInUse = true;
-              }),
-              "unsuccess: edtFTPHost|Host cannot be blank. edtFTPPort|Port cannot be blank. "
-              "edtFTPUserId|User Id cannot be blank. edtFTPPasswd|Password cannot be blank. "
-              "edtFTPBuildDirPath|Build Directory Path cannot be blank. edtFTPWorkDirPath|Work "
-              "Directory Path cannot be blank.");
 
     using E = TclsRWEmailSettingData;
     const auto fnstEmail = [](const std::function<void(E &)> &fn) {
         return fnstCheck<TclsRWEmailSetting>(fnobjValidEmail(), fn);
     };
     EXPECT_EQ(fnstEmail([](E &) {}), "success:");
-    EXPECT_EQ(fnstEmail([](E &o) { o = E(); }), "success:") << "not in use";
     EXPECT_EQ(
         fnstEmail([](E &o) { o.stHost = o.stPort = QStringLiteral("  "); }),
         "unsuccess: edtEmailHost|Outgoing Mail Server cannot be blank. edtEmailPort|Port(SMTP) "
@@ -243,25 +223,6 @@ TEST_F(RWSettings, TheConfigurationRowsGetTheCommunicationPageOptions) {
                                 obj.stModemName.left(60), "DEFAULT", !bEODByEmail,
                                 obj.stReturnEmailAddress.left(100), "DEFAULT"}));
     }
-}
-
-TEST_F(RWSettings, SFTPFieldsAreCutToTheirWidths) {
-    TclsRWFTPSettingData objFTP = fnobjValidFTP();
-    objFTP.stHost = QString(55, u'h') + QStringLiteral(".example");
-    objFTP.stPort = QStringLiteral("123456789");
-    objFTP.stUserId = QString(40, u'u');
-    objFTP.stPassword = QString(30, u'p');
-    objFTP.stBuildDirPath = QStringLiteral("/b") + QString(260, u'b');
-    objFTP.stWorkDirPath = QStringLiteral("/w") + QString(260, u'w');
-    ASSERT_EQ(TclsRWFTPSetting().fnstSaveToDB(objFTP), cstSuccess);
-    const TclsConfigZorvData objZorv = fnarRows<TclsConfigZorvData>().at(0);
-    EXPECT_EQ(
-        QStringList({objZorv.ftp_host, objZorv.ftp_port, objZorv.ftp_user_id, objZorv.ftp_build_dir,
-                     objZorv.ftp_work_dir, objZorv.changed_by}),
-        QStringList({QString(50, u'h'), "12345678", QString(35, u'u'),
-                     objFTP.stBuildDirPath.left(250), objFTP.stWorkDirPath.left(250), "DEFAULT"}));
-    EXPECT_TRUE(objZorv.ftp_password == QString(25, u'p')) << "the password, cut to 25";
-    EXPECT_EQ(objZorv.no_of_retries, 1) << "fields of other pages stay";
 }
 
 namespace {
@@ -373,14 +334,6 @@ TEST_F(RWSettings, TheInternetRowIsInsertedThenUpdated) {
     objLong.stPassword = QString(31, QLatin1Char('p'));
     objLong.stDialupName = QString(61, QLatin1Char('d'));
     fnobjSaveProxy(objLong);
-    for (const bool bInHolder : {true, false}) {
-        TclsInternetSettingData objRow = fnarRows<TclsInternetSettingData>().at(0);
-        objRow.use_browser_settings = !bInHolder;
-        ASSERT_EQ(fniUpdateRecord(objRow), 0);
-        TclsRWProxyServerData objData = fnobjProxyData(QStringLiteral("b"), ctWithoutProxy);
-        objData.bUseBrowserSettings = bInHolder;
-        fnobjSaveProxy(objData);
-    }
 }
 
 // The default location leads, only filled ones follow; an update leaves the host's address.
@@ -523,11 +476,10 @@ TEST_F(RWSettings, AFreshDatabaseGetsOneAllocationRowInEachTableLaterRunsUpdateT
 
 // A refused write, a missing table or row: the save answers with the code's message.
 TEST(RWSettingsFailures, AFailedWriteGivesItsMessage) {
-    const auto fnstQuantity = [](bool bLP) {
+    const std::function<QString()> fnstLP = [] {
         TclsRWAWBLPAllocData objData;
         objData.stShipmentNoQty = objData.stLPNoQty = QStringLiteral("10");
-        return bLP ? TclsRWAWBLPAlloc().fnstSaveLPNoAlloc(objData)
-                   : TclsRWAWBLPAlloc().fnstSaveShipmentNoAlloc(objData);
+        return TclsRWAWBLPAlloc().fnstSaveLPNoAlloc(objData);
     };
     const std::function<QString()> fnstInternet = [] {
         return TclsRWProxyServer().fnstSaveToDB(fnobjProxyData(QStringLiteral("f"), ctProxy));
@@ -552,11 +504,9 @@ TEST(RWSettingsFailures, AFailedWriteGivesItsMessage) {
     } arCases[] = {
         {"internet_setting", "UPDATE", fnstInternet, stConfiguration},
         {"pickup", "INSERT", fnstPickup, stConfiguration},
-        {"pickup", "DROP", fnstPickup, stConfiguration},
         {"users", "DROP", fnstPassword, stConfiguration},
         {"users", "NODEFAULT", fnstPassword, QStringLiteral("0")},
-        {"shipment_number", "DROP", [&] { return fnstQuantity(false); }, stConfiguration},
-        {"zorv_lp", "DROP", [&] { return fnstQuantity(true); }, stConfiguration},
+        {"zorv_lp", "DROP", fnstLP, stConfiguration},
         {"comm_service_settings", "DROP", fnstComm, stConfiguration},
         {"config_zorv", "EMPTY", fnstHost(0), QStringLiteral("0")},
         {"config_morvane", "EMPTY", fnstHost(1), QStringLiteral("0")},
