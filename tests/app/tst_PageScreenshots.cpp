@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTranslator>
 #include <QTreeWidget>
 
@@ -26,13 +25,6 @@ const TrecPageSeen arPagesSeen[] = {
     {wpSiteRegistration, "Site Registration|9|&Next >|&Cancel|11|0"},
     {wpRegistrationCompleted, "Registration Completed|10|&Finish|&Cancel|00|0"},
 };
-
-const QStringList cslFileNames =
-    QStringLiteral("01-welcome 02-terms 03-sender-info 04-sender-info-cont 05-comm-setting "
-                   "06-pickup-details 07-internet-details 08-ftp-setting 09-email-setting "
-                   "10-appl-security 11-summary 12-site-registration 13-registration-completed")
-        .split(QLatin1Char(' '))
-        .replaceInStrings(QRegularExpression(QStringLiteral("$")), QStringLiteral(".png"));
 
 // A language whose every text is the English one said twice.
 class TclsDoublingTranslator : public QTranslator {
@@ -87,18 +79,13 @@ private slots:
         TrecInstalledWizard<> w;
         QVERIFY2(w.fnbStarted(), w.fnbaError());
         QTemporaryDir dirOut;
-        const QString stDir = dirOut.filePath(QStringLiteral("docs/screenshots"));
-        const QStringList slSaved = fnslSavePageScreenshots(w.frm, stDir);
-        QCOMPARE(QDir(stDir).entryList(QDir::Files, QDir::Name), cslFileNames);
-        QCOMPARE(slSaved.size(), cslFileNames.size());
-
+        const QStringList sl = fnslSavePageScreenshots(w.frm, dirOut.filePath("docs/shots"));
+        QCOMPARE(sl.size(), wpRegistrationCompleted + 1);
         for (int iPage = wpWelcome; iPage <= wpRegistrationCompleted; ++iPage) {
-            QCOMPARE(slSaved.at(iPage), QDir(stDir).filePath(cslFileNames.at(iPage)));
-            const QImage img = QImage(slSaved.at(iPage)).convertToFormat(QImage::Format_RGB32);
-
             w.frm.pShowPageAsSeen(iPage);
-            QVERIFY2(w.frm.grab().toImage().convertToFormat(QImage::Format_RGB32) == img,
-                     qPrintable(slSaved.at(iPage)));
+            QVERIFY2(w.frm.grab().toImage().convertToFormat(QImage::Format_RGB32) ==
+                         QImage(sl.at(iPage)).convertToFormat(QImage::Format_RGB32),
+                     qPrintable(sl.at(iPage)));
         }
     }
 

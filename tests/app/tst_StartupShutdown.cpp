@@ -4,11 +4,9 @@
 #include "UnitTestQueries.h"
 #include "UnitWizardOnScreen.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QLayout>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QtTest>
@@ -240,15 +238,12 @@ private slots:
         QCOMPARE(fnslAsked(w.objAnswerer),
                  QStringList{bOnTerms ? cstDeclineQuestion : cstCloseQuestion});
         QCOMPARE(w.objAnswerer.fnarAsked()[0].stDefaultButton, QStringLiteral("&No"));
-        QVERIFY(w.frm.isVisible());
-        QCOMPARE(w.frm.fniCurrentPage(), iPage);
-        QVERIFY(!fnbRunningExesFree());
+        QVERIFY(w.frm.isVisible() && w.frm.fniCurrentPage() == iPage && !fnbRunningExesFree());
         w.objAnswerer.pExpect(0);
         pEnd();
         QTRY_VERIFY(!w.frm.isVisible());
-        QCOMPARE(w.objAnswerer.fnarAsked().size(), size_t(2));
-        QVERIFY(w.objAnswerer.fnarUnexpected().empty());
-        QVERIFY(fnbRunningExesFree());
+        QVERIFY(w.objAnswerer.fnarAsked().size() == 2 && w.objAnswerer.fnarUnexpected().empty() &&
+                fnbRunningExesFree());
     }
 
     void FinishOffersTheMainApplication_data() {
@@ -316,9 +311,6 @@ private slots:
             << "English"
             << TFiles{{stEnIni, fnbaSection(QStringLiteral("SiteRegistration"), {{"SR1", "Site"}})}}
             << QStringList{stTerms, "", "Site"};
-        QTest::newRow("no site registration section")
-            << "English" << TFiles{{stEnIni, fnbaWelcome({{"WS1", "Welcome"}})}}
-            << QStringList{stTerms, "Welcome", ""};
     }
 
     void FilesByLanguage() {
@@ -378,62 +370,6 @@ private slots:
         QCOMPARE(arOpened, QList<QUrl>{urlOpened});
         pSetURLOpener(fnPrevious);
         QVERIFY(objAnswers.fnarAsked().empty());
-    }
-
-    // Every visit lays the page out afresh, above the number allocation.
-    void SiteRegistrationParagraphs() {
-        TclsTestInstallation objInstallation;
-        QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-        TclsScriptedAnswerer objAnswers;
-        TfrmRegistrationWizard frm;
-        frm.pCreateSiteRegScr();
-        frm.pCreateSiteRegScr();
-        const QStringList sl = fnslTexts(frm, "tbsSiteRegistration");
-        QCOMPARE(sl.size(), 5);
-        QCOMPARE(sl.mid(2, 2), (QStringList{"If the registration cannot be completed, call Zorv "
-                                            "Technical Support at 1-800-555-0199.",
-                                            "If Zorv Technical Support gave you a site ID, you "
-                                            "can enter it by pressing Ctrl+Alt+R."}));
-        frm.pShowPageAsSeen(wpSiteRegistration);
-        frm.show();
-        const QWidget *pnl = fnpControl<QWidget>(frm, "pnlNumberAllocation");
-        pnl->parentWidget()->layout()->activate();
-        QVERIFY(fnarParagraphs(frm, "tbsSiteRegistration").back()->geometry().bottom() < pnl->y());
-    }
-
-    void ChosenQuantities_data() {
-        QTest::addColumn<int>("iShip"); // list index chosen while ticked, -1 not ticked
-        QTest::addColumn<int>("iLP");
-        QTest::addColumn<bool>("bUntickShip");
-        QTest::addColumn<QString>("stQty"); // shipment|licence plate
-
-        QTest::newRow("first items") << 0 << 0 << false << "500000|1000000";
-        QTest::newRow("shipment unticked again") << 8 << 7 << true << "1000|1000";
-    }
-
-    void ChosenQuantities() {
-        QFETCH(int, iShip);
-        QFETCH(int, iLP);
-        QFETCH(bool, bUntickShip);
-        QFETCH(QString, stQty);
-        TclsTestInstallation objInstallation;
-        QVERIFY2(objInstallation.fnbOk(), qPrintable(objInstallation.fnstError()));
-        TclsScriptedAnswerer objAnswers;
-        TfrmRegistrationWizard frm;
-        auto *chkShip = fnpControl<QCheckBox>(frm, "chklShipmentNoAllocation");
-        auto *cmbShip = fnpControl<QComboBox>(frm, "cmbShipNoAllocation");
-        auto *cmbLP = fnpControl<QComboBox>(frm, "cmbLPNoAlloc");
-        chkShip->setChecked(iShip >= 0);
-        fnpControl<QCheckBox>(frm, "chklicenceno")->setChecked(iLP >= 0);
-        QCOMPARE(QList<bool>({cmbShip->isEnabled(), cmbLP->isEnabled()}),
-                 QList<bool>({iShip >= 0, iLP >= 0}));
-        cmbShip->setCurrentIndex(iShip);
-        cmbLP->setCurrentIndex(iLP);
-        if (bUntickShip)
-            chkShip->setChecked(false);
-        frm.pReadPage(wpSiteRegistration);
-        const auto &rec = frm.fnrecData().objAWBLPAllocData;
-        QCOMPARE(rec.stShipmentNoQty + "|" + rec.stLPNoQty, stQty);
     }
 };
 
