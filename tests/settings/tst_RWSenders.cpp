@@ -196,8 +196,7 @@ TEST_F(Senders, AccountNumberLengthOfTheProduct) {
 TEST_F(Senders, AnAccountWhoseRulesCannotBeReadIsInvalid) {
     pExec(QStringLiteral("DELETE FROM config_zorv"));
     fniLoadConfigDLL(0);
-    EXPECT_FALSE(fnbValid("TC1234567", 3))
-        << "without the configuration the transport-collect rules are unknown";
+    EXPECT_FALSE(fnbValid("TC1234567", 3)) << "no configuration, no transport-collect rules";
     pExec(QStringLiteral("DROP TABLE account_number_validations"));
     EXPECT_FALSE(fnbValid("123456789"));
     // A TC account of blanks is not looked up; the Zorv account needs the rules.
