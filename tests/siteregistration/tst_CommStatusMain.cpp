@@ -2,7 +2,6 @@
 #include "UnitAdHocQuery.h"
 #include "unitCommRecordText.h"
 #include "unitCommStatusMain.h"
-#include "unitCommStatusVocabulary.h"
 #include "unitCommunicationDLLAccess.h"
 #include "UnitConfigDataCacheDLLAccess.h"
 #include "unitMailSlot.h"
@@ -10,22 +9,16 @@
 #include "UnitScriptedAnswerer.h"
 #include "UnitTestInstallation.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
 
 #include <sched.h>
-#include <signal.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <memory>
-#include <vector>
 
 namespace {
 // The slot's address for the user uid (this process's user by default).
@@ -259,28 +252,6 @@ TEST_F(CommStatus, EachUserHasASlotOfTheirOwnAndReadsOnlyTheirOwnLines) {
     EXPECT_EQ(objStatus.fnstReadMailSlot(), QStringLiteral("a line of our own"));
 }
 
-TEST_F(CommStatus, ModemNameRetriesRegionAndLogLevelComeFromTheCarrierConfiguration) {
-    // Run on the seeded row in turn; then the modem name, retries, region and log level.
-    const std::pair<const char *, const char *> arCases[] = {
-        {"UPDATE config_zorv SET no_of_retries = 4, comm_log_level = 2", "Hayes Optima|4|1|2"},
-        {"UPDATE config_zorv SET installation_type = ' '", "Hayes Optima|4|-1|2"},
-        {"DROP TABLE config_zorv", "Standard Modem|0|-1|-1"},
-    };
-    for (const auto &[pchSQL, pchRead] : arCases) {
-        pExecute(QString::fromLatin1(pchSQL));
-        TclsCommStatusMain objStatus;
-        EXPECT_EQ(grecCommCallState().stModemName, QString()) << "a new call starts without one";
-        objStatus.pGetModemName();
-        objStatus.pGetTotalAttempt();
-        EXPECT_EQ(QStringLiteral("%1|%2|%3|%4")
-                      .arg(grecCommCallState().stModemName)
-                      .arg(grecCommCallState().iRetryCount)
-                      .arg(objStatus.fniGetRegion())
-                      .arg(objStatus.fniGetLogLevel()),
-                  QLatin1String(pchRead));
-    }
-}
-
 TEST_F(CommStatus, TheCallStateFollowsTheLinesAndEachLineReachesItsWindow) {
     // The lines; online, finished and connected after each line, as o/f/c or
     // dashes; where each line was shown: p the call progress, 1 the level-1
@@ -323,53 +294,4 @@ TEST_F(CommStatus, TheCallStateFollowsTheLinesAndEachLineReachesItsWindow) {
         EXPECT_EQ(slFlags.join(QLatin1Char(' ')), QLatin1String(c.pchFlags));
         EXPECT_EQ(slShown, slExpected);
     }
-}
-
-TEST_F(CommStatus, WhatTheConfigurationLeavesUnshown) {
-    // An unknown logging level shows no status window, only the call progress.
-    pExecute(QStringLiteral("UPDATE config_zorv SET comm_log_level = ?"), {5});
-    TclsCommStatusMain objStatus;
-    grecCommCallState().bOnline = false;
-    EXPECT_EQ(fniUpdateStatusMsg("--Sending ENQ"), 0);
-    EXPECT_EQ(fniUpdateStatusMsg("Going Online..."), 0);
-    EXPECT_EQ(slShown, QStringList{QStringLiteral("progress: Going Online...")});
-    // An unconfigured installation type shows nothing and ends nothing.
-    pExecute(QStringLiteral("UPDATE config_zorv SET installation_type = ?"), {QStringLiteral("")});
-    slShown.clear();
-    TclsCommStatusMain objNew;
-    EXPECT_EQ(fniUpdateStatusMsg("Going Online..."), -1);
-    EXPECT_EQ(fniUpdateStatusMsg("--Process Successful"), -1);
-    EXPECT_TRUE(slShown.isEmpty()) << qPrintable(slShown.join(QLatin1Char('\n')));
-    EXPECT_FALSE(grecCommCallState().bFinished);
-}
-
-namespace {
-// A dictionary that marks every text it knows, so a test sees which lines
-// went through it.
-class TclsMarkingTranslator : public QTranslator {
-public:
-    QString translate(const char *, const char *pchSource, const char *, int) const override {
-        return QStringLiteral("<") + QString::fromLatin1(pchSource) + QStringLiteral(">");
-    }
-    bool isEmpty() const override { return false; }
-};
-} // namespace
-
-TEST(CommStatusVocabulary, RecognisedLinesGoThroughTheDictionaryOthersStayAsTheyCame) {
-    int iArgc = 1;
-    char achName[] = "tst_CommStatusMain";
-    char *apchArgv[] = {achName, nullptr};
-    std::unique_ptr<QCoreApplication> objApp;
-    if (!QCoreApplication::instance())
-        objApp = std::make_unique<QCoreApplication>(iArgc, apchArgv);
-    TclsMarkingTranslator objTranslator;
-    ASSERT_TRUE(QCoreApplication::installTranslator(&objTranslator));
-    const std::pair<const char *, const char *> arCases[] = {
-        {"--Sending ENQ", "<--Sending ENQ>"},
-        {"Expecting <ETX> Got <ETB>", "<Expecting <ETX> Got <>ETB>"},
-        {"--Sending ENQ ", "--Sending ENQ "},
-    };
-    for (const auto &[pchLine, pchShown] : arCases)
-        EXPECT_EQ(fnstMapStatusLine(QString::fromLatin1(pchLine)), QString::fromLatin1(pchShown));
-    QCoreApplication::removeTranslator(&objTranslator);
 }
