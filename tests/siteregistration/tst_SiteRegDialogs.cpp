@@ -9,7 +9,6 @@
 #include "UnitTestQueries.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -150,14 +149,10 @@ private slots:
     void ManualSaveFailureEndsTheDialogAndTellsTheWizard();
     void ManualCancelAsksNoKeepsTheDialogAndYesEndsTheApplication();
     void ManualLeavingTheBlankEditBoxSaysSoUnlessForCancel();
-    void ProxyShowFillsTheControlsFromTheStoredRow();
     void ProxyOKSavesTheFieldsWithABlankPortAs0AndKeepsTheConnection();
-    void EditBoxesTakeTheirKeysOnly_data();
-    void EditBoxesTakeTheirKeysOnly();
     void ProxyCancelEscAPastedNonNumberAndAFailingSaveSaveNothing();
     void CompletionShowsTheRangesAndThePickup_data();
     void CompletionShowsTheRangesAndThePickup();
-    void CompletionOddPagesAndAnswers();
 
 private:
     std::unique_ptr<TclsTestInstallation> objInstallation;
@@ -270,29 +265,6 @@ void tst_SiteRegDialogs::ManualLeavingTheBlankEditBoxSaysSoUnlessForCancel() {
     QVERIFY(objAnswerer.fnarUnexpected().empty());
 }
 
-void tst_SiteRegDialogs::ProxyShowFillsTheControlsFromTheStoredRow() {
-    TclsAdHocQuery query;
-    QCOMPARE(
-        query.fniExecute(
-            QStringLiteral("UPDATE internet_setting SET http_proxy = ?, http_port = ?, "
-                           "https_proxy = ?, https_port = ?, ftp_proxy = ?, ftp_port = ?, "
-                           "use_credentials = ?, proxy_user = ?, proxy_password = ?, ntlm = ?"),
-            {QStringLiteral("web.local"), 3128, QStringLiteral("tls.local"), 3129,
-             QStringLiteral("files.local"), 2121, 1, QStringLiteral("robin"),
-             QStringLiteral("Hood42"), 1}),
-        0);
-    TrecProxyDialog rec;
-    QStringList sl;
-    for (const char *pchName :
-         {"edtHTTPProxyAddress", "edtHTTPPort", "edtHTTPSProxyAddress", "edtHTTPSPort",
-          "edtFTPProxyAddress", "edtFTPPort", "edtUserName", "edtPassword"})
-        sl << rec.edt(pchName)->text();
-    QCOMPARE(sl.join(QLatin1Char('|')),
-             QStringLiteral("web.local|3128|tls.local|3129|files.local|2121|robin|Hood42"));
-    QCOMPARE(rec.edt("edtPassword")->echoMode(), QLineEdit::Password);
-    QVERIFY(rec.chk("chkUserNamePwdConfirmation")->isChecked() && rec.chk("chkNTLM")->isChecked());
-}
-
 void tst_SiteRegDialogs::ProxyOKSavesTheFieldsWithABlankPortAs0AndKeepsTheConnection() {
     TclsScriptedAnswerer objAnswerer;
     TrecProxyDialog rec;
@@ -309,6 +281,7 @@ void tst_SiteRegDialogs::ProxyOKSavesTheFieldsWithABlankPortAs0AndKeepsTheConnec
     rec.edt("edtUserName")->setText(QStringLiteral("robin"));
     // The proxy compares every character: blanks at the password's ends are kept.
     rec.edt("edtPassword")->setText(QStringLiteral(" Sherwood#7 "));
+    QCOMPARE(rec.edt("edtPassword")->echoMode(), QLineEdit::Password);
     rec.chk("chkNTLM")->click();
     rec.pClickOK();
     QCOMPARE(rec.frm.result(), int(QDialog::Accepted));
@@ -335,45 +308,6 @@ void tst_SiteRegDialogs::ProxyCancelEscAPastedNonNumberAndAFailingSaveSaveNothin
             QTRY_COMPARE(QApplication::focusWidget(), rec.edt("edtFTPPort"));
     }
     QCOMPARE(fnstProxyRow(), stBefore);
-}
-
-void tst_SiteRegDialogs::EditBoxesTakeTheirKeysOnly_data() {
-    QTest::addColumn<QString>("stEdit"); // edtSiteId: the manual dialog's, else the proxy's
-    QTest::addColumn<QString>("stTyped");
-    QTest::addColumn<QString>("stShown");
-    const auto pRow = [](const char *pchEdit, const char *pchTyped, const char *pchShown) {
-        QTest::newRow(pchEdit) << QString::fromLatin1(pchEdit) << QString::fromUtf8(pchTyped)
-                               << QString::fromLatin1(pchShown);
-    };
-    pRow("edtSiteId", "a-b.c 1!/x_é9", "ABC1X9");
-    pRow("edtHTTPPort", "8a0-8 0", "8080");
-    pRow("edtFTPPort", "123456", "12345");
-    pRow("edtUserName", "ro bin ", "robin");
-}
-
-void tst_SiteRegDialogs::EditBoxesTakeTheirKeysOnly() {
-    QFETCH(QString, stEdit);
-    QFETCH(QString, stTyped);
-    QFETCH(QString, stShown);
-    TrecManualDialog recManual;
-    TrecProxyDialog recProxy;
-    recProxy.chk("chkUserNamePwdConfirmation")->click();
-    QWidget &frm =
-        stEdit == QLatin1String("edtSiteId") ? static_cast<QWidget &>(recManual.frm) : recProxy.frm;
-    frm.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&frm));
-    QLineEdit *edt = fnpControl<QLineEdit>(frm, qPrintable(stEdit));
-    edt->clear();
-    for (const QChar ch : stTyped)
-        QTest::sendKeyEvent(QTest::Click, edt, ch == QChar(0xE9) ? Qt::Key_Eacute : Qt::Key(0),
-                            QString(ch), Qt::NoModifier);
-    QCOMPARE(edt->text(), stShown);
-    // Backspace and the clipboard keys still work; select-all is discarded, undo passes.
-    QTest::keyClick(edt, Qt::Key_Backspace);
-    QCOMPARE(edt->text(), stShown.chopped(1));
-    QTest::keyClick(edt, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edt, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(edt->text(), stShown);
 }
 
 void tst_SiteRegDialogs::CompletionShowsTheRangesAndThePickup_data() {
@@ -414,23 +348,6 @@ void tst_SiteRegDialogs::CompletionShowsTheRangesAndThePickup() {
     recPickup.pchStatus = baStatus.constData();
     rec.pShow(bHTTP, bPickupRequested, recShipment, recLP, recPickup);
     QTEST(rec.fnstShown(), "stShown");
-}
-
-void tst_SiteRegDialogs::CompletionOddPagesAndAnswers() {
-    // A modem range whose lower bound is the single character NUL; a page without the labels.
-    TrecCompletionPage rec;
-    QWidget wOther;
-    auto *lblOther = new QLabel(QStringLiteral("other"), &wOther);
-    TrecModemReply recReply("REGPABC1234567890ZOZ", crecShipment, crecLP, crecPickup);
-    recReply.rec.recShipmentRange.achLowerBound[0] = '\0';
-    for (QWidget *wPage : {&rec.wPage, &wOther}) {
-        TclsRWSiteRegistration obj;
-        obj.pSetCompletionPage(wPage, true, QString());
-        obj.pDisplayAllocationDetails(recReply.rec);
-    }
-    QCOMPARE(rec.lbl("lblfsrangeshipmentvalues")->text(), QStringLiteral("Range not available"));
-    QCOMPARE(lblOther->text(), QStringLiteral("other"));
-    TclsRWSiteRegistration().pDisplayAllocationDetails(recReply.rec); // no page at all
 }
 
 QTEST_MAIN(tst_SiteRegDialogs)
