@@ -123,24 +123,6 @@ TEST_F(SiteInfoFile, AccountNumbersAreWrittenOnceAndAtMostAHundredCounted) {
     EXPECT_EQ(fnbaFile().count("\r\nACC"), 98);
 }
 
-TEST_F(SiteInfoFile, SiteTypeAndAMissingSiteRegistrationRecord) {
-    for (const auto &[pchType, pchLine] :
-         {std::pair{"Single User Custom", "Standalone"}, std::pair{"single user custom", "LAN"}}) {
-        objSiteReg->pSetInstallationType(QString::fromLatin1(pchType));
-        ASSERT_EQ(fnstMake(), QStringLiteral("success"));
-        EXPECT_TRUE(fnbaFile().contains(QByteArray("\r\nSite Type      : ") + pchLine + "\r\n"))
-            << pchType;
-    }
-    rec.objarServices.erase(rec.objarServices.begin());
-    ASSERT_EQ(fnstMake(), QStringLiteral("success"));
-    EXPECT_TRUE(fnbaFile().contains("Service        : Site Registration\r\n"
-                                    "Workstation ID : DUMMYWKST\r\n"
-                                    "Active         : N\r\n"
-                                    "1st Phone No.  : \r\n"
-                                    "2nd Phone No.  : \r\n"
-                                    "Dial Retries   : 0\r\n"));
-}
-
 TEST_F(SiteInfoFile, MissingInputsAreReportedAndTheFileIsNotTouched) {
     ASSERT_TRUE(objInstallation.fnbWriteFile(QStringLiteral("Bin/SiteRegs.txt"), "old"));
     QStringList sl{objSiteReg->fnstMakeSiteInfoFile(nullptr, &rec.objMorvane, &rec.objCustomer,
