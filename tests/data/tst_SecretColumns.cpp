@@ -63,17 +63,17 @@ protected:
 // A fresh nonce each time; a key file others can read is still used.
 TEST_F(SecretColumns, AWrittenSecretIsSealedAndReadsBackOnTheNextStart) {
     const QString stPassword = QStringLiteral("Sherwood#7 \u00e9t\u00e9");
-    ASSERT_EQ(fnslEverySecret(&stPassword), QStringList(4, stPassword));
+    ASSERT_TRUE(fnslEverySecret(&stPassword) == QStringList(4, stPassword));
     const QStringList slRaw = fnslRawSecrets();
     for (const QString &st : slRaw) {
         EXPECT_TRUE(st.startsWith(QLatin1String("mvs1:"))) << qPrintable(st);
-        EXPECT_FALSE(st.contains(QLatin1String("Sherwood"))) << qPrintable(st);
+        EXPECT_FALSE(st.contains(QLatin1String("Sherwood")));
     }
     EXPECT_EQ(slRaw.size(), QSet<QString>(slRaw.begin(), slRaw.end()).size());
     ASSERT_TRUE(QFile::setPermissions(
         fnstKeyPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther));
     ASSERT_EQ(fniRestart(), 0);
-    EXPECT_EQ(fnslEverySecret(), QStringList(4, stPassword));
+    EXPECT_TRUE(fnslEverySecret() == QStringList(4, stPassword));
     // ftp_password is 25 characters wide: the plain value is cut, then sealed.
     const QString stLong(40, QLatin1Char('x'));
     fnslEverySecret(&stLong);

@@ -39,8 +39,8 @@ TEST(BrowserProxy, EachFormGivesItsAddressesAndPortsAndClearsTheLogin) {
             << pchProxy;
         EXPECT_FALSE(obj.bNTLM || obj.bUserNamePwdConfirmation || obj.bUseBrowserSettings);
         // The login is cleared; the connection is not the browser's to say.
-        EXPECT_EQ(obj.stUserName + obj.stPassword + QString::number(obj.iConnectionType) +
-                      obj.stDialupName,
+        EXPECT_TRUE(obj.stPassword.isEmpty());
+        EXPECT_EQ(obj.stUserName + QString::number(obj.iConnectionType) + obj.stDialupName,
                   QString::number(ctDialUp) + QStringLiteral("isdn"));
     }
 }
