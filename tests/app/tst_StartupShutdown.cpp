@@ -140,6 +140,11 @@ private slots:
             return;
         }
 
+        QTest::newRow("no Installation.ini")
+            << fnNoOptions << TInstallationChange([](TclsTestInstallation &obj) {
+                   QFile::remove(obj.fnstPath(QStringLiteral("Config/Installation.ini")));
+               })
+            << QString();
         QTest::newRow("an unreadable Installation.ini")
             << fnNoOptions << TInstallationChange([](TclsTestInstallation &obj) {
                    const QString stIni = obj.fnstPath(QStringLiteral("Config/Installation.ini"));
