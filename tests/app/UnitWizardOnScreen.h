@@ -24,14 +24,6 @@ template <class T> T *fnpControl(QWidget &frm, const char *pchName) {
     return fnpControl<T>(frm, QString::fromLatin1(pchName));
 }
 
-// The texts of the message boxes asked so far, in order.
-inline QStringList fnslAsked(const TclsScriptedAnswerer &obj) {
-    QStringList sl;
-    for (const TrecMessageDlg &rec : obj.fnarAsked())
-        sl << rec.stMessage;
-    return sl;
-}
-
 inline TrecInstallationOptions
 fnrecWithReferenceData(TrecInstallationOptions rec = fnrecTestOptions()) {
     rec.bReferenceData = true;

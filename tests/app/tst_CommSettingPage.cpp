@@ -231,7 +231,7 @@ void tst_CommSettingPage::AFailedServiceReadEndsTheWizard() {
     pSetServiceRowsReader(fnPrevious);
     QVERIFY(frm.fnbStartupFailed());
     QCOMPARE(
-        fnslAsked(objAnswerer),
+        objAnswerer.fnslAsked(),
         QStringList{QStringLiteral("Database Configuration is not correct. Please contact System "
                                    "Administrator..\r\nClick on OK button to exit.")});
     QCOMPARE(fnpControl<QTableWidget>(frm, "stgCSServiceSettings")->rowCount(), 0);

@@ -46,7 +46,7 @@ private slots:
             objAnswerer.pExpect(0);
         TfrmRegistrationWizard frm;
         QCOMPARE(frm.fnbStartupFailed(), bRefused);
-        QCOMPARE(fnslAsked(objAnswerer),
+        QCOMPARE(objAnswerer.fnslAsked(),
                  bRefused ? QStringList{"Databse Connection failed. Please contact System "
                                         "Administrator.."}
                           : QStringList());

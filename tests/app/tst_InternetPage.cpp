@@ -143,7 +143,7 @@ void tst_InternetPage::NoInternetSettingRowEndsTheWizard() {
     objAnswerer.pExpect(0);
     TfrmRegistrationWizard frm;
     QVERIFY(frm.fnbStartupFailed());
-    QCOMPARE(fnslAsked(objAnswerer),
+    QCOMPARE(objAnswerer.fnslAsked(),
              QStringList{QStringLiteral("0.\r\nClick on OK button to exit.")});
     frm.show();
     QTRY_VERIFY(!frm.isVisible());
@@ -260,7 +260,7 @@ void tst_InternetPage::AFullDiskOnNextIsToldAsTheDatabasesDiskAndThePageStays() 
         fnpControl<QPushButton>(wiz.frm, "btnNext")->click();
     }
     QCOMPARE(
-        fnslAsked(objAnswerer),
+        objAnswerer.fnslAsked(),
         QStringList{QStringLiteral("The database could not write to its disk: the disk is full or "
                                    "failed. Please contact System Administrator.")});
     QCOMPARE(wiz.frm.fniCurrentPage(), int(wpInternetDetails));

@@ -211,7 +211,7 @@ private slots:
             w.objHost.pFailNextRequest(TenumHostFailure::Http500);
         w.objAnswerer.pExpect(1);
         w.btn("btnNext")->click();
-        QCOMPARE(fnslAsked(w.objAnswerer), QStringList{w.fnstManualQuestion()});
+        QCOMPARE(w.objAnswerer.fnslAsked(), QStringList{w.fnstManualQuestion()});
         QCOMPARE(w.objAnswerer.fnarAsked()[0].slButtons, QStringList({"&OK", "&Cancel", "E&xit"}));
         QCOMPARE(w.frm.fniCurrentPage(), int(wpSiteRegistration));
         QVERIFY(w.btn("btnNext")->isEnabled());
@@ -248,7 +248,7 @@ private slots:
             w.objAnswerer.pExpect(0);
             w.btn("btnNext")->click();
         }
-        QCOMPARE(fnslAsked(w.objAnswerer),
+        QCOMPARE(w.objAnswerer.fnslAsked(),
                  QStringList{"Data could not be saved to the database. Site "
                              "Registration Failed.\r\n\r\nClick on OK "
                              "button to exit."});

@@ -156,7 +156,7 @@ void tst_SenderAddressPage::ThePostcodeIsCleanedOnLeaving() {
         TclsScriptedAnswerer objAnswerer;
         objAnswerer.pExpect(0);
         w.pTypeAndLeave(w.edt("edtSenderPostcode"), sl[0]);
-        QCOMPARE(fnslAsked(objAnswerer) << w.edt("edtSenderPostcode")->text() << w.fnstFocused(),
+        QCOMPARE(objAnswerer.fnslAsked() << w.edt("edtSenderPostcode")->text() << w.fnstFocused(),
                  sl.mid(1));
     }
     // Left by a click on Next: told once, no error list, the user back in the postcode.
@@ -166,7 +166,7 @@ void tst_SenderAddressPage::ThePostcodeIsCleanedOnLeaving() {
     pFocusOn(w.edt("edtSenderPostcode"));
     w.edt("edtSenderPostcode")->setText(QStringLiteral("QQ2 2QQ"));
     QTest::mouseClick(fnpControl<QPushButton>(w.frm, "btnNext"), Qt::LeftButton);
-    QTRY_COMPARE(fnslAsked(objAnswerer), QStringList{stIncorrect});
+    QTRY_COMPARE(objAnswerer.fnslAsked(), QStringList{stIncorrect});
     QTRY_COMPARE(w.fnstFocused(), QStringLiteral("edtSenderPostcode"));
     QCOMPARE(w.frm.fniCurrentPage(), int(wpSenderInfo));
     QCOMPARE(objLists.iShown, 0);
@@ -196,7 +196,7 @@ void tst_SenderAddressPage::TheDestinationLookupFillsThePage() {
     TclsScriptedAnswerer objAnswerer;
     objAnswerer.pExpect(1);
     objChecks.pAutoDestination();
-    QCOMPARE(fnslAsked(objAnswerer), QStringList{QStringLiteral("Do you know state?")});
+    QCOMPARE(objAnswerer.fnslAsked(), QStringList{QStringLiteral("Do you know state?")});
     QCOMPARE(stSearchedFor, QStringLiteral("Springfield"));
     QCOMPARE(setCities, QSet<QString>{QStringLiteral("Springfield")});
     QCOMPARE(w.fraIATA()->fnstIATA(), QStringLiteral("SPI"));
@@ -247,7 +247,7 @@ void tst_SenderAddressPage::EveryDestinationAnswerOnThePage() {
         for (TAddressSearchList iList : c.arLists)
             slExpected << (iList == TAddressSearchList::aslDirectory ? "SearchDirectory"
                                                                      : "SearchESD");
-        QCOMPARE(fnslAsked(objAnswerer)
+        QCOMPARE(objAnswerer.fnslAsked()
                      << w.fnstFocused() << (objChecks.bRetry ? "retry" : "") << slGridsOpened,
                  slExpected);
         if (c.recChoice)

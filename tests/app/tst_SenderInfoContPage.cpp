@@ -176,7 +176,7 @@ void tst_SenderInfoContPage::ALicenceDateTypedIsReadAndAHalfTypedOneStopsNext() 
     QTest::keyClicks(w.cal(), stHalf);
     objAnswerer.pExpect(0);
     QTest::keyClick(w.cal(), Qt::Key_N, Qt::AltModifier);
-    QTRY_COMPARE(fnslAsked(objAnswerer),
+    QTRY_COMPARE(objAnswerer.fnslAsked(),
                  QStringList{QStringLiteral("License Expiration: \"") + stHalf +
                              QStringLiteral("\" is not a date. Type the date as ") + stFormat +
                              QStringLiteral(", or leave the field empty.")});
@@ -233,7 +233,7 @@ void tst_SenderInfoContPage::AFailedSenderReadEndsTheWizard() {
             QVERIFY(w.frm.fnbStartupFailed());
             QTRY_VERIFY(!w.frm.isVisible());
         }
-        QCOMPARE(fnslAsked(objAnswerer),
+        QCOMPARE(objAnswerer.fnslAsked(),
                  QStringList{fnstGetDBErrorMessage(iCode) +
                              QStringLiteral(".\r\nClick on OK button to exit.")});
         objInstallation.reset();

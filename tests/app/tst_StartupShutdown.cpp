@@ -188,7 +188,7 @@ private slots:
             objAnswers.pExpect(0);
         TfrmRegistrationWizard frm;
         QVERIFY(frm.fnbStartupFailed());
-        QCOMPARE(fnslAsked(objAnswers),
+        QCOMPARE(objAnswers.fnslAsked(),
                  stMessage.isEmpty() ? QStringList() : QStringList{stMessage});
         // The form closes itself when shown: no question, nothing saved.
         frm.show();
@@ -207,8 +207,8 @@ private slots:
         {
             TfrmRegistrationWizard frm;
             QVERIFY(frm.fnbStartupFailed());
-            QCOMPARE(fnslAsked(objAnswers), QStringList{"Another instance of the application is "
-                                                        "running.\r\nClick on OK button to exit"});
+            QCOMPARE(objAnswers.fnslAsked(), QStringList{"Another instance of the application is "
+                                                         "running.\r\nClick on OK button to exit"});
         }
         objOther.pKill();
         TfrmRegistrationWizard frmAfter;
@@ -240,7 +240,7 @@ private slots:
         };
         w.objAnswerer.pExpect(1);
         pEnd();
-        QCOMPARE(fnslAsked(w.objAnswerer),
+        QCOMPARE(w.objAnswerer.fnslAsked(),
                  QStringList{bOnTerms ? cstDeclineQuestion : cstCloseQuestion});
         QCOMPARE(w.objAnswerer.fnarAsked()[0].stDefaultButton, QStringLiteral("&No"));
         QVERIFY(w.frm.isVisible() && w.frm.fniCurrentPage() == iPage && !fnbRunningExesFree());
@@ -272,7 +272,7 @@ private slots:
         w.objAnswerer.pExpect(iAnswer);
         w.frm.pFinish();
         QTRY_VERIFY(!w.frm.isVisible());
-        QCOMPARE(fnslAsked(w.objAnswerer),
+        QCOMPARE(w.objAnswerer.fnslAsked(),
                  QStringList{"Do you want to launch the Zorv Morvane application now?"});
         QCOMPARE(w.objAnswerer.fnarAsked()[0].stDefaultButton, QStringLiteral("&Yes"));
         if (iAnswer == 0)

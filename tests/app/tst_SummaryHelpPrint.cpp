@@ -158,7 +158,7 @@ private slots:
             const QByteArray ba = file.readAll();
             QVERIFY(ba.startsWith("%PDF") && ba.count("%%EOF") == 1);
         }
-        QCOMPARE(fnslAsked(rec.objAnswerer).join(QString()), stMessage);
+        QCOMPARE(rec.objAnswerer.fnslAsked().join(QString()), stMessage);
     }
 };
 

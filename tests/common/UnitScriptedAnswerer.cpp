@@ -80,3 +80,10 @@ int TclsScriptedAnswerer::fniAnswer(const TrecMessageDlg &rec) {
     });
     return fniShowMessageBox(rec);
 }
+
+QStringList TclsScriptedAnswerer::fnslAsked(bool bCaptions) const {
+    QStringList sl;
+    for (const TrecMessageDlg &rec : arAsked)
+        sl << (bCaptions ? rec.stCaption + QStringLiteral(" | ") + rec.stMessage : rec.stMessage);
+    return sl;
+}

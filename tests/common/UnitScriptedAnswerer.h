@@ -10,6 +10,8 @@
 
 #include "UnitMsgDialog.h"
 
+#include <QStringList>
+
 #include <deque>
 #include <vector>
 
@@ -37,6 +39,8 @@ public:
 
     // Every question asked, in order.
     const std::vector<TrecMessageDlg> &fnarAsked() const { return arAsked; }
+    // Their texts in order; with bCaptions each as "caption | message".
+    QStringList fnslAsked(bool bCaptions = false) const;
     // Questions that came when no answer was planned.
     const std::vector<TrecMessageDlg> &fnarUnexpected() const { return arUnexpected; }
     // Planned answers no question used.

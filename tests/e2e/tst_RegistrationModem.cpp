@@ -30,13 +30,6 @@ QStringList fnslCommLog(const TclsTestInstallation &obj) {
     return sl;
 }
 
-QStringList fnslAsked(const TclsScriptedAnswerer &obj) {
-    QStringList sl;
-    for (const TrecMessageDlg &rec : obj.fnarAsked())
-        sl << rec.stMessage;
-    return sl;
-}
-
 template <class TWindow> TWindow *fnfrmVisible() {
     for (QWidget *w : QApplication::topLevelWidgets())
         if (auto *frm = qobject_cast<TWindow *>(w); frm && frm->isVisible())
@@ -154,7 +147,7 @@ void tst_RegistrationModem::ARegistrationOverTheModemIsStored() {
     QCOMPARE(arCounts, (QList<qsizetype>{1, iSecond, iSecond,
                                          iFailure == int(TenumModemFailure::CorruptOnce), 1}));
     QCOMPARE(slLog.last(), QStringLiteral("--Process Successful"));
-    QCOMPARE(fnslAsked(*objAnswers),
+    QCOMPARE(objAnswers->fnslAsked(),
              QStringList{QStringLiteral("Communication is successfully completed.")});
     TfrmCommStatusBase *frmStatus = fnfrmVisible<TfrmCommStatusBase>();
     QVERIFY(frmStatus);
@@ -229,7 +222,7 @@ void tst_RegistrationModem::AFailedCallLosesNothingAndARetrySucceeds() {
     QCOMPARE(bCancelled, iCancel != 0);
     const QStringList slLog = fnslCommLog(*objInstallation);
     QVERIFY2(slLog.contains(stReason), qPrintable(slLog.join(QLatin1Char('\n'))));
-    QCOMPARE(fnslAsked(*objAnswers), stTold.isEmpty() ? QStringList() : QStringList{stTold});
+    QCOMPARE(objAnswers->fnslAsked(), stTold.isEmpty() ? QStringList() : QStringList{stTold});
     if (!iCancel) {
         QCOMPARE(slLog.last(), QStringLiteral("--Process NOT Successful"));
     } else {

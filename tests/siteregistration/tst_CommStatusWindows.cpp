@@ -38,14 +38,6 @@ template <class T> T *fnpOpenControl(const char *pchName) {
     return nullptr;
 }
 
-// The messages asked, as "caption | message".
-QStringList fnslAsked(const TclsScriptedAnswerer &objAnswerer) {
-    QStringList sl;
-    for (const TrecMessageDlg &rec : objAnswerer.fnarAsked())
-        sl << rec.stCaption + QStringLiteral(" | ") + rec.stMessage;
-    return sl;
-}
-
 // Starts a call as the transaction does and feeds it the lines.
 void pRunCall(const std::vector<const char *> &arLines) {
     TclsCommStatusMain objStatus;
@@ -172,7 +164,7 @@ void tst_CommStatusWindows::ACallTellsItsOutcomeOnce() {
         TclsScriptedAnswerer objAnswerer;
         objAnswerer.pExpect(0);
         pRunCall(arLines);
-        QCOMPARE(fnslAsked(objAnswerer),
+        QCOMPARE(objAnswerer.fnslAsked(true),
                  QStringList{QStringLiteral("Zorv Morvane - Modem Communication | ") + stBox});
         pFreeCommStatusWindows();
     }
@@ -189,7 +181,7 @@ void tst_CommStatusWindows::GoingOfflineAbortsAndTheModemsSilenceIsTheUsersAbort
     QVERIFY(grecCommCallState().recOutcome.bAbortRequested);
     frm.fniUpdateStatusMsg(QStringLiteral("No response from modem"));
     pUnloadCommunicationDLL();
-    QCOMPARE(fnslAsked(objAnswerer)
+    QCOMPARE(objAnswerer.fnslAsked(true)
                  << frm.findChild<QLabel *>(QStringLiteral("lblStatusMsg"))->text(),
              QStringList({QStringLiteral("Zorv Morvane - Modem Communication | Dial aborted by the "
                                          "user."),
@@ -239,7 +231,7 @@ void tst_CommStatusWindows::TheDebuggerListsCommLogWithoutEmptyAndNotificationLi
     TclsDebuggerWatch objWatch;
     TfrmDebugger frm;
     frm.pDisplayDebugLog();
-    QCOMPARE(fnslAsked(objAnswerer).join(QString()).section(QLatin1String(" | "), 1),
+    QCOMPARE(objAnswerer.fnslAsked(true).join(QString()).section(QLatin1String(" | "), 1),
              QStringLiteral("Log file not found on the disk."));
     QVERIFY(!objWatch.optListed && !frm.isVisible());
 }

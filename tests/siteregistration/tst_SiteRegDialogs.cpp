@@ -27,14 +27,6 @@ template <class T> T *fnpControl(QWidget &frm, const char *pchName) {
     return p;
 }
 
-// The messages asked, as "caption | message".
-QStringList fnslMessages(const TclsScriptedAnswerer &objAnswerer) {
-    QStringList sl;
-    for (const TrecMessageDlg &rec : objAnswerer.fnarAsked())
-        sl << rec.stCaption + QStringLiteral(" | ") + rec.stMessage;
-    return sl;
-}
-
 // The first row of the query's columns joined by "|", or "<no row>".
 QString fnstRow(const QString &stSQL) {
     TclsAdHocQuery query;
@@ -179,7 +171,8 @@ void tst_SiteRegDialogs::ManualOKChecksTheIdAndHandsAValidOneToTheWizard() {
         rec.edtSiteId->setText(QString::fromLatin1(pchTyped));
         objAnswerer.pExpect(0);
         QTest::keyClick(rec.edtSiteId, Qt::Key_Return);
-        QCOMPARE(fnslMessages(objAnswerer).last(), cstWarning + QStringLiteral(" | ") + stMessage);
+        QCOMPARE(objAnswerer.fnslAsked(true).last(),
+                 cstWarning + QStringLiteral(" | ") + stMessage);
         QVERIFY(rec.frm.isVisible());
         QTRY_COMPARE(QApplication::focusWidget(), rec.edtSiteId);
     }
@@ -202,7 +195,7 @@ void tst_SiteRegDialogs::ManualSaveFailureEndsTheDialogAndTellsTheWizard() {
     rec.edtSiteId->setText(QStringLiteral("ABC1234567890ZOZ"));
     objAnswerer.pExpect(0);
     QTest::mouseClick(rec.btnOK, Qt::LeftButton);
-    QCOMPARE(fnslMessages(objAnswerer),
+    QCOMPARE(objAnswerer.fnslAsked(true),
              QStringList{cstWarning + QStringLiteral(" | Data could not be saved to the database."
                                                      "Manual site registration failed.\r\n"
                                                      "Click on OK button to exit.")});
@@ -232,7 +225,7 @@ void tst_SiteRegDialogs::ManualCancelAsksNoKeepsTheDialogAndYesEndsTheApplicatio
     QTimer::singleShot(20000, qApp, [] { QCoreApplication::exit(99); });
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!rec.frm.isVisible());
-    QCOMPARE(fnslMessages(objAnswerer),
+    QCOMPARE(objAnswerer.fnslAsked(true),
              QStringList(4, QStringLiteral("Registration Wizard - Confirmation | You will not be "
                                            "able to use the Zorv Morvane application without "
                                            "registration.\r\n\r\nAre you sure that you want to "
@@ -252,13 +245,13 @@ void tst_SiteRegDialogs::ManualLeavingTheBlankEditBoxSaysSoUnlessForCancel() {
     QTRY_COMPARE(QApplication::focusWidget(), rec.edtSiteId);
     objAnswerer.pExpect(0);
     QTest::keyClick(rec.edtSiteId, Qt::Key_Tab);
-    QTRY_COMPARE(fnslMessages(objAnswerer), QStringList{stBlank});
+    QTRY_COMPARE(objAnswerer.fnslAsked(true), QStringList{stBlank});
     QTRY_COMPARE(QApplication::focusWidget(), rec.edtSiteId);
     // A click on OK leaves the box for OK: said once, not once more by OK.
     objAnswerer.pExpect(0);
     QTest::mouseClick(rec.btnOK, Qt::LeftButton);
     QTRY_COMPARE(QApplication::focusWidget(), rec.edtSiteId);
-    QCOMPARE(fnslMessages(objAnswerer), QStringList({stBlank, stBlank}));
+    QCOMPARE(objAnswerer.fnslAsked(true), QStringList({stBlank, stBlank}));
     // Towards Cancel the box says nothing.
     pFocusOn(rec.btnCancel, Qt::MouseFocusReason);
     QCOMPARE(objAnswerer.fnarAsked().size(), size_t(2));

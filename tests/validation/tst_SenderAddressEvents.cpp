@@ -56,13 +56,6 @@ template <class TControl> TControl *fnwAdd(QWidget *wParent, const char *pchName
     return w;
 }
 
-QStringList fnslAsked(const TclsScriptedAnswerer &obj) {
-    QStringList sl;
-    for (const TrecMessageDlg &rec : obj.fnarAsked())
-        sl << rec.stMessage;
-    return sl;
-}
-
 // A search list is answered by typing pchTyped and pressing Transfer.
 struct TrecListAnswers {
     const char *pchTyped = "";
@@ -310,7 +303,7 @@ void tst_SenderAddressEvents::leavingThePostcode() {
         for (const TrecAddressSearch &rec : page.arSearches)
             QVERIFY(rec.iList == TAddressSearchList::aslDestinationStations &&
                     rec.stCountryCode == "GB");
-        QCOMPARE(fnslAsked(objAnswerer).join(""), c.iAnswer < 0 ? "" : stKnow);
+        QCOMPARE(objAnswerer.fnslAsked().join(""), c.iAnswer < 0 ? "" : stKnow);
         QCOMPARE((QStringList{page.edtSenderPostcode->text(), page.cmbIATA()->currentText(),
                               fnstFocused(page.wPage)}),
                  c.slExpected);
@@ -391,7 +384,7 @@ void tst_SenderAddressEvents::autoDestinationReactsToEveryResultText() {
         QVERIFY2(fnbAllAnswered(objAnswerer) &&
                      page.objChecks.bUserInformed == !rec.slShown.isEmpty(),
                  rec.pchName);
-        QCOMPARE(fnslShown(fnslAsked(objAnswerer), fnstFocused(page.wPage), page.objChecks.bRetry,
+        QCOMPARE(fnslShown(objAnswerer.fnslAsked(), fnstFocused(page.wPage), page.objChecks.bRetry,
                            page.arLists,
                            {page.edtSenderPostcode->text(), page.cmbIATA->currentText(),
                             page.cmbState->currentText()}),
@@ -452,7 +445,7 @@ void tst_SenderAddressEvents::postcodeCleaningReactsToEveryResultText() {
         QVERIFY(rec.bFormats || QFile::remove(objInstallation->fnstPath(stFormats)));
         page.objChecks.pPostCodeCleaning();
         QVERIFY(objInstallation->fnbWriteFile(stFormats, baFormats));
-        QCOMPARE((QStringList{fnslAsked(objAnswerer).join('|'), page.edtSenderPostcode->text(),
+        QCOMPARE((QStringList{objAnswerer.fnslAsked().join('|'), page.edtSenderPostcode->text(),
                               fnstFocused(page.wPage)}),
                  rec.slExpected);
     }
